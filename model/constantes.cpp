@@ -1,0 +1,1 @@
+#include "model/constantes.h"
