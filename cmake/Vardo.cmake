@@ -6,17 +6,26 @@ function(vardo_sources out dir)
   set(${out} ${_src} PARENT_SCOPE)
 endfunction()
 
-# vardo_test(NAME DIR LIBS...): one GoogleTest executable from the .cpp files in DIR.
-function(vardo_test name dir)
-  file(GLOB _src CONFIGURE_DEPENDS "${dir}/*.cpp" "${dir}/*.h")
-  if(NOT _src)
-    return()
+# vardo_tests(PREFIX DIR LIBS...): one GoogleTest executable PREFIX_<name> for
+# each <name>_test.cpp in DIR; other .cpp files in DIR are shared helpers
+# compiled into every one of them.
+function(vardo_tests prefix dir)
+  file(GLOB _tests CONFIGURE_DEPENDS "${dir}/*_test.cpp")
+  file(GLOB _all CONFIGURE_DEPENDS "${dir}/*.cpp")
+  set(_helpers ${_all})
+  if(_tests)
+    list(REMOVE_ITEM _helpers ${_tests})
   endif()
-  add_executable(${name} ${_src})
-  target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gtest_main)
-  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR})
-  gtest_discover_tests(${name}
-    WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
-    DISCOVERY_TIMEOUT 60)
+  foreach(t ${_tests})
+    get_filename_component(n ${t} NAME_WE)
+    string(REGEX REPLACE "_test$" "" n ${n})
+    set(exe ${prefix}_${n})
+    add_executable(${exe} ${t} ${_helpers})
+    target_link_libraries(${exe} PRIVATE ${ARGN} GTest::gtest GTest::gmock GTest::gtest_main)
+    target_include_directories(${exe} PRIVATE ${CMAKE_SOURCE_DIR})
+    gtest_discover_tests(${exe}
+      WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}
+      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+      DISCOVERY_TIMEOUT 60)
+  endforeach()
 endfunction()
