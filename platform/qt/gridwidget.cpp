@@ -1,0 +1,738 @@
+#include "platform/qt/gridwidget.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QScrollBar>
+#include <algorithm>
+
+#include "platform/qt/olecolor.h"
+
+namespace vardo {
+
+namespace {
+
+constexpr int kDefaultColWidthTwips = 960;  // 64 pixels
+constexpr int kMinRowHeightPx = 16;
+constexpr int kTextPadPx = 3;
+
+bool LooksNumeric(const QString& s) {
+  bool ok = false;
+  QString t = s.trimmed();
+  if (t.isEmpty()) return false;
+  t.toDouble(&ok);  // C locale: '.' as decimal point
+  return ok;
+}
+
+}  // namespace
+
+GridWidget::GridWidget(QWidget* parent) : QAbstractScrollArea(parent) {
+  setFocusPolicy(Qt::StrongFocus);
+  setFrameStyle(QFrame::Box | QFrame::Plain);
+  setLineWidth(1);
+  viewport()->setMouseTracking(false);
+  viewport()->setAutoFillBackground(false);
+  Resize(rows_, cols_);
+  UpdateScrollBars();
+}
+
+// ---------------------------------------------------------------- size
+
+void GridWidget::Resize(int rows, int cols) {
+  std::vector<QString> text(static_cast<std::size_t>(rows) * cols);
+  std::vector<std::uint32_t> back(static_cast<std::size_t>(rows) * cols, 0);
+  int oldCols = static_cast<int>(colWidth_.size());
+  int oldRows = static_cast<int>(rowHeight_.size());
+  for (int r = 0; r < std::min(rows, oldRows); ++r) {
+    for (int c = 0; c < std::min(cols, oldCols); ++c) {
+      text[static_cast<std::size_t>(r) * cols + c] = text_[static_cast<std::size_t>(r) * oldCols + c];
+      back[static_cast<std::size_t>(r) * cols + c] = cellBack_[static_cast<std::size_t>(r) * oldCols + c];
+    }
+  }
+  text_.swap(text);
+  cellBack_.swap(back);
+  colWidth_.resize(cols, kDefaultColWidthTwips);
+  rowHeight_.resize(rows, -1);
+  rows_ = rows;
+  cols_ = cols;
+}
+
+void GridWidget::ClampAfterResize() {
+  auto clamp = [](int v, int hi) { return std::max(0, std::min(v, hi)); };
+  row_ = clamp(row_, rows_ - 1);
+  col_ = clamp(col_, cols_ - 1);
+  rowSel_ = clamp(rowSel_, rows_ - 1);
+  colSel_ = clamp(colSel_, cols_ - 1);
+  topRow_ = std::max(fixedRows_, std::min(topRow_, MaxTopRow()));
+  leftCol_ = std::max(fixedCols_, std::min(leftCol_, MaxLeftCol()));
+}
+
+bool GridWidget::SetRows(int n) {
+  if (n < 0 || n < fixedRows_) return false;
+  if (n == rows_) return true;
+  const int target = std::max(0, std::min(row_, n - 1));
+  const bool moves = n > 0 && target != row_;
+  QPointer<GridWidget> self(this);
+  if (moves) {
+    emit leaveCell();  // while the current cell still exists
+    if (!self) return true;
+  }
+  if (n < fixedRows_) return false;  // a handler raised the fixed rows
+  Resize(n, cols_);
+  if (moves) {
+    row_ = target;
+    rowSel_ = target;
+    colSel_ = col_;
+  }
+  ClampAfterResize();
+  UpdateScrollBars();
+  Repaint();
+  if (moves) {
+    emit enterCell();
+    if (!self) return true;
+    emit rowColChange();
+    if (!self) return true;
+    emit selChange();
+  }
+  return true;
+}
+
+bool GridWidget::SetCols(int n) {
+  if (n < 0 || n < fixedCols_) return false;
+  if (n == cols_) return true;
+  const int target = std::max(0, std::min(col_, n - 1));
+  const bool moves = n > 0 && target != col_;
+  QPointer<GridWidget> self(this);
+  if (moves) {
+    emit leaveCell();
+    if (!self) return true;
+  }
+  if (n < fixedCols_) return false;
+  Resize(rows_, n);
+  if (moves) {
+    col_ = target;
+    colSel_ = target;
+    rowSel_ = row_;
+  }
+  ClampAfterResize();
+  UpdateScrollBars();
+  Repaint();
+  if (moves) {
+    emit enterCell();
+    if (!self) return true;
+    emit rowColChange();
+    if (!self) return true;
+    emit selChange();
+  }
+  return true;
+}
+
+bool GridWidget::SetFixedRows(int n) {
+  if (n < 0 || n > rows_) return false;
+  fixedRows_ = n;
+  ClampAfterResize();
+  UpdateScrollBars();
+  Repaint();
+  return true;
+}
+
+bool GridWidget::SetFixedCols(int n) {
+  if (n < 0 || n > cols_) return false;
+  fixedCols_ = n;
+  ClampAfterResize();
+  UpdateScrollBars();
+  Repaint();
+  return true;
+}
+
+// ---------------------------------------------------------------- cells
+
+QString GridWidget::Text(int row, int col) const {
+  if (!IsValidCell(row, col)) return QString();
+  return text_[static_cast<std::size_t>(row) * cols_ + col];
+}
+
+bool GridWidget::SetText(int row, int col, const QString& text) {
+  if (!IsValidCell(row, col)) return false;
+  text_[static_cast<std::size_t>(row) * cols_ + col] = text;
+  Repaint();
+  return true;
+}
+
+int GridWidget::ColWidth(int col) const {
+  if (col < 0 || col >= cols_) return -1;
+  return colWidth_[col];
+}
+
+bool GridWidget::SetColWidth(int col, int twips) {
+  if (col < 0 || col >= cols_ || twips < 0) return false;
+  colWidth_[col] = twips;
+  ClampAfterResize();
+  UpdateScrollBars();
+  Repaint();
+  return true;
+}
+
+int GridWidget::RowHeight(int row) const {
+  if (row < 0 || row >= rows_) return -1;
+  return RowHeightPx(row) * kTwipsPerPixel;
+}
+
+bool GridWidget::SetRowHeight(int row, int twips) {
+  if (row < 0 || row >= rows_ || twips < 0) return false;
+  rowHeight_[row] = twips;
+  ClampAfterResize();
+  UpdateScrollBars();
+  Repaint();
+  return true;
+}
+
+void GridWidget::SetBackColor(std::uint32_t c) { backColor_ = c; Repaint(); }
+void GridWidget::SetBackColorFixed(std::uint32_t c) { backColorFixed_ = c; Repaint(); }
+void GridWidget::SetForeColor(std::uint32_t c) { foreColor_ = c; Repaint(); }
+void GridWidget::SetForeColorFixed(std::uint32_t c) { foreColorFixed_ = c; Repaint(); }
+void GridWidget::SetGridColor(std::uint32_t c) { gridColor_ = c; Repaint(); }
+
+std::uint32_t GridWidget::CellBackColor(int row, int col) const {
+  if (!IsValidCell(row, col)) return 0;
+  return cellBack_[static_cast<std::size_t>(row) * cols_ + col];
+}
+
+bool GridWidget::SetCellBackColor(int row, int col, std::uint32_t c) {
+  if (!IsValidCell(row, col)) return false;
+  cellBack_[static_cast<std::size_t>(row) * cols_ + col] = c;
+  Repaint();
+  return true;
+}
+
+bool GridWidget::SetRangeBackColor(int row1, int col1, int row2, int col2, std::uint32_t c) {
+  if (!IsValidCell(row1, col1) || !IsValidCell(row2, col2)) return false;
+  for (int r = std::min(row1, row2); r <= std::max(row1, row2); ++r)
+    for (int k = std::min(col1, col2); k <= std::max(col1, col2); ++k)
+      cellBack_[static_cast<std::size_t>(r) * cols_ + k] = c;
+  Repaint();
+  return true;
+}
+
+// ---------------------------------------------------- current cell, selection
+
+bool GridWidget::MoveTo(int row, int col, bool user) {
+  if (!IsValidCell(row, col)) return false;
+  if (row == row_ && col == col_) {
+    SetSelection(row, col);
+    return true;
+  }
+  QPointer<GridWidget> self(this);
+  emit leaveCell();
+  if (!self) return true;
+  // A handler may have resized the table or moved the cell itself.
+  row = std::max(0, std::min(row, rows_ - 1));
+  col = std::max(0, std::min(col, cols_ - 1));
+  if (rows_ == 0 || cols_ == 0) return true;
+  const bool selChanged = rowSel_ != row || colSel_ != col;
+  row_ = row;
+  col_ = col;
+  rowSel_ = row;
+  colSel_ = col;
+  if (user) EnsureVisible(row, col);
+  if (!self) return true;
+  Repaint();
+  emit enterCell();
+  if (!self) return true;
+  emit rowColChange();
+  if (!self) return true;
+  if (selChanged) emit selChange();
+  return true;
+}
+
+bool GridWidget::SetRow(int row) {
+  if (row < 0 || row >= rows_) return false;
+  return MoveTo(row, col_, false);
+}
+
+bool GridWidget::SetCol(int col) {
+  if (col < 0 || col >= cols_) return false;
+  return MoveTo(row_, col, false);
+}
+
+bool GridWidget::SetCurrentCell(int row, int col) { return MoveTo(row, col, false); }
+
+void GridWidget::SetSelection(int rowSel, int colSel) {
+  if (rowSel == rowSel_ && colSel == colSel_) return;
+  rowSel_ = rowSel;
+  colSel_ = colSel;
+  Repaint();
+  emit selChange();
+}
+
+bool GridWidget::SetRowSel(int row) {
+  if (row < 0 || row >= rows_) return false;
+  SetSelection(row, colSel_);
+  return true;
+}
+
+bool GridWidget::SetColSel(int col) {
+  if (col < 0 || col >= cols_) return false;
+  SetSelection(rowSel_, col);
+  return true;
+}
+
+QString GridWidget::Clip() const {
+  QString out;
+  if (rows_ == 0 || cols_ == 0) return out;
+  const int r1 = std::min(row_, rowSel_), r2 = std::max(row_, rowSel_);
+  const int c1 = std::min(col_, colSel_), c2 = std::max(col_, colSel_);
+  for (int r = r1; r <= r2; ++r) {
+    if (r > r1) out += QLatin1Char('\r');
+    for (int c = c1; c <= c2; ++c) {
+      if (c > c1) out += QLatin1Char('\t');
+      out += Text(r, c);
+    }
+  }
+  return out;
+}
+
+bool GridWidget::RemoveRow(int row) {
+  if (row < fixedRows_ || row >= rows_ || rows_ - fixedRows_ < 2) return false;
+  const int newRows = rows_ - 1;
+  const int target = std::min(row_, newRows - 1);
+  const bool moves = target != row_;
+  QPointer<GridWidget> self(this);
+  if (moves) {
+    emit leaveCell();
+    if (!self) return true;
+    // A handler may have changed the table; check again.
+    if (row < fixedRows_ || row >= rows_ || rows_ - fixedRows_ < 2) return false;
+  }
+  const std::size_t cols = static_cast<std::size_t>(cols_);
+  text_.erase(text_.begin() + static_cast<std::ptrdiff_t>(row * cols),
+              text_.begin() + static_cast<std::ptrdiff_t>((row + 1) * cols));
+  cellBack_.erase(cellBack_.begin() + static_cast<std::ptrdiff_t>(row * cols),
+                  cellBack_.begin() + static_cast<std::ptrdiff_t>((row + 1) * cols));
+  rowHeight_.erase(rowHeight_.begin() + row);
+  rows_ -= 1;
+  if (moves) {
+    row_ = std::min(row_, rows_ - 1);
+    rowSel_ = row_;
+    colSel_ = col_;
+  }
+  ClampAfterResize();
+  UpdateScrollBars();
+  Repaint();
+  if (moves) {
+    emit enterCell();
+    if (!self) return true;
+    emit rowColChange();
+    if (!self) return true;
+    emit selChange();
+  }
+  return true;
+}
+
+// ---------------------------------------------------------------- geometry
+
+int GridWidget::DefaultRowHeightPx() const {
+  return std::max(kMinRowHeightPx, fontMetrics().height() + 4);
+}
+
+int GridWidget::ColWidthPx(int col) const { return colWidth_[col] / kTwipsPerPixel; }
+
+int GridWidget::RowHeightPx(int row) const {
+  return rowHeight_[row] < 0 ? DefaultRowHeightPx() : rowHeight_[row] / kTwipsPerPixel;
+}
+
+int GridWidget::FixedWidthPx() const {
+  int w = 0;
+  for (int c = 0; c < fixedCols_; ++c) w += ColWidthPx(c);
+  return w;
+}
+
+int GridWidget::FixedHeightPx() const {
+  int h = 0;
+  for (int r = 0; r < fixedRows_; ++r) h += RowHeightPx(r);
+  return h;
+}
+
+int GridWidget::ColX(int col) const {
+  if (col < 0 || col >= cols_) return -1;
+  int x = 0;
+  if (col < fixedCols_) {
+    for (int c = 0; c < col; ++c) x += ColWidthPx(c);
+    return x;
+  }
+  if (col < leftCol_) return -1;
+  x = FixedWidthPx();
+  for (int c = leftCol_; c < col; ++c) x += ColWidthPx(c);
+  return x;
+}
+
+int GridWidget::RowY(int row) const {
+  if (row < 0 || row >= rows_) return -1;
+  int y = 0;
+  if (row < fixedRows_) {
+    for (int r = 0; r < row; ++r) y += RowHeightPx(r);
+    return y;
+  }
+  if (row < topRow_) return -1;
+  y = FixedHeightPx();
+  for (int r = topRow_; r < row; ++r) y += RowHeightPx(r);
+  return y;
+}
+
+QRect GridWidget::CellRect(int row, int col) const {
+  const int x = ColX(col), y = RowY(row);
+  if (x < 0 || y < 0) return QRect();
+  return QRect(viewport()->geometry().topLeft() + QPoint(x, y),
+               QSize(ColWidthPx(col), RowHeightPx(row)));
+}
+
+QRect GridWidget::CellRectTwips(int row, int col) const {
+  QRect r = CellRect(row, col);
+  if (r.isNull()) return QRect();
+  return QRect(r.x() * kTwipsPerPixel, r.y() * kTwipsPerPixel, r.width() * kTwipsPerPixel,
+               r.height() * kTwipsPerPixel);
+}
+
+bool GridWidget::CellAtViewport(const QPoint& p, int* row, int* col) const {
+  int foundR = -1, foundC = -1;
+  int y = 0;
+  for (int r = 0; r < rows_ && foundR < 0; ++r) {
+    if (r >= fixedRows_ && r < topRow_) continue;
+    int h = RowHeightPx(r);
+    if (p.y() >= y && p.y() < y + h) foundR = r;
+    y += h;
+  }
+  int x = 0;
+  for (int c = 0; c < cols_ && foundC < 0; ++c) {
+    if (c >= fixedCols_ && c < leftCol_) continue;
+    int w = ColWidthPx(c);
+    if (p.x() >= x && p.x() < x + w) foundC = c;
+    x += w;
+  }
+  if (foundR < 0 || foundC < 0) return false;
+  *row = foundR;
+  *col = foundC;
+  return true;
+}
+
+bool GridWidget::CellAt(const QPoint& pos, int* row, int* col) const {
+  return CellAtViewport(pos - viewport()->geometry().topLeft(), row, col);
+}
+
+// ---------------------------------------------------------------- scrolling
+
+int GridWidget::MaxTopRow() const {
+  const int avail = viewport()->height() - FixedHeightPx();
+  int top = rows_;
+  int used = 0;
+  while (top > fixedRows_ && used + RowHeightPx(top - 1) <= avail) {
+    used += RowHeightPx(top - 1);
+    --top;
+  }
+  if (top == rows_) top = std::max(fixedRows_, rows_ - 1);
+  return std::max(fixedRows_, top);
+}
+
+int GridWidget::MaxLeftCol() const {
+  const int avail = viewport()->width() - FixedWidthPx();
+  int left = cols_;
+  int used = 0;
+  while (left > fixedCols_ && used + ColWidthPx(left - 1) <= avail) {
+    used += ColWidthPx(left - 1);
+    --left;
+  }
+  if (left == cols_) left = std::max(fixedCols_, cols_ - 1);
+  return std::max(fixedCols_, left);
+}
+
+void GridWidget::UpdateScrollBars() {
+  adjustingScroll_ = true;
+  const bool h = scrollBars_ == ScrollBarSetting::Horizontal || scrollBars_ == ScrollBarSetting::Both;
+  const bool v = scrollBars_ == ScrollBarSetting::Vertical || scrollBars_ == ScrollBarSetting::Both;
+  setHorizontalScrollBarPolicy(h ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+  setVerticalScrollBarPolicy(v ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+  verticalScrollBar()->setRange(0, MaxTopRow() - fixedRows_);
+  verticalScrollBar()->setPageStep(std::max(1, (viewport()->height() - FixedHeightPx()) /
+                                                   std::max(1, DefaultRowHeightPx())));
+  horizontalScrollBar()->setRange(0, MaxLeftCol() - fixedCols_);
+  horizontalScrollBar()->setPageStep(1);
+  adjustingScroll_ = false;
+  // The ranges may have clamped the position.
+  const int top = fixedRows_ + verticalScrollBar()->value();
+  const int left = fixedCols_ + horizontalScrollBar()->value();
+  if (top != topRow_ || left != leftCol_) {
+    if (verticalScrollBar()->value() != topRow_ - fixedRows_ &&
+        topRow_ - fixedRows_ <= verticalScrollBar()->maximum())
+      verticalScrollBar()->setValue(topRow_ - fixedRows_);
+    if (horizontalScrollBar()->value() != leftCol_ - fixedCols_ &&
+        leftCol_ - fixedCols_ <= horizontalScrollBar()->maximum())
+      horizontalScrollBar()->setValue(leftCol_ - fixedCols_);
+  }
+}
+
+void GridWidget::scrollContentsBy(int, int) {
+  if (adjustingScroll_) return;
+  const int top = fixedRows_ + verticalScrollBar()->value();
+  const int left = fixedCols_ + horizontalScrollBar()->value();
+  if (top == topRow_ && left == leftCol_) return;
+  topRow_ = top;
+  leftCol_ = left;
+  Repaint();
+  emit scrolled();
+}
+
+void GridWidget::SetScrollBars(ScrollBarSetting s) {
+  scrollBars_ = s;
+  UpdateScrollBars();
+}
+
+bool GridWidget::SetTopRow(int row) {
+  if (row < fixedRows_ || row >= rows_) return false;
+  row = std::min(row, MaxTopRow());
+  verticalScrollBar()->setValue(row - fixedRows_);
+  return true;
+}
+
+bool GridWidget::SetLeftCol(int col) {
+  if (col < fixedCols_ || col >= cols_) return false;
+  col = std::min(col, MaxLeftCol());
+  horizontalScrollBar()->setValue(col - fixedCols_);
+  return true;
+}
+
+void GridWidget::EnsureVisible(int row, int col) {
+  if (row >= fixedRows_ && row < rows_) {
+    if (row < topRow_) {
+      SetTopRow(row);
+    } else {
+      const int avail = viewport()->height() - FixedHeightPx();
+      int top = topRow_;
+      auto bottomOf = [&](int t) {
+        int h = 0;
+        for (int r = t; r <= row; ++r) h += RowHeightPx(r);
+        return h;
+      };
+      while (top < row && bottomOf(top) > avail) ++top;
+      if (top != topRow_) SetTopRow(top);
+    }
+  }
+  if (col >= fixedCols_ && col < cols_) {
+    if (col < leftCol_) {
+      SetLeftCol(col);
+    } else {
+      const int avail = viewport()->width() - FixedWidthPx();
+      int left = leftCol_;
+      auto rightOf = [&](int l) {
+        int w = 0;
+        for (int c = l; c <= col; ++c) w += ColWidthPx(c);
+        return w;
+      };
+      while (left < col && rightOf(left) > avail) ++left;
+      if (left != leftCol_) SetLeftCol(left);
+    }
+  }
+}
+
+void GridWidget::SetRedraw(bool on) {
+  redraw_ = on;
+  if (on) viewport()->update();
+}
+
+void GridWidget::Repaint() {
+  if (redraw_) viewport()->update();
+}
+
+QSize GridWidget::sizeHint() const { return QSize(320, 160); }
+
+void GridWidget::resizeEvent(QResizeEvent* e) {
+  QAbstractScrollArea::resizeEvent(e);
+  UpdateScrollBars();
+}
+
+void GridWidget::changeEvent(QEvent* e) {
+  QAbstractScrollArea::changeEvent(e);
+  if (e->type() == QEvent::FontChange) {
+    UpdateScrollBars();
+    Repaint();
+  }
+}
+
+// ---------------------------------------------------------------- painting
+
+void GridWidget::paintEvent(QPaintEvent*) {
+  QPainter p(viewport());
+  const QRect area = viewport()->rect();
+  // Beyond the last row and column: the workspace colour.
+  p.fillRect(area, OleToQColor(kSysAppWorkspace));
+
+  struct Span {
+    int index, pos, size;
+  };
+  std::vector<Span> cols, rows;
+  int x = 0;
+  for (int c = 0; c < cols_ && x < area.width(); ++c) {
+    if (c >= fixedCols_ && c < leftCol_) continue;
+    cols.push_back({c, x, ColWidthPx(c)});
+    x += ColWidthPx(c);
+  }
+  int y = 0;
+  for (int r = 0; r < rows_ && y < area.height(); ++r) {
+    if (r >= fixedRows_ && r < topRow_) continue;
+    rows.push_back({r, y, RowHeightPx(r)});
+    y += RowHeightPx(r);
+  }
+
+  const int r1 = std::min(row_, rowSel_), r2 = std::max(row_, rowSel_);
+  const int c1 = std::min(col_, colSel_), c2 = std::max(col_, colSel_);
+  const bool range = r1 != r2 || c1 != c2;
+  const QColor back = OleToQColor(backColor_);
+  const QColor backFixed = OleToQColor(backColorFixed_);
+  const QColor fore = OleToQColor(foreColor_);
+  const QColor foreFixed = OleToQColor(foreColorFixed_);
+  const QColor grid = OleToQColor(gridColor_);
+  const QColor gridFixed = QColor(0, 0, 0);
+  const QColor hiBack = OleToQColor(kSysHighlight);
+  const QColor hiText = OleToQColor(kSysHighlightText);
+  const bool enabled = isEnabled();
+
+  for (const Span& rs : rows) {
+    for (const Span& cs : cols) {
+      const int r = rs.index, c = cs.index;
+      const QRect cell(cs.pos, rs.pos, cs.size, rs.size);
+      if (cell.width() <= 0 || cell.height() <= 0) continue;
+      const bool fixed = r < fixedRows_ || c < fixedCols_;
+      const bool selected = !fixed && range && r >= r1 && r <= r2 && c >= c1 && c <= c2 &&
+                            !(r == row_ && c == col_);
+      const std::uint32_t own = cellBack_[static_cast<std::size_t>(r) * cols_ + c];
+      QColor bg = fixed ? backFixed : (own ? OleToQColor(own) : back);
+      QColor fg = fixed ? foreFixed : fore;
+      if (selected) {
+        bg = hiBack;
+        fg = hiText;
+      }
+      if (!enabled) fg = palette().color(QPalette::Disabled, QPalette::Text);
+      p.fillRect(cell, bg);
+      p.setPen(fixed ? gridFixed : grid);
+      p.drawLine(cell.right(), cell.top(), cell.right(), cell.bottom());
+      p.drawLine(cell.left(), cell.bottom(), cell.right(), cell.bottom());
+      const QString& t = text_[static_cast<std::size_t>(r) * cols_ + c];
+      if (!t.isEmpty()) {
+        p.setPen(fg);
+        const QRect tr = cell.adjusted(kTextPadPx, 0, -kTextPadPx - 1, -1);
+        const Qt::Alignment h = LooksNumeric(t) ? Qt::AlignRight : Qt::AlignLeft;
+        p.drawText(tr, h | Qt::AlignVCenter | Qt::TextSingleLine, t);
+      }
+      if (!fixed && r == row_ && c == col_) {
+        QPen pen(fore);
+        pen.setStyle(Qt::DotLine);
+        p.setPen(pen);
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(cell.adjusted(1, 1, -2, -2));
+      }
+    }
+  }
+}
+
+// ---------------------------------------------------------------- user input
+
+namespace {
+enum DragKind { kDragCells = 0, kDragRows = 1, kDragCols = 2, kDragAll = 3 };
+}
+
+void GridWidget::mousePressEvent(QMouseEvent* e) {
+  if (e->button() == Qt::RightButton) {
+    emit contextMenuRequested(e->globalPosition().toPoint());
+    return;
+  }
+  if (e->button() != Qt::LeftButton) return;
+  int r = 0, c = 0;
+  if (!CellAtViewport(e->position().toPoint(), &r, &c)) return;
+  if (rows_ <= fixedRows_ || cols_ <= fixedCols_) return;
+  QPointer<GridWidget> self(this);
+  const bool fixedRow = r < fixedRows_;
+  const bool fixedCol = c < fixedCols_;
+  int kind = (fixedRow ? kDragCols : 0) | (fixedCol ? kDragRows : 0);
+  setProperty("vardoDragKind", kind);
+  if (kind == kDragCells && (e->modifiers() & Qt::ShiftModifier) && row_ >= fixedRows_ &&
+      col_ >= fixedCols_) {
+    SetSelection(r, c);
+  } else {
+    // A heading click selects the whole row, column or table.
+    const int tr = fixedRow ? fixedRows_ : r;
+    const int tc = fixedCol ? fixedCols_ : c;
+    MoveTo(tr, tc, true);
+    if (!self) return;
+    if (kind == kDragRows) SetSelection(row_, cols_ - 1);
+    if (kind == kDragCols) SetSelection(rows_ - 1, col_);
+    if (kind == kDragAll) SetSelection(rows_ - 1, cols_ - 1);
+    if (!self) return;
+  }
+  if (self) dragging_ = true;
+}
+
+void GridWidget::mouseMoveEvent(QMouseEvent* e) {
+  if (!dragging_ || !(e->buttons() & Qt::LeftButton)) return;
+  int r = 0, c = 0;
+  if (!CellAtViewport(e->position().toPoint(), &r, &c)) return;
+  r = std::max(r, fixedRows_);
+  c = std::max(c, fixedCols_);
+  const int kind = property("vardoDragKind").toInt();
+  if (kind == kDragRows) SetSelection(r, cols_ - 1);
+  else if (kind == kDragCols) SetSelection(rows_ - 1, c);
+  else if (kind == kDragCells) SetSelection(r, c);
+}
+
+void GridWidget::mouseReleaseEvent(QMouseEvent* e) {
+  if (e->button() != Qt::LeftButton) return;
+  dragging_ = false;
+  emit clicked();
+}
+
+void GridWidget::mouseDoubleClickEvent(QMouseEvent* e) {
+  if (e->button() == Qt::LeftButton) emit doubleClicked();
+}
+
+void GridWidget::keyPressEvent(QKeyEvent* e) {
+  if (rows_ <= fixedRows_ || cols_ <= fixedCols_) {
+    e->ignore();
+    return;
+  }
+  const int lastRow = rows_ - 1, lastCol = cols_ - 1;
+  const bool shift = e->modifiers() & Qt::ShiftModifier;
+  const bool ctrl = e->modifiers() & Qt::ControlModifier;
+  // Keys move from the selection's far corner when extending it.
+  int r = shift ? rowSel_ : row_;
+  int c = shift ? colSel_ : col_;
+  const int page = std::max(1, (viewport()->height() - FixedHeightPx()) / DefaultRowHeightPx());
+  switch (e->key()) {
+    case Qt::Key_Up: r -= 1; break;
+    case Qt::Key_Down: r += 1; break;
+    case Qt::Key_Left: c -= 1; break;
+    case Qt::Key_Right: c += 1; break;
+    case Qt::Key_PageUp: r -= page; break;
+    case Qt::Key_PageDown: r += page; break;
+    case Qt::Key_Home:
+      c = fixedCols_;
+      if (ctrl) r = fixedRows_;
+      break;
+    case Qt::Key_End:
+      c = lastCol;
+      if (ctrl) r = lastRow;
+      break;
+    default:
+      e->ignore();
+      return;
+  }
+  r = std::max(fixedRows_, std::min(r, lastRow));
+  c = std::max(fixedCols_, std::min(c, lastCol));
+  if (shift) {
+    SetSelection(r, c);
+    EnsureVisible(r, c);
+  } else {
+    MoveTo(r, c, true);
+  }
+  e->accept();
+}
+
+}  // namespace vardo

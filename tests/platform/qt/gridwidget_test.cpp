@@ -1,0 +1,157 @@
+#include "platform/qt/gridwidget.h"
+
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace vardo {
+namespace {
+
+// A 6 x 4 table (one heading row and column) that logs its cell events.
+class GridFixture : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    grid.resize(400, 200);
+    grid.SetRows(6);
+    grid.SetCols(4);
+    for (int r = 0; r < 6; ++r)
+      for (int c = 0; c < 4; ++c) grid.SetText(r, c, QString("%1,%2").arg(r).arg(c));
+    QObject::connect(&grid, &GridWidget::leaveCell, [this] {
+      log.push_back("leave " + Cell());
+    });
+    QObject::connect(&grid, &GridWidget::enterCell, [this] {
+      log.push_back("enter " + Cell());
+    });
+    grid.show();
+  }
+  std::string Cell() const {
+    return std::to_string(grid.Row()) + "," + std::to_string(grid.Col());
+  }
+  QPoint CenterOf(int r, int c) const { return grid.CellRect(r, c).center() - grid.viewport()->geometry().topLeft(); }
+
+  GridWidget grid;
+  std::vector<std::string> log;
+};
+
+TEST_F(GridFixture, EveryMoveRaisesLeaveBeforeAndEnterAfter) {
+  grid.SetRow(2);
+  grid.SetCol(3);
+  grid.SetCurrentCell(2, 3);  // already there: nothing
+  grid.SetCurrentCell(4, 2);
+  QTest::keyClick(&grid, Qt::Key_Down);
+  QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, CenterOf(1, 1));
+  EXPECT_EQ(log, (std::vector<std::string>{"leave 1,1", "enter 2,1", "leave 2,1", "enter 2,3",
+                                           "leave 2,3", "enter 4,2", "leave 4,2", "enter 5,2",
+                                           "leave 5,2", "enter 1,1"}));
+  // Keys stop at the table's edges and never enter the heading.
+  log.clear();
+  QTest::keyClick(&grid, Qt::Key_Up);
+  QTest::keyClick(&grid, Qt::Key_Left);
+  EXPECT_TRUE(log.empty());
+  EXPECT_EQ(Cell(), "1,1");
+}
+
+TEST_F(GridFixture, HandlerThatShrinksTheTableDuringLeaveIsSafe) {
+  grid.SetCurrentCell(5, 3);
+  bool once = true;
+  QObject::connect(&grid, &GridWidget::leaveCell, [&] {
+    if (once) {
+      once = false;
+      grid.SetRows(3);  // raises its own leave/enter pair
+      grid.SetCols(2);
+    }
+  });
+  log.clear();
+  grid.SetCurrentCell(4, 3);  // target no longer exists: lands clamped
+  EXPECT_EQ(grid.Rows(), 3);
+  EXPECT_EQ(grid.Cols(), 2);
+  EXPECT_EQ(Cell(), "2,1");
+  EXPECT_EQ(log.front(), "leave 5,3");
+  EXPECT_EQ(log.back(), "enter 2,1");
+}
+
+TEST_F(GridFixture, RemoveRowRefusesFixedOutsideAndTheLastDataRow) {
+  EXPECT_FALSE(grid.RemoveRow(0));
+  EXPECT_FALSE(grid.RemoveRow(6));
+  EXPECT_FALSE(grid.RemoveRow(-1));
+  EXPECT_TRUE(grid.RemoveRow(2));
+  EXPECT_EQ(grid.Rows(), 5);
+  EXPECT_EQ(grid.Text(2, 1), "3,1");
+  grid.SetCurrentCell(4, 1);
+  log.clear();
+  EXPECT_TRUE(grid.RemoveRow(4));  // the current row goes: the cell moves up
+  EXPECT_EQ(log, (std::vector<std::string>{"leave 4,1", "enter 3,1"}));
+  while (grid.Rows() > 2) EXPECT_TRUE(grid.RemoveRow(1));
+  EXPECT_FALSE(grid.RemoveRow(1));
+  EXPECT_EQ(grid.Rows(), 2);
+}
+
+TEST_F(GridFixture, ClipIsTheSelectedRangeWithTabsAndCarriageReturns) {
+  grid.SetCurrentCell(3, 2);
+  grid.SetRowSel(1);
+  grid.SetColSel(3);
+  EXPECT_EQ(grid.Clip(), "1,2\t1,3\r2,2\t2,3\r3,2\t3,3");
+  // A drag selects from the pressed cell to the released one.
+  QTest::mousePress(grid.viewport(), Qt::LeftButton, {}, CenterOf(2, 1));
+  QMouseEvent move(QEvent::MouseMove, QPointF(CenterOf(4, 2)), QPointF(grid.viewport()->mapToGlobal(CenterOf(4, 2))),
+                   Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(grid.viewport(), &move);
+  QTest::mouseRelease(grid.viewport(), Qt::LeftButton, {}, CenterOf(4, 2));
+  EXPECT_EQ(grid.Row(), 2);
+  EXPECT_EQ(grid.RowSel(), 4);
+  EXPECT_EQ(grid.Clip(), "2,1\t2,2\r3,1\t3,2\r4,1\t4,2");
+  // A click on a row heading selects the row.
+  QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, CenterOf(5, 0));
+  EXPECT_EQ(grid.Clip(), "5,1\t5,2\t5,3");
+}
+
+TEST_F(GridFixture, CellRectanglesInTwipsAndHeadingsDoNotScroll) {
+  grid.SetColWidth(0, 600);
+  grid.SetColWidth(1, 1500);
+  grid.SetRowHeight(0, 300);
+  grid.SetRowHeight(1, 450);
+  const QRect r = grid.CellRectTwips(1, 1);
+  const int frame = grid.viewport()->geometry().left() * kTwipsPerPixel;
+  EXPECT_EQ(r, QRect(frame + 600, frame + 300, 1500, 450));
+  EXPECT_EQ(grid.ColWidth(1), 1500);
+  EXPECT_EQ(grid.ColWidth(9), -1);
+  // Many rows in a small window: scrolling moves data rows only.
+  grid.resize(300, 100);
+  grid.SetRows(40);
+  QSignalSpy scrolled(&grid, &GridWidget::scrolled);
+  const QRect heading = grid.CellRect(0, 1);
+  grid.SetTopRow(10);
+  EXPECT_EQ(grid.TopRow(), 10);
+  EXPECT_EQ(scrolled.count(), 1);
+  EXPECT_EQ(grid.CellRect(0, 1), heading);
+  EXPECT_TRUE(grid.CellRect(5, 1).isNull());
+  EXPECT_EQ(grid.CellRect(10, 1).top(), heading.bottom() + 1);
+  // A key move past the bottom scrolls the current cell into view.
+  grid.SetCurrentCell(39, 1);
+  QTest::keyClick(&grid, Qt::Key_Up);
+  grid.SetTopRow(1);
+  QTest::keyClick(&grid, Qt::Key_End, Qt::ControlModifier);
+  EXPECT_EQ(Cell(), "39,3");
+  EXPECT_FALSE(grid.CellRect(39, 3).isNull());
+}
+
+TEST_F(GridFixture, ResizingKeepsTextsAndColoursAndRefusesBadCounts) {
+  grid.SetCellBackColor(2, 2, 0x0000FF);
+  grid.SetCols(6);
+  grid.SetRows(8);
+  EXPECT_EQ(grid.Text(2, 2), "2,2");
+  EXPECT_EQ(grid.Text(7, 5), "");
+  EXPECT_EQ(grid.CellBackColor(2, 2), 0x0000FFu);
+  EXPECT_FALSE(grid.SetRows(-1));
+  EXPECT_TRUE(grid.SetFixedRows(2));
+  EXPECT_FALSE(grid.SetRows(1));
+  EXPECT_FALSE(grid.SetFixedCols(7));
+  EXPECT_FALSE(grid.SetText(8, 0, "x"));
+  EXPECT_EQ(grid.Text(-1, 0), "");
+}
+
+}  // namespace
+}  // namespace vardo
