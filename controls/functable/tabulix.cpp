@@ -1,0 +1,221 @@
+#include "controls/functable/tabulix.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <cmath>
+#include <stdexcept>
+
+#include "controls/functable/evaluador.h"
+#include "platform/core/numtext.h"
+#include "platform/qt/componentregistry.h"
+#include "platform/qt/messagerunner.h"
+
+namespace vardo {
+
+namespace {
+
+ComponentRegistrar registro(kClassIdTabulix, "Tabulix",
+                            [](QWidget* parent) -> QWidget* { return new Tabulix(parent); });
+
+// The number a box holds, or throws: what the host gets for a box that
+// holds no number.
+double NumeroDeCaja(const QLineEdit* caja) {
+  double v = 0;
+  if (!EsNumero(caja->text().toStdString(), &v))
+    throw std::invalid_argument("La casilla no contiene un número.");
+  return v;
+}
+
+// Trims blanks (spaces only) at both ends, as the formula is read.
+QString SinBlancos(const QString& s) {
+  qsizetype a = 0, b = s.size();
+  while (a < b && s[a] == u' ') ++a;
+  while (b > a && s[b - 1] == u' ') --b;
+  return s.mid(a, b - a);
+}
+
+}  // namespace
+
+Tabulix::Tabulix(QWidget* parent) : QWidget(parent) {
+  fuente_ = FuenteAmbiente();
+
+  QFont letra(QStringLiteral("MS Sans Serif"), 8);
+  label1_ = new QLabel(QStringLiteral("Introduzca la función de ajuste utilizando X como variable independiente:"), this);
+  label1_->setObjectName(QStringLiteral("Label1"));
+  funcionText_ = new QLineEdit(this);
+  funcionText_->setObjectName(QStringLiteral("FuncionText"));
+  label2_ = new QLabel(QStringLiteral("Intervalo:"), this);
+  label2_->setObjectName(QStringLiteral("Label2"));
+  label3_ = new QLabel(QStringLiteral("Desde X ="), this);
+  label3_->setObjectName(QStringLiteral("Label3"));
+  xIniText_ = new QLineEdit(this);
+  xIniText_->setObjectName(QStringLiteral("XIniText"));
+  label4_ = new QLabel(QStringLiteral("Hasta  X = "), this);
+  label4_->setObjectName(QStringLiteral("Label4"));
+  xFinText_ = new QLineEdit(this);
+  xFinText_->setObjectName(QStringLiteral("XFinText"));
+  label5_ = new QLabel(QStringLiteral("Número de puntos:"), this);
+  label5_->setObjectName(QStringLiteral("Label5"));
+  numText_ = new QLineEdit(this);
+  numText_->setObjectName(QStringLiteral("NumText"));
+
+  auto* rejilla = new QGridLayout(this);
+  rejilla->setContentsMargins(4, 4, 4, 4);
+  rejilla->addWidget(label1_, 0, 0, 1, 4);
+  rejilla->addWidget(funcionText_, 1, 0, 1, 4);
+  rejilla->addWidget(label2_, 2, 0, 1, 4);
+  rejilla->addWidget(label3_, 3, 0);
+  rejilla->addWidget(xIniText_, 3, 1);
+  rejilla->addWidget(label4_, 3, 2);
+  rejilla->addWidget(xFinText_, 3, 3);
+  rejilla->addWidget(label5_, 4, 0, 1, 2);
+  rejilla->addWidget(numText_, 4, 2, 1, 2);
+  rejilla->setRowStretch(5, 1);
+
+  for (QWidget* w : {static_cast<QWidget*>(label1_), static_cast<QWidget*>(funcionText_),
+                     static_cast<QWidget*>(label2_), static_cast<QWidget*>(label3_),
+                     static_cast<QWidget*>(xIniText_), static_cast<QWidget*>(label4_),
+                     static_cast<QWidget*>(xFinText_), static_cast<QWidget*>(label5_),
+                     static_cast<QWidget*>(numText_)})
+    w->setFont(letra);
+  for (QLineEdit* caja : {funcionText_, xIniText_, xFinText_, numText_}) caja->installEventFilter(this);
+}
+
+Tabulix::~Tabulix() = default;
+
+QFont Tabulix::FuenteAmbiente() const {
+  return parentWidget() ? parentWidget()->font() : QApplication::font();
+}
+
+// ---------------------------------------------------------------- properties
+
+std::int16_t Tabulix::NumPuntos() const {
+  const double r = RedondeoBanquero(NumeroDeCaja(numText_));
+  if (r < -32768.0 || r > 32767.0) throw std::invalid_argument("El número de puntos no cabe.");
+  return static_cast<std::int16_t>(r);
+}
+
+double Tabulix::PuntoFin() const { return NumeroDeCaja(xFinText_); }
+double Tabulix::PuntoIni() const { return NumeroDeCaja(xIniText_); }
+QString Tabulix::Ajuste() const { return funcionText_->text(); }
+
+double Tabulix::TablaY(std::int16_t indx) const {
+  if (indx < 0 || static_cast<std::size_t>(indx) >= tablaY_.size())
+    throw std::out_of_range("Índice fuera de la tabla.");
+  return tablaY_[static_cast<std::size_t>(indx)];
+}
+
+double Tabulix::TablaX(std::int16_t indx) const {
+  if (indx < 0 || static_cast<std::size_t>(indx) >= tablaX_.size())
+    throw std::out_of_range("Índice fuera de la tabla.");
+  return tablaX_[static_cast<std::size_t>(indx)];
+}
+
+void Tabulix::SetBorderStyle(std::int16_t v) { borderStyle_ = v; cambiadas_ = true; }
+void Tabulix::SetBackStyle(std::int16_t v) { backStyle_ = v; cambiadas_ = true; }
+void Tabulix::SetAppearance(std::int16_t v) { appearance_ = v; cambiadas_ = true; }
+void Tabulix::SetEnabled(bool v) { enabled_ = v; cambiadas_ = true; }
+void Tabulix::SetForeColor(std::uint32_t v) { foreColor_ = v; cambiadas_ = true; }
+void Tabulix::SetBackColor(std::uint32_t v) { backColor_ = v; cambiadas_ = true; }
+void Tabulix::SetFont(const QFont& f) { fuente_ = f; cambiadas_ = true; }
+
+void Tabulix::SetAjuste(const QString& s) { funcionText_->setText(s); }
+void Tabulix::SetPuntoIni(const QString& s) { xIniText_->setText(s); }
+void Tabulix::SetPuntoFin(const QString& s) { xFinText_->setText(s); }
+void Tabulix::SetNumPuntos(const QString& s) { numText_->setText(s); }
+
+// ---------------------------------------------------------------- stored properties
+
+void Tabulix::LeerPropiedades(const PropertyBag& bag) {
+  backColor_ = static_cast<std::uint32_t>(bag.ReadInt("BackColor", 0));
+  foreColor_ = static_cast<std::uint32_t>(bag.ReadInt("ForeColor", 0));
+  enabled_ = bag.ReadBool("Enabled", false);
+  const QString ambiente = FuenteAmbiente().toString();
+  const std::string fuente = bag.ReadString("Font", ambiente.toStdString());
+  if (!fuente_.fromString(QString::fromStdString(fuente))) fuente_ = FuenteAmbiente();
+  appearance_ = static_cast<std::int16_t>(bag.ReadInt("Appearance", 0));
+  backStyle_ = static_cast<std::int16_t>(bag.ReadInt("BackStyle", 0));
+  borderStyle_ = static_cast<std::int16_t>(bag.ReadInt("BorderStyle", 0));
+  nPuntos_ = static_cast<std::int16_t>(bag.ReadInt("NumeroPuntos", 0));
+  cambiadas_ = false;
+}
+
+void Tabulix::EscribirPropiedades(PropertyBag& bag) const {
+  bag.Write("BackColor", static_cast<std::int64_t>(backColor_), std::int64_t{0});
+  bag.Write("ForeColor", static_cast<std::int64_t>(foreColor_), std::int64_t{0});
+  bag.Write("Enabled", enabled_, false);
+  bag.Write("Font", fuente_.toString().toStdString(), FuenteAmbiente().toString().toStdString());
+  bag.Write("Appearance", std::int64_t{appearance_}, std::int64_t{0});
+  bag.Write("BackStyle", std::int64_t{backStyle_}, std::int64_t{0});
+  bag.Write("BorderStyle", std::int64_t{borderStyle_}, std::int64_t{0});
+  bag.Write("NumeroPuntos", std::int64_t{nPuntos_}, std::int64_t{0});
+}
+
+// ---------------------------------------------------------------- computing
+
+bool Tabulix::eventFilter(QObject* obj, QEvent* ev) {
+  if (ev->type() == QEvent::FocusOut) {
+    if (obj == numText_ || obj == xIniText_ || obj == xFinText_) {
+      // A box that holds no number changes nothing and computes nothing.
+      if (EsNumero(static_cast<QLineEdit*>(obj)->text().toStdString())) Calcular();
+    } else if (obj == funcionText_) {
+      Calcular();
+    }
+  }
+  return QWidget::eventFilter(obj, ev);
+}
+
+// Computes the table from what the boxes hold now. The points are built
+// apart and replace the previous table only when every one was evaluated, so
+// a failure leaves the last good table (and its count) in place.
+void Tabulix::Calcular() {
+  const QString funcion = funcionText_->text();
+  const std::string ini = xIniText_->text().toStdString();
+  const std::string fin = xFinText_->text().toStdString();
+  const std::string num = numText_->text().toStdString();
+  if (funcion.isEmpty() || ini.empty() || fin.empty() || num.empty()) return;
+  double xIni = 0, xFin = 0, cuenta = 0;
+  if (!EsNumero(ini, &xIni) || !EsNumero(fin, &xFin) || !EsNumero(num, &cuenta)) return;
+
+  double n = RedondeoBanquero(cuenta);
+  if (n < 1) {
+    n = kPuntosPorDefecto;
+    numText_->setText(QString::number(kPuntosPorDefecto));
+  } else if (n > kMaxPuntos) {
+    ShowMessage(this, kMsgRangoPuntos, MsgIcon::Information);
+    return;
+  }
+  const int puntos = static_cast<int>(n);
+
+  const auto expresion = Expresion::Compilar(SinBlancos(funcion).toStdString());
+  const double paso = (xFin - xIni) / (puntos - 1);  // one point: division by zero
+  if (!expresion || puntos < 2 || !std::isfinite(paso)) {
+    ShowMessage(this, kMsgErrorExpresion, MsgIcon::Information);
+    return;
+  }
+
+  std::vector<double> tx(static_cast<std::size_t>(puntos) + 1, 0.0);
+  std::vector<double> ty(tx.size(), 0.0);
+  double x = xIni;
+  for (int i = 0; i < puntos; ++i) {
+    // The last X is the end of the range itself, not the sum of the steps.
+    const double xi = i == puntos - 1 ? xFin : x;
+    const auto y = expresion->Evaluar(xi);
+    if (!y) {
+      ShowMessage(this, kMsgErrorExpresion, MsgIcon::Information);
+      return;
+    }
+    tx[static_cast<std::size_t>(i)] = xi;
+    ty[static_cast<std::size_t>(i)] = *y;
+    x += paso;
+  }
+  tablaX_ = std::move(tx);
+  tablaY_ = std::move(ty);
+  nPuntos_ = static_cast<std::int16_t>(puntos);
+  emit Listo();
+}
+
+}  // namespace vardo
