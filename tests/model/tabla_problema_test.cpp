@@ -1,0 +1,356 @@
+#include "model/tabla_problema.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <random>
+#include <vector>
+
+#include "model/constantes.h"
+#include "model/servicios.h"
+
+namespace vardo {
+namespace {
+
+CCorriente Sensible(double T1, double T2, double mcp) {
+  return CCorriente(T1, T2, mcp, T2 > T1 ? 1 : 0, 0);
+}
+CCorriente Latente(double T, double H, int fria) { return CCorriente(T, T, H, fria, 1); }
+CCorriente Tabla(std::vector<std::pair<double, double>> puntos, int fria) {
+  CCorriente c;
+  c.BorrarPuntos();
+  for (auto [T, H] : puntos) c.AddPunto(T, H);
+  c.m_fria = fria;
+  c.m_lineal = 0;
+  c.m_latente = 0;
+  return c;
+}
+
+GrupoCorrientes Grupo(const std::vector<CCorriente>& cs) {
+  GrupoCorrientes g;
+  for (const auto& c : cs) g.push_back(&c);
+  return g;
+}
+
+// ---- The problem table written out step by step as plainly as possible, to
+// check the fast core against it.
+std::vector<double> IntervalosDirectos(const std::vector<CCorriente>& cs, double dt) {
+  const double half = dt * 0.5;
+  std::vector<double> T;
+  for (const auto& c : cs)
+    for (int k = 0; k < c.GetNumPuntos(); ++k)
+      T.push_back(c.m_fria ? c.GetPunto(k, 1) + half : c.GetPunto(k, 1) - half);
+  std::sort(T.begin(), T.end(), std::greater<>());
+  if (T.size() < 2) return T;
+  for (std::size_t i = 1; i < T.size();) {
+    if (T[i] != T[i - 1]) {
+      ++i;
+      continue;
+    }
+    bool necesario = false;
+    for (const auto& c : cs) {
+      const double d = c.m_fria ? half : -half;
+      if (c.m_latente && std::fabs(c.GetH(kTSentinel, 1)) > 1e-5 &&
+          std::fabs(T[i] - (c.GetPunto(0, 1) + d)) < 0.01 && (i == 1 || T[i] != T[i - 2]))
+        necesario = true;
+      std::vector<double> hs;
+      for (int k = 0; k < c.GetNumPuntos(); ++k)
+        if (std::fabs(T[i] - (c.GetPunto(k, 1) + d)) < 0.01) hs.push_back(c.GetPunto(k, 0));
+      for (double h : hs)
+        if (h != hs.front()) necesario = true;
+    }
+    if ((i >= 2 && T[i] == T[i - 2]) || !necesario)
+      T.erase(T.begin() + static_cast<std::ptrdiff_t>(i));
+    else
+      ++i;
+  }
+  return T;
+}
+
+std::vector<double> CalorDirecto(const std::vector<CCorriente>& cs, double dt,
+                                 const std::vector<double>& T) {
+  const double half = dt * 0.5;
+  const std::size_t n = T.size();
+  std::vector<double> Q(n, 0.0);
+  for (std::size_t s = cs.size(); s-- > 0;) {
+    const CCorriente& c = cs[s];
+    const double t1 = c.GetPunto(0, 1), t2 = c.GetPunto(c.GetNumPuntos() - 1, 1);
+    if (c.m_latente) {
+      const double a = c.m_fria ? t1 + half : t1 - half;
+      for (std::size_t i = 0; i < n; ++i) {
+        if (std::fabs(T[i] - a) < 0.01) {
+          if (i + 1 < n) Q[i + 1] += c.GetH(kTSentinel, 1);
+          break;
+        }
+      }
+    } else if (c.m_fria) {
+      for (std::size_t i = 1; i < n; ++i) {
+        if (!(t1 + half <= T[i] && T[i] <= t2 + half)) continue;
+        if (std::fabs(T[i] - T[i - 1]) > 0.001)
+          Q[i] = Q[i] - (c.GetH(T[i] - half, 0) - c.GetH(T[i - 1] - half, 1));
+        else if (!c.m_lineal)
+          Q[i] = Q[i] - (c.GetH(T[i] - half, 1) - c.GetH(T[i - 1] - half, 0));
+      }
+    } else {
+      for (std::size_t i = 1; i < n; ++i) {
+        if (!(t2 - half <= T[i] && T[i] <= t1 - half)) continue;
+        if (std::fabs(T[i] - T[i - 1]) > 0.001)
+          Q[i] = Q[i] + (c.GetH(T[i] + half, 0) - c.GetH(T[i - 1] + half, 1));
+        else if (!c.m_lineal)
+          Q[i] = Q[i] + (c.GetH(T[i] + half, 1) - c.GetH(T[i - 1] + half, 0));
+      }
+    }
+  }
+  return Q;
+}
+
+// ---- Worked examples
+
+struct CasoTabla {
+  const char* nombre;
+  std::vector<CCorriente> corrientes;
+  double dtMin;
+  std::vector<double> T, Q, C;
+  double pinch;
+};
+
+class TablaEjemplos : public ::testing::TestWithParam<int> {};
+
+std::vector<CasoTabla> Casos() {
+  return {
+      // Equal duplicates from sensible ends collapse; the minimum at the top
+      // with no inner zero leaves the pinch at the top.
+      {"dos_corrientes",
+       {Sensible(450, 350, 2), Sensible(340, 440, 2)},
+       10,
+       {445, 345},
+       {0, 0},
+       {0, 0},
+       445},
+      // A latent stream needs its zero-width interval.
+      {"latente_frio", {Latente(400, 1000, 1)}, 10, {405, 405}, {0, 1000}, {1000, 0}, 405},
+      // A third equal boundary is always dropped (latent at 405, a hot end at 405).
+      {"tercer_igual",
+       {Latente(400, 1000, 1), Sensible(430, 410, 1), Sensible(410, 500, 1)},
+       10,
+       {505, 425, 415, 405, 405},
+       {0, 80, 0, -10, 1000},
+       {1070, 990, 990, 1000, 0},
+       405},
+      // A vertical step of a table keeps its zero-width interval; the sides of
+      // the step are read on either side of it.
+      {"tabla_escalon",
+       {Tabla({{300, 0}, {350, 100}, {350, 300}, {400, 400}}, 1)},
+       10,
+       {405, 355, 355, 305},
+       {0, 100, 200, 100},
+       {400, 300, 100, 0},
+       305},
+      // Two equal minima inside: the first (highest) one is the pinch.
+      {"minimos_iguales",
+       {Sensible(350, 400, 1), Sensible(350, 300, 1), Sensible(250, 300, 1)},
+       0,
+       {400, 350, 300, 250},
+       {0, 50, -50, 50},
+       {50, 0, 50, 0},
+       350},
+      // The minimum at the top tied with an inner one: the inner one is taken.
+      {"minimo_arriba",
+       {Sensible(400, 350, 1), Sensible(300, 350, 1), Sensible(300, 250, 1)},
+       0,
+       {400, 350, 300, 250},
+       {0, -50, 50, -50},
+       {0, 50, 0, 50},
+       300},
+      // Shifted cascade entries below 1e-5 become exactly 0; 1e-5 stays.
+      {"cero_por_debajo", {Sensible(300, 301, 9e-6)}, 0, {301, 300}, {0, 9e-6}, {0, 0}, 300},
+      {"cero_limite", {Sensible(300, 301, 1e-5)}, 0, {301, 300}, {0, 1e-5}, {1e-5, 0}, 300},
+  };
+}
+
+TEST_P(TablaEjemplos, IntervalosCascadaYPinch) {
+  const CasoTabla caso = Casos()[static_cast<std::size_t>(GetParam())];
+  SCOPED_TRACE(caso.nombre);
+  const GrupoCorrientes g = Grupo(caso.corrientes);
+  const TablaProblema t = ResolverTablaProblema(g, caso.dtMin);
+  EXPECT_EQ(t.T, caso.T);
+  ASSERT_EQ(t.Q.size(), caso.Q.size());
+  ASSERT_EQ(t.C.size(), caso.C.size());
+  for (std::size_t i = 0; i < t.Q.size(); ++i) {
+    EXPECT_NEAR(t.Q[i], caso.Q[i], 1e-9) << "Q[" << i << "]";
+    EXPECT_NEAR(t.C[i], caso.C[i], 1e-9) << "C[" << i << "]";
+    if (caso.C[i] == 0.0) {
+      EXPECT_EQ(t.C[i], 0.0) << "C[" << i << "]";
+    }
+  }
+  EXPECT_EQ(t.TemperaturaPinch(-1), caso.pinch);
+}
+
+INSTANTIATE_TEST_SUITE_P(Casos, TablaEjemplos, ::testing::Range(0, static_cast<int>(Casos().size())),
+                         [](const auto& info) {
+                           return std::string(Casos()[static_cast<std::size_t>(info.param)].nombre);
+                         });
+
+TEST(TablaProblema, CuatroCorrientes) {
+  // Entered in K; DT min 10 K.
+  const std::vector<CCorriente> cs = {Sensible(293.15, 408.15, 2), Sensible(443.15, 333.15, 3),
+                                      Sensible(353.15, 413.15, 4), Sensible(423.15, 303.15, 1.5)};
+  const TablaProblema t = ResolverTablaProblema(Grupo(cs), 10);
+  EXPECT_NEAR(t.CalienteMinimo(), 20.0, 1e-9);
+  EXPECT_NEAR(t.FrioMinimo(), 60.0, 1e-9);
+  EXPECT_NEAR(t.TemperaturaPinch(0), 358.15, 1e-9);
+  // Boundaries: 165, 145, 140, 85, 55, 25 °C shifted.
+  ASSERT_EQ(t.Num(), 6);
+  EXPECT_NEAR(t.T.front(), 438.15, 1e-9);
+  EXPECT_NEAR(t.T.back(), 298.15, 1e-9);
+}
+
+TEST(TablaProblema, SinCorrientesTodoVacio) {
+  const GrupoCorrientes vacio;
+  const TablaProblema t = ResolverTablaProblema(vacio, 10);
+  EXPECT_TRUE(t.T.empty());
+  EXPECT_TRUE(t.Q.empty());
+  EXPECT_TRUE(t.C.empty());
+  EXPECT_EQ(t.pinch, -1);
+  EXPECT_EQ(t.TemperaturaPinch(123.0), 123.0);
+  EXPECT_EQ(t.CalienteMinimo(), 0.0);
+  EXPECT_EQ(t.FrioMinimo(), 0.0);
+  // A cascade over stale intervals with no streams reads nothing out of range.
+  const CascadaTabla c = CalcularCascadaTabla(vacio, 10, {400, 300});
+  EXPECT_EQ(c.Q, (std::vector<double>{0, 0}));
+  EXPECT_EQ(IndicePinch({}, 0), -1);
+}
+
+TEST(TablaProblema, UnaCorrienteLatenteSinCalorNoDuplica) {
+  // Without heat a latent stream needs no zero-width interval.
+  const std::vector<CCorriente> cs = {Latente(400, 0.0, 1)};
+  const TablaProblema t = ResolverTablaProblema(Grupo(cs), 10);
+  EXPECT_EQ(t.T, std::vector<double>{405});
+  EXPECT_EQ(t.C, std::vector<double>{0});
+  EXPECT_EQ(t.pinch, 0);
+}
+
+TEST(TablaProblema, LatenteSumaBajoSuPrimerLimite) {
+  // Without a zero-width interval of its own (no heat) the latent boundary is
+  // the last one: there is no interval below it to add to.
+  const std::vector<CCorriente> sinCalor = {Latente(300, 0.0, 1), Sensible(400, 320, 1)};
+  const TablaProblema t = ResolverTablaProblema(Grupo(sinCalor), 10);
+  ASSERT_EQ(t.T, (std::vector<double>{395, 315, 305}));
+  EXPECT_EQ(t.Q, (std::vector<double>{0, -80, 0}));
+  // 305 occurs three times (two latent points and the hot end): two are kept
+  // and the heat goes below the first.
+  const std::vector<CCorriente> conCalor = {Latente(300, 50, 1), Sensible(400, 310, 1)};
+  const TablaProblema u = ResolverTablaProblema(Grupo(conCalor), 10);
+  ASSERT_EQ(u.T, (std::vector<double>{395, 305, 305}));
+  EXPECT_EQ(u.Q, (std::vector<double>{0, -90, 50}));
+}
+
+TEST(TablaProblema, FiltroDeAreas) {
+  std::vector<CCorriente> cs = {Sensible(450, 350, 2), Sensible(340, 440, 2), Sensible(300, 310, 1)};
+  std::vector<CAreaIntegridad> areas(3);
+  cs[0].m_area = 0;
+  cs[1].m_area = 1;
+  cs[2].m_area = 7;  // names no area at all
+  areas[0].corrientes = {0, 1};  // lists stream 1 too; its own index decides
+
+  // No area shown: every stream, in array order.
+  EXPECT_EQ(CorrientesConsideradas(cs, areas), (GrupoCorrientes{&cs[0], &cs[1], &cs[2]}));
+  areas[0].mostrada = 1;
+  EXPECT_EQ(CorrientesConsideradas(cs, areas), (GrupoCorrientes{&cs[0]}));
+  areas[0].mostrada = 0;
+  areas[2].mostrada = 1;  // shown but without members
+  EXPECT_TRUE(CorrientesConsideradas(cs, areas).empty());
+  EXPECT_TRUE(ResolverTablaProblema(CorrientesConsideradas(cs, areas), 10).Vacia());
+
+  // Utilities go through the same filter by their own area index.
+  std::vector<CServicios> ss(2);
+  ss[1].m_area = 2;
+  EXPECT_EQ(CorrientesConsideradas(ss, areas), (GrupoCorrientes{&ss[1]}));
+}
+
+TEST(TablaProblema, GruposSeSumanJuntos) {
+  // Two groups give the same table as one group holding both.
+  const std::vector<CCorriente> a = {Sensible(450, 350, 2)};
+  const std::vector<CCorriente> b = {Sensible(340, 440, 3)};
+  const std::vector<CCorriente> ab = {Sensible(450, 350, 2), Sensible(340, 440, 3)};
+  const std::vector<GrupoCorrientes> pool = {Grupo(a), Grupo(b)};
+  const TablaProblema t = ResolverTablaProblema(pool, 10);
+  const TablaProblema u = ResolverTablaProblema(Grupo(ab), 10);
+  EXPECT_EQ(t.T, u.T);
+  EXPECT_EQ(t.Q, u.Q);
+  EXPECT_EQ(t.C, u.C);
+  EXPECT_EQ(t.pinch, u.pinch);
+}
+
+TEST(TablaProblema, DatosDanadosNoRompen) {
+  // NaN and infinite temperatures, and a stream without points: no crash, and
+  // the result has one entry per point left after the duplicate rule.
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  std::vector<CCorriente> cs = {Sensible(400, 300, 1), Sensible(nan, 350, 1),
+                                Sensible(310, std::numeric_limits<double>::infinity(), 1),
+                                Tabla({{nan, 0}, {350, nan}, {350, 1}}, 1)};
+  cs.emplace_back();
+  cs.back().BorrarPuntos();
+  const TablaProblema t = ResolverTablaProblema(Grupo(cs), 10);
+  EXPECT_EQ(t.Q.size(), t.T.size());
+  EXPECT_EQ(t.C.size(), t.T.size());
+}
+
+// The fast duplicate search and the cascade over index ranges give exactly
+// what the step-by-step method gives, on problems full of equal and nearly
+// equal temperatures, latent streams and vertical steps.
+TEST(TablaProblema, IgualQueElMetodoDirecto) {
+  std::mt19937 rng(12345);
+  auto temp = [&] { return 300.0 + 0.005 * static_cast<int>(rng() % 4000); };
+  auto elegir = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+  for (int prueba = 0; prueba < 300; ++prueba) {
+    std::vector<CCorriente> cs;
+    const int num = 1 + elegir(12);
+    for (int s = 0; s < num; ++s) {
+      const int tipo = elegir(4);
+      if (tipo == 0) {
+        cs.push_back(Latente(temp(), elegir(3) == 0 ? 1e-6 : 10.0 + elegir(100), elegir(2)));
+      } else if (tipo == 1) {
+        const int fria = elegir(2);
+        double T = temp();
+        double H = 0;
+        std::vector<std::pair<double, double>> p{{T, 0.0}};
+        for (int k = 0, np = 1 + elegir(4); k < np; ++k) {
+          if (elegir(3) != 0) T += (fria ? 1 : -1) * 0.005 * (1 + elegir(8));
+          H += (fria ? 1 : -1) * static_cast<double>(elegir(3) * 5);
+          p.emplace_back(T, H);
+        }
+        cs.push_back(Tabla(p, fria));
+      } else {
+        double a = temp(), b = temp();
+        if (a == b) b += 1;
+        cs.push_back(Sensible(a, b, 0.5 + elegir(8)));
+      }
+    }
+    const double dt = 0.005 * elegir(4);
+    const TablaProblema t = ResolverTablaProblema(Grupo(cs), dt);
+    const std::vector<double> T = IntervalosDirectos(cs, dt);
+    ASSERT_EQ(t.T, T) << "prueba " << prueba;
+    ASSERT_EQ(t.Q, CalorDirecto(cs, dt, T)) << "prueba " << prueba;
+  }
+}
+
+// ---- Curve lookup
+
+TEST(BuscarEnCurva, Casos) {
+  const std::vector<double> x = {400, 400, 300}, y = {50, 20, 0};
+  struct Caso {
+    double v, esperado;
+  };
+  for (const Caso& c : std::vector<Caso>{{400, 20}, {350, 10}, {300, 0}, {500, 50}, {200, 0}})
+    EXPECT_DOUBLE_EQ(BuscarEnCurva(x, y, c.v), c.esperado) << "v = " << c.v;
+  EXPECT_DOUBLE_EQ(BuscarEnCurva({500, 400, 300}, {0, 100, 50}, 450), 50);
+  EXPECT_EQ(BuscarEnCurva({}, {}, 1.0), 0.0);
+  EXPECT_EQ(BuscarEnCurva({400, 300}, {}, 350.0), 0.0);
+  EXPECT_EQ(BuscarEnCurva({400}, {7}, 1.0), 7.0);
+}
+
+}  // namespace
+}  // namespace vardo
