@@ -1,0 +1,609 @@
+// Network object: construction, copying, queries and the editing operations
+// with all their renumbering.
+#include "model/diagrama.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "model/constantes.h"
+#include "platform/core/uiport.h"
+
+namespace vardo {
+
+namespace {
+
+// Sizes dst to the source's size and assigns element by element, so that the
+// elements that already existed keep their own working fields.
+template <class T>
+void AsignarArray(std::vector<T>& dst, const std::vector<T>& src) {
+  dst.resize(src.size());
+  for (std::size_t i = 0; i < src.size(); ++i) dst[i] = src[i];
+}
+
+// The exchanger index a kind-4 value names, or -1 when it names none.
+std::int32_t IndiceTipo4(double v) {
+  if (!std::isfinite(v) || v < 0.0 || v > 2.0e9 || v != std::floor(v)) return -1;
+  return static_cast<std::int32_t>(v);
+}
+
+// Visits every stream record the network holds: process streams, utilities,
+// the stream of every split and the segment of every split node.
+template <class F>
+void ParaCadaRegistro(CDiagrama& d, F f) {
+  for (auto& c : d.m_corrientes) f(static_cast<CCorriente&>(c));
+  for (auto& s : d.m_servicios) f(static_cast<CCorriente&>(s));
+  for (auto& b : d.m_bifurcadas) {
+    f(b.corriente);
+    for (auto& n : b.nodos) f(n.segmento);
+  }
+}
+
+// Shifts the chain's exchanger indices above i down; false when the chain
+// names exchanger i (it then no longer exists).
+bool RenumerarCadena(CLazo& l, std::int32_t i, std::uint32_t baseNodos) {
+  for (std::int32_t e : l.cambiadores)
+    if (e == i) return false;
+  for (std::uint32_t n : l.nodos)
+    if (n == static_cast<std::uint32_t>(i) + baseNodos) return false;
+  for (auto& e : l.cambiadores)
+    if (e > i) --e;
+  for (auto& n : l.nodos)
+    if (n > static_cast<std::uint32_t>(i) + baseNodos) --n;
+  return true;
+}
+
+void VaciarCadena(CLazo& l) {
+  l.cambiadores.clear();
+  l.nodos.clear();
+  l.pasosBifurcacion.clear();
+  l.cuenta = 0;
+}
+
+}  // namespace
+
+LogFont CDiagrama::FuenteDefecto() {
+  LogFont f;
+  f.height = 18;
+  f.width = 0;
+  f.escapement = 0;
+  f.orientation = 0;
+  f.weight = 400;
+  f.quality = 2;
+  f.pitchAndFamily = 18;
+  f.faceName = "Arial";
+  return f;
+}
+
+CDiagrama::CDiagrama() = default;
+
+CDiagrama::CDiagrama(const CDiagrama& o) { *this = o; }
+
+CDiagrama::~CDiagrama() = default;
+
+CDiagrama& CDiagrama::operator=(const CDiagrama& o) {
+  if (this == &o) return *this;
+  AsignarArray(m_corrientes, o.m_corrientes);
+  AsignarArray(m_servicios, o.m_servicios);
+  AsignarArray(m_areas, o.m_areas);
+  AsignarArray(m_bifurcadas, o.m_bifurcadas);
+  AsignarArray(m_cambiadores, o.m_cambiadores);
+  AsignarArray(m_lazos, o.m_lazos);
+  m_lazoEnCurso = o.m_lazoEnCurso;
+  m_arbol = o.m_arbol;
+  m_anillo = o.m_anillo;
+
+  m_dtMin = o.m_dtMin;
+  m_tPinch = o.m_tPinch;
+  m_tReferencia = o.m_tReferencia;
+  m_cambiadorResaltado = o.m_cambiadorResaltado;
+  m_anilloActual = o.m_anilloActual;
+
+  m_a1 = o.m_a1;
+  m_b1 = o.m_b1;
+  m_c1 = o.m_c1;
+  m_a2 = o.m_a2;
+  m_b2 = o.m_b2;
+  m_c2 = o.m_c2;
+  m_costeCaliente = o.m_costeCaliente;
+  m_costeFrio = o.m_costeFrio;
+  m_hFrioGenerico = o.m_hFrioGenerico;
+  m_tFrioGenerico = o.m_tFrioGenerico;
+  m_hCalienteGenerico = o.m_hCalienteGenerico;
+  m_tCalienteGenerico = o.m_tCalienteGenerico;
+  m_amortizacion = o.m_amortizacion;
+  m_interes = o.m_interes;
+  m_factorLang = o.m_factorLang;
+
+  m_corrienteSel = o.m_corrienteSel;
+  m_cambiadorSel = o.m_cambiadorSel;
+  m_grafoConstruido = o.m_grafoConstruido;
+  m_perturbacionOrigen = o.m_perturbacionOrigen;
+  m_perturbacionDestino = o.m_perturbacionDestino;
+
+  m_mostrarTPinch = o.m_mostrarTPinch;
+  m_ordenarCalientesFrias = o.m_ordenarCalientesFrias;
+  m_mostrarTBifurcadas = o.m_mostrarTBifurcadas;
+  m_mostrarNombres = o.m_mostrarNombres;
+  m_colorearAreas = o.m_colorearAreas;
+  m_ordenarAreas = o.m_ordenarAreas;
+  m_serviciosVisibles = o.m_serviciosVisibles;
+  m_colorearServicios = o.m_colorearServicios;
+  return *this;
+}
+
+// ---------------------------------------------------------------- queries
+
+bool CDiagrama::RefValida(std::int32_t ref) const {
+  if (ref < 0) return false;
+  if (ref < kRefServicio) return ref < GetNumCorrientes();
+  return IndiceServicio(ref) < GetNumServicios();
+}
+
+CCorriente& CDiagrama::GetCorriente(std::int32_t ref) {
+  if (RefValida(ref)) {
+    if (ref < kRefServicio) return m_corrientes[static_cast<std::size_t>(ref)];
+    return m_servicios[static_cast<std::size_t>(IndiceServicio(ref))];
+  }
+  static CCorriente vacia;
+  vacia = CCorriente();
+  vacia.m_color = 0;
+  return vacia;
+}
+
+const CCorriente& CDiagrama::GetCorriente(std::int32_t ref) const {
+  if (RefValida(ref)) {
+    if (ref < kRefServicio) return m_corrientes[static_cast<std::size_t>(ref)];
+    return m_servicios[static_cast<std::size_t>(IndiceServicio(ref))];
+  }
+  static const CCorriente vacia;
+  return vacia;
+}
+
+std::int32_t CDiagrama::AreaUnicaMostrada() const {
+  std::int32_t unica = -1;
+  for (std::size_t a = 0; a < m_areas.size(); ++a) {
+    if (!m_areas[a].mostrada) continue;
+    if (unica != -1) return -1;
+    unica = static_cast<std::int32_t>(a);
+  }
+  return unica;
+}
+
+// ---------------------------------------------------------------- streams
+
+void CDiagrama::AddCorriente(double T1, double T2, double valor, std::int32_t fria,
+                             std::int32_t latente) {
+  m_corrientes.emplace_back(T1, T2, valor, fria, latente);
+  const std::int32_t n = GetNumCorrientes();
+  const double fy = static_cast<double>(n - 1) / static_cast<double>(n);
+  for (auto& c : m_cambiadores) c.Escalar(1.0, fy);
+  const std::int32_t area = AreaUnicaMostrada();
+  if (area >= 0) {
+    m_corrientes.back().m_area = area;
+    m_areas[static_cast<std::size_t>(area)].AddCorriente(n - 1);
+  }
+  m_grafoConstruido = 0;
+}
+
+void CDiagrama::BorrarCambiadoresDe(std::int32_t ref) {
+  // Every exchanger with a side on the record goes, whatever the exchanger
+  // lists say; highest index first, so the lower ones keep their numbers.
+  for (std::int32_t k = GetNumCambiadores() - 1; k >= 0; --k) {
+    const CCambiador& c = m_cambiadores[static_cast<std::size_t>(k)];
+    if (c.ladoCaliente.ref == ref || c.ladoFrio.ref == ref) BorrarCambiador(k);
+  }
+}
+
+void CDiagrama::QuitarMiembroDeAreas(std::int32_t ref) {
+  const bool servicio = EsServicio(ref);
+  for (std::int32_t a = static_cast<std::int32_t>(m_areas.size()) - 1; a >= 0; --a) {
+    CAreaIntegridad& area = m_areas[static_cast<std::size_t>(a)];
+    for (std::int32_t m = area.GetNumCorrientes() - 1; m >= 0; --m) {
+      const std::int32_t r = area.GetCorriente(m);
+      if (r == ref) {
+        area.QuitarCorriente(m);
+        if (area.GetNumCorrientes() == 0) {
+          char num[16];
+          std::snprintf(num, sizeof num, "%d", a + 1);
+          DefaultUiPort().Message(std::string("El área de integridad ") + num + " " +
+                                      area.GetNombre() +
+                                      " no tiene ninguna corriente.\nPor lo tanto, será eliminada",
+                                  MsgKind::Information);
+          BorrarArea(a);
+          break;
+        }
+      } else if (r > ref && (servicio ? true : r < kRefServicio)) {
+        area.SetCorriente(r - 1, m);
+      }
+    }
+  }
+}
+
+void CDiagrama::RenumerarSeleccionCorriente(std::int32_t ref) {
+  const bool servicio = EsServicio(ref);
+  auto ajustar = [&](std::int32_t& r) {
+    if (r == ref) {
+      r = 0;
+    } else if (r > ref && (servicio || r < kRefServicio)) {
+      --r;
+    }
+  };
+  if (m_corrienteSel == ref) {
+    // The selected record is gone: nothing is selected any more.
+    m_corrienteSel = 0;
+  } else {
+    ajustar(m_corrienteSel);
+  }
+  ajustar(m_perturbacionOrigen);
+  ajustar(m_perturbacionDestino);
+  // The load-shifting loop's stream list.
+  for (auto it = m_anillo.corrientes.begin(); it != m_anillo.corrientes.end();) {
+    if (*it == ref) {
+      it = m_anillo.corrientes.erase(it);
+      continue;
+    }
+    ajustar(*it);
+    ++it;
+  }
+  m_anillo.numCorrientes = static_cast<std::int32_t>(m_anillo.corrientes.size());
+}
+
+void CDiagrama::BorrarCorriente(std::int32_t i) {
+  if (i < 0 || i >= GetNumCorrientes()) return;
+  // A branch cannot outlive its split: the whole split goes.
+  const std::int32_t b = m_corrientes[static_cast<std::size_t>(i)].m_split;
+  if (b >= 0 && b < static_cast<std::int32_t>(m_bifurcadas.size())) {
+    BorrarBifurcacion(b);
+    return;
+  }
+  BorrarCorrienteSola(i);
+}
+
+void CDiagrama::BorrarCorrienteSola(std::int32_t i) {
+  if (i < 0 || i >= GetNumCorrientes()) return;
+  // 1. The exchangers on the stream.
+  BorrarCambiadoresDe(i);
+  // 2. Exchanger sides above it.
+  for (auto& c : m_cambiadores) {
+    if (c.ladoCaliente.ref > i && c.ladoCaliente.ref < kRefServicio) --c.ladoCaliente.ref;
+    if (c.ladoFrio.ref > i && c.ladoFrio.ref < kRefServicio) --c.ladoFrio.ref;
+  }
+  // 3. Split records: the branch list drops the stream and shifts the rest;
+  // node and link references above it shift.
+  const auto ui = static_cast<std::uint32_t>(i);
+  for (auto& b : m_bifurcadas) {
+    b.ramas.erase(std::remove(b.ramas.begin(), b.ramas.end(), ui), b.ramas.end());
+    for (auto& r : b.ramas)
+      if (r > ui) --r;
+    for (auto& n : b.nodos)
+      for (int p = CCuaterna::kEntrada; p <= CCuaterna::kSalida; ++p) {
+        const std::int32_t r = n.Referencia(p);
+        if (r > i) n.SetReferencia(p, r - 1);
+      }
+    for (auto& k : b.conexiones) {
+      if (k.primero > i) --k.primero;
+      if (k.segundo > i) --k.segundo;
+    }
+    if (b.seleccion >= 0) {
+      if (b.seleccion == i) {
+        b.QuitarSeleccion();
+      } else if (b.seleccion > i) {
+        --b.seleccion;
+      }
+    }
+    b.camino.erase(std::remove(b.camino.begin(), b.camino.end(), ui), b.camino.end());
+    for (auto& r : b.camino)
+      if (r > ui) --r;
+  }
+  // 4. Integrity areas.
+  QuitarMiembroDeAreas(i);
+  // 5. The stream itself.
+  m_corrientes.erase(m_corrientes.begin() + i);
+  for (auto& c : m_corrientes) c.m_marcaOrden = 1;
+  for (auto& s : m_servicios) s.m_marcaOrden = 1;
+  RenumerarSeleccionCorriente(i);
+  m_grafoConstruido = 0;
+}
+
+// ---------------------------------------------------------------- utilities
+
+void CDiagrama::AddServicio() {
+  CalcularObjetivos();
+  CServicios s;
+  s.CCorriente::BorrarPuntos();
+  s.AddPunto(1.0, 0.0);
+  s.AddPunto(1.0, 1.0);
+  s.m_fria = 1;
+  s.m_latente = 1;
+  s.m_lineal = 1;
+  s.m_entalpiaMaxima = 0.0;
+  s.m_dtMin = m_dtMin;
+  s.BorrarPuntos();
+  const std::size_t n = std::min(m_temperaturas.size(), m_cascada.size());
+  for (std::size_t k = 0; k < n; ++k) s.AnadirPunto(m_cascada[k], m_temperaturas[k]);
+  s.CalcularEntalpiaMaxima();
+  m_servicios.push_back(s);
+  const std::int32_t k = GetNumServicios() - 1;
+  const std::int32_t area = AreaUnicaMostrada();
+  if (area >= 0) {
+    m_servicios.back().m_area = area;
+    m_areas[static_cast<std::size_t>(area)].AddCorriente(kRefServicio + k);
+  }
+  m_grafoConstruido = 0;
+}
+
+void CDiagrama::BorrarServicio(std::int32_t k) {
+  if (k < 0 || k >= GetNumServicios()) return;
+  const std::int32_t ref = kRefServicio + k;
+  BorrarCambiadoresDe(ref);
+  for (auto& c : m_cambiadores) {
+    if (c.ladoCaliente.ref > ref) --c.ladoCaliente.ref;
+    if (c.ladoFrio.ref > ref) --c.ladoFrio.ref;
+  }
+  QuitarMiembroDeAreas(ref);
+  m_servicios.erase(m_servicios.begin() + k);
+  for (auto& c : m_corrientes) c.m_marcaOrden = 1;
+  for (auto& s : m_servicios) s.m_marcaOrden = 1;
+  RenumerarSeleccionCorriente(ref);
+  m_grafoConstruido = 0;
+}
+
+void CDiagrama::ActualizarCurvasServicios() {
+  const std::size_t n = std::min(m_temperaturas.size(), m_cascada.size());
+  for (auto& s : m_servicios) {
+    s.BorrarPuntos();
+    for (std::size_t k = 0; k < n; ++k) s.AnadirPunto(m_cascada[k], m_temperaturas[k]);
+  }
+}
+
+// ---------------------------------------------------------------- exchangers
+
+void CDiagrama::AddCambiador(std::int32_t modo, std::int32_t refCaliente, std::int32_t refFria,
+                             std::int32_t tipoEntradaCaliente, double valorEntradaCaliente,
+                             std::int32_t tipoSalidaCaliente, double valorSalidaCaliente,
+                             std::int32_t tipoEntradaFria, double valorEntradaFria,
+                             std::int32_t tipoSalidaFria, double valorSalidaFria,
+                             std::int32_t tipoQ, double valorQ) {
+  const bool habia = !m_cambiadores.empty();
+  m_cambiadores.emplace_back(modo, tipoEntradaCaliente, valorEntradaCaliente, tipoSalidaCaliente,
+                             valorSalidaCaliente, tipoEntradaFria, valorEntradaFria,
+                             tipoSalidaFria, valorSalidaFria, tipoQ, valorQ);
+  const std::int32_t i = GetNumCambiadores() - 1;
+  ConectarCaliente(refCaliente, i, 1);
+  ConectarFria(refFria, i, 1);
+  CCambiador& c = m_cambiadores.back();
+  c.rectCaliente = Rect{};
+  c.rectFrio = Rect{};
+  if (habia) {
+    const CCambiador& f = m_cambiadores.front();
+    c.SetFormato(f.verEntradaCaliente, f.verSalidaCaliente, f.verEntradaFria, f.verSalidaFria,
+                 f.verQ, f.posicionNumero, f.tamano);
+  }
+  if (c.ladoCaliente.ref != kRefGenerico) GetCorriente(c.ladoCaliente.ref).m_marcaOrden = 2;
+  if (c.ladoFrio.ref != kRefGenerico) GetCorriente(c.ladoFrio.ref).m_marcaOrden = 2;
+  m_grafoConstruido = 0;
+}
+
+std::int32_t CDiagrama::ConectarLado(std::int32_t ref, std::int32_t i, std::int32_t nuevo,
+                                     bool caliente) {
+  if (i < 0 || i >= GetNumCambiadores()) return 0;
+  // A reference that names no record is the generic utility.
+  if (!RefValida(ref)) ref = kRefGenerico;
+  CCambiador& c = m_cambiadores[static_cast<std::size_t>(i)];
+  const std::int32_t anterior = caliente ? c.ladoCaliente.ref : c.ladoFrio.ref;
+  std::int32_t resultado = 0;
+  if (nuevo == 0 && anterior != ref) {
+    resultado = 1;
+    if (ref != kRefGenerico) GetCorriente(ref).m_marcaOrden = 2;
+  }
+  double t1 = 0.0, t2 = 0.0, h = 0.0, cp = 0.0;
+  if (ref != kRefGenerico) {
+    const CCorriente& s = GetCorriente(ref);
+    t1 = s.GetT1();
+    t2 = s.GetT2();
+    h = s.GetH(kTSentinel, 1);
+    cp = s.GetCP(kTSentinel, kTSentinel);
+  }
+  if (caliente) {
+    c.SetLadoCaliente(ref, t1, t2, h, cp);
+  } else {
+    c.SetLadoFrio(ref, t1, t2, h, cp);
+  }
+  m_grafoConstruido = 0;
+  return resultado;
+}
+
+std::int32_t CDiagrama::ConectarCaliente(std::int32_t ref, std::int32_t i, std::int32_t nuevo) {
+  return ConectarLado(ref, i, nuevo, true);
+}
+
+std::int32_t CDiagrama::ConectarFria(std::int32_t ref, std::int32_t i, std::int32_t nuevo) {
+  return ConectarLado(ref, i, nuevo, false);
+}
+
+void CDiagrama::BorrarCambiador(std::int32_t i) {
+  if (i < 0 || i >= GetNumCambiadores()) return;
+  const CCambiador borrado = m_cambiadores[static_cast<std::size_t>(i)];
+  // 1. Both sides' streams must be ordered again.
+  if (RefValida(borrado.ladoCaliente.ref)) GetCorriente(borrado.ladoCaliente.ref).m_marcaOrden = 2;
+  if (RefValida(borrado.ladoFrio.ref)) GetCorriente(borrado.ladoFrio.ref).m_marcaOrden = 2;
+  // 2 and 3. Ends taken from exchanger i keep its computed temperature as a
+  // typed value; references above it shift down. Every exchanger is looked
+  // at, not only those on the same streams.
+  for (std::int32_t k = 0; k < GetNumCambiadores(); ++k) {
+    if (k == i) continue;
+    CCambiador& c = m_cambiadores[static_cast<std::size_t>(k)];
+    struct Extremo {
+      std::int32_t& tipo;
+      double& valor;
+      double temperatura;  // the end of exchanger i this end would take
+    };
+    Extremo extremos[] = {
+        {c.tipoEntradaCaliente, c.valorEntradaCaliente, borrado.tSalidaCaliente},
+        {c.tipoSalidaCaliente, c.valorSalidaCaliente, borrado.tEntradaCaliente},
+        {c.tipoEntradaFria, c.valorEntradaFria, borrado.tSalidaFria},
+        {c.tipoSalidaFria, c.valorSalidaFria, borrado.tEntradaFria},
+    };
+    for (auto& e : extremos) {
+      if (e.tipo != kTipoCambiador) continue;
+      const std::int32_t j = IndiceTipo4(e.valor);
+      if (j == i) {
+        e.tipo = kTipoValor;
+        e.valor = e.temperatura;
+      } else if (j > i) {
+        e.valor = static_cast<double>(j - 1);
+      }
+    }
+    if (c.enlaceEntradaCaliente == i) c.enlaceEntradaCaliente = -1;
+    else if (c.enlaceEntradaCaliente > i) --c.enlaceEntradaCaliente;
+    if (c.enlaceSalidaCaliente == i) c.enlaceSalidaCaliente = -1;
+    else if (c.enlaceSalidaCaliente > i) --c.enlaceSalidaCaliente;
+    if (c.enlaceEntradaFria == i) c.enlaceEntradaFria = -1;
+    else if (c.enlaceEntradaFria > i) --c.enlaceEntradaFria;
+    if (c.enlaceSalidaFria == i) c.enlaceSalidaFria = -1;
+    else if (c.enlaceSalidaFria > i) --c.enlaceSalidaFria;
+  }
+  // 4. Exchanger lists of every stream record: i goes, entries above shift.
+  const auto ui = static_cast<std::uint32_t>(i);
+  ParaCadaRegistro(*this, [ui](CCorriente& s) {
+    auto& l = s.m_cambiadores;
+    l.erase(std::remove(l.begin(), l.end(), ui), l.end());
+    for (auto& e : l)
+      if (e > ui) --e;
+  });
+  // 5. The exchanger itself.
+  m_cambiadores.erase(m_cambiadores.begin() + i);
+  // Selection and highlight stay on the same records.
+  if (m_cambiadorSel == i) {
+    m_cambiadorSel = 0;
+  } else if (m_cambiadorSel > i) {
+    --m_cambiadorSel;
+  }
+  if (m_cambiadorResaltado == i) {
+    m_cambiadorResaltado = -1;
+  } else if (m_cambiadorResaltado > i) {
+    --m_cambiadorResaltado;
+  }
+  RenumerarLazos(i);
+  m_grafoConstruido = 0;
+}
+
+void CDiagrama::RenumerarLazos(std::int32_t i) {
+  // Found loops keep 0-based numbers in their nodes; a loop through the
+  // deleted exchanger no longer exists.
+  std::int32_t actual = m_anilloActual;
+  for (std::int32_t k = static_cast<std::int32_t>(m_lazos.size()) - 1; k >= 0; --k) {
+    if (RenumerarCadena(m_lazos[static_cast<std::size_t>(k)], i, 0)) continue;
+    m_lazos.erase(m_lazos.begin() + k);
+    if (actual == k) {
+      actual = -1;
+    } else if (actual > k) {
+      --actual;
+    }
+  }
+  if (actual >= static_cast<std::int32_t>(m_lazos.size())) actual = -1;
+  m_anilloActual = actual;
+  // The chain under construction and the load-shifting loop number their
+  // nodes from 1.
+  if (!RenumerarCadena(m_lazoEnCurso, i, 1)) VaciarCadena(m_lazoEnCurso);
+  if (!RenumerarCadena(m_anillo, i, 1)) {
+    VaciarCadena(m_anillo);
+    m_anillo.corrientes.clear();
+    m_anillo.numCorrientes = 0;
+    m_anillo.minimoPar = -1.0;
+    m_anillo.minimoImpar = -1.0;
+  }
+}
+
+// ---------------------------------------------------------------- splits
+
+void CDiagrama::BorrarBifurcacion(std::int32_t i) {
+  if (i < 0 || i >= static_cast<std::int32_t>(m_bifurcadas.size())) return;
+  // Branch streams from the last to the first; each deletion drops its entry
+  // from the branch list and shifts the others.
+  while (!m_bifurcadas[static_cast<std::size_t>(i)].ramas.empty()) {
+    const std::uint32_t r = m_bifurcadas[static_cast<std::size_t>(i)].ramas.back();
+    if (r < static_cast<std::uint32_t>(GetNumCorrientes())) {
+      BorrarCorrienteSola(static_cast<std::int32_t>(r));
+    } else {
+      m_bifurcadas[static_cast<std::size_t>(i)].ramas.pop_back();
+    }
+  }
+  // Streams still naming the split (not in its list) lose it; indices above
+  // shift down.
+  auto renumerar = [i](CCorriente& c) {
+    if (c.m_split == i) {
+      c.m_split = -1;
+    } else if (c.m_split > i) {
+      --c.m_split;
+    }
+  };
+  for (auto& c : m_corrientes) renumerar(c);
+  for (auto& s : m_servicios) renumerar(s);
+  m_bifurcadas.erase(m_bifurcadas.begin() + i);
+  m_grafoConstruido = 0;
+}
+
+// ---------------------------------------------------------------- areas
+
+void CDiagrama::AddArea(const std::string& nombre, Rgb color) {
+  CAreaIntegridad a;
+  a.mostrada = 0;
+  a.SetNombre(nombre);
+  a.color = color;
+  m_areas.push_back(a);
+}
+
+void CDiagrama::BorrarArea(std::int32_t i) {
+  if (i < 0 || i >= static_cast<std::int32_t>(m_areas.size())) return;
+  m_areas.erase(m_areas.begin() + i);
+  auto renumerar = [i](CCorriente& c) {
+    if (c.m_area == i) {
+      c.m_area = -1;
+    } else if (c.m_area > i) {
+      --c.m_area;
+    }
+  };
+  for (auto& c : m_corrientes) renumerar(c);
+  for (auto& s : m_servicios) renumerar(s);
+}
+
+// ---------------------------------------------------------------- selection
+
+void CDiagrama::SeleccionarCorriente(std::int32_t ref) {
+  if (!RefValida(ref)) return;
+  DeseleccionarCorriente();
+  m_corrienteSel = ref;
+  CCorriente& c = GetCorriente(ref);
+  c.m_color = kColorSeleccion;
+  if (ref < kRefServicio && c.m_split >= 0 &&
+      c.m_split < static_cast<std::int32_t>(m_bifurcadas.size()))
+    m_bifurcadas[static_cast<std::size_t>(c.m_split)].SetSeleccion(ref);
+}
+
+void CDiagrama::DeseleccionarCorriente() {
+  if (RefValida(m_corrienteSel)) {
+    CCorriente& c = GetCorriente(m_corrienteSel);
+    c.m_color = 0;
+    if (c.m_split >= 0 && c.m_split < static_cast<std::int32_t>(m_bifurcadas.size()))
+      m_bifurcadas[static_cast<std::size_t>(c.m_split)].QuitarSeleccion();
+  }
+  m_corrienteSel = 0;
+}
+
+void CDiagrama::SeleccionarCambiador(std::int32_t i) {
+  if (i < 0 || i >= GetNumCambiadores()) return;
+  if (m_cambiadorSel >= 0 && m_cambiadorSel < GetNumCambiadores())
+    m_cambiadores[static_cast<std::size_t>(m_cambiadorSel)].color = 0;
+  m_cambiadorSel = i;
+  m_cambiadores[static_cast<std::size_t>(i)].color = kColorSeleccion;
+}
+
+void CDiagrama::DeseleccionarCambiador() {
+  if (m_cambiadorSel >= 0 && m_cambiadorSel < GetNumCambiadores())
+    m_cambiadores[static_cast<std::size_t>(m_cambiadorSel)].color = 0;
+  m_cambiadorSel = 0;
+}
+
+}  // namespace vardo

@@ -1,0 +1,44 @@
+#include "model/documento_archivo.h"
+
+namespace vardo {
+
+void EscribirDocumento(Archive& ar, const MarcoDocumento& marco, CDiagrama& diagrama) {
+  ar.WriteUInt32(marco.usarFactibilidad);
+  ar.WriteUInt32(static_cast<std::uint32_t>(marco.modo));
+  diagrama.Serialize(ar);
+}
+
+void LeerDocumento(Archive& ar, MarcoDocumento& marco, CDiagrama& diagrama) {
+  MarcoDocumento leido;
+  leido.usarFactibilidad = ar.ReadUInt32();
+  const std::uint32_t modo = ar.ReadUInt32();
+  if (modo >= 1 && modo <= kModoMaximo) {
+    leido.modo = static_cast<std::int32_t>(modo);
+    leido.redibujar = true;
+  }
+  // The highlight is reset before the body is read; a refused body puts it
+  // back, so a failed read changes nothing.
+  const std::int32_t resaltadoAntes = diagrama.m_cambiadorResaltado;
+  diagrama.m_cambiadorResaltado = -1;
+  try {
+    diagrama.Serialize(ar);
+  } catch (...) {
+    diagrama.m_cambiadorResaltado = resaltadoAntes;
+    throw;
+  }
+  marco = leido;
+}
+
+std::vector<std::uint8_t> GuardarDocumento(const MarcoDocumento& marco, CDiagrama& diagrama) {
+  Archive ar;
+  EscribirDocumento(ar, marco, diagrama);
+  return ar.Bytes();
+}
+
+void CargarDocumento(const std::vector<std::uint8_t>& bytes, MarcoDocumento& marco,
+                     CDiagrama& diagrama) {
+  Archive ar(bytes);
+  LeerDocumento(ar, marco, diagrama);
+}
+
+}  // namespace vardo

@@ -1,0 +1,41 @@
+// Framing of the document file: two 32-bit words written by the document (the
+// option "Usar Factibilidad" and the drawing mode to show) followed by the
+// network object's body. The document class and the autosave write and read
+// through these functions; opening and saving files is theirs.
+#pragma once
+#include <cstdint>
+#include <vector>
+
+#include "model/diagrama.h"
+#include "platform/core/archive.h"
+
+namespace vardo {
+
+// Highest drawing mode a file may ask for; any other word opens in mode 0.
+inline constexpr std::uint32_t kModoMaximo = 17;
+
+struct MarcoDocumento {
+  std::uint32_t usarFactibilidad = 0;  // any non-zero word counts as on
+  std::int32_t modo = 0;               // drawing mode 0..17
+  // Set on reading when the mode word asked for a picture (1..17): the view
+  // must rebuild it before showing it.
+  bool redibujar = false;
+};
+
+// Writes the two framing words, then the body (which recomputes the targets
+// when there are streams).
+void EscribirDocumento(Archive& ar, const MarcoDocumento& marco, CDiagrama& diagrama);
+
+// Reads the two framing words and the body. The mode word is filtered: 1..17
+// is taken and sets redibujar, anything else gives mode 0. The highlighted
+// exchanger is reset before the body is read. On a damaged file throws
+// FormatError("Formato de archivo no esperado.") and leaves both the frame and
+// the model unchanged.
+void LeerDocumento(Archive& ar, MarcoDocumento& marco, CDiagrama& diagrama);
+
+// The same on whole byte buffers.
+std::vector<std::uint8_t> GuardarDocumento(const MarcoDocumento& marco, CDiagrama& diagrama);
+void CargarDocumento(const std::vector<std::uint8_t>& bytes, MarcoDocumento& marco,
+                     CDiagrama& diagrama);
+
+}  // namespace vardo
