@@ -1,0 +1,82 @@
+// Utility targets of the network: the utilities alone through the problem
+// table (their grand composite curve), the process streams and utilities
+// together (the cascade with utilities), and the lookups on those curves.
+// The process targets are left as they were.
+#include <array>
+
+#include "model/diagrama.h"
+#include "model/tabla_problema.h"
+
+namespace vardo {
+
+namespace {
+// The utilities' curve may lie this far (kW) above the process grand
+// composite curve at a breakpoint and still fit.
+constexpr double kTolAjuste = 0.001;
+}  // namespace
+
+void CDiagrama::CalcularGrandCompuestaServicios() {
+  CalcularIntervalosSoloServicios();
+  CalcularCascadaSoloServicios();
+}
+
+void CDiagrama::CalcularIntervalosSoloServicios() {
+  m_temperaturasServ =
+      CalcularIntervalosTabla(CorrientesConsideradas(m_servicios, m_areas), m_dtMin);
+  m_numIntervalosServ = static_cast<std::int32_t>(m_temperaturasServ.size());
+}
+
+void CDiagrama::CalcularCascadaSoloServicios() {
+  CascadaTabla c = CalcularCascadaTabla(CorrientesConsideradas(m_servicios, m_areas), m_dtMin,
+                                        m_temperaturasServ);
+  m_caloresServ = std::move(c.Q);
+  m_cascadaServ = std::move(c.C);
+}
+
+void CDiagrama::CalcularObjetivosServicios() {
+  CalcularIntervalosServicios();
+  CalcularCascadaServicios();
+}
+
+void CDiagrama::CalcularIntervalosServicios() {
+  const std::array<GrupoCorrientes, 2> pool = {CorrientesConsideradas(m_corrientes, m_areas),
+                                               CorrientesConsideradas(m_servicios, m_areas)};
+  m_temperaturasConServ = CalcularIntervalosTabla(pool, m_dtMin);
+  m_numIntervalosConServ = static_cast<std::int32_t>(m_temperaturasConServ.size());
+}
+
+void CDiagrama::CalcularCascadaServicios() {
+  // Process streams first, then utilities, each from the last to the first.
+  const std::array<GrupoCorrientes, 2> pool = {CorrientesConsideradas(m_corrientes, m_areas),
+                                               CorrientesConsideradas(m_servicios, m_areas)};
+  CascadaTabla c = CalcularCascadaTabla(pool, m_dtMin, m_temperaturasConServ);
+  m_caloresConServ = std::move(c.Q);
+  m_cascadaConServ = std::move(c.C);
+}
+
+bool CDiagrama::ServiciosAjustanGrandCompuesta() {
+  CalcularObjetivos();
+  CalcularGrandCompuestaServicios();
+  if (m_temperaturasServ.empty()) return true;
+  const std::size_t n = std::min(m_temperaturas.size(), m_cascada.size());
+  for (std::size_t k = 0; k < n; ++k)
+    if (m_cascada[k] - CalorEnTemperaturaServicios(m_temperaturas[k]) < -kTolAjuste) return false;
+  const std::size_t nServ = std::min(m_temperaturasServ.size(), m_cascadaServ.size());
+  for (std::size_t k = 0; k < nServ; ++k)
+    if (m_cascadaServ[k] - CalorEnTemperatura(m_temperaturasServ[k]) > kTolAjuste) return false;
+  return true;
+}
+
+double CDiagrama::CalorEnTemperatura(double T) const {
+  return BuscarEnCurva(m_temperaturas, m_cascada, T);
+}
+
+double CDiagrama::CalorEnTemperaturaServicios(double T) const {
+  return BuscarEnCurva(m_temperaturasServ, m_cascadaServ, T);
+}
+
+double CDiagrama::TemperaturaEnCalorConServicios(double Q) const {
+  return BuscarEnCurva(m_cascadaConServ, m_temperaturasConServ, Q);
+}
+
+}  // namespace vardo
