@@ -24,7 +24,8 @@ function(vardo_tests prefix dir)
     target_link_libraries(${exe} PRIVATE ${ARGN} GTest::gtest GTest::gmock GTest::gtest_main)
     target_include_directories(${exe} PRIVATE ${CMAKE_SOURCE_DIR})
     gtest_discover_tests(${exe}
-      WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}
+      TEST_PREFIX "${exe}."
+    WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}
       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
       DISCOVERY_TIMEOUT 60)
   endforeach()
