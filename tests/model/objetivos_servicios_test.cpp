@@ -1,0 +1,167 @@
+// Utility targets of the network object: the utilities' own grand composite,
+// the cascade with utilities, the fit test and the curve lookups.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "model/diagrama.h"
+
+namespace vardo {
+namespace {
+
+// Utility curves are normalised to a magnitude of 1 and scaled by the load.
+CServicios Servicio(double T1, double T2, double carga, int fria) {
+  CServicios s;
+  s.CCorriente::BorrarPuntos();
+  s.AddPunto(T1, 0.0);
+  s.AddPunto(T2, fria ? 1.0 : -1.0);
+  s.m_fria = fria;
+  s.m_latente = T1 == T2 ? 1 : 0;
+  s.m_carga = carga;
+  return s;
+}
+
+// One hot stream 400→300 K, m·cp 1: process curve 0 at 395 K, 100 kW at 295 K.
+CDiagrama Caliente() {
+  CDiagrama d;
+  d.AddCorriente(400, 300, 1, 0, 0);
+  d.SetDTMin(10);
+  return d;
+}
+
+TEST(ObjetivosServicios, SinServiciosAjusta) {
+  CDiagrama d = Caliente();
+  EXPECT_TRUE(d.ServiciosAjustanGrandCompuesta());
+  EXPECT_EQ(d.m_numIntervalosServ, 0);
+  EXPECT_TRUE(d.m_temperaturasServ.empty());
+  EXPECT_TRUE(d.m_caloresServ.empty());
+  EXPECT_TRUE(d.m_cascadaServ.empty());
+  EXPECT_EQ(d.CalorEnTemperaturaServicios(350), 0.0);
+
+  // A utility that no shown area holds is not considered either.
+  d.m_servicios.push_back(Servicio(500, 500, 50, 0));
+  d.AddArea("Area 1", 0);
+  d.m_areas[0].mostrada = 1;
+  d.m_corrientes[0].m_area = 0;
+  d.m_areas[0].AddCorriente(0);
+  EXPECT_TRUE(d.ServiciosAjustanGrandCompuesta());
+  EXPECT_TRUE(d.m_cascadaServ.empty());
+  EXPECT_EQ(d.m_cascada.size(), 2u);  // the process itself is still there
+}
+
+// The utilities' curve may lie up to 0.001 kW above the process curve at a
+// breakpoint of either curve; 0.0011 is too much.
+struct CasoAjuste {
+  double T;      // temperature of a hot latent utility
+  double carga;  // its load
+  bool ajusta;
+};
+
+class AjusteGrandCompuesta : public ::testing::TestWithParam<CasoAjuste> {};
+
+TEST_P(AjusteGrandCompuesta, UnaMilesima) {
+  const CasoAjuste caso = GetParam();
+  CDiagrama d = Caliente();
+  d.m_servicios.push_back(Servicio(caso.T, caso.T, caso.carga, 0));
+  EXPECT_EQ(d.ServiciosAjustanGrandCompuesta(), caso.ajusta);
+  EXPECT_EQ(d.m_numIntervalosServ, 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, AjusteGrandCompuesta,
+    ::testing::Values(
+        // At the process's top boundary: a utility breakpoint above the process.
+        CasoAjuste{400, 0.001, true}, CasoAjuste{400, 0.0011, false},
+        // Above the process: the process's top boundary lies under the utility.
+        CasoAjuste{500, 0.001, true}, CasoAjuste{500, 0.0011, false}));
+
+TEST(ObjetivosServicios, CurvaIgualAjusta) {
+  // A utility with the process's own curve fits; a larger one does not.
+  CDiagrama d = Caliente();
+  d.m_servicios.push_back(Servicio(400, 300, 100, 0));
+  EXPECT_TRUE(d.ServiciosAjustanGrandCompuesta());
+  EXPECT_EQ(d.m_temperaturasServ, d.m_temperaturas);
+  d.m_servicios[0].m_carga = 150;
+  EXPECT_FALSE(d.ServiciosAjustanGrandCompuesta());
+}
+
+TEST(ObjetivosServicios, GrandCompuestaDeLosServicios) {
+  CDiagrama d;
+  d.SetDTMin(10);
+  d.m_tPinch = 123.0;
+  d.m_servicios.push_back(Servicio(400, 300, 100, 0));  // hot, 395→295 shifted
+  d.m_servicios.push_back(Servicio(350, 350, 30, 1));   // cold latent, 355 shifted
+  d.CalcularGrandCompuestaServicios();
+  EXPECT_EQ(d.m_numIntervalosServ, 4);
+  EXPECT_EQ(d.m_temperaturasServ, (std::vector<double>{395, 355, 355, 295}));
+  const std::vector<double> Q = {0, -40, 30, -60}, C = {0, 40, 10, 70};
+  ASSERT_EQ(d.m_caloresServ.size(), 4u);
+  ASSERT_EQ(d.m_cascadaServ.size(), 4u);
+  for (std::size_t i = 0; i < 4; ++i) {
+    EXPECT_NEAR(d.m_caloresServ[i], Q[i], 1e-9) << i;
+    EXPECT_NEAR(d.m_cascadaServ[i], C[i], 1e-9) << i;
+  }
+  EXPECT_EQ(d.m_tPinch, 123.0);  // no pinch is set
+}
+
+TEST(ObjetivosServicios, NoTocanLosObjetivosDelProceso) {
+  CDiagrama d = Caliente();
+  d.m_servicios.push_back(Servicio(500, 500, 100, 0));
+  d.CalcularObjetivos();
+  const std::vector<double> T = d.m_temperaturas, Q = d.m_calores, C = d.m_cascada;
+  const double pinch = d.m_tPinch;
+  d.CalcularGrandCompuestaServicios();
+  d.CalcularObjetivosServicios();
+  EXPECT_EQ(d.m_temperaturas, T);
+  EXPECT_EQ(d.m_calores, Q);
+  EXPECT_EQ(d.m_cascada, C);
+  EXPECT_EQ(d.m_tPinch, pinch);
+  // Streams and utilities together: 495 (twice, latent), 395, 295.
+  EXPECT_EQ(d.m_numIntervalosConServ, 4);
+  EXPECT_EQ(d.m_temperaturasConServ, (std::vector<double>{495, 495, 395, 295}));
+  EXPECT_EQ(d.m_cascadaConServ, (std::vector<double>{0, 100, 100, 200}));
+}
+
+TEST(ObjetivosServicios, ConServiciosSoloLosConsiderados) {
+  CDiagrama d = Caliente();
+  d.m_servicios.push_back(Servicio(500, 500, 100, 0));
+  d.m_servicios.push_back(Servicio(250, 250, 100, 1));
+  d.AddArea("Area 1", 0);
+  d.m_corrientes[0].m_area = 0;
+  d.m_servicios[1].m_area = 0;
+  d.m_areas[0].corrientes = {0, 1001};
+  d.m_areas[0].mostrada = 1;
+  // The hot stream against the cold utility only: 100 kW cover it exactly.
+  EXPECT_TRUE(d.ServiciosCubrenProblema());
+  EXPECT_EQ(d.m_temperaturasConServ, (std::vector<double>{395, 295, 255, 255}));
+}
+
+// The three lookups read their own lists.
+TEST(ObjetivosServicios, Busquedas) {
+  CDiagrama d;
+  d.m_temperaturas = {400, 400, 300};
+  d.m_cascada = {50, 20, 0};
+  d.m_temperaturasServ = {500, 400};
+  d.m_cascadaServ = {0, 100};
+  d.m_temperaturasConServ = {500, 400, 300};
+  d.m_cascadaConServ = {100, 50, 0};
+  struct Caso {
+    double v, esperado;
+  };
+  // Falling temperatures: a zero-width interval gives the smaller value,
+  // outside the curve the end values.
+  for (const Caso& c : std::vector<Caso>{{400, 20}, {350, 10}, {600, 50}, {200, 0}})
+    EXPECT_DOUBLE_EQ(d.CalorEnTemperatura(c.v), c.esperado) << c.v;
+  for (const Caso& c : std::vector<Caso>{{450, 50}, {400, 100}, {600, 0}, {200, 100}})
+    EXPECT_DOUBLE_EQ(d.CalorEnTemperaturaServicios(c.v), c.esperado) << c.v;
+  // The cascade with utilities read as the curve's x.
+  for (const Caso& c : std::vector<Caso>{{75, 450}, {50, 400}, {25, 350}, {150, 500}, {-5, 300}})
+    EXPECT_DOUBLE_EQ(d.TemperaturaEnCalorConServicios(c.v), c.esperado) << c.v;
+  CDiagrama vacio;
+  EXPECT_EQ(vacio.CalorEnTemperatura(1), 0.0);
+  EXPECT_EQ(vacio.CalorEnTemperaturaServicios(1), 0.0);
+  EXPECT_EQ(vacio.TemperaturaEnCalorConServicios(1), 0.0);
+}
+
+}  // namespace
+}  // namespace vardo
