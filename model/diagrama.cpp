@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 #include "model/constantes.h"
 #include "platform/core/uiport.h"
@@ -13,10 +14,77 @@ namespace vardo {
 
 namespace {
 
+// Working fields of the records: their copy operations leave them out, so
+// moving a record inside its array (growing it, deleting an element) carries
+// them over explicitly and each record keeps its own.
+void CopiarTrabajo(CCorriente& a, const CCorriente& b) { a.m_color = b.m_color; }
+void CopiarTrabajo(CServicios& a, const CServicios& b) {
+  a.m_color = b.m_color;
+  a.m_cascadaH = b.m_cascadaH;
+  a.m_cascadaT = b.m_cascadaT;
+}
+void CopiarTrabajo(CCambiador& a, const CCambiador& b) {
+  a.color = b.color;
+  a.enlaceEntradaCaliente = b.enlaceEntradaCaliente;
+  a.enlaceSalidaCaliente = b.enlaceSalidaCaliente;
+  a.enlaceEntradaFria = b.enlaceEntradaFria;
+  a.enlaceSalidaFria = b.enlaceSalidaFria;
+  a.tPinch = b.tPinch;
+  a.dtMin = b.dtMin;
+  a.pinchesServicio = b.pinchesServicio;
+}
+void CopiarTrabajo(CCorrienteBifurcada& a, const CCorrienteBifurcada& b) {
+  a.dibujada = b.dibujada;
+  a.pendientes = b.pendientes;
+  a.camino = b.camino;
+  a.seleccion = b.seleccion;
+  a.dibujarEnBlanco = b.dibujarEnBlanco;
+  a.color = b.color;
+}
+void CopiarTrabajo(CLazo& a, const CLazo& b) {
+  a.pasosBifurcacion = b.pasosBifurcacion;
+  a.bifCorrientes = b.bifCorrientes;
+  a.bifServicios = b.bifServicios;
+}
+void CopiarTrabajo(CAreaIntegridad&, const CAreaIntegridad&) {}
+
+// Makes room for at least n elements without losing any working field.
+template <class T>
+void Reservar(std::vector<T>& v, std::size_t n) {
+  if (n <= v.capacity()) return;
+  std::vector<T> nuevo;
+  nuevo.reserve(std::max(n, 2 * v.capacity()));
+  for (const T& x : v) {
+    nuevo.push_back(x);
+    CopiarTrabajo(nuevo.back(), x);
+  }
+  v.swap(nuevo);
+}
+
+// Appends a record built from the arguments; the others keep their working
+// fields.
+template <class T, class... A>
+T& Anadir(std::vector<T>& v, A&&... args) {
+  Reservar(v, v.size() + 1);
+  v.emplace_back(std::forward<A>(args)...);
+  return v.back();
+}
+
+// Removes element i; the later ones move down with their working fields.
+template <class T>
+void Quitar(std::vector<T>& v, std::size_t i) {
+  for (std::size_t j = i; j + 1 < v.size(); ++j) {
+    v[j] = v[j + 1];
+    CopiarTrabajo(v[j], v[j + 1]);
+  }
+  v.pop_back();
+}
+
 // Sizes dst to the source's size and assigns element by element, so that the
 // elements that already existed keep their own working fields.
 template <class T>
 void AsignarArray(std::vector<T>& dst, const std::vector<T>& src) {
+  Reservar(dst, src.size());
   dst.resize(src.size());
   for (std::size_t i = 0; i < src.size(); ++i) dst[i] = src[i];
 }
@@ -174,7 +242,7 @@ std::int32_t CDiagrama::AreaUnicaMostrada() const {
 
 void CDiagrama::AddCorriente(double T1, double T2, double valor, std::int32_t fria,
                              std::int32_t latente) {
-  m_corrientes.emplace_back(T1, T2, valor, fria, latente);
+  Anadir(m_corrientes, T1, T2, valor, fria, latente);
   const std::int32_t n = GetNumCorrientes();
   const double fy = static_cast<double>(n - 1) / static_cast<double>(n);
   for (auto& c : m_cambiadores) c.Escalar(1.0, fy);
@@ -299,7 +367,7 @@ void CDiagrama::BorrarCorrienteSola(std::int32_t i) {
   // 4. Integrity areas.
   QuitarMiembroDeAreas(i);
   // 5. The stream itself.
-  m_corrientes.erase(m_corrientes.begin() + i);
+  Quitar(m_corrientes, static_cast<std::size_t>(i));
   for (auto& c : m_corrientes) c.m_marcaOrden = 1;
   for (auto& s : m_servicios) s.m_marcaOrden = 1;
   RenumerarSeleccionCorriente(i);
@@ -310,7 +378,8 @@ void CDiagrama::BorrarCorrienteSola(std::int32_t i) {
 
 void CDiagrama::AddServicio() {
   CalcularObjetivos();
-  CServicios s;
+  // Set up in place: a utility's copy does not carry its cascade lists.
+  CServicios& s = Anadir(m_servicios);
   s.CCorriente::BorrarPuntos();
   s.AddPunto(1.0, 0.0);
   s.AddPunto(1.0, 1.0);
@@ -323,11 +392,10 @@ void CDiagrama::AddServicio() {
   const std::size_t n = std::min(m_temperaturas.size(), m_cascada.size());
   for (std::size_t k = 0; k < n; ++k) s.AnadirPunto(m_cascada[k], m_temperaturas[k]);
   s.CalcularEntalpiaMaxima();
-  m_servicios.push_back(s);
   const std::int32_t k = GetNumServicios() - 1;
   const std::int32_t area = AreaUnicaMostrada();
   if (area >= 0) {
-    m_servicios.back().m_area = area;
+    s.m_area = area;
     m_areas[static_cast<std::size_t>(area)].AddCorriente(kRefServicio + k);
   }
   m_grafoConstruido = 0;
@@ -342,7 +410,7 @@ void CDiagrama::BorrarServicio(std::int32_t k) {
     if (c.ladoFrio.ref > ref) --c.ladoFrio.ref;
   }
   QuitarMiembroDeAreas(ref);
-  m_servicios.erase(m_servicios.begin() + k);
+  Quitar(m_servicios, static_cast<std::size_t>(k));
   for (auto& c : m_corrientes) c.m_marcaOrden = 1;
   for (auto& s : m_servicios) s.m_marcaOrden = 1;
   RenumerarSeleccionCorriente(ref);
@@ -366,9 +434,9 @@ void CDiagrama::AddCambiador(std::int32_t modo, std::int32_t refCaliente, std::i
                              std::int32_t tipoSalidaFria, double valorSalidaFria,
                              std::int32_t tipoQ, double valorQ) {
   const bool habia = !m_cambiadores.empty();
-  m_cambiadores.emplace_back(modo, tipoEntradaCaliente, valorEntradaCaliente, tipoSalidaCaliente,
-                             valorSalidaCaliente, tipoEntradaFria, valorEntradaFria,
-                             tipoSalidaFria, valorSalidaFria, tipoQ, valorQ);
+  Anadir(m_cambiadores, modo, tipoEntradaCaliente, valorEntradaCaliente, tipoSalidaCaliente,
+         valorSalidaCaliente, tipoEntradaFria, valorEntradaFria, tipoSalidaFria, valorSalidaFria,
+         tipoQ, valorQ);
   const std::int32_t i = GetNumCambiadores() - 1;
   ConectarCaliente(refCaliente, i, 1);
   ConectarFria(refFria, i, 1);
@@ -473,7 +541,7 @@ void CDiagrama::BorrarCambiador(std::int32_t i) {
       if (e > ui) --e;
   });
   // 5. The exchanger itself.
-  m_cambiadores.erase(m_cambiadores.begin() + i);
+  Quitar(m_cambiadores, static_cast<std::size_t>(i));
   // Selection and highlight stay on the same records.
   if (m_cambiadorSel == i) {
     m_cambiadorSel = 0;
@@ -495,7 +563,7 @@ void CDiagrama::RenumerarLazos(std::int32_t i) {
   std::int32_t actual = m_anilloActual;
   for (std::int32_t k = static_cast<std::int32_t>(m_lazos.size()) - 1; k >= 0; --k) {
     if (RenumerarCadena(m_lazos[static_cast<std::size_t>(k)], i, 0)) continue;
-    m_lazos.erase(m_lazos.begin() + k);
+    Quitar(m_lazos, static_cast<std::size_t>(k));
     if (actual == k) {
       actual = -1;
     } else if (actual > k) {
@@ -541,23 +609,22 @@ void CDiagrama::BorrarBifurcacion(std::int32_t i) {
   };
   for (auto& c : m_corrientes) renumerar(c);
   for (auto& s : m_servicios) renumerar(s);
-  m_bifurcadas.erase(m_bifurcadas.begin() + i);
+  Quitar(m_bifurcadas, static_cast<std::size_t>(i));
   m_grafoConstruido = 0;
 }
 
 // ---------------------------------------------------------------- areas
 
 void CDiagrama::AddArea(const std::string& nombre, Rgb color) {
-  CAreaIntegridad a;
+  CAreaIntegridad& a = Anadir(m_areas);
   a.mostrada = 0;
   a.SetNombre(nombre);
   a.color = color;
-  m_areas.push_back(a);
 }
 
 void CDiagrama::BorrarArea(std::int32_t i) {
   if (i < 0 || i >= static_cast<std::int32_t>(m_areas.size())) return;
-  m_areas.erase(m_areas.begin() + i);
+  Quitar(m_areas, static_cast<std::size_t>(i));
   auto renumerar = [i](CCorriente& c) {
     if (c.m_area == i) {
       c.m_area = -1;
