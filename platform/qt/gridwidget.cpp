@@ -256,7 +256,9 @@ bool GridWidget::SetCol(int col) {
   return MoveTo(row_, col, false);
 }
 
-bool GridWidget::SetCurrentCell(int row, int col) { return MoveTo(row, col, false); }
+bool GridWidget::SetCurrentCell(int row, int col, bool scrollIntoView) {
+  return MoveTo(row, col, scrollIntoView);
+}
 
 void GridWidget::SetSelection(int rowSel, int colSel) {
   if (rowSel == rowSel_ && colSel == colSel_) return;
@@ -605,7 +607,7 @@ void GridWidget::paintEvent(QPaintEvent*) {
       const bool selected = !fixed && range && r >= r1 && r <= r2 && c >= c1 && c <= c2 &&
                             !(r == row_ && c == col_);
       const std::uint32_t own = cellBack_[static_cast<std::size_t>(r) * cols_ + c];
-      QColor bg = fixed ? backFixed : (own ? OleToQColor(own) : back);
+      QColor bg = own ? OleToQColor(own) : (fixed ? backFixed : back);
       QColor fg = fixed ? foreFixed : fore;
       if (selected) {
         bg = hiBack;

@@ -76,7 +76,8 @@ class GridWidget : public QAbstractScrollArea {
   bool SetRow(int row);
   int Col() const { return col_; }
   bool SetCol(int col);
-  bool SetCurrentCell(int row, int col);
+  // scrollIntoView also scrolls the cell into view between the two events.
+  bool SetCurrentCell(int row, int col, bool scrollIntoView = false);
   int RowSel() const { return rowSel_; }
   bool SetRowSel(int row);
   int ColSel() const { return colSel_; }

@@ -1,0 +1,168 @@
+#include "platform/qt/qt_dc.h"
+
+#include <QColor>
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPen>
+#include <QPolygonF>
+
+#include <algorithm>
+#include <cmath>
+
+namespace vardo {
+namespace {
+
+constexpr double kMmPorPulgada = 25.4;
+constexpr double kUnidadesPorPulgada = kMmPorPulgada * 100.0;  // 0.01 mm units in an inch
+constexpr std::int32_t kAlturaDefecto = 360;  // cell height used for a font of height 0
+
+QColor Color(Rgb c) { return QColor(RgbRed(c), RgbGreen(c), RgbBlue(c)); }
+
+Qt::PenStyle Estilo(PenStyle s) {
+  switch (s) {
+    case PenStyle::Solid: return Qt::SolidLine;
+    case PenStyle::Dash: return Qt::DashLine;
+    case PenStyle::Dot: return Qt::DotLine;
+    case PenStyle::DashDot: return Qt::DashDotLine;
+    case PenStyle::DashDotDot: return Qt::DashDotDotLine;
+    case PenStyle::Null: return Qt::NoPen;
+  }
+  return Qt::SolidLine;
+}
+
+double DpiX(const QPainter& p) { return p.device() ? p.device()->logicalDpiX() : 96.0; }
+double DpiY(const QPainter& p) { return p.device() ? p.device()->logicalDpiY() : 96.0; }
+
+}  // namespace
+
+QtDc::QtDc(QPainter& painter, QPointF origin, double zoom)
+    : QtDc(painter, origin, DpiX(painter) / kUnidadesPorPulgada * zoom,
+           DpiY(painter) / kUnidadesPorPulgada * zoom) {}
+
+QtDc::QtDc(QPainter& painter, QPointF origin, double sx, double sy)
+    : painter_(painter), origin_(origin), sx_(sx > 0 ? sx : 1.0), sy_(sy > 0 ? sy : 1.0) {}
+
+QPointF QtDc::ToDevice(double x, double y) const {
+  return {origin_.x() + x * sx_, origin_.y() - y * sy_};
+}
+
+Point QtDc::ToLogical(QPointF device) const {
+  return {TruncCoord(std::round((device.x() - origin_.x()) / sx_)),
+          TruncCoord(std::round(-(device.y() - origin_.y()) / sy_))};
+}
+
+QRectF QtDc::DeviceRect(const Rect& r) const {
+  return QRectF(ToDevice(r.left, r.top), ToDevice(r.right, r.bottom)).normalized();
+}
+
+QFont QtDc::MakeFont(const LogFont& lf) const {
+  QString face = QString::fromStdString(lf.faceName);
+  if (face.isEmpty()) face = QStringLiteral("Arial");
+  if (!QFontDatabase::hasFamily(face) && face.compare(QStringLiteral("Arial"), Qt::CaseInsensitive) == 0)
+    face = QStringLiteral("Liberation Sans");
+  QFont f(face);
+  f.setStyleStrategy(QFont::PreferQuality);
+  f.setWeight(static_cast<QFont::Weight>(lf.weight <= 0 ? 400 : std::clamp(lf.weight, 1, 1000)));
+  f.setItalic(lf.italic != 0);
+  f.setUnderline(lf.underline != 0);
+  f.setStrikeOut(lf.strikeOut != 0);
+
+  // Em size in device pixels. A cell height is turned into an em through
+  // the family's own cell-to-em ratio.
+  double em = 0;
+  if (lf.height < 0) {
+    em = -static_cast<double>(lf.height) * sy_;
+  } else {
+    const double celda = (lf.height == 0 ? kAlturaDefecto : lf.height) * sy_;
+    QFont ref(f);
+    ref.setPixelSize(1000);
+    const QFontMetricsF fm(ref, painter_.device());
+    const double ratio = (fm.ascent() + fm.descent()) / 1000.0;
+    em = celda / (ratio > 0 ? ratio : 1.0);
+  }
+  // Point sizes are taken at the device's resolution.
+  f.setPointSizeF(std::max(em, 0.01) * 72.0 / DpiY(painter_));
+  return f;
+}
+
+void QtDc::ApplyPen() {
+  const Pen& p = CurrentPen();
+  QPen pen(Color(p.color));
+  pen.setStyle(Estilo(p.style));
+  // Width 0 is one device pixel; a logical width is at least one pixel too.
+  pen.setWidthF(p.width <= 0 ? 0.0 : std::max(1.0, p.width * sx_));
+  pen.setCapStyle(Qt::RoundCap);
+  pen.setJoinStyle(Qt::RoundJoin);
+  painter_.setPen(pen);
+}
+
+void QtDc::ApplyBrush() {
+  painter_.setBrush(CurrentBrush() == Brush::Hollow ? QBrush(Qt::NoBrush) : QBrush(Qt::white));
+}
+
+void QtDc::LineTo(std::int32_t x, std::int32_t y) {
+  const Point from = CurrentPosition();
+  pos_ = {x, y};
+  if (!painter_.isActive()) return;
+  ApplyPen();
+  painter_.drawLine(ToDevice(from.x, from.y), ToDevice(x, y));
+}
+
+void QtDc::Polyline(const std::vector<Point>& points) {
+  if (!painter_.isActive() || points.size() < 2) return;
+  ApplyPen();
+  QPolygonF poly;
+  poly.reserve(static_cast<qsizetype>(points.size()));
+  for (const Point& p : points) poly << ToDevice(p.x, p.y);
+  painter_.drawPolyline(poly);
+}
+
+void QtDc::Rectangle(const Rect& r) {
+  if (!painter_.isActive()) return;
+  ApplyPen();
+  ApplyBrush();
+  painter_.drawRect(DeviceRect(r));
+}
+
+void QtDc::Ellipse(const Rect& r) {
+  if (!painter_.isActive()) return;
+  ApplyPen();
+  ApplyBrush();
+  painter_.drawEllipse(DeviceRect(r));
+}
+
+void QtDc::TextOut(std::int32_t x, std::int32_t y, const std::string& utf8) {
+  if (!painter_.isActive() || utf8.empty()) return;
+  const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+  const QFont f = MakeFont(CurrentFont());
+  const QFontMetricsF fm(f, painter_.device());
+  const QSizeF celda(fm.horizontalAdvance(text), fm.ascent() + fm.descent());
+
+  painter_.save();
+  QPointF p = ToDevice(x, y);
+  const int esc = CurrentFont().escapement;
+  if (esc != 0) {
+    // Escapement turns the text counter-clockwise about its reference point.
+    painter_.translate(p);
+    painter_.rotate(-esc / 10.0);
+    p = {0, 0};
+  }
+  painter_.fillRect(QRectF(p, celda), Qt::white);
+  painter_.setFont(f);
+  painter_.setPen(Color(CurrentTextColor()));
+  painter_.setBackgroundMode(Qt::TransparentMode);
+  painter_.drawText(QPointF(p.x(), p.y() + fm.ascent()), text);
+  painter_.restore();
+}
+
+Point QtDc::TextExtent(const std::string& utf8) {
+  if (!painter_.isActive()) return DcStateBase::TextExtent(utf8);
+  const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+  const QFontMetricsF fm(MakeFont(CurrentFont()), painter_.device());
+  return {TruncCoord(std::round(fm.horizontalAdvance(text) / sx_)),
+          TruncCoord(std::round((fm.ascent() + fm.descent()) / sy_))};
+}
+
+}  // namespace vardo
