@@ -147,19 +147,18 @@ class CCambiador {
 
   // ---- Calculation (defined with the exchanger calculation) ----
   // caliente/fria are the streams (or utilities) the side references name,
-  // resolved by the network object; null for a generic utility side.
+  // resolved by the network object; null for a generic utility side. They are
+  // not const: the temperature lookup of a stream refreshes its m·cp.
   // cambiadores is the network's exchanger array, read through the enlace*
-  // indices of kind-4 ends.
-  void Calcular(const CCorriente* caliente, const CCorriente* fria,
-                const std::vector<CCambiador>& cambiadores);
-  void CalcularDesdeEntradaCaliente(const CCorriente* caliente,
+  // indices of kind-4 ends; an end whose link names no exchanger is left as
+  // it was.
+  void Calcular(CCorriente* caliente, CCorriente* fria, const std::vector<CCambiador>& cambiadores);
+  void CalcularDesdeEntradaCaliente(CCorriente* caliente,
                                     const std::vector<CCambiador>& cambiadores);
-  void CalcularDesdeSalidaCaliente(const CCorriente* caliente,
+  void CalcularDesdeSalidaCaliente(CCorriente* caliente,
                                    const std::vector<CCambiador>& cambiadores);
-  void CalcularDesdeEntradaFria(const CCorriente* fria,
-                                const std::vector<CCambiador>& cambiadores);
-  void CalcularDesdeSalidaFria(const CCorriente* fria,
-                               const std::vector<CCambiador>& cambiadores);
+  void CalcularDesdeEntradaFria(CCorriente* fria, const std::vector<CCambiador>& cambiadores);
+  void CalcularDesdeSalidaFria(CCorriente* fria, const std::vector<CCambiador>& cambiadores);
   // Largest heat moved across the process pinch or a utility pinch (kW).
   double CalorCruce(const CCorriente* caliente, const CCorriente* fria);
 
