@@ -163,11 +163,15 @@ EmfDc::EmfDc() {
   Append(U_EMRHEADER_set(vacio, vacio, nullptr, static_cast<U_CBSTR>(d.size()), d.data(),
                          sizel_set(21000, 29700), sizel_set(210, 297), 0));
   Append(U_EMRSETMAPMODE_set(U_MM_HIMETRIC));
-  // The text state every back end starts from: top-left reference, opaque
-  // white background.
+  // The state every back end starts from, written out so that no reader
+  // has to assume it: top-left text reference, opaque white background,
+  // black text, the black pen and the white brush.
   Append(U_EMRSETTEXTALIGN_set(U_TA_TOP | U_TA_LEFT | U_TA_NOUPDATECP));
   Append(U_EMRSETBKMODE_set(U_OPAQUE));
   Append(U_EMRSETBKCOLOR_set(colorref3_set(255, 255, 255)));
+  Append(U_EMRSETTEXTCOLOR_set(colorref3_set(0, 0, 0)));
+  Append(U_EMRSELECTOBJECT_set(kPlumaDefecto));
+  Append(U_EMRSELECTOBJECT_set(kBrochaDefecto));
 }
 
 EmfDc::~EmfDc() = default;

@@ -2,11 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <uemf.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
 #include <limits>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "platform/core/dc.h"
+#include "platform/core/emf_dc.h"
 
 namespace vardo {
 namespace {
@@ -377,6 +384,43 @@ TEST_F(CGraficaDibujo, SameLayoutForMetafileAndScreenAndContextRestored) {
     EXPECT_EQ(screen.Items()[i].points, meta.Items()[i].points);
     EXPECT_EQ(screen.Items()[i].text, meta.Items()[i].text);
   }
+}
+
+TEST_F(CGraficaDibujo, MetafileCarriesTheChartForASecondReader) {
+  g.posLeyenda = 0;
+  g.series[1].estilo = kEstiloMarcas;
+  EmfDc emf;
+  g.Dibujar(emf, true);
+  const std::vector<std::uint8_t>& bytes = emf.Close();
+  // Walk the records: one polyline (the solid series), two marker circles
+  // plus the legend's one, and a text per tick, legend entry and caption.
+  int polylines = 0, ellipses = 0, texts = 0;
+  for (std::size_t off = 0; off + 8 <= bytes.size();) {
+    std::uint32_t type = 0, size = 0;
+    std::memcpy(&type, bytes.data() + off, 4);
+    std::memcpy(&size, bytes.data() + off + 4, 4);
+    ASSERT_GE(size, 8u);
+    polylines += type == U_EMR_POLYLINE;
+    ellipses += type == U_EMR_ELLIPSE;
+    texts += type == U_EMR_EXTTEXTOUTW;
+    off += size;
+  }
+  RecordingDc rec;
+  g.Dibujar(rec, true);
+  EXPECT_EQ(polylines, 1);
+  EXPECT_EQ(ellipses, 3);
+  EXPECT_EQ(texts, static_cast<int>(rec.Texts().size()));
+
+  const std::string path = "/tmp/vardo_grafica_test.emf";
+  const std::string svg = "/tmp/vardo_grafica_test.svg";
+  ASSERT_TRUE(emf.WriteFile(path));
+  if (std::system("command -v emf2svg-conv >/dev/null 2>&1") != 0) GTEST_SKIP() << "emf2svg-conv not installed";
+  ASSERT_EQ(std::system(("emf2svg-conv -i " + path + " -o " + svg + " 2>/dev/null").c_str()), 0);
+  std::ifstream in(svg);
+  std::stringstream ss;
+  ss << in.rdbuf();
+  for (const char* t : {"Caliente", "Fría", "Vacía", "H (kW)", "T (K)", "Curvas compuestas", "320.", "10."})
+    EXPECT_NE(ss.str().find(t), std::string::npos) << t;
 }
 
 TEST(CGraficaDibujoPocos, OnePointDrawsAxesButNoSeries) {

@@ -95,6 +95,14 @@ Texto ReadText(const Rec& r) {
   return out;
 }
 
+// The n-th record (from 0) of a type.
+const Rec& Nth(const std::vector<Rec>& recs, std::uint32_t type, int n = 0) {
+  for (const Rec& r : recs)
+    if (r.type == type && n-- == 0) return r;
+  ADD_FAILURE() << "no record of type " << type;
+  return recs.front();
+}
+
 U_RECTL HeaderRect(const Rec& h, std::size_t off) { return h.At<U_RECTL>(off); }
 
 const Pen kRed{PenStyle::Dash, 1, MakeRgb(255, 0, 0)};
@@ -125,7 +133,8 @@ TEST(EmfDc, EmptyPictureHasHeaderMappingAndEnd) {
   const auto& bytes = dc.Close();
   const auto recs = Parse(bytes);
   EXPECT_EQ(Types(recs), (std::vector<std::uint32_t>{U_EMR_HEADER, U_EMR_SETMAPMODE, U_EMR_SETTEXTALIGN,
-                                                     U_EMR_SETBKMODE, U_EMR_SETBKCOLOR, U_EMR_EOF}));
+                                                     U_EMR_SETBKMODE, U_EMR_SETBKCOLOR, U_EMR_SETTEXTCOLOR,
+                                                     U_EMR_SELECTOBJECT, U_EMR_SELECTOBJECT, U_EMR_EOF}));
   const Rec& h = recs[0];
   EXPECT_EQ(h.At<std::uint32_t>(offsetof(U_EMRHEADER, dSignature)), U_ENHMETA_SIGNATURE);
   EXPECT_EQ(h.At<std::uint32_t>(offsetof(U_EMRHEADER, nBytes)), bytes.size());
@@ -162,6 +171,9 @@ TEST(EmfDc, RecordsOfEveryOperationInOrder) {
       {U_EMR_SETTEXTALIGN, 12},
       {U_EMR_SETBKMODE, 12},
       {U_EMR_SETBKCOLOR, 12},
+      {U_EMR_SETTEXTCOLOR, 12},
+      {U_EMR_SELECTOBJECT, 12},  // the stock black pen
+      {U_EMR_SELECTOBJECT, 12},  // the stock white brush
       {U_EMR_CREATEPEN, 28},  // handle 1: the red dashed pen
       {U_EMR_SELECTOBJECT, 12},
       {U_EMR_MOVETOEX, 16},
@@ -198,17 +210,17 @@ TEST(EmfDc, RecordsOfEveryOperationInOrder) {
   }
 
   // Pen: style, width, colour.
-  const Rec& pen = recs[5];
+  const Rec& pen = Nth(recs, U_EMR_CREATEPEN);
   EXPECT_EQ(pen.At<std::uint32_t>(8), 1u);  // handle
   EXPECT_EQ(pen.At<std::uint32_t>(12), static_cast<std::uint32_t>(U_PS_DASH));
   EXPECT_EQ(pen.At<std::int32_t>(16), 1);
   EXPECT_EQ(pen.At<std::uint32_t>(24), 0x0000FFu);  // red in the low byte
-  EXPECT_EQ(recs[17].At<std::uint32_t>(12), static_cast<std::uint32_t>(U_PS_DOT));
-  EXPECT_EQ(recs[17].At<std::int32_t>(16), 0);
+  EXPECT_EQ(Nth(recs, U_EMR_CREATEPEN, 1).At<std::uint32_t>(12), static_cast<std::uint32_t>(U_PS_DOT));
+  EXPECT_EQ(Nth(recs, U_EMR_CREATEPEN, 1).At<std::int32_t>(16), 0);
   // Hollow brush.
-  EXPECT_EQ(recs[9].At<std::uint32_t>(12), static_cast<std::uint32_t>(U_BS_NULL));
+  EXPECT_EQ(Nth(recs, U_EMR_CREATEBRUSHINDIRECT).At<std::uint32_t>(12), static_cast<std::uint32_t>(U_BS_NULL));
   // Font: the height goes in unchanged.
-  const Rec& font = recs[12];
+  const Rec& font = Nth(recs, U_EMR_EXTCREATEFONTINDIRECTW);
   const std::size_t lf = offsetof(U_EMREXTCREATEFONTINDIRECTW, elfw);
   EXPECT_EQ(font.At<std::int32_t>(lf + offsetof(U_LOGFONT, lfHeight)), -400);
   EXPECT_EQ(font.At<std::int32_t>(lf + offsetof(U_LOGFONT, lfWeight)), 700);
@@ -219,13 +231,13 @@ TEST(EmfDc, RecordsOfEveryOperationInOrder) {
     face.push_back(static_cast<char16_t>(font.At<std::uint16_t>(lf + offsetof(U_LOGFONT, lfFaceName) + 2 * i)));
   EXPECT_EQ(face, u"Arial");
   // Text colour and text.
-  EXPECT_EQ(recs[14].At<std::uint32_t>(8), 0xFF0000u);
-  const Texto t = ReadText(recs[15]);
+  EXPECT_EQ(Nth(recs, U_EMR_SETTEXTCOLOR, 1).At<std::uint32_t>(8), 0xFF0000u);
+  const Texto t = ReadText(Nth(recs, U_EMR_EXTTEXTOUTW));
   EXPECT_EQ(t.utf8, "Año");
   EXPECT_EQ(t.ref, (Point{200, -300}));
   // Bold Arial, em 400: A 1479, ñ 1251, o 1251 units of 2048.
   EXPECT_EQ(t.dx, (std::vector<std::uint32_t>{289, 244, 245}));
-  EXPECT_EQ(recs[20].At<std::int32_t>(8), -1);
+  EXPECT_EQ(Nth(recs, U_EMR_RESTOREDC).At<std::int32_t>(8), -1);
 
   // Header: bounds (device, y down) and frame (0.01 mm) cover what was drawn.
   const Rec& h = recs[0];
