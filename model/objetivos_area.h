@@ -1,0 +1,44 @@
+// Unit and area targets of a network before it is designed: the minimum
+// number of exchanger units (counted above and below the process pinch) and
+// the minimum heat-transfer area of the balanced composite curves (vertical
+// heat transfer, each stream with its own film coefficient).
+//
+// soloObjetivos = 1 ignores the defined utilities: the residual utility needs
+// are two generic latent utilities. With 0, the defined utilities take part
+// when the network shows them. The composite curves are built on local data:
+// the process targets the network holds are those of CalcularObjetivos
+// afterwards, and the stream and utility arrays are unchanged.
+#pragma once
+#include <cstdint>
+#include <vector>
+
+#include "model/diagrama.h"
+
+namespace vardo {
+
+// Multipliers of the film coefficients used by the area target (the cost
+// target scales them by the cost laws). An empty list means 1 for every
+// process stream (utility); a list shorter than the array leaves the rest at 1.
+struct FactoresPelicula {
+  std::vector<double> corrientes;
+  std::vector<double> servicios;
+  double calienteGenerico = 1.0;
+  double frioGenerico = 1.0;
+};
+
+// Logarithmic mean of two end temperature differences, positive. Equal ends
+// give their common value. Zero when either end is zero or the ends have
+// opposite signs (curves touching or crossing: no finite mean).
+double MediaLogaritmica(double dt1, double dt2);
+
+// Minimum number of units: (streams above the pinch - 1) + (streams below
+// the pinch - 1). Recomputes the process targets first, so that the process
+// pinch is the current one.
+std::int32_t CalcularNMinCambiadores(CDiagrama& d, std::int32_t soloObjetivos);
+
+// Minimum area (m²) of the balanced composite curves.
+double CalcularAreaMinima(CDiagrama& d, std::int32_t soloObjetivos);
+// The same with every film coefficient multiplied by its factor.
+double CalcularAreaMinima(CDiagrama& d, std::int32_t soloObjetivos, const FactoresPelicula& f);
+
+}  // namespace vardo
