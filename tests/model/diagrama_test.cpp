@@ -608,6 +608,36 @@ TEST(DiagramaServicios, BorrarServicio) {
   EXPECT_EQ(d.GetNumServicios(), 1);
 }
 
+// Working fields (colours, utility cascade lists, split selection) are left
+// out by the records' copies; moving records inside their arrays must not
+// hand them to a neighbour or drop them.
+TEST(DiagramaTrabajo, WorkingFieldsStayWithTheirRecords) {
+  PuertoGrabado ui;
+  CDiagrama d;
+  AnadirCorrientes(d, 2);
+  d.SeleccionarCorriente(1);
+  for (int i = 0; i < 40; ++i) d.AddCorriente(300.0, 400.0 + i, 1.0, 1, 0);  // grows the array
+  EXPECT_EQ(d.m_corrientes[1].m_color, kColorSeleccion);
+  for (std::size_t i = 0; i < d.m_corrientes.size(); ++i) {
+    if (i != 1) {
+      EXPECT_EQ(d.m_corrientes[i].m_color, 0u) << i;
+    }
+  }
+  d.BorrarCorriente(0);
+  EXPECT_EQ(d.GetCorrienteSel(), 0);
+  EXPECT_EQ(d.m_corrientes[0].m_color, kColorSeleccion);
+  EXPECT_EQ(d.m_corrientes[1].m_color, 0u);
+
+  for (int k = 0; k < 3; ++k) d.AddServicio();
+  for (int k = 0; k < 3; ++k) {
+    d.m_servicios[static_cast<std::size_t>(k)].m_cascadaT = {100.0 * (k + 1)};
+    d.m_servicios[static_cast<std::size_t>(k)].m_cascadaH = {static_cast<double>(k)};
+  }
+  d.BorrarServicio(0);
+  EXPECT_EQ(d.m_servicios[0].m_cascadaT, std::vector<double>{200.0});
+  EXPECT_EQ(d.m_servicios[1].m_cascadaH, std::vector<double>{2.0});
+}
+
 // ---------------------------------------------------------------- splits
 
 // Streams 0 (plain), 1 and 2 (branches of split 0), 3 (branch of split 1),
