@@ -6,6 +6,8 @@ void EscribirDocumento(Archive& ar, const MarcoDocumento& marco, CDiagrama& diag
   ar.WriteUInt32(marco.usarFactibilidad);
   ar.WriteUInt32(static_cast<std::uint32_t>(marco.modo));
   diagrama.Serialize(ar);
+  // The next loop search rebuilds its node matrix.
+  diagrama.InvalidarGrafo();
 }
 
 void LeerDocumento(Archive& ar, MarcoDocumento& marco, CDiagrama& diagrama) {

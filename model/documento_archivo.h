@@ -23,7 +23,7 @@ struct MarcoDocumento {
 };
 
 // Writes the two framing words, then the body (which recomputes the targets
-// when there are streams).
+// when there are streams); then clears the model's graph-built flag.
 void EscribirDocumento(Archive& ar, const MarcoDocumento& marco, CDiagrama& diagrama);
 
 // Reads the two framing words and the body. The mode word is filtered: 1..17

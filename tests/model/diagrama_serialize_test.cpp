@@ -418,7 +418,9 @@ TEST(DocumentoArchivo, ModeWordIsFiltered) {
   CDiagrama d = Base();
   MarcoDocumento m;
   m.usarFactibilidad = 5;
+  d.m_grafoConstruido = 1;
   auto bytes = GuardarDocumento(m, d);
+  EXPECT_EQ(d.m_grafoConstruido, 0);
   EXPECT_EQ(bytes.size(), 8 + Escribir(d).size());
   for (const auto& c : casos) {
     PonerInt32(bytes, 4, static_cast<std::int32_t>(c.palabra));
