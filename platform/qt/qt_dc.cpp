@@ -58,6 +58,7 @@ QRectF QtDc::DeviceRect(const Rect& r) const {
 }
 
 QFont QtDc::MakeFont(const LogFont& lf) const {
+  if (fontCached_ && cachedRecord_ == lf) return cachedFont_;
   QString face = QString::fromStdString(lf.faceName);
   if (face.isEmpty()) face = QStringLiteral("Arial");
   if (!QFontDatabase::hasFamily(face) && face.compare(QStringLiteral("Arial"), Qt::CaseInsensitive) == 0)
@@ -84,6 +85,9 @@ QFont QtDc::MakeFont(const LogFont& lf) const {
   }
   // Point sizes are taken at the device's resolution.
   f.setPointSizeF(std::max(em, 0.01) * 72.0 / DpiY(painter_));
+  cachedRecord_ = lf;
+  cachedFont_ = f;
+  fontCached_ = true;
   return f;
 }
 

@@ -50,6 +50,10 @@ class QtDc : public DcStateBase {
   QRectF DeviceRect(const Rect& r) const;
 
   QPainter& painter_;
+  // The last font made, kept because texts come in runs of one font.
+  mutable bool fontCached_ = false;
+  mutable LogFont cachedRecord_;
+  mutable QFont cachedFont_;
   QPointF origin_;
   double sx_ = 1.0;
   double sy_ = 1.0;

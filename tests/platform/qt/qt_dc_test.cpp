@@ -22,13 +22,15 @@ const QColor kGris(200, 200, 200);
 // 25 logical units (0.25 mm) per pixel: logical (x, y) -> pixel (x / 25, -y / 25).
 constexpr double kEscala = 0.04;
 
-QImage Draw(const std::function<void(QtDc&)>& paint, QSize size = {400, 300}) {
+// Draws on a grey image; with a name, the image is kept in /tmp to be looked at.
+QImage Draw(const std::function<void(QtDc&)>& paint, const char* name = nullptr, QSize size = {400, 300}) {
   QImage img(size, QImage::Format_RGB32);
   img.fill(kGris);
   QPainter p(&img);
   QtDc dc(p, QPointF(0, 0), kEscala, kEscala);
   paint(dc);
   p.end();
+  if (name) img.save(QString("/tmp/vardo_qtdc_%1.png").arg(name));
   return img;
 }
 
@@ -72,7 +74,7 @@ TEST(QtDc, PensAndBrushes) {
     dc.Rectangle({250, -1250, 2500, -3750});  // x 10..100, y 50..150
     dc.SelectBrush(Brush::White);
     dc.Ellipse({5000, -1250, 7500, -3750});  // x 200..300, y 50..150
-  });
+  }, "plumas");
   EXPECT_GT(OscurosEnFila(img, 10, 0, 400), 390);
   const int dash = OscurosEnFila(img, 20, 0, 400);
   EXPECT_GT(dash, 150);
@@ -89,24 +91,28 @@ TEST(QtDc, TextIsUprightAtItsTopLeftOnOpaqueWhite) {
   const QImage img = Draw([&](QtDc& dc) {
     dc.SelectFont(f);
     dc.TextOut(2500, -1250, "T");  // top-left at pixel (100, 50)
-  });
-  // Rows of the glyph: the bar of the T is at the top, the stem below.
+    LogFont small = f;
+    small.height = -1000;
+    dc.SelectFont(small);
+    dc.TextOut(7500, -1250, "Año");
+  }, "texto");
+  // Rows of the T (left of x 290): the bar of the T is at the top, the stem below.
   int first = -1, last = -1;
   for (int y = 0; y < img.height(); ++y)
-    if (OscurosEnFila(img, y, 0, img.width()) > 0) {
+    if (OscurosEnFila(img, y, 0, 290) > 0) {
       if (first < 0) first = y;
       last = y;
     }
   ASSERT_GE(first, 50);
   ASSERT_GT(last, first + 100);
-  EXPECT_GT(OscurosEnFila(img, first + 5, 0, 400), 3 * OscurosEnFila(img, last - 5, 0, 400));
+  EXPECT_GT(OscurosEnFila(img, first + 5, 0, 290), 3 * OscurosEnFila(img, last - 5, 0, 290));
   // Opaque white cell from the reference point; outside it the image is untouched.
   EXPECT_EQ(img.pixelColor(101, 51), QColor(Qt::white));
   EXPECT_EQ(img.pixelColor(99, 51), kGris);
   EXPECT_EQ(img.pixelColor(101, 49), kGris);
   // Black text by default.
   bool black = false;
-  for (int x = 100; x < 300; ++x) black |= img.pixelColor(x, first + 5) == QColor(Qt::black);
+  for (int x = 100; x < 290; ++x) black |= img.pixelColor(x, first + 5) == QColor(Qt::black);
   EXPECT_TRUE(black);
 
   const QImage red = Draw([&](QtDc& dc) {
