@@ -179,6 +179,7 @@ Celdix::Celdix(QWidget* parent) : QWidget(parent) {
 
   InitProperties();
   resize(Px(4800), Px(2400));
+  AjustarTabla(100);
   UpdateButtons();
 }
 
@@ -398,12 +399,14 @@ void Celdix::Refresh() {
 bool Celdix::SetWidth(int twips) {
   if (twips < 0) return false;
   resize(Px(twips), height());
+  AjustarTabla(100);  // also before the control is first shown
   return true;
 }
 
 bool Celdix::SetHeight(int twips) {
   if (twips < 0) return false;
   resize(width(), Px(twips));
+  AjustarTabla(100);
   return true;
 }
 

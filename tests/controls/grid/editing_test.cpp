@@ -272,3 +272,39 @@ TEST_F(CeldixFixture, ClickAndDoubleClickReachTheHost) {
 
 }  // namespace
 }  // namespace vardo
+
+namespace vardo {
+namespace {
+
+TEST_F(CeldixFixture, ScrollingAndLosingTheFocusCommitTheOpenEdit) {
+  grid.SetRows(40);
+  OpenEditorAt(2, 1);
+  Type("scrolled");
+  G()->SetTopRow(5);
+  EXPECT_EQ(log, (Log{"modified 2,1=scrolled"}));
+  EXPECT_FALSE(grid.EditorOpen());
+
+  // Focus moving to a widget outside the control commits too; moving
+  // inside it (editor to grid) does not.
+  QWidget host;
+  grid.setParent(&host);
+  QLineEdit other(&host);
+  other.move(0, 300);
+  host.resize(520, 340);
+  host.show();
+  QApplication::setActiveWindow(&host);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&host));
+  G()->SetTopRow(1);
+  OpenEditorAt(3, 2);
+  Text1()->setFocus();
+  Type("focus");
+  G()->setFocus();
+  EXPECT_TRUE(log.empty());
+  Text1()->setFocus();
+  other.setFocus();
+  EXPECT_EQ(log, (Log{"modified 3,2=focus"}));
+  grid.setParent(nullptr);
+}
+
+}  // namespace
+}  // namespace vardo
