@@ -1,0 +1,107 @@
+// Fixture of the chart builder tests: the four-stream problem and a full
+// picture of a model to tell whether a builder left it as it found it.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "app/grafica.h"
+#include "model/diagrama.h"
+#include "platform/core/archive.h"
+
+namespace vardo::prueba {
+
+// C1 293.15->408.15 K m·cp 2, H2 443.15->333.15 m·cp 3, C3 353.15->413.15
+// m·cp 4, H4 423.15->303.15 m·cp 1.5; DT min 10: Qh 20, Qc 60, shifted pinch
+// 358.15 K.
+inline CDiagrama CuatroCorrientes() {
+  CDiagrama d;
+  d.AddCorriente(293.15, 408.15, 2.0, 1, 0);
+  d.AddCorriente(443.15, 333.15, 3.0, 0, 0);
+  d.AddCorriente(353.15, 413.15, 4.0, 1, 0);
+  d.AddCorriente(423.15, 303.15, 1.5, 0, 0);
+  d.SetDTMin(10.0);
+  d.CalcularObjetivos();
+  return d;
+}
+
+// Everything a builder must leave alone: the stored form, the values that
+// are not stored, and the targets.
+struct Foto {
+  std::vector<std::uint8_t> bytes;
+  double dtMin, tPinch, tCal, tFrio;
+  std::vector<double> T, Q, C, Ts, Qs, Cs, Tcs, Qcs, Ccs;
+  std::int32_t n, ns, ncs;
+  std::vector<double> pinchesBifurcadas;
+  std::string texto;
+
+  bool operator==(const Foto&) const = default;
+};
+
+inline Foto Fotografiar(const CDiagrama& d) {
+  Foto f;
+  CDiagrama copia(d);
+  Archive ar;
+  copia.Serialize(ar);
+  f.bytes = ar.Bytes();
+  f.dtMin = d.m_dtMin;
+  f.tPinch = d.m_tPinch;
+  f.tCal = d.m_tCalienteGenerico;
+  f.tFrio = d.m_tFrioGenerico;
+  f.T = d.m_temperaturas;
+  f.Q = d.m_calores;
+  f.C = d.m_cascada;
+  f.Ts = d.m_temperaturasServ;
+  f.Qs = d.m_caloresServ;
+  f.Cs = d.m_cascadaServ;
+  f.Tcs = d.m_temperaturasConServ;
+  f.Qcs = d.m_caloresConServ;
+  f.Ccs = d.m_cascadaConServ;
+  f.n = d.m_numIntervalos;
+  f.ns = d.m_numIntervalosServ;
+  f.ncs = d.m_numIntervalosConServ;
+  for (const CCorrienteBifurcada& b : d.m_bifurcadas) {
+    f.pinchesBifurcadas.push_back(b.corriente.m_pinch);
+    f.pinchesBifurcadas.push_back(b.corriente.m_dtMin);
+  }
+  for (const CCorriente& c : d.m_corrientes) f.texto += std::to_string(c.m_mcp) + ";";
+  f.texto += d.m_textoComprobacion;
+  return f;
+}
+
+// The points of series i.
+inline std::vector<Point> PuntosSerie(const CGrafica& g, std::size_t i) {
+  const std::size_t desde = static_cast<std::size_t>(g.series.at(i).primerPunto);
+  const std::size_t hasta = i + 1 < g.series.size()
+                                ? static_cast<std::size_t>(g.series[i + 1].primerPunto)
+                                : g.puntos.size();
+  return {g.puntos.begin() + static_cast<std::ptrdiff_t>(desde),
+          g.puntos.begin() + static_cast<std::ptrdiff_t>(hasta)};
+}
+
+struct SerieEsperada {
+  std::string etiqueta;
+  int estilo;
+  Rgb color;
+};
+
+inline void ComprobarSeries(const CGrafica& g, const std::vector<SerieEsperada>& esperadas) {
+  ASSERT_EQ(g.series.size(), esperadas.size());
+  for (std::size_t i = 0; i < esperadas.size(); ++i) {
+    EXPECT_EQ(g.series[i].etiqueta, esperadas[i].etiqueta) << i;
+    EXPECT_EQ(g.series[i].estilo, esperadas[i].estilo) << esperadas[i].etiqueta;
+    EXPECT_EQ(g.series[i].color, esperadas[i].color) << esperadas[i].etiqueta;
+  }
+}
+
+inline void ComprobarTitulos(const CGrafica& g, const std::string& x, const std::string& y,
+                             const std::string& titulo, int decimales) {
+  EXPECT_EQ(g.tituloX, x);
+  EXPECT_EQ(g.tituloY, y);
+  EXPECT_EQ(g.titulo, titulo);
+  EXPECT_EQ(g.decimales, decimales);
+}
+
+}  // namespace vardo::prueba
