@@ -816,6 +816,7 @@ void Celdix::ReadProperties(const PropertyBag& bag) {
   grid_->SetForeColorFixed(
       static_cast<std::uint32_t>(bag.ReadInt("ForeColorFixed", kDefaultForeColorFixed)));
   UpdateButtons();
+  dirty_ = false;  // loaded, not changed
 }
 
 void Celdix::WriteProperties(PropertyBag& bag) const {

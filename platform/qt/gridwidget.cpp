@@ -655,7 +655,7 @@ void GridWidget::mousePressEvent(QMouseEvent* e) {
   const bool fixedRow = r < fixedRows_;
   const bool fixedCol = c < fixedCols_;
   int kind = (fixedRow ? kDragCols : 0) | (fixedCol ? kDragRows : 0);
-  setProperty("vardoDragKind", kind);
+  dragKind_ = kind;
   if (kind == kDragCells && (e->modifiers() & Qt::ShiftModifier) && row_ >= fixedRows_ &&
       col_ >= fixedCols_) {
     SetSelection(r, c);
@@ -679,7 +679,7 @@ void GridWidget::mouseMoveEvent(QMouseEvent* e) {
   if (!CellAtViewport(e->position().toPoint(), &r, &c)) return;
   r = std::max(r, fixedRows_);
   c = std::max(c, fixedCols_);
-  const int kind = property("vardoDragKind").toInt();
+  const int kind = dragKind_;
   if (kind == kDragRows) SetSelection(r, cols_ - 1);
   else if (kind == kDragCols) SetSelection(rows_ - 1, c);
   else if (kind == kDragCells) SetSelection(r, c);

@@ -180,6 +180,7 @@ class GridWidget : public QAbstractScrollArea {
   ScrollBarSetting scrollBars_ = ScrollBarSetting::Both;
   bool redraw_ = true;
   bool dragging_ = false;
+  int dragKind_ = 0;  // cells, whole rows, whole columns or all
   bool adjustingScroll_ = false;
 };
 

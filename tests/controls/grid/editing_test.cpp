@@ -62,7 +62,9 @@ TEST_P(EventOrder, LeaveCommitTablaModificadaEnter) {
   Type("5");
   c.move(*this);
   EXPECT_EQ(log, c.expected);
-  if (grid.Rows() > c.row) EXPECT_EQ(grid.TextMatrix(c.row, c.col), "5");
+  if (grid.Rows() > c.row) {
+    EXPECT_EQ(grid.TextMatrix(c.row, c.col), "5");
+  }
   // The open editor sits over the current cell and shows its text.
   if (grid.EditorOpen()) {
     QRect cell = G()->CellRect(G()->Row(), G()->Col()).translated(G()->pos());
