@@ -62,6 +62,22 @@ bool UtilidadesParticipan(const CDiagrama& d, std::int32_t soloObjetivos) {
   return soloObjetivos == 0 && d.m_serviciosVisibles != 0;
 }
 
+// Heat left for utilities at the top and at the bottom of the cascade: what
+// the defined utilities leave over when they take part (the ends of the
+// cascade with utilities, freshly computed), otherwise the process's own
+// minimum utilities, so that defined utilities that take no part do not hide
+// the process's needs.
+struct Residuos {
+  double arriba, abajo;
+};
+
+Residuos ResiduosServicios(const CDiagrama& d, bool participan) {
+  if (participan) return {Primera(d.m_cascadaConServ), Ultima(d.m_cascadaConServ)};
+  const TablaProblema t =
+      ResolverTablaProblema(CorrientesConsideradas(d.m_corrientes, d.m_areas), d.m_dtMin);
+  return {t.CalienteMinimo(), t.FrioMinimo()};
+}
+
 bool EsLatente(const CCorriente& c) {
   return c.GetCP(kTSentinel, kTSentinel) == kCpLatente || c.m_latente != 0;
 }
@@ -239,14 +255,14 @@ double MediaLogaritmica(double dt1, double dt2) {
 std::int32_t CalcularNMinCambiadores(CDiagrama& d, std::int32_t soloObjetivos) {
   d.CalcularObjetivos();
   d.CalcularObjetivosServicios();
-  const double arriba = Primera(d.m_cascadaConServ);
-  const double abajo = Ultima(d.m_cascadaConServ);
   FijarTemperaturasGenericas(d, d.m_temperaturas);
 
   const bool participan = UtilidadesParticipan(d, soloObjetivos);
+  const Residuos r = ResiduosServicios(d, participan);
   const bool cubren = participan && d.ServiciosCubrenProblema();
   std::vector<CCorriente> genericas;
-  if (!cubren) genericas = CorrientesGenericas(d, arriba, abajo, d.m_hFrioGenerico, d.m_hCalienteGenerico);
+  if (!cubren)
+    genericas = CorrientesGenericas(d, r.arriba, r.abajo, d.m_hFrioGenerico, d.m_hCalienteGenerico);
 
   const double P = d.m_tPinch;
   const double half = d.m_dtMin / 2.0;
@@ -271,13 +287,12 @@ double CalcularAreaMinima(CDiagrama& d, std::int32_t soloObjetivos) {
 
 double CalcularAreaMinima(CDiagrama& d, std::int32_t soloObjetivos, const FactoresPelicula& f) {
   d.CalcularObjetivosServicios();
-  const double arriba = Primera(d.m_cascadaConServ);
-  const double abajo = Ultima(d.m_cascadaConServ);
   FijarTemperaturasGenericas(d, d.m_temperaturasConServ);
 
   const bool participan = UtilidadesParticipan(d, soloObjetivos);
+  const Residuos r = ResiduosServicios(d, participan);
   const std::vector<CCorriente> genericas =
-      CorrientesGenericas(d, arriba, abajo, d.m_hFrioGenerico * f.frioGenerico,
+      CorrientesGenericas(d, r.arriba, r.abajo, d.m_hFrioGenerico * f.frioGenerico,
                           d.m_hCalienteGenerico * f.calienteGenerico);
 
   // The streams of the area sum, and the hot and cold pools of the composites.

@@ -37,7 +37,7 @@ LeyCoste LeyReferencia(const CDiagrama& d) {
 }  // namespace
 
 double FactorLeyCoste(double b0, double c0, double b, double c, double aPorUnidad) {
-  if (!(b0 > 0.0) || !(c0 > 0.0) || !(b > 0.0)) return 1.0;
+  if (!(b0 > 0.0) || !(c0 > 0.0) || !(b > 0.0) || !(c > 0.0)) return 1.0;
   double f = std::pow(b0 / b, 1.0 / c0);
   if (aPorUnidad > 0.0) f *= std::pow(aPorUnidad, 1.0 - c / c0);
   return (std::isfinite(f) && f > 0.0) ? f : 1.0;

@@ -10,8 +10,8 @@ namespace vardo {
 
 // Multiplier of a film coefficient that turns an exchanger cost law (b, c)
 // into the reference law (b0, c0) at the mean unit area aPorUnidad:
-// (b0/b)^(1/c0) · aPorUnidad^(1 - c/c0). A degenerate law (a factor or a
-// reference exponent that is zero or negative, a result that is not a
+// (b0/b)^(1/c0) · aPorUnidad^(1 - c/c0). A degenerate law (a factor or an
+// exponent of either law that is zero or negative, a result that is not a
 // positive number) gives 1; without area (aPorUnidad <= 0) only the first
 // term is kept.
 double FactorLeyCoste(double b0, double c0, double b, double c, double aPorUnidad);
