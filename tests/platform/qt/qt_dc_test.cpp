@@ -13,7 +13,7 @@
 
 // This test directory links only the Qt layer; the chart object is compiled
 // in here to render one chart through this back end.
-#include "app/grafica.cpp"  // NOLINT(bugprone-suspicious-include)
+#include "app/grafica.h"
 
 namespace vardo {
 namespace {
