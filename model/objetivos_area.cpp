@@ -144,10 +144,27 @@ Compuesta CurvaCompuesta(const GrupoCorrientes& g, double dtMin, bool caliente) 
   return cc;
 }
 
-// One stream of the area sum with its effective film coefficient.
+// One stream of the area sum with its effective film coefficient and what
+// the walk asks of it in every interval.
 struct Miembro {
+  Miembro(const CCorriente& corriente, double hEfectivo)
+      : c(&corriente),
+        h(hEfectivo),
+        T1(corriente.GetT1()),
+        T2(corriente.GetT2()),
+        calor(std::fabs(corriente.GetH(kTSentinel, 1))),
+        fria(corriente.m_fria != 0),
+        latente(EsLatente(corriente)),
+        recta(!latente && corriente.GetNumPuntos() == 2),
+        mcp(recta ? corriente.GetCP(kTSentinel, kTSentinel) : 0.0) {}
   const CCorriente* c;
   double h;
+  double T1, T2;  // supply and target temperatures
+  double calor;   // whole heat, kW
+  bool fria;
+  bool latente;
+  bool recta;  // two points: the same m·cp over any part of its range
+  double mcp;
 };
 
 // One enthalpy interval of the walk, with the temperatures of both curves at
@@ -162,27 +179,23 @@ struct Intervalo {
 // Heat of one stream in the interval divided by its film coefficient; 0 when
 // the stream does not span the interval on its side.
 double Resistencia(const Miembro& m, const Intervalo& iv) {
-  const CCorriente& c = *m.c;
-  const double T1 = c.GetT1();
-  const double T2 = c.GetT2();
-  const double sup = c.m_fria ? iv.friSup : iv.calSup;
-  const double inf = c.m_fria ? iv.friInf : iv.calInf;
-  if (!c.m_fria) {
-    if (T2 - inf >= kTolIntervalo || sup - T1 >= kTolIntervalo) return 0.0;
+  const double sup = m.fria ? iv.friSup : iv.calSup;
+  const double inf = m.fria ? iv.friInf : iv.calInf;
+  if (!m.fria) {
+    if (m.T2 - inf >= kTolIntervalo || sup - m.T1 >= kTolIntervalo) return 0.0;
   } else {
-    if (T1 - inf >= kTolIntervalo || sup - T2 >= kTolIntervalo) return 0.0;
+    if (m.T1 - inf >= kTolIntervalo || sup - m.T2 >= kTolIntervalo) return 0.0;
   }
   double q;
-  if (EsLatente(c)) {
+  if (m.latente) {
     // A latent stream makes a flat segment of its composite; several latent
     // streams at one temperature share it by their heats. Its heat here is
     // its share of the interval's width.
-    const double seg = c.m_fria ? iv.segFri : iv.segCal;
-    const double L = std::fabs(c.GetH(kTSentinel, 1));
-    const double parte = seg > 0.0 ? std::min(1.0, L / seg) : 1.0;
+    const double seg = m.fria ? iv.segFri : iv.segCal;
+    const double parte = seg > 0.0 ? std::min(1.0, m.calor / seg) : 1.0;
     q = iv.dH * parte;
   } else {
-    q = (sup - inf) * c.GetCP(sup, inf);
+    q = (sup - inf) * (m.recta ? m.mcp : m.c->GetCP(sup, inf));
   }
   return std::fabs(q) / m.h;
 }
@@ -301,7 +314,7 @@ double CalcularAreaMinima(CDiagrama& d, std::int32_t soloObjetivos, const Factor
   GrupoCorrientes calientes, frias;
   auto anadir = [&](const CCorriente& c, double h) {
     if (!Considerada(c, d.m_areas, activas)) return;
-    miembros.push_back({&c, h});
+    miembros.emplace_back(c, h);
     (c.m_fria ? frias : calientes).push_back(&c);
   };
   for (std::size_t k = 0; k < d.m_corrientes.size(); ++k)

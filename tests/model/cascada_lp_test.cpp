@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -116,6 +117,8 @@ struct CasoLP {
   double costeAlta, costeBaja;      // unit costs of the 450 K and 370 K steam
   double cargaAlta, cargaBaja;      // the cheapest loads
 };
+void PrintTo(const CasoLP& c, std::ostream* os) { *os << c.nombre; }
+
 
 class CasoConocido : public LP, public ::testing::WithParamInterface<CasoLP> {};
 
@@ -179,6 +182,8 @@ struct CasoFallo {
   std::vector<CServicios> servicios;
   const char* texto;
 };
+void PrintTo(const CasoFallo& c, std::ostream* os) { *os << c.nombre; }
+
 
 class Fallo : public LP, public ::testing::WithParamInterface<CasoFallo> {};
 

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 #include <vector>
 
 #include "model/constantes.h"
@@ -90,6 +91,8 @@ struct CasoUnidades {
   int fria;
   int esperado;
 };
+void PrintTo(const CasoUnidades& c, std::ostream* os) { *os << c.nombre; }
+
 
 class NMinTolerancias : public ::testing::TestWithParam<CasoUnidades> {};
 
@@ -196,6 +199,8 @@ struct CasoArea {
   std::vector<CCorriente> corrientes;
   double esperada;
 };
+void PrintTo(const CasoArea& c, std::ostream* os) { *os << c.nombre; }
+
 
 CCorriente Sensible(double T1, double T2, double mcp, double h) {
   CCorriente c(T1, T2, mcp, T2 > T1 ? 1 : 0, 0);

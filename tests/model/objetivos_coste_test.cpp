@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 
 #include "model/objetivos_area.h"
 
@@ -70,6 +71,8 @@ struct CasoFactor {
   const char* nombre;
   double b0, c0, b, c, aN, factor;
 };
+void PrintTo(const CasoFactor& c, std::ostream* os) { *os << c.nombre; }
+
 
 class LeyCoste : public ::testing::TestWithParam<CasoFactor> {};
 
