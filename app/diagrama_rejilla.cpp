@@ -351,10 +351,13 @@ void CalcularPinchesServicio(CDiagrama& d) {
   const std::size_t n = std::min(d.m_temperaturasConServ.size(), d.m_cascadaConServ.size());
   for (std::size_t k = 1; k + 1 < n; ++k) {
     if (std::fabs(d.m_cascadaConServ[k]) >= kTolPinchServicio) continue;
+    // A boundary within the matching tolerance of the process pinch is the
+    // process pinch itself (two stream ends there may differ by rounding).
     const double t = d.m_temperaturasConServ[k];
+    if (std::fabs(t - d.m_tPinch) < kTolT) continue;
     if (t > d.m_tPinch)
       d.m_pinchesServicioSup.push_back(t);
-    else if (t < d.m_tPinch)
+    else
       d.m_pinchesServicioInf.push_back(t);
   }
 }

@@ -39,7 +39,8 @@ inline constexpr std::int32_t kYSuperiorPinch = -1000;
 // Rebuilds the network's two utility-pinch lists from the cascade with
 // utilities (which must be up to date): every inner interval temperature whose
 // residual heat is below 0.001 in magnitude, hotter than the process pinch in
-// the upper list, colder in the lower one, in cascade order.
+// the upper list, colder in the lower one, in cascade order; one within 0.01 K
+// of the process pinch is the process pinch and goes in neither.
 void CalcularPinchesServicio(CDiagrama& d);
 
 // The diagram font: the network's font with 20 logical units (0.01 mm) per

@@ -288,6 +288,17 @@ TEST_F(DiagramaTest, PinchesDeServicios) {
   ASSERT_EQ(LineasPinch(r).size(), 1u);
   EXPECT_EQ(LineasPinch(r)[0]->points[0].x, 10500);
   EXPECT_EQ(d.m_corrientes[0].m_posicionT1.size(), 1u);
+
+  // A utility without load ending a rounding error away from the process
+  // pinch adds a boundary with no residual heat there: still the process
+  // pinch, not a utility pinch beside it.
+  d.m_servicios.push_back(Servicio(353.15 + 1e-9, 360, 0));
+  d.m_serviciosVisibles = 1;
+  RecordingDc conCero;
+  Dibujar(d, conCero, kDibujoPantalla);
+  EXPECT_EQ(d.m_pinchesServicioSup.size(), 1u);
+  EXPECT_EQ(d.m_pinchesServicioInf.size(), 1u);
+  EXPECT_EQ(LineasPinch(conCero).size(), 3u);
 }
 
 // Pinch labels: hot T + DT min/2 and cold T - DT min/2 in six significant
