@@ -33,18 +33,30 @@ std::optional<double> TemperaturaEnlazada(const CCambiador& c, Extremo e,
                                           const std::vector<CCambiador>& cambiadores) {
   std::int32_t enlace = -1;
   switch (e) {
-    case Extremo::EntradaCaliente: enlace = c.enlaceEntradaCaliente; break;
-    case Extremo::SalidaCaliente: enlace = c.enlaceSalidaCaliente; break;
-    case Extremo::EntradaFria: enlace = c.enlaceEntradaFria; break;
-    case Extremo::SalidaFria: enlace = c.enlaceSalidaFria; break;
+    case Extremo::EntradaCaliente:
+      enlace = c.enlaceEntradaCaliente;
+      break;
+    case Extremo::SalidaCaliente:
+      enlace = c.enlaceSalidaCaliente;
+      break;
+    case Extremo::EntradaFria:
+      enlace = c.enlaceEntradaFria;
+      break;
+    case Extremo::SalidaFria:
+      enlace = c.enlaceSalidaFria;
+      break;
   }
   if (enlace < 0 || static_cast<std::size_t>(enlace) >= cambiadores.size()) return std::nullopt;
   const CCambiador& r = cambiadores[static_cast<std::size_t>(enlace)];
   switch (e) {
-    case Extremo::EntradaCaliente: return r.tSalidaCaliente;
-    case Extremo::SalidaCaliente: return r.tEntradaCaliente;
-    case Extremo::EntradaFria: return r.tSalidaFria;
-    case Extremo::SalidaFria: return r.tEntradaFria;
+    case Extremo::EntradaCaliente:
+      return r.tSalidaCaliente;
+    case Extremo::SalidaCaliente:
+      return r.tEntradaCaliente;
+    case Extremo::EntradaFria:
+      return r.tSalidaFria;
+    case Extremo::SalidaFria:
+      return r.tEntradaFria;
   }
   return std::nullopt;
 }
@@ -56,32 +68,44 @@ std::optional<double> TemperaturaPorTipo(const CCambiador& c, Extremo e,
                                          const std::vector<CCambiador>& cambiadores) {
   std::int32_t tipo = 0;
   double valor = 0.0;
-  double extremo = 0.0;  // the stream's own end
+  double extremo = 0.0;         // the stream's own end
   double desplazamiento = 0.0;  // from the shifted pinch to this side
   const double medio = c.dtMin / 2.0;
   switch (e) {
     case Extremo::EntradaCaliente:
-      tipo = c.tipoEntradaCaliente; valor = c.valorEntradaCaliente;
-      extremo = c.ladoCaliente.t1; desplazamiento = medio;
+      tipo = c.tipoEntradaCaliente;
+      valor = c.valorEntradaCaliente;
+      extremo = c.ladoCaliente.t1;
+      desplazamiento = medio;
       break;
     case Extremo::SalidaCaliente:
-      tipo = c.tipoSalidaCaliente; valor = c.valorSalidaCaliente;
-      extremo = c.ladoCaliente.t2; desplazamiento = medio;
+      tipo = c.tipoSalidaCaliente;
+      valor = c.valorSalidaCaliente;
+      extremo = c.ladoCaliente.t2;
+      desplazamiento = medio;
       break;
     case Extremo::EntradaFria:
-      tipo = c.tipoEntradaFria; valor = c.valorEntradaFria;
-      extremo = c.ladoFrio.t1; desplazamiento = -medio;
+      tipo = c.tipoEntradaFria;
+      valor = c.valorEntradaFria;
+      extremo = c.ladoFrio.t1;
+      desplazamiento = -medio;
       break;
     case Extremo::SalidaFria:
-      tipo = c.tipoSalidaFria; valor = c.valorSalidaFria;
-      extremo = c.ladoFrio.t2; desplazamiento = -medio;
+      tipo = c.tipoSalidaFria;
+      valor = c.valorSalidaFria;
+      extremo = c.ladoFrio.t2;
+      desplazamiento = -medio;
       break;
   }
   switch (tipo) {
-    case kTipoExtremo: return extremo;
-    case kTipoValor: return valor;
-    case kTipoPinch: return PinchDeValor(c, valor) + desplazamiento;
-    default: return TemperaturaEnlazada(c, e, cambiadores);
+    case kTipoExtremo:
+      return extremo;
+    case kTipoValor:
+      return valor;
+    case kTipoPinch:
+      return PinchDeValor(c, valor) + desplazamiento;
+    default:
+      return TemperaturaEnlazada(c, e, cambiadores);
   }
 }
 
@@ -185,8 +209,7 @@ void CCambiador::Calcular(CCorriente* caliente, CCorriente* fria,
 
   if (hayCaliente && !ambosCalientes)
     LadoCalienteDesde(lc, tipoEntradaCaliente != 0, q, tEntradaCaliente, tSalidaCaliente);
-  if (hayFria && !ambosFrios)
-    LadoFrioDesde(lf, tipoEntradaFria != 0, q, tEntradaFria, tSalidaFria);
+  if (hayFria && !ambosFrios) LadoFrioDesde(lf, tipoEntradaFria != 0, q, tEntradaFria, tSalidaFria);
 }
 
 // The end variants: the duty value, then one side from one end. An end of

@@ -93,8 +93,8 @@ std::int32_t ComprobarRed(CDiagrama& d) {
     if (!reales(c) || !entra(c)) continue;
     if (c.tEntradaCaliente - c.tSalidaFria < d.m_dtMin - kTolRedondeo ||
         c.tSalidaCaliente - c.tEntradaFria < d.m_dtMin - kTolRedondeo)
-      inf.Aviso(Formato("\n\tEl cambiador %d viola la diferencia mínima de temperaturas",
-                        Numero(i)));
+      inf.Aviso(
+          Formato("\n\tEl cambiador %d viola la diferencia mínima de temperaturas", Numero(i)));
   }
 
   // 2. Process pinch.
@@ -170,19 +170,22 @@ std::int32_t ComprobarRed(CDiagrama& d) {
     const CCorriente& s = d.m_corrientes[k];
     if (!CorrienteEnAreaMostrada(d, static_cast<std::int32_t>(k), hayAreas)) continue;
     if (std::fabs(s.GetH(kTSentinel, 1)) + kTolLimite < SumaDuties(d, s))
-      inf.Error(Formato("\n\tLa suma de las entalpías de los cambiadores de la corriente %d \n\tsupera "
-                        "la entalpía total de la corriente",
-                        Numero(k)),
-                static_cast<std::int32_t>(s.m_cambiadores.front()));
+      inf.Error(
+          Formato("\n\tLa suma de las entalpías de los cambiadores de la corriente %d \n\tsupera "
+                  "la entalpía total de la corriente",
+                  Numero(k)),
+          static_cast<std::int32_t>(s.m_cambiadores.front()));
   }
   for (std::size_t k = 0; k < d.m_servicios.size(); ++k) {
     const CServicios& s = d.m_servicios[k];
-    if (!CorrienteEnAreaMostrada(d, kRefServicio + static_cast<std::int32_t>(k), hayAreas)) continue;
+    if (!CorrienteEnAreaMostrada(d, kRefServicio + static_cast<std::int32_t>(k), hayAreas))
+      continue;
     if (std::fabs(s.GetH(kTSentinel, 1)) + kTolLimite < SumaDuties(d, s))
-      inf.Error(Formato("\n\tLa suma de las entalpías de los cambiadores del servicio %d \n\tsupera "
-                        "la entalpía total del servicio",
-                        Numero(k)),
-                static_cast<std::int32_t>(s.m_cambiadores.front()));
+      inf.Error(
+          Formato("\n\tLa suma de las entalpías de los cambiadores del servicio %d \n\tsupera "
+                  "la entalpía total del servicio",
+                  Numero(k)),
+          static_cast<std::int32_t>(s.m_cambiadores.front()));
   }
 
   // 8. Overlapping exchangers along a stream or utility, in outlet order. The
@@ -205,10 +208,11 @@ std::int32_t ComprobarRed(CDiagrama& d) {
       if (!solapan) continue;
       char buf[512];
       if (servicio) {
-        std::snprintf(buf, sizeof buf,
-                      "\n\tLos intervalos de temperatura de los cambiadores %d y %d del \n\tservicio "
-                      "%d están solapados",
-                      Numero(ic), Numero(ip), Numero(numero));
+        std::snprintf(
+            buf, sizeof buf,
+            "\n\tLos intervalos de temperatura de los cambiadores %d y %d del \n\tservicio "
+            "%d están solapados",
+            Numero(ic), Numero(ip), Numero(numero));
       } else {
         const std::string donde = Formato("de la \n\tcorriente %d", Numero(numero));
         std::snprintf(buf, sizeof buf,

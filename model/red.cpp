@@ -25,9 +25,7 @@ std::int32_t CambiadorReferido(double v, std::size_t n) {
   return static_cast<std::int32_t>(t);
 }
 
-bool IndiceValido(const CDiagrama& d, std::uint32_t k) {
-  return k < d.m_cambiadores.size();
-}
+bool IndiceValido(const CDiagrama& d, std::uint32_t k) { return k < d.m_cambiadores.size(); }
 
 // Heat the completing exchanger takes from the whole stream or utility:
 // mode 3 (hot side) the whole-stream value is minus the stream's enthalpy
@@ -146,8 +144,9 @@ void OrdenarLista(const CDiagrama& d, CCorriente& s) {
   const std::vector<std::uint32_t> antigua = s.m_cambiadores;
   if (!s.m_latente) {
     // Descending keys; equal keys keep their previous relative order.
-    std::stable_sort(s.m_cambiadores.begin(), s.m_cambiadores.end(),
-                     [&](std::uint32_t a, std::uint32_t b) { return Clave(d, s, a) > Clave(d, s, b); });
+    std::stable_sort(
+        s.m_cambiadores.begin(), s.m_cambiadores.end(),
+        [&](std::uint32_t a, std::uint32_t b) { return Clave(d, s, a) > Clave(d, s, b); });
   }
   if (s.m_marcaOrden == 1) s.m_marcaOrden = s.m_cambiadores != antigua ? 1 : 0;
 }
@@ -155,11 +154,16 @@ void OrdenarLista(const CDiagrama& d, CCorriente& s) {
 // Column start of placement region r on the grid of width W.
 std::int64_t InicioColumna(std::uint32_t r, std::int64_t W) {
   switch (r) {
-    case 0: return 5500;
-    case 1: return 5500 + 3 * W / 8;
-    case 2: return 5500 + 4 * W / 8;
-    case 3: return 5500 + 5 * W / 8;
-    default: return 5500 + W;
+    case 0:
+      return 5500;
+    case 1:
+      return 5500 + 3 * W / 8;
+    case 2:
+      return 5500 + 4 * W / 8;
+    case 3:
+      return 5500 + 5 * W / 8;
+    default:
+      return 5500 + W;
   }
 }
 
@@ -222,8 +226,8 @@ void Colocar(CDiagrama& d, CCorriente& s, std::int32_t ref, bool servicio, bool 
       }
     }
     const double ancho = 100.0 * tam;
-    double left = static_cast<double>(InicioColumna(region, W)) +
-                  static_cast<double>(k - primero) * 2000.0;
+    double left =
+        static_cast<double>(InicioColumna(region, W)) + static_cast<double>(k - primero) * 2000.0;
     // On a laid-out row the circle stays within it: moved right to the row's
     // left edge, or back from its right edge when it would run past it.
     const bool conFila = rs.right > rs.left;

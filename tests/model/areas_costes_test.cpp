@@ -17,7 +17,8 @@ void ReconstruirListas(CDiagrama& d) {
   for (auto& s : d.m_servicios) s.m_cambiadores.clear();
   for (std::size_t i = 0; i < d.m_cambiadores.size(); ++i) {
     for (std::int32_t ref : {d.m_cambiadores[i].ladoCaliente.ref, d.m_cambiadores[i].ladoFrio.ref})
-      if (d.RefValida(ref)) d.GetCorriente(ref).m_cambiadores.push_back(static_cast<std::uint32_t>(i));
+      if (d.RefValida(ref))
+        d.GetCorriente(ref).m_cambiadores.push_back(static_cast<std::uint32_t>(i));
   }
 }
 

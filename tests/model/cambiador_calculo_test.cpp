@@ -71,8 +71,8 @@ TEST_F(Fixture, PinchKindPicksProcessOrUtilityPinch) {
   struct Caso {
     double valor;
     double thi;  // hot inlet = pinch + DT/2
-  } casos[] = {{0.0, 405.0}, {0.99, 405.0}, {1.0, 425.0}, {1.7, 405.0}, {2.0, 405.0},
-               {-3.0, 405.0}};
+  } casos[] = {{0.0, 405.0}, {0.99, 405.0}, {1.0, 425.0},
+               {1.7, 405.0}, {2.0, 405.0},  {-3.0, 405.0}};
   for (const Caso& k : casos) {
     CCambiador c = Nuevo(kModoQ, kTipoPinch, k.valor, 0, 0, kTipoPinch, k.valor, 0, 0, 10.0);
     c.pinchesServicio = {420.0};
@@ -93,8 +93,8 @@ TEST_F(Fixture, FourTemperaturesGiven) {
 
   // Hot outlet not given: the duty comes from the cold side (320 → 340 K,
   // 80 kW) and the hot outlet follows from the hot inlet.
-  CCambiador d = Nuevo(kModoTemperaturas, kTipoValor, 480.0, 0, 0, kTipoValor, 320.0, kTipoValor,
-                       340.0, 0.0);
+  CCambiador d =
+      Nuevo(kModoTemperaturas, kTipoValor, 480.0, 0, 0, kTipoValor, 320.0, kTipoValor, 340.0, 0.0);
   Calcular(d);
   EXPECT_NEAR(d.q, 80.0, 1e-9);
   EXPECT_NEAR(d.tSalidaCaliente, 440.0, 1e-9);

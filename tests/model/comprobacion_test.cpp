@@ -72,20 +72,41 @@ TEST(Comprobacion, Warnings) {
   auto pinch400 = [](CDiagrama& d) { d.m_tPinch = 400; };  // hot 405, cold 395
   const Caso casos[] = {
       {"ends exactly DT min apart", {{0, 1, 450, 420, 410, 440, 60}}, nullptr, "", kRedSinAvisos},
-      {"one end 0.001 K short", {{0, 1, 450, 420, 410.001, 440, 60}}, nullptr, kAv + kDT1,
+      {"one end 0.001 K short",
+       {{0, 1, 450, 420, 410.001, 440, 60}},
+       nullptr,
+       kAv + kDT1,
        kRedSoloAvisos},
       {"other end short", {{0, 1, 450, 420, 400, 440.5, 60}}, nullptr, kAv + kDT1, kRedSoloAvisos},
-      {"match across the pinch", {{0, 1, 450, 420, 380, 410, 60}}, pinch400, kAv + kPinch1,
+      {"match across the pinch",
+       {{0, 1, 450, 420, 380, 410, 60}},
+       pinch400,
+       kAv + kPinch1,
        kRedSoloAvisos},
-      {"match wholly above the pinch", {{0, 1, 450, 420, 395, 425, 60}}, pinch400, "",
+      {"match wholly above the pinch",
+       {{0, 1, 450, 420, 395, 425, 60}},
+       pinch400,
+       "",
        kRedSinAvisos},
-      {"heater 0.02 K below the cold pinch", {{-1, 1, 0, 0, 394.97, 394.98, 0.02}}, pinch400,
-       kAv + kPinch1, kRedSoloAvisos},
-      {"heater 0.005 K below the cold pinch", {{-1, 1, 0, 0, 394.991, 394.995, 0.008}}, pinch400, "",
+      {"heater 0.02 K below the cold pinch",
+       {{-1, 1, 0, 0, 394.97, 394.98, 0.02}},
+       pinch400,
+       kAv + kPinch1,
+       kRedSoloAvisos},
+      {"heater 0.005 K below the cold pinch",
+       {{-1, 1, 0, 0, 394.991, 394.995, 0.008}},
+       pinch400,
+       "",
        kRedSinAvisos},
-      {"cooler 0.02 K above the hot pinch", {{0, -1, 405.02, 380, 0, 0, 50}}, pinch400,
-       kAv + kPinch1, kRedSoloAvisos},
-      {"cooler 0.005 K above the hot pinch", {{0, -1, 405.005, 380, 0, 0, 50}}, pinch400, "",
+      {"cooler 0.02 K above the hot pinch",
+       {{0, -1, 405.02, 380, 0, 0, 50}},
+       pinch400,
+       kAv + kPinch1,
+       kRedSoloAvisos},
+      {"cooler 0.005 K above the hot pinch",
+       {{0, -1, 405.005, 380, 0, 0, 50}},
+       pinch400,
+       "",
        kRedSinAvisos},
       {"streams of different areas",
        {{0, 1, 450, 420, 380, 410, 60}},
@@ -96,12 +117,14 @@ TEST(Comprobacion, Warnings) {
        kAv + "\n\tLas corrientes 1 y 2, que se cruzan en el cambiador 1,\n\tpertenecen a "
              "diferentes áreas de integridad",
        kRedSoloAvisos},
-      {"streams of one area", {{0, 1, 450, 420, 380, 410, 60}},
+      {"streams of one area",
+       {{0, 1, 450, 420, 380, 410, 60}},
        [](CDiagrama& d) {
          d.AddArea("A", 0);
          d.m_corrientes[0].m_area = d.m_corrientes[1].m_area = 0;
        },
-       "", kRedSinAvisos},
+       "",
+       kRedSinAvisos},
       {"a shown area leaves out a match with a stream outside it",
        {{0, 1, 450, 420, 410.5, 440, 60}},
        [](CDiagrama& d) {
@@ -109,7 +132,8 @@ TEST(Comprobacion, Warnings) {
          d.m_areas[0].mostrada = 1;
          d.m_corrientes[0].m_area = 0;
        },
-       "", kRedSinAvisos},
+       "",
+       kRedSinAvisos},
   };
   for (const Caso& k : casos) Comprobar(k);
 }
@@ -122,26 +146,45 @@ TEST(Comprobacion, Errors) {
       "\n\tLas especificaciones de temperatura del cambiador 1 \n\testán fuera de los límites de "
       "temperatura de la corriente 2";
   const Caso casos[] = {
-      {"hot inlet 0.0005 K past the supply", {{0, 1, 500.0005, 470, 300, 330, 60}}, nullptr, "",
+      {"hot inlet 0.0005 K past the supply",
+       {{0, 1, 500.0005, 470, 300, 330, 60}},
+       nullptr,
+       "",
        kRedSinAvisos},
-      {"hot inlet 0.002 K past the supply", {{0, 1, 500.002, 470, 300, 330, 60}}, nullptr,
-       kErr + fuera1, 0},
-      {"cold outlet past the target", {{0, 1, 350, 320, 470, 500.002, 60}}, nullptr,
-       kAv + kDT1 + kErr + fuera2 + kImposible, 0},
-      {"both sides out", {{0, 1, 299, 290, 510, 520, 60}}, nullptr,
-       kAv + kDT1 + kErr + fuera1 + fuera2 + kImposible, 0},
-      {"duties 0.002 kW past the stream", {{0, -1, 500, 420, 0, 0, 160}, {0, -1, 420, 300, 0, 0, 240.002}},
+      {"hot inlet 0.002 K past the supply",
+       {{0, 1, 500.002, 470, 300, 330, 60}},
+       nullptr,
+       kErr + fuera1,
+       0},
+      {"cold outlet past the target",
+       {{0, 1, 350, 320, 470, 500.002, 60}},
+       nullptr,
+       kAv + kDT1 + kErr + fuera2 + kImposible,
+       0},
+      {"both sides out",
+       {{0, 1, 299, 290, 510, 520, 60}},
+       nullptr,
+       kAv + kDT1 + kErr + fuera1 + fuera2 + kImposible,
+       0},
+      {"duties 0.002 kW past the stream",
+       {{0, -1, 500, 420, 0, 0, 160}, {0, -1, 420, 300, 0, 0, 240.002}},
        nullptr,
        kErr + "\n\tLa suma de las entalpías de los cambiadores de la corriente 1 \n\tsupera la "
               "entalpía total de la corriente",
        0},
       {"duties 0.0005 kW past the stream",
-       {{0, -1, 500, 420, 0, 0, 160}, {0, -1, 420, 300, 0, 0, 240.0005}}, nullptr, "",
+       {{0, -1, 500, 420, 0, 0, 160}, {0, -1, 420, 300, 0, 0, 240.0005}},
+       nullptr,
+       "",
        kRedSinAvisos},
-      {"ranges that meet exactly", {{0, -1, 500, 450, 0, 0, 100}, {0, -1, 450, 420, 0, 0, 60}},
-       nullptr, "", kRedSinAvisos},
+      {"ranges that meet exactly",
+       {{0, -1, 500, 450, 0, 0, 100}, {0, -1, 450, 420, 0, 0, 60}},
+       nullptr,
+       "",
+       kRedSinAvisos},
       {"overlapping ranges on the hot stream",
-       {{0, -1, 500, 450, 0, 0, 100}, {0, -1, 460, 420, 0, 0, 80}}, nullptr,
+       {{0, -1, 500, 450, 0, 0, 100}, {0, -1, 460, 420, 0, 0, 80}},
+       nullptr,
        kErr + "\n\tLos intervalos de temperatura de los cambiadores 2 y 1 de la \n\tcorriente 1 "
               "están solapados",
        1},
@@ -151,8 +194,11 @@ TEST(Comprobacion, Errors) {
        kErr + "\n\tLos intervalos de temperatura de los cambiadores 1 y 2 de la \n\tcorriente 2 "
               "están solapados",
        0},
-      {"impossible transfer", {{0, 1, 400, 380, 390, 410, 40}}, nullptr,
-       kAv + kDT1 + kErr + kImposible, 0},
+      {"impossible transfer",
+       {{0, 1, 400, 380, 390, 410, 40}},
+       nullptr,
+       kAv + kDT1 + kErr + kImposible,
+       0},
   };
   for (const Caso& k : casos) Comprobar(k);
 }
@@ -181,8 +227,9 @@ TEST(Comprobacion, UtilitiesLabelsSumsAndOverlaps) {
   }
   EXPECT_EQ(ComprobarRed(d), 0);
   EXPECT_EQ(d.m_textoComprobacion,
-            kErr + "\n\tLa suma de las entalpías de los cambiadores del servicio 1 \n\tsupera la "
-                   "entalpía total del servicio");
+            kErr +
+                "\n\tLa suma de las entalpías de los cambiadores del servicio 1 \n\tsupera la "
+                "entalpía total del servicio");
 
   // Equal hot outlets on the utility; the cold ends now overlap on stream 2
   // too, and the utility's list is checked after it.

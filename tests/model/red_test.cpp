@@ -1,5 +1,7 @@
 // Network calculation: propagation of the specifications, stream completion,
 // the undetermined-specification failure, exchanger ordering and placement.
+#include "model/red.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,7 +11,6 @@
 
 #include "model/constantes.h"
 #include "model/diagrama.h"
-#include "model/red.h"
 #include "platform/core/uiport.h"
 
 namespace vardo {
@@ -22,7 +23,8 @@ void ReconstruirListas(CDiagrama& d) {
   for (auto& s : d.m_servicios) s.m_cambiadores.clear();
   for (std::size_t i = 0; i < d.m_cambiadores.size(); ++i) {
     for (std::int32_t ref : {d.m_cambiadores[i].ladoCaliente.ref, d.m_cambiadores[i].ladoFrio.ref})
-      if (d.RefValida(ref)) d.GetCorriente(ref).m_cambiadores.push_back(static_cast<std::uint32_t>(i));
+      if (d.RefValida(ref))
+        d.GetCorriente(ref).m_cambiadores.push_back(static_cast<std::uint32_t>(i));
   }
 }
 
