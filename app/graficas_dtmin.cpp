@@ -38,11 +38,11 @@ Valor Finito(double v) { return std::isfinite(v) ? Valor(v) : std::nullopt; }
 // One sweep: n DT values from dtDesde by repeated addition of the step, the
 // value of each computed at that DT min. With a jump factor, a value whose
 // ratio to the last accepted one (either way) exceeds it is computed again,
-// up to kMaxRepeticiones times, before it is taken; `tras` then adds to the
-// accepted value what the point needs besides it.
+// up to kMaxRepeticiones times, before it is taken. A repetition that gives
+// the very value it repeats is taken at once: the computation starts from the
+// same state each time, so the remaining ones would give it again.
 Barrido Barrer(CDiagrama& d, double dtDesde, double dtHasta, int n,
-               const std::function<Valor(CDiagrama&)>& calcular, double salto = 0.0,
-               const std::function<double(CDiagrama&)>& tras = nullptr) {
+               const std::function<Valor(CDiagrama&)>& calcular, double salto = 0.0) {
   const int puntos = PuntosBarrido(n);
   Barrido r;
   if (puntos == 0) return r;
@@ -52,24 +52,37 @@ Barrido Barrer(CDiagrama& d, double dtDesde, double dtHasta, int n,
   bool hayUltimo = false;
   double ultimo = 0.0;
   int repeticiones = 0;
+  Valor rechazado;
   for (int k = 0; k < puntos;) {
     d.SetDTMin(dt);
-    Valor v = calcular(d);
+    const Valor v = calcular(d);
     if (v && salto > 0.0) {
-      if (hayUltimo && repeticiones < kMaxRepeticiones &&
+      const bool repetido = repeticiones > 0 && rechazado && *rechazado == *v;
+      if (hayUltimo && !repetido && repeticiones < kMaxRepeticiones &&
           (*v / ultimo > salto || ultimo / *v > salto)) {
         ++repeticiones;
+        rechazado = v;
         continue;  // the same DT again
       }
       hayUltimo = true;
       ultimo = *v;
-      repeticiones = 0;
     }
-    if (v && tras) v = Finito(*v + tras(d));
+    repeticiones = 0;
+    rechazado.reset();
     r.push_back(v);
     ++k;
     dt += paso;
   }
+  return r;
+}
+
+// Capital plus operating cost per DT. The capital sweep with its jump check
+// and the operating sweep are the very values the totals take: the totals
+// are their sums, DT by DT.
+Barrido Sumar(const Barrido& a, const Barrido& b) {
+  Barrido r(a.size());
+  for (std::size_t k = 0; k < a.size() && k < b.size(); ++k)
+    if (a[k] && b[k]) r[k] = Finito(*a[k] + *b[k]);
   return r;
 }
 
@@ -118,11 +131,6 @@ Valor CosteOperacionConGenericas(CDiagrama& d) {
 
 Valor CosteOperacionSolo(CDiagrama& d) { return Finito(CosteOperacion(d, 1)); }
 
-double SumarOperacion(CDiagrama& d) { return CosteOperacion(d, 1); }
-
-Barrido BarrerTotales(CDiagrama& d, double dtDesde, double dtHasta, int n) {
-  return Barrer(d, dtDesde, dtHasta, n, CosteInmovilizadoAnual, kSaltoCoste, SumarOperacion);
-}
 
 void AnadirBarrido(CGrafica& g, double dtDesde, double dtHasta, int n, const Barrido& b) {
   const int puntos = PuntosBarrido(n);
@@ -188,13 +196,14 @@ void GraficaCosteOperacionDTMin(CDiagrama& d, CGrafica& g, double dtDesde, doubl
 void GraficaCosteTotalDTMin(CDiagrama& d, CGrafica& g, double dtDesde, double dtHasta, int n) {
   ConservarModelo conservar(d);
   g.decimales = 2;
+  const Barrido operacion = Barrer(d, dtDesde, dtHasta, n, CosteOperacionSolo);
+  const Barrido inmovilizado = Barrer(d, dtDesde, dtHasta, n, CosteInmovilizadoAnual, kSaltoCoste);
   g.Inicializar("Operación", 2, kColorCurvaFria);
-  AnadirBarrido(g, dtDesde, dtHasta, n, Barrer(d, dtDesde, dtHasta, n, CosteOperacionSolo));
+  AnadirBarrido(g, dtDesde, dtHasta, n, operacion);
   g.AddSerie("Inmovilizado", 1, kColorCurvaCaliente);
-  AnadirBarrido(g, dtDesde, dtHasta, n,
-                Barrer(d, dtDesde, dtHasta, n, CosteInmovilizadoAnual, kSaltoCoste));
+  AnadirBarrido(g, dtDesde, dtHasta, n, inmovilizado);
   g.AddSerie("Totales", 0, kColorTotales);
-  AnadirBarrido(g, dtDesde, dtHasta, n, BarrerTotales(d, dtDesde, dtHasta, n));
+  AnadirBarrido(g, dtDesde, dtHasta, n, Sumar(inmovilizado, operacion));
   g.SetTitulos(kEjeDT, kEjeCoste, "Variación de los costes totales mínimos con DT mínima");
 }
 
@@ -210,7 +219,9 @@ std::vector<std::optional<double>> BarridoVariable(CDiagrama& d, int variable, d
     case kVarCosteOperacion: return Barrer(d, dtDesde, dtHasta, n, CosteOperacionConGenericas);
     case kVarCosteInmovilizado:
       return Barrer(d, dtDesde, dtHasta, n, CosteInmovilizadoAnual, kSaltoCoste);
-    case kVarCosteTotal: return BarrerTotales(d, dtDesde, dtHasta, n);
+    case kVarCosteTotal:
+      return Sumar(Barrer(d, dtDesde, dtHasta, n, CosteInmovilizadoAnual, kSaltoCoste),
+                   Barrer(d, dtDesde, dtHasta, n, CosteOperacionSolo));
     default: return {};
   }
 }

@@ -86,10 +86,14 @@ TEST(GraficaDTDisponible, OnlyTheExplicitCommandAsksAndUpdates) {
     CGrafica g;
     GraficaDTDisponible(d, g, c.preguntas, ui);
     ASSERT_EQ(ui.Log().size(), c.preguntasHechas);
-    if (c.preguntasHechas) EXPECT_EQ(ui.Log()[0].text, kPregunta);
+    if (c.preguntasHechas) {
+      EXPECT_EQ(ui.Log()[0].text, kPregunta);
+    }
     EXPECT_NEAR(d.m_tCalienteGenerico, c.tCalDespues, 1e-9);
     EXPECT_NEAR(d.m_tFrioGenerico, c.tFrioDespues, 1e-9);
-    if (c.preguntas == Preguntas::NoPreguntar) EXPECT_TRUE(Fotografiar(d) == antes);
+    if (c.preguntas == Preguntas::NoPreguntar) {
+      EXPECT_TRUE(Fotografiar(d) == antes);
+    }
     EXPECT_EQ(g.series.size(), 2u);
   }
 }
