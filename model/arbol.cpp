@@ -249,7 +249,149 @@ std::uint64_t CArbol::Combinaciones(std::int32_t m) {
   return ((std::uint64_t{1} << m) - 1) - static_cast<std::uint64_t>(m);
 }
 
+namespace {
+
+enum class Combinacion { SinComun, Uno, Varios };
+
+// Fills `e` with the sorted undirected edges of a closed sequence.
+void AristasEn(const SecuenciaNodos& c, std::vector<ClaveArista>& e) {
+  e.clear();
+  const std::size_t n = c.size();
+  if (n < 2) return;
+  for (std::size_t i = 0; i < n; ++i) e.push_back(Clave(c[i], c[(i + 1) % n]));
+  std::sort(e.begin(), e.end());
+  e.erase(std::unique(e.begin(), e.end()), e.end());
+}
+
+// The fast path of the combination: whether two cycles share no edge, merge
+// into exactly one loop (written to `unido`) or leave several sequences.
+// Works in buffers of its own so the search does not allocate per pair. The
+// merged loop is the one CombinarCiclos' general walk gives: it starts at the
+// first node of `a` on it, leaves along a's next edge, else b's next, else
+// a's previous, else b's previous, else towards its lowest neighbour.
+Combinacion Fusionar(const SecuenciaNodos& a, const SecuenciaNodos& b, SecuenciaNodos& unido) {
+  thread_local std::vector<ClaveArista> ea, eb, dif;
+  thread_local std::vector<std::int32_t> nodos;
+  thread_local std::vector<std::pair<std::int32_t, std::int32_t>> vecinos;
+  AristasEn(a, ea);
+  AristasEn(b, eb);
+  dif.clear();
+  std::size_t comunes = 0;
+  {
+    std::size_t i = 0, j = 0;
+    while (i < ea.size() && j < eb.size()) {
+      if (ea[i] == eb[j]) {
+        ++comunes, ++i, ++j;
+      } else if (ea[i] < eb[j]) {
+        dif.push_back(ea[i++]);
+      } else {
+        dif.push_back(eb[j++]);
+      }
+    }
+    while (i < ea.size()) dif.push_back(ea[i++]);
+    while (j < eb.size()) dif.push_back(eb[j++]);
+  }
+  if (comunes == 0 || dif.empty()) return Combinacion::SinComun;
+
+  // One loop: every node on exactly two of the edges, all of them in one walk.
+  nodos.clear();
+  for (ClaveArista e : dif) {
+    nodos.push_back(static_cast<std::int32_t>(e >> 32));
+    nodos.push_back(static_cast<std::int32_t>(e & 0xffffffffu));
+  }
+  std::sort(nodos.begin(), nodos.end());
+  for (std::size_t i = 0; i < nodos.size(); i += 2) {
+    if (nodos[i] != nodos[i + 1] || (i + 2 < nodos.size() && nodos[i + 2] == nodos[i])) {
+      return Combinacion::Varios;
+    }
+  }
+  nodos.erase(std::unique(nodos.begin(), nodos.end()), nodos.end());
+  auto indice = [&](std::int32_t v) -> std::ptrdiff_t {
+    auto it = std::lower_bound(nodos.begin(), nodos.end(), v);
+    return (it != nodos.end() && *it == v) ? it - nodos.begin() : -1;
+  };
+  vecinos.assign(nodos.size(), {-1, -1});
+  for (ClaveArista e : dif) {
+    const auto u = static_cast<std::int32_t>(e >> 32);
+    const auto v = static_cast<std::int32_t>(e & 0xffffffffu);
+    auto poner = [&](std::int32_t x, std::int32_t y) {
+      auto& p = vecinos[static_cast<std::size_t>(indice(x))];
+      (p.first < 0 ? p.first : p.second) = y;
+    };
+    poner(u, v);
+    poner(v, u);
+  }
+  auto esVecino = [&](std::int32_t x, std::int32_t y) {
+    const auto& p = vecinos[static_cast<std::size_t>(indice(x))];
+    return p.first == y || p.second == y;
+  };
+
+  // Start and first step.
+  std::int32_t inicio = -1;
+  for (std::int32_t v : a) {
+    if (indice(v) >= 0) {
+      inicio = v;
+      break;
+    }
+  }
+  if (inicio < 0) {
+    for (std::int32_t v : b) {
+      if (indice(v) >= 0) {
+        inicio = v;
+        break;
+      }
+    }
+  }
+  auto vecinosEn = [](const SecuenciaNodos& c, std::int32_t v, std::int32_t& sig, std::int32_t& ant) {
+    const std::size_t n = c.size();
+    for (std::size_t i = 0; i < n; ++i) {
+      if (c[i] == v) {
+        sig = c[(i + 1) % n];
+        ant = c[(i + n - 1) % n];
+        return true;
+      }
+    }
+    return false;
+  };
+  std::int32_t sa = 0, aa = 0, sb = 0, ab = 0;
+  const bool enA = vecinosEn(a, inicio, sa, aa);
+  const bool enB = vecinosEn(b, inicio, sb, ab);
+  std::int32_t siguiente;
+  if (enA && esVecino(inicio, sa)) {
+    siguiente = sa;
+  } else if (enB && esVecino(inicio, sb)) {
+    siguiente = sb;
+  } else if (enA && esVecino(inicio, aa)) {
+    siguiente = aa;
+  } else if (enB && esVecino(inicio, ab)) {
+    siguiente = ab;
+  } else {
+    const auto& p = vecinos[static_cast<std::size_t>(indice(inicio))];
+    siguiente = std::min(p.first, p.second);
+  }
+
+  unido.clear();
+  unido.push_back(inicio);
+  std::int32_t anterior = inicio, actual = siguiente;
+  while (actual != inicio && unido.size() <= nodos.size()) {
+    unido.push_back(actual);
+    const auto& p = vecinos[static_cast<std::size_t>(indice(actual))];
+    const std::int32_t proximo = p.first == anterior ? p.second : p.first;
+    anterior = actual;
+    actual = proximo;
+  }
+  return unido.size() == nodos.size() ? Combinacion::Uno : Combinacion::Varios;
+}
+
+}  // namespace
+
 ListaSecuencias CArbol::CombinarCiclos(const SecuenciaNodos& a, const SecuenciaNodos& b) {
+  SecuenciaNodos unido;
+  switch (Fusionar(a, b, unido)) {
+    case Combinacion::SinComun: return {a, b};
+    case Combinacion::Uno: return {std::move(unido)};
+    case Combinacion::Varios: break;
+  }
   const std::vector<ClaveArista> ea = AristasDe(a);
   const std::vector<ClaveArista> eb = AristasDe(b);
   std::vector<ClaveArista> comunes;
@@ -323,14 +465,14 @@ ListaSecuencias CArbol::CombinarCiclos(const SecuenciaNodos& a, const SecuenciaN
 ListaSecuencias CArbol::CombinarConCiclo(const ListaSecuencias& grupo, const SecuenciaNodos& ciclo) const {
   SecuenciaNodos actual = ciclo;
   ListaSecuencias resto = grupo;
-  for (bool unido = true; unido;) {
-    unido = false;
+  SecuenciaNodos unido;
+  for (bool otra = true; otra;) {
+    otra = false;
     for (std::size_t i = 0; i < resto.size(); ++i) {
-      ListaSecuencias r = CombinarCiclos(resto[i], actual);
-      if (r.size() == 1) {
-        actual = std::move(r.front());
+      if (Fusionar(resto[i], actual, unido) == Combinacion::Uno) {
+        actual.swap(unido);
         resto.erase(resto.begin() + static_cast<std::ptrdiff_t>(i));
-        unido = true;
+        otra = true;
         break;
       }
     }
@@ -398,20 +540,27 @@ void CArbol::FiltrarNodos() {
   }
 }
 
-SecuenciaNodos CArbol::ParearNodos(SecuenciaNodos nodos) {
+SecuenciaNodos CArbol::ParearNodos(const SecuenciaNodos& nodos, bool cerrada) {
+  // An exchanger belongs to the chain when its two ends lie side by side in
+  // the sequence. In a closed sequence the last and the first node are side
+  // by side too; that pair is taken first. Only nodes that are neighbours in
+  // the sequence are paired: two ends that merely become first and last after
+  // others were consumed are not (that would add an exchanger the loop only
+  // passes by).
   SecuenciaNodos salida;
-  std::size_t inicio = 0;  // nodes before it are consumed
-  while (nodos.size() - inicio >= 2) {
-    const std::int32_t primero = nodos[inicio];
-    if (primero / 2 == nodos[inicio + 1] / 2) {
-      salida.push_back(primero / 2);
-      inicio += 2;
-    } else if (primero / 2 == nodos.back() / 2) {
-      salida.push_back(primero / 2);
-      ++inicio;
-      nodos.pop_back();
+  std::size_t i = 0;
+  std::size_t fin = nodos.size();
+  if (cerrada && fin >= 2 && nodos[0] / 2 != nodos[1] / 2 && nodos[0] / 2 == nodos[fin - 1] / 2) {
+    salida.push_back(nodos[0] / 2);
+    i = 1;
+    --fin;
+  }
+  while (fin - i >= 2) {
+    if (nodos[i] / 2 == nodos[i + 1] / 2) {
+      salida.push_back(nodos[i] / 2);
+      i += 2;
     } else {
-      ++inicio;
+      ++i;
     }
   }
   return salida;
@@ -435,7 +584,7 @@ void CArbol::ConvertirACambiadores() {
   ListaSecuencias convertidos;
   SecuenciaNodos banderasQuedan;
   for (std::size_t k = 0; k < candidatos.size(); ++k) {
-    SecuenciaNodos e = ParearNodos(std::move(candidatos[k]));
+    SecuenciaNodos e = ParearNodos(candidatos[k], true);
     // A sequence in which no exchanger's two ends lie side by side names no
     // chain of exchangers.
     if (e.empty()) continue;
@@ -511,7 +660,7 @@ void CArbol::BuscarCaminos(std::int32_t inicio, std::int32_t fin) {
   for (std::uint32_t v : ruta) {
     if (static_cast<std::int32_t>(v) < 2 * numCambiadores) nodos.push_back(static_cast<std::int32_t>(v));
   }
-  perturbacion.push_back(ParearNodos(std::move(nodos)));
+  perturbacion.push_back(ParearNodos(nodos, false));
 }
 
 }  // namespace vardo

@@ -22,9 +22,10 @@ inline constexpr std::int32_t kSinEnlace = 30000;
 
 // Largest number of fundamental cycles whose combinations the loop search
 // tries. The combination step visits every subset of fundamental cycles
-// (2^m - 1 - m steps), so the cost doubles with each cycle; the benchmark
-// bench/anillos_bench.cpp shows 14 cycles (16369 combinations) staying well
-// under a second on networks of up to 40 exchangers.
+// (2^m - 1 - m steps), so the cost more than doubles with each cycle. On
+// random networks of 40 exchangers (bench/anillos_bench.cpp) a search took
+// about 0.1 s at 14 cycles, 0.3 s at 15, 0.6 s at 16 and 1.4 s at 17; 14
+// keeps every search well under a second on slower machines too.
 inline constexpr std::int32_t kMaxCiclosFundamentales = 14;
 
 using SecuenciaNodos = std::vector<std::int32_t>;
@@ -118,8 +119,8 @@ class CArbol {
   // even and an odd node.
   void FiltrarNodos();
   // Appends the path-flag entry and turns node sequences into exchanger
-  // numbers by pairing the two ends of each exchanger; candidates left with
-  // no exchanger are dropped together with their flag.
+  // numbers (ParearNodos); candidates left with no exchanger are dropped
+  // together with their flag.
   void ConvertirACambiadores();
   // Removes every candidate that is the same cyclic sequence of exchangers as
   // an earlier one (rotated or reversed), together with its flag.
@@ -131,10 +132,10 @@ class CArbol {
   // exchanger numbers (split nodes removed); otherwise it is empty.
   void BuscarCaminos(std::int32_t inicio, std::int32_t fin);
 
-  // Pairs the two ends of each exchanger in a node sequence: repeatedly, the
-  // first two nodes of one exchanger, or the first and the last, give that
-  // exchanger; any other first node is dropped.
-  static SecuenciaNodos ParearNodos(SecuenciaNodos nodos);
+  // The exchangers whose two ends lie side by side in a node sequence, in
+  // order; in a closed sequence (cerrada) the last and the first node count
+  // as neighbours.
+  static SecuenciaNodos ParearNodos(const SecuenciaNodos& nodos, bool cerrada);
 
  private:
   // Empties components, tree edges, candidates, cycles, chords and last

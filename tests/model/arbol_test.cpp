@@ -352,6 +352,25 @@ TEST(ConvertirACambiadores, PairsExchangerEndsAndFlagsPaths) {
   EXPECT_EQ(a.candidatos, (ListaSecuencias{{0, 1, 2}, {1, 0}, {1, 0}}));
 }
 
+TEST(ParearNodos, OnlyNeighbouringEndsMakeAnExchanger) {
+  struct Caso {
+    SecuenciaNodos nodos;
+    bool cerrada;
+    SecuenciaNodos esperado;
+  };
+  const Caso casos[] = {
+      {{0, 1, 2, 3}, true, {0, 1}},
+      {{1, 2, 3, 0}, true, {0, 1}},  // the pair split over the ends comes first
+      {{1, 2, 3, 0}, false, {1}},    // an open route has no such pair
+      // The loop through exchangers 0 and 2 passes exchanger 1's two ends
+      // (3 and 2) without crossing it: 1 is not part of it.
+      {{0, 1, 3, 5, 4, 2}, true, {0, 2}},
+      {{0, 3}, true, {}},
+      {{}, true, {}},
+  };
+  for (const Caso& c : casos) EXPECT_EQ(CArbol::ParearNodos(c.nodos, c.cerrada), c.esperado);
+}
+
 TEST(FiltrarNodos, DropsSplitNodesAndOneSidedCandidates) {
   CArbol a;
   a.numCambiadores = 2;
