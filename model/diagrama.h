@@ -168,6 +168,26 @@ class CDiagrama {
   // Shifted temperature at which the cascade with utilities carries Q.
   double TemperaturaEnCalorConServicios(double Q) const;
 
+  // ---- Unit, area and cost targets; utility linear programme ----
+  // soloObjetivos = 1 ignores the defined utilities (two generic latent
+  // utilities carry the minimum needs). The process targets stay as
+  // CalcularObjetivos gives them.
+  std::int32_t CalcularNMinCambiadores(std::int32_t soloObjetivos);
+  double CalcularAreaMinima(std::int32_t soloObjetivos);  // m²
+  double CosteInmovilizado(std::int32_t soloObjetivos);   // $ over the amortization period
+  double CosteOperacion(std::int32_t soloObjetivos);      // $/year
+  void CascadaLP();
+
+  // ---- Network calculation and checks ----
+  // -1 nothing to report, -2 warnings only, an exchanger index when errors
+  // were found, -3 (kRedIndeterminada) when the network could not be solved.
+  std::int32_t CalcularRed();
+  void OrdenarCambiadores();
+  std::int32_t ComprobarRed();
+  double AreaCambiador(std::int32_t i) const;      // m²
+  double CosteCambiadores(std::int32_t i) const;   // $ of exchanger i
+  double CalorCrucePinch(std::int32_t i);          // kW across the pinches
+
   // ================= Fields =================
 
   // ---- Records ----
