@@ -234,8 +234,12 @@ void DibujarLineasPinch(CDiagrama& d, Dc& dc) {
     const std::string caliente = NumTexto(lineas[k].t + d.m_dtMin / 2.0, 6);
     const std::string fria = NumTexto(lineas[k].t - d.m_dtMin / 2.0, 6);
     const std::int32_t yInferior = Saturar(std::int64_t{g.bottom} + kYEtiquetaInferior);
-    dc.TextOut(Saturar(std::int64_t{x} + kXEtiquetaCaliente), kYSuperiorPinch, caliente);
-    dc.TextOut(Saturar(std::int64_t{x} + kXEtiquetaCaliente), yInferior, caliente);
+    // A hot label wider than its place would run over the line into the cold
+    // one: it then ends at the line.
+    const std::int32_t xCaliente = Saturar(std::min<std::int64_t>(
+        std::int64_t{x} + kXEtiquetaCaliente, std::int64_t{x} - dc.TextExtent(caliente).x));
+    dc.TextOut(xCaliente, kYSuperiorPinch, caliente);
+    dc.TextOut(xCaliente, yInferior, caliente);
     dc.TextOut(Saturar(std::int64_t{x} + kXEtiquetaFria), kYSuperiorPinch, fria);
     dc.TextOut(Saturar(std::int64_t{x} + kXEtiquetaFria), yInferior, fria);
   }

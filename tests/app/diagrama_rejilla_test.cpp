@@ -136,10 +136,12 @@ TEST_F(DiagramaTest, CuatroCorrientesFilasYPinch) {
   EXPECT_EQ(lineas[0]->pen, (Pen{PenStyle::Dash, 1, MakeRgb(0, 0, 0)}));
 
   // Hot temperature left of the line, cold right, above and below the grid.
+  // The hot one is too wide for its 600 units (6 × 180 with the recorder's
+  // metrics): it ends at the line instead of running into the cold one.
   std::vector<Point> caliente, fria;
   for (const auto* t : EtiquetasPinch(dc, "363.15")) caliente.push_back(t->points[0]);
   for (const auto* t : EtiquetasPinch(dc, "353.15")) fria.push_back(t->points[0]);
-  EXPECT_EQ(caliente, (std::vector<Point>{{9900, -1000}, {9900, -12200}}));
+  EXPECT_EQ(caliente, (std::vector<Point>{{9420, -1000}, {9420, -12200}}));
   EXPECT_EQ(fria, (std::vector<Point>{{10600, -1000}, {10600, -12200}}));
 
   // Each stream drew its label in its own row, with the records' pinch data.
@@ -262,9 +264,9 @@ TEST_F(DiagramaTest, PinchesDeServicios) {
     const char* texto;
     std::int32_t x;
     Rgb color;
-  } etiquetas[] = {{"373.15", 5400, gris},  {"363.15", 6100, gris},
-                   {"363.15", 9900, 0},     {"353.15", 10600, 0},
-                   {"348.15", 14400, gris}, {"338.15", 15100, gris}};
+  } etiquetas[] = {{"373.15", 6000 - 1080, gris},  {"363.15", 6100, gris},
+                   {"363.15", 10500 - 1080, 0},    {"353.15", 10600, 0},
+                   {"348.15", 15000 - 1080, gris}, {"338.15", 15100, gris}};
   for (const Etiqueta& e : etiquetas) {
     int vistos = 0;
     for (const auto* t : EtiquetasPinch(dc, e.texto)) {
@@ -301,8 +303,9 @@ TEST_F(DiagramaTest, PinchesDeServicios) {
   EXPECT_EQ(LineasPinch(conCero).size(), 3u);
 }
 
-// Pinch labels: hot T + DT min/2 and cold T - DT min/2 in six significant
-// digits, whole numbers with their point; none when switched off.
+// Pinch labels: hot T + DT min/2 600 left of the line and cold T - DT min/2
+// 100 right of it, in six significant digits, whole numbers with their point;
+// none when switched off.
 TEST(DiagramaEtiquetas, TemperaturasDePinch) {
   struct Caso {
     double dtMin;
@@ -316,11 +319,18 @@ TEST(DiagramaEtiquetas, TemperaturasDePinch) {
     d.AddCorriente(200 + m, 100 + m, 1, 0, 0);
     d.AddCorriente(95 - m, 155 - m, 2, 1, 0);
     d.SetDTMin(c.dtMin);
+    d.m_fuente.height = 10;  // 100 units a character with the recorder's metrics
     RecordingDc dc;
     Dibujar(d, dc, kDibujoPantalla);
     EXPECT_DOUBLE_EQ(d.m_tPinch, 95.0);
-    EXPECT_EQ(EtiquetasPinch(dc, c.caliente).size(), 2u) << c.dtMin;
-    EXPECT_EQ(EtiquetasPinch(dc, c.fria).size(), 2u) << c.dtMin;
+    const auto calientes = EtiquetasPinch(dc, c.caliente);
+    const auto frias = EtiquetasPinch(dc, c.fria);
+    ASSERT_EQ(calientes.size(), 2u) << c.dtMin;
+    ASSERT_EQ(frias.size(), 2u) << c.dtMin;
+    EXPECT_EQ(calientes[0]->points[0], (Point{9900, -1000}));
+    EXPECT_EQ(calientes[1]->points[0], (Point{9900, -12200}));
+    EXPECT_EQ(frias[0]->points[0], (Point{10600, -1000}));
+    EXPECT_EQ(frias[1]->points[0], (Point{10600, -12200}));
 
     d.m_mostrarTPinch = 0;
     RecordingDc sin;
