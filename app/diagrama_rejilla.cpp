@@ -60,6 +60,12 @@ CCorrienteBifurcada* BifurcadaDe(CDiagrama& d, const CCorriente& c) {
   return &d.m_bifurcadas[static_cast<std::size_t>(c.m_split)];
 }
 
+// Rows a split takes: its row count, at least one (a damaged count must
+// neither swallow the rows of other streams nor stall the layout).
+std::int64_t FilasBifurcada(const CCorrienteBifurcada& b) {
+  return std::max<std::int64_t>(b.filas, 1);
+}
+
 // The first branch stream of a split, when it names one.
 const CCorriente* PrimeraRama(const CDiagrama& d, const CCorrienteBifurcada& b) {
   if (b.ramas.empty() || b.ramas.front() >= d.m_corrientes.size()) return nullptr;
@@ -192,7 +198,7 @@ void DibujarBifurcada(CDiagrama& d, Dc& dc, CCorrienteBifurcada& b, std::int32_t
                       std::int32_t h) {
   b.color = ColorBifurcada(d, b);
   const Rect primera = fila;
-  for (std::int32_t k = 1; k < b.filas; ++k) fila = Desplazar(fila, h);
+  fila = Desplazar(fila, Saturar((FilasBifurcada(b) - 1) * h));
   b.rect = Rect{primera.left, primera.top, primera.right, fila.bottom};
   PrepararRegistro(d, b.corriente);
   b.mostrarNombre = d.m_mostrarNombres;
@@ -381,7 +387,7 @@ std::int32_t ContarFilas(CDiagrama& d) {
     const CCorriente* primera = PrimeraRama(d, b);
     if (!primera || !Cuenta(d, *primera, filtro)) continue;
     b.CalcularFilas();
-    n += std::int64_t{b.filas} - static_cast<std::int64_t>(b.ramas.size());
+    n += FilasBifurcada(b) - static_cast<std::int64_t>(b.ramas.size());
   }
   if (d.m_serviciosVisibles)
     for (const CServicios& s : d.m_servicios)

@@ -527,6 +527,18 @@ TEST_F(DiagramaTest, BifurcadaOcupaSusFilas) {
   EXPECT_DOUBLE_EQ(s.corriente.m_dtMin, 10.0);
   EXPECT_EQ(s.mostrarNombre, 1);
 
+  // A split without nodes keeps the row count it was stored with; a damaged
+  // one takes at least one row and lays out at once.
+  for (std::int32_t filas : {0, -7, 2000000000}) {
+    CDiagrama x = d;
+    x.m_bifurcadas[0].nodos.clear();
+    x.m_bifurcadas[0].filas = filas;
+    RecordingDc r;
+    Dibujar(x, r, kDibujoPantalla);
+    EXPECT_EQ(x.m_bifurcadas[0].dibujada, 1) << filas;
+    if (filas <= 0) EXPECT_EQ(x.m_bifurcadas[0].rect.top - x.m_bifurcadas[0].rect.bottom, 11000 / 6);
+  }
+
   // A split whose first branch is outside the shown area takes no rows.
   d.AddArea("A", 0);
   d.m_areas[0].mostrada = 1;
