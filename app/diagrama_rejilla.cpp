@@ -23,9 +23,8 @@ constexpr std::int32_t kInicioLineaFila = 2000;
 constexpr std::int32_t kFinLineaFila = 1500;
 
 std::int32_t Saturar(std::int64_t v) {
-  return static_cast<std::int32_t>(
-      std::clamp<std::int64_t>(v, std::numeric_limits<std::int32_t>::min(),
-                               std::numeric_limits<std::int32_t>::max()));
+  return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+      v, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
 Rect Desplazar(const Rect& r, std::int32_t dy) {
@@ -161,7 +160,8 @@ std::vector<std::int32_t> OrdenCorrientes(const CDiagrama& d, bool filtro) {
       if (filtro && !a.mostrada) continue;
       std::vector<std::int32_t> grupo;
       for (std::uint32_t m : a.corrientes)
-        if (m < static_cast<std::uint32_t>(kRefServicio)) tomar(m, grupo);  // utilities have their own rows
+        // Utilities have rows of their own.
+        if (m < static_cast<std::uint32_t>(kRefServicio)) tomar(m, grupo);
       anadirGrupo(grupo);
     }
     if (!filtro) {
@@ -194,7 +194,7 @@ void DibujarServicios(CDiagrama& d, Dc& dc, Rect& fila, std::int32_t h, bool fil
 
 // Lays a split out over its rows starting at the current one and draws it;
 // the row moves past its last row.
-void DibujarBifurcada(CDiagrama& d, Dc& dc, CCorrienteBifurcada& b, std::int32_t rama, Rect& fila,
+void ColocarBifurcada(CDiagrama& d, Dc& dc, CCorrienteBifurcada& b, std::int32_t rama, Rect& fila,
                       std::int32_t h) {
   b.color = ColorBifurcada(d, b);
   const Rect primera = fila;
@@ -422,7 +422,7 @@ void Dibujar(CDiagrama& d, Dc& dc, int exportar) {
   for (std::int32_t i : OrdenCorrientes(d, filtro)) {
     CCorriente& c = d.m_corrientes[static_cast<std::size_t>(i)];
     if (CCorrienteBifurcada* b = BifurcadaDe(d, c)) {
-      if (!b->dibujada) DibujarBifurcada(d, dc, *b, i, fila, h);
+      if (!b->dibujada) ColocarBifurcada(d, dc, *b, i, fila, h);
       continue;
     }
     PrepararRegistro(d, c);

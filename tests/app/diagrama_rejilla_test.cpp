@@ -42,12 +42,11 @@ void ReconstruirListas(CDiagrama& d) {
   for (auto& s : d.m_servicios) s.m_cambiadores.clear();
   for (std::size_t i = 0; i < d.m_cambiadores.size(); ++i)
     for (std::int32_t ref : {d.m_cambiadores[i].ladoCaliente.ref, d.m_cambiadores[i].ladoFrio.ref})
-      if (d.RefValida(ref)) d.GetCorriente(ref).m_cambiadores.push_back(static_cast<std::uint32_t>(i));
+      if (d.RefValida(ref))
+        d.GetCorriente(ref).m_cambiadores.push_back(static_cast<std::uint32_t>(i));
 }
 
-Rect Fila(int k, int h = 2750) {
-  return Rect{1500, -1500 - h * k, 19500, -1500 - h * (k + 1)};
-}
+Rect Fila(int k, int h = 2750) { return Rect{1500, -1500 - h * k, 19500, -1500 - h * (k + 1)}; }
 
 std::vector<const RecordingDc::Item*> Items(const RecordingDc& dc, Op op) {
   std::vector<const RecordingDc::Item*> out;
@@ -375,7 +374,8 @@ TEST_F(AreasTest, OrdenPorAreas) {
     RecordingDc r;
     Dibujar(d, r, kDibujoPantalla);
     for (int i = 0; i < 4; ++i)
-      EXPECT_EQ(d.m_corrientes[static_cast<std::size_t>(i)].m_rect, Fila(c.filas[static_cast<std::size_t>(i)]))
+      EXPECT_EQ(d.m_corrientes[static_cast<std::size_t>(i)].m_rect,
+                Fila(c.filas[static_cast<std::size_t>(i)]))
           << c.ordenarAreas << c.calientesFrias << " stream " << i;
   }
 }
@@ -536,7 +536,8 @@ TEST_F(DiagramaTest, BifurcadaOcupaSusFilas) {
     RecordingDc r;
     Dibujar(x, r, kDibujoPantalla);
     EXPECT_EQ(x.m_bifurcadas[0].dibujada, 1) << filas;
-    if (filas <= 0) EXPECT_EQ(x.m_bifurcadas[0].rect.top - x.m_bifurcadas[0].rect.bottom, 11000 / 6);
+    if (filas <= 0)
+      EXPECT_EQ(x.m_bifurcadas[0].rect.top - x.m_bifurcadas[0].rect.bottom, 11000 / 6);
   }
 
   // A split whose first branch is outside the shown area takes no rows.
@@ -681,7 +682,8 @@ TEST_F(DiagramaTest, SuperposicionPerturbacion) {
   const std::int32_t cx = e1.rectCaliente.left + 325;
   ASSERT_GE(lineas.size(), 2u);
   EXPECT_EQ(lineas[0], (std::vector<Point>{{3500, y1}, {cx, e1.rectCaliente.top - 325}}));
-  EXPECT_EQ(lineas[1], (std::vector<Point>{{e1.rectFrio.left + 325, e1.rectFrio.top - 325}, {3500, y2}}));
+  EXPECT_EQ(lineas[1],
+            (std::vector<Point>{{e1.rectFrio.left + 325, e1.rectFrio.top - 325}, {3500, y2}}));
   const auto circulos = Items(r, Op::Ellipse);
   ASSERT_EQ(circulos.size(), 2u);
   for (const auto* c : circulos) EXPECT_EQ(c->pen.color, verde);
@@ -702,8 +704,9 @@ TEST_F(DiagramaTest, SuperposicionPerturbacion) {
     if (l->pen.color == verde && l->points[0].x == 3500) verdes.push_back(l->points);
   const CCambiador& e2 = d.m_cambiadores[1];
   ASSERT_EQ(verdes.size(), 1u);
-  EXPECT_EQ(verdes[0], (std::vector<Point>{{3500, Fila(3).top - 1375},
-                                           {e2.rectCaliente.left + 325, e2.rectCaliente.top - 325}}));
+  EXPECT_EQ(verdes[0],
+            (std::vector<Point>{{3500, Fila(3).top - 1375},
+                                {e2.rectCaliente.left + 325, e2.rectCaliente.top - 325}}));
   EXPECT_EQ(Items(largo, Op::Ellipse).size(), 6u);
   d.m_perturbacionOrigen = 1;
 
