@@ -402,10 +402,9 @@ void CVardoDoc::RestaurarModo(std::int32_t modo) {
 }
 
 void CVardoDoc::Restaurar(std::deque<Instantanea>& pila) {
-  Instantanea s = std::move(pila.front());
+  CopiarModeloCompleto(m_Diagrama, pila.front().modelo);
+  RestaurarModo(pila.front().modo);
   pila.pop_front();
-  CopiarModeloCompleto(m_Diagrama, s.modelo);
-  RestaurarModo(s.modo);
   modificado_ = true;
   ActualizarContadores();
   UpdateAllViews();

@@ -177,7 +177,15 @@ class CVardoDoc {
   bool m_bNotaAreas = false;        // the integrity-areas note was shown
 
  private:
+  // A snapshot copies its model whole (CDiagrama's own copy leaves parts out).
   struct Instantanea {
+    Instantanea() = default;
+    Instantanea(const Instantanea& o) : modo(o.modo) { CopiarModeloCompleto(modelo, o.modelo); }
+    Instantanea& operator=(const Instantanea& o) {
+      CopiarModeloCompleto(modelo, o.modelo);
+      modo = o.modo;
+      return *this;
+    }
     CDiagrama modelo;
     std::int32_t modo = 0;
   };
