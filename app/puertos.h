@@ -584,7 +584,9 @@ class FabricaDialogosGuion : public FabricaDialogos {
  public:
   struct Llamada {
     DialogoId id;
-    std::any datos;  // copy of the record as the caller filled it
+    // Copy of the record as the caller filled it (a model in it is copied as
+    // CDiagrama's copy constructor does; a response sees the record itself).
+    std::any datos;
   };
 
   template <class D>
