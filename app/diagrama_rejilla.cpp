@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "model/bifurcacion_layout.h"
 #include "model/constantes.h"
 #include "model/red.h"
 #include "platform/core/numtext.h"
@@ -203,12 +204,7 @@ void ColocarBifurcada(CDiagrama& d, Dc& dc, CCorrienteBifurcada& b, std::int32_t
   PrepararRegistro(d, b.corriente);
   b.mostrarNombre = d.m_mostrarNombres;
   b.corriente.m_mostrarNombre = d.m_mostrarNombres;
-  // TODO(split drawing): call the split's own drawing here once it exists:
-  //   b.Dibujar(dc, d.m_corrientes, d.m_tPinch, rama, d.m_mostrarTBifurcadas);
-  // Until then the split is only laid out and marked drawn.
-  (void)dc;
-  (void)rama;
-  b.dibujada = 1;
+  DibujarBifurcada(b, d.m_corrientes, dc, d.m_tPinch, rama, d.m_mostrarTBifurcadas);
   fila = Desplazar(fila, h);
 }
 
@@ -300,12 +296,10 @@ void ResaltarBifurcaciones(CDiagrama& d, Dc& dc, std::vector<std::uint32_t>& pas
     if (e >= d.m_cambiadores.size() || n >= d.m_cambiadores.size()) continue;
     const CCambiador& ce = d.m_cambiadores[e];
     const CCambiador& cn = d.m_cambiadores[n];
-    // TODO(split drawing): draw the highlight through the split once it exists:
-    //   b->DibujarResaltada(a, b, dc, ..., flag)
-    if (CCorrienteBifurcada* b = misma(ce.ladoCaliente.ref, cn.ladoCaliente.ref)) (void)b;
-    if (CCorrienteBifurcada* b = misma(ce.ladoFrio.ref, cn.ladoFrio.ref)) (void)b;
-    (void)dc;
-    (void)flag;
+    if (CCorrienteBifurcada* b = misma(ce.ladoCaliente.ref, cn.ladoCaliente.ref))
+      DibujarResaltada(*b, d.m_corrientes, ce.ladoCaliente.ref, cn.ladoCaliente.ref, dc, flag);
+    if (CCorrienteBifurcada* b = misma(ce.ladoFrio.ref, cn.ladoFrio.ref))
+      DibujarResaltada(*b, d.m_corrientes, ce.ladoFrio.ref, cn.ladoFrio.ref, dc, flag);
   }
 }
 

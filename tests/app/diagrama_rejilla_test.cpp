@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "model/bifurcacion_layout.h"
 #include "model/constantes.h"
 #include "model/red.h"
 #include "platform/core/dc.h"
@@ -489,34 +490,45 @@ TEST_F(DiagramaTest, NombresDeCorrientes) {
 
 // ---------------------------------------------------------------- splits
 
-// H2 split: incoming stream 4, branches 5 and 6, outgoing 7, then a fifth
-// stream 8. Two rows whatever its four streams; the stream after it moves
-// down by two rows in all.
-TEST_F(DiagramaTest, BifurcadaOcupaSusFilas) {
-  CCorrienteBifurcada b;
-  b.corriente = d.m_corrientes[1];
-  b.ramas = {4, 5, 6, 7};
-  CCuaterna nodo;
-  nodo.refEntrada = 4;
-  nodo.refRamaPrincipal = 5;
-  nodo.refRamaDesplazada = 6;
-  nodo.refSalida = 7;
-  b.nodos.push_back(nodo);
-  b.conexiones = {CConexion(4, 5), CConexion(4, 6), CConexion(5, 7), CConexion(6, 7)};
-  b.filas = 9;  // recomputed by the layout
-  d.m_bifurcadas.push_back(b);
-  for (int k = 0; k < 4; ++k) {
-    d.AddCorriente(443.15, 333.15, 3, 0, 0);
-    d.m_corrientes.back().m_split = 0;
+// A hot stream 400→300 K, m·cp 1, split at 380 K into a 60 % main branch and a
+// 40 % offset branch that merge at 330 K: streams 4 (incoming), 5 (main), 6
+// (offset) and 7 (outgoing), after the four streams of the problem; then a
+// fifth stream 8. The split takes two rows whatever its four streams, so the
+// stream after it moves down by two rows in all.
+struct BifurcadaTest : DiagramaTest {
+  void SetUp() override {
+    DiagramaTest::SetUp();
+    const CCorriente S(400, 300, 1, 0, 0);
+    for (int k = 0; k < 4; ++k) {
+      d.m_corrientes.push_back(S);
+      d.m_corrientes.back().m_split = 0;
+    }
+    d.AddCorriente(300, 320, 1, 1, 0);
+    CCorrienteBifurcada b;
+    b.corriente = S;
+    CCuaterna nodo;
+    nodo.segmento = S;
+    nodo.refEntrada = 4;
+    nodo.refRamaPrincipal = 5;
+    nodo.refRamaDesplazada = 6;
+    nodo.refSalida = 7;
+    b.nodos.push_back(nodo);
+    b.ramas = {4, 5, 6, 7};
+    b.conexiones = {CConexion(4, 5), CConexion(4, 6), CConexion(5, 7), CConexion(6, 7)};
+    b.filas = 9;  // recomputed by the layout
+    b.inicioRecolocar = 0;
+    Bifurcar(b, d.m_corrientes, 0, 380, 330, 330, 330, 60, 40);
+    d.m_bifurcadas.push_back(b);
   }
-  d.AddCorriente(300, 320, 1, 1, 0);
+  static constexpr int h = 11000 / 7;
+};
 
+TEST_F(BifurcadaTest, OcupaSusFilas) {
   // Rows: C1, H2, C3, H4, the split (2), the fifth stream → 7 rows.
   EXPECT_EQ(ContarFilas(d), 7);
   d.m_bifurcadas[0].dibujada = 1;  // left over from an earlier drawing
   d.m_mostrarNombres = 1;
   Dibujar(d, dc, kDibujoPantalla);
-  const int h = 11000 / 7;
   const CCorrienteBifurcada& s = d.m_bifurcadas[0];
   EXPECT_EQ(s.filas, 2);
   EXPECT_EQ(s.dibujada, 1);
@@ -527,8 +539,91 @@ TEST_F(DiagramaTest, BifurcadaOcupaSusFilas) {
   EXPECT_DOUBLE_EQ(s.corriente.m_dtMin, 10.0);
   EXPECT_EQ(s.mostrarNombre, 1);
 
-  // A split without nodes keeps the row count it was stored with; a damaged
-  // one takes at least one row and lays out at once.
+  // The split's streams lie in its rows: the offset branch in the upper one,
+  // the others in the lower one. The split's stream is labelled by the first
+  // of its streams the layout met.
+  for (int i : {4, 5, 7}) {
+    EXPECT_EQ(d.m_corrientes[static_cast<std::size_t>(i)].m_rect.top, Fila(5, h).top) << i;
+    EXPECT_EQ(d.m_corrientes[static_cast<std::size_t>(i)].m_rect.bottom, Fila(5, h).bottom) << i;
+  }
+  EXPECT_EQ(d.m_corrientes[6].m_rect.top, Fila(4, h).top);
+  EXPECT_EQ(d.m_corrientes[6].m_rect.bottom, Fila(4, h).bottom);
+  EXPECT_NE(dc.FindText("5"), nullptr);
+  EXPECT_EQ(dc.FindText("6"), nullptr);
+  EXPECT_NE(dc.FindText("9"), nullptr);
+  // Split and merge temperatures, switched off with their option.
+  EXPECT_NE(dc.FindText("380."), nullptr);
+  d.m_mostrarTBifurcadas = 0;
+  RecordingDc sin;
+  Dibujar(d, sin, kDibujoPantalla);
+  EXPECT_EQ(sin.FindText("380."), nullptr);
+}
+
+// The split takes its first stream's area colour; without areas, on screen,
+// the covered-stream colour when its streams' exchangers carry its whole heat.
+TEST_F(BifurcadaTest, Color) {
+  Dibujar(d, dc, kDibujoPantalla);
+  EXPECT_EQ(d.m_bifurcadas[0].color, 0u);
+
+  d.AddCambiador(kModoQ, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 20);
+  d.AddCambiador(kModoQ, 7, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 30);
+  d.AddCambiador(kModoQ, 5, -1, 0, 0, 0, 0, 0, 0, 0, 0, 1, 30);
+  d.AddCambiador(kModoQ, 6, -1, 0, 0, 0, 0, 0, 0, 0, 0, 1, 20);
+  ReconstruirListas(d);
+  for (std::size_t k = 2; k < d.m_cambiadores.size(); ++k)
+    d.m_cambiadores[k].q = d.m_cambiadores[k].valorQ;
+  Dibujar(d, dc, kDibujoPantalla);
+  EXPECT_EQ(d.m_bifurcadas[0].color, MakeRgb(160, 60, 200));
+  d.m_dibujoExportar = 0;
+  Dibujar(d, dc, kDibujoMetafile);
+  EXPECT_EQ(d.m_bifurcadas[0].color, 0u);
+
+  const Rgb teja = MakeRgb(190, 80, 40);
+  d.AddArea("A", teja);
+  d.m_areas[0].AddCorriente(4);
+  d.m_corrientes[4].m_area = 0;
+  RecordingDc r;
+  Dibujar(d, r, kDibujoPantalla);
+  EXPECT_EQ(d.m_bifurcadas[0].color, teja);
+  const auto* etiqueta = r.FindText("5");
+  ASSERT_NE(etiqueta, nullptr);
+  EXPECT_EQ(etiqueta->textColor, teja);
+}
+
+// A loop that passes between the two branches of the split: the link is not
+// traced along a row but the split draws the path through its branches.
+TEST_F(BifurcadaTest, AnilloPorLaBifurcacion) {
+  d.AddCambiador(kModoQ, 5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 10);  // E3: main branch – C1
+  d.AddCambiador(kModoQ, 6, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 10);  // E4: offset branch – C1
+  ReconstruirListas(d);
+  Dibujar(d, dc, kDibujoPantalla);
+
+  CLazoEnCurso& lazo = d.m_lazoEnCurso;
+  lazo.LlenarTablaCorrientes(d.m_corrientes, d.m_servicios, 0);
+  ASSERT_EQ(lazo.Anadir(d.m_cambiadores, 2), 1);
+  ASSERT_EQ(lazo.Anadir(d.m_cambiadores, 3), 1);
+  ASSERT_EQ(lazo.Anadir(d.m_cambiadores, 2), 1);
+
+  RecordingDc r;
+  DibujarAuxiliar1(d, r);
+  EXPECT_TRUE(lazo.pasosBifurcacion.empty());
+  // Red lines along the path's streams: from the offset branch through the
+  // outgoing stream to the main branch, each across its whole row piece.
+  const Rgb rojo = MakeRgb(200, 0, 0);
+  for (int i : {6, 7, 5}) {
+    const Rect& f = d.m_corrientes[static_cast<std::size_t>(i)].m_rect;
+    const std::vector<Point> esperado{{f.left, f.bottom - (f.bottom - f.top) / 2},
+                                      {f.right, f.bottom - (f.bottom - f.top) / 2}};
+    bool visto = false;
+    for (const auto* l : Items(r, Op::Line))
+      if (l->pen.color == rojo && l->points == esperado) visto = true;
+    EXPECT_TRUE(visto) << i;
+  }
+}
+
+// A split without nodes keeps the row count it was stored with; a damaged
+// one takes at least one row and lays out at once.
+TEST_F(BifurcadaTest, FilasDanadas) {
   for (std::int32_t filas : {0, -7, 2000000000}) {
     CDiagrama x = d;
     x.m_bifurcadas[0].nodos.clear();
@@ -539,8 +634,10 @@ TEST_F(DiagramaTest, BifurcadaOcupaSusFilas) {
     if (filas <= 0)
       EXPECT_EQ(x.m_bifurcadas[0].rect.top - x.m_bifurcadas[0].rect.bottom, 11000 / 6);
   }
+}
 
-  // A split whose first branch is outside the shown area takes no rows.
+// A split whose first stream is outside the shown area takes no rows.
+TEST_F(BifurcadaTest, FueraDelAreaMostrada) {
   d.AddArea("A", 0);
   d.m_areas[0].mostrada = 1;
   for (int i : {0, 8}) {
@@ -548,6 +645,8 @@ TEST_F(DiagramaTest, BifurcadaOcupaSusFilas) {
     d.m_corrientes[static_cast<std::size_t>(i)].m_area = 0;
   }
   EXPECT_EQ(ContarFilas(d), 2);
+  Dibujar(d, dc, kDibujoPantalla);
+  EXPECT_EQ(d.m_bifurcadas[0].dibujada, 0);
 }
 
 // ------------------------------------------------------------- exchangers
