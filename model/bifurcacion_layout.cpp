@@ -76,22 +76,37 @@ void PiezaSalida(const CCorriente& S, double Td, double hsum, CCorriente& p) {
   }
 }
 
-// Percentage of the main branch from the two branches' heats: the second
-// points' enthalpies; when those add up to nothing, the whole heats; when
-// those do too, half and half.
-double Reparto(double hu, double hl, double wu, double wl) {
-  if (hu + hl != 0.0) {
-    const double p = 100.0 * hu / (hu + hl);
+// Share of S's flow that a branch piece carries: the piece's heat from its
+// start to its point k over S's heat across the same temperatures. Not a
+// number when that span holds no heat of S.
+double Fraccion(const CCorriente* p, const CCorriente& S, std::size_t k) {
+  if (!p || p->m_T.size() <= k || k == 0) return std::nan("");
+  const double dh = S.GetH(p->m_T[k], 1) - S.GetH(p->m_T[0], 1);
+  if (dh == 0.0) return std::nan("");
+  return p->m_H[k] / dh;
+}
+
+// Share at the piece's second point, else over the whole piece.
+double FraccionRama(const CCorriente* p, const CCorriente& S) {
+  const double f = Fraccion(p, S, 1);
+  if (std::isfinite(f) || !p) return f;
+  return Fraccion(p, S, p->m_T.size() - 1);
+}
+
+// Percentage of the main branch from the two branches' shares of the flow.
+// The two shares of one split make the whole flow: when only one branch
+// tells its share (the other spans no temperature), the other has the rest;
+// when neither does, half and half.
+double Reparto(double fu, double fl) {
+  if (std::isfinite(fu) && std::isfinite(fl) && fu + fl != 0.0) {
+    const double p = 100.0 * fu / (fu + fl);
     if (std::isfinite(p)) return p;
   }
-  if (wu + wl != 0.0) {
-    const double p = 100.0 * wu / (wu + wl);
-    if (std::isfinite(p)) return p;
-  }
+  if (std::isfinite(fu) && !std::isfinite(fl)) return std::clamp(100.0 * fu, 0.0, 100.0);
+  if (std::isfinite(fl) && !std::isfinite(fu)) return std::clamp(100.0 - 100.0 * fl, 0.0, 100.0);
   return 50.0;
 }
 
-double Segundo(const CCorriente* p) { return p && p->GetNumPuntos() >= 2 ? p->m_H[1] : 0.0; }
 double Total(const CCorriente* p) { return p && !p->m_H.empty() ? p->m_H.back() : 0.0; }
 
 // The stream (or node segment) a reference of the split names; a node
@@ -322,7 +337,7 @@ void RecalcularRamas(CCorrienteBifurcada& b, std::vector<CCorriente>& corrientes
 
     double Ta = p[0] ? p[0]->GetT2() : S.GetT1();
     if (Mas(fria, S.GetT1(), Ta)) Ta = S.GetT1();  // not before the segment starts
-    const double pu = Reparto(Segundo(p[1]), Segundo(p[2]), Total(p[1]), Total(p[2]));
+    const double pu = Reparto(FraccionRama(p[1], S), FraccionRama(p[2], S));
     auto fin = [&](const CCorriente* r) {
       const double T = r ? r->GetT2() : S.GetT2();
       return Mas(fria, T, S.GetT2()) ? S.GetT2() : T;
@@ -560,8 +575,16 @@ std::int32_t CalcularTemperaturas(CDiagrama& d, std::int32_t bifurcacion) {
     CCorriente* entrada = parte(q.refEntrada);
     const double Ta = entrada ? entrada->GetT2() : S.GetT1();
 
-    // 2. Shares of the branches' whole heats.
-    const double pu = Reparto(Total(parte(q.refRamaPrincipal)), Total(parte(q.refRamaDesplazada)), 0.0, 0.0);
+    // 2. The branches' shares of the flow, from their whole heats. A branch
+    //    that ends where its exchangers end carries its share over a span of
+    //    its own: its heat is compared with S's heat across that span, so
+    //    the shares stay what the user split (the heats alone would turn
+    //    them into the ratio of the duties at the next calculation).
+    auto whole = [&](std::int32_t ref) {
+      const CCorriente* r = parte(ref);
+      return r ? Fraccion(r, S, r->m_T.size() - 1) : std::nan("");
+    };
+    const double pu = Reparto(whole(q.refRamaPrincipal), whole(q.refRamaDesplazada));
     const double pl = 100.0 - pu;
 
     // 3. The branches to their present ends with the new shares, and the

@@ -29,9 +29,10 @@ inline constexpr Rgb kColorBifurcacionBlanco = MakeRgb(255, 255, 255);
 void Bifurcar(CCorrienteBifurcada& b, std::vector<CCorriente>& corrientes, std::int32_t nodo,
               double Ta, double Tb, double Tc, double Td, double pu, double pl);
 // Rebuilds every node of the pending list and the nodes named on the way,
-// keeping each piece's temperatures and the branches' shares. Branches that
-// carry no heat keep the shares of their whole heats, or 50/50 when those
-// are zero too.
+// keeping each piece's temperatures and the branches' shares of the flow
+// (each branch's heat over the stream's heat across the same temperatures,
+// at its second point or else over the whole branch). Branches that tell
+// nothing (no heat at all) are shared half and half.
 void RecalcularRamas(CCorrienteBifurcada& b, std::vector<CCorriente>& corrientes);
 // After the split's own stream was edited: node 0's segment takes it and
 // every piece is rebuilt.

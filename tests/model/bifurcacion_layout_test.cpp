@@ -137,6 +137,8 @@ TEST(RecalcularRamas, SharesOfBranchesWithoutHeat) {
       {"whole heats", {{450, 0}, {450, 0}, {350, -90}}, {{450, 0}, {450, 0}, {350, -30}}, -150, -50},
       // Nothing anywhere: half and half instead of 0/0.
       {"no heat at all", {{450, 0}, {350, 0}}, {{450, 0}, {350, 0}}, -100, -100},
+      // A branch of no length tells no share: the other one's 30 % stands.
+      {"one branch of no length", {{450, 0}, {350, -60}}, {{450, 0}, {450, 0}}, -60, 0},
   };
   for (const Caso& k : casos) {
     Division x(CCorriente(500, 300, 2.0, 0, 0));
@@ -424,6 +426,14 @@ TEST_F(TemperaturasTest, BranchesEndAtTheirExchangersAndMixAtTheWeightedTemperat
     EXPECT_NEAR(d.m_corrientes[3].GetT2(), 300.0, 1e-9);
     EXPECT_NEAR(CalorDeLaDivision(d), -400.0, 1e-6);
     EXPECT_NEAR(d.m_cambiadores[0].tEntradaCaliente, 500.0, 1e-9);
+
+    // Calculating again changes nothing: the branches keep their shares of
+    // the flow (60/40), not the ratio of their duties.
+    EXPECT_TRUE(Calculada(CalcularTemperaturas(d, 0)));
+    EXPECT_NEAR(d.m_corrientes[1].GetCP(kTSentinel, kTSentinel), 1.2, 1e-9);
+    EXPECT_NEAR(d.m_corrientes[1].GetT2(), k.salidaP, 1e-6);
+    EXPECT_NEAR(d.m_corrientes[3].GetT1(), k.mezcla, 1e-6);
+    EXPECT_NEAR(CalorDeLaDivision(d), -400.0, 1e-6);
   }
   CDiagrama vacio;
   EXPECT_EQ(CalcularTemperaturas(vacio, 3), kRedSinAvisos);
