@@ -20,7 +20,7 @@ namespace vardo {
 
 MdiChild::MdiChild(QWidget* view, QWidget* parent) : QMdiSubWindow(parent) {
   setAttribute(Qt::WA_DeleteOnClose);
-  setWidget(view);
+  if (view) setWidget(view);
 }
 
 void MdiChild::closeEvent(QCloseEvent* e) {
@@ -60,9 +60,15 @@ MdiFrame::MdiFrame(QWidget* parent)
   messagePane_->setTextFormat(Qt::PlainText);
   statusBar()->addWidget(messagePane_, 1);
 
+  // The current document window stays current while the application is
+  // inactive or the focus is outside the MDI area (in a bar or a pane).
   connect(area_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* w) {
     if (w && !(w->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized))) w->showMaximized();
-    emit ActiveChildChanged(qobject_cast<MdiChild*>(w));
+    MdiChild* current = ActiveChild();
+    if (current != lastActive_) {
+      lastActive_ = current;
+      emit ActiveChildChanged(current);
+    }
     commands_->UpdateSoon();
   });
   qApp->installEventFilter(this);
@@ -109,12 +115,21 @@ MdiChild* MdiFrame::AddChild(QWidget* view, const QString& title) {
   area_->addSubWindow(child);
   child->showMaximized();
   area_->setActiveSubWindow(child);
-  connect(child, &MdiChild::Closed, this, [this] { commands_->UpdateSoon(); });
+  connect(child, &QObject::destroyed, this, [this, child] {
+    if (lastActive_ == child) {
+      lastActive_ = nullptr;
+      MdiChild* current = ActiveChild();
+      if (current == child) current = nullptr;
+      lastActive_ = current;
+      emit ActiveChildChanged(current);
+    }
+    commands_->UpdateSoon();
+  });
   return child;
 }
 
 MdiChild* MdiFrame::ActiveChild() const {
-  return qobject_cast<MdiChild*>(area_->activeSubWindow());
+  return qobject_cast<MdiChild*>(area_->currentSubWindow());
 }
 
 std::vector<MdiChild*> MdiFrame::Children() const {

@@ -127,6 +127,7 @@ class MdiFrame : public QMainWindow {
   std::map<int, QLabel*> panes_;
   QString lastMessage_;
   std::vector<QAction*> windowEntries_;
+  MdiChild* lastActive_ = nullptr;
 };
 
 }  // namespace vardo
