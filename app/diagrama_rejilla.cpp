@@ -23,14 +23,9 @@ constexpr std::int32_t kYEtiquetaInferior = 300;  // above the grid's bottom edg
 constexpr std::int32_t kInicioLineaFila = 2000;
 constexpr std::int32_t kFinLineaFila = 1500;
 
-std::int32_t Saturar(std::int64_t v) {
-  return static_cast<std::int32_t>(std::clamp<std::int64_t>(
-      v, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
-}
-
 Rect Desplazar(const Rect& r, std::int32_t dy) {
-  return Rect{r.left, Saturar(std::int64_t{r.top} + dy), r.right,
-              Saturar(std::int64_t{r.bottom} + dy)};
+  return Rect{r.left, Saturar32(std::int64_t{r.top} + dy), r.right,
+              Saturar32(std::int64_t{r.bottom} + dy)};
 }
 
 // ---- Integrity-area filter ----
@@ -199,7 +194,7 @@ void ColocarBifurcada(CDiagrama& d, Dc& dc, CCorrienteBifurcada& b, std::int32_t
                       std::int32_t h) {
   b.color = ColorBifurcada(d, b);
   const Rect primera = fila;
-  fila = Desplazar(fila, Saturar((FilasBifurcada(b) - 1) * h));
+  fila = Desplazar(fila, Saturar32((FilasBifurcada(b) - 1) * h));
   b.rect = Rect{primera.left, primera.top, primera.right, fila.bottom};
   PrepararRegistro(d, b.corriente);
   b.mostrarNombre = d.m_mostrarNombres;
@@ -227,7 +222,7 @@ void DibujarLineasPinch(CDiagrama& d, Dc& dc) {
       (std::int64_t{g.right} - g.left) / static_cast<std::int64_t>(lineas.size() + 1);
   const Pen anterior = dc.SelectPen(Pen{PenStyle::Dash, 1, kColorLineaPinch});
   for (std::size_t k = 0; k < lineas.size(); ++k) {
-    const std::int32_t x = Saturar(g.left + static_cast<std::int64_t>(k + 1) * dx);
+    const std::int32_t x = Saturar32(g.left + static_cast<std::int64_t>(k + 1) * dx);
     dc.SelectPen(Pen{PenStyle::Dash, 1, lineas[k].color});
     dc.MoveTo(x, kYSuperiorPinch);
     dc.LineTo(x, g.bottom);
@@ -235,15 +230,15 @@ void DibujarLineasPinch(CDiagrama& d, Dc& dc) {
     dc.SetTextColor(lineas[k].color);
     const std::string caliente = NumTexto(lineas[k].t + d.m_dtMin / 2.0, 6);
     const std::string fria = NumTexto(lineas[k].t - d.m_dtMin / 2.0, 6);
-    const std::int32_t yInferior = Saturar(std::int64_t{g.bottom} + kYEtiquetaInferior);
+    const std::int32_t yInferior = Saturar32(std::int64_t{g.bottom} + kYEtiquetaInferior);
     // A hot label wider than its place would run over the line into the cold
     // one: it then ends at the line.
-    const std::int32_t xCaliente = Saturar(std::min<std::int64_t>(
+    const std::int32_t xCaliente = Saturar32(std::min<std::int64_t>(
         std::int64_t{x} + kXEtiquetaCaliente, std::int64_t{x} - dc.TextExtent(caliente).x));
     dc.TextOut(xCaliente, kYSuperiorPinch, caliente);
     dc.TextOut(xCaliente, yInferior, caliente);
-    dc.TextOut(Saturar(std::int64_t{x} + kXEtiquetaFria), kYSuperiorPinch, fria);
-    dc.TextOut(Saturar(std::int64_t{x} + kXEtiquetaFria), yInferior, fria);
+    dc.TextOut(Saturar32(std::int64_t{x} + kXEtiquetaFria), kYSuperiorPinch, fria);
+    dc.TextOut(Saturar32(std::int64_t{x} + kXEtiquetaFria), yInferior, fria);
   }
   dc.SelectPen(anterior);
 }
@@ -326,8 +321,8 @@ void RedibujarCambiadores(CDiagrama& d, Dc& dc, const CLazo& lazo, Rgb color) {
 // there).
 Point ExtremoEn(const CCambiador& c, std::int32_t ref) {
   const Rect& r = c.ladoFrio.ref == ref && c.ladoCaliente.ref != ref ? c.rectFrio : c.rectCaliente;
-  return Point{Saturar(r.left + (std::int64_t{r.right} - r.left) / 2),
-               Saturar(r.top + (std::int64_t{r.bottom} - r.top) / 2)};
+  return Point{Saturar32(r.left + (std::int64_t{r.right} - r.left) / 2),
+               Saturar32(r.top + (std::int64_t{r.bottom} - r.top) / 2)};
 }
 
 bool Toca(const CCambiador& c, std::int32_t ref) {
@@ -340,9 +335,9 @@ Point PuntoFila(const CDiagrama& d, std::int32_t ref, bool aguasArriba) {
   const CCorriente& s = d.GetCorriente(ref);
   const Rect& r = s.m_rect;
   const bool izquierda = (s.m_fria == 0) == aguasArriba;
-  const std::int32_t x = izquierda ? Saturar(std::int64_t{r.left} + kInicioLineaFila)
-                                   : Saturar(std::int64_t{r.right} - kFinLineaFila);
-  return Point{x, Saturar(r.top + (std::int64_t{r.bottom} - r.top) / 2)};
+  const std::int32_t x = izquierda ? Saturar32(std::int64_t{r.left} + kInicioLineaFila)
+                                   : Saturar32(std::int64_t{r.right} - kFinLineaFila);
+  return Point{x, Saturar32(r.top + (std::int64_t{r.bottom} - r.top) / 2)};
 }
 
 }  // namespace
@@ -367,9 +362,7 @@ void CalcularPinchesServicio(CDiagrama& d) {
 }
 
 LogFont FuenteDiagrama(const CDiagrama& d) {
-  LogFont f = d.m_fuente;
-  f.height = Saturar(std::int64_t{f.height} * 20);
-  return f;
+  return FuenteDibujo(d.m_fuente);
 }
 
 std::int32_t ContarFilas(CDiagrama& d) {
@@ -386,7 +379,7 @@ std::int32_t ContarFilas(CDiagrama& d) {
   if (d.m_serviciosVisibles)
     for (const CServicios& s : d.m_servicios)
       if (Cuenta(d, s, filtro)) ++n;
-  return Saturar(n);
+  return Saturar32(n);
 }
 
 void Dibujar(CDiagrama& d, Dc& dc, int exportar) {
@@ -406,8 +399,8 @@ void Dibujar(CDiagrama& d, Dc& dc, int exportar) {
   const Pen plumaAnterior = dc.SelectPen(Pen{});
 
   const Rect& g = d.m_rectGrafico;
-  const std::int32_t h = Saturar((std::int64_t{g.bottom} - g.top) / n);
-  Rect fila{g.left, g.top, g.right, Saturar(std::int64_t{g.top} + h)};
+  const std::int32_t h = Saturar32((std::int64_t{g.bottom} - g.top) / n);
+  Rect fila{g.left, g.top, g.right, Saturar32(std::int64_t{g.top} + h)};
 
   for (CCorrienteBifurcada& b : d.m_bifurcadas) b.dibujada = 0;
   ColorearRegistros(d);

@@ -15,10 +15,6 @@ constexpr std::int64_t kInt32Max = std::numeric_limits<std::int32_t>::max();
 // Integer part of 10^k, 0 for a negative k (exact in a double up to 10^22).
 double P(int k) { return k < 0 ? 0.0 : std::floor(std::pow(10.0, k)); }
 
-std::int32_t Saturar(std::int64_t v) {
-  return static_cast<std::int32_t>(std::clamp(v, kInt32Min, kInt32Max));
-}
-
 // The autoscale's search loops end only when 10^(e-1) >= 1; the program uses
 // 2 and 3 decimals, other values are held inside a range where the rules end.
 int DecimalesEscala(int e) { return std::clamp(e, 1, 9); }
@@ -50,16 +46,10 @@ std::int32_t RedondearMaximo(double v, int e) {
   const double producto = q * r;  // |q r| < 2^33 + r: exact in a double
   if (producto >= static_cast<double>(kInt32Max)) return static_cast<std::int32_t>(kInt32Max);
   if (producto <= static_cast<double>(kInt32Min)) return static_cast<std::int32_t>(kInt32Min);
-  return Saturar(static_cast<std::int64_t>(q) * static_cast<std::int64_t>(r));
+  return Saturar32(static_cast<std::int64_t>(q) * static_cast<std::int64_t>(r));
 }
 
 std::int32_t Trunc32(double v) { return TruncCoord(v); }
-
-LogFont FuenteDibujo(LogFont f) {
-  // The stored heights are in points of 0.2 mm: 20 logical units each.
-  f.height = Saturar(static_cast<std::int64_t>(f.height) * 20);
-  return f;
-}
 
 PenStyle EstiloPluma(int estilo) {
   if (estilo >= 0 && estilo <= 4) return static_cast<PenStyle>(estilo);
@@ -220,16 +210,16 @@ void CGrafica::Dibujar(Dc& dc, bool aMetafile) const {
   (void)aMetafile;
   const LogFont antesFuente = dc.SelectFont(FuenteDibujo(fuenteEscala));
 
-  const Rect plot{Saturar(std::int64_t{marco.left} + 1500), Saturar(std::int64_t{marco.top} - 1500),
-                  Saturar(std::int64_t{marco.right} - 1500), Saturar(std::int64_t{marco.bottom} + 4000)};
+  const Rect plot{Saturar32(std::int64_t{marco.left} + 1500), Saturar32(std::int64_t{marco.top} - 1500),
+                  Saturar32(std::int64_t{marco.right} - 1500), Saturar32(std::int64_t{marco.bottom} + 4000)};
   const std::int64_t W = static_cast<std::int64_t>(plot.right) - plot.left;
   const std::int64_t H = static_cast<std::int64_t>(plot.top) - plot.bottom;
   dc.Rectangle(plot);
 
   const Pen plumaRejilla{PenStyle::Dot, 1, MakeRgb(130, 130, 130)};
   auto Linea = [&dc](std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2) {
-    dc.MoveTo(Saturar(x1), Saturar(y1));
-    dc.LineTo(Saturar(x2), Saturar(y2));
+    dc.MoveTo(Saturar32(x1), Saturar32(y1));
+    dc.LineTo(Saturar32(x2), Saturar32(y2));
   };
 
   // x axis: grid at the inner ticks, then tick marks and labels.
@@ -245,7 +235,7 @@ void CGrafica::Dibujar(Dc& dc, bool aMetafile) const {
     const std::int64_t X = PosX(m.normal);
     Linea(X, static_cast<std::int64_t>(plot.bottom) - semiMarca, X,
           static_cast<std::int64_t>(plot.bottom) + semiMarca);
-    dc.TextOut(Saturar(X - 300), plot.bottom - 400, m.etiqueta);
+    dc.TextOut(Saturar32(X - 300), plot.bottom - 400, m.etiqueta);
   }
 
   // y axis.
@@ -261,7 +251,7 @@ void CGrafica::Dibujar(Dc& dc, bool aMetafile) const {
     const std::int64_t Y = PosY(m.normal);
     Linea(static_cast<std::int64_t>(plot.left) - semiMarca, Y,
           static_cast<std::int64_t>(plot.left) + semiMarca, Y);
-    dc.TextOut(marco.left + sangriaEtiquetas, Saturar(Y + 300), m.etiqueta);
+    dc.TextOut(marco.left + sangriaEtiquetas, Saturar32(Y + 300), m.etiqueta);
   }
 
   // Legend.
@@ -283,12 +273,12 @@ void CGrafica::Dibujar(Dc& dc, bool aMetafile) const {
       if (s.estilo == kEstiloMarcas) {
         // A marker series shows one of its circles in the middle of the sample.
         const std::int64_t xc = x0 + 375;
-        dc.Ellipse({Saturar(xc - 70), Saturar(y + 70), Saturar(xc + 70), Saturar(y - 70)});
+        dc.Ellipse({Saturar32(xc - 70), Saturar32(y + 70), Saturar32(xc + 70), Saturar32(y - 70)});
       } else {
         Linea(x0, y, x0 + 750, y);
       }
       dc.SelectPen(antes);
-      dc.TextOut(Saturar(x0 + 950), Saturar(y + 200), s.etiqueta);
+      dc.TextOut(Saturar32(x0 + 950), Saturar32(y + 200), s.etiqueta);
     }
   }
 
@@ -310,15 +300,15 @@ void CGrafica::Dibujar(Dc& dc, bool aMetafile) const {
       for (int k = desde; k < hasta; ++k) {
         const Point& p = puntos[static_cast<std::size_t>(k)];
         if (p.x < xMin || p.x > xMax || p.y < yMin || p.y > yMax) continue;
-        visibles.push_back({Saturar(plot.left + (static_cast<std::int64_t>(p.x) - xMin) * W / dx),
-                            Saturar(plot.bottom + (static_cast<std::int64_t>(p.y) - yMin) * H / dy)});
+        visibles.push_back({Saturar32(plot.left + (static_cast<std::int64_t>(p.x) - xMin) * W / dx),
+                            Saturar32(plot.bottom + (static_cast<std::int64_t>(p.y) - yMin) * H / dy)});
       }
       if (visibles.empty()) continue;
       if (s.estilo == kEstiloMarcas) {
         const Pen antes = dc.SelectPen({PenStyle::Solid, 1, s.color});
         for (const Point& v : visibles)
-          dc.Ellipse({Saturar(std::int64_t{v.x} - 70), Saturar(std::int64_t{v.y} + 70),
-                      Saturar(std::int64_t{v.x} + 70), Saturar(std::int64_t{v.y} - 70)});
+          dc.Ellipse({Saturar32(std::int64_t{v.x} - 70), Saturar32(std::int64_t{v.y} + 70),
+                      Saturar32(std::int64_t{v.x} + 70), Saturar32(std::int64_t{v.y} - 70)});
         dc.SelectPen(antes);
       } else if (visibles.size() >= 2) {
         const Pen antes = dc.SelectPen({EstiloPluma(s.estilo), 0, s.color});

@@ -56,9 +56,7 @@ void CLazo::Dibujar(Dc& dc, const std::vector<CCambiador>& red, int resaltar) {
   pasosBifurcacion.clear();
   const Pen penAnterior = dc.SelectPen(
       Pen{PenStyle::Solid, 1, resaltar ? kColorLazoResaltado : kColorLazoPerturbacion});
-  LogFont f = fuente;
-  f.height *= 20;
-  const LogFont fuenteAnterior = dc.SelectFont(f);
+  const LogFont fuenteAnterior = dc.SelectFont(FuenteDibujo(fuente));
 
   // Along end mark m of one exchanger to end mark n of the next, at m's
   // vertical centre.

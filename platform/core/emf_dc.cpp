@@ -55,17 +55,12 @@ constexpr std::uint32_t kPlumaDefecto = U_BLACK_PEN;
 constexpr std::uint32_t kBrochaDefecto = U_WHITE_BRUSH;
 constexpr std::uint32_t kFuenteDefecto = U_SYSTEM_FONT;
 
-std::int32_t Clamp32(std::int64_t v) {
-  return static_cast<std::int32_t>(std::clamp<std::int64_t>(v, std::numeric_limits<std::int32_t>::min(),
-                                                            std::numeric_limits<std::int32_t>::max()));
-}
-
 U_RECTL RectL(std::int64_t l, std::int64_t t, std::int64_t r, std::int64_t b) {
   U_RECTL out;
-  out.left = Clamp32(l);
-  out.top = Clamp32(t);
-  out.right = Clamp32(r);
-  out.bottom = Clamp32(b);
+  out.left = Saturar32(l);
+  out.top = Saturar32(t);
+  out.right = Saturar32(r);
+  out.bottom = Saturar32(b);
   return out;
 }
 
@@ -383,7 +378,7 @@ Point EmfDc::TextExtent(const std::string& utf8) {
   for (std::uint32_t d : Avances(s, CurrentFont())) w += d;
   double em = 0, celda = 0;
   Medidas(CurrentFont(), &em, &celda);
-  return {Clamp32(w), Clamp32(std::llround(celda))};
+  return {Saturar32(w), Saturar32(std::llround(celda))};
 }
 
 void EmfDc::TextOut(std::int32_t x, std::int32_t y, const std::string& utf8) {

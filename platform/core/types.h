@@ -1,6 +1,7 @@
 // Plain value types shared by every layer: colour, point, rectangle, logical font.
 #pragma once
 #include <cstdint>
+#include <climits>
 #include <string>
 
 namespace vardo {
@@ -56,5 +57,16 @@ struct LogFont {
 // Converts a computed coordinate to an integer the one way the program does it:
 // truncation toward zero, saturating at the 32-bit limits (NaN gives 0).
 std::int32_t TruncCoord(double v);
+// The same for integer arithmetic done in 64 bits.
+constexpr std::int32_t Saturar32(std::int64_t v) {
+  return v < INT32_MIN ? INT32_MIN : (v > INT32_MAX ? INT32_MAX : static_cast<std::int32_t>(v));
+}
+
+// The font a picture draws with: the stored height is in 1/20 of the drawing
+// unit (the stored 18 gives 360, 3.6 mm), scaled without overflowing.
+inline LogFont FuenteDibujo(LogFont f) {
+  f.height = Saturar32(std::int64_t{f.height} * 20);
+  return f;
+}
 
 }  // namespace vardo
