@@ -58,6 +58,17 @@ TEST(TruncCoord, TruncatesTowardZeroAndSaturates) {
   EXPECT_EQ(TruncCoord(0.0 / 0.0), 0);
 }
 
+TEST(FuenteDibujo, ScalesTheStoredHeightWithoutOverflow) {
+  LogFont f;
+  f.height = 18;
+  EXPECT_EQ(FuenteDibujo(f).height, 360);
+  f.height = -18;
+  EXPECT_EQ(FuenteDibujo(f).height, -360);
+  f.height = 200000000;  // from a damaged document
+  EXPECT_EQ(FuenteDibujo(f).height, 2147483647);
+  EXPECT_EQ(Saturar32(-5000000000LL), -2147483647 - 1);
+}
+
 TEST(RgbValue, RedIsTheLowByte) {
   EXPECT_EQ(MakeRgb(255, 0, 0), 0x0000FFu);
   EXPECT_EQ(MakeRgb(0, 0, 255), 0xFF0000u);
