@@ -78,9 +78,12 @@ void DesplazarCargaAnillo(CDiagrama& d);
 bool RelajarAnillo(CDiagrama& d, double x);
 // Searches the route by which a disturbance of stream s1 reaches stream s2,
 // on a scratch graph (the loop-search graph is left alone); the route goes
-// into the graph's disturbance result. With `silencio` non-zero the "no
-// route" message is not shown. Returns the number of exchangers on the
-// route, 0 when none was found.
+// into the graph's disturbance result (the route's exchangers from s2's end
+// back to s1's). With `silencio` non-zero the "no route" message is not
+// shown; the message about choosing two different streams always is.
+// Returns 1 when a route was found (it may cross no exchanger, through a
+// split), 0 otherwise; a stream without exchangers leaves the result as it
+// was.
 std::int32_t BuscarCaminosPerturbacion(CDiagrama& d, std::int32_t s1, std::int32_t s2,
                                        std::int32_t silencio, UiPort& ui = DefaultUiPort());
 
