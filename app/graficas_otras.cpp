@@ -6,7 +6,9 @@
 #include <cmath>
 
 #include "app/graficas.h"
+#include "model/anillos.h"
 #include "model/constantes.h"
+#include "model/red.h"
 #include "model/tabla_problema.h"
 
 namespace vardo {
@@ -57,6 +59,91 @@ std::string TituloVariable(int variable) {
 }
 
 double FactorCarnot(const CDiagrama& d, double T) { return 1.0 - d.m_tReferencia / T; }
+
+// --------------------------------------------------------------- loop costs
+
+namespace {
+
+// Operating cost factor of the loop chart, applied to the generic utility
+// duties times their unit costs. Scaled values beyond the 32-bit range
+// saturate in the chart.
+constexpr double kFactorOperacionAnillo = 28512000.0;
+
+struct CosteAnillo {
+  double q;
+  double inmovilizado;
+  double operacion;
+};
+
+// Network costs at the shifted state: capital of every exchanger, and the
+// generic utilities' duties at their unit costs.
+CosteAnillo CostesRed(const CDiagrama& d, double q) {
+  CosteAnillo c{q, 0.0, 0.0};
+  double qh = 0.0, qc = 0.0;
+  for (std::int32_t i = 0; i < d.GetNumCambiadores(); ++i) {
+    c.inmovilizado += CosteCambiadores(d, i);
+    const CCambiador& x = d.m_cambiadores[static_cast<std::size_t>(i)];
+    if (x.ladoCaliente.ref == kRefGenerico) qh += x.q;
+    if (x.ladoFrio.ref == kRefGenerico) qc += x.q;
+  }
+  c.operacion = (qh * d.m_costeCaliente + qc * d.m_costeFrio) * kFactorOperacionAnillo;
+  return c;
+}
+
+}  // namespace
+
+int GraficaCostesAnillo(CDiagrama& d, CGrafica& g, int n) {
+  const int puntos = PuntosBarrido(n);
+  // Every duty stays about 1 kW or more: q from 1 - (smallest even duty) to
+  // below (smallest odd duty) - 1.
+  const double a = d.m_anillo.minimoPar - 1.0;
+  const double b = d.m_anillo.minimoImpar - 1.0;
+
+  std::vector<CosteAnillo> costes;
+  int fallidos = 0;
+  {
+    ConservarModelo conservar(d);
+    // The whole network as it was, put back after every heat flow; and what
+    // a whole-object assignment leaves alone.
+    const CDiagrama foto(d);
+    const std::string texto = d.m_textoComprobacion;
+    const std::vector<double> pinchesSup = d.m_pinchesServicioSup;
+    const std::vector<double> pinchesInf = d.m_pinchesServicioInf;
+    const CCambiador aux = d.m_cambiadorAux;
+    // Failures are counted for the caller, not shown one by one.
+    QuietScope silencio(DefaultUiPort());
+    if (puntos > 0) {
+      const double paso = (a + b) / puntos;
+      double q = -a;
+      for (int k = 0; k < puntos; ++k, q += paso) {
+        d.CalcularObjetivos();
+        RelajarAnillo(d, q);
+        const std::int32_t r = CalcularRed(d);
+        if (r == kRedSinAvisos || r == kRedSoloAvisos)
+          costes.push_back(CostesRed(d, q));
+        else
+          ++fallidos;
+        d = foto;
+      }
+    }
+    d.m_textoComprobacion = texto;
+    d.m_pinchesServicioSup = pinchesSup;
+    d.m_pinchesServicioInf = pinchesInf;
+    d.m_cambiadorAux = aux;
+  }
+
+  g.decimales = 2;
+  g.Inicializar("Inmovilizado", 1, kColorCurvaFria);
+  for (const CosteAnillo& c : costes) AnadirPuntoValor(g, c.q, c.inmovilizado);
+  g.AddSerie("Operación", 2, kColorCurvaCaliente);
+  for (const CosteAnillo& c : costes) AnadirPuntoValor(g, c.q, c.operacion);
+  g.AddSerie("Totales", 0, kColorTotales);
+  for (const CosteAnillo& c : costes) AnadirPuntoValor(g, c.q, c.inmovilizado + c.operacion);
+  g.SetTitulos("Flujo de calor (kJ)", "Coste ($)",
+               "Línea continua: Costes totales. Línea discontinua: Costes de inmovilizado. "
+               "Línea punteada: Costes de operación");
+  return fallidos;
+}
 
 // ------------------------------------------------ available temperature difference
 

@@ -4,6 +4,9 @@
 #include <cmath>
 
 #include "app/graficas.h"
+#include "model/anillos.h"
+#include "model/cambiador.h"
+#include "model/red.h"
 #include "platform/core/uiport.h"
 #include "tests/app/graficas_comun.h"
 
@@ -26,6 +29,124 @@ constexpr const char* kPregunta =
 void Cerca(const Point& p, double x, double y, double tol = 1.0) {
   EXPECT_NEAR(p.x, x, tol);
   EXPECT_NEAR(p.y, y, tol);
+}
+
+// ---- Cost against the loop heat flow ----
+
+// H 450 -> 350 K and C 340 -> 440 K, both m·cp 2: E1 (80 kW) at the hot
+// ends, E2 (60 kW) after it on both streams, a cooler and a heater of 60 kW
+// each on the generic utilities. E1 and E2 form a loop; every shift keeps
+// both matches exactly DT min apart at their ends.
+CDiagrama RedConAnillo() {
+  CDiagrama d;
+  d.AddCorriente(450.0, 350.0, 2.0, 0, 0);
+  d.AddCorriente(340.0, 440.0, 2.0, 1, 0);
+  d.AddCambiador(kModoQ, 0, 1, kTipoExtremo, 0, 0, 0, 0, 0, kTipoExtremo, 0, 1, 80);
+  d.AddCambiador(kModoQ, 0, 1, kTipoCambiador, 0, 0, 0, 0, 0, kTipoCambiador, 0, 1, 60);
+  d.AddCambiador(kModoCompletarCaliente, 0, -1, kTipoCambiador, 1, 0, 0, 0, 0, 0, 0, 3, 0);
+  d.AddCambiador(kModoCompletarFria, -1, 1, 0, 0, 0, 0, kTipoExtremo, 0, kTipoCambiador, 1, 2, 0);
+  for (auto& c : d.m_corrientes) c.m_cambiadores.clear();
+  for (std::size_t i = 0; i < d.m_cambiadores.size(); ++i)
+    for (std::int32_t ref : {d.m_cambiadores[i].ladoCaliente.ref, d.m_cambiadores[i].ladoFrio.ref})
+      if (d.RefValida(ref)) d.GetCorriente(ref).m_cambiadores.push_back(static_cast<std::uint32_t>(i));
+  d.CalcularObjetivos();
+  EXPECT_GE(CalcularRed(d), kRedSoloAvisos);
+  EXPECT_LT(CalcularRed(d), 0);
+  // The loop E1, E2, E1 loaded for load shifting.
+  AddCambiadorAnillo(d, 0);
+  AddCambiadorAnillo(d, 1);
+  EXPECT_EQ(AddCambiadorAnillo(d, 0), kLazoAnillo);
+  d.m_anillo = CAnillo(d.m_lazoEnCurso);
+  PrepararAnillo(d);
+  DesplazarCargaAnillo(d);
+  d.m_anillo.CalcularMinimos(d.m_cambiadores);
+  CalcularRed(d);
+  return d;
+}
+
+TEST(GraficaCostesAnillo, CostsOverTheShiftedHeatFlow) {
+  CDiagrama d = RedConAnillo();
+  ASSERT_DOUBLE_EQ(d.m_anillo.minimoPar, 80.0);
+  ASSERT_DOUBLE_EQ(d.m_anillo.minimoImpar, 60.0);
+  const auto antes = Fotografiar(d);
+  std::vector<double> duties;
+  for (const CCambiador& c : d.m_cambiadores) duties.push_back(c.q);
+
+  CGrafica g;
+  EXPECT_EQ(GraficaCostesAnillo(d, g, 4), 0);
+  EXPECT_TRUE(Fotografiar(d) == antes);
+  for (std::size_t i = 0; i < duties.size(); ++i) EXPECT_DOUBLE_EQ(d.m_cambiadores[i].q, duties[i]);
+
+  ComprobarSeries(g, {{"Inmovilizado", 1, kAzul},
+                      {"Operación", 2, kRojo},
+                      {"Totales", 0, MakeRgb(0, 170, 0)}});
+  ComprobarTitulos(g, "Flujo de calor (kJ)", "Coste ($)",
+                   "Línea continua: Costes totales. Línea discontinua: Costes de inmovilizado. "
+                   "Línea punteada: Costes de operación",
+                   2);
+  // q from -(80 - 1) by (79 + 59) / 4.
+  const auto inm = PuntosSerie(g, 0);
+  const auto op = PuntosSerie(g, 1);
+  const auto tot = PuntosSerie(g, 2);
+  ASSERT_EQ(inm.size(), 4u);
+  ASSERT_EQ(op.size(), 4u);
+  ASSERT_EQ(tot.size(), 4u);
+  const double qs[] = {-79.0, -44.5, -10.0, 24.5};
+  for (std::size_t k = 0; k < 4; ++k) {
+    EXPECT_EQ(inm[k].x, ValorGrafica(qs[k], 2));
+    EXPECT_EQ(op[k].x, inm[k].x);
+    EXPECT_GT(inm[k].y, 0);
+    // 120 kW of generic utilities at 50 $/(kW·year) times 28,512,000: far
+    // beyond the 32-bit range, kept at its limit instead of wrapping.
+    EXPECT_EQ(op[k].y, std::numeric_limits<std::int32_t>::max());
+    EXPECT_EQ(tot[k].y, std::numeric_limits<std::int32_t>::max());
+  }
+  // Moving load from E1 to E2 changes the capital cost.
+  EXPECT_NE(inm.front().y, inm.back().y);
+
+  // The capital point at q equals the cost of the network shifted once by q.
+  CDiagrama una = RedConAnillo();
+  RelajarAnillo(una, qs[2]);
+  ASSERT_LT(CalcularRed(una), 0);
+  double capital = 0.0;
+  for (std::int32_t i = 0; i < una.GetNumCambiadores(); ++i) capital += CosteCambiadores(una, i);
+  EXPECT_EQ(inm[2].y, ValorGrafica(capital, 2));
+}
+
+TEST(GraficaCostesAnillo, SmallOperatingCostsStayExactAndNoPointsWithoutCount) {
+  CDiagrama d = RedConAnillo();
+  d.m_costeCaliente = 1e-6;
+  d.m_costeFrio = 1e-6;
+  CGrafica g;
+  GraficaCostesAnillo(d, g, 2);
+  const auto op = PuntosSerie(g, 1);
+  ASSERT_EQ(op.size(), 2u);
+  // (60 + 60) kW x 1e-6 x 28,512,000 = 3421.44
+  EXPECT_NEAR(op[0].y, 342144, 1);
+  GraficaCostesAnillo(d, g, 0);
+  EXPECT_EQ(g.series.size(), 3u);
+  EXPECT_TRUE(g.puntos.empty());
+}
+
+TEST(GraficaCostesAnillo, FailedShiftsAreCountedQuietlyAndUndoneFromTheSnapshot) {
+  CDiagrama d = RedConAnillo();
+  // Shifts beyond what E1 holds: its duty is cut at 0 and E2 takes more than
+  // the streams allow, so the network fails there.
+  d.m_anillo.minimoPar = 300.0;
+  const auto antes = Fotografiar(d);
+  std::vector<double> duties;
+  for (const CCambiador& c : d.m_cambiadores) duties.push_back(c.valorQ);
+  RecordingUiPort ui;
+  SetDefaultUiPort(&ui);
+  CGrafica g;
+  const int fallidos = GraficaCostesAnillo(d, g, 8);
+  SetDefaultUiPort(nullptr);
+  EXPECT_GT(fallidos, 0);
+  EXPECT_EQ(static_cast<int>(PuntosSerie(g, 0).size()), 8 - fallidos);
+  EXPECT_TRUE(ui.Log().empty());
+  EXPECT_TRUE(Fotografiar(d) == antes);
+  for (std::size_t i = 0; i < duties.size(); ++i)
+    EXPECT_DOUBLE_EQ(d.m_cambiadores[i].valorQ, duties[i]) << i;
 }
 
 // ---- Available temperature difference ----
