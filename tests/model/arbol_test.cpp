@@ -108,6 +108,28 @@ TEST(ConstruirMAN, LabelsHeatersCoolersAndUtilityLink) {
   EXPECT_EQ(a.nodoEnlaceFrio, 2 * f + 1);
 }
 
+TEST(ConstruirMAN, LabelsOfTheFirstExchanger) {
+  struct Caso {
+    int caliente, fria;
+    const char *c, *f;
+  };
+  const Caso casos[] = {
+      {kRefGenerico, 1, "c1c", "c1f"},             // heater
+      {0, kRefGenerico, "r1c", "r1f"},             // cooler
+      {0, 1, "1c", "1f"},                          // process exchanger
+      {kRefGenerico, kRefGenerico, "c1c", "c1f"},  // both unset: heater labels
+  };
+  for (const Caso& k : casos) {
+    Red r;
+    r.Corriente(400, 300);
+    r.Corriente(300, 380);
+    r.Cambiador(k.caliente, k.fria);
+    CArbol a;
+    ConstruirMAN(r.d, a);
+    EXPECT_EQ(a.nombres, (std::vector<std::string>{k.c, k.f}));
+  }
+}
+
 TEST(ConstruirMAN, UtilitiesAmongThemselves) {
   Red r;
   const int H1 = r.Corriente(400, 300), C1 = r.Corriente(300, 380);
