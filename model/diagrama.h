@@ -188,6 +188,24 @@ class CDiagrama {
   double CosteCambiadores(std::int32_t i) const;   // $ of exchanger i
   double CalorCrucePinch(std::int32_t i);          // kW across the pinches
 
+  // ---- Loops and paths, load shifting, disturbance routes, split temperatures ----
+  void ConstruirMAN();
+  // 0 incomplete / refused / undone, 1 path, 2 loop.
+  std::int32_t AddCambiadorAnillo(std::int32_t i);
+  // Loops and paths found; -1 when the network has too many independent
+  // loops (the user is told, nothing is searched).
+  std::int32_t BuscarAnillos();
+  void AnilloSiguiente();
+  void AnilloAnterior();
+  void MostrarAnillo(std::int32_t n);  // 1-based
+  void LimpiarAnillos();
+  void PrepararAnillo();
+  void DesplazarCargaAnillo();
+  bool RelajarAnillo(double x);  // true when the network calculation succeeded
+  // Exchangers on the route found between streams s1 and s2, 0 when none.
+  std::int32_t BuscarCaminosPerturbacion(std::int32_t s1, std::int32_t s2, std::int32_t silencio);
+  std::int32_t CalcularTemperaturas(std::int32_t bifurcacion);
+
   // ================= Fields =================
 
   // ---- Records ----
