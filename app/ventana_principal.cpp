@@ -467,6 +467,7 @@ QDockWidget* CMainFrame::CrearPanel(Panel& p) {
   QWidget* contenido = p.crear ? p.crear() : nullptr;
   if (!contenido) return nullptr;
   QDockWidget* d = AddDock(p.titulo, contenido, p.lado);
+  d->show();
   docks_[p.comando] = d;
   return d;
 }

@@ -20,6 +20,10 @@
 #include "platform/qt/messagerunner.h"
 #include "platform/qt/runneruiport.h"
 
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+QT_END_NAMESPACE
+
 namespace vardo::prueba {
 
 // A sample document of the repository.
