@@ -48,6 +48,8 @@ class AppFixture : public ::testing::Test {
     QStandardPaths::setTestModeEnabled(true);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir_.filePath("perfil"));
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir_.filePath("perfil"));
+    QCoreApplication::setOrganizationName(QString::fromUtf8(kOrganizacionPerfil));
+    QCoreApplication::setApplicationName(QString::fromUtf8(kTituloAplicacion));
     SetDefaultUiPort(&ui_);
     mensajes_ = std::make_unique<ScopedMessageRunner>(runner_);
     archivos_ = std::make_unique<ScopedFileDialogRunner>(dialogos_);
