@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QMdiArea>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -57,6 +58,9 @@ CChildFrame::~CChildFrame() {
 
 void CChildFrame::ActualizarVistas() {
   if (vista_) vista_->Actualizar();
+  // The document changed: the states of the commands may have too.
+  if (auto* marco = qobject_cast<MdiFrame*>(mdiArea() ? mdiArea()->window() : nullptr))
+    marco->Commands().UpdateSoon();
 }
 
 void CChildFrame::ActualizarTitulo() { setWindowTitle(QString::fromStdString(doc_->GetTitle())); }

@@ -97,6 +97,16 @@ bool MdiFrame::TranslateKey(int key) {
 }
 
 bool MdiFrame::eventFilter(QObject* watched, QEvent* event) {
+  // Idle refresh of the command states after what the user did.
+  switch (event->type()) {
+    case QEvent::KeyRelease:
+    case QEvent::MouseButtonRelease:
+    case QEvent::FocusIn:
+      commands_->UpdateSoon();
+      break;
+    default:
+      break;
+  }
   if (event->type() == QEvent::KeyPress) {
     auto* w = qobject_cast<QWidget*>(watched);
     if (w && w->window() == this && !QApplication::activeModalWidget() &&

@@ -9,7 +9,7 @@
 namespace vardo {
 
 SplashDialog::SplashDialog(const QPixmap& picture, int closeAfterMs, QWidget* parent)
-    : QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint), timer_(new QTimer(this)) {
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), timer_(new QTimer(this)) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(1, 1, 1, 1);
   auto* label = new QLabel(this);
