@@ -2,47 +2,21 @@
 
 #include <gtest/gtest.h>
 
-#include <stdlib.h>
-
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
 #include "app/documento.h"
+#include "tests/comun/archivos.h"
 
 namespace vardo {
 namespace {
 
 namespace fs = std::filesystem;
 
-using Bytes = std::vector<std::uint8_t>;
-
-Bytes LeerBytes(const std::string& ruta) {
-  std::ifstream f(ruta, std::ios::binary);
-  return Bytes(std::istreambuf_iterator<char>(f), {});
-}
-
-class Carpeta {
- public:
-  Carpeta() {
-    char plantilla[] = "/tmp/vardo_auto_XXXXXX";
-    ruta_ = ::mkdtemp(plantilla);
-  }
-  ~Carpeta() {
-    std::error_code ec;
-    fs::remove_all(ruta_, ec);
-  }
-  std::string operator/(const std::string& nombre) const { return ruta_ + "/" + nombre; }
-  std::size_t NumArchivos() const {
-    std::size_t n = 0;
-    for ([[maybe_unused]] const auto& e : fs::directory_iterator(ruta_)) ++n;
-    return n;
-  }
-
- private:
-  std::string ruta_;
-};
+using prueba::Carpeta;
+using prueba::LeerBytes;
 
 class AutograbacionTest : public ::testing::Test {
  protected:

@@ -14,6 +14,7 @@
 #include "model/red.h"
 #include "platform/core/dc.h"
 #include "platform/core/uiport.h"
+#include "tests/comun/problemas.h"
 
 namespace vardo {
 namespace {
@@ -26,26 +27,7 @@ class RecordingMetafileDc : public RecordingDc {
   bool IsMetafile() const override { return true; }
 };
 
-CServicios Servicio(double T1, double T2, double carga) {
-  CServicios s;
-  s.CCorriente::BorrarPuntos();
-  const int fria = T2 > T1 ? 1 : 0;
-  s.AddPunto(T1, 0.0);
-  s.AddPunto(T2, fria ? 1.0 : -1.0);
-  s.m_fria = fria;
-  s.m_carga = carga;
-  return s;
-}
-
-// Every exchanger on the lists of both its sides, in index order.
-void ReconstruirListas(CDiagrama& d) {
-  for (auto& s : d.m_corrientes) s.m_cambiadores.clear();
-  for (auto& s : d.m_servicios) s.m_cambiadores.clear();
-  for (std::size_t i = 0; i < d.m_cambiadores.size(); ++i)
-    for (std::int32_t ref : {d.m_cambiadores[i].ladoCaliente.ref, d.m_cambiadores[i].ladoFrio.ref})
-      if (d.RefValida(ref))
-        d.GetCorriente(ref).m_cambiadores.push_back(static_cast<std::uint32_t>(i));
-}
+using namespace prueba;
 
 Rect Fila(int k, int h = 2750) { return Rect{1500, -1500 - h * k, 19500, -1500 - h * (k + 1)}; }
 
@@ -91,11 +73,7 @@ struct DiagramaTest : ::testing::Test {
 
   void SetUp() override {
     SetDefaultUiPort(&ui);
-    d.AddCorriente(293.15, 408.15, 2, 1, 0);
-    d.AddCorriente(443.15, 333.15, 3, 0, 0);
-    d.AddCorriente(353.15, 413.15, 4, 1, 0);
-    d.AddCorriente(423.15, 303.15, 1.5, 0, 0);
-    d.SetDTMin(10);
+    d = CuatroCorrientesSinCalcular();
     d.AddCambiador(kModoQ, 1, 2, kTipoExtremo, 0, 0, 0, kTipoPinch, 0, 0, 0, 1, 240);
     d.AddCambiador(kModoQ, 3, 0, kTipoExtremo, 0, 0, 0, kTipoPinch, 0, 0, 0, 1, 90);
     ReconstruirListas(d);
@@ -108,10 +86,10 @@ struct DiagramaTest : ::testing::Test {
   // they meet the process exactly at shifted 368.15 K above the pinch and
   // 343.15 K below it.
   void ConServicios() {
-    d.m_servicios.push_back(Servicio(500, 499, 5));
-    d.m_servicios.push_back(Servicio(338.15, 339.15, 37.5));
-    d.m_servicios.push_back(Servicio(373.15, 372.15, 15));
-    d.m_servicios.push_back(Servicio(283.15, 293.15, 22.5));
+    d.m_servicios.push_back(ServicioSensible(500, 499, 5));
+    d.m_servicios.push_back(ServicioSensible(338.15, 339.15, 37.5));
+    d.m_servicios.push_back(ServicioSensible(373.15, 372.15, 15));
+    d.m_servicios.push_back(ServicioSensible(283.15, 293.15, 22.5));
     d.m_serviciosVisibles = 1;
   }
 
@@ -294,7 +272,7 @@ TEST_F(DiagramaTest, PinchesDeServicios) {
   // A utility without load ending a rounding error away from the process
   // pinch adds a boundary with no residual heat there: still the process
   // pinch, not a utility pinch beside it.
-  d.m_servicios.push_back(Servicio(353.15 + 1e-9, 360, 0));
+  d.m_servicios.push_back(ServicioSensible(353.15 + 1e-9, 360, 0));
   d.m_serviciosVisibles = 1;
   RecordingDc conCero;
   Dibujar(d, conCero, kDibujoPantalla);
@@ -504,17 +482,7 @@ struct BifurcadaTest : DiagramaTest {
       d.m_corrientes.back().m_split = 0;
     }
     d.AddCorriente(300, 320, 1, 1, 0);
-    CCorrienteBifurcada b;
-    b.corriente = S;
-    CCuaterna nodo;
-    nodo.segmento = S;
-    nodo.refEntrada = 4;
-    nodo.refRamaPrincipal = 5;
-    nodo.refRamaDesplazada = 6;
-    nodo.refSalida = 7;
-    b.nodos.push_back(nodo);
-    b.ramas = {4, 5, 6, 7};
-    b.conexiones = {CConexion(4, 5), CConexion(4, 6), CConexion(5, 7), CConexion(6, 7)};
+    CCorrienteBifurcada b = UnaDivision(S, 4, true);
     b.filas = 9;  // recomputed by the layout
     b.inicioRecolocar = 0;
     Bifurcar(b, d.m_corrientes, 0, 380, 330, 330, 330, 60, 40);

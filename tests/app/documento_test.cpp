@@ -19,6 +19,7 @@
 #include "model/documento_archivo.h"
 #include "model/objetivos_area.h"
 #include "model/red.h"
+#include "tests/comun/archivos.h"
 
 namespace vardo {
 namespace {
@@ -27,40 +28,9 @@ namespace fs = std::filesystem;
 
 using Bytes = std::vector<std::uint8_t>;
 
-Bytes LeerBytes(const std::string& ruta) {
-  std::ifstream f(ruta, std::ios::binary);
-  return Bytes(std::istreambuf_iterator<char>(f), {});
-}
-
-void EscribirBytes(const std::string& ruta, const Bytes& b) {
-  std::ofstream f(ruta, std::ios::binary | std::ios::trunc);
-  f.write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
-}
-
-// A fresh folder under /tmp, removed at the end.
-class Carpeta {
- public:
-  Carpeta() {
-    char plantilla[] = "/tmp/vardo_doc_XXXXXX";
-    ruta_ = ::mkdtemp(plantilla);
-  }
-  ~Carpeta() {
-    std::error_code ec;
-    fs::permissions(ruta_, fs::perms::owner_all, fs::perm_options::add, ec);
-    fs::remove_all(ruta_, ec);
-  }
-  std::string operator/(const std::string& nombre) const { return ruta_ + "/" + nombre; }
-  const std::string& ruta() const { return ruta_; }
-  std::vector<std::string> Archivos() const {
-    std::vector<std::string> v;
-    for (const auto& e : fs::directory_iterator(ruta_)) v.push_back(e.path().filename().string());
-    std::sort(v.begin(), v.end());
-    return v;
-  }
-
- private:
-  std::string ruta_;
-};
+using prueba::Carpeta;
+using prueba::EscribirBytes;
+using prueba::LeerBytes;
 
 const char* const kEjemplos[] = {"examples/cuatro_corrientes.vdo", "examples/latente_y_tabla.vdo",
                                  "examples/servicios_y_area.vdo"};

@@ -7,11 +7,7 @@
 namespace vardo {
 namespace {
 
-using prueba::ComprobarSeries;
-using prueba::ComprobarTitulos;
-using prueba::CuatroCorrientes;
-using prueba::Fotografiar;
-using prueba::PuntosSerie;
+using namespace prueba;
 
 // Chart integer of a value with two decimals.
 std::int32_t V(double v) { return ValorGrafica(v, 2); }

@@ -1,5 +1,6 @@
-// Fixture of the chart builder tests: the four-stream problem and a full
-// picture of a model to tell whether a builder left it as it found it.
+// Fixture of the chart builder tests: a full picture of a model to tell
+// whether a builder left it as it found it, and checks of the series and
+// titles; the problems come from the shared test problems.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -8,23 +9,27 @@
 #include <vector>
 
 #include "app/grafica.h"
+#include "app/graficas.h"
 #include "model/diagrama.h"
 #include "platform/core/archive.h"
+#include "tests/comun/problemas.h"
 
 namespace vardo::prueba {
 
-// C1 293.15->408.15 K m·cp 2, H2 443.15->333.15 m·cp 3, C3 353.15->413.15
-// m·cp 4, H4 423.15->303.15 m·cp 1.5; DT min 10: Qh 20, Qc 60, shifted pinch
-// 358.15 K.
-inline CDiagrama CuatroCorrientes() {
-  CDiagrama d;
-  d.AddCorriente(293.15, 408.15, 2.0, 1, 0);
-  d.AddCorriente(443.15, 333.15, 3.0, 0, 0);
-  d.AddCorriente(353.15, 413.15, 4.0, 1, 0);
-  d.AddCorriente(423.15, 303.15, 1.5, 0, 0);
-  d.SetDTMin(10.0);
-  d.CalcularObjetivos();
-  return d;
+// Series colours of the builders.
+inline constexpr Rgb kRojo = MakeRgb(170, 0, 0);
+inline constexpr Rgb kAzul = MakeRgb(0, 0, 200);
+inline constexpr Rgb kVerde = MakeRgb(0, 170, 0);
+inline constexpr Rgb kLila = MakeRgb(180, 110, 250);
+
+// The four-stream problem's composite curves, scaled, with the legend on.
+inline CGrafica CompuestasCuatroCorrientes() {
+  CDiagrama d = CuatroCorrientes();
+  CGrafica g;
+  GraficaCompuestas(d, g, false);
+  g.Recalcular();
+  g.posLeyenda = 1;
+  return g;
 }
 
 // Everything a builder must leave alone: the stored form, the values that

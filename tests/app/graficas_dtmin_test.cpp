@@ -11,15 +11,8 @@
 namespace vardo {
 namespace {
 
-using prueba::ComprobarSeries;
-using prueba::ComprobarTitulos;
-using prueba::CuatroCorrientes;
-using prueba::Fotografiar;
-using prueba::PuntosSerie;
+using namespace prueba;
 
-constexpr Rgb kRojo = MakeRgb(170, 0, 0);
-constexpr Rgb kAzul = MakeRgb(0, 0, 200);
-constexpr Rgb kVerde = MakeRgb(0, 170, 0);
 
 using Constructor = std::function<void(CDiagrama&, CGrafica&, double, double, int)>;
 

@@ -64,11 +64,7 @@ bool Contiene(const std::vector<std::string>& v, const std::string& s) {
 }
 
 TEST(GraficaEmf, CompositeCurvesOfTheFourStreamProblem) {
-  CDiagrama d = prueba::CuatroCorrientes();
-  CGrafica g;
-  GraficaCompuestas(d, g, false);
-  g.Recalcular();
-  g.posLeyenda = 1;
+  const CGrafica g = prueba::CompuestasCuatroCorrientes();
   EmfDc dc;
   g.Dibujar(dc, true);
   const std::vector<std::uint8_t> bytes = dc.Close();

@@ -13,15 +13,8 @@
 namespace vardo {
 namespace {
 
-using prueba::ComprobarSeries;
-using prueba::ComprobarTitulos;
-using prueba::CuatroCorrientes;
-using prueba::Fotografiar;
-using prueba::PuntosSerie;
+using namespace prueba;
 
-constexpr Rgb kAzul = MakeRgb(0, 0, 200);
-constexpr Rgb kRojo = MakeRgb(170, 0, 0);
-constexpr Rgb kLila = MakeRgb(180, 110, 250);
 constexpr const char* kPregunta =
     "Las temperaturas de los servicios generales violan la diferencia de temperaturas mínima "
     "para el nuevo valor de ésta. ¿Desea actualizarlos?";
@@ -79,7 +72,7 @@ TEST(GraficaCostesAnillo, CostsOverTheShiftedHeatFlow) {
 
   ComprobarSeries(g, {{"Inmovilizado", 1, kAzul},
                       {"Operación", 2, kRojo},
-                      {"Totales", 0, MakeRgb(0, 170, 0)}});
+                      {"Totales", 0, kVerde}});
   ComprobarTitulos(g, "Flujo de calor (kJ)", "Coste ($)",
                    "Línea continua: Costes totales. Línea discontinua: Costes de inmovilizado. "
                    "Línea punteada: Costes de operación",

@@ -10,29 +10,15 @@
 #include "model/constantes.h"
 #include "model/diagrama.h"
 #include "platform/core/uiport.h"
+#include "tests/comun/problemas.h"
 
 namespace vardo {
 namespace {
 
 // A design built record by record; exchanger lists in the order of creation.
-struct Red {
-  CDiagrama d;
+struct Red : prueba::RedManual {
   RecordingUiPort ui;
 
-  int Corriente(double t1, double t2, double mcp = 1.0) {
-    d.m_corrientes.emplace_back(t1, t2, mcp, t2 > t1 ? 1 : 0, 0);
-    return d.GetNumCorrientes() - 1;
-  }
-  int Cambiador(int caliente, int fria) {
-    CCambiador c;
-    c.ladoCaliente.ref = caliente;
-    c.ladoFrio.ref = fria;
-    d.m_cambiadores.push_back(c);
-    const int e = d.GetNumCambiadores() - 1;
-    if (caliente != kRefGenerico) d.GetCorriente(caliente).m_cambiadores.push_back(e);
-    if (fria != kRefGenerico) d.GetCorriente(fria).m_cambiadores.push_back(e);
-    return e;
-  }
   // n exchangers between one hot and one cold stream.
   static Red Paralelos(int n) {
     Red r;

@@ -11,37 +11,13 @@
 #include "model/anillos.h"
 #include "model/constantes.h"
 #include "model/diagrama.h"
+#include "tests/comun/problemas.h"
 
 namespace vardo {
 namespace {
 
 // A design built record by record; exchanger lists in the order given.
-struct Red {
-  CDiagrama d;
-
-  int Corriente(double t1, double t2, double mcp = 1.0) {
-    d.m_corrientes.emplace_back(t1, t2, mcp, t2 > t1 ? 1 : 0, 0);
-    return d.GetNumCorrientes() - 1;
-  }
-  int Servicio(double t1, double t2) {
-    CServicios s;
-    s.m_T = {t1, t2};
-    s.m_H = {0.0, t2 > t1 ? 1.0 : -1.0};
-    s.m_fria = t2 > t1 ? 1 : 0;
-    d.m_servicios.push_back(s);
-    return kRefServicio + d.GetNumServicios() - 1;
-  }
-  int Cambiador(int caliente, int fria) {
-    CCambiador c;
-    c.ladoCaliente.ref = caliente;
-    c.ladoFrio.ref = fria;
-    d.m_cambiadores.push_back(c);
-    const int e = d.GetNumCambiadores() - 1;
-    if (caliente != kRefGenerico) d.GetCorriente(caliente).m_cambiadores.push_back(e);
-    if (fria != kRefGenerico) d.GetCorriente(fria).m_cambiadores.push_back(e);
-    return e;
-  }
-};
+using Red = prueba::RedManual;
 
 // Edges of a matrix other than the diagonal, as (from, to).
 std::set<std::pair<int, int>> Aristas(const CArbol& a) {

@@ -8,19 +8,12 @@
 #include "model/constantes.h"
 #include "model/diagrama.h"
 #include "model/red.h"
+#include "tests/comun/problemas.h"
 
 namespace vardo {
 namespace {
 
-void ReconstruirListas(CDiagrama& d) {
-  for (auto& s : d.m_corrientes) s.m_cambiadores.clear();
-  for (auto& s : d.m_servicios) s.m_cambiadores.clear();
-  for (std::size_t i = 0; i < d.m_cambiadores.size(); ++i) {
-    for (std::int32_t ref : {d.m_cambiadores[i].ladoCaliente.ref, d.m_cambiadores[i].ladoFrio.ref})
-      if (d.RefValida(ref))
-        d.GetCorriente(ref).m_cambiadores.push_back(static_cast<std::uint32_t>(i));
-  }
-}
+using namespace prueba;
 
 // Stream 1 hot 500 → 300 K, stream 2 cold 300 → 500 K, both m·cp 2 and film
 // coefficient 2; one exchanger with the given results.
@@ -128,13 +121,7 @@ TEST(CosteCambiadores, ScratchNetworkHoldsTheCutSides) {
 
   // A utility side stays a utility: its curve normalised, its load the heat
   // (a latent utility's heat is the duty).
-  CServicios vapor;
-  vapor.CCorriente::BorrarPuntos();
-  vapor.AddPunto(520, 0.0);
-  vapor.AddPunto(520, -1.0);
-  vapor.m_fria = 0;
-  vapor.m_carga = 300;
-  d.m_servicios.push_back(vapor);
+  d.m_servicios.push_back(ServicioLatente(520, 300, 0));
   d.ConectarCaliente(1000, 0, 0);
   d.m_cambiadores[0].tEntradaCaliente = d.m_cambiadores[0].tSalidaCaliente = 520;
   const CDiagrama red2 = RedDeCambiador(d, 0);
@@ -155,29 +142,17 @@ TEST(CosteCambiadores, ScratchNetworkHoldsTheCutSides) {
 // The four-stream design of the network-calculation tests (pinch 363.15 /
 // 353.15 K, 20 kW heating, 60 kW cooling), with the generic utilities at
 // 473.15 K and 283.15 K.
-CDiagrama CuatroCorrientes() {
-  CDiagrama d;
-  d.AddCorriente(293.15, 408.15, 2, 1, 0);
-  d.AddCorriente(443.15, 333.15, 3, 0, 0);
-  d.AddCorriente(353.15, 413.15, 4, 1, 0);
-  d.AddCorriente(423.15, 303.15, 1.5, 0, 0);
-  d.SetDTMin(10);
+CDiagrama DisenoConGenericos() {
+  CDiagrama d = DisenoCuatroCorrientes();
   d.m_tCalienteGenerico = 473.15;
   d.m_tFrioGenerico = 283.15;
-  d.AddCambiador(kModoQ, 1, 2, kTipoExtremo, 0, 0, 0, kTipoPinch, 0, 0, 0, 1, 240);
-  d.AddCambiador(kModoQ, 3, 0, kTipoExtremo, 0, 0, 0, kTipoPinch, 0, 0, 0, 1, 90);
-  d.AddCambiador(kModoCompletarFria, -1, 0, 0, 0, 0, 0, kTipoCambiador, 1, 0, 0, 2, 0);
-  d.AddCambiador(kModoQ, 1, 0, kTipoCambiador, 0, 0, 0, 0, 0, kTipoPinch, 0, 1, 90);
-  d.AddCambiador(kModoQ, 3, 0, kTipoCambiador, 1, 0, 0, 0, 0, kTipoCambiador, 3, 1, 30);
-  d.AddCambiador(kModoCompletarCaliente, 3, -1, kTipoCambiador, 4, 0, 0, 0, 0, 0, 0, 3, 0);
-  ReconstruirListas(d);
   return d;
 }
 
 double Lmtd(double a, double b) { return a == b ? a : (a - b) / std::log(a / b); }
 
 TEST(AreasCostes, FourStreamDesign) {
-  CDiagrama d = CuatroCorrientes();
+  CDiagrama d = DisenoConGenericos();
   ASSERT_EQ(CalcularRed(d), kRedSinAvisos);
   // U = 1 everywhere (all film coefficients 2).
   const double area[] = {240 / Lmtd(30, 10), 90 / Lmtd(25, 10), 20 / Lmtd(65, 75),
@@ -202,7 +177,7 @@ TEST(AreasCostes, FourStreamDesign) {
 
 TEST(CalorCrucePinch, ClassifiesMatchesAgainstThePinch) {
   // Four-stream problem, hot pinch 363.15 K, cold pinch 353.15 K.
-  CDiagrama d = CuatroCorrientes();
+  CDiagrama d = DisenoConGenericos();
   while (d.GetNumCambiadores() > 0) d.BorrarCambiador(0);
   // H2 above the pinch to C1 below it: all 100 kW cross.
   d.AddCambiador(kModoQ, 1, 0, kTipoExtremo, 0, 0, 0, kTipoExtremo, 0, 0, 0, 1, 100);
@@ -230,20 +205,7 @@ TEST(CalorCrucePinch, UtilityPinchesOnlyWhileUtilitiesShown) {
   // A hot stream 500 → 300 K (m·cp 1) cooled by three latent cold utilities
   // at 445, 395 and 290 K: utility pinches at 450 and 400 K (shifted), below
   // the process pinch at 495 K. A cooler 480 → 380 K crosses both.
-  CDiagrama d;
-  d.AddCorriente(500, 300, 1, 0, 0);
-  d.SetDTMin(10);
-  const double T[] = {445, 395, 290}, carga[] = {45, 50, 105};
-  for (int k = 0; k < 3; ++k) {
-    CServicios u;
-    u.CCorriente::BorrarPuntos();
-    u.AddPunto(T[k], 0.0);
-    u.AddPunto(T[k], 1.0);
-    u.m_fria = 1;
-    u.m_latente = 1;
-    u.m_carga = carga[k];
-    d.m_servicios.push_back(u);
-  }
+  CDiagrama d = TresServiciosFrios();
   d.AddCambiador(kModoQ, 0, -1, kTipoValor, 480, 0, 0, 0, 0, 0, 0, 1, 100);
   d.m_cambiadores[0].tEntradaCaliente = 480;
   d.m_cambiadores[0].tSalidaCaliente = 380;

@@ -12,6 +12,7 @@
 #include "model/red.h"
 #include "platform/core/dc.h"
 #include "platform/core/uiport.h"
+#include "tests/comun/problemas.h"
 
 namespace vardo {
 namespace {
@@ -47,18 +48,8 @@ CCorriente Tabla(const Puntos& puntos, int fria) {
 struct Division {
   std::vector<CCorriente> c;
   CCorrienteBifurcada b;
-  explicit Division(const CCorriente& S) {
-    c.assign(4, S);
+  explicit Division(const CCorriente& S) : c(4, S), b(prueba::UnaDivision(S, 0, false)) {
     for (auto& s : c) s.m_split = 0;
-    b.corriente = S;
-    CCuaterna n;
-    n.segmento = S;
-    n.refEntrada = 0;
-    n.refRamaPrincipal = 1;
-    n.refRamaDesplazada = 2;
-    n.refSalida = 3;
-    b.nodos.push_back(n);
-    b.ramas = {0, 1, 2, 3};
   }
 };
 
@@ -348,57 +339,10 @@ TEST(DibujarResaltada, PathThroughTheSplitInRedOrGreen) {
 
 // ------------------------------------------------------ branch temperatures
 
-struct TemperaturasTest : ::testing::Test {
-  RecordingUiPort ui;
-  void SetUp() override { SetDefaultUiPort(&ui); }
-  void TearDown() override { SetDefaultUiPort(nullptr); }
-};
-
-// Hot stream 500 -> 300 K, m·cp 2 (400 kW), split at 450 into branches P
-// (60 %) and D (40 %) merging at 350; E0 takes 100 kW from P and E1 60 kW
-// from D, both into C1 (290 -> 400 K, m·cp 2), E1 first along C1.
-CDiagrama RedDividida(bool cambiadorEnD = true) {
-  CDiagrama d;
-  d.SetDTMin(10);
-  d.m_corrientes.emplace_back(500, 450, 2.0, 0, 0);  // 0 incoming
-  d.m_corrientes.emplace_back(450, 350, 1.2, 0, 0);  // 1 P
-  d.m_corrientes.emplace_back(450, 350, 0.8, 0, 0);  // 2 D
-  d.m_corrientes.emplace_back(350, 300, 2.0, 0, 0);  // 3 outgoing
-  d.m_corrientes.emplace_back(290, 400, 2.0, 1, 0);  // 4 C1
-  for (int s = 0; s < 4; ++s) d.m_corrientes[static_cast<std::size_t>(s)].m_split = 0;
-  CCorrienteBifurcada b;
-  b.corriente = CCorriente(500, 300, 2.0, 0, 0);
-  CCuaterna n;
-  n.segmento = b.corriente;
-  n.refEntrada = 0;
-  n.refRamaPrincipal = 1;
-  n.refRamaDesplazada = 2;
-  n.refSalida = 3;
-  b.nodos.push_back(n);
-  b.ramas = {0, 1, 2, 3};
-  d.m_bifurcadas.push_back(b);
-  // modo, caliente, fria, (tipo, valor) EC, SC, EF, SF, Q
-  d.AddCambiador(kModoQ, 1, 4, kTipoExtremo, 0, 0, 0, kTipoCambiador, 1, 0, 0, 1, 100);
-  if (cambiadorEnD) {
-    d.AddCambiador(kModoQ, 2, 4, kTipoExtremo, 0, 0, 0, kTipoExtremo, 0, 0, 0, 1, 60);
-    d.m_corrientes[2].m_cambiadores = {1};
-    d.m_corrientes[4].m_cambiadores = {0, 1};
-  } else {
-    d.m_cambiadores[0].tipoEntradaFria = kTipoExtremo;
-    d.m_corrientes[4].m_cambiadores = {0};
-  }
-  d.m_corrientes[1].m_cambiadores = {0};
-  return d;
-}
-
-// The network calculation found no error (warnings allowed).
-bool Calculada(std::int32_t r) { return r == kRedSinAvisos || r == kRedSoloAvisos; }
-
-double CalorDeLaDivision(const CDiagrama& d) {
-  double h = 0.0;
-  for (int s = 0; s < 4; ++s) h += d.m_corrientes[static_cast<std::size_t>(s)].GetH(kTSentinel, 1);
-  return h;
-}
+using TemperaturasTest = prueba::ConPuertoUi;
+using prueba::Calculada;
+using prueba::CalorDeLaDivision;
+using prueba::RedDividida;
 
 TEST_F(TemperaturasTest, BranchesEndAtTheirExchangersAndMixAtTheWeightedTemperature) {
   struct Caso {

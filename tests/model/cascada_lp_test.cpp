@@ -10,61 +10,21 @@
 #include <vector>
 
 #include "platform/core/numtext.h"
+#include "tests/comun/problemas.h"
 
 namespace vardo {
 namespace {
 
-CServicios Latente(double T, double carga, int fria, double coste) {
-  CServicios s;
-  s.CCorriente::BorrarPuntos();
-  s.AddPunto(T, 0.0);
-  s.AddPunto(T, fria ? 1.0 : -1.0);
-  s.m_fria = fria;
-  s.m_latente = 1;
-  s.m_carga = carga;
-  s.m_coste = coste;
-  return s;
-}
-
-CServicios Sensible(double T1, double T2, double carga, double coste) {
-  CServicios s;
-  s.CCorriente::BorrarPuntos();
-  const int fria = T2 > T1 ? 1 : 0;
-  s.AddPunto(T1, 0.0);
-  s.AddPunto(T2, fria ? 1.0 : -1.0);
-  s.m_fria = fria;
-  s.m_carga = carga;
-  s.m_coste = coste;
-  return s;
-}
-
-// C1 293.15→408.15 (2), H2 443.15→333.15 (3), C3 353.15→413.15 (4),
-// H4 423.15→303.15 (1.5), DT min 10: Qh 20, Qc 60, shifted pinch 358.15.
-// Between 413.15 and 358.15 (shifted) the process lacks 1.5 kW/K.
-CDiagrama CuatroCorrientes() {
-  CDiagrama d;
-  d.AddCorriente(293.15, 408.15, 2, 1, 0);
-  d.AddCorriente(443.15, 333.15, 3, 0, 0);
-  d.AddCorriente(353.15, 413.15, 4, 1, 0);
-  d.AddCorriente(423.15, 303.15, 1.5, 0, 0);
-  d.SetDTMin(10);
-  d.CalcularObjetivos();
-  return d;
-}
+using namespace prueba;
 
 // The port the programme reports through, for one test.
-class LP : public ::testing::Test {
- protected:
-  void SetUp() override { SetDefaultUiPort(&ui); }
-  void TearDown() override { SetDefaultUiPort(nullptr); }
-  RecordingUiPort ui;
-};
+using LP = ConPuertoUi;
 
 TEST_F(LP, FormaDelPrograma) {
   CDiagrama d = CuatroCorrientes();
-  d.m_servicios.push_back(Latente(450, 0, 0, 100));
-  d.m_servicios.push_back(Latente(370, 0, 0, 50));
-  d.m_servicios.push_back(Latente(280, 0, 1, 5));
+  d.m_servicios.push_back(ServicioLatente(450, 0, 0, 100));
+  d.m_servicios.push_back(ServicioLatente(370, 0, 0, 50));
+  d.m_servicios.push_back(ServicioLatente(280, 0, 1, 5));
   const DatosCascadaLP datos = DatosCascada(d);
   const int n = static_cast<int>(datos.T.size());
   ASSERT_GE(n, 3);
@@ -125,9 +85,9 @@ class CasoConocido : public LP, public ::testing::WithParamInterface<CasoLP> {};
 TEST_P(CasoConocido, Cargas) {
   const CasoLP c = GetParam();
   CDiagrama d = CuatroCorrientes();
-  d.m_servicios.push_back(Latente(450, 1, 0, c.costeAlta));
-  d.m_servicios.push_back(Latente(370, 1, 0, c.costeBaja));
-  d.m_servicios.push_back(Latente(280, 1, 1, 5));
+  d.m_servicios.push_back(ServicioLatente(450, 1, 0, c.costeAlta));
+  d.m_servicios.push_back(ServicioLatente(370, 1, 0, c.costeBaja));
+  d.m_servicios.push_back(ServicioLatente(280, 1, 1, 5));
   // (A copy of the network does not carry the computed lists.)
   const std::vector<double> cascada = d.m_cascada;
   const double pinch = d.m_tPinch;
@@ -162,9 +122,9 @@ TEST_F(LP, CascadaIgualALaRecalculada) {
   // With the loads found, the cascade written equals the cascade with
   // utilities the network computes for those loads.
   CDiagrama d = CuatroCorrientes();
-  d.m_servicios.push_back(Latente(450, 0, 0, 100));
-  d.m_servicios.push_back(Latente(370, 0, 0, 50));
-  d.m_servicios.push_back(Sensible(280, 290, 0, 5));
+  d.m_servicios.push_back(ServicioLatente(450, 0, 0, 100));
+  d.m_servicios.push_back(ServicioLatente(370, 0, 0, 50));
+  d.m_servicios.push_back(ServicioSensible(280, 290, 0, 5));
   CascadaLP(d);
   EXPECT_NEAR(d.m_servicios[2].m_carga, 60, 1e-6);
   CDiagrama r = d;
@@ -212,17 +172,17 @@ INSTANTIATE_TEST_SUITE_P(
     Casos, Fallo,
     ::testing::Values(
         // No cold utility: the process's 60 kW of surplus heat have no sink.
-        CasoFallo{"sin refrigeracion", {Latente(450, 7, 0, 100)}, kTextoLPInfactible},
+        CasoFallo{"sin refrigeracion", {ServicioLatente(450, 7, 0, 100)}, kTextoLPInfactible},
         // A hot utility above everything and a cold one below everything
         // with negative total cost: loads could grow without end.
-        CasoFallo{"no acotado", {Latente(450, 7, 0, -10), Latente(280, 3, 1, 5)}, kTextoLPNoAcotado}));
+        CasoFallo{"no acotado", {ServicioLatente(450, 7, 0, -10), ServicioLatente(280, 3, 1, 5)}, kTextoLPNoAcotado}));
 
 TEST_F(LP, ServicioFueraDelAreaMostrada) {
   // A utility outside the shown integrity area keeps its load and takes no part.
   CDiagrama d = CuatroCorrientes();
-  d.m_servicios.push_back(Latente(450, 0, 0, 100));
-  d.m_servicios.push_back(Latente(280, 0, 1, 5));
-  d.m_servicios.push_back(Latente(500, 42, 0, 1));
+  d.m_servicios.push_back(ServicioLatente(450, 0, 0, 100));
+  d.m_servicios.push_back(ServicioLatente(280, 0, 1, 5));
+  d.m_servicios.push_back(ServicioLatente(500, 42, 0, 1));
   d.AddArea("A", 0);
   d.m_areas[0].mostrada = 1;
   for (auto& c : d.m_corrientes) c.m_area = 0;
@@ -237,8 +197,8 @@ TEST_F(LP, ServicioFueraDelAreaMostrada) {
 TEST_F(LP, SinCorrientes) {
   // Nothing to cover: every load is 0 and nothing fails.
   CDiagrama d;
-  d.m_servicios.push_back(Latente(450, 5, 0, 100));
-  d.m_servicios.push_back(Latente(280, 5, 1, 5));
+  d.m_servicios.push_back(ServicioLatente(450, 5, 0, 100));
+  d.m_servicios.push_back(ServicioLatente(280, 5, 1, 5));
   CascadaLP(d);
   EXPECT_EQ(d.m_servicios[0].m_carga, 0.0);
   EXPECT_EQ(d.m_servicios[1].m_carga, 0.0);

@@ -9,6 +9,7 @@
 #include "model/constantes.h"
 #include "model/diagrama.h"
 #include "model/red.h"
+#include "tests/comun/problemas.h"
 
 namespace vardo {
 namespace {
@@ -206,14 +207,7 @@ TEST(Comprobacion, Errors) {
 TEST(Comprobacion, UtilitiesLabelsSumsAndOverlaps) {
   // A hot utility S1 (latent at 520 K, load 100) serving stream 2 twice.
   CDiagrama d = Red({});
-  CServicios vapor;
-  vapor.CCorriente::BorrarPuntos();
-  vapor.AddPunto(520, 0.0);
-  vapor.AddPunto(520, -1.0);
-  vapor.m_fria = 0;
-  vapor.m_latente = 1;
-  vapor.m_carga = 100;
-  d.m_servicios.push_back(vapor);
+  d.m_servicios.push_back(prueba::ServicioLatente(520, 100, 0));
   d.AddCambiador(kModoQ, 1000, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1, 60);
   d.AddCambiador(kModoQ, 1000, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1, 40.002);
   const double tci[] = {440, 400}, tco[] = {470, 420.002};
@@ -272,25 +266,11 @@ TEST(Comprobacion, EmptyNetwork) {
   EXPECT_EQ(d.m_textoComprobacion, "");
 }
 
-// A hot stream 500 → 300 K (m·cp 1, shifted 495 → 295) whose heat three
-// latent cold utilities take at shifted 450, 400 and 295 K: the cascade with
-// utilities falls to zero at 450 and 400, the two utility pinches, below the
-// process pinch (495).
+// Three cold utilities take the heat of one hot stream, with two utility
+// pinches (450 and 400 shifted) below the process pinch (495); shown, with a
+// cooler across both.
 CDiagrama DosPinchesServicio() {
-  CDiagrama d;
-  d.AddCorriente(500, 300, 1, 0, 0);
-  d.SetDTMin(10);
-  const double T[] = {445, 395, 290}, carga[] = {45, 50, 105};
-  for (int k = 0; k < 3; ++k) {
-    CServicios u;
-    u.CCorriente::BorrarPuntos();
-    u.AddPunto(T[k], 0.0);
-    u.AddPunto(T[k], 1.0);
-    u.m_fria = 1;
-    u.m_latente = 1;
-    u.m_carga = carga[k];
-    d.m_servicios.push_back(u);
-  }
+  CDiagrama d = prueba::TresServiciosFrios();
   d.m_serviciosVisibles = 1;
   d.CalcularObjetivos();
   d.AddCambiador(kModoQ, 0, -1, 0, 0, 0, 0, 0, 0, 0, 0, 1, 100);

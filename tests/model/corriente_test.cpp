@@ -10,40 +10,14 @@
 #include "model/constantes.h"
 #include "platform/core/archive.h"
 #include "platform/core/dc.h"
+#include "tests/comun/archivos.h"
 
 namespace vardo {
 namespace {
 
-// Little-endian bytes written by hand, independent of Archive's writer.
-struct Bytes {
-  std::vector<std::uint8_t> b;
-  void raw(const void* p, std::size_t n) {
-    const auto* c = static_cast<const std::uint8_t*>(p);
-    b.insert(b.end(), c, c + n);
-  }
-  void i32(std::int32_t v) {
-    for (int k = 0; k < 4; ++k) b.push_back(static_cast<std::uint8_t>((static_cast<std::uint32_t>(v) >> (8 * k)) & 0xff));
-  }
-  void f64(double v) {
-    std::uint64_t u;
-    std::memcpy(&u, &v, 8);
-    for (int k = 0; k < 8; ++k) b.push_back(static_cast<std::uint8_t>((u >> (8 * k)) & 0xff));
-  }
-  // Short string: one length byte, then Windows-1252 bytes.
-  void str(const std::string& cp1252) {
-    b.push_back(static_cast<std::uint8_t>(cp1252.size()));
-    raw(cp1252.data(), cp1252.size());
-  }
-};
-
-const double kPropDefecto[20] = {0.6,   0.001, 1000, 1000, 1.0,  4180, 2.0,  0.1,  20000, 0.055,
-                                 0.01,  0.002, 0.006, 0.08, 0.1,  1.0,  0.05, 0.1,  50,    0.05};
-
-std::vector<std::uint8_t> Guardar(CCorriente& c) {
-  Archive ar;
-  c.Serialize(ar);
-  return ar.Bytes();
-}
+using Bytes = prueba::BytesLE;
+using prueba::Guardar;
+constexpr const auto& kPropDefecto = prueba::kPropiedadesDefecto;
 
 // ------------------------------------------------------------ construction
 

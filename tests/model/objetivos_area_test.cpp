@@ -10,54 +10,12 @@
 #include <vector>
 
 #include "model/constantes.h"
+#include "tests/comun/problemas.h"
 
 namespace vardo {
 namespace {
 
-CServicios Servicio(double T1, double T2, double carga, int fria) {
-  CServicios s;
-  s.CCorriente::BorrarPuntos();
-  s.AddPunto(T1, 0.0);
-  s.AddPunto(T2, fria ? 1.0 : -1.0);
-  s.m_fria = fria;
-  s.m_latente = T1 == T2 ? 1 : 0;
-  s.m_carga = carga;
-  return s;
-}
-
-// C1 293.15→408.15 (2), H2 443.15→333.15 (3), C3 353.15→413.15 (4),
-// H4 423.15→303.15 (1.5), DT min 10: Qh 20, Qc 60, shifted pinch 358.15.
-CDiagrama CuatroCorrientes() {
-  CDiagrama d;
-  d.AddCorriente(293.15, 408.15, 2, 1, 0);
-  d.AddCorriente(443.15, 333.15, 3, 0, 0);
-  d.AddCorriente(353.15, 413.15, 4, 1, 0);
-  d.AddCorriente(423.15, 303.15, 1.5, 0, 0);
-  d.SetDTMin(10);
-  d.CalcularObjetivos();
-  return d;
-}
-
-// The process targets and the streams must be those the problem itself gives.
-void EsperarObjetivosDelProceso(const CDiagrama& d) {
-  CDiagrama ref = d;
-  ref.CalcularObjetivos();
-  ASSERT_EQ(d.m_temperaturas, ref.m_temperaturas);
-  EXPECT_EQ(d.m_numIntervalos, ref.m_numIntervalos);
-  EXPECT_EQ(d.m_calores, ref.m_calores);
-  EXPECT_EQ(d.m_cascada, ref.m_cascada);
-  EXPECT_EQ(d.m_tPinch, ref.m_tPinch);
-}
-
-void EsperarMismasCorrientes(const CDiagrama& d, const CDiagrama& antes) {
-  ASSERT_EQ(d.m_corrientes.size(), antes.m_corrientes.size());
-  for (std::size_t k = 0; k < d.m_corrientes.size(); ++k) {
-    EXPECT_EQ(d.m_corrientes[k].m_T, antes.m_corrientes[k].m_T);
-    EXPECT_EQ(d.m_corrientes[k].m_H, antes.m_corrientes[k].m_H);
-    EXPECT_EQ(d.m_corrientes[k].m_h, antes.m_corrientes[k].m_h);
-  }
-  EXPECT_EQ(d.m_servicios.size(), antes.m_servicios.size());
-}
+using namespace prueba;
 
 TEST(NMinCambiadores, CuatroCorrientes) {
   CDiagrama d = CuatroCorrientes();

@@ -9,41 +9,12 @@
 #include <ostream>
 
 #include "model/objetivos_area.h"
+#include "tests/comun/problemas.h"
 
 namespace vardo {
 namespace {
 
-CServicios Servicio(double T, double carga, int fria, double coste) {
-  CServicios s;
-  s.CCorriente::BorrarPuntos();
-  s.AddPunto(T, 0.0);
-  s.AddPunto(T, fria ? 1.0 : -1.0);
-  s.m_fria = fria;
-  s.m_latente = 1;
-  s.m_carga = carga;
-  s.m_coste = coste;
-  return s;
-}
-
-CDiagrama CuatroCorrientes() {
-  CDiagrama d;
-  d.AddCorriente(293.15, 408.15, 2, 1, 0);
-  d.AddCorriente(443.15, 333.15, 3, 0, 0);
-  d.AddCorriente(353.15, 413.15, 4, 1, 0);
-  d.AddCorriente(423.15, 303.15, 1.5, 0, 0);
-  d.SetDTMin(10);
-  d.CalcularObjetivos();
-  return d;
-}
-
-void EsperarObjetivosDelProceso(const CDiagrama& d) {
-  CDiagrama ref = d;
-  ref.CalcularObjetivos();
-  EXPECT_EQ(d.m_temperaturas, ref.m_temperaturas);
-  EXPECT_EQ(d.m_calores, ref.m_calores);
-  EXPECT_EQ(d.m_cascada, ref.m_cascada);
-  EXPECT_EQ(d.m_tPinch, ref.m_tPinch);
-}
+using namespace prueba;
 
 struct CasoAmortizacion {
   double anos, interes, factor;
@@ -169,9 +140,9 @@ TEST(CosteOperacion, ObjetivosYServicios) {
   EXPECT_NEAR(CosteOperacion(d, 0), 60 * 10 + 20 * 100, 1e-9);
 
   // Shown utilities that cover the problem are priced at their own costs.
-  d.m_servicios.push_back(Servicio(450, 10, 0, 100));
-  d.m_servicios.push_back(Servicio(400, 10, 0, 50));
-  d.m_servicios.push_back(Servicio(280, 60, 1, 5));
+  d.m_servicios.push_back(ServicioLatente(450, 10, 0, 100));
+  d.m_servicios.push_back(ServicioLatente(400, 10, 0, 50));
+  d.m_servicios.push_back(ServicioLatente(280, 60, 1, 5));
   d.m_serviciosVisibles = 1;
   EXPECT_NEAR(CosteOperacion(d, 0), 10 * 100 + 10 * 50 + 60 * 5, 1e-9);
   EXPECT_NEAR(CosteOperacion(d, 1), 60 * 10 + 20 * 100, 1e-9);

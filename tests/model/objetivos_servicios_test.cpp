@@ -5,21 +5,12 @@
 #include <vector>
 
 #include "model/diagrama.h"
+#include "tests/comun/problemas.h"
 
 namespace vardo {
 namespace {
 
-// Utility curves are normalised to a magnitude of 1 and scaled by the load.
-CServicios Servicio(double T1, double T2, double carga, int fria) {
-  CServicios s;
-  s.CCorriente::BorrarPuntos();
-  s.AddPunto(T1, 0.0);
-  s.AddPunto(T2, fria ? 1.0 : -1.0);
-  s.m_fria = fria;
-  s.m_latente = T1 == T2 ? 1 : 0;
-  s.m_carga = carga;
-  return s;
-}
+using namespace prueba;
 
 // One hot stream 400→300 K, m·cp 1: process curve 0 at 395 K, 100 kW at 295 K.
 CDiagrama Caliente() {

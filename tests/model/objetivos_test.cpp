@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "model/diagrama.h"
+#include "tests/comun/problemas.h"
 
 namespace vardo {
 namespace {
@@ -20,30 +21,10 @@ CDiagrama Problema(const std::vector<Corriente>& cs, double dtMin) {
   return d;
 }
 
-// C1 20→135 °C m·cp 2, H2 170→60 m·cp 3, C3 80→140 m·cp 4, H4 150→30 m·cp 1.5.
-CDiagrama CuatroCorrientes() {
-  return Problema({{293.15, 408.15, 2, 1, 0},
-                   {443.15, 333.15, 3, 0, 0},
-                   {353.15, 413.15, 4, 1, 0},
-                   {423.15, 303.15, 1.5, 0, 0}},
-                  10);
-}
-
-// A latent utility: its curve is one vertical step of magnitude 1 scaled by
-// the load (negative enthalpies for a hot one).
-CServicios ServicioLatente(double T, double carga, int fria) {
-  CServicios s;
-  s.CCorriente::BorrarPuntos();
-  s.AddPunto(T, 0.0);
-  s.AddPunto(T, fria ? 1.0 : -1.0);
-  s.m_fria = fria;
-  s.m_latente = 1;
-  s.m_carga = carga;
-  return s;
-}
+using namespace prueba;
 
 TEST(Objetivos, CuatroCorrientes) {
-  CDiagrama d = CuatroCorrientes();
+  CDiagrama d = CuatroCorrientesSinCalcular();
   d.CalcularObjetivos();
   ASSERT_EQ(d.m_numIntervalos, 6);
   ASSERT_EQ(d.m_temperaturas.size(), 6u);
@@ -116,7 +97,7 @@ TEST(Objetivos, SinCorrientesNadaQueCalcular) {
 
   // After a real calculation, areas that leave no stream considered empty
   // the lists and keep the pinch.
-  d = CuatroCorrientes();
+  d = CuatroCorrientesSinCalcular();
   d.CalcularObjetivos();
   const double pinch = d.m_tPinch;
   d.AddArea("Area 1", 0);
@@ -132,7 +113,7 @@ TEST(Objetivos, SinCorrientesNadaQueCalcular) {
 }
 
 TEST(Objetivos, SoloLasAreasMostradas) {
-  CDiagrama d = CuatroCorrientes();
+  CDiagrama d = CuatroCorrientesSinCalcular();
   d.AddArea("Area 1", 0);
   d.AddArea("Area 2", 0);
   // Streams 0 and 1 in area 0, streams 2 and 3 in area 1.
@@ -161,7 +142,7 @@ TEST(Objetivos, SoloLasAreasMostradas) {
 }
 
 TEST(Objetivos, PinchYDTMinEnLasBifurcaciones) {
-  CDiagrama d = CuatroCorrientes();
+  CDiagrama d = CuatroCorrientesSinCalcular();
   d.m_bifurcadas.resize(2);
   d.CalcularObjetivos();
   for (const CCorrienteBifurcada& b : d.m_bifurcadas) {
@@ -196,7 +177,7 @@ INSTANTIATE_TEST_SUITE_P(Casos, CubreProblema,
                                            CasoCubre{-0.001, true}, CasoCubre{-0.0011, false}));
 
 TEST(Objetivos, ServiciosCubrenCuatroCorrientes) {
-  CDiagrama d = CuatroCorrientes();
+  CDiagrama d = CuatroCorrientesSinCalcular();
   d.m_servicios.push_back(ServicioLatente(500, 20, 0));  // steam, 495 shifted
   d.m_servicios.push_back(ServicioLatente(280, 60, 1));  // cooling water, 285 shifted
   EXPECT_TRUE(d.ServiciosCubrenProblema());

@@ -11,27 +11,14 @@
 #include "model/red.h"
 #include "platform/core/dc.h"
 #include "platform/core/uiport.h"
+#include "tests/comun/problemas.h"
 
 namespace vardo {
 namespace {
 
-struct PerturbacionesTest : ::testing::Test {
-  RecordingUiPort ui;
-  void SetUp() override { SetDefaultUiPort(&ui); }
-  void TearDown() override { SetDefaultUiPort(nullptr); }
-};
+using namespace prueba;
 
-bool Calculada(std::int32_t r) { return r == kRedSinAvisos || r == kRedSoloAvisos; }
-
-// Every exchanger on the lists of both its sides, in index order.
-void Listas(CDiagrama& d) {
-  for (auto& s : d.m_corrientes) s.m_cambiadores.clear();
-  for (auto& s : d.m_servicios) s.m_cambiadores.clear();
-  for (std::size_t i = 0; i < d.m_cambiadores.size(); ++i) {
-    for (std::int32_t ref : {d.m_cambiadores[i].ladoCaliente.ref, d.m_cambiadores[i].ladoFrio.ref})
-      if (d.RefValida(ref)) d.GetCorriente(ref).m_cambiadores.push_back(static_cast<std::uint32_t>(i));
-  }
-}
+using PerturbacionesTest = ConPuertoUi;
 
 // Loads chain (0-based exchangers) as the load-shifting loop and prepares it.
 void Preparar(CDiagrama& d, std::initializer_list<int> cadena) {
@@ -107,7 +94,7 @@ CDiagrama DosEnSerie() {
   // modo, caliente, fria, (tipo, valor) EC, SC, EF, SF, Q
   d.AddCambiador(kModoQ, 0, 1, kTipoExtremo, 0, 0, 0, kTipoCambiador, 1, 0, 0, 1, 60);
   d.AddCambiador(kModoQ, 0, 1, kTipoCambiador, 0, 0, 0, kTipoExtremo, 0, 0, 0, 1, 40);
-  Listas(d);
+  ReconstruirListas(d);
   return d;
 }
 
@@ -163,7 +150,7 @@ CDiagrama ExtremosLibres() {
   d.AddCorriente(280, 450, 1, 1, 0);
   d.AddCambiador(kModoQ, 0, 1, kTipoValor, 400, 0, 0, kTipoCambiador, 1, 0, 0, 1, 60);
   d.AddCambiador(kModoQ, 0, 1, kTipoCambiador, 0, 0, 0, 0, 0, kTipoValor, 330, 1, 40);
-  Listas(d);
+  ReconstruirListas(d);
   return d;
 }
 
@@ -248,7 +235,7 @@ TEST_F(PerturbacionesTest, StreamsReachedFromTheLoop) {
   cambiador(3, 4);
   cambiador(-1, 1);
   cambiador(1000, 2);
-  Listas(d);
+  ReconstruirListas(d);
   d.m_anillo = CAnillo();
   d.m_anillo.nodos = {1, 2, 1};
   d.m_anillo.cambiadores = {0, 1, 0};
@@ -281,7 +268,7 @@ TEST_F(PerturbacionesTest, UtilityPathMovesTheUtilityLoads) {
   d.AddCambiador(kModoQ, 1000, 1, kTipoExtremo, 0, 0, 0, kTipoCambiador, 1, 0, 0, 1, 40);
   d.AddCambiador(kModoQ, 0, 1, kTipoExtremo, 0, 0, 0, kTipoExtremo, 0, 0, 0, 1, 60);
   d.AddCambiador(kModoQ, 0, 1001, kTipoCambiador, 1, 0, 0, kTipoExtremo, 0, 0, 0, 1, 40);
-  Listas(d);
+  ReconstruirListas(d);
   CalcularRed(d);
   Preparar(d, {0, 1, 2});
   EXPECT_EQ(d.m_lazoEnCurso.Clasificar(d.m_cambiadores), kLazoSenda);
@@ -313,7 +300,7 @@ CDiagrama Ramificada() {
   d.m_cambiadores.push_back(c);
   c.ladoFrio.ref = 2;
   d.m_cambiadores.push_back(c);
-  Listas(d);
+  ReconstruirListas(d);
   return d;
 }
 
@@ -361,7 +348,7 @@ TEST_F(PerturbacionesTest, DisturbanceSearchLeavesTheLoopSearchAlone) {
   c.ladoCaliente.ref = 0;
   c.ladoFrio.ref = 1;
   d.m_cambiadores = {c, c};
-  Listas(d);
+  ReconstruirListas(d);
   ASSERT_EQ(BuscarAnillos(d, ui), 1);
   const ListaSecuencias candidatos = d.m_arbol.candidatos;
   EXPECT_EQ(BuscarCaminosPerturbacion(d, 0, 1, 1, ui), 1);
@@ -372,42 +359,6 @@ TEST_F(PerturbacionesTest, DisturbanceSearchLeavesTheLoopSearchAlone) {
 }
 
 // ------------------------------------------------- a split stream end to end
-
-// Hot stream 500 -> 300 K, m·cp 2, split at 450 into P (60 %) and D (40 %)
-// merging at 350; E0 takes 100 kW from P and E1 60 kW from D, both into C1
-// (290 -> 400 K, m·cp 2), E1 first along C1.
-CDiagrama RedDividida() {
-  CDiagrama d;
-  d.SetDTMin(10);
-  d.m_corrientes.emplace_back(500, 450, 2.0, 0, 0);  // 0 incoming
-  d.m_corrientes.emplace_back(450, 350, 1.2, 0, 0);  // 1 P
-  d.m_corrientes.emplace_back(450, 350, 0.8, 0, 0);  // 2 D
-  d.m_corrientes.emplace_back(350, 300, 2.0, 0, 0);  // 3 outgoing
-  d.m_corrientes.emplace_back(290, 400, 2.0, 1, 0);  // 4 C1
-  for (int s = 0; s < 4; ++s) d.m_corrientes[static_cast<std::size_t>(s)].m_split = 0;
-  CCorrienteBifurcada b;
-  b.corriente = CCorriente(500, 300, 2.0, 0, 0);
-  CCuaterna n;
-  n.segmento = b.corriente;
-  n.refEntrada = 0;
-  n.refRamaPrincipal = 1;
-  n.refRamaDesplazada = 2;
-  n.refSalida = 3;
-  b.nodos.push_back(n);
-  b.ramas = {0, 1, 2, 3};
-  b.conexiones = {CConexion(0, 1), CConexion(0, 2), CConexion(1, 3), CConexion(2, 3)};
-  d.m_bifurcadas.push_back(b);
-  d.AddCambiador(kModoQ, 1, 4, kTipoExtremo, 0, 0, 0, kTipoCambiador, 1, 0, 0, 1, 100);
-  d.AddCambiador(kModoQ, 2, 4, kTipoExtremo, 0, 0, 0, kTipoExtremo, 0, 0, 0, 1, 60);
-  Listas(d);
-  return d;
-}
-
-double CalorDeLaDivision(const CDiagrama& d) {
-  double h = 0.0;
-  for (int s = 0; s < 4; ++s) h += d.m_corrientes[static_cast<std::size_t>(s)].GetH(kTSentinel, 1);
-  return h;
-}
 
 TEST_F(PerturbacionesTest, SplitStreamEndToEnd) {
   CDiagrama d = RedDividida();

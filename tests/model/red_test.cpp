@@ -12,54 +12,17 @@
 #include "model/constantes.h"
 #include "model/diagrama.h"
 #include "platform/core/uiport.h"
+#include "tests/comun/problemas.h"
 
 namespace vardo {
 namespace {
 
-// The exchanger lists the exchangers dialog keeps: every exchanger on the
-// lists of both its sides, in index order.
-void ReconstruirListas(CDiagrama& d) {
-  for (auto& s : d.m_corrientes) s.m_cambiadores.clear();
-  for (auto& s : d.m_servicios) s.m_cambiadores.clear();
-  for (std::size_t i = 0; i < d.m_cambiadores.size(); ++i) {
-    for (std::int32_t ref : {d.m_cambiadores[i].ladoCaliente.ref, d.m_cambiadores[i].ladoFrio.ref})
-      if (d.RefValida(ref))
-        d.GetCorriente(ref).m_cambiadores.push_back(static_cast<std::uint32_t>(i));
-  }
-}
+using namespace prueba;
 
-struct RedTest : ::testing::Test {
-  RecordingUiPort ui;
-  void SetUp() override { SetDefaultUiPort(&ui); }
-  void TearDown() override { SetDefaultUiPort(nullptr); }
-};
-
-// C1 293.15→408.15 K m·cp 2, H2 443.15→333.15 m·cp 3, C3 353.15→413.15 m·cp 4,
-// H4 423.15→303.15 m·cp 1.5, DT min 10: pinch 363.15 / 353.15 K, 20 kW of
-// heating and 60 kW of cooling. The design at minimum utilities:
-//   E1 H2–C3 240 kW above the pinch, E2 H4–C1 90 kW above, a heater completing
-//   C1 from E2's outlet, E3 H2–C1 90 kW below, E4 H4–C1 30 kW below, and a
-//   cooler completing H4 from E4's outlet.
-CDiagrama CuatroCorrientes() {
-  CDiagrama d;
-  d.AddCorriente(293.15, 408.15, 2, 1, 0);
-  d.AddCorriente(443.15, 333.15, 3, 0, 0);
-  d.AddCorriente(353.15, 413.15, 4, 1, 0);
-  d.AddCorriente(423.15, 303.15, 1.5, 0, 0);
-  d.SetDTMin(10);
-  // modo, caliente, fria, (tipo, valor) EC, SC, EF, SF, Q
-  d.AddCambiador(kModoQ, 1, 2, kTipoExtremo, 0, 0, 0, kTipoPinch, 0, 0, 0, 1, 240);
-  d.AddCambiador(kModoQ, 3, 0, kTipoExtremo, 0, 0, 0, kTipoPinch, 0, 0, 0, 1, 90);
-  d.AddCambiador(kModoCompletarFria, -1, 0, 0, 0, 0, 0, kTipoCambiador, 1, 0, 0, 2, 0);
-  d.AddCambiador(kModoQ, 1, 0, kTipoCambiador, 0, 0, 0, 0, 0, kTipoPinch, 0, 1, 90);
-  d.AddCambiador(kModoQ, 3, 0, kTipoCambiador, 1, 0, 0, 0, 0, kTipoCambiador, 3, 1, 30);
-  d.AddCambiador(kModoCompletarCaliente, 3, -1, kTipoCambiador, 4, 0, 0, 0, 0, 0, 0, 3, 0);
-  ReconstruirListas(d);
-  return d;
-}
+using RedTest = ConPuertoUi;
 
 TEST_F(RedTest, FourStreamDesignEndToEnd) {
-  CDiagrama d = CuatroCorrientes();
+  CDiagrama d = DisenoCuatroCorrientes();
   d.m_textoComprobacion = "informe anterior";
   EXPECT_EQ(CalcularRed(d), kRedSinAvisos);
   EXPECT_EQ(d.m_textoComprobacion, "");
@@ -105,7 +68,7 @@ TEST_F(RedTest, EmptyNetworkHasNothingToReport) {
   EXPECT_EQ(CalcularRed(d), kRedSinAvisos);
   EXPECT_EQ(d.m_textoComprobacion, "");
 
-  CDiagrama e = CuatroCorrientes();
+  CDiagrama e = DisenoCuatroCorrientes();
   while (e.GetNumCambiadores() > 0) e.BorrarCambiador(0);
   EXPECT_EQ(CalcularRed(e), kRedSinAvisos);
   EXPECT_NEAR(e.m_cascada.front(), 20.0, 1e-9);  // targets recomputed
@@ -131,13 +94,8 @@ TEST_F(RedTest, CompletionOfAStreamOrUtility) {
   // cold-side value is the absolute load.
   CDiagrama u;
   u.AddCorriente(500, 300, 2, 0, 0);
-  CServicios agua;
-  agua.CCorriente::BorrarPuntos();
-  agua.AddPunto(290, 0.0);
-  agua.AddPunto(310, 1.0);
-  agua.m_fria = 1;
-  agua.m_carga = -120;  // stored with a sign: the completion takes its size
-  u.m_servicios.push_back(agua);
+  // The load is stored with a sign: the completion takes its size.
+  u.m_servicios.push_back(ServicioSensible(290, 310, -120));
   u.AddCambiador(kModoQ, 0, 1000, kTipoExtremo, 0, 0, 0, kTipoExtremo, 0, 0, 0, 1, 20);
   u.AddCambiador(kModoCompletarFria, 0, 1000, kTipoCambiador, 0, 0, 0, 0, 0, kTipoExtremo, 0, 2, 0);
   ReconstruirListas(u);
@@ -220,7 +178,7 @@ TEST_F(RedTest, AtMostFiveHundredPassesSucceed) {
 }
 
 TEST_F(RedTest, UtilityPinchesReachEveryExchanger) {
-  CDiagrama d = CuatroCorrientes();
+  CDiagrama d = DisenoCuatroCorrientes();
   for (auto& c : d.m_cambiadores) c.pinchesServicio = {1.0, 2.0};
   CalcularRed(d);
   for (const auto& c : d.m_cambiadores) EXPECT_TRUE(c.pinchesServicio.empty());

@@ -9,30 +9,16 @@
 
 #include "model/constantes.h"
 #include "platform/core/archive.h"
+#include "tests/comun/archivos.h"
 
 namespace vardo {
 namespace {
 
 // Little-endian bytes written by hand, independent of Archive's writer.
-struct Bytes {
-  std::vector<std::uint8_t> b;
-  void i32(std::int32_t v) {
-    for (int k = 0; k < 4; ++k) b.push_back(static_cast<std::uint8_t>((static_cast<std::uint32_t>(v) >> (8 * k)) & 0xff));
-  }
-  void f64(double v) {
-    std::uint64_t u;
-    std::memcpy(&u, &v, 8);
-    for (int k = 0; k < 8; ++k) b.push_back(static_cast<std::uint8_t>((u >> (8 * k)) & 0xff));
-  }
-  void str(const std::string& cp1252) {
-    b.push_back(static_cast<std::uint8_t>(cp1252.size()));
-    b.insert(b.end(), cp1252.begin(), cp1252.end());
-  }
+struct Bytes : prueba::BytesLE {
   // The stream part with default values but those given.
   void corriente(double mcp, std::int32_t fria, std::int32_t latente, const std::string& nombre,
                  const std::vector<std::pair<double, double>>& puntos) {
-    const double prop[20] = {0.6,  0.001, 1000,  1000, 1.0, 4180, 2.0,  0.1, 20000, 0.055,
-                             0.01, 0.002, 0.006, 0.08, 0.1, 1.0,  0.05, 0.1, 50,    0.05};
     f64(mcp);
     i32(fria);
     i32(latente);
@@ -46,7 +32,7 @@ struct Bytes {
     i32(0);
     i32(-1);
     i32(-1);
-    for (double p : prop) f64(p);
+    for (double p : prueba::kPropiedadesDefecto) f64(p);
     str("");
     i32(1);
     i32(1);
@@ -62,11 +48,7 @@ struct Bytes {
   }
 };
 
-std::vector<std::uint8_t> Guardar(CServicios& s) {
-  Archive ar;
-  s.Serialize(ar);
-  return ar.Bytes();
-}
+using prueba::Guardar;
 
 // A utility whose normalised curve runs through the given points.
 CServicios Servicio(std::vector<std::pair<double, double>> puntos, std::int32_t fria, double carga) {

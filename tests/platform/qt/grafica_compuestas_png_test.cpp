@@ -2,30 +2,18 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <QPainter>
 
 #include "app/grafica.h"
-#include "app/graficas.h"
-#include "platform/qt/qt_dc.h"
 #include "tests/app/graficas_comun.h"
+#include "tests/platform/qt/pintar_grafica.h"
 
 namespace vardo {
 namespace {
 
 TEST(GraficaPantalla, CompositeCurvesOfTheFourStreamProblem) {
-  CDiagrama d = prueba::CuatroCorrientes();
-  CGrafica g;
-  GraficaCompuestas(d, g, false);
-  g.Recalcular();
-  g.posLeyenda = 1;
+  const CGrafica g = prueba::CompuestasCuatroCorrientes();
 
-  QImage img(800, 640, QImage::Format_RGB32);
-  img.fill(Qt::white);
-  QPainter p(&img);
-  p.setRenderHint(QPainter::Antialiasing);
-  QtDc dc(p, QPointF(0, 0), 0.04, 0.04);
-  g.Dibujar(dc, false);
-  p.end();
+  const QImage img = PintarGrafica(g, 800, 640);
   ASSERT_TRUE(img.save(QString::fromStdString(::testing::TempDir() + "/vardo_compuestas.png")));
 
   // The hot curve (dark red) and the cold one (blue) both appear.
