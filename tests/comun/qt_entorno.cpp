@@ -1,8 +1,9 @@
-// One QApplication for every test of the executable (headless runs use the
-// offscreen platform).
+// One QApplication for every test of a Qt test executable; headless runs use
+// the offscreen platform unless the environment names another.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -10,6 +11,7 @@ namespace {
 class EntornoQt : public ::testing::Environment {
  public:
   void SetUp() override {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
     if (!QApplication::instance()) {
       static int argc = 1;
       static char nombre[] = "pruebas";
