@@ -574,12 +574,7 @@ std::vector<CChildFrame*> CMainFrame::Marcos() const {
   return out;
 }
 
-void CMainFrame::AnadirMarco(CChildFrame* marco) {
-  Area()->addSubWindow(marco);
-  marco->showMaximized();
-  Area()->setActiveSubWindow(marco);
-  AlCambiarMarcoActivo(marco);
-}
+void CMainFrame::AnadirMarco(CChildFrame* marco) { AddChild(marco); }
 
 void CMainFrame::AlCambiarMarcoActivo(MdiChild* hijo) {
   auto* marco = dynamic_cast<CChildFrame*>(hijo);

@@ -32,18 +32,6 @@ void MdiChild::closeEvent(QCloseEvent* e) {
   if (e->isAccepted()) emit Closed(this);
 }
 
-void MdiChild::changeEvent(QEvent* e) {
-  QMdiSubWindow::changeEvent(e);
-  // A document window is never shown restored: whatever state it is put in
-  // short of minimised, it goes back to maximised.
-  if (e->type() == QEvent::WindowStateChange && !(windowState() & Qt::WindowMinimized) &&
-      !(windowState() & Qt::WindowMaximized)) {
-    QTimer::singleShot(0, this, [this] {
-      if (!(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized))) showMaximized();
-    });
-  }
-}
-
 // ---------------------------------------------------------------- frame
 
 MdiFrame::MdiFrame(QWidget* parent)
@@ -61,13 +49,21 @@ MdiFrame::MdiFrame(QWidget* parent)
   statusBar()->addWidget(messagePane_, 1);
 
   // The current document window stays current while the application is
-  // inactive or the focus is outside the MDI area (in a bar or a pane).
+  // inactive or the focus is outside the MDI area (in a bar or a pane);
+  // QMdiArea reports no window then.
   connect(area_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* w) {
     if (w && !(w->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized))) w->showMaximized();
-    MdiChild* current = ActiveChild();
-    if (current != lastActive_) {
-      lastActive_ = current;
-      emit ActiveChildChanged(current);
+    auto* c = qobject_cast<MdiChild*>(w);
+    if (c && pending_ && current_ && c != current_) {
+      // The window chosen while the area was inactive wins over the one the
+      // area brings back on its reactivation.
+      pending_ = false;
+      area_->setActiveSubWindow(current_);
+      return;
+    }
+    if (c) {
+      pending_ = false;
+      SetCurrent(c);
     }
     commands_->UpdateSoon();
   });
@@ -122,25 +118,35 @@ bool MdiFrame::eventFilter(QObject* watched, QEvent* event) {
 MdiChild* MdiFrame::AddChild(QWidget* view, const QString& title) {
   auto* child = new MdiChild(view);
   child->setWindowTitle(title);
-  area_->addSubWindow(child);
-  child->showMaximized();
-  area_->setActiveSubWindow(child);
-  connect(child, &QObject::destroyed, this, [this, child] {
-    if (lastActive_ == child) {
-      lastActive_ = nullptr;
-      MdiChild* current = ActiveChild();
-      if (current == child) current = nullptr;
-      lastActive_ = current;
-      emit ActiveChildChanged(current);
-    }
-    commands_->UpdateSoon();
-  });
+  AddChild(child);
   return child;
 }
 
-MdiChild* MdiFrame::ActiveChild() const {
-  return qobject_cast<MdiChild*>(area_->currentSubWindow());
+void MdiFrame::AddChild(MdiChild* child) {
+  area_->addSubWindow(child);
+  connect(child, &QObject::destroyed, this, [this, child] {
+    if (current_ == child) {
+      // The most recently active of the others becomes current.
+      MdiChild* next = nullptr;
+      for (QMdiSubWindow* w : area_->subWindowList(QMdiArea::ActivationHistoryOrder))
+        if (w != child)
+          if (auto* c = qobject_cast<MdiChild*>(w)) next = c;
+      SetCurrent(next);
+      if (next) area_->setActiveSubWindow(next);
+    }
+    commands_->UpdateSoon();
+  });
+  child->showMaximized();
+  ActivateChild(child);
 }
+
+void MdiFrame::SetCurrent(MdiChild* child) {
+  if (child == current_) return;
+  current_ = child;
+  emit ActiveChildChanged(child);
+}
+
+MdiChild* MdiFrame::ActiveChild() const { return current_; }
 
 std::vector<MdiChild*> MdiFrame::Children() const {
   std::vector<MdiChild*> out;
@@ -153,6 +159,13 @@ void MdiFrame::ActivateChild(MdiChild* child) {
   if (!child) return;
   area_->setActiveSubWindow(child);
   child->showMaximized();
+  // The focus goes to its view, so that the window's reactivation, which
+  // gives the focus back, does not bring another document forward.
+  if (QWidget* view = child->widget()) view->setFocus(Qt::OtherFocusReason);
+  // An inactive area activates its windows only when it becomes active.
+  pending_ = area_->activeSubWindow() != child;
+  SetCurrent(child);
+  commands_->UpdateSoon();
 }
 
 QToolBar* MdiFrame::AddToolBar(int resourceId, const QString& name, const std::vector<int>& ids) {

@@ -7,6 +7,7 @@
 #pragma once
 #include <QMainWindow>
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <QString>
 #include <functional>
 #include <map>
@@ -25,8 +26,9 @@ namespace vardo {
 
 class MdiFrame;
 
-// One document window. It shows one widget (the view) and is always
-// maximised; its command targets come before the frame's in the route.
+// One document window. It shows one widget (the view) and is maximised
+// whenever it is activated; its command targets come before the frame's in
+// the route.
 class MdiChild : public QMdiSubWindow {
   Q_OBJECT
  public:
@@ -43,7 +45,6 @@ class MdiChild : public QMdiSubWindow {
 
  protected:
   void closeEvent(QCloseEvent* e) override;
-  void changeEvent(QEvent* e) override;
 
  private:
   std::vector<CommandTarget*> targets_;
@@ -74,6 +75,10 @@ class MdiFrame : public QMainWindow {
   // ---- documents ----
   QMdiArea* Area() const { return area_; }
   MdiChild* AddChild(QWidget* view, const QString& title);
+  // Adds a document window, maximised, and makes it the current one.
+  void AddChild(MdiChild* child);
+  // The current document window: the last one activated, kept while the
+  // application or the MDI area is inactive; null when none is open.
   MdiChild* ActiveChild() const;
   std::vector<MdiChild*> Children() const;
   void ActivateChild(MdiChild* child);
@@ -113,6 +118,7 @@ class MdiFrame : public QMainWindow {
  private:
   std::vector<CommandTarget*> RouteNow();
   void FillWindowList(QMenu* menu);
+  void SetCurrent(MdiChild* child);
 
   CommandRegistry* commands_;
   CommandTarget frameTarget_;
@@ -127,7 +133,8 @@ class MdiFrame : public QMainWindow {
   std::map<int, QLabel*> panes_;
   QString lastMessage_;
   std::vector<QAction*> windowEntries_;
-  MdiChild* lastActive_ = nullptr;
+  MdiChild* current_ = nullptr;  // reset when the window is destroyed
+  bool pending_ = false;         // current_ still to be activated in the area
 };
 
 }  // namespace vardo

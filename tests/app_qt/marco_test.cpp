@@ -3,7 +3,13 @@
 #include <QAction>
 #include <QDockWidget>
 #include <QLabel>
+#include <QElapsedTimer>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
 #include <QMenu>
 #include <QRadioButton>
 #include <QStatusBar>
@@ -13,6 +19,7 @@
 #include "app/dlg_autograbacion.h"
 #include "app/ids_comandos.h"
 #include "fixture.h"
+#include "platform/qt/splash.h"
 
 namespace vardo::prueba {
 namespace {
@@ -216,6 +223,81 @@ TEST_F(MarcoPrincipal, DialogoDeAutograbacionCompruebaLosMinutos) {
   EXPECT_EQ(dlg.result(), QDialog::Accepted);
   EXPECT_EQ(dlg.Ajustes().eleccion, AjustesAutograbacion::kPreguntar);
   EXPECT_EQ(dlg.Ajustes().minutos, 2.5);
+}
+
+QMenu* MenuDeBarra(QMainWindow& w, const QString& titulo) {
+  for (QAction* a : w.menuBar()->actions())
+    if (a->text() == titulo) return a->menu();
+  return nullptr;
+}
+
+TEST_F(MarcoPrincipal, ListaDeVentanasYMenusDeDocumento) {
+  ASSERT_EQ(Iniciar(), -1);
+  const std::string primero = Doc()->GetTitle();
+  ASSERT_NE(app_->AbrirDocumento(CopiaEjemplo("cuatro_corrientes.vdo")), nullptr);
+  QMenu* ventana = MenuDeBarra(Marco(), QStringLiteral("Ve&ntana"));
+  ASSERT_NE(ventana, nullptr);
+  emit ventana->aboutToShow();
+  QStringList entradas;
+  QAction* activa = nullptr;
+  for (QAction* a : ventana->actions())
+    if (!a->isSeparator()) {
+      entradas << a->text();
+      if (a->isChecked()) activa = a;
+    }
+  EXPECT_EQ(entradas, (QStringList{QStringLiteral("&1 ") + QString::fromStdString(primero),
+                                   QStringLiteral("&2 cuatro_corrientes")}));
+  ASSERT_NE(activa, nullptr);
+  EXPECT_EQ(activa->text(), QStringLiteral("&2 cuatro_corrientes"));
+  // Choosing the first window makes it the active document.
+  for (QAction* a : ventana->actions())
+    if (a->text().startsWith(QStringLiteral("&1"))) a->trigger();
+  Procesar();
+  EXPECT_EQ(Doc()->GetTitle(), primero);
+  EXPECT_EQ(CVardoDoc::GetDocActivo(), Doc());
+  // Without a document the document's menus go away; File, View, Tools and
+  // Help stay.
+  for (CChildFrame* m : Marco().Marcos()) m->CerrarSinPreguntar();
+  Procesar();
+  QStringList visibles;
+  for (QAction* a : Marco().menuBar()->actions())
+    if (a->isVisible()) visibles << a->text();
+  EXPECT_EQ(visibles, (QStringList{QStringLiteral("&Archivo"), QStringLiteral("&Ver"),
+                                   QStringLiteral("&Herramientas"), QStringLiteral("Ay&uda")}));
+  EXPECT_EQ(CVardoDoc::GetDocActivo(), nullptr);
+  EXPECT_EQ(CVardoView::GetVistaActiva(), nullptr);
+}
+
+TEST_F(MarcoPrincipal, ArchivoSoltadoSobreLaVentana) {
+  const QString ruta = CopiaEjemplo("latente_y_tabla.vdo");
+  ASSERT_EQ(Iniciar(), -1);
+  QMimeData datos;
+  datos.setUrls({QUrl::fromLocalFile(ruta)});
+  QDragEnterEvent entra(QPoint(10, 10), Qt::CopyAction, &datos, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(&Marco(), &entra);
+  EXPECT_TRUE(entra.isAccepted());
+  QDropEvent suelta(QPointF(10, 10), Qt::CopyAction, &datos, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(&Marco(), &suelta);
+  Procesar();
+  EXPECT_EQ(Marco().Marcos().size(), 2u);
+  EXPECT_EQ(Doc()->GetTitle(), "latente_y_tabla");
+}
+
+TEST(Presentacion, SeCierraSolaOConEscape) {
+  {
+    SplashDialog splash(QPixmap(40, 30), 2000);
+    EXPECT_EQ(splash.CloseTimer()->interval(), 2000);
+    QTimer::singleShot(0, &splash, [&] { QTest::keyClick(&splash, Qt::Key_Escape); });
+    QElapsedTimer reloj;
+    reloj.start();
+    EXPECT_EQ(splash.exec(), QDialog::Rejected);
+    EXPECT_LT(reloj.elapsed(), 1500);
+  }
+  SplashDialog corta(QPixmap(40, 30), 50);
+  QElapsedTimer reloj;
+  reloj.start();
+  EXPECT_EQ(corta.exec(), QDialog::Rejected);
+  EXPECT_GE(reloj.elapsed(), 45);
 }
 
 }  // namespace
