@@ -48,7 +48,13 @@ bool WriteIfChanged(const QString& path, const QString& text, bool& ok) {
 
 void RunIfPresent(const QString& tool, const QStringList& args) {
   const QString exe = QStandardPaths::findExecutable(tool);
-  if (!exe.isEmpty()) QProcess::startDetached(exe, args);
+  if (exe.isEmpty()) return;
+  QProcess p;
+  p.setProgram(exe);
+  p.setArguments(args);
+  p.setStandardOutputFile(QProcess::nullDevice());
+  p.setStandardErrorFile(QProcess::nullDevice());
+  p.startDetached();
 }
 
 }  // namespace
