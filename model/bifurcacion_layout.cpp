@@ -8,12 +8,21 @@
 #include "model/constantes.h"
 #include "model/red.h"
 #include "platform/core/numtext.h"
+#include "platform/core/types.h"
 
 namespace vardo {
 
 namespace {
 
 using Partes = std::array<CCorriente*, 4>;
+
+// Height of one of the split's rows (negative: y grows upwards). The
+// rectangle may come from a file, so its height is taken in 64 bits and the
+// row height saturated.
+std::int32_t AltoFila(const CCorrienteBifurcada& b) {
+  const std::int64_t filas = std::max(1, b.filas);
+  return Saturar32((std::int64_t{b.rect.bottom} - b.rect.top) / filas);
+}
 
 // T lies beyond `ref` in the direction of flow: below it on a hot stream,
 // above it on a cold one.
@@ -194,8 +203,7 @@ std::int32_t FilasDe(const CCorrienteBifurcada& b, std::int32_t ref, std::size_t
 // little wider than the offset one, the incoming and outgoing parts meeting
 // it.
 void DisponerFilas(CCorrienteBifurcada& b, std::vector<CCorriente>& corrientes) {
-  const std::int32_t filas = std::max(1, b.filas);
-  const std::int32_t r = (b.rect.bottom - b.rect.top) / filas;
+  const std::int32_t r = AltoFila(b);
   const double d = 0.3 * r;
   const bool fria = b.corriente.m_fria != 0;
   for (std::size_t n : OrdenNodos(b)) {
@@ -385,8 +393,7 @@ void DibujarNodo(const CCuaterna& n, Dc& dc, std::int32_t izquierda) {
 
 void DibujarBifurcada(CCorrienteBifurcada& b, std::vector<CCorriente>& corrientes, Dc& dc,
                       double tPinch, std::int32_t indice, std::int32_t mostrarTemperaturas) {
-  const std::int32_t filas = std::max(1, b.filas);
-  const std::int32_t alto = (b.rect.bottom - b.rect.top) / filas;
+  const std::int32_t alto = AltoFila(b);
   const bool blanco = b.dibujarEnBlanco != 0;
   const Rgb color = blanco ? kColorBifurcacionBlanco : b.color;
   const bool fria = b.corriente.m_fria != 0;

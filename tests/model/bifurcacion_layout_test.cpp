@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <string>
 #include <utility>
 #include <vector>
@@ -305,6 +306,33 @@ TEST(DibujarBifurcada, NestedSplitRows) {
   // Node 1 lies inside node 0's main branch.
   EXPECT_GE(x.c[4].m_rect.left, 7200);
   EXPECT_LE(x.c[7].m_rect.right, 13800);
+}
+
+// A rectangle read from a file may be as tall as 32 bits allow: the row
+// height is taken in 64 bits and saturated, so the whole stream's row stays
+// between the rectangle's edges.
+TEST(DibujarBifurcada, RowHeightOfAnExtremeRectangle) {
+  constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+  constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+  struct Caso {
+    std::int32_t filas, top, bottom, filaTop;
+  };
+  const Caso casos[] = {
+      {2, 2000000000, -2000000000, 0},  // a height of 4e9 in two rows of 2e9
+      {1, kMax, kMin, 0},               // one row saturated at the 32-bit limit
+      {1, kMin, kMax, 0},
+  };
+  for (const Caso& k : casos) {
+    CCorrienteBifurcada b;
+    b.corriente = CCorriente(500, 300, 2.0, 0, 0);
+    b.filas = k.filas;
+    b.rect = Rect{1500, k.top, 19500, k.bottom};
+    std::vector<CCorriente> ninguna;
+    RecordingDc dc;
+    DibujarBifurcada(b, ninguna, dc, 400.0, 0, 0);
+    EXPECT_EQ(b.corriente.m_rect, (Rect{1500, k.filaTop, 19500, k.bottom})) << k.top;
+    EXPECT_EQ(b.dibujada, 1);
+  }
 }
 
 TEST(AjustarRectangulos, PartsFollowTheLinesOfADraggedNode) {
