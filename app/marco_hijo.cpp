@@ -46,7 +46,7 @@ CChildFrame::CChildFrame(std::unique_ptr<CVardoDoc> doc, FabricaDialogos* fabric
     if (dialogo.exec() == QDialog::Accepted) vista_->Imprimir(printer);
   });
   ActualizarTitulo();
-  vista_->Actualizar();
+  vista_->OnInitialUpdate();
 }
 
 CChildFrame::~CChildFrame() {

@@ -327,6 +327,7 @@ void CMainFrame::CrearTeclas() {
   p.Add(QKeySequence(Qt::CTRL | Qt::Key_C), kCopiar);
   p.Add(QKeySequence(Qt::CTRL | Qt::Key_Insert), kCopiar);
   p.Add(QKeySequence(Qt::Key_F1), kAyuda);
+  p.Add(QKeySequence(Qt::SHIFT | Qt::Key_F1), kAyuda);
 
   KeyTable& d = DocumentKeys();
   d.Add(QKeySequence(Qt::SHIFT | Qt::Key_C), kCompuestas);

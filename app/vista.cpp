@@ -476,6 +476,11 @@ void CVardoView::FormatoGrafica() {
 
 // ---------------------------------------------------------------- drawing
 
+void CVardoView::OnInitialUpdate() {
+  Actualizar();
+  MostrarEstadoVista();
+}
+
 void CVardoView::Actualizar() {
   if (actualizando_) return;
   actualizando_ = true;

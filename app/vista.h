@@ -76,6 +76,8 @@ class CVardoView : public QAbstractScrollArea {
   void SetEstadoEdicion(int estado);
   int EstadoEdicion() const { return estadoEdicion_; }
 
+  // First update after the window is made: the picture and the status text.
+  void OnInitialUpdate();
   // The document changed: mode, stale chart, layout, repaint.
   void Actualizar();
   // Rebuilds the chart of the current mode with fixed parameters.
