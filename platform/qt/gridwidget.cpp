@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QScrollBar>
 #include <algorithm>
+#include <limits>
 
 #include "platform/qt/olecolor.h"
 
@@ -58,6 +59,12 @@ void GridWidget::Resize(int rows, int cols) {
   cols_ = cols;
 }
 
+void GridWidget::Relayout() {
+  ClampAfterResize();
+  UpdateScrollBars();
+  Repaint();
+}
+
 void GridWidget::ClampAfterResize() {
   auto clamp = [](int v, int hi) { return std::max(0, std::min(v, hi)); };
   row_ = clamp(row_, rows_ - 1);
@@ -68,81 +75,52 @@ void GridWidget::ClampAfterResize() {
   leftCol_ = std::max(fixedCols_, std::min(leftCol_, MaxLeftCol()));
 }
 
-bool GridWidget::SetRows(int n) {
-  if (n < 0 || n < fixedRows_) return false;
-  if (n == rows_) return true;
-  const int target = std::max(0, std::min(row_, n - 1));
-  const bool moves = n > 0 && target != row_;
+bool GridWidget::SetRows(int n) { return SetCount(true, n); }
+
+bool GridWidget::SetCols(int n) { return SetCount(false, n); }
+
+bool GridWidget::SetCount(bool rows, int n) {
+  int& count = rows ? rows_ : cols_;
+  const int& fixed = rows ? fixedRows_ : fixedCols_;
+  int& current = rows ? row_ : col_;
+  int& currentSel = rows ? rowSel_ : colSel_;
+  int& otherSel = rows ? colSel_ : rowSel_;
+  const int& other = rows ? col_ : row_;
+  if (n < 0 || n < fixed) return false;
+  if (n == count) return true;
+  const int target = std::max(0, std::min(current, n - 1));
+  const bool moves = n > 0 && target != current;
   QPointer<GridWidget> self(this);
   if (moves) {
     emit leaveCell();  // while the current cell still exists
     if (!self) return true;
   }
-  if (n < fixedRows_) return false;  // a handler raised the fixed rows
-  Resize(n, cols_);
+  if (n < fixed) return false;  // a handler raised the fixed count
+  if (rows)
+    Resize(n, cols_);
+  else
+    Resize(rows_, n);
   if (moves) {
-    row_ = target;
-    rowSel_ = target;
-    colSel_ = col_;
+    current = target;
+    currentSel = target;
+    otherSel = other;
   }
-  ClampAfterResize();
-  UpdateScrollBars();
-  Repaint();
-  if (moves) {
-    emit enterCell();
-    if (!self) return true;
-    emit rowColChange();
-    if (!self) return true;
-    emit selChange();
-  }
-  return true;
-}
-
-bool GridWidget::SetCols(int n) {
-  if (n < 0 || n < fixedCols_) return false;
-  if (n == cols_) return true;
-  const int target = std::max(0, std::min(col_, n - 1));
-  const bool moves = n > 0 && target != col_;
-  QPointer<GridWidget> self(this);
-  if (moves) {
-    emit leaveCell();
-    if (!self) return true;
-  }
-  if (n < fixedCols_) return false;
-  Resize(rows_, n);
-  if (moves) {
-    col_ = target;
-    colSel_ = target;
-    rowSel_ = row_;
-  }
-  ClampAfterResize();
-  UpdateScrollBars();
-  Repaint();
-  if (moves) {
-    emit enterCell();
-    if (!self) return true;
-    emit rowColChange();
-    if (!self) return true;
-    emit selChange();
-  }
+  Relayout();
+  if (moves) EmitEntered(true);
   return true;
 }
 
 bool GridWidget::SetFixedRows(int n) {
   if (n < 0 || n > rows_) return false;
   fixedRows_ = n;
-  ClampAfterResize();
-  UpdateScrollBars();
-  Repaint();
+  Relayout();
   return true;
 }
 
 bool GridWidget::SetFixedCols(int n) {
   if (n < 0 || n > cols_) return false;
   fixedCols_ = n;
-  ClampAfterResize();
-  UpdateScrollBars();
-  Repaint();
+  Relayout();
   return true;
 }
 
@@ -168,9 +146,7 @@ int GridWidget::ColWidth(int col) const {
 bool GridWidget::SetColWidth(int col, int twips) {
   if (col < 0 || col >= cols_ || twips < 0) return false;
   colWidth_[col] = twips;
-  ClampAfterResize();
-  UpdateScrollBars();
-  Repaint();
+  Relayout();
   return true;
 }
 
@@ -182,9 +158,7 @@ int GridWidget::RowHeight(int row) const {
 bool GridWidget::SetRowHeight(int row, int twips) {
   if (row < 0 || row >= rows_ || twips < 0) return false;
   rowHeight_[row] = twips;
-  ClampAfterResize();
-  UpdateScrollBars();
-  Repaint();
+  Relayout();
   return true;
 }
 
@@ -238,12 +212,17 @@ bool GridWidget::MoveTo(int row, int col, bool user) {
   if (user) EnsureVisible(row, col);
   if (!self) return true;
   Repaint();
-  emit enterCell();
-  if (!self) return true;
-  emit rowColChange();
-  if (!self) return true;
-  if (selChanged) emit selChange();
+  EmitEntered(selChanged);
   return true;
+}
+
+void GridWidget::EmitEntered(bool selChanged) {
+  QPointer<GridWidget> self(this);
+  emit enterCell();
+  if (!self) return;
+  emit rowColChange();
+  if (!self) return;
+  if (selChanged) emit selChange();
 }
 
 bool GridWidget::SetRow(int row) {
@@ -319,16 +298,8 @@ bool GridWidget::RemoveRow(int row) {
     rowSel_ = row_;
     colSel_ = col_;
   }
-  ClampAfterResize();
-  UpdateScrollBars();
-  Repaint();
-  if (moves) {
-    emit enterCell();
-    if (!self) return true;
-    emit rowColChange();
-    if (!self) return true;
-    emit selChange();
-  }
+  Relayout();
+  if (moves) EmitEntered(true);
   return true;
 }
 
@@ -344,43 +315,83 @@ int GridWidget::RowHeightPx(int row) const {
   return rowHeight_[row] < 0 ? DefaultRowHeightPx() : rowHeight_[row] / kTwipsPerPixel;
 }
 
-int GridWidget::FixedWidthPx() const {
-  int w = 0;
-  for (int c = 0; c < fixedCols_; ++c) w += ColWidthPx(c);
-  return w;
+GridWidget::Axis GridWidget::RowAxis() const {
+  return Axis{rows_, fixedRows_, topRow_, [this](int r) { return RowHeightPx(r); }};
 }
 
-int GridWidget::FixedHeightPx() const {
-  int h = 0;
-  for (int r = 0; r < fixedRows_; ++r) h += RowHeightPx(r);
-  return h;
+GridWidget::Axis GridWidget::ColAxis() const {
+  return Axis{cols_, fixedCols_, leftCol_, [this](int c) { return ColWidthPx(c); }};
 }
 
-int GridWidget::ColX(int col) const {
-  if (col < 0 || col >= cols_) return -1;
-  int x = 0;
-  if (col < fixedCols_) {
-    for (int c = 0; c < col; ++c) x += ColWidthPx(c);
-    return x;
+int GridWidget::Axis::FixedSize() const {
+  int s = 0;
+  for (int k = 0; k < fixed; ++k) s += size(k);
+  return s;
+}
+
+int GridWidget::Axis::Offset(int i) const {
+  if (i < 0 || i >= count) return -1;
+  int pos = 0;
+  if (i < fixed) {
+    for (int k = 0; k < i; ++k) pos += size(k);
+    return pos;
   }
-  if (col < leftCol_) return -1;
-  x = FixedWidthPx();
-  for (int c = leftCol_; c < col; ++c) x += ColWidthPx(c);
-  return x;
+  if (i < first) return -1;
+  pos = FixedSize();
+  for (int k = first; k < i; ++k) pos += size(k);
+  return pos;
 }
 
-int GridWidget::RowY(int row) const {
-  if (row < 0 || row >= rows_) return -1;
-  int y = 0;
-  if (row < fixedRows_) {
-    for (int r = 0; r < row; ++r) y += RowHeightPx(r);
-    return y;
+std::vector<GridWidget::Axis::Span> GridWidget::Axis::Spans(int limit) const {
+  std::vector<Span> out;
+  int pos = 0;
+  for (int k = 0; k < count && pos < limit; ++k) {
+    if (k >= fixed && k < first) continue;
+    out.push_back({k, pos, size(k)});
+    pos += size(k);
   }
-  if (row < topRow_) return -1;
-  y = FixedHeightPx();
-  for (int r = topRow_; r < row; ++r) y += RowHeightPx(r);
-  return y;
+  return out;
 }
+
+int GridWidget::Axis::At(int p) const {
+  for (const Span& s : Spans(std::numeric_limits<int>::max()))
+    if (p >= s.pos && p < s.pos + s.size) return s.index;
+  return -1;
+}
+
+int GridWidget::Axis::MaxFirst(int viewportSize) const {
+  const int avail = viewportSize - FixedSize();
+  int top = count;
+  int used = 0;
+  while (top > fixed && used + size(top - 1) <= avail) {
+    used += size(top - 1);
+    --top;
+  }
+  if (top == count) top = std::max(fixed, count - 1);
+  return std::max(fixed, top);
+}
+
+int GridWidget::Axis::FirstShowing(int i, int viewportSize) const {
+  if (i < fixed || i >= count) return first;
+  if (i < first) return i;
+  const int avail = viewportSize - FixedSize();
+  auto extent = [&](int from) {
+    int s = 0;
+    for (int k = from; k <= i; ++k) s += size(k);
+    return s;
+  };
+  int f = first;
+  while (f < i && extent(f) > avail) ++f;
+  return f;
+}
+
+int GridWidget::FixedWidthPx() const { return ColAxis().FixedSize(); }
+
+int GridWidget::FixedHeightPx() const { return RowAxis().FixedSize(); }
+
+int GridWidget::ColX(int col) const { return ColAxis().Offset(col); }
+
+int GridWidget::RowY(int row) const { return RowAxis().Offset(row); }
 
 QRect GridWidget::CellRect(int row, int col) const {
   const int x = ColX(col), y = RowY(row);
@@ -397,21 +408,8 @@ QRect GridWidget::CellRectTwips(int row, int col) const {
 }
 
 bool GridWidget::CellAtViewport(const QPoint& p, int* row, int* col) const {
-  int foundR = -1, foundC = -1;
-  int y = 0;
-  for (int r = 0; r < rows_ && foundR < 0; ++r) {
-    if (r >= fixedRows_ && r < topRow_) continue;
-    int h = RowHeightPx(r);
-    if (p.y() >= y && p.y() < y + h) foundR = r;
-    y += h;
-  }
-  int x = 0;
-  for (int c = 0; c < cols_ && foundC < 0; ++c) {
-    if (c >= fixedCols_ && c < leftCol_) continue;
-    int w = ColWidthPx(c);
-    if (p.x() >= x && p.x() < x + w) foundC = c;
-    x += w;
-  }
+  const int foundR = RowAxis().At(p.y());
+  const int foundC = ColAxis().At(p.x());
   if (foundR < 0 || foundC < 0) return false;
   *row = foundR;
   *col = foundC;
@@ -424,29 +422,9 @@ bool GridWidget::CellAt(const QPoint& pos, int* row, int* col) const {
 
 // ---------------------------------------------------------------- scrolling
 
-int GridWidget::MaxTopRow() const {
-  const int avail = viewport()->height() - FixedHeightPx();
-  int top = rows_;
-  int used = 0;
-  while (top > fixedRows_ && used + RowHeightPx(top - 1) <= avail) {
-    used += RowHeightPx(top - 1);
-    --top;
-  }
-  if (top == rows_) top = std::max(fixedRows_, rows_ - 1);
-  return std::max(fixedRows_, top);
-}
+int GridWidget::MaxTopRow() const { return RowAxis().MaxFirst(viewport()->height()); }
 
-int GridWidget::MaxLeftCol() const {
-  const int avail = viewport()->width() - FixedWidthPx();
-  int left = cols_;
-  int used = 0;
-  while (left > fixedCols_ && used + ColWidthPx(left - 1) <= avail) {
-    used += ColWidthPx(left - 1);
-    --left;
-  }
-  if (left == cols_) left = std::max(fixedCols_, cols_ - 1);
-  return std::max(fixedCols_, left);
-}
+int GridWidget::MaxLeftCol() const { return ColAxis().MaxFirst(viewport()->width()); }
 
 void GridWidget::UpdateScrollBars() {
   adjustingScroll_ = true;
@@ -504,36 +482,10 @@ bool GridWidget::SetLeftCol(int col) {
 }
 
 void GridWidget::EnsureVisible(int row, int col) {
-  if (row >= fixedRows_ && row < rows_) {
-    if (row < topRow_) {
-      SetTopRow(row);
-    } else {
-      const int avail = viewport()->height() - FixedHeightPx();
-      int top = topRow_;
-      auto bottomOf = [&](int t) {
-        int h = 0;
-        for (int r = t; r <= row; ++r) h += RowHeightPx(r);
-        return h;
-      };
-      while (top < row && bottomOf(top) > avail) ++top;
-      if (top != topRow_) SetTopRow(top);
-    }
-  }
-  if (col >= fixedCols_ && col < cols_) {
-    if (col < leftCol_) {
-      SetLeftCol(col);
-    } else {
-      const int avail = viewport()->width() - FixedWidthPx();
-      int left = leftCol_;
-      auto rightOf = [&](int l) {
-        int w = 0;
-        for (int c = l; c <= col; ++c) w += ColWidthPx(c);
-        return w;
-      };
-      while (left < col && rightOf(left) > avail) ++left;
-      if (left != leftCol_) SetLeftCol(left);
-    }
-  }
+  const int top = RowAxis().FirstShowing(row, viewport()->height());
+  if (top != topRow_) SetTopRow(top);
+  const int left = ColAxis().FirstShowing(col, viewport()->width());
+  if (left != leftCol_) SetLeftCol(left);
 }
 
 void GridWidget::SetRedraw(bool on) {
@@ -568,22 +520,9 @@ void GridWidget::paintEvent(QPaintEvent*) {
   // Beyond the last row and column: the workspace colour.
   p.fillRect(area, OleToQColor(kSysAppWorkspace));
 
-  struct Span {
-    int index, pos, size;
-  };
-  std::vector<Span> cols, rows;
-  int x = 0;
-  for (int c = 0; c < cols_ && x < area.width(); ++c) {
-    if (c >= fixedCols_ && c < leftCol_) continue;
-    cols.push_back({c, x, ColWidthPx(c)});
-    x += ColWidthPx(c);
-  }
-  int y = 0;
-  for (int r = 0; r < rows_ && y < area.height(); ++r) {
-    if (r >= fixedRows_ && r < topRow_) continue;
-    rows.push_back({r, y, RowHeightPx(r)});
-    y += RowHeightPx(r);
-  }
+  using Span = Axis::Span;
+  const std::vector<Span> cols = ColAxis().Spans(area.width());
+  const std::vector<Span> rows = RowAxis().Spans(area.height());
 
   const int r1 = std::min(row_, rowSel_), r2 = std::max(row_, rowSel_);
   const int c1 = std::min(col_, colSel_), c2 = std::max(col_, colSel_);

@@ -11,6 +11,7 @@
 #include <QAbstractScrollArea>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace vardo {
@@ -140,9 +141,42 @@ class GridWidget : public QAbstractScrollArea {
   // Moves the current cell with the leave/enter events; user moves also
   // scroll the cell into view between the two.
   bool MoveTo(int row, int col, bool user);
+  // enterCell, rowColChange and (if selChanged) selChange after a move of
+  // the current cell; stops when a handler deletes the widget.
+  void EmitEntered(bool selChanged);
   void SetSelection(int rowSel, int colSel);
+  // SetRows (rows) or SetCols: a count that moves the current cell raises
+  // leaveCell before and the entering events after.
+  bool SetCount(bool rows, int n);
   void ClampAfterResize();
+  // After a change of size: positions clamped, scroll bars, repaint.
+  void Relayout();
   void Resize(int rows, int cols);
+  // One direction of the table, for what rows and columns do alike: how
+  // many items, how many of them fixed, the first scrolled item in view, and
+  // each item's size in pixels.
+  struct Axis {
+    struct Span {
+      int index, pos, size;
+    };
+    int count, fixed, first;
+    std::function<int(int)> size;
+
+    int FixedSize() const;
+    // Pixel position of item i, or -1 when it is scrolled out of view.
+    int Offset(int i) const;
+    // The items in view from position 0 while positions stay below limit.
+    std::vector<Span> Spans(int limit) const;
+    // The item at a pixel position; -1 when none.
+    int At(int p) const;
+    // The last first item that still fills the viewport.
+    int MaxFirst(int viewportSize) const;
+    // The first item that brings data item i into view (first when it is
+    // in view already or not a data item).
+    int FirstShowing(int i, int viewportSize) const;
+  };
+  Axis RowAxis() const;
+  Axis ColAxis() const;
   int DefaultRowHeightPx() const;
   int ColWidthPx(int col) const;
   int RowHeightPx(int row) const;
