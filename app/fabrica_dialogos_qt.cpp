@@ -4,51 +4,53 @@
 
 namespace vardo {
 
-// No dialog of data entry or analysis is built yet: every one answers
-// unavailable, and a call that still arrives is a Cancel.
-bool FabricaDialogosQt::Disponible(DialogoId) const { return false; }
+bool FabricaDialogosQt::Disponible(DialogoId id) const {
+  return modales_.count(id) != 0 || ventanas_.count(id) != 0;
+}
 
-bool FabricaDialogosQt::Corrientes(DlgCorrientes&) { return false; }
-bool FabricaDialogosQt::Servicios(DlgServicios&) { return false; }
-bool FabricaDialogosQt::Cambiadores(DlgCambiadores&) { return false; }
-bool FabricaDialogosQt::BorrarCorrientes(DlgBorrarCorrientes&) { return false; }
-bool FabricaDialogosQt::BorrarCambiadores(DlgBorrarCambiadores&) { return false; }
-bool FabricaDialogosQt::BorrarServicios(DlgBorrarServicios&) { return false; }
-bool FabricaDialogosQt::CalculoCambiadores(DlgCalculoCambiadores&) { return false; }
-bool FabricaDialogosQt::FormatoCambiadores(DlgFormatoCambiadores&) { return false; }
-bool FabricaDialogosQt::FormatoCambiador(DlgFormatoCambiador&) { return false; }
-bool FabricaDialogosQt::Bifurcar(DlgBifurcar&) { return false; }
-bool FabricaDialogosQt::BifurcarH(DlgBifurcarH&) { return false; }
-void FabricaDialogosQt::PropCorriente(const VentanaPropCorriente&) {}
-void FabricaDialogosQt::PropCambiador(const VentanaPropCambiador&) {}
-void FabricaDialogosQt::PropServicio(const VentanaPropServicio&) {}
-bool FabricaDialogosQt::AreasIntegridad(DlgAreasIntegridad&) { return false; }
-bool FabricaDialogosQt::PropDiagrama(DlgPropDiagrama&) { return false; }
-bool FabricaDialogosQt::PropGrafico(DlgPropGrafico&) { return false; }
-bool FabricaDialogosQt::OtrasGraficas(DlgOtrasGraficas&) { return false; }
-bool FabricaDialogosQt::CalculoCascada(DlgCalculoCascada&) { return false; }
-bool FabricaDialogosQt::AreaMinima(DlgAreaMinima&) { return false; }
-bool FabricaDialogosQt::CosteMinimo(DlgCosteMinimo&) { return false; }
-bool FabricaDialogosQt::Remanente(DlgRemanente&) { return false; }
-bool FabricaDialogosQt::Factibilidad(DlgFactibilidad&) { return false; }
-void FabricaDialogosQt::FactibilidadVentana(const VentanaFactibilidad&) {}
-void FabricaDialogosQt::TablaEmparejamientos(const VentanaTablaEmparejamientos&) {}
-bool FabricaDialogosQt::TablaCorrientes(DlgTablaCorrientes&) { return false; }
-bool FabricaDialogosQt::TablaCambiadores(DlgTablaCambiadores&) { return false; }
-bool FabricaDialogosQt::TablaServicios(DlgTablaServicios&) { return false; }
-bool FabricaDialogosQt::MAN(DlgMAN&) { return false; }
-bool FabricaDialogosQt::Perturbaciones(DlgPerturbaciones&) { return false; }
-bool FabricaDialogosQt::CrucePinch(DlgCrucePinch&) { return false; }
-bool FabricaDialogosQt::AnadirAnillos(DlgAnadirAnillos&) { return false; }
-bool FabricaDialogosQt::CostesTotales(DlgCostesTotales&) { return false; }
-bool FabricaDialogosQt::VariacionDT(DlgVariacionDT&) { return false; }
-bool FabricaDialogosQt::VariacionArea(DlgVariacionArea&) { return false; }
-bool FabricaDialogosQt::VariacionCosteInm(DlgVariacionCosteInm&) { return false; }
-bool FabricaDialogosQt::VariacionCosteTot(DlgVariacionCosteTot&) { return false; }
-bool FabricaDialogosQt::CostesOperacion(DlgCostesOperacion&) { return false; }
-bool FabricaDialogosQt::Exergia(DlgExergia&) { return false; }
-bool FabricaDialogosQt::DifTempOptima(DlgDifTempOptima&) { return false; }
-bool FabricaDialogosQt::Informe(DlgInforme&) { return false; }
-bool FabricaDialogosQt::GenerandoInforme(DlgGenerandoInforme&) { return false; }
+// A dialog nobody registered is a Cancel (its command is disabled anyway).
+
+bool FabricaDialogosQt::Corrientes(DlgCorrientes& d) { return Ejecutar(d); }
+bool FabricaDialogosQt::Servicios(DlgServicios& d) { return Ejecutar(d); }
+bool FabricaDialogosQt::Cambiadores(DlgCambiadores& d) { return Ejecutar(d); }
+bool FabricaDialogosQt::BorrarCorrientes(DlgBorrarCorrientes& d) { return Ejecutar(d); }
+bool FabricaDialogosQt::BorrarCambiadores(DlgBorrarCambiadores& d) { return Ejecutar(d); }
+bool FabricaDialogosQt::BorrarServicios(DlgBorrarServicios& d) { return Ejecutar(d); }
+bool FabricaDialogosQt::CalculoCambiadores(DlgCalculoCambiadores& d) { return Ejecutar(d); }
+bool FabricaDialogosQt::FormatoCambiadores(DlgFormatoCambiadores& d) { return Ejecutar(d); }
+bool FabricaDialogosQt::FormatoCambiador(DlgFormatoCambiador& d) { return Ejecutar(d); }
+bool FabricaDialogosQt::Bifurcar(DlgBifurcar& d) { return Ejecutar(d); }
+bool FabricaDialogosQt::BifurcarH(DlgBifurcarH& d) { return Ejecutar(d); }
+void FabricaDialogosQt::PropCorriente(const VentanaPropCorriente& v) { Mostrar(v); }
+void FabricaDialogosQt::PropCambiador(const VentanaPropCambiador& v) { Mostrar(v); }
+void FabricaDialogosQt::PropServicio(const VentanaPropServicio& v) { Mostrar(v); }
+bool FabricaDialogosQt::AreasIntegridad(DlgAreasIntegridad& d) { return Ejecutar(d); }
+bool FabricaDialogosQt::PropDiagrama(DlgPropDiagrama& d) { return Ejecutar(d); }
+bool FabricaDialogosQt::PropGrafico(DlgPropGrafico& d) { return Ejecutar(d); }
+bool FabricaDialogosQt::OtrasGraficas(DlgOtrasGraficas& d) { return Ejecutar(d); }
+bool FabricaDialogosQt::CalculoCascada(DlgCalculoCascada& d) { return Ejecutar(d); }
+bool FabricaDialogosQt::AreaMinima(DlgAreaMinima& d) { return Ejecutar(d); }
+bool FabricaDialogosQt::CosteMinimo(DlgCosteMinimo& d) { return Ejecutar(d); }
+bool FabricaDialogosQt::Remanente(DlgRemanente& d) { return Ejecutar(d); }
+bool FabricaDialogosQt::Factibilidad(DlgFactibilidad& d) { return Ejecutar(d); }
+void FabricaDialogosQt::FactibilidadVentana(const VentanaFactibilidad& v) { Mostrar(v); }
+void FabricaDialogosQt::TablaEmparejamientos(const VentanaTablaEmparejamientos& v) { Mostrar(v); }
+bool FabricaDialogosQt::TablaCorrientes(DlgTablaCorrientes& d) { return Ejecutar(d); }
+bool FabricaDialogosQt::TablaCambiadores(DlgTablaCambiadores& d) { return Ejecutar(d); }
+bool FabricaDialogosQt::TablaServicios(DlgTablaServicios& d) { return Ejecutar(d); }
+bool FabricaDialogosQt::MAN(DlgMAN& d) { return Ejecutar(d); }
+bool FabricaDialogosQt::Perturbaciones(DlgPerturbaciones& d) { return Ejecutar(d); }
+bool FabricaDialogosQt::CrucePinch(DlgCrucePinch& d) { return Ejecutar(d); }
+bool FabricaDialogosQt::AnadirAnillos(DlgAnadirAnillos& d) { return Ejecutar(d); }
+bool FabricaDialogosQt::CostesTotales(DlgCostesTotales& d) { return Ejecutar(d); }
+bool FabricaDialogosQt::VariacionDT(DlgVariacionDT& d) { return Ejecutar(d); }
+bool FabricaDialogosQt::VariacionArea(DlgVariacionArea& d) { return Ejecutar(d); }
+bool FabricaDialogosQt::VariacionCosteInm(DlgVariacionCosteInm& d) { return Ejecutar(d); }
+bool FabricaDialogosQt::VariacionCosteTot(DlgVariacionCosteTot& d) { return Ejecutar(d); }
+bool FabricaDialogosQt::CostesOperacion(DlgCostesOperacion& d) { return Ejecutar(d); }
+bool FabricaDialogosQt::Exergia(DlgExergia& d) { return Ejecutar(d); }
+bool FabricaDialogosQt::DifTempOptima(DlgDifTempOptima& d) { return Ejecutar(d); }
+bool FabricaDialogosQt::Informe(DlgInforme& d) { return Ejecutar(d); }
+bool FabricaDialogosQt::GenerandoInforme(DlgGenerandoInforme& d) { return Ejecutar(d); }
 
 }  // namespace vardo

@@ -1,9 +1,12 @@
 // The dialogs of data entry and analysis as the program runs them, parented
-// to the main window. A dialog that is not built yet answers Disponible
-// false, which keeps its command disabled; it is never faked.
+// to the main window. Each dialog's window code registers how it runs on its
+// record; a dialog that nobody registered answers Disponible false, which
+// keeps its command disabled: it is never faked.
 #pragma once
 #include <QPointer>
 #include <QWidget>
+#include <functional>
+#include <map>
 
 #include "app/puertos.h"
 
@@ -13,6 +16,21 @@ class FabricaDialogosQt : public FabricaDialogos {
  public:
   explicit FabricaDialogosQt(QWidget* padre = nullptr) : padre_(padre) {}
   void SetPadre(QWidget* padre) { padre_ = padre; }
+
+  // How a modal dialog runs on its record (true for OK).
+  template <class D>
+  void Registrar(std::function<bool(QWidget* padre, D& datos)> ejecutar) {
+    modales_[D::kId] = [ejecutar](QWidget* padre, void* p) {
+      return ejecutar(padre, *static_cast<D*>(p));
+    };
+  }
+  // How a modeless window is made from its record.
+  template <class V>
+  void RegistrarVentana(std::function<void(QWidget* padre, const V& datos)> mostrar) {
+    ventanas_[V::kId] = [mostrar](QWidget* padre, const void* p) {
+      mostrar(padre, *static_cast<const V*>(p));
+    };
+  }
 
   bool Disponible(DialogoId id) const override;
 
@@ -60,7 +78,20 @@ class FabricaDialogosQt : public FabricaDialogos {
   bool GenerandoInforme(DlgGenerandoInforme& d) override;
 
  private:
+  template <class D>
+  bool Ejecutar(D& d) {
+    auto it = modales_.find(D::kId);
+    return it != modales_.end() && it->second(padre_, &d);
+  }
+  template <class V>
+  void Mostrar(const V& v) {
+    auto it = ventanas_.find(V::kId);
+    if (it != ventanas_.end()) it->second(padre_, &v);
+  }
+
   QPointer<QWidget> padre_;
+  std::map<DialogoId, std::function<bool(QWidget*, void*)>> modales_;
+  std::map<DialogoId, std::function<void(QWidget*, const void*)>> ventanas_;
 };
 
 }  // namespace vardo

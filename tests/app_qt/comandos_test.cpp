@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include "app/fabrica_dialogos_qt.h"
 #include "app/ids_comandos.h"
 #include "fixture.h"
 
@@ -153,6 +154,22 @@ TEST_F(Comandos, GraficaCaducadaSeReconstruyeConParametrosFijos) {
   Doc()->UpdateAllViews();
   EXPECT_EQ(Doc()->m_nModo, 0);
   EXPECT_TRUE(Vista()->Imagen().empty());
+}
+
+TEST_F(Comandos, UnDialogoRegistradoHabilitaSuComando) {
+  ASSERT_EQ(Iniciar({CopiaEjemplo("cuatro_corrientes.vdo")}), -1);
+  auto& fabrica = static_cast<FabricaDialogosQt&>(app_->Fabrica());
+  EXPECT_FALSE(Estado(cmd::kTPinchDTMin).enabled);
+  QWidget* padreVisto = nullptr;
+  fabrica.Registrar<DlgVariacionDT>([&](QWidget* padre, DlgVariacionDT& d) {
+    padreVisto = padre;
+    d.final = "30";
+    return true;
+  });
+  EXPECT_TRUE(Estado(cmd::kTPinchDTMin).enabled);
+  ASSERT_TRUE(Ejecutar(cmd::kTPinchDTMin));
+  EXPECT_EQ(padreVisto, &Marco());
+  EXPECT_EQ(Doc()->m_nModo, 6);
 }
 
 class ComandosConDialogos : public Comandos {
