@@ -129,26 +129,23 @@ std::size_t Archive::ReadCount(std::size_t minBytesPerElement) {
   return count;
 }
 
-void Archive::IoArray(std::vector<std::uint32_t>& v) {
-  if (storing_) {
-    WriteInt32(static_cast<std::int32_t>(v.size()));
-    for (auto x : v) WriteUInt32(x);
+namespace {
+
+// A 32-bit count, then the 4-byte elements, each through its own Io.
+template <class T>
+void IoArray4(Archive& ar, std::vector<T>& v) {
+  if (ar.IsStoring()) {
+    ar.WriteInt32(static_cast<std::int32_t>(v.size()));
   } else {
-    const std::size_t n = ReadCount(4);
-    v.assign(n, 0);
-    for (auto& x : v) x = ReadUInt32();
+    v.assign(ar.ReadCount(4), 0);
   }
+  for (auto& x : v) ar.Io(x);
 }
 
-void Archive::IoArray(std::vector<std::int32_t>& v) {
-  if (storing_) {
-    WriteInt32(static_cast<std::int32_t>(v.size()));
-    for (auto x : v) WriteInt32(x);
-  } else {
-    const std::size_t n = ReadCount(4);
-    v.assign(n, 0);
-    for (auto& x : v) x = ReadInt32();
-  }
-}
+}  // namespace
+
+void Archive::IoArray(std::vector<std::uint32_t>& v) { IoArray4(*this, v); }
+
+void Archive::IoArray(std::vector<std::int32_t>& v) { IoArray4(*this, v); }
 
 }  // namespace vardo

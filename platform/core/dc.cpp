@@ -5,33 +5,13 @@
 
 namespace vardo {
 
-Pen DcStateBase::SelectPen(const Pen& pen) {
-  Pen old = state_.pen;
-  state_.pen = pen;
-  OnStateChanged();
-  return old;
-}
+Pen DcStateBase::SelectPen(const Pen& pen) { return Cambiar(state_.pen, pen); }
 
-Brush DcStateBase::SelectBrush(Brush brush) {
-  Brush old = state_.brush;
-  state_.brush = brush;
-  OnStateChanged();
-  return old;
-}
+Brush DcStateBase::SelectBrush(Brush brush) { return Cambiar(state_.brush, brush); }
 
-LogFont DcStateBase::SelectFont(const LogFont& font) {
-  LogFont old = state_.font;
-  state_.font = font;
-  OnStateChanged();
-  return old;
-}
+LogFont DcStateBase::SelectFont(const LogFont& font) { return Cambiar(state_.font, font); }
 
-Rgb DcStateBase::SetTextColor(Rgb color) {
-  Rgb old = state_.textColor;
-  state_.textColor = color;
-  OnStateChanged();
-  return old;
-}
+Rgb DcStateBase::SetTextColor(Rgb color) { return Cambiar(state_.textColor, color); }
 
 int DcStateBase::SaveDc() {
   saved_.push_back(state_);

@@ -5,6 +5,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/core/types.h"
@@ -84,6 +85,15 @@ class DcStateBase : public Dc {
   State state_;
   std::vector<State> saved_;
   Point pos_;
+
+ private:
+  // Puts v in a field of the state, tells the back end, returns the old value.
+  template <class T>
+  T Cambiar(T& campo, const T& v) {
+    T old = std::exchange(campo, v);
+    OnStateChanged();
+    return old;
+  }
 };
 
 // Records every drawing call with the state it was drawn in.
