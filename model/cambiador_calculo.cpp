@@ -134,6 +134,27 @@ void LadoFrioDesde(const Lado& l, bool desdeEntrada, double q, double& ti, doubl
     ti = l.isotermo ? to : l.T(l.H(to) - q);
 }
 
+// The duty value, then end e by its kind and the other end of its side from
+// the duty (when the side has a stream s). An end that cannot be read (an
+// unresolved link) leaves the side as it was.
+void DesdeExtremo(CCambiador& c, Extremo e, CCorriente* s,
+                  const std::vector<CCambiador>& cambiadores) {
+  c.q = c.valorQ;
+  const std::optional<double> t = TemperaturaPorTipo(c, e, cambiadores);
+  if (!t) return;
+  const bool caliente = e == Extremo::EntradaCaliente || e == Extremo::SalidaCaliente;
+  const bool desdeEntrada = e == Extremo::EntradaCaliente || e == Extremo::EntradaFria;
+  double& ti = caliente ? c.tEntradaCaliente : c.tEntradaFria;
+  double& to = caliente ? c.tSalidaCaliente : c.tSalidaFria;
+  (desdeEntrada ? ti : to) = *t;
+  if (s == nullptr) return;
+  const Lado l{s, EsIsotermo(caliente ? c.ladoCaliente : c.ladoFrio)};
+  if (caliente)
+    LadoCalienteDesde(l, desdeEntrada, c.q, ti, to);
+  else
+    LadoFrioDesde(l, desdeEntrada, c.q, ti, to);
+}
+
 }  // namespace
 
 void CCambiador::Calcular(CCorriente* caliente, CCorriente* fria,
@@ -147,31 +168,18 @@ void CCambiador::Calcular(CCorriente* caliente, CCorriente* fria,
 
   if (modo == kModoQ || modo == kModoCompletarFria || modo == kModoCompletarCaliente) {
     q = valorQ;
+    // Each side from its inlet when the inlet has a kind, else its outlet.
     if (hayCaliente) {
-      if (TipoDeTabla(tipoEntradaCaliente)) {
-        if (auto t = TemperaturaPorTipo(*this, Extremo::EntradaCaliente, cambiadores)) {
-          tEntradaCaliente = *t;
-          LadoCalienteDesde(lc, true, q, tEntradaCaliente, tSalidaCaliente);
-        }
-      } else if (TipoDeTabla(tipoSalidaCaliente)) {
-        if (auto t = TemperaturaPorTipo(*this, Extremo::SalidaCaliente, cambiadores)) {
-          tSalidaCaliente = *t;
-          LadoCalienteDesde(lc, false, q, tEntradaCaliente, tSalidaCaliente);
-        }
-      }
+      if (TipoDeTabla(tipoEntradaCaliente))
+        DesdeExtremo(*this, Extremo::EntradaCaliente, caliente, cambiadores);
+      else if (TipoDeTabla(tipoSalidaCaliente))
+        DesdeExtremo(*this, Extremo::SalidaCaliente, caliente, cambiadores);
     }
     if (hayFria) {
-      if (TipoDeTabla(tipoEntradaFria)) {
-        if (auto t = TemperaturaPorTipo(*this, Extremo::EntradaFria, cambiadores)) {
-          tEntradaFria = *t;
-          LadoFrioDesde(lf, true, q, tEntradaFria, tSalidaFria);
-        }
-      } else if (TipoDeTabla(tipoSalidaFria)) {
-        if (auto t = TemperaturaPorTipo(*this, Extremo::SalidaFria, cambiadores)) {
-          tSalidaFria = *t;
-          LadoFrioDesde(lf, false, q, tEntradaFria, tSalidaFria);
-        }
-      }
+      if (TipoDeTabla(tipoEntradaFria))
+        DesdeExtremo(*this, Extremo::EntradaFria, fria, cambiadores);
+      else if (TipoDeTabla(tipoSalidaFria))
+        DesdeExtremo(*this, Extremo::SalidaFria, fria, cambiadores);
     }
     return;
   }
@@ -218,44 +226,22 @@ void CCambiador::Calcular(CCorriente* caliente, CCorriente* fria,
 
 void CCambiador::CalcularDesdeEntradaCaliente(CCorriente* caliente,
                                               const std::vector<CCambiador>& cambiadores) {
-  q = valorQ;
-  auto t = TemperaturaPorTipo(*this, Extremo::EntradaCaliente, cambiadores);
-  if (!t) return;
-  tEntradaCaliente = *t;
-  if (caliente == nullptr) return;
-  LadoCalienteDesde(Lado{caliente, EsIsotermo(ladoCaliente)}, true, q, tEntradaCaliente,
-                    tSalidaCaliente);
+  DesdeExtremo(*this, Extremo::EntradaCaliente, caliente, cambiadores);
 }
 
 void CCambiador::CalcularDesdeSalidaCaliente(CCorriente* caliente,
                                              const std::vector<CCambiador>& cambiadores) {
-  q = valorQ;
-  auto t = TemperaturaPorTipo(*this, Extremo::SalidaCaliente, cambiadores);
-  if (!t) return;
-  tSalidaCaliente = *t;
-  if (caliente == nullptr) return;
-  LadoCalienteDesde(Lado{caliente, EsIsotermo(ladoCaliente)}, false, q, tEntradaCaliente,
-                    tSalidaCaliente);
+  DesdeExtremo(*this, Extremo::SalidaCaliente, caliente, cambiadores);
 }
 
 void CCambiador::CalcularDesdeEntradaFria(CCorriente* fria,
                                           const std::vector<CCambiador>& cambiadores) {
-  q = valorQ;
-  auto t = TemperaturaPorTipo(*this, Extremo::EntradaFria, cambiadores);
-  if (!t) return;
-  tEntradaFria = *t;
-  if (fria == nullptr) return;
-  LadoFrioDesde(Lado{fria, EsIsotermo(ladoFrio)}, true, q, tEntradaFria, tSalidaFria);
+  DesdeExtremo(*this, Extremo::EntradaFria, fria, cambiadores);
 }
 
 void CCambiador::CalcularDesdeSalidaFria(CCorriente* fria,
                                          const std::vector<CCambiador>& cambiadores) {
-  q = valorQ;
-  auto t = TemperaturaPorTipo(*this, Extremo::SalidaFria, cambiadores);
-  if (!t) return;
-  tSalidaFria = *t;
-  if (fria == nullptr) return;
-  LadoFrioDesde(Lado{fria, EsIsotermo(ladoFrio)}, false, q, tEntradaFria, tSalidaFria);
+  DesdeExtremo(*this, Extremo::SalidaFria, fria, cambiadores);
 }
 
 double CCambiador::CalorCruce(const CCorriente* caliente, const CCorriente* fria) {
