@@ -121,6 +121,24 @@ bool RenumerarCadena(CLazo& l, std::int32_t i, std::uint32_t baseNodos) {
   return true;
 }
 
+// A reference to element i of an array from which i is deleted: a reference
+// to i itself becomes `ninguno`, one above it moves down.
+void Renumerar(std::int32_t& r, std::int32_t i, std::int32_t ninguno) {
+  if (r == i) {
+    r = ninguno;
+  } else if (r > i) {
+    --r;
+  }
+}
+
+// A list of indices from which index i is deleted: i leaves it, those above
+// move down.
+void QuitarIndice(std::vector<std::uint32_t>& l, std::uint32_t i) {
+  l.erase(std::remove(l.begin(), l.end(), i), l.end());
+  for (auto& e : l)
+    if (e > i) --e;
+}
+
 void VaciarCadena(CLazo& l) {
   l.cambiadores.clear();
   l.nodos.clear();
@@ -341,9 +359,7 @@ void CDiagrama::BorrarCorrienteSola(std::int32_t i) {
   // node and link references above it shift.
   const auto ui = static_cast<std::uint32_t>(i);
   for (auto& b : m_bifurcadas) {
-    b.ramas.erase(std::remove(b.ramas.begin(), b.ramas.end(), ui), b.ramas.end());
-    for (auto& r : b.ramas)
-      if (r > ui) --r;
+    QuitarIndice(b.ramas, ui);
     for (auto& n : b.nodos)
       for (int p = CCuaterna::kEntrada; p <= CCuaterna::kSalida; ++p) {
         const std::int32_t r = n.Referencia(p);
@@ -360,9 +376,7 @@ void CDiagrama::BorrarCorrienteSola(std::int32_t i) {
         --b.seleccion;
       }
     }
-    b.camino.erase(std::remove(b.camino.begin(), b.camino.end(), ui), b.camino.end());
-    for (auto& r : b.camino)
-      if (r > ui) --r;
+    QuitarIndice(b.camino, ui);
   }
   // 4. Integrity areas.
   QuitarMiembroDeAreas(i);
@@ -523,36 +537,18 @@ void CDiagrama::BorrarCambiador(std::int32_t i) {
         e.valor = static_cast<double>(j - 1);
       }
     }
-    if (c.enlaceEntradaCaliente == i) c.enlaceEntradaCaliente = -1;
-    else if (c.enlaceEntradaCaliente > i) --c.enlaceEntradaCaliente;
-    if (c.enlaceSalidaCaliente == i) c.enlaceSalidaCaliente = -1;
-    else if (c.enlaceSalidaCaliente > i) --c.enlaceSalidaCaliente;
-    if (c.enlaceEntradaFria == i) c.enlaceEntradaFria = -1;
-    else if (c.enlaceEntradaFria > i) --c.enlaceEntradaFria;
-    if (c.enlaceSalidaFria == i) c.enlaceSalidaFria = -1;
-    else if (c.enlaceSalidaFria > i) --c.enlaceSalidaFria;
+    for (std::int32_t* enlace : {&c.enlaceEntradaCaliente, &c.enlaceSalidaCaliente,
+                                 &c.enlaceEntradaFria, &c.enlaceSalidaFria})
+      Renumerar(*enlace, i, -1);
   }
   // 4. Exchanger lists of every stream record: i goes, entries above shift.
   const auto ui = static_cast<std::uint32_t>(i);
-  ParaCadaRegistro(*this, [ui](CCorriente& s) {
-    auto& l = s.m_cambiadores;
-    l.erase(std::remove(l.begin(), l.end(), ui), l.end());
-    for (auto& e : l)
-      if (e > ui) --e;
-  });
+  ParaCadaRegistro(*this, [ui](CCorriente& s) { QuitarIndice(s.m_cambiadores, ui); });
   // 5. The exchanger itself.
   Quitar(m_cambiadores, static_cast<std::size_t>(i));
   // Selection and highlight stay on the same records.
-  if (m_cambiadorSel == i) {
-    m_cambiadorSel = 0;
-  } else if (m_cambiadorSel > i) {
-    --m_cambiadorSel;
-  }
-  if (m_cambiadorResaltado == i) {
-    m_cambiadorResaltado = -1;
-  } else if (m_cambiadorResaltado > i) {
-    --m_cambiadorResaltado;
-  }
+  Renumerar(m_cambiadorSel, i, 0);
+  Renumerar(m_cambiadorResaltado, i, -1);
   RenumerarLazos(i);
   m_grafoConstruido = 0;
 }
@@ -564,11 +560,7 @@ void CDiagrama::RenumerarLazos(std::int32_t i) {
   for (std::int32_t k = static_cast<std::int32_t>(m_lazos.size()) - 1; k >= 0; --k) {
     if (RenumerarCadena(m_lazos[static_cast<std::size_t>(k)], i, 0)) continue;
     Quitar(m_lazos, static_cast<std::size_t>(k));
-    if (actual == k) {
-      actual = -1;
-    } else if (actual > k) {
-      --actual;
-    }
+    Renumerar(actual, k, -1);
   }
   if (actual >= static_cast<std::int32_t>(m_lazos.size())) actual = -1;
   m_anilloActual = actual;
@@ -600,15 +592,8 @@ void CDiagrama::BorrarBifurcacion(std::int32_t i) {
   }
   // Streams still naming the split (not in its list) lose it; indices above
   // shift down.
-  auto renumerar = [i](CCorriente& c) {
-    if (c.m_split == i) {
-      c.m_split = -1;
-    } else if (c.m_split > i) {
-      --c.m_split;
-    }
-  };
-  for (auto& c : m_corrientes) renumerar(c);
-  for (auto& s : m_servicios) renumerar(s);
+  for (auto& c : m_corrientes) Renumerar(c.m_split, i, -1);
+  for (auto& s : m_servicios) Renumerar(s.m_split, i, -1);
   Quitar(m_bifurcadas, static_cast<std::size_t>(i));
   m_grafoConstruido = 0;
 }
@@ -625,15 +610,8 @@ void CDiagrama::AddArea(const std::string& nombre, Rgb color) {
 void CDiagrama::BorrarArea(std::int32_t i) {
   if (i < 0 || i >= static_cast<std::int32_t>(m_areas.size())) return;
   Quitar(m_areas, static_cast<std::size_t>(i));
-  auto renumerar = [i](CCorriente& c) {
-    if (c.m_area == i) {
-      c.m_area = -1;
-    } else if (c.m_area > i) {
-      --c.m_area;
-    }
-  };
-  for (auto& c : m_corrientes) renumerar(c);
-  for (auto& s : m_servicios) renumerar(s);
+  for (auto& c : m_corrientes) Renumerar(c.m_area, i, -1);
+  for (auto& s : m_servicios) Renumerar(s.m_area, i, -1);
 }
 
 // ---------------------------------------------------------------- selection
