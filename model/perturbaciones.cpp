@@ -22,6 +22,29 @@ std::vector<std::size_t> Lista(const CDiagrama& d, const CCorriente& s) {
 
 bool Calculada(std::int32_t r) { return r == kRedSinAvisos || r == kRedSoloAvisos; }
 
+// An end that keeps its present temperature t: the stream's own end when it
+// lies there, else t as a typed value.
+void FijarExtremo(std::int32_t& tipo, double& valor, double t, double extremo) {
+  if (t == extremo) {
+    tipo = kTipoExtremo;
+  } else {
+    tipo = kTipoValor;
+    valor = t;
+  }
+}
+
+// An end that meets the end tOtro of exchanger k, the next along the stream,
+// takes it from that exchanger; one that does not keeps its temperature t.
+void EnlazarOFijar(std::int32_t& tipo, double& valor, double t, double tOtro, double extremo,
+                   std::size_t k) {
+  if (std::fabs(t - tOtro) >= kTolT) {
+    FijarExtremo(tipo, valor, t, extremo);
+  } else {
+    tipo = kTipoCambiador;
+    valor = static_cast<double>(k);
+  }
+}
+
 // Hot side of the exchangers along a hot stream, in the direction of flow:
 // the leading exchangers keep the stream's supply as inlet; every other one
 // takes its outlet from the next exchanger (or from the stream's target, or
@@ -40,29 +63,15 @@ void CadenaCaliente(CDiagrama& d, const CCorriente& s, const std::vector<std::si
     CCambiador& X = cs[l[i]];
     const CCambiador& Y = cs[l[i + 1]];
     X.tipoEntradaCaliente = kTipoNinguno;
-    if (std::fabs(X.tSalidaCaliente - Y.tEntradaCaliente) >= kTolT) {
-      if (X.tSalidaCaliente == T2) {
-        X.tipoSalidaCaliente = kTipoExtremo;
-      } else {
-        X.tipoSalidaCaliente = kTipoValor;
-        X.valorSalidaCaliente = X.tSalidaCaliente;
-      }
-    } else {
-      X.tipoSalidaCaliente = kTipoCambiador;
-      X.valorSalidaCaliente = static_cast<double>(l[i + 1]);
-    }
+    EnlazarOFijar(X.tipoSalidaCaliente, X.valorSalidaCaliente, X.tSalidaCaliente,
+                  Y.tEntradaCaliente, T2, l[i + 1]);
   }
   // The last exchanger keeps its outlet: the stream's target, or the value
   // it has now (on this exchanger, not on the stream's first one, whose inlet
   // would then move with its duty away from the stream's supply).
   CCambiador& U = cs[l.back()];
   U.tipoEntradaCaliente = kTipoNinguno;
-  if (U.tSalidaCaliente == T2) {
-    U.tipoSalidaCaliente = kTipoExtremo;
-  } else {
-    U.tipoSalidaCaliente = kTipoValor;
-    U.valorSalidaCaliente = U.tSalidaCaliente;
-  }
+  FijarExtremo(U.tipoSalidaCaliente, U.valorSalidaCaliente, U.tSalidaCaliente, T2);
 }
 
 // Cold side of the exchangers along a cold stream, in the direction of flow
@@ -74,28 +83,14 @@ void CadenaFria(CDiagrama& d, const CCorriente& s, const std::vector<std::size_t
   const double T1 = s.GetT1();
   CCambiador& F = cs[l.back()];
   F.tipoSalidaFria = kTipoNinguno;
-  if (F.tEntradaFria == T1) {
-    F.tipoEntradaFria = kTipoExtremo;
-  } else {
-    // This exchanger's own inlet, not the list's first exchanger's.
-    F.tipoEntradaFria = kTipoValor;
-    F.valorEntradaFria = F.tEntradaFria;
-  }
+  // This exchanger's own inlet, not the list's first exchanger's.
+  FijarExtremo(F.tipoEntradaFria, F.valorEntradaFria, F.tEntradaFria, T1);
   for (std::size_t j = l.size() - 1; j-- > 0;) {
     CCambiador& X = cs[l[j]];
     const CCambiador& Z = cs[l[j + 1]];
     X.tipoSalidaFria = kTipoNinguno;
-    if (std::fabs(X.tEntradaFria - Z.tSalidaFria) >= kTolT) {
-      if (X.tEntradaFria == T1) {
-        X.tipoEntradaFria = kTipoExtremo;
-      } else {
-        X.tipoEntradaFria = kTipoValor;
-        X.valorEntradaFria = X.tEntradaFria;
-      }
-    } else {
-      X.tipoEntradaFria = kTipoCambiador;
-      X.valorEntradaFria = static_cast<double>(l[j + 1]);
-    }
+    EnlazarOFijar(X.tipoEntradaFria, X.valorEntradaFria, X.tEntradaFria, Z.tSalidaFria, T1,
+                  l[j + 1]);
   }
 }
 
