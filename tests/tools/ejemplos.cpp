@@ -97,19 +97,23 @@ Ejemplo ServiciosYArea() {
       d.GetCorriente(ref).m_area = a;
     }
 
-  // H2 → C3 with a typed duty; steam heats C1 to its target; cooling water
-  // takes H4 to its target.
+  // H2 → C3 with a typed duty; steam gives C1 the minimum hot utility (20 kW)
+  // at its target end; cooling water takes the minimum cold utility (60 kW)
+  // from H4 at its target end.
   d.AddCambiador(kModoQ, 1, 2, kTipoExtremo, 0.0, kTipoNinguno, 0.0, kTipoNinguno, 0.0,
                  kTipoExtremo, 0.0, 1, 240.0);
-  d.AddCambiador(kModoCompletarFria, kRefServicio + 0, 0, kTipoNinguno, 0.0, kTipoNinguno, 0.0,
-                 kTipoNinguno, 0.0, kTipoExtremo, 0.0, 2, 0.0);
-  d.AddCambiador(kModoCompletarCaliente, 3, kRefServicio + 1, kTipoNinguno, 0.0, kTipoExtremo,
-                 0.0, kTipoNinguno, 0.0, kTipoNinguno, 0.0, 3, 0.0);
+  d.AddCambiador(kModoQ, kRefServicio + 0, 0, kTipoExtremo, 0.0, kTipoNinguno, 0.0,
+                 kTipoNinguno, 0.0, kTipoExtremo, 0.0, 1, 20.0);
+  d.AddCambiador(kModoQ, 3, kRefServicio + 1, kTipoNinguno, 0.0, kTipoExtremo, 0.0,
+                 kTipoExtremo, 0.0, kTipoNinguno, 0.0, 1, 60.0);
   for (std::int32_t k = 0; k < d.GetNumCambiadores(); ++k) {
     const CCambiador& c = d.m_cambiadores[static_cast<std::size_t>(k)];
     d.GetCorriente(c.ladoCaliente.ref).m_cambiadores.push_back(static_cast<std::uint32_t>(k));
     d.GetCorriente(c.ladoFrio.ref).m_cambiadores.push_back(static_cast<std::uint32_t>(k));
   }
+  // Saved calculated, as the program saves a designed network: duties, end
+  // temperatures and the exchangers' places on the grid.
+  d.CalcularRed();
   return e;
 }
 

@@ -151,6 +151,14 @@ TEST(EjemploServicios, UtilitiesCoverTheProblemAndExchangersGetThePinch) {
     EXPECT_EQ(c.tPinch, d.m_tPinch);
     EXPECT_EQ(c.dtMin, 10.0);
   }
+  // Saved calculated: H2 → C3 carries 240 kW, the steam heater 20 kW into
+  // C1's target end (398.15 → 408.15 K), the water cooler 60 kW out of H4's
+  // target end (343.15 → 303.15 K).
+  ASSERT_EQ(d.m_cambiadores.size(), 3u);
+  EXPECT_NEAR(d.m_cambiadores[0].q, 240.0, 1e-9);
+  EXPECT_NEAR(d.m_cambiadores[1].q, 20.0, 1e-9);
+  EXPECT_NEAR(d.m_cambiadores[2].q, 60.0, 1e-9);
+  EXPECT_LT(d.CalcularRed(), 0) << d.m_textoComprobacion;  // no errors at any exchanger
 }
 
 }  // namespace
