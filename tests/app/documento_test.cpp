@@ -196,7 +196,7 @@ TEST_F(DocumentoTest, TextosDeLosContadores) {
   };
   const Caso casos[] = {
       {kEjemplos[0], false, "Camb:0/7", "Cal:0./20.", "Ref:0./60."},
-      // Heater S1 on C1 (230 kW) and cooler H4 on S2 (180 kW).
+      // Heater S1 on C1 (20 kW) and cooler H4 on S2 (60 kW).
       {kEjemplos[2], true, "Camb:3/7", "Cal:20./20.", "Ref:60./60."},
   };
   for (const Caso& c : casos) {
