@@ -54,29 +54,34 @@ void AnadirLado(CDiagrama& red, const CDiagrama& d, const CCambiador& c, bool ca
   }
 }
 
+// What the area of a side asks: its film coefficient and its inlet and outlet
+// temperatures; a generic utility side has the generic utility's
+// coefficient and its one temperature at both ends.
+struct LadoArea {
+  double h, entrada, salida;
+};
+
+LadoArea LadoDeArea(const CDiagrama& d, std::int32_t ref, double entrada, double salida,
+                    double hGenerico, double tGenerico) {
+  if (ref == kRefGenerico) return {hGenerico, tGenerico, tGenerico};
+  return {d.GetCorriente(ref).m_h, entrada, salida};
+}
+
 }  // namespace
 
 double AreaCambiador(const CDiagrama& d, std::int32_t i) {
   const CCambiador* c = Cambiador(d, i);
   if (c == nullptr || c->q < kTolH) return 0.0;
 
-  double hCaliente = d.m_hCalienteGenerico;
-  double thi = d.m_tCalienteGenerico, tho = d.m_tCalienteGenerico;
-  if (c->ladoCaliente.ref != kRefGenerico) {
-    hCaliente = d.GetCorriente(c->ladoCaliente.ref).m_h;
-    thi = c->tEntradaCaliente;
-    tho = c->tSalidaCaliente;
-  }
-  double hFrio = d.m_hFrioGenerico;
-  double tci = d.m_tFrioGenerico, tco = d.m_tFrioGenerico;
-  if (c->ladoFrio.ref != kRefGenerico) {
-    hFrio = d.GetCorriente(c->ladoFrio.ref).m_h;
-    tci = c->tEntradaFria;
-    tco = c->tSalidaFria;
-  }
+  const LadoArea caliente =
+      LadoDeArea(d, c->ladoCaliente.ref, c->tEntradaCaliente, c->tSalidaCaliente,
+                 d.m_hCalienteGenerico, d.m_tCalienteGenerico);
+  const LadoArea frio = LadoDeArea(d, c->ladoFrio.ref, c->tEntradaFria, c->tSalidaFria,
+                                   d.m_hFrioGenerico, d.m_tFrioGenerico);
+  const double hCaliente = caliente.h, hFrio = frio.h;
 
-  const double dt1 = thi - tco;
-  const double dt2 = tho - tci;
+  const double dt1 = caliente.entrada - frio.salida;
+  const double dt2 = caliente.salida - frio.entrada;
   double lmtd = dt1;
   if (dt1 != dt2) {
     // End differences of opposite signs, or one of them zero, leave no

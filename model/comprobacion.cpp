@@ -166,27 +166,21 @@ std::int32_t ComprobarRed(CDiagrama& d) {
   }
 
   // 6 and 7. Duties of a stream's or utility's exchangers against its heat.
-  for (std::size_t k = 0; k < d.m_corrientes.size(); ++k) {
-    const CCorriente& s = d.m_corrientes[k];
-    if (!CorrienteEnAreaMostrada(d, static_cast<std::int32_t>(k), hayAreas)) continue;
+  auto duties = [&](const CCorriente& s, std::int32_t ref, std::size_t numero,
+                    const char* formato) {
+    if (!CorrienteEnAreaMostrada(d, ref, hayAreas)) return;
     if (std::fabs(s.GetH(kTSentinel, 1)) + kTolLimite < SumaDuties(d, s))
-      inf.Error(
-          Formato("\n\tLa suma de las entalpías de los cambiadores de la corriente %d \n\tsupera "
-                  "la entalpía total de la corriente",
-                  Numero(k)),
-          static_cast<std::int32_t>(s.m_cambiadores.front()));
-  }
-  for (std::size_t k = 0; k < d.m_servicios.size(); ++k) {
-    const CServicios& s = d.m_servicios[k];
-    if (!CorrienteEnAreaMostrada(d, kRefServicio + static_cast<std::int32_t>(k), hayAreas))
-      continue;
-    if (std::fabs(s.GetH(kTSentinel, 1)) + kTolLimite < SumaDuties(d, s))
-      inf.Error(
-          Formato("\n\tLa suma de las entalpías de los cambiadores del servicio %d \n\tsupera "
-                  "la entalpía total del servicio",
-                  Numero(k)),
-          static_cast<std::int32_t>(s.m_cambiadores.front()));
-  }
+      inf.Error(Formato(formato, Numero(numero)),
+                static_cast<std::int32_t>(s.m_cambiadores.front()));
+  };
+  for (std::size_t k = 0; k < d.m_corrientes.size(); ++k)
+    duties(d.m_corrientes[k], static_cast<std::int32_t>(k), k,
+           "\n\tLa suma de las entalpías de los cambiadores de la corriente %d \n\tsupera la "
+           "entalpía total de la corriente");
+  for (std::size_t k = 0; k < d.m_servicios.size(); ++k)
+    duties(d.m_servicios[k], kRefServicio + static_cast<std::int32_t>(k), k,
+           "\n\tLa suma de las entalpías de los cambiadores del servicio %d \n\tsupera la "
+           "entalpía total del servicio");
 
   // 8. Overlapping exchangers along a stream or utility, in outlet order. The
   // ordering also places the circles; the exchanger records are put back
