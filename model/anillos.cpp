@@ -97,28 +97,27 @@ class AristasBifurcacion {
   // references are followed at most once per split node, so a cyclic
   // reference cannot loop.
   std::int32_t Inicio(std::int32_t ref, std::size_t profundidad) const {
-    if (ref >= 0) {
-      const auto l = Cambiadores(ref);
-      if (l.empty()) return -1;
-      return Extremo(fria_ ? l.back() : l.front());
-    }
-    const std::int64_t k = -static_cast<std::int64_t>(ref);
-    if (!EnRango(k, b_.nodos.size()) || profundidad > b_.nodos.size()) return -1;
-    const std::int32_t r = Inicio(b_.nodos[static_cast<std::size_t>(k)].refEntrada, profundidad + 1);
-    return r >= 0 ? r : G0(static_cast<std::int32_t>(k));
+    return Borde(ref, profundidad, true);
   }
 
   // Node where the part named by ref ends; -1 when it has none.
   std::int32_t Fin(std::int32_t ref, std::size_t profundidad) const {
+    return Borde(ref, profundidad, false);
+  }
+
+  // Start (inicio) or end of the part named by ref: the first or last of its
+  // exchangers along the flow, else the split node's own start or end.
+  std::int32_t Borde(std::int32_t ref, std::size_t profundidad, bool inicio) const {
     if (ref >= 0) {
       const auto l = Cambiadores(ref);
       if (l.empty()) return -1;
-      return Extremo(fria_ ? l.front() : l.back());
+      return Extremo(fria_ == inicio ? l.back() : l.front());
     }
     const std::int64_t k = -static_cast<std::int64_t>(ref);
     if (!EnRango(k, b_.nodos.size()) || profundidad > b_.nodos.size()) return -1;
-    const std::int32_t r = Fin(b_.nodos[static_cast<std::size_t>(k)].refSalida, profundidad + 1);
-    return r >= 0 ? r : G0(static_cast<std::int32_t>(k)) + 1;
+    const CCuaterna& n = b_.nodos[static_cast<std::size_t>(k)];
+    const std::int32_t r = Borde(inicio ? n.refEntrada : n.refSalida, profundidad + 1, inicio);
+    return r >= 0 ? r : G0(static_cast<std::int32_t>(k)) + (inicio ? 0 : 1);
   }
 
   const CDiagrama& d_;
