@@ -1,11 +1,14 @@
 #include "controls/functable/evaluador.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <initializer_list>
 #include <string>
+#include <utility>
 
 namespace vardo {
 
@@ -149,72 +152,40 @@ class Analizador {
     return Comparacion();
   }
 
-  bool Comparacion() {
-    if (!Suma()) return false;
+  // A left-associative chain of symbol operators over the next level.
+  template <typename Sig>
+  bool CadenaSimbolos(std::initializer_list<std::pair<const char*, Op>> ops, Sig sig) {
+    if (!(this->*sig)()) return false;
     for (;;) {
-      Op op;
-      if (EsSimbolo("=")) op = Op::Igual;
-      else if (EsSimbolo("<>")) op = Op::Distinto;
-      else if (EsSimbolo("<")) op = Op::Menor;
-      else if (EsSimbolo(">")) op = Op::Mayor;
-      else if (EsSimbolo("<=")) op = Op::MenorIgual;
-      else if (EsSimbolo(">=")) op = Op::MayorIgual;
-      else return true;
+      const auto op = std::find_if(ops.begin(), ops.end(),
+                                   [this](const auto& o) { return EsSimbolo(o.first); });
+      if (op == ops.end()) return true;
       ++k_;
-      if (!Suma()) return false;
-      Emitir(op);
+      if (!(this->*sig)()) return false;
+      Emitir(op->second);
     }
   }
 
-  bool Suma() {
-    if (!Modulo()) return false;
-    for (;;) {
-      Op op;
-      if (EsSimbolo("+")) op = Op::Suma;
-      else if (EsSimbolo("-")) op = Op::Resta;
-      else return true;
-      ++k_;
-      if (!Modulo()) return false;
-      Emitir(op);
-    }
+  bool Comparacion() {
+    return CadenaSimbolos({{"=", Op::Igual},
+                           {"<>", Op::Distinto},
+                           {"<", Op::Menor},
+                           {">", Op::Mayor},
+                           {"<=", Op::MenorIgual},
+                           {">=", Op::MayorIgual}},
+                          &Analizador::Suma);
   }
+
+  bool Suma() { return CadenaSimbolos({{"+", Op::Suma}, {"-", Op::Resta}}, &Analizador::Modulo); }
 
   bool Modulo() { return CadenaPalabra("MOD", Op::Mod, &Analizador::DivEntera); }
 
-  bool DivEntera() {
-    if (!Producto()) return false;
-    while (EsSimbolo("\\")) {
-      ++k_;
-      if (!Producto()) return false;
-      Emitir(Op::DivEnt);
-    }
-    return true;
-  }
+  bool DivEntera() { return CadenaSimbolos({{"\\", Op::DivEnt}}, &Analizador::Producto); }
 
-  bool Producto() {
-    if (!Signo()) return false;
-    for (;;) {
-      Op op;
-      if (EsSimbolo("*")) op = Op::Mul;
-      else if (EsSimbolo("/")) op = Op::Div;
-      else return true;
-      ++k_;
-      if (!Signo()) return false;
-      Emitir(op);
-    }
-  }
+  bool Producto() { return CadenaSimbolos({{"*", Op::Mul}, {"/", Op::Div}}, &Analizador::Signo); }
 
   // Unary minus and plus bind below ^: -2^2 is -(2^2).
-  bool Signo() {
-    if (EsSimbolo("-") || EsSimbolo("+")) {
-      const bool menos = EsSimbolo("-");
-      ++k_;
-      if (!Signo()) return false;
-      if (menos) Emitir(Op::Neg);
-      return true;
-    }
-    return Potencia();
-  }
+  bool Signo() { return ConSignos(&Analizador::Potencia); }
 
   // ^ is left-associative: 2^3^2 is (2^3)^2. Its right operand may carry
   // its own sign (2^-1).
@@ -228,15 +199,19 @@ class Analizador {
     return true;
   }
 
-  bool Exponente() {
+  bool Exponente() { return ConSignos(&Analizador::Primario); }
+
+  // Any leading minus and plus signs, then what `resto` reads; each minus
+  // negates it.
+  bool ConSignos(bool (Analizador::*resto)()) {
     if (EsSimbolo("-") || EsSimbolo("+")) {
       const bool menos = EsSimbolo("-");
       ++k_;
-      if (!Exponente()) return false;
+      if (!ConSignos(resto)) return false;
       if (menos) Emitir(Op::Neg);
       return true;
     }
-    return Primario();
+    return (this->*resto)();
   }
 
   bool Primario() {
