@@ -63,18 +63,10 @@ std::string Etiqueta(std::int32_t refCaliente, std::int32_t refFria, int numero)
 CCambiador::CCambiador(std::int32_t modo_, std::int32_t tipoEC, double valorEC,
                        std::int32_t tipoSC, double valorSC, std::int32_t tipoEF,
                        double valorEF, std::int32_t tipoSF, double valorSF,
-                       std::int32_t tipoQ_, double valorQ_)
-    : tipoQ(tipoQ_),
-      tipoEntradaCaliente(tipoEC),
-      tipoEntradaFria(tipoEF),
-      tipoSalidaCaliente(tipoSC),
-      tipoSalidaFria(tipoSF),
-      valorQ(valorQ_),
-      valorEntradaCaliente(valorEC),
-      valorEntradaFria(valorEF),
-      valorSalidaCaliente(valorSC),
-      valorSalidaFria(valorSF),
-      modo(modo_) {}
+                       std::int32_t tipoQ_, double valorQ_) {
+  SetEspecificacion(tipoQ_, tipoEC, tipoEF, tipoSC, tipoSF, 0, valorQ_, valorEC, valorEF, valorSC,
+                    valorSF, modo_, 0);
+}
 
 CCambiador::CCambiador(const CCambiador& o) { *this = o; }
 
