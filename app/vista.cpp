@@ -48,6 +48,14 @@ void MargenesDTDisponible(CGrafica& g) {
   g.SetMargenes(ultimo.x, penultimo.x, primero.y, penultimo.y);
 }
 
+// The x range of the cost chart over a loop's heat flow: the flow the loop
+// can take each way (its smallest even and odd duties less 1 kW), in the
+// chart's stored units; the y range stays as scaled.
+void MargenesCostesAnillo(CGrafica& g, const CAnillo& anillo) {
+  const double a = anillo.minimoPar - 1.0, b = anillo.minimoImpar - 1.0;
+  g.SetMargenes(TruncCoord(100.0 * b), TruncCoord(-100.0 * a), g.yMax, g.yMin);
+}
+
 }  // namespace
 
 RejillaPaginas CalcularPaginas(const Rect& r, int dpiX, int dpiY, int anchoPx, int altoPx) {
@@ -313,6 +321,7 @@ void CVardoView::ComandoGrafica(int id) {
       CursorEspera espera;
       GraficaCostesAnillo(m, grafica_, d.puntos);
       grafica_.Recalcular();
+      MargenesCostesAnillo(grafica_, m.m_anillo);
       Fijar(11);
       break;
     }

@@ -244,6 +244,21 @@ TEST_F(ComandosConDialogos, ExergiaEscribeLaTemperaturaYLaPersonalizadaNoGuardaD
   EXPECT_EQ(fabrica_.Ultima<DlgOtrasGraficas>().puntos, 25);
 }
 
+// The cost chart over a loop's heat flow spans the flow the loop can take
+// each way: -(even minimum - 1) to (odd minimum - 1) kW, in hundredths.
+TEST_F(ComandosConDialogos, CostesDelAnilloTomanElRangoDelFlujo) {
+  Preparar();
+  fabrica_.Aceptar<DlgCostesTotales>([](DlgCostesTotales& d) {
+    d.modelo.m_anillo.minimoPar = 21.0;
+    d.modelo.m_anillo.minimoImpar = 11.0;
+    d.puntos = 5;
+  });
+  ASSERT_TRUE(Ejecutar(cmd::kCostesAnillo));
+  EXPECT_EQ(Doc()->m_nModo, 11);
+  EXPECT_EQ(Vista()->Grafica().xMin, -2000);
+  EXPECT_EQ(Vista()->Grafica().xMax, 1000);
+}
+
 TEST_F(ComandosConDialogos, FormatoDeLaTramaEscalaYRechazaUnTamanoNulo) {
   Preparar();
   ASSERT_TRUE(Estado(cmd::kFormatoGrafica).enabled);
