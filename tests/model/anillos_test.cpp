@@ -231,15 +231,7 @@ TEST(BuscarAnillos, LoopThroughASplit) {
   const int in = r.Corriente(500, 450), p = r.Corriente(450, 400), q = r.Corriente(450, 400);
   const int out = r.Corriente(400, 300), C1 = r.Corriente(300, 480, 2.0);
   for (int s : {in, p, q, out}) r.d.m_corrientes[static_cast<std::size_t>(s)].m_split = 0;
-  CCorrienteBifurcada b;
-  b.corriente = CCorriente(500, 300, 1.0, 0, 0);
-  CCuaterna n;
-  n.refEntrada = in;
-  n.refRamaPrincipal = p;
-  n.refRamaDesplazada = q;
-  n.refSalida = out;
-  b.nodos.push_back(n);
-  r.d.m_bifurcadas.push_back(b);
+  r.d.m_bifurcadas.push_back(prueba::UnaDivision(CCorriente(500, 300, 1.0, 0, 0), in, false));
   const int eP = r.Cambiador(p, C1);
   const int eQ = r.Cambiador(q, C1);
   ASSERT_GE(r.Buscar(), 1);

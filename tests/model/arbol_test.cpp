@@ -138,17 +138,7 @@ struct RedBifurcada : Red {
     out = Corriente(400, 300);
     C1 = Corriente(300, 480, 2.0);
     for (int s : {in, ramaP, ramaD, out}) d.m_corrientes[static_cast<std::size_t>(s)].m_split = 0;
-    CCorrienteBifurcada b;
-    b.corriente = CCorriente(500, 300, 1.0, 0, 0);
-    CCuaterna n;
-    n.refEntrada = in;
-    n.refRamaPrincipal = ramaP;
-    n.refRamaDesplazada = ramaD;
-    n.refSalida = out;
-    b.nodos.push_back(n);
-    b.ramas = {static_cast<std::uint32_t>(in), static_cast<std::uint32_t>(ramaP),
-               static_cast<std::uint32_t>(ramaD), static_cast<std::uint32_t>(out)};
-    d.m_bifurcadas.push_back(b);
+    d.m_bifurcadas.push_back(prueba::UnaDivision(CCorriente(500, 300, 1.0, 0, 0), in, false));
     eIn = Cambiador(in, C1);
     eP = Cambiador(ramaP, C1);
     if (!ramaSinCambiadores) eD = Cambiador(ramaD, C1);
