@@ -314,15 +314,7 @@ void Vadizod::Copiar() {
     cb->setImage(imagenCopia_);
     return;
   }
-  QString texto;
-  for (int r = 0; r < grid_->Rows(); ++r) {
-    if (r > 0) texto += QLatin1Char('\n');
-    for (int c = 0; c < grid_->Cols(); ++c) {
-      if (c > 0) texto += QLatin1Char('\t');
-      texto += grid_->Text(r, c);
-    }
-  }
-  cb->setText(texto);
+  cb->setText(grid_->RangeText(0, 0, grid_->Rows() - 1, grid_->Cols() - 1, QLatin1Char('\n')));
 }
 
 // ---------------------------------------------------------------- sizing

@@ -684,15 +684,7 @@ void Celdix::DeleteRowCommand() {
 // ------------------------------------------------------------ clipboard
 
 QString Celdix::TableText() const {
-  QString out;
-  for (int r = 0; r < grid_->Rows(); ++r) {
-    if (r > 0) out += QLatin1Char('\n');
-    for (int c = 0; c < grid_->Cols(); ++c) {
-      if (c > 0) out += QLatin1Char('\t');
-      out += grid_->Text(r, c);
-    }
-  }
-  return out;
+  return grid_->RangeText(0, 0, grid_->Rows() - 1, grid_->Cols() - 1, QLatin1Char('\n'));
 }
 
 void Celdix::CopyTable() {

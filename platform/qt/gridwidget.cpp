@@ -260,14 +260,18 @@ bool GridWidget::SetColSel(int col) {
 }
 
 QString GridWidget::Clip() const {
-  QString out;
-  if (rows_ == 0 || cols_ == 0) return out;
+  if (rows_ == 0 || cols_ == 0) return QString();
   const int r1 = std::min(row_, rowSel_), r2 = std::max(row_, rowSel_);
   const int c1 = std::min(col_, colSel_), c2 = std::max(col_, colSel_);
-  for (int r = r1; r <= r2; ++r) {
-    if (r > r1) out += QLatin1Char('\r');
-    for (int c = c1; c <= c2; ++c) {
-      if (c > c1) out += QLatin1Char('\t');
+  return RangeText(r1, c1, r2, c2, QLatin1Char('\r'));
+}
+
+QString GridWidget::RangeText(int row1, int col1, int row2, int col2, QChar rowSeparator) const {
+  QString out;
+  for (int r = row1; r <= row2; ++r) {
+    if (r > row1) out += rowSeparator;
+    for (int c = col1; c <= col2; ++c) {
+      if (c > col1) out += QLatin1Char('\t');
       out += Text(r, c);
     }
   }

@@ -87,6 +87,9 @@ class GridWidget : public QAbstractScrollArea {
   // The selected range's text: TAB between the cells of a row, a carriage
   // return between rows, nothing after the last.
   QString Clip() const;
+  // The text of the rows row1..row2 and columns col1..col2 in the same form,
+  // with rowSeparator between rows.
+  QString RangeText(int row1, int col1, int row2, int col2, QChar rowSeparator) const;
 
   // Removes a data row. A fixed row, a row outside the table or the only
   // data row left is refused (false, nothing changes).
