@@ -64,6 +64,11 @@ U_RECTL RectL(std::int64_t l, std::int64_t t, std::int64_t r, std::int64_t b) {
   return out;
 }
 
+U_COLORREF ColorRef(Rgb c) {
+  return colorref3_set(static_cast<std::uint8_t>(RgbRed(c)), static_cast<std::uint8_t>(RgbGreen(c)),
+                       static_cast<std::uint8_t>(RgbBlue(c)));
+}
+
 // UTF-8 to UTF-16; malformed bytes become U+FFFD.
 std::u16string Utf16(const std::string& s) {
   std::u16string out;
@@ -199,6 +204,11 @@ void EmfDc::Widen(std::int64_t left, std::int64_t top, std::int64_t right, std::
   boundBottom_ = std::max(boundBottom_, b);
 }
 
+void EmfDc::WidenStroke(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2) {
+  const std::int32_t m = PenMargin();
+  Widen(std::min(x1, x2) - m, std::max(y1, y2) + m, std::max(x1, x2) + m, std::min(y1, y2) - m);
+}
+
 std::int32_t EmfDc::PenMargin() const {
   const Pen& p = CurrentPen();
   return p.style == PenStyle::Null ? 0 : std::max(0, p.width / 2);
@@ -226,11 +236,8 @@ std::uint32_t EmfDc::FindOrCreate(const Object& o) {
       U_POINT ancho;
       ancho.x = std::max(0, o.pen.width);
       ancho.y = 0;
-      const Rgb c = o.pen.color;
       Append(U_EMRCREATEPEN_set(
-          h, logpen_set(static_cast<std::uint32_t>(o.pen.style), ancho,
-                        colorref3_set(static_cast<std::uint8_t>(RgbRed(c)), static_cast<std::uint8_t>(RgbGreen(c)),
-                                      static_cast<std::uint8_t>(RgbBlue(c))))));
+          h, logpen_set(static_cast<std::uint32_t>(o.pen.style), ancho, ColorRef(o.pen.color))));
       break;
     }
     case K::Brush: {
@@ -293,9 +300,7 @@ void EmfDc::RealizeFont() {
 void EmfDc::RealizeTextColor() {
   const Rgb c = CurrentTextColor();
   if (real_.textColor == c) return;
-  Append(U_EMRSETTEXTCOLOR_set(colorref3_set(static_cast<std::uint8_t>(RgbRed(c)),
-                                             static_cast<std::uint8_t>(RgbGreen(c)),
-                                             static_cast<std::uint8_t>(RgbBlue(c)))));
+  Append(U_EMRSETTEXTCOLOR_set(ColorRef(c)));
   real_.textColor = c;
 }
 
@@ -328,9 +333,7 @@ void EmfDc::LineTo(std::int32_t x, std::int32_t y) {
   Append(U_EMRLINETO_set(point32_set(x, y)));
   real_.pos = {x, y};
   real_.posKnown = true;
-  const std::int32_t m = PenMargin();
-  Widen(std::int64_t{std::min(from.x, x)} - m, std::int64_t{std::max(from.y, y)} + m,
-        std::int64_t{std::max(from.x, x)} + m, std::int64_t{std::min(from.y, y)} - m);
+  WidenStroke(from.x, from.y, x, y);
 }
 
 void EmfDc::Polyline(const std::vector<Point>& points) {
@@ -352,24 +355,17 @@ void EmfDc::Polyline(const std::vector<Point>& points) {
                            pts.data()));
 }
 
-void EmfDc::Rectangle(const Rect& r) {
-  if (closed_) return;
-  RealizePen();
-  RealizeBrush();
-  const std::int32_t m = PenMargin();
-  Widen(std::int64_t{std::min(r.left, r.right)} - m, std::int64_t{std::max(r.top, r.bottom)} + m,
-        std::int64_t{std::max(r.left, r.right)} + m, std::int64_t{std::min(r.top, r.bottom)} - m);
-  Append(U_EMRRECTANGLE_set(RectL(r.left, r.top, r.right, r.bottom)));
-}
+void EmfDc::Rectangle(const Rect& r) { Box(r, false); }
 
-void EmfDc::Ellipse(const Rect& r) {
+void EmfDc::Ellipse(const Rect& r) { Box(r, true); }
+
+void EmfDc::Box(const Rect& r, bool ellipse) {
   if (closed_) return;
   RealizePen();
   RealizeBrush();
-  const std::int32_t m = PenMargin();
-  Widen(std::int64_t{std::min(r.left, r.right)} - m, std::int64_t{std::max(r.top, r.bottom)} + m,
-        std::int64_t{std::max(r.left, r.right)} + m, std::int64_t{std::min(r.top, r.bottom)} - m);
-  Append(U_EMRELLIPSE_set(RectL(r.left, r.top, r.right, r.bottom)));
+  WidenStroke(r.left, r.top, r.right, r.bottom);
+  const U_RECTL caja = RectL(r.left, r.top, r.right, r.bottom);
+  Append(ellipse ? U_EMRELLIPSE_set(caja) : U_EMRRECTANGLE_set(caja));
 }
 
 Point EmfDc::TextExtent(const std::string& utf8) {

@@ -66,6 +66,11 @@ class EmfDc : public DcStateBase {
 
   void Append(char* record);
   void Widen(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom);
+  // Widens the bounds by a stroke from (x1, y1) to (x2, y2) or the box they
+  // span, drawn with the current pen (half its width beyond).
+  void WidenStroke(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2);
+  // A rectangle or an ellipse in its box: pen, brush, bounds and record.
+  void Box(const Rect& r, bool ellipse);
   void RealizePen();
   void RealizeBrush();
   void RealizeFont();
