@@ -35,6 +35,11 @@ const ComponentRegistry::Item* ComponentRegistry::Find(const std::string& n) con
   return nullptr;
 }
 
+const ComponentRegistry::Item* ComponentRegistry::Lookup(std::string_view classId) const {
+  const std::string n = Normalize(classId);
+  return n.empty() ? nullptr : Find(n);
+}
+
 bool ComponentRegistry::Register(std::string_view classId, std::string_view name,
                                  Factory factory) {
   std::string n = Normalize(classId);
@@ -55,13 +60,11 @@ bool ComponentRegistry::Unregister(std::string_view classId) {
 }
 
 bool ComponentRegistry::IsRegistered(std::string_view classId) const {
-  std::string n = Normalize(classId);
-  return !n.empty() && Find(n) != nullptr;
+  return Lookup(classId) != nullptr;
 }
 
 QWidget* ComponentRegistry::Create(std::string_view classId, QWidget* parent) const {
-  std::string n = Normalize(classId);
-  const Item* it = n.empty() ? nullptr : Find(n);
+  const Item* it = Lookup(classId);
   return it ? it->factory(parent) : nullptr;
 }
 
@@ -72,8 +75,7 @@ std::vector<std::string> ComponentRegistry::ClassIds() const {
 }
 
 std::string ComponentRegistry::NameOf(std::string_view classId) const {
-  std::string n = Normalize(classId);
-  const Item* it = n.empty() ? nullptr : Find(n);
+  const Item* it = Lookup(classId);
   return it ? it->name : std::string();
 }
 

@@ -42,6 +42,8 @@ class ComponentRegistry {
     Factory factory;
   };
   const Item* Find(const std::string& normalized) const;
+  // The item of a class id in any accepted form; null when none.
+  const Item* Lookup(std::string_view classId) const;
   std::vector<Item> items_;
 };
 

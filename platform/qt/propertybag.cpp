@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <system_error>
+#include <utility>
 
 namespace vardo {
 
@@ -58,6 +59,15 @@ std::optional<std::string> Unescape(std::string_view s) {
   return out;
 }
 
+// The whole of s as a number of type T; empty when s holds anything else.
+template <class T>
+std::optional<T> Numero(std::string_view s) {
+  T v{};
+  const auto r = std::from_chars(s.data(), s.data() + s.size(), v);
+  if (r.ec != std::errc() || r.ptr != s.data() + s.size()) return std::nullopt;
+  return v;
+}
+
 std::string DoubleText(double d) {
   // Shortest text that reads back exactly; to_chars ignores the locale.
   char buf[64];
@@ -70,9 +80,7 @@ std::string DoubleText(double d) {
 bool SamePropValue(const PropValue& a, const PropValue& b) { return a == b; }
 
 PropertyBag::Entry* PropertyBag::Find(std::string_view key) {
-  for (auto& e : entries_)
-    if (e.key == key) return &e;
-  return nullptr;
+  return const_cast<Entry*>(std::as_const(*this).Find(key));
 }
 
 const PropertyBag::Entry* PropertyBag::Find(std::string_view key) const {
@@ -176,17 +184,15 @@ std::optional<PropertyBag> PropertyBag::FromText(std::string_view text) {
         v = (val == "1");
         break;
       case 'i': {
-        std::int64_t i = 0;
-        auto r = std::from_chars(val.data(), val.data() + val.size(), i);
-        if (r.ec != std::errc() || r.ptr != val.data() + val.size()) return std::nullopt;
-        v = i;
+        const auto i = Numero<std::int64_t>(val);
+        if (!i) return std::nullopt;
+        v = *i;
         break;
       }
       case 'd': {
-        double d = 0;
-        auto r = std::from_chars(val.data(), val.data() + val.size(), d);
-        if (r.ec != std::errc() || r.ptr != val.data() + val.size()) return std::nullopt;
-        v = d;
+        const auto d = Numero<double>(val);
+        if (!d) return std::nullopt;
+        v = *d;
         break;
       }
       case 's': {
