@@ -231,10 +231,12 @@ double CCorriente::EscalaEntalpia() const {
 
 double CCorriente::GetTEnH(double H) {
   CalcularCP();
-  if (m_mcp == 0.0) m_mcp = kTolH;
+  // A stream without heat (below 1e-5 kW) extrapolates with the stand-in m·cp.
+  const bool sinCalor = m_mcp == 0.0;
+  if (sinCalor) m_mcp = kTolH;
   // The slope of the curve the virtual queries answer on (load-scaled for a
   // utility); for a plain stream it is the m·cp just computed.
-  double mcp = GetCP(kTSentinel, kTSentinel);
+  double mcp = sinCalor ? kTolH : GetCP(kTSentinel, kTSentinel);
   if (mcp == 0.0) mcp = kTolH;
   const double total = GetH(kTSentinel, 1);
 

@@ -138,6 +138,12 @@ TEST(CorrienteConsultas, WrongSignOfHeatFlipsTheStream) {
   // A zero m·cp is replaced by 1e-5 when a temperature is sought.
   EXPECT_DOUBLE_EQ(z.GetTEnH(0.0), 0.0);
   EXPECT_EQ(z.m_mcp, 1e-5);
+  // A heat below 1e-5 kW counts as none: beyond it the temperature moves with
+  // the stand-in 1e-5, not with the stream's vanishing slope.
+  CCorriente casi(300, 400, 0, 1, 0);
+  casi.SetHFinal(5e-6);
+  EXPECT_NEAR(casi.GetTEnH(1.0), 400 + (1.0 - 5e-6) / 1e-5, 1e-6);
+  EXPECT_NEAR(casi.GetTEnH(-1.0), 300 - 1.0 / 1e-5, 1e-6);
 }
 
 TEST(CorrienteConsultas, LatentStream) {
