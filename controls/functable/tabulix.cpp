@@ -160,7 +160,14 @@ bool Tabulix::eventFilter(QObject* obj, QEvent* ev) {
   if (ev->type() == QEvent::FocusOut) {
     if (obj == numText_ || obj == xIniText_ || obj == xFinText_) {
       // A box that holds no number changes nothing and computes nothing.
-      if (EsNumero(static_cast<QLineEdit*>(obj)->text().toStdString())) Calcular();
+      double v = 0;
+      if (EsNumero(static_cast<QLineEdit*>(obj)->text().toStdString(), &v)) {
+        // A count below 1 becomes the default at once, with or without a
+        // table to compute.
+        if (obj == numText_ && RedondeoBanquero(v) < 1)
+          numText_->setText(QString::number(kPuntosPorDefecto));
+        Calcular();
+      }
     } else if (obj == funcionText_) {
       Calcular();
     }

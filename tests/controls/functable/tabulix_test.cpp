@@ -196,6 +196,12 @@ TEST_F(TabulixTest, UnaCuentaMenorQueUnoPasaADiez) {
     EXPECT_DOUBLE_EQ(t_.TablaX(3), 3.0);
   }
   EXPECT_EQ(listo_.count(), 3);
+  // Also with no function to compute: the box shows the default all the same.
+  t_.SetAjuste(QString());
+  t_.SetNumPuntos(QStringLiteral("-2"));
+  Salir(t_.NumText());
+  EXPECT_EQ(t_.NumText()->text(), QStringLiteral("10"));
+  EXPECT_EQ(listo_.count(), 3);
   // The count rounds halves to even.
   Llenar("X", "0", "1", "2.5");
   EXPECT_EQ(t_.NumeroPuntos(), 2);
