@@ -227,8 +227,8 @@ void Barrion::BarraMovida(int k) {
 // Commits value box k: the bar follows the typed value in steps of 1 % of
 // its range while the box keeps the typed text; a value above the maximum
 // shows the maximum and puts the bar at its end, a negative one shows 0 and
-// leaves the bar where it was. One cambiado per commit. A text that is no
-// number gets the bar's value back, without an event.
+// puts the bar at 0, so box and bar always agree. One cambiado per commit. A
+// text that is no number gets the bar's value back, without an event.
 void Barrion::Confirmar(int k) {
   if (k < 0 || k >= NumBarras()) return;
   const Barra& b = barras_[static_cast<std::size_t>(k)];
@@ -241,8 +241,8 @@ void Barrion::Confirmar(int k) {
   const bool activos = eventosActivos_;
   eventosActivos_ = false;  // the bar's own change must not answer
   if (v < 0) {
-    // The box shows 0; the bar stays where it was.
     b.valor->setText(QStringLiteral("0"));
+    b.barra->setValue(0);
   } else if (max <= 0) {
     // No range to divide: the bar sits at one end or the other.
     if (v > 0) {

@@ -92,8 +92,8 @@ TEST_F(BarrionTest, TeclearUnValor) {
       {"249", 0, QStringLiteral("250"), 10000, 1},    // p = 99.6 -> 100: the maximum
       {"300", 0, QStringLiteral("250"), 10000, 1},
       {"250", 0, QStringLiteral("250"), 10000, 1},
-      // A negative value shows 0 and leaves the bar where it was.
-      {"-3", 5000, QStringLiteral("0"), 5000, 1},
+      // A negative value shows 0 and puts the bar at 0 with the box.
+      {"-3", 5000, QStringLiteral("0"), 0, 1},
       // Letters: the bar's value comes back, no event.
       {"abc", 2500, QStringLiteral("62.5"), 2500, 0},
       {"", 5000, QStringLiteral("125"), 5000, 0},
