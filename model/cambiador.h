@@ -19,7 +19,7 @@ namespace vardo {
 
 class CCorriente;
 
-// Specification codes.
+// Codes of the set values.
 inline constexpr std::int32_t kModoQ = 0;              // duty given
 inline constexpr std::int32_t kModoTemperaturas = 1;   // four temperatures given
 inline constexpr std::int32_t kModoCompletarFria = 2;  // duty completes the cold stream
@@ -47,20 +47,20 @@ struct LadoCambiador {
 class CCambiador {
  public:
   CCambiador() = default;
-  // Mode and the five (kind, value) specification pairs; everything else
+  // Mode and the five (kind, value) set-value pairs; everything else
   // starts as in the default constructor.
   CCambiador(std::int32_t modo, std::int32_t tipoEntradaCaliente, double valorEntradaCaliente,
              std::int32_t tipoSalidaCaliente, double valorSalidaCaliente,
              std::int32_t tipoEntradaFria, double valorEntradaFria, std::int32_t tipoSalidaFria,
              double valorSalidaFria, std::int32_t tipoQ, double valorQ);
 
-  // Copies carry the specification, sides, results, display format and end
+  // Copies carry the set values, sides, results, display format and end
   // rectangles. A copy-constructed exchanger starts with empty working fields;
   // an assigned one keeps its own.
   CCambiador(const CCambiador& o);
   CCambiador& operator=(const CCambiador& o);
 
-  // ---- Specification (copied, stored) ----
+  // ---- Set values (copied, stored) ----
   std::int32_t tipoQ = 0;  // 0 none, 1 typed duty, 2 complete cold, 3 complete hot
   std::int32_t tipoEntradaCaliente = 0;
   std::int32_t tipoEntradaFria = 0;
@@ -114,7 +114,7 @@ class CCambiador {
   void SetLadoCaliente(std::int32_t ref, double t1, double t2, double h, double cp);
   void SetLadoFrio(std::int32_t ref, double t1, double t2, double h, double cp);
 
-  // Stores the specification; 1 when anything changed, else 0. The duty value
+  // Stores the set values; 1 when anything changed, else 0. The duty value
   // counts as a change only while the current mode is 0 or 1.
   int SetEspecificacion(std::int32_t tipoQ, std::int32_t tipoEntradaCaliente,
                         std::int32_t tipoEntradaFria, std::int32_t tipoSalidaCaliente,

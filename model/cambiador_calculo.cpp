@@ -1,4 +1,4 @@
-// Exchanger calculation: from the specification to the duty and the four end
+// Exchanger calculation: from the set values to the duty and the four end
 // temperatures, and the heat an exchanger moves across the pinches.
 #include <cmath>
 #include <cstddef>

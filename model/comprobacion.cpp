@@ -1,4 +1,4 @@
-// Specification check of a calculated network: a plain-text report of
+// Network check of a calculated network: a plain-text report of
 // warnings (DT min, heat across the process pinch or a utility pinch, matches
 // between integrity areas) and errors (temperatures outside a stream, more
 // heat than a stream has, overlapping exchangers, impossible transfers).

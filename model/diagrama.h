@@ -100,7 +100,7 @@ class CDiagrama {
   void BorrarServicio(std::int32_t k);
   // Refills every utility's cascade lists from the current heat cascade.
   void ActualizarCurvasServicios();
-  // Appends an exchanger: specification mode, hot-side and cold-side stream
+  // Appends an exchanger: set-value mode, hot-side and cold-side stream
   // references, then (kind, value) for the hot inlet, hot outlet, cold inlet,
   // cold outlet and the duty. A reference that names no record becomes the
   // generic utility (-1).
@@ -290,7 +290,7 @@ class CDiagrama {
   std::int32_t m_perturbacionOrigen = 0;
   std::int32_t m_perturbacionDestino = 0;
 
-  // Warnings and errors of the last specification check.
+  // Warnings and errors of the last network check.
   std::string m_textoComprobacion;
 
   static LogFont FuenteDefecto();

@@ -1,4 +1,4 @@
-// Network calculation, specification checks and per-exchanger results of a
+// Network calculation, network checks and per-exchanger results of a
 // designed network: result codes and the helpers the three share.
 #pragma once
 #include <cstdint>
@@ -9,7 +9,7 @@
 
 namespace vardo {
 
-// Results of the network calculation and of the specification check. An
+// Results of the network calculation and of the network check. An
 // exchanger index (0 or more) means errors were found at that exchanger.
 inline constexpr std::int32_t kRedSinAvisos = -1;   // nothing to report
 inline constexpr std::int32_t kRedSoloAvisos = -2;  // warnings only
@@ -56,7 +56,7 @@ std::int32_t CalcularRed(CDiagrama& d);
 // Orders every stream's and utility's exchanger list by outlet temperature
 // and places the exchanger circles on the grid.
 void OrdenarCambiadores(CDiagrama& d);
-// Specification check: rewrites the check text; kRedSinAvisos, kRedSoloAvisos
+// Network check: rewrites the check text; kRedSinAvisos, kRedSoloAvisos
 // or the index of the exchanger named by the last error.
 std::int32_t ComprobarRed(CDiagrama& d);
 // Heat-transfer area of exchanger i (m²); 0 for a negligible duty or when

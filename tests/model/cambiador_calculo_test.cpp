@@ -1,4 +1,4 @@
-// Exchanger calculation: duty and end temperatures from the specification,
+// Exchanger calculation: duty and end temperatures from the set values,
 // the one-side variants and the heat moved across the pinches.
 #include <gtest/gtest.h>
 

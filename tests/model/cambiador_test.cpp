@@ -218,7 +218,7 @@ TEST(CambiadorCopia, ValueConstructorTakesArgumentsInOrder) {
   EXPECT_EQ(c.enlaceSalidaFria, -1);
 }
 
-// ---------------------------------------------------------------- specification
+// ---------------------------------------------------------------- set values
 
 TEST(CambiadorEspecificacion, ReportsChanges) {
   struct Caso {

@@ -1,4 +1,4 @@
-// Specification check: every warning and error text with its boundary, the
+// Network check: every warning and error text with its boundary, the
 // headers, the result code and what the check leaves behind.
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Network calculation: propagation of the specifications, stream completion,
-// the undetermined-specification failure, exchanger ordering and placement.
+// the undetermined-network failure, exchanger ordering and placement.
 #include "model/red.h"
 
 #include <gtest/gtest.h>
