@@ -192,7 +192,7 @@ TEST_F(PerturbacionesTest, FailedCalculationIsReported) {
   CDiagrama d = DosEnSerie();
   ASSERT_TRUE(Calculada(CalcularRed(d)));
   Preparar(d, {0, 1, 0});
-  // E1 loses every specification: the network cannot be calculated.
+  // E1 loses every set value: the network cannot be calculated.
   CCambiador& e1 = d.m_cambiadores[1];
   e1.tipoEntradaCaliente = e1.tipoSalidaCaliente = e1.tipoEntradaFria = e1.tipoSalidaFria = 0;
   e1.tipoQ = 0;
