@@ -2,8 +2,8 @@
 // every point runs the energy, unit, area and cost targets.
 #include <benchmark/benchmark.h>
 
-#include "app/grafica.h"
-#include "app/graficas.h"
+#include "app/core/grafica.h"
+#include "app/core/graficas.h"
 #include "bench/problemas.h"
 
 namespace {

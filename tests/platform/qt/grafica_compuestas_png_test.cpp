@@ -3,8 +3,8 @@
 
 #include <QImage>
 
-#include "app/grafica.h"
-#include "tests/app/graficas_comun.h"
+#include "app/core/grafica.h"
+#include "tests/app/core/graficas_comun.h"
 #include "tests/platform/qt/pintar_grafica.h"
 
 namespace vardo {

@@ -4,7 +4,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "app/grafica.h"
+#include "app/core/grafica.h"
 #include "platform/qt/qt_dc.h"
 
 namespace vardo {

@@ -1,0 +1,493 @@
+// The document: undo and redo snapshots, the count panes, the network check
+// after an edit, and the document file.
+#include "app/core/documento.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <filesystem>
+#include <system_error>
+
+#include "model/constantes.h"
+#include "model/documento_archivo.h"
+#include "model/objetivos_area.h"
+#include "model/red.h"
+#include "platform/core/numtext.h"
+
+namespace vardo {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Sustituir(const char* plantilla, const std::string& valor) {
+  std::string s = plantilla;
+  const auto p = s.find("%1");
+  if (p != std::string::npos) s.replace(p, 2, valor);
+  return s;
+}
+
+ResultadoArchivo Error(const char* plantilla, const std::string& ruta) {
+  return {false, Sustituir(plantilla, ruta)};
+}
+
+ResultadoArchivo ErrorLectura(int err, const std::string& ruta) {
+  switch (err) {
+    case ENOENT:
+    case ENOTDIR:
+    case ENAMETOOLONG:
+    case ELOOP:
+      return Error(kMsgNoEncontrado, ruta);
+    case EACCES:
+    case EPERM:
+    case EBUSY:
+      return Error(kMsgNoLeer, ruta);
+    case EISDIR:
+      return {false, kMsgNoAbrir};
+    default:
+      return Error(kMsgErrorLeer, ruta);
+  }
+}
+
+ResultadoArchivo ErrorEscritura(int err, const std::string& ruta) {
+  switch (err) {
+    case ENOENT:
+    case ENOTDIR:
+    case ENAMETOOLONG:
+    case ELOOP:
+      return Error(kMsgNoEncontrado, ruta);
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case ETXTBSY:
+    case EBUSY:
+      return Error(kMsgNoEscribir, ruta);
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+      return {false, kMsgDiscoLleno};
+    case EISDIR:
+      return {false, kMsgNoGuardar};
+    default:
+      return Error(kMsgErrorEscribir, ruta);
+  }
+}
+
+// Closes a descriptor and removes a temporary file unless released.
+class Temporal {
+ public:
+  Temporal(int fd, std::string ruta) : fd_(fd), ruta_(std::move(ruta)) {}
+  ~Temporal() {
+    if (fd_ >= 0) ::close(fd_);
+    if (!ruta_.empty()) ::unlink(ruta_.c_str());
+  }
+  int Cerrar() {
+    const int r = ::close(fd_);
+    fd_ = -1;
+    return r;
+  }
+  void Soltar() { ruta_.clear(); }
+  int fd() const { return fd_; }
+
+ private:
+  int fd_;
+  std::string ruta_;
+};
+
+// Running number of new documents' titles.
+int g_sinTitulo = 0;
+
+std::vector<CVardoDoc*>& Abiertos() {
+  static std::vector<CVardoDoc*> docs;
+  return docs;
+}
+CVardoDoc* g_activo = nullptr;
+
+PuertosDocumento& Defecto() {
+  static PuertosDocumento p;
+  return p;
+}
+
+bool EsCalentador(const CCambiador& c) {
+  return c.ladoCaliente.ref == kRefGenerico || EsServicio(c.ladoCaliente.ref);
+}
+bool EsEnfriador(const CCambiador& c) {
+  return c.ladoFrio.ref == kRefGenerico || EsServicio(c.ladoFrio.ref);
+}
+
+}  // namespace
+
+// ------------------------------------------------------------------- files
+
+ResultadoArchivo LeerArchivo(const std::string& ruta, std::vector<std::uint8_t>& bytes) {
+  const int fd = ::open(ruta.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return ErrorLectura(errno, ruta);
+  Temporal cierre(fd, "");
+  struct stat st {};
+  if (::fstat(fd, &st) != 0) return ErrorLectura(errno, ruta);
+  if (S_ISDIR(st.st_mode)) return {false, kMsgNoAbrir};
+  std::vector<std::uint8_t> leido;
+  if (S_ISREG(st.st_mode) && st.st_size > 0) leido.reserve(static_cast<std::size_t>(st.st_size));
+  std::uint8_t buf[65536];
+  for (;;) {
+    const ssize_t n = ::read(fd, buf, sizeof buf);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return ErrorLectura(errno, ruta);
+    }
+    if (n == 0) break;
+    leido.insert(leido.end(), buf, buf + n);
+  }
+  bytes.swap(leido);
+  return {};
+}
+
+ResultadoArchivo EscribirArchivoSeguro(const std::string& ruta,
+                                       const std::vector<std::uint8_t>& bytes) {
+  std::error_code ec;
+  fs::path destino(ruta);
+  // Writing through a link replaces the file it names, not the link.
+  if (fs::is_symlink(destino, ec)) {
+    fs::path real = fs::canonical(destino, ec);
+    if (!ec) destino = real;
+  }
+  struct stat previo {};
+  const bool existe = ::stat(destino.c_str(), &previo) == 0;
+  if (existe) {
+    if (S_ISDIR(previo.st_mode)) return {false, kMsgNoGuardar};
+    if (::access(destino.c_str(), W_OK) != 0) return ErrorEscritura(errno, ruta);
+  }
+
+  const fs::path carpeta = destino.has_parent_path() ? destino.parent_path() : fs::path(".");
+  static std::atomic<unsigned> contador{0};
+  int fd = -1;
+  std::string temporal;
+  for (int intento = 0; intento < 100 && fd < 0; ++intento) {
+    temporal = (carpeta / ("." + destino.filename().string() + "." + std::to_string(::getpid()) +
+                           "." + std::to_string(contador++) + ".tmp"))
+                   .string();
+    fd = ::open(temporal.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0 && errno != EEXIST) return ErrorEscritura(errno, ruta);
+  }
+  if (fd < 0) return Error(kMsgErrorEscribir, ruta);
+  Temporal tmp(fd, temporal);
+  if (existe) (void)::fchmod(fd, previo.st_mode & 07777);
+
+  std::size_t escrito = 0;
+  while (escrito < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.data() + escrito, bytes.size() - escrito);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return ErrorEscritura(errno, ruta);
+    }
+    escrito += static_cast<std::size_t>(n);
+  }
+  if (::fsync(fd) != 0 && errno != EINVAL) return ErrorEscritura(errno, ruta);
+  if (tmp.Cerrar() != 0) return ErrorEscritura(errno, ruta);
+  if (::rename(temporal.c_str(), destino.c_str()) != 0) return ErrorEscritura(errno, ruta);
+  tmp.Soltar();
+  return {};
+}
+
+// ------------------------------------------------------------------- model
+
+void CopiarModeloCompleto(CDiagrama& destino, const CDiagrama& origen) {
+  if (&destino == &origen) return;
+  destino = origen;
+  destino.m_rectGrafico = origen.m_rectGrafico;
+  destino.m_fuente = origen.m_fuente;
+  destino.m_dibujoExportar = origen.m_dibujoExportar;
+  destino.m_estadoAnillos = origen.m_estadoAnillos;
+  destino.m_textoComprobacion = origen.m_textoComprobacion;
+  destino.m_pinchesServicioSup = origen.m_pinchesServicioSup;
+  destino.m_pinchesServicioInf = origen.m_pinchesServicioInf;
+  destino.m_cambiadorAux = origen.m_cambiadorAux;
+
+  destino.m_numIntervalos = origen.m_numIntervalos;
+  destino.m_temperaturas = origen.m_temperaturas;
+  destino.m_calores = origen.m_calores;
+  destino.m_cascada = origen.m_cascada;
+  destino.m_numIntervalosServ = origen.m_numIntervalosServ;
+  destino.m_temperaturasServ = origen.m_temperaturasServ;
+  destino.m_caloresServ = origen.m_caloresServ;
+  destino.m_cascadaServ = origen.m_cascadaServ;
+  destino.m_numIntervalosConServ = origen.m_numIntervalosConServ;
+  destino.m_temperaturasConServ = origen.m_temperaturasConServ;
+  destino.m_caloresConServ = origen.m_caloresConServ;
+  destino.m_cascadaConServ = origen.m_cascadaConServ;
+}
+
+TextosContadores CalcularContadores(CDiagrama& d) {
+  const bool hayAreas = HayAreasMostradas(d);
+  const auto enArea = [&](std::int32_t ref) { return CorrienteEnAreaMostrada(d, ref, true); };
+
+  d.CalcularObjetivos();
+  int cambiadores = 0;
+  double calentadores = 0.0, enfriadores = 0.0;
+  for (const CCambiador& c : d.m_cambiadores) {
+    const std::int32_t rc = c.ladoCaliente.ref;
+    const std::int32_t rf = c.ladoFrio.ref;
+    if (!hayAreas || rc == kRefGenerico || rf == kRefGenerico || enArea(rc) || enArea(rf))
+      ++cambiadores;
+    if (EsCalentador(c) && (!hayAreas || enArea(rf))) calentadores += c.q;
+    if (EsEnfriador(c) && (!hayAreas || enArea(rc))) enfriadores += c.q;
+  }
+  const std::int32_t nMin = CalcularNMinCambiadores(d, 0);
+  const double calMin = d.m_cascada.empty() ? 0.0 : d.m_cascada.front();
+  const double refMin = d.m_cascada.empty() ? 0.0 : d.m_cascada.back();
+
+  TextosContadores t;
+  t.camb = "Camb:" + std::to_string(cambiadores) + "/" + std::to_string(nMin);
+  t.cal = "Cal:" + NumTexto(calentadores) + "/" + NumTexto(calMin);
+  t.ref = "Ref:" + NumTexto(enfriadores) + "/" + NumTexto(refMin);
+  return t;
+}
+
+// ---------------------------------------------------------------- document
+
+CVardoDoc::CVardoDoc() : puertos_(Defecto()) { Abiertos().push_back(this); }
+
+CVardoDoc::~CVardoDoc() {
+  auto& v = Abiertos();
+  v.erase(std::remove(v.begin(), v.end(), this), v.end());
+  if (g_activo == this) g_activo = nullptr;
+}
+
+void CVardoDoc::SetPuertosPorDefecto(const PuertosDocumento& p) { Defecto() = p; }
+const PuertosDocumento& CVardoDoc::PuertosPorDefecto() { return Defecto(); }
+
+CVardoDoc* CVardoDoc::GetDocActivo() { return g_activo; }
+
+void CVardoDoc::SetDocActivo(CVardoDoc* doc) {
+  const auto& v = Abiertos();
+  g_activo = std::find(v.begin(), v.end(), doc) != v.end() ? doc : nullptr;
+}
+
+const std::vector<CVardoDoc*>& CVardoDoc::Documentos() { return Abiertos(); }
+
+CVardoDoc* CVardoDoc::BuscarPorRuta(const std::string& ruta) {
+  std::error_code ec;
+  const fs::path buscada = fs::absolute(ruta, ec).lexically_normal();
+  for (CVardoDoc* d : Abiertos()) {
+    if (d->ruta_.empty()) continue;
+    const fs::path p(d->ruta_);
+    if (p == buscada) return d;
+    std::error_code e2;
+    if (fs::equivalent(p, buscada, e2) && !e2) return d;
+  }
+  return nullptr;
+}
+
+void CVardoDoc::SetPathName(const std::string& ruta) {
+  std::error_code ec;
+  fs::path p = fs::absolute(ruta, ec);
+  if (ec) p = ruta;
+  p = p.lexically_normal();
+  ruta_ = p.string();
+  titulo_ = p.stem().string();
+}
+
+void CVardoDoc::UpdateAllViews() {
+  if (puertos_.vistas) puertos_.vistas->ActualizarVistas();
+}
+
+bool CVardoDoc::OnNewDocument() {
+  CopiarModeloCompleto(m_Diagrama, CDiagrama());
+  m_nModo = kModoNinguno;
+  ruta_.clear();
+  titulo_ = std::string(kTituloBase) + std::to_string(++g_sinTitulo);
+  modificado_ = false;
+  UpdateAllViews();
+  return true;
+}
+
+// ---- file ----
+
+void CVardoDoc::EscribirCampoDTMin() {
+  if (puertos_.campoDTMin) puertos_.campoDTMin->SetTexto(NumTexto(m_Diagrama.m_dtMin));
+}
+
+void CVardoDoc::TrasCuerpo() {
+  m_Diagrama.InvalidarGrafo();
+  EscribirCampoDTMin();
+  ActualizarContadores();
+}
+
+void CVardoDoc::Serialize(Archive& ar) {
+  if (ar.IsStoring()) {
+    MarcoDocumento marco;
+    marco.usarFactibilidad = m_bUsarFactibilidad ? 1u : 0u;
+    marco.modo = m_nModo;
+    EscribirDocumento(ar, marco, m_Diagrama);
+  } else {
+    MarcoDocumento marco;
+    LeerDocumento(ar, marco, m_Diagrama);  // throws, changing nothing, on a damaged file
+    m_bUsarFactibilidad = marco.usarFactibilidad != 0;
+    m_nModo = marco.modo;
+    m_bRedibujar = marco.redibujar;
+  }
+  TrasCuerpo();
+}
+
+ResultadoArchivo CVardoDoc::Informar(ResultadoArchivo r) {
+  if (!r.ok) Ui().Message(r.mensaje, MsgKind::Error);
+  return r;
+}
+
+ResultadoArchivo CVardoDoc::OnOpenDocument(const std::string& ruta) {
+  std::vector<std::uint8_t> bytes;
+  ResultadoArchivo r = LeerArchivo(ruta, bytes);
+  if (!r.ok) return Informar(r);
+  try {
+    Archive ar(std::move(bytes));
+    Serialize(ar);
+  } catch (const FormatError&) {
+    return Informar({false, kMsgFormatoNoEsperado});
+  } catch (const std::bad_alloc&) {
+    return Informar({false, kMsgFormatoNoEsperado});
+  }
+  deshacer_.clear();
+  rehacer_.clear();
+  SetPathName(ruta);
+  modificado_ = false;
+  return {};
+}
+
+ResultadoArchivo CVardoDoc::OnSaveDocument(const std::string& ruta) {
+  Archive ar;
+  Serialize(ar);
+  ResultadoArchivo r = EscribirArchivoSeguro(ruta, ar.Bytes());
+  if (!r.ok) return Informar(r);
+  SetPathName(ruta);
+  modificado_ = false;
+  return {};
+}
+
+ResultadoArchivo CVardoDoc::GuardarCopia(const std::string& ruta) const {
+  // Written from a whole copy, so that the document's model keeps even the
+  // state that writing touches (loop graph, targets).
+  CDiagrama copia;
+  CopiarModeloCompleto(copia, m_Diagrama);
+  MarcoDocumento marco;
+  marco.usarFactibilidad = m_bUsarFactibilidad ? 1u : 0u;
+  marco.modo = m_nModo;
+  return EscribirArchivoSeguro(ruta, GuardarDocumento(marco, copia));
+}
+
+// ---- undo and redo ----
+
+void CVardoDoc::Empujar(std::deque<Instantanea>& pila) {
+  pila.emplace_front();
+  CopiarModeloCompleto(pila.front().modelo, m_Diagrama);
+  pila.front().modo = m_nModo;
+  while (pila.size() > static_cast<std::size_t>(kProfundidadDeshacer)) pila.pop_back();
+}
+
+void CVardoDoc::GuardarDeshacer(bool limpiarRehacer) {
+  Empujar(deshacer_);
+  if (limpiarRehacer) rehacer_.clear();
+}
+
+void CVardoDoc::GuardarRehacer() { Empujar(rehacer_); }
+
+void CVardoDoc::RestaurarModo(std::int32_t modo) {
+  if (modo < kModoNinguno || modo > kModoUltimo) return;
+  m_nModo = modo;
+  // Every chart depends on the model that comes back: rebuild it.
+  if (modo != kModoNinguno && modo != kModoRejilla) m_bRedibujar = true;
+}
+
+void CVardoDoc::Restaurar(std::deque<Instantanea>& pila) {
+  CopiarModeloCompleto(m_Diagrama, pila.front().modelo);
+  RestaurarModo(pila.front().modo);
+  pila.pop_front();
+  modificado_ = true;
+  ActualizarContadores();
+  UpdateAllViews();
+}
+
+bool CVardoDoc::Deshacer() {
+  if (deshacer_.empty()) return false;
+  GuardarRehacer();
+  Restaurar(deshacer_);
+  return true;
+}
+
+bool CVardoDoc::Rehacer() {
+  if (rehacer_.empty()) return false;
+  GuardarDeshacer(false);
+  Restaurar(rehacer_);
+  return true;
+}
+
+// ---- refresh and check ----
+
+void CVardoDoc::ActualizarContadores() {
+  const bool conCorrientes = !m_Diagrama.m_corrientes.empty();
+  if (conCorrientes) {
+    const TextosContadores t = CalcularContadores(m_Diagrama);
+    if (puertos_.estado) puertos_.estado->SetContadores(t.camb, t.cal, t.ref);
+    EscribirCampoDTMin();
+  }
+  if (PuertoPaneles* p = puertos_.paneles) {
+    p->ActualizarTablaCorrientes(m_Diagrama);
+    p->ActualizarVisorObjetos(m_Diagrama, conCorrientes);
+    if (!m_Diagrama.m_areas.empty()) p->ActualizarBarraAreas(m_Diagrama);
+  }
+  UpdateAllViews();
+}
+
+void CVardoDoc::ComprobarCambiadores() {
+  const std::int32_t r = CalcularRed(m_Diagrama);
+  if (r == kRedSinAvisos) {
+    UpdateAllViews();
+    modificado_ = true;
+    return;
+  }
+  DlgCalculoCambiadores dlg;
+  dlg.texto = m_Diagrama.m_textoComprobacion;
+  dlg.corregible = r != kRedSoloAvisos;
+  const bool corregir =
+      puertos_.dialogos && puertos_.dialogos->CalculoCambiadores(dlg) && dlg.corregible;
+  if (corregir) {
+    // An undetermined network names no exchanger: the editor opens on the
+    // first one.
+    EditarCambiadores(r >= 0 ? r : 0, 1);
+  } else {
+    UpdateAllViews();
+    modificado_ = true;
+  }
+}
+
+void CVardoDoc::EditarCambiadores(std::int32_t n, std::int32_t modo) {
+  DlgCambiadores dlg;
+  dlg.cambiador = n;
+  dlg.modo = modo;
+  CopiarModeloCompleto(dlg.modelo, m_Diagrama);
+  if (puertos_.dialogos && puertos_.dialogos->Cambiadores(dlg)) {
+    if (modo == 0) {
+      // The provisional exchanger must not reach the snapshot.
+      m_Diagrama.DeseleccionarCambiador();
+      m_Diagrama.DeseleccionarCorriente();
+      if (!m_Diagrama.m_cambiadores.empty()) m_Diagrama.BorrarCambiador(m_Diagrama.GetNumCambiadores() - 1);
+    }
+    GuardarDeshacer(true);
+    m_Diagrama = dlg.modelo;
+    m_Diagrama.InvalidarGrafo();
+    ComprobarCambiadores();
+    ActualizarContadores();
+  } else {
+    // Exchangers never placed on the grid (a provisional one) go.
+    for (std::int32_t i = m_Diagrama.GetNumCambiadores() - 1; i >= 0; --i) {
+      const CCambiador& c = m_Diagrama.m_cambiadores[static_cast<std::size_t>(i)];
+      if (c.rectCaliente.top == 0 && c.rectFrio.top == 0) m_Diagrama.BorrarCambiador(i);
+    }
+    UpdateAllViews();
+  }
+}
+
+}  // namespace vardo

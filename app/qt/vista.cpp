@@ -1,0 +1,642 @@
+#include "app/qt/vista.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPrinter>
+#include <QScrollBar>
+
+#include "app/core/diagrama_rejilla.h"
+#include "app/core/documento.h"
+#include "app/core/graficas.h"
+#include "app/core/ids_comandos.h"
+#include "platform/core/numtext.h"
+#include "platform/qt/qt_dc.h"
+#include "platform/qt/recordedpicture.h"
+
+namespace vardo {
+
+namespace {
+
+CVardoView* g_vistaActiva = nullptr;
+
+int APixeles(double centesimasMm, double dpi) {
+  return static_cast<int>(centesimasMm * dpi / 2540.0 + 0.5);
+}
+
+bool EsModoGrafica(int modo) { return modo == 1 || modo == 2 || (modo >= 4 && modo <= 17); }
+
+// Shows the wait cursor for the life of the scope.
+class CursorEspera {
+ public:
+  CursorEspera() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~CursorEspera() { QApplication::restoreOverrideCursor(); }
+  CursorEspera(const CursorEspera&) = delete;
+  CursorEspera& operator=(const CursorEspera&) = delete;
+};
+
+// The ranges of the available-temperature-difference chart: x from the
+// last two points (the separator's ends), y from the first point down to
+// the separator's lower end.
+void MargenesDTDisponible(CGrafica& g) {
+  const auto& p = g.puntos;
+  if (p.size() < 2) return;
+  const Point& primero = p.front();
+  const Point& ultimo = p.back();
+  const Point& penultimo = p[p.size() - 2];
+  g.SetMargenes(ultimo.x, penultimo.x, primero.y, penultimo.y);
+}
+
+// The x range of the cost chart over a loop's heat flow: the flow the loop
+// can take each way (its smallest even and odd duties less 1 kW), in the
+// chart's stored units; the y range stays as scaled.
+void MargenesCostesAnillo(CGrafica& g, const CAnillo& anillo) {
+  const double a = anillo.minimoPar - 1.0, b = anillo.minimoImpar - 1.0;
+  g.SetMargenes(TruncCoord(100.0 * b), TruncCoord(-100.0 * a), g.yMax, g.yMin);
+}
+
+}  // namespace
+
+RejillaPaginas CalcularPaginas(const Rect& r, int dpiX, int dpiY, int anchoPx, int altoPx) {
+  RejillaPaginas g;
+  const long long px = static_cast<long long>(dpiX / 25.4);
+  const long long py = static_cast<long long>(dpiY / 25.4);
+  const long long ancho = static_cast<long long>(anchoPx) * 100;
+  const long long alto = static_cast<long long>(altoPx) * 100;
+  g.filas = alto > 0 ? static_cast<int>((static_cast<long long>(r.top - r.bottom) + 2000) * py / alto) + 1 : 1;
+  g.columnas =
+      ancho > 0 ? static_cast<int>((static_cast<long long>(r.right - r.left) + 2000) * px / ancho) + 1 : 1;
+  if (g.filas < 1) g.filas = 1;
+  if (g.columnas < 1) g.columnas = 1;
+  return g;
+}
+
+// ---------------------------------------------------------------- view
+
+CVardoView::CVardoView(CVardoDoc* doc, QWidget* parent) : QAbstractScrollArea(parent), doc_(doc) {
+  setFocusPolicy(Qt::StrongFocus);
+  viewport()->setAutoFillBackground(true);
+  QPalette pal = viewport()->palette();
+  pal.setColor(QPalette::Window, Qt::white);
+  viewport()->setPalette(pal);
+  setFrameShape(QFrame::NoFrame);
+  DefinirComandos();
+  AjustarBarras();
+}
+
+CVardoView::~CVardoView() {
+  if (g_vistaActiva == this) g_vistaActiva = nullptr;
+}
+
+CVardoView* CVardoView::GetVistaActiva() { return g_vistaActiva; }
+
+void CVardoView::SetVistaActiva(CVardoView* vista) { g_vistaActiva = vista; }
+
+void CVardoView::SetEstadoEdicion(int estado) {
+  if (estado >= kSelNada && estado <= kSelNodo) estadoEdicion_ = estado;
+}
+
+bool CVardoView::HayCorrientes() const { return doc_->m_Diagrama.GetNumCorrientes() > 0; }
+
+bool CVardoView::Disponible(DialogoId dialogo) const {
+  return fabrica_ && fabrica_->Disponible(dialogo);
+}
+
+void CVardoView::MostrarEstado(const std::string& texto) {
+  if (PuertoEstado* e = doc_->Puertos().estado) e->SetTextoEstado(vardo::TextoEstado(texto));
+}
+
+void CVardoView::MostrarEstadoVista() { MostrarEstado(textoEstado_); }
+
+void CVardoView::ActualizarContadoresDoc() { doc_->ActualizarContadores(); }
+
+// ---------------------------------------------------------------- commands
+
+void CVardoView::DefinirComandos() {
+  using namespace cmd;
+  auto conModo = [this](int modo) {
+    return [this, modo](CmdUi& ui) {
+      ui.enabled = HayCorrientes();
+      ui.checked = doc_->m_nModo == modo;
+    };
+  };
+  auto conDialogo = [this](DialogoId d) {
+    return [this, d](CmdUi& ui) { ui.enabled = HayCorrientes() && Disponible(d); };
+  };
+  auto conCorrientes = [this](CmdUi& ui) { ui.enabled = HayCorrientes(); };
+  auto grafica = [this](int id) { return [this, id] { ComandoGrafica(id); }; };
+
+  comandos_.OnCommand(kGrandCompuesta, grafica(kGrandCompuesta), conModo(1));
+  comandos_.OnCommand(kCompuestas, grafica(kCompuestas), conModo(2));
+  comandos_.OnCommand(kDiagramaTrama, grafica(kDiagramaTrama), conModo(3));
+  comandos_.OnCommand(kCosteTotalDTMin, grafica(kCosteTotalDTMin), [this](CmdUi& ui) {
+    ui.enabled = HayCorrientes() && Disponible(DialogoId::VariacionCosteTot);
+    ui.checked = doc_->m_nModo == 10;
+  });
+  comandos_.OnCommand(kServiciosDTMin, grafica(kServiciosDTMin), conDialogo(DialogoId::VariacionDT));
+  comandos_.OnCommand(kNMinDTMin, grafica(kNMinDTMin), conDialogo(DialogoId::VariacionDT));
+  comandos_.OnCommand(kTPinchDTMin, grafica(kTPinchDTMin), conDialogo(DialogoId::VariacionDT));
+  comandos_.OnCommand(kAreaMinDTMin, grafica(kAreaMinDTMin), conDialogo(DialogoId::VariacionArea));
+  comandos_.OnCommand(kCosteInmDTMin, grafica(kCosteInmDTMin),
+                      conDialogo(DialogoId::VariacionCosteInm));
+  comandos_.OnCommand(kCosteOperacionDTMin, grafica(kCosteOperacionDTMin),
+                      conDialogo(DialogoId::CostesOperacion));
+  comandos_.OnCommand(kCostesAnillo, grafica(kCostesAnillo), [this](CmdUi& ui) {
+    ui.enabled = HayCorrientes() && doc_->m_Diagrama.GetNumCambiadores() >= 2 &&
+                 Disponible(DialogoId::CostesTotales);
+  });
+  comandos_.OnCommand(kDTDisponible, grafica(kDTDisponible), conCorrientes);
+  comandos_.OnCommand(kGraficaPersonalizada, grafica(kGraficaPersonalizada),
+                      conDialogo(DialogoId::OtrasGraficas));
+  comandos_.OnCommand(kCompuestasServicios, grafica(kCompuestasServicios), conCorrientes);
+  comandos_.OnCommand(kCompuestasExergia, grafica(kCompuestasExergia), conDialogo(DialogoId::Exergia));
+  comandos_.OnCommand(kGrandCompuestaExergia, grafica(kGrandCompuestaExergia),
+                      conDialogo(DialogoId::Exergia));
+  comandos_.OnCommand(kExergiaDisponible, grafica(kExergiaDisponible), conDialogo(DialogoId::Exergia));
+  comandos_.OnCommand(kFormatoGrafica, [this] { FormatoGrafica(); }, [this](CmdUi& ui) {
+    const int modo = doc_->m_nModo;
+    ui.enabled = modo != 0 &&
+                 Disponible(modo == 3 ? DialogoId::PropDiagrama : DialogoId::PropGrafico);
+  });
+  comandos_.OnCommand(kConfigurarImpresora, [this] { ConfigurarImpresora(); });
+}
+
+bool CVardoView::LeerRango(const std::string& inicial, const std::string& final, double& desde,
+                           double& hasta) {
+  UiPort& ui = doc_->Puertos().ui ? *doc_->Puertos().ui : DefaultUiPort();
+  desde = TextoANumero(inicial);
+  hasta = TextoANumero(final);
+  if (!(desde > 0.0)) {
+    ui.Message(kMsgDTInicial);
+    return false;
+  }
+  if (!(hasta > desde)) {
+    ui.Message(kMsgDTFinal);
+    return false;
+  }
+  return true;
+}
+
+void CVardoView::ConstruirGrafica(int modo, double desde, double hasta, int puntos) {
+  CDiagrama& m = doc_->m_Diagrama;
+  CGrafica& g = grafica_;
+  const bool sel = estadoEdicion_ == kSelCorriente;
+  const bool serv = m.m_serviciosVisibles != 0;
+  switch (modo) {
+    case 1: GraficaGrandCompuesta(m, g, sel, serv); break;
+    case 2: GraficaCompuestas(m, g, sel); break;
+    case 4: GraficaServiciosDTMin(m, g, desde, hasta, puntos); break;
+    case 5: GraficaNMinDTMin(m, g, desde, hasta, puntos); break;
+    case 6: GraficaTPinchDTMin(m, g, desde, hasta, puntos); break;
+    case 7: GraficaAreaMinDTMin(m, g, desde, hasta, puntos); break;
+    case 8: GraficaCosteInmovilizadoDTMin(m, g, desde, hasta, puntos); break;
+    case 9: GraficaCosteOperacionDTMin(m, g, desde, hasta, puntos); break;
+    case 10: GraficaCosteTotalDTMin(m, g, desde, hasta, puntos); break;
+    case 11: GraficaCosteTotalDTMin(m, g, desde, hasta, puntos); break;
+    case 12: GraficaDTDisponible(m, g); break;
+    case 13: GraficaPersonalizada(m, g, desde, hasta, puntos, kVarCalefaccion, kVarAreaMin); break;
+    case 14: GraficaCompuestasServicios(m, g, sel); break;
+    case 15: GraficaCompuestasExergia(m, g, puntos); break;
+    case 16: GraficaGrandCompuestaExergia(m, g, puntos, serv); break;
+    case 17: GraficaExergiaDisponible(m, g, puntos, serv); break;
+    default: return;
+  }
+  g.Recalcular();
+  if (modo == 12) MargenesDTDisponible(g);
+}
+
+void CVardoView::Fijar(int modo) {
+  doc_->m_nModo = modo;
+  modoGrafica_ = modo;
+  doc_->UpdateAllViews();
+}
+
+void CVardoView::ComandoGrafica(int id) {
+  using namespace cmd;
+  textoEstado_ = id == kDiagramaTrama ? kTextoPreparadoTrama : kTextoPreparado;
+  MostrarEstadoVista();
+  CDiagrama& m = doc_->m_Diagrama;
+  UiPort& ui = doc_->Puertos().ui ? *doc_->Puertos().ui : DefaultUiPort();
+  double desde = 0.0;
+  double hasta = 0.0;
+
+  // The targets against DT min over the range of a dialog.
+  auto rangoDT = [&](int modo) {
+    if (!fabrica_) return;
+    DlgVariacionDT d;
+    if (!fabrica_->VariacionDT(d)) return;
+    doc_->GuardarDeshacer(true);
+    if (!LeerRango(d.inicial, d.final, desde, hasta)) return;
+    ConstruirGrafica(modo, desde, hasta, d.puntos);
+    Fijar(modo);
+  };
+  // The same with a dialog that works on a copy of the model.
+  auto rangoModelo = [&](auto d, auto ejecutar, int modo) {
+    if (!fabrica_) return;
+    d.modelo = m;
+    if (!ejecutar(d)) return;
+    doc_->GuardarDeshacer(true);
+    m = d.modelo;
+    if (!LeerRango(d.inicial, d.final, desde, hasta)) return;
+    CursorEspera espera;
+    ConstruirGrafica(modo, desde, hasta, d.puntos);
+    Fijar(modo);
+  };
+  auto exergia = [&](int modo) {
+    if (!fabrica_) return;
+    DlgExergia d;
+    d.temperatura = m.m_tReferencia;
+    d.puntos = 50;
+    if (!fabrica_->Exergia(d)) return;
+    m.m_tReferencia = d.temperatura;
+    doc_->GuardarDeshacer(true);
+    ConstruirGrafica(modo, 0.0, 0.0, d.puntos);
+    Fijar(modo);
+  };
+
+  switch (id) {
+    case kGrandCompuesta:
+      doc_->GuardarDeshacer(true);
+      ConstruirGrafica(1, 0, 0, 0);
+      Fijar(1);
+      break;
+    case kCompuestas:
+      doc_->GuardarDeshacer(true);
+      ConstruirGrafica(2, 0, 0, 0);
+      Fijar(2);
+      break;
+    case kDiagramaTrama:
+      doc_->GuardarDeshacer(true);
+      Fijar(3);
+      break;
+    case kCompuestasServicios:
+      doc_->GuardarDeshacer(true);
+      ConstruirGrafica(14, 0, 0, 0);
+      Fijar(14);
+      break;
+    case kDTDisponible:
+      doc_->GuardarDeshacer(true);
+      GraficaDTDisponible(m, grafica_, Preguntas::Preguntar, ui);
+      grafica_.Recalcular();
+      MargenesDTDisponible(grafica_);
+      Fijar(12);
+      break;
+    case kServiciosDTMin: rangoDT(4); break;
+    case kNMinDTMin: rangoDT(5); break;
+    case kTPinchDTMin: rangoDT(6); break;
+    case kAreaMinDTMin:
+      rangoModelo(DlgVariacionArea{}, [this](DlgVariacionArea& d) { return fabrica_->VariacionArea(d); }, 7);
+      break;
+    case kCosteInmDTMin:
+      rangoModelo(DlgVariacionCosteInm{},
+                  [this](DlgVariacionCosteInm& d) { return fabrica_->VariacionCosteInm(d); }, 8);
+      break;
+    case kCosteTotalDTMin:
+      rangoModelo(DlgVariacionCosteTot{},
+                  [this](DlgVariacionCosteTot& d) { return fabrica_->VariacionCosteTot(d); }, 10);
+      break;
+    case kCosteOperacionDTMin: {
+      if (!fabrica_) return;
+      DlgCostesOperacion d;
+      d.costeCalefaccion = NumTexto(m.m_costeCaliente);
+      d.costeRefrigeracion = NumTexto(m.m_costeFrio);
+      if (!fabrica_->CostesOperacion(d)) return;
+      doc_->GuardarDeshacer(true);
+      m.m_costeCaliente = TextoANumero(d.costeCalefaccion);
+      m.m_costeFrio = TextoANumero(d.costeRefrigeracion);
+      doc_->SetModifiedFlag(true);
+      if (!LeerRango(d.inicial, d.final, desde, hasta)) return;
+      ConstruirGrafica(9, desde, hasta, d.puntos);
+      Fijar(9);
+      break;
+    }
+    case kCostesAnillo: {
+      if (!fabrica_) return;
+      DlgCostesTotales d;
+      d.modelo = m;
+      if (!fabrica_->CostesTotales(d)) return;
+      doc_->GuardarDeshacer(true);
+      m = d.modelo;
+      CursorEspera espera;
+      GraficaCostesAnillo(m, grafica_, d.puntos);
+      grafica_.Recalcular();
+      MargenesCostesAnillo(grafica_, m.m_anillo);
+      Fijar(11);
+      break;
+    }
+    case kGraficaPersonalizada: {
+      if (!fabrica_) return;
+      DlgOtrasGraficas d;  // 1.0 to 50.0 K, 25 points, x 0, y 4
+      if (!fabrica_->OtrasGraficas(d)) return;
+      CursorEspera espera;
+      if (GraficaPersonalizada(m, grafica_, d.dtInicial, d.dtFinal, d.puntos, d.variableX,
+                               d.variableY))
+        grafica_.Recalcular();
+      Fijar(13);
+      break;
+    }
+    case kCompuestasExergia: exergia(15); break;
+    case kGrandCompuestaExergia: exergia(16); break;
+    case kExergiaDisponible: exergia(17); break;
+    default: break;
+  }
+}
+
+void CVardoView::RedibujarGrafica() {
+  textoEstado_ = kTextoPreparado;
+  MostrarEstadoVista();
+  const int modo = doc_->m_nModo;
+  switch (modo) {
+    case 1:
+    case 2:
+    case 12:
+    case 14:
+      ConstruirGrafica(modo, 0, 0, 0);
+      break;
+    case 4: case 5: case 6: case 7: case 8: case 9: case 10: case 13:
+      ConstruirGrafica(modo, 1.0, 30.0, 30);
+      break;
+    case 11:
+      // The loop and heat-flow range of the last build are not kept: the
+      // chart built by the command stays; with none (a document opened in
+      // this mode) the total costs against DT min stand in.
+      if (modoGrafica_ != 11) ConstruirGrafica(11, 1.0, 30.0, 30);
+      break;
+    case 15:
+    case 16:
+    case 17:
+      ConstruirGrafica(modo, 0, 0, 50);
+      break;
+    default:
+      break;
+  }
+  if (modo != 11 || modoGrafica_ != 11) modoGrafica_ = modo;
+  textoEstado_ = modo == 3 ? kTextoPreparadoTrama : kTextoPreparado;
+  viewport()->update();
+  MostrarEstadoVista();
+}
+
+// ---------------------------------------------------------------- format
+
+void CVardoView::FormatoGrafica() {
+  CDiagrama& m = doc_->m_Diagrama;
+  UiPort& ui = doc_->Puertos().ui ? *doc_->Puertos().ui : DefaultUiPort();
+  if (!fabrica_) return;
+  const int modo = doc_->m_nModo;
+  if (modo == 3 || modo == 0) {
+    DlgPropDiagrama d;
+    const Rect r = m.m_rectGrafico;
+    d.ancho = std::to_string((r.right - r.left) / 1000);
+    d.alto = std::to_string((r.top - r.bottom) / 1000);
+    d.fuente = m.m_fuente;
+    d.mostrarTPinch = m.m_mostrarTPinch;
+    d.mostrarTBifurcadas = m.m_mostrarTBifurcadas;
+    d.mostrarNombres = m.m_mostrarNombres;
+    d.ordenarCalientesFrias = m.m_ordenarCalientesFrias;
+    d.ordenarAreas = m.m_ordenarAreas;
+    d.colorearAreas = m.m_colorearAreas;
+    d.colorearServicios = m.m_colorearServicios;
+    if (!fabrica_->PropDiagrama(d)) return;
+    const double ancho = TextoANumero(d.ancho);
+    const double alto = TextoANumero(d.alto);
+    const auto W = static_cast<std::int32_t>(ancho);
+    const auto H = static_cast<std::int32_t>(alto);
+    // A grid without width or height would divide the exchangers' scale by
+    // zero: refused, nothing changes.
+    if (W <= 0 || H <= 0 || W > 1000 || H > 1000) {
+      ui.Message(kMsgTamanoRejilla);
+      return;
+    }
+    doc_->GuardarDeshacer(true);
+    const double anchoViejo = r.right - r.left;
+    const double altoViejo = r.bottom - r.top;
+    m.m_rectGrafico = Rect{1500, -1500, 1500 + 1000 * W, -1500 - 1000 * H};
+    if (anchoViejo != 0 && altoViejo != 0) {
+      const double fx = ancho * 1000.0 / anchoViejo;
+      const double fy = alto * -1000.0 / altoViejo;
+      for (auto& c : m.m_cambiadores) c.Escalar(fx, fy);
+    }
+    if (d.fuenteCambiada) m.m_fuente = d.fuente;
+    m.m_mostrarTPinch = d.mostrarTPinch;
+    m.m_mostrarTBifurcadas = d.mostrarTBifurcadas;
+    m.m_mostrarNombres = d.mostrarNombres;
+    m.m_ordenarCalientesFrias = d.ordenarCalientesFrias;
+    m.m_ordenarAreas = d.ordenarAreas;
+    m.m_colorearAreas = d.colorearAreas;
+    m.m_colorearServicios = d.colorearServicios;
+    doc_->SetModifiedFlag(true);
+    doc_->UpdateAllViews();
+    return;
+  }
+  CGrafica& g = grafica_;
+  DlgPropGrafico d;
+  long long escala = 1;
+  for (int i = 0; i < g.decimales; ++i) escala *= 10;
+  d.titulo = g.titulo;
+  d.tituloX = g.tituloX;
+  d.tituloY = g.tituloY;
+  d.xMin = NumTexto(static_cast<double>(g.xMin / escala));
+  d.xMax = NumTexto(static_cast<double>(g.xMax / escala));
+  d.yMin = NumTexto(static_cast<double>(g.yMin / escala));
+  d.yMax = NumTexto(static_cast<double>(g.yMax / escala));
+  d.ancho = std::to_string((g.marco.right - g.marco.left) / 1000);
+  d.alto = std::to_string((g.marco.top - g.marco.bottom) / 1000);
+  d.fuenteEscala = g.fuenteEscala;
+  d.fuenteEjes = g.fuenteEjes;
+  d.fuenteLeyenda = g.fuenteLeyenda;
+  d.fuenteTitulo = g.fuenteTitulo;
+  d.posLeyenda = g.posLeyenda;
+  d.rejilla = g.rejilla;
+  d.series = g.series;
+  if (!fabrica_->PropGrafico(d)) return;
+  const auto W = static_cast<std::int32_t>(TextoANumero(d.ancho));
+  const auto H = static_cast<std::int32_t>(TextoANumero(d.alto));
+  if (W <= 0 || H <= 0 || W > 1000 || H > 1000) {
+    ui.Message(kMsgTamanoRejilla);
+    return;
+  }
+  g.SetTitulos(d.tituloX, d.tituloY, d.titulo);
+  auto limite = [escala](const std::string& t) {
+    return ValorGrafica(static_cast<double>(static_cast<long long>(TextoANumero(t))) *
+                            static_cast<double>(escala),
+                        0);
+  };
+  // An axis whose maximum is not above its minimum keeps its range.
+  g.SetMargenes(limite(d.xMax), limite(d.xMin), limite(d.yMax), limite(d.yMin));
+  g.marco = Rect{1500, -1500, 1500 + 1000 * W, -1500 - 1000 * H};
+  g.posLeyenda = d.posLeyenda;
+  g.rejilla = d.rejilla;
+  for (std::size_t i = 0; i < g.series.size() && i < d.series.size(); ++i) {
+    g.series[i].estilo = d.series[i].estilo;
+    g.series[i].color = d.series[i].color;
+    g.series[i].etiqueta = d.series[i].etiqueta;
+  }
+  if (d.fuentesCambiadas) {
+    g.fuenteEscala = d.fuenteEscala;
+    g.fuenteEjes = d.fuenteEjes;
+    g.fuenteLeyenda = d.fuenteLeyenda;
+    g.fuenteTitulo = d.fuenteTitulo;
+  }
+  Maquetar();
+  AjustarBarras();
+  viewport()->update();
+}
+
+// ---------------------------------------------------------------- drawing
+
+void CVardoView::OnInitialUpdate() {
+  Actualizar();
+  MostrarEstadoVista();
+}
+
+void CVardoView::Actualizar() {
+  if (actualizando_) return;
+  actualizando_ = true;
+  if (HayCorrientes() && doc_->m_nModo == 0) doc_->m_nModo = 3;
+  if (doc_->m_bRedibujar) {
+    RedibujarGrafica();
+    doc_->m_bRedibujar = false;
+  }
+  if (!HayCorrientes()) doc_->m_nModo = 0;
+  Maquetar();
+  AjustarBarras();
+  viewport()->update();
+  actualizando_ = false;
+}
+
+void CVardoView::DibujarContenido(Dc& dc, CDiagrama& m, int modo) const {
+  if (modo == 3) {
+    dc.TextOut(1500, -1000, "H (kW)");
+    dc.TextOut(m.m_rectGrafico.right - 2400, -1000, "m·cp (kW/K)");
+    Dibujar(m, dc, kDibujoPantalla);
+    if (superposicion_) {
+      DibujarAuxiliar1(m, dc);
+      DibujarAuxiliar2(m, dc);
+    }
+  } else if (EsModoGrafica(modo)) {
+    grafica_.Dibujar(dc, false);
+  }
+}
+
+void CVardoView::Maquetar() {
+  const double dpi = viewport()->logicalDpiX();
+  MeasuringRecordingDc rec(dpi);
+  const int modo = doc_->m_nModo;
+  DibujarContenido(rec, doc_->m_Diagrama, modo);
+  imagen_ = rec.Items();
+  const CDiagrama& m = doc_->m_Diagrama;
+  if (modo == 3) {
+    const double ancho = m.m_rectGrafico.right + (m.m_mostrarNombres ? 4000 : 0);
+    const double alto = 500.0 - m.m_rectGrafico.bottom;
+    total_ = QSize(APixeles(ancho, dpi), APixeles(alto, viewport()->logicalDpiY()));
+  } else if (EsModoGrafica(modo)) {
+    total_ = QSize(APixeles(grafica_.marco.right, dpi),
+                   APixeles(-static_cast<double>(grafica_.marco.bottom), viewport()->logicalDpiY()));
+  } else {
+    total_ = QSize(100, 100);
+  }
+}
+
+void CVardoView::AjustarBarras() {
+  const QSize vp = viewport()->size();
+  const bool trama = doc_->m_nModo == 3;
+  QScrollBar* h = horizontalScrollBar();
+  QScrollBar* v = verticalScrollBar();
+  h->setRange(0, std::max(0, total_.width() - vp.width()));
+  v->setRange(0, std::max(0, total_.height() - vp.height()));
+  // The grid scrolls by 10-pixel lines and 100-pixel pages; a chart by a
+  // tenth of its size per page and a tenth of a page per line.
+  const int paginaX = trama ? 100 : std::max(1, total_.width() / 10);
+  const int paginaY = trama ? 100 : std::max(1, total_.height() / 10);
+  h->setPageStep(paginaX);
+  v->setPageStep(paginaY);
+  h->setSingleStep(trama ? 10 : std::max(1, paginaX / 10));
+  v->setSingleStep(trama ? 10 : std::max(1, paginaY / 10));
+  scroll_ = QPoint(h->value(), v->value());
+}
+
+void CVardoView::paintEvent(QPaintEvent*) {
+  QPainter p(viewport());
+  p.fillRect(viewport()->rect(), Qt::white);
+  QtDc dc(p, QPointF(-scroll_.x(), -scroll_.y()));
+  ReplayItems(imagen_, dc);
+}
+
+void CVardoView::resizeEvent(QResizeEvent* e) {
+  QAbstractScrollArea::resizeEvent(e);
+  AjustarBarras();
+}
+
+void CVardoView::scrollContentsBy(int, int) {
+  scroll_ = QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
+  viewport()->update();
+}
+
+void CVardoView::focusInEvent(QFocusEvent* e) {
+  QAbstractScrollArea::focusInEvent(e);
+  if (PuertoCampoDTMin* c = doc_->Puertos().campoDTMin)
+    c->SetTexto(NumTexto(doc_->m_Diagrama.m_dtMin));
+  MostrarEstadoVista();
+  ActualizarContadoresDoc();
+}
+
+void CVardoView::focusOutEvent(QFocusEvent* e) {
+  QAbstractScrollArea::focusOutEvent(e);
+  if (superposicion_) {
+    superposicion_ = false;
+    Maquetar();
+    viewport()->update();
+  }
+  MostrarEstadoVista();
+  doc_->m_Diagrama.m_lazoEnCurso.Vaciar();
+}
+
+void CVardoView::showEvent(QShowEvent* e) {
+  QAbstractScrollArea::showEvent(e);
+  ActualizarContadoresDoc();
+}
+
+// ---------------------------------------------------------------- printing
+
+Rect CVardoView::RectanguloImpresion() const {
+  return doc_->m_nModo == 3 ? doc_->m_Diagrama.m_rectGrafico : grafica_.marco;
+}
+
+void CVardoView::DibujarParaImprimir(Dc& dc) const {
+  CDiagrama copia;
+  CopiarModeloCompleto(copia, doc_->m_Diagrama);
+  // No highlight of the covered streams nor of a selected first stream.
+  copia.m_dibujoExportar = 0;
+  if (!copia.m_corrientes.empty()) copia.m_corrientes[0].m_color = 0;
+  DibujarContenido(dc, copia, doc_->m_nModo);
+}
+
+bool CVardoView::Imprimir(QPrinter& printer) {
+  QPainter p;
+  if (!p.begin(&printer)) return false;
+  const int ancho = printer.width();
+  const int alto = printer.height();
+  const RejillaPaginas g =
+      CalcularPaginas(RectanguloImpresion(), printer.logicalDpiX(), printer.logicalDpiY(), ancho, alto);
+  for (int n = 1; n <= g.Paginas(); ++n) {
+    if (n > 1) printer.newPage();
+    QtDc dc(p, QPointF(-static_cast<double>(g.Columna(n)) * ancho,
+                       -static_cast<double>(g.Fila(n)) * alto));
+    DibujarParaImprimir(dc);
+  }
+  p.end();
+  return true;
+}
+
+void CVardoView::ConfigurarImpresora() {
+  QPrinter printer;
+  if (configuracionGuardada_) printer.setPageLayout(configuracion_);
+  QPageSetupDialog dialog(&printer, this);
+  dialog.setWindowTitle(QStringLiteral("Configurar impresión"));
+  if (dialog.exec() != QDialog::Accepted) return;
+  configuracion_ = printer.pageLayout();
+  configuracionGuardada_ = true;
+}
+
+}  // namespace vardo

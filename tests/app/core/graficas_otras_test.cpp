@@ -1,0 +1,370 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "app/core/graficas.h"
+#include "model/anillos.h"
+#include "model/cambiador.h"
+#include "model/red.h"
+#include "platform/core/uiport.h"
+#include "tests/app/core/graficas_comun.h"
+
+namespace vardo {
+namespace {
+
+using namespace prueba;
+
+constexpr const char* kPregunta =
+    "Las temperaturas de los servicios generales violan la diferencia de temperaturas mínima "
+    "para el nuevo valor de ésta. ¿Desea actualizarlos?";
+
+void Cerca(const Point& p, double x, double y, double tol = 1.0) {
+  EXPECT_NEAR(p.x, x, tol);
+  EXPECT_NEAR(p.y, y, tol);
+}
+
+// ---- Cost against the loop heat flow ----
+
+// H 450 -> 350 K and C 340 -> 440 K, both m·cp 2: E1 (80 kW) at the hot
+// ends, E2 (60 kW) after it on both streams, a cooler and a heater of 60 kW
+// each on the generic utilities. E1 and E2 form a loop; every shift keeps
+// both matches exactly DT min apart at their ends.
+CDiagrama RedConAnillo() {
+  CDiagrama d;
+  d.AddCorriente(450.0, 350.0, 2.0, 0, 0);
+  d.AddCorriente(340.0, 440.0, 2.0, 1, 0);
+  d.AddCambiador(kModoQ, 0, 1, kTipoExtremo, 0, 0, 0, 0, 0, kTipoExtremo, 0, 1, 80);
+  d.AddCambiador(kModoQ, 0, 1, kTipoCambiador, 0, 0, 0, 0, 0, kTipoCambiador, 0, 1, 60);
+  d.AddCambiador(kModoCompletarCaliente, 0, -1, kTipoCambiador, 1, 0, 0, 0, 0, 0, 0, 3, 0);
+  d.AddCambiador(kModoCompletarFria, -1, 1, 0, 0, 0, 0, kTipoExtremo, 0, kTipoCambiador, 1, 2, 0);
+  for (auto& c : d.m_corrientes) c.m_cambiadores.clear();
+  for (std::size_t i = 0; i < d.m_cambiadores.size(); ++i)
+    for (std::int32_t ref : {d.m_cambiadores[i].ladoCaliente.ref, d.m_cambiadores[i].ladoFrio.ref})
+      if (d.RefValida(ref)) d.GetCorriente(ref).m_cambiadores.push_back(static_cast<std::uint32_t>(i));
+  d.CalcularObjetivos();
+  EXPECT_GE(CalcularRed(d), kRedSoloAvisos);
+  EXPECT_LT(CalcularRed(d), 0);
+  // The loop E1, E2, E1 loaded for load shifting.
+  AddCambiadorAnillo(d, 0);
+  AddCambiadorAnillo(d, 1);
+  EXPECT_EQ(AddCambiadorAnillo(d, 0), kLazoAnillo);
+  d.m_anillo = CAnillo(d.m_lazoEnCurso);
+  PrepararAnillo(d);
+  DesplazarCargaAnillo(d);
+  d.m_anillo.CalcularMinimos(d.m_cambiadores);
+  CalcularRed(d);
+  return d;
+}
+
+TEST(GraficaCostesAnillo, CostsOverTheShiftedHeatFlow) {
+  CDiagrama d = RedConAnillo();
+  ASSERT_DOUBLE_EQ(d.m_anillo.minimoPar, 80.0);
+  ASSERT_DOUBLE_EQ(d.m_anillo.minimoImpar, 60.0);
+  const auto antes = Fotografiar(d);
+  std::vector<double> duties;
+  for (const CCambiador& c : d.m_cambiadores) duties.push_back(c.q);
+
+  CGrafica g;
+  EXPECT_EQ(GraficaCostesAnillo(d, g, 4), 0);
+  EXPECT_TRUE(Fotografiar(d) == antes);
+  for (std::size_t i = 0; i < duties.size(); ++i) EXPECT_DOUBLE_EQ(d.m_cambiadores[i].q, duties[i]);
+
+  ComprobarSeries(g, {{"Inmovilizado", 1, kAzul},
+                      {"Operación", 2, kRojo},
+                      {"Totales", 0, kVerde}});
+  ComprobarTitulos(g, "Flujo de calor (kJ)", "Coste ($)",
+                   "Línea continua: Costes totales. Línea discontinua: Costes de inmovilizado. "
+                   "Línea punteada: Costes de operación",
+                   2);
+  // q from -(80 - 1) by (79 + 59) / 4.
+  const auto inm = PuntosSerie(g, 0);
+  const auto op = PuntosSerie(g, 1);
+  const auto tot = PuntosSerie(g, 2);
+  ASSERT_EQ(inm.size(), 4u);
+  ASSERT_EQ(op.size(), 4u);
+  ASSERT_EQ(tot.size(), 4u);
+  const double qs[] = {-79.0, -44.5, -10.0, 24.5};
+  for (std::size_t k = 0; k < 4; ++k) {
+    EXPECT_EQ(inm[k].x, ValorGrafica(qs[k], 2));
+    EXPECT_EQ(op[k].x, inm[k].x);
+    EXPECT_GT(inm[k].y, 0);
+    // 120 kW of generic utilities at 50 $/(kW·year) times 28,512,000: far
+    // beyond the 32-bit range, kept at its limit instead of wrapping.
+    EXPECT_EQ(op[k].y, std::numeric_limits<std::int32_t>::max());
+    EXPECT_EQ(tot[k].y, std::numeric_limits<std::int32_t>::max());
+  }
+  // Moving load from E1 to E2 changes the capital cost.
+  EXPECT_NE(inm.front().y, inm.back().y);
+
+  // The capital point at q equals the cost of the network shifted once by q.
+  CDiagrama una = RedConAnillo();
+  RelajarAnillo(una, qs[2]);
+  ASSERT_LT(CalcularRed(una), 0);
+  double capital = 0.0;
+  for (std::int32_t i = 0; i < una.GetNumCambiadores(); ++i) capital += CosteCambiadores(una, i);
+  EXPECT_EQ(inm[2].y, ValorGrafica(capital, 2));
+}
+
+TEST(GraficaCostesAnillo, SmallOperatingCostsStayExactAndNoPointsWithoutCount) {
+  CDiagrama d = RedConAnillo();
+  d.m_costeCaliente = 1e-6;
+  d.m_costeFrio = 1e-6;
+  CGrafica g;
+  GraficaCostesAnillo(d, g, 2);
+  const auto op = PuntosSerie(g, 1);
+  ASSERT_EQ(op.size(), 2u);
+  // (60 + 60) kW x 1e-6 x 28,512,000 = 3421.44
+  EXPECT_NEAR(op[0].y, 342144, 1);
+  GraficaCostesAnillo(d, g, 0);
+  EXPECT_EQ(g.series.size(), 3u);
+  EXPECT_TRUE(g.puntos.empty());
+}
+
+TEST(GraficaCostesAnillo, FailedShiftsAreCountedQuietlyAndUndoneFromTheSnapshot) {
+  CDiagrama d = RedConAnillo();
+  // Shifts beyond what E1 holds: its duty is cut at 0 and E2 takes more than
+  // the streams allow, so the network fails there.
+  d.m_anillo.minimoPar = 300.0;
+  const auto antes = Fotografiar(d);
+  std::vector<double> duties;
+  for (const CCambiador& c : d.m_cambiadores) duties.push_back(c.valorQ);
+  RecordingUiPort ui;
+  SetDefaultUiPort(&ui);
+  CGrafica g;
+  const int fallidos = GraficaCostesAnillo(d, g, 8);
+  SetDefaultUiPort(nullptr);
+  EXPECT_GT(fallidos, 0);
+  EXPECT_EQ(static_cast<int>(PuntosSerie(g, 0).size()), 8 - fallidos);
+  EXPECT_TRUE(ui.Log().empty());
+  EXPECT_TRUE(Fotografiar(d) == antes);
+  for (std::size_t i = 0; i < duties.size(); ++i)
+    EXPECT_DOUBLE_EQ(d.m_cambiadores[i].valorQ, duties[i]) << i;
+}
+
+// ---- Available temperature difference ----
+
+TEST(GraficaDTDisponible, HotAgainstColdTemperatureAtEqualHeat) {
+  CDiagrama d = CuatroCorrientes();
+  CGrafica g;
+  RecordingUiPort ui;
+  GraficaDTDisponible(d, g, Preguntas::NoPreguntar, ui);
+  ComprobarSeries(g, {{"DT Disponible", 0, kAzul}, {"Separador", 1, MakeRgb(0, 200, 0)}});
+  ComprobarTitulos(g, "T fría (K)", "T caliente (K)", "Diferencia de temperaturas disponible", 2);
+  const auto p = PuntosSerie(g, 0);
+  // Six boundaries on each curve (utility loads at 448.15 K and 288.15 K
+  // included), each read on the other curve.
+  ASSERT_EQ(p.size(), 12u);
+  EXPECT_TRUE(std::is_sorted(p.begin(), p.end(), [](const Point& a, const Point& b) {
+    return a.x != b.x ? a.x > b.x : a.y > b.y;
+  }));
+  Cerca(p.front(), 41315, 44815);
+  Cerca(p.back(), 28815, 30315);
+  // At the pinch the curves are DT min apart.
+  EXPECT_TRUE(std::any_of(p.begin(), p.end(), [](const Point& q) {
+    return std::abs(q.x - 35315) <= 1 && std::abs(q.y - 36315) <= 1;
+  }));
+  const auto s = PuntosSerie(g, 1);
+  ASSERT_EQ(s.size(), 2u);
+  EXPECT_EQ(s[0], (Point{p.back().x, p.back().x}));
+  EXPECT_EQ(s[1], (Point{p.front().x, p.front().x}));
+  EXPECT_TRUE(ui.Log().empty());
+}
+
+TEST(GraficaDTDisponible, OnlyTheExplicitCommandAsksAndUpdates) {
+  struct Caso {
+    const char* nombre;
+    Preguntas preguntas;
+    double tCal, tFrio;        // before
+    std::vector<Answer> respuestas;
+    std::size_t preguntasHechas;
+    double tCalDespues, tFrioDespues;
+  };
+  const double sin = -10000.0;
+  const Caso casos[] = {
+      {"sinFijarPintando", Preguntas::NoPreguntar, sin, sin, {}, 0, sin, sin},
+      {"sinFijarOrden", Preguntas::Preguntar, sin, sin, {}, 0, 448.15, 288.15},
+      {"violanPintando", Preguntas::NoPreguntar, 440.0, 295.0, {}, 0, 440.0, 295.0},
+      {"violanSi", Preguntas::Preguntar, 440.0, 295.0, {Answer::Yes}, 1, 448.15, 288.15},
+      {"violanNo", Preguntas::Preguntar, 440.0, 295.0, {Answer::No}, 1, 440.0, 295.0},
+      {"cumplen", Preguntas::Preguntar, 500.0, 250.0, {}, 0, 500.0, 250.0},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.nombre);
+    CDiagrama d = CuatroCorrientes();
+    d.m_tCalienteGenerico = c.tCal;
+    d.m_tFrioGenerico = c.tFrio;
+    const auto antes = Fotografiar(d);
+    RecordingUiPort ui;
+    for (Answer a : c.respuestas) ui.Script({a});
+    CGrafica g;
+    GraficaDTDisponible(d, g, c.preguntas, ui);
+    ASSERT_EQ(ui.Log().size(), c.preguntasHechas);
+    if (c.preguntasHechas) {
+      EXPECT_EQ(ui.Log()[0].text, kPregunta);
+    }
+    EXPECT_NEAR(d.m_tCalienteGenerico, c.tCalDespues, 1e-9);
+    EXPECT_NEAR(d.m_tFrioGenerico, c.tFrioDespues, 1e-9);
+    if (c.preguntas == Preguntas::NoPreguntar) {
+      EXPECT_TRUE(Fotografiar(d) == antes);
+    }
+    EXPECT_EQ(g.series.size(), 2u);
+  }
+}
+
+TEST(GraficaDTDisponible, NoStreamsLeaveTheChartAsItWas) {
+  CDiagrama d;
+  CGrafica g;
+  g.Inicializar("Anterior", 0, 0);
+  g.AddPunto(1, 2);
+  RecordingUiPort ui;
+  GraficaDTDisponible(d, g, Preguntas::Preguntar, ui);
+  ASSERT_EQ(g.series.size(), 1u);
+  EXPECT_EQ(g.series[0].etiqueta, "Anterior");
+  EXPECT_EQ(g.titulo, "Figura 1: título");
+  EXPECT_TRUE(ui.Log().empty());
+}
+
+// ---- Chosen variables ----
+
+TEST(GraficaPersonalizada, PointsPairTheTwoSweepsByDT) {
+  CDiagrama d = CuatroCorrientes();
+  const auto antes = Fotografiar(d);
+  const auto cal = BarridoVariable(d, kVarCalefaccion, 1.0, 30.0, 6);
+  const auto area = BarridoVariable(d, kVarAreaMin, 1.0, 30.0, 6);
+  CGrafica g;
+  ASSERT_TRUE(GraficaPersonalizada(d, g, 1.0, 30.0, 6, kVarCalefaccion, kVarAreaMin));
+  EXPECT_TRUE(Fotografiar(d) == antes);
+  ComprobarSeries(g, {{"titulo", 0, kAzul}});
+  ComprobarTitulos(g, "Cal (kW)", "A (m2)", "A (m2) vs Cal (kW)", 2);
+  ASSERT_EQ(g.NumPuntos(), 6);
+  for (std::size_t k = 0; k < 6; ++k) {
+    EXPECT_EQ(g.puntos[k].x, ValorGrafica(*cal[k], 2));
+    EXPECT_EQ(g.puntos[k].y, ValorGrafica(*area[k], 2));
+  }
+}
+
+TEST(GraficaPersonalizada, SameVariableGivesTheDiagonal) {
+  CDiagrama d = CuatroCorrientes();
+  CGrafica g;
+  ASSERT_TRUE(GraficaPersonalizada(d, g, 1.0, 30.0, 5, kVarNMin, kVarNMin));
+  EXPECT_EQ(g.titulo, "Num vs Num");
+  ASSERT_EQ(g.NumPuntos(), 5);
+  for (const Point& p : g.puntos) EXPECT_EQ(p.x, p.y);
+}
+
+TEST(GraficaPersonalizada, ADTMissingFromOneSweepGivesNoPoint) {
+  // Without streams the area is 0 at every DT and left out: no pinch value
+  // may be paired with another DT's area.
+  CDiagrama d;
+  CGrafica g;
+  ASSERT_TRUE(GraficaPersonalizada(d, g, 1.0, 30.0, 4, kVarTPinch, kVarAreaMin));
+  EXPECT_EQ(g.NumPuntos(), 0);
+  const auto xs = BarridoVariable(d, kVarTPinch, 1.0, 30.0, 4);
+  const auto ys = BarridoVariable(d, kVarAreaMin, 1.0, 30.0, 4);
+  ASSERT_EQ(xs.size(), 4u);
+  ASSERT_EQ(ys.size(), 4u);
+  EXPECT_TRUE(std::none_of(ys.begin(), ys.end(), [](const auto& v) { return v.has_value(); }));
+}
+
+TEST(GraficaPersonalizada, UnknownVariableLeavesTheChart) {
+  CDiagrama d = CuatroCorrientes();
+  CGrafica g;
+  for (auto [x, y] : {std::pair{-1, 0}, std::pair{0, 8}}) {
+    EXPECT_FALSE(GraficaPersonalizada(d, g, 1.0, 30.0, 5, x, y));
+    EXPECT_TRUE(g.series.empty());
+  }
+  const char* titulos[] = {"Cal (kW)", "Ref (kW)", "T pinch (K)", "Num",
+                           "A (m2)",   "C Op ($)", "C In ($)",    "C Tot ($)"};
+  for (int v = 0; v < kNumVariables; ++v) EXPECT_EQ(TituloVariable(v), titulos[v]);
+}
+
+// ---- Exergy ----
+
+TEST(GraficaGrandCompuestaExergia, CarnotFactorAgainstTheCascade) {
+  CDiagrama d = CuatroCorrientes();
+  const auto antes = Fotografiar(d);
+  CGrafica g;
+  GraficaGrandCompuestaExergia(d, g, 3, true);  // no utilities: one series
+  EXPECT_TRUE(Fotografiar(d) == antes);
+  ComprobarSeries(g, {{"Proceso", 0, kAzul}});
+  ComprobarTitulos(g, "H (kW)", "n", "Curvas Grand Compuestas de Exergía", 3);
+  const auto p = PuntosSerie(g, 0);
+  ASSERT_EQ(p.size(), 3u);  // 298.15, 368.15 and 438.15 K, both ends included
+  Cerca(p[0], 60000, 17);
+  Cerca(p[1], 15000, 204);
+  Cerca(p[2], 20000, 331);
+
+  GraficaGrandCompuestaExergia(d, g, 1, false);  // one point: no division by n - 1
+  ASSERT_EQ(g.NumPuntos(), 1);
+  Cerca(g.puntos[0], 60000, 17);
+  GraficaGrandCompuestaExergia(d, g, 0, false);
+  EXPECT_EQ(g.NumPuntos(), 0);
+
+  // With T0 on a swept temperature the Carnot factor there is 0.
+  d.m_tReferencia = 358.15;
+  GraficaGrandCompuestaExergia(d, g, 15, false);  // step 10 K: 358.15 is the 7th
+  EXPECT_NEAR(PuntosSerie(g, 0)[6].y, 0, 1);
+  EXPECT_NEAR(PuntosSerie(g, 0)[6].x, 0, 1);
+}
+
+TEST(GraficaGrandCompuestaExergia, UtilitiesCurveAndTemperaturesAtOrBelowZero) {
+  CDiagrama d;
+  d.AddCorriente(-20.0, 50.0, 1.0, 1, 0);  // shifted -15 .. 55 K
+  d.AddCorriente(80.0, 10.0, 0.5, 0, 0);
+  d.m_servicios.resize(1);
+  static_cast<CCorriente&>(d.m_servicios[0]) = CCorriente(100.0, 100.0, -1.0, 0, 1);
+  d.m_servicios[0].m_carga = 30.0;
+  CGrafica g;
+  GraficaGrandCompuestaExergia(d, g, 21, true);
+  ComprobarSeries(g, {{"Proceso", 0, kAzul}, {"Servicios", 0, kLila}});
+  // The Carnot factor stays below 1: no point at 0 K or below.
+  EXPECT_LT(PuntosSerie(g, 0).size(), 21u);
+  for (const Point& p : g.puntos) EXPECT_LE(p.y, 1000);
+
+  GraficaExergiaDisponible(d, g, 21, true);
+  ComprobarSeries(g, {{"Process", 0, kAzul}, {"Utilities", 0, kLila}});
+  for (const Point& p : g.puntos) EXPECT_GT(p.y, 0);
+}
+
+TEST(GraficaExergiaDisponible, HeatTimesCarnotFactorAgainstTemperature) {
+  CDiagrama d = CuatroCorrientes();
+  CGrafica g;
+  GraficaExergiaDisponible(d, g, 3, false);
+  ComprobarSeries(g, {{"Process", 0, kAzul}});
+  ComprobarTitulos(g, "E (kW)", "T (K)", "Available Exergy Composite Curve", 2);
+  const auto p = PuntosSerie(g, 0);
+  ASSERT_EQ(p.size(), 3u);
+  Cerca(p[0], 60 * (1 - 293 / 298.15) * 100, 29815, 1.5);
+  Cerca(p[2], 20 * (1 - 293 / 438.15) * 100, 43815, 1.5);
+}
+
+TEST(GraficaCompuestasExergia, HotAndColdCurves) {
+  CDiagrama d = CuatroCorrientes();
+  const auto antes = Fotografiar(d);
+  CGrafica g;
+  GraficaCompuestasExergia(d, g, 2);
+  EXPECT_TRUE(Fotografiar(d) == antes);
+  ComprobarSeries(g, {{"Curva Caliente", 0, kRojo}, {"Curva Fría", 0, kAzul}});
+  ComprobarTitulos(g, "H (kW)", "n", "Curvas Compuestas de Exergía", 3);
+  const auto cal = PuntosSerie(g, 0);
+  const auto fria = PuntosSerie(g, 1);
+  ASSERT_EQ(cal.size(), 2u);
+  ASSERT_EQ(fria.size(), 2u);
+  // Hot: q = 0 at 303.15 K and 255 kW at 379.82 K.
+  Cerca(cal[0], 0, 33);
+  Cerca(cal[1], 255000, 228);
+  // Cold: from the minimum cold utility, 60 kW at 293.15 K, then 235 kW on.
+  Cerca(fria[0], 60000, 0);
+  Cerca(fria[1], 295000, 213);
+
+  // Only cold members: the cold curve comes first.
+  CDiagrama frio;
+  frio.AddCorriente(300.0, 400.0, 1.0, 1, 0);
+  GraficaCompuestasExergia(frio, g, 4);
+  ComprobarSeries(g, {{"Curva Fría", 0, kAzul}});
+  EXPECT_EQ(g.NumPuntos(), 4);
+}
+
+}  // namespace
+}  // namespace vardo

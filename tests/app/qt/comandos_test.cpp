@@ -1,0 +1,296 @@
+// Command states, the key tables, undo and redo through the commands, the
+// chart commands and the rebuild of a stale chart.
+#include <QLineEdit>
+#include <QTest>
+
+#include "app/qt/fabrica_dialogos_qt.h"
+#include "app/core/ids_comandos.h"
+#include "fixture.h"
+
+namespace vardo::prueba {
+namespace {
+
+class Comandos : public AppFixture {
+ protected:
+  CmdUi Estado(int id) { return Marco().Commands().State(id); }
+  bool Ejecutar(int id) {
+    const bool r = Marco().Commands().Execute(id);
+    Procesar();
+    return r;
+  }
+};
+
+struct CasoEstado {
+  const char* nombre;
+  int id;
+  bool sinDocumento;  // enabled with no document window
+  bool vacio;         // enabled with an empty document
+  bool conProblema;   // enabled with the four-stream problem in the grid diagram
+};
+
+TEST_F(Comandos, EstadosSegunDocumentoYProblema) {
+  using namespace cmd;
+  const CasoEstado casos[] = {
+      {"nuevo", kNuevo, true, true, true},
+      {"abrir", kAbrir, true, true, true},
+      {"guardar", kGuardar, false, true, true},
+      {"imprimir", kImprimir, false, true, true},
+      {"deshacer", kDeshacer, false, false, false},
+      {"rehacer", kRehacer, false, false, false},
+      {"trama", kDiagramaTrama, false, false, true},
+      {"compuestas", kCompuestas, false, false, true},
+      {"grand compuesta", kGrandCompuesta, false, false, true},
+      {"con servicios", kCompuestasServicios, false, false, true},
+      {"dt disponible", kDTDisponible, false, false, true},
+      {"otras graficas", kOtrasGraficas, false, false, true},
+      // Their dialogs are not built yet.
+      {"costes totales", kCosteTotalDTMin, false, false, false},
+      {"servicios vs dt", kServiciosDTMin, false, false, false},
+      {"formato", kFormatoGrafica, false, false, false},
+      {"anadir corrientes", kAnadirCorrientes, false, false, false},
+      {"autograbacion", kAutograbacion, true, true, true},
+      {"barra principal", kVerBarraPrincipal, true, true, true},
+      {"salir", kSalir, true, true, true},
+  };
+  ASSERT_EQ(Iniciar(), -1);
+  auto comprobar = [&](int columna) {
+    for (const auto& c : casos) {
+      const bool esperado = columna == 0 ? c.sinDocumento : columna == 1 ? c.vacio : c.conProblema;
+      EXPECT_EQ(Estado(c.id).enabled, esperado) << c.nombre << " en el caso " << columna;
+    }
+  };
+  comprobar(1);
+  Activo()->CerrarSinPreguntar();
+  Procesar();
+  ASSERT_EQ(Activo(), nullptr);
+  comprobar(0);
+  ASSERT_NE(app_->AbrirDocumento(CopiaEjemplo("cuatro_corrientes.vdo")), nullptr);
+  comprobar(2);
+  // Check marks follow the mode.
+  EXPECT_EQ(Estado(cmd::kDiagramaTrama).checked, std::optional<bool>(true));
+  EXPECT_EQ(Estado(cmd::kCompuestas).checked, std::optional<bool>(false));
+  EXPECT_EQ(Estado(cmd::kVerBarraPrincipal).checked, std::optional<bool>(true));
+}
+
+TEST_F(Comandos, GraficasDeshacerYRehacer) {
+  ASSERT_EQ(Iniciar({CopiaEjemplo("cuatro_corrientes.vdo")}), -1);
+  ASSERT_EQ(Doc()->m_nModo, 3);
+  ASSERT_TRUE(Ejecutar(cmd::kCompuestas));
+  EXPECT_EQ(Doc()->m_nModo, 2);
+  EXPECT_GT(Vista()->Grafica().NumPuntos(), 0);
+  EXPECT_EQ(Estado(cmd::kCompuestas).checked, std::optional<bool>(true));
+  EXPECT_EQ(Marco().LastMessage(), QStringLiteral("Preparado"));
+  ASSERT_TRUE(Ejecutar(cmd::kGrandCompuesta));
+  EXPECT_EQ(Doc()->m_nModo, 1);
+  EXPECT_TRUE(Estado(cmd::kDeshacer).enabled);
+  EXPECT_FALSE(Estado(cmd::kRehacer).enabled);
+
+  ASSERT_TRUE(Ejecutar(cmd::kDeshacer));
+  EXPECT_EQ(Doc()->m_nModo, 2);
+  // The composite curves are rebuilt from the model, not the grand composite.
+  EXPECT_EQ(Vista()->Grafica().series.front().etiqueta, "Curva caliente");
+  EXPECT_FALSE(Doc()->m_bRedibujar);
+  ASSERT_TRUE(Ejecutar(cmd::kDeshacer));
+  EXPECT_EQ(Doc()->m_nModo, 3);
+  EXPECT_FALSE(Estado(cmd::kDeshacer).enabled);
+  EXPECT_TRUE(Estado(cmd::kRehacer).enabled);
+  ASSERT_TRUE(Ejecutar(cmd::kRehacer));
+  EXPECT_EQ(Doc()->m_nModo, 2);
+  // A new change after an undo disables redo.
+  ASSERT_TRUE(Ejecutar(cmd::kDeshacer));
+  ASSERT_TRUE(Ejecutar(cmd::kDiagramaTrama));
+  EXPECT_FALSE(Estado(cmd::kRehacer).enabled);
+  EXPECT_EQ(Marco().LastMessage().toStdString(), kTextoPreparadoTrama);
+}
+
+TEST_F(Comandos, TablasDeTeclas) {
+  ASSERT_EQ(Iniciar({CopiaEjemplo("cuatro_corrientes.vdo")}), -1);
+  Marco().show();
+  Procesar();
+  QTest::keyClick(Vista(), Qt::Key_C, Qt::ShiftModifier);
+  EXPECT_EQ(Doc()->m_nModo, 2);
+  QTest::keyClick(Vista(), Qt::Key_T, Qt::ControlModifier);
+  EXPECT_EQ(Doc()->m_nModo, 3);
+  // Keys reach the tables from the DT min field as well.
+  QTest::keyClick(Marco().Field(), Qt::Key_G, Qt::ShiftModifier);
+  EXPECT_EQ(Doc()->m_nModo, 1);
+  EXPECT_TRUE(Marco().Field()->text().indexOf(QLatin1Char('G')) < 0);
+  QTest::keyClick(Vista(), Qt::Key_Backspace, Qt::AltModifier);
+  EXPECT_EQ(Doc()->m_nModo, 3);
+  QTest::keyClick(Vista(), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(Doc()->m_nModo, 2);
+  // With a document open Ctrl+S is the document's (add streams, not built
+  // yet): nothing is saved.
+  Doc()->SetModifiedFlag(true);
+  QTest::keyClick(Vista(), Qt::Key_S, Qt::ControlModifier);
+  EXPECT_TRUE(dialogos_.Log().empty());
+  EXPECT_TRUE(Doc()->IsModified());
+  // Without a document the main table answers: Ctrl+N makes one.
+  Doc()->SetModifiedFlag(false);
+  Activo()->CerrarSinPreguntar();
+  Procesar();
+  ASSERT_TRUE(Marco().Marcos().empty());
+  QTest::keyClick(&Marco(), Qt::Key_N, Qt::ControlModifier);
+  Procesar();
+  EXPECT_EQ(Marco().Marcos().size(), 1u);
+  EXPECT_TRUE(Marco().TranslateKey(QKeyCombination(Qt::ControlModifier, Qt::Key_O).toCombined()));
+  EXPECT_FALSE(Marco().TranslateKey(QKeyCombination(Qt::NoModifier, Qt::Key_A).toCombined()));
+}
+
+TEST_F(Comandos, GraficaCaducadaSeReconstruyeConParametrosFijos) {
+  ASSERT_EQ(Iniciar({CopiaEjemplo("cuatro_corrientes.vdo")}), -1);
+  Doc()->m_nModo = 4;  // utilities against DT min
+  Doc()->m_bRedibujar = true;
+  Doc()->UpdateAllViews();
+  EXPECT_FALSE(Doc()->m_bRedibujar);
+  EXPECT_EQ(Doc()->m_nModo, 4);
+  const CGrafica& g = Vista()->Grafica();
+  ASSERT_GT(g.NumPuntos(), 0);
+  // Over 1 to 30 K: the first point sits at DT min 1.
+  EXPECT_EQ(g.puntos.front().x, ValorGrafica(1.0, g.decimales));
+  EXPECT_FALSE(Vista()->Imagen().empty());
+  // Without streams the mode goes back to 0 and nothing is drawn.
+  Doc()->m_Diagrama.m_corrientes.clear();
+  Doc()->UpdateAllViews();
+  EXPECT_EQ(Doc()->m_nModo, 0);
+  EXPECT_TRUE(Vista()->Imagen().empty());
+}
+
+TEST_F(Comandos, UnDialogoRegistradoHabilitaSuComando) {
+  ASSERT_EQ(Iniciar({CopiaEjemplo("cuatro_corrientes.vdo")}), -1);
+  auto& fabrica = static_cast<FabricaDialogosQt&>(app_->Fabrica());
+  EXPECT_FALSE(Estado(cmd::kTPinchDTMin).enabled);
+  QWidget* padreVisto = nullptr;
+  fabrica.Registrar<DlgVariacionDT>([&](QWidget* padre, DlgVariacionDT& d) {
+    padreVisto = padre;
+    d.final = "30";
+    return true;
+  });
+  EXPECT_TRUE(Estado(cmd::kTPinchDTMin).enabled);
+  ASSERT_TRUE(Ejecutar(cmd::kTPinchDTMin));
+  EXPECT_EQ(padreVisto, &Marco());
+  EXPECT_EQ(Doc()->m_nModo, 6);
+}
+
+class ComandosConDialogos : public Comandos {
+ protected:
+  void Preparar() {
+    ASSERT_EQ(Iniciar({CopiaEjemplo("servicios_y_area.vdo")}), -1);
+    Vista()->SetFabrica(&fabrica_);
+  }
+  std::vector<std::string> Mensajes() {
+    std::vector<std::string> m;
+    for (const auto& r : runner_.Log()) m.push_back(r.text);
+    return m;
+  }
+  FabricaDialogosGuion fabrica_;
+};
+
+TEST_F(ComandosConDialogos, RangoDeDTMinRechazadoDejaLaImagenYGuardaDeshacer) {
+  Preparar();
+  ASSERT_TRUE(Estado(cmd::kServiciosDTMin).enabled);
+  struct Caso {
+    const char* inicial;
+    const char* final;
+    const char* mensaje;
+  } casos[] = {{"0", "50", kMsgDTInicial}, {"abc", "50", kMsgDTInicial}, {"20", "20", kMsgDTFinal}};
+  int deshacer = Doc()->NumDeshacer();
+  for (const auto& c : casos) {
+    runner_.Clear();
+    fabrica_.Aceptar<DlgVariacionDT>([&](DlgVariacionDT& d) {
+      d.inicial = c.inicial;
+      d.final = c.final;
+    });
+    ASSERT_TRUE(Ejecutar(cmd::kServiciosDTMin));
+    EXPECT_EQ(Mensajes(), std::vector<std::string>{c.mensaje}) << c.inicial;
+    EXPECT_EQ(Doc()->m_nModo, 3);
+    EXPECT_EQ(Doc()->NumDeshacer(), ++deshacer);
+  }
+  // The dialog's defaults: 1 to 50 K with 50 points.
+  EXPECT_EQ(fabrica_.Ultima<DlgVariacionDT>().inicial, "1");
+  EXPECT_EQ(fabrica_.Ultima<DlgVariacionDT>().puntos, 50);
+  fabrica_.Aceptar<DlgVariacionDT>([](DlgVariacionDT& d) {
+    d.inicial = "5";
+    d.final = "40";
+    d.puntos = 7;
+  });
+  runner_.Clear();
+  ASSERT_TRUE(Ejecutar(cmd::kServiciosDTMin));
+  EXPECT_TRUE(runner_.Log().empty());
+  EXPECT_EQ(Doc()->m_nModo, 4);
+  EXPECT_EQ(Vista()->Grafica().puntos.front().x, ValorGrafica(5.0, Vista()->Grafica().decimales));
+  // Cancel changes nothing.
+  fabrica_.Cancelar<DlgVariacionDT>();
+  ASSERT_TRUE(Ejecutar(cmd::kNMinDTMin));
+  EXPECT_EQ(Doc()->m_nModo, 4);
+  EXPECT_EQ(Doc()->NumDeshacer(), deshacer + 1);
+}
+
+TEST_F(ComandosConDialogos, ExergiaEscribeLaTemperaturaYLaPersonalizadaNoGuardaDeshacer) {
+  Preparar();
+  fabrica_.Aceptar<DlgExergia>([](DlgExergia& d) {
+    d.temperatura = 300.0;
+    d.puntos = 20;
+  });
+  ASSERT_TRUE(Ejecutar(cmd::kCompuestasExergia));
+  EXPECT_EQ(fabrica_.Ultima<DlgExergia>().temperatura, 293.0);
+  EXPECT_EQ(Doc()->m_Diagrama.m_tReferencia, 300.0);
+  EXPECT_EQ(Doc()->m_nModo, 15);
+  const int deshacer = Doc()->NumDeshacer();
+  fabrica_.Aceptar<DlgOtrasGraficas>();
+  ASSERT_TRUE(Ejecutar(cmd::kGraficaPersonalizada));
+  EXPECT_EQ(Doc()->m_nModo, 13);
+  EXPECT_EQ(Doc()->NumDeshacer(), deshacer);
+  EXPECT_EQ(fabrica_.Ultima<DlgOtrasGraficas>().puntos, 25);
+}
+
+// The cost chart over a loop's heat flow spans the flow the loop can take
+// each way: -(even minimum - 1) to (odd minimum - 1) kW, in hundredths.
+TEST_F(ComandosConDialogos, CostesDelAnilloTomanElRangoDelFlujo) {
+  Preparar();
+  fabrica_.Aceptar<DlgCostesTotales>([](DlgCostesTotales& d) {
+    d.modelo.m_anillo.minimoPar = 21.0;
+    d.modelo.m_anillo.minimoImpar = 11.0;
+    d.puntos = 5;
+  });
+  ASSERT_TRUE(Ejecutar(cmd::kCostesAnillo));
+  EXPECT_EQ(Doc()->m_nModo, 11);
+  EXPECT_EQ(Vista()->Grafica().xMin, -2000);
+  EXPECT_EQ(Vista()->Grafica().xMax, 1000);
+}
+
+TEST_F(ComandosConDialogos, FormatoDeLaTramaEscalaYRechazaUnTamanoNulo) {
+  Preparar();
+  ASSERT_TRUE(Estado(cmd::kFormatoGrafica).enabled);
+  CDiagrama& m = Doc()->m_Diagrama;
+  ASSERT_FALSE(m.m_cambiadores.empty());
+  const Rect antes = m.m_rectGrafico;
+  const Rect cambiador = m.m_cambiadores[0].rectCaliente;
+  fabrica_.Aceptar<DlgPropDiagrama>([](DlgPropDiagrama& d) {
+    d.ancho = "0";
+    d.alto = "12";
+  });
+  ASSERT_TRUE(Ejecutar(cmd::kFormatoGrafica));
+  EXPECT_EQ(m.m_rectGrafico, antes);
+  ASSERT_EQ(runner_.Log().size(), 1u);
+  EXPECT_EQ(runner_.Log()[0].text, kMsgTamanoRejilla);
+
+  fabrica_.Aceptar<DlgPropDiagrama>([](DlgPropDiagrama& d) {
+    d.ancho = "20";
+    d.alto = "12";
+    d.mostrarNombres = 1;
+  });
+  ASSERT_TRUE(Ejecutar(cmd::kFormatoGrafica));
+  EXPECT_EQ(fabrica_.Ultima<DlgPropDiagrama>().ancho, std::to_string(antes.Width() / 1000));
+  EXPECT_EQ(m.m_rectGrafico, (Rect{1500, -1500, 21500, -13500}));
+  EXPECT_EQ(m.m_mostrarNombres, 1);
+  EXPECT_TRUE(Doc()->IsModified());
+  const double fx = 20000.0 / antes.Width();
+  EXPECT_NEAR(m.m_cambiadores[0].rectCaliente.left - 1500, (cambiador.left - 1500) * fx, 1.0);
+  // The scroll size follows the wider grid with the names column.
+  const double dpi = Vista()->viewport()->logicalDpiX();
+  EXPECT_NEAR(Vista()->TamanoTotal().width(), (21500 + 4000) * dpi / 2540.0, 1.0);
+}
+
+}  // namespace
+}  // namespace vardo::prueba

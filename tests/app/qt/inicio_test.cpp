@@ -1,0 +1,144 @@
+// Start-up, the command line, opening files and printing without a printer.
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMdiArea>
+
+#include "app/core/ids_comandos.h"
+#include "fixture.h"
+#include "platform/qt/recentfiles.h"
+
+namespace vardo::prueba {
+namespace {
+
+class Inicio : public AppFixture {};
+
+TEST_F(Inicio, SinArgumentosUnDocumentoNuevoVardo1) {
+  ASSERT_EQ(Iniciar(), -1);
+  ASSERT_EQ(Marco().Marcos().size(), 1u);
+  EXPECT_EQ(Doc()->GetTitle(), "Vardo1");
+  EXPECT_EQ(Activo()->windowTitle(), QStringLiteral("Vardo1"));
+  EXPECT_TRUE(Activo()->isMaximized());
+  EXPECT_TRUE(Marco().isMaximized());
+  EXPECT_EQ(Marco().windowTitle(), QStringLiteral("Calorama - [Vardo1]"));
+  EXPECT_EQ(Doc()->m_nModo, 0);
+  EXPECT_EQ(CVardoDoc::GetDocActivo(), Doc());
+  EXPECT_EQ(CVardoView::GetVistaActiva(), Vista());
+  // A second new document takes the next number.
+  ASSERT_TRUE(Marco().Commands().Execute(cmd::kNuevo));
+  EXPECT_EQ(Doc()->GetTitle(), "Vardo2");
+  EXPECT_EQ(Marco().Marcos().size(), 2u);
+}
+
+TEST_F(Inicio, UnaRutaAbreElDocumentoEnElDiagramaDeTrama) {
+  const QString ruta = CopiaEjemplo("cuatro_corrientes.vdo");
+  ASSERT_EQ(Iniciar({ruta}), -1);
+  ASSERT_EQ(Marco().Marcos().size(), 1u);
+  EXPECT_EQ(Doc()->GetTitle(), "cuatro_corrientes");
+  EXPECT_EQ(Doc()->m_nModo, 3);
+  EXPECT_FALSE(Doc()->IsModified());
+  EXPECT_FALSE(Vista()->Imagen().empty());
+  EXPECT_EQ(Marco().Field()->text(), QStringLiteral("10."));
+  EXPECT_TRUE(Marco().PaneText(kPanelCamb).startsWith(QStringLiteral("Camb:")));
+  // The recent list holds it, and opening it again activates the same window.
+  ASSERT_FALSE(app_->Recientes().Paths().isEmpty());
+  EXPECT_EQ(QFileInfo(app_->Recientes().Paths().front()).fileName(),
+            QStringLiteral("cuatro_corrientes.vdo"));
+  CChildFrame* primero = Activo();
+  ASSERT_TRUE(Marco().Commands().Execute(cmd::kNuevo));
+  EXPECT_EQ(app_->AbrirDocumento(ruta), primero);
+  EXPECT_EQ(Marco().Marcos().size(), 2u);
+  EXPECT_EQ(Activo(), primero);
+}
+
+TEST_F(Inicio, ArchivoDanadoOInexistenteNoDejaVentanaYTerminaElInicio) {
+  const QString corto = Ruta("corto.vdo");
+  {
+    QFile f(corto);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("\x01\x00\x00\x00\x03", 5);
+  }
+  EXPECT_EQ(Iniciar({corto}), 1);
+  EXPECT_TRUE(Marco().Marcos().empty());
+  ASSERT_EQ(runner_.Log().size(), 1u);
+  EXPECT_EQ(runner_.Log()[0].text, "Formato de archivo no esperado.");
+
+  runner_.Clear();
+  ASSERT_NE(app_->NuevoDocumento(), nullptr);
+  EXPECT_EQ(app_->AbrirDocumento(Ruta("no_existe.vdo")), nullptr);
+  EXPECT_EQ(Marco().Marcos().size(), 1u);
+  ASSERT_EQ(runner_.Log().size(), 1u);
+  EXPECT_NE(runner_.Log()[0].text.find("Imposible encontrar este archivo."), std::string::npos);
+}
+
+TEST_F(Inicio, ImprimirSinImpresoraEscribeUnPdfJuntoAlDocumento) {
+  const QString ruta = CopiaEjemplo("cuatro_corrientes.vdo");
+  const QString pdf = Ruta("cuatro_corrientes.pdf");
+  EXPECT_EQ(Iniciar({QStringLiteral("/p"), ruta}), 0);
+  ASSERT_TRUE(QFile::exists(pdf));
+  QFile f(pdf);
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(f.read(5).startsWith("%PDF"));
+  EXPECT_GT(f.size(), 1000);
+  ASSERT_EQ(runner_.Log().size(), 1u);
+  EXPECT_NE(runner_.Log()[0].text.find(QDir::toNativeSeparators(pdf).toStdString()),
+            std::string::npos);
+  EXPECT_FALSE(Marco().isVisible());
+  // "/pt" with a printer that does not exist writes the PDF too.
+  QFile::remove(pdf);
+  runner_.Clear();
+  app_.reset();
+  EXPECT_EQ(Iniciar({QStringLiteral("/pt"), ruta, QStringLiteral("ImpresoraInexistente")}), 0);
+  EXPECT_TRUE(QFile::exists(pdf));
+  ASSERT_EQ(runner_.Log().size(), 1u);
+  EXPECT_NE(runner_.Log()[0].text.find("ImpresoraInexistente"), std::string::npos);
+}
+
+TEST_F(Inicio, ArchivosRecientesCuatroYGuardadosEnElPerfil) {
+  ASSERT_EQ(Iniciar(), -1);
+  for (const char* n : {"a.vdo", "b.vdo", "c.vdo", "d.vdo", "e.vdo"})
+    app_->Recientes().Add(Ruta(n));
+  ASSERT_EQ(app_->Recientes().Paths().size(), 4);
+  EXPECT_EQ(QFileInfo(app_->Recientes().Paths().front()).fileName(), QStringLiteral("e.vdo"));
+  EXPECT_EQ(app_->Recientes().EntryText(0), QStringLiteral("&1 e.vdo"));
+  // Closing the program writes the list; the next start reads it back.
+  Marco().close();
+  Procesar();
+  app_.reset();
+  ASSERT_EQ(Iniciar(), -1);
+  ASSERT_EQ(app_->Recientes().Paths().size(), 4);
+  EXPECT_EQ(QFileInfo(app_->Recientes().Paths().back()).fileName(), QStringLiteral("b.vdo"));
+  QSettings perfil;
+  EXPECT_EQ(QFileInfo(perfil.value("Recent File List/File1").toString()).fileName(),
+            QStringLiteral("e.vdo"));
+}
+
+TEST_F(Inicio, ArchivoSoltadoSeAbre) {
+  const QString ruta = CopiaEjemplo("servicios_y_area.vdo");
+  ASSERT_EQ(Iniciar(), -1);
+  ASSERT_TRUE(Marco().alSoltarArchivo);
+  Marco().alSoltarArchivo(ruta);
+  EXPECT_EQ(Marco().Marcos().size(), 2u);
+  EXPECT_EQ(Doc()->GetTitle(), "servicios_y_area");
+}
+
+TEST_F(Inicio, ContadorDeEjecucionesPideOpinionALas50) {
+  {
+    QSettings perfil;
+    perfil.setValue(CMainFrame::kClaveEjecuciones, QStringLiteral("50"));
+  }
+  ASSERT_EQ(Iniciar(), -1);
+  Marco().PrimeraActivacion();
+  ASSERT_EQ(runner_.Log().size(), 1u);
+  EXPECT_NE(runner_.Log()[0].text.find("Parece que ha estado utilizando Calorama"),
+            std::string::npos);
+  QSettings perfil;
+  EXPECT_EQ(perfil.value(CMainFrame::kClaveEjecuciones).toString(), QStringLiteral("51"));
+  // The timers of autosave run from the first activation on.
+  EXPECT_EQ(Marco().PeriodoTemporizador(kTimerAutograbacion), 600000);
+  EXPECT_EQ(Marco().PeriodoTemporizador(kTimerCuentaAtras), 150000);
+  EXPECT_FALSE(Marco().PrimeraActivacionPendiente());
+}
+
+}  // namespace
+}  // namespace vardo::prueba

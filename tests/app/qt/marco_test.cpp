@@ -1,0 +1,304 @@
+// The main window: status panes, message pane, toolbars and their toggles,
+// docked panes, the other-charts drop-down and autosave's timers.
+#include <QAction>
+#include <QDockWidget>
+#include <QLabel>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+#include <QMenu>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QToolBar>
+
+#include "app/qt/dlg_autograbacion.h"
+#include "app/core/ids_comandos.h"
+#include "fixture.h"
+#include "platform/qt/splash.h"
+
+namespace vardo::prueba {
+namespace {
+
+class MarcoPrincipal : public AppFixture {};
+
+std::vector<int> IdsDe(QToolBar* barra) {
+  std::vector<int> ids;
+  for (QAction* a : barra->actions()) ids.push_back(a->isSeparator() ? 0 : a->data().toInt());
+  return ids;
+}
+
+TEST_F(MarcoPrincipal, BarrasConSusBotonesEnOrden) {
+  using namespace cmd;
+  ASSERT_EQ(Iniciar(), -1);
+  EXPECT_EQ(IdsDe(Marco().ToolBar(kRecursoBarraEstandar)),
+            (std::vector<int>{kNuevo, kAbrir, kGuardar, kImprimir, 0, kCopiar, 0,
+                              kVerTablaCorrientes, kVerVisorObjetos, 0, kDeshacer, kRehacer, 0,
+                              kAyuda}));
+  EXPECT_EQ(IdsDe(Marco().ToolBar(kRecursoBarraDiagrama)),
+            (std::vector<int>{32774, 32775, 32817, 32776, 32822, 32777}));
+  EXPECT_EQ(IdsDe(Marco().ToolBar(kRecursoBarraPrincipal)),
+            (std::vector<int>{32771, 32772, 0, 32786, 32803, 0, 32805, 113, 32845, 0, 32773,
+                              32818, 32794, 32813, 0, 32778}));
+  EXPECT_EQ(IdsDe(Marco().ToolBar(kRecursoBarraAnillos)),
+            (std::vector<int>{32828, 32847, 32848, 32849}));
+  for (int r : {kRecursoBarraEstandar, kRecursoBarraDiagrama, kRecursoBarraPrincipal, kRecursoBarraAnillos})
+    for (QAction* a : Marco().ToolBar(r)->actions())
+      if (!a->isSeparator()) EXPECT_FALSE(a->icon().isNull()) << a->data().toInt();
+  // The DT min field with its label, before the toolbars.
+  auto* etiqueta = Marco().FieldBand()->findChild<QLabel*>();
+  ASSERT_NE(etiqueta, nullptr);
+  EXPECT_EQ(etiqueta->text().trimmed(), QString::fromUtf8("DT mínima (K)"));
+}
+
+TEST_F(MarcoPrincipal, OcultarLaBarraPrincipalOcultaElCampoDTMin) {
+  ASSERT_EQ(Iniciar(), -1);
+  ASSERT_TRUE(Marco().Commands().Execute(cmd::kVerBarraPrincipal));
+  EXPECT_TRUE(Marco().ToolBar(kRecursoBarraPrincipal)->isHidden());
+  EXPECT_TRUE(Marco().FieldBand()->isHidden());
+  EXPECT_EQ(Marco().Commands().State(cmd::kVerBarraPrincipal).checked, std::optional<bool>(false));
+  ASSERT_TRUE(Marco().Commands().Execute(cmd::kVerBarraPrincipal));
+  EXPECT_FALSE(Marco().ToolBar(kRecursoBarraPrincipal)->isHidden());
+  EXPECT_FALSE(Marco().FieldBand()->isHidden());
+  ASSERT_TRUE(Marco().Commands().Execute(cmd::kBarraEstado));
+  EXPECT_TRUE(Marco().statusBar()->isHidden());
+}
+
+TEST_F(MarcoPrincipal, PanelesDeCuentasAjustadosASuTexto) {
+  ASSERT_EQ(Iniciar(), -1);
+  EXPECT_EQ(Marco().PaneText(kPanelCamb), QStringLiteral("Camb:0/0"));
+  const int estrecho = Marco().PaneWidth(kPanelCal);
+  Marco().SetContadores("Camb:3/5", "Cal:12345.6/20000.", "Ref:0/0");
+  EXPECT_EQ(Marco().PaneText(kPanelCal), QStringLiteral("Cal:12345.6/20000."));
+  const int ancho = Marco().PaneWidth(kPanelCal);
+  EXPECT_GT(ancho, estrecho);
+  Marco().SetContadores("Camb:3/5", "Cal:0/0", "Ref:0/0");
+  EXPECT_EQ(Marco().PaneWidth(kPanelCal), estrecho);
+}
+
+TEST_F(MarcoPrincipal, MensajeLiteralCortadoYRestauradoTrasUnaAyuda) {
+  ASSERT_EQ(Iniciar(), -1);
+  Marco().SetTextoEstado("100% de %s y %d");
+  EXPECT_EQ(Marco().ShownMessage(), QStringLiteral("100% de %s y %d"));
+  const std::string largo(300, 'x');
+  Marco().SetTextoEstado(largo);
+  EXPECT_EQ(Marco().LastMessage().size(), 255);
+  Marco().SetTextoEstado("Mensaje del programa");
+  // A fly-by prompt, as a menu shows while open, then its end.
+  QStatusTipEvent ayuda(QStringLiteral("Crea un documento nuevo"));
+  QCoreApplication::sendEvent(&Marco(), &ayuda);
+  EXPECT_EQ(Marco().ShownMessage(), QStringLiteral("Crea un documento nuevo"));
+  QStatusTipEvent fin{QString()};
+  QCoreApplication::sendEvent(&Marco(), &fin);
+  EXPECT_EQ(Marco().ShownMessage(), QStringLiteral("Mensaje del programa"));
+  EXPECT_EQ(Marco().UltimoMensaje(), "Mensaje del programa");
+}
+
+TEST_F(MarcoPrincipal, OtrasGraficasEnSuOrden) {
+  ASSERT_EQ(Iniciar({CopiaEjemplo("cuatro_corrientes.vdo")}), -1);
+  QStringList textos;
+  std::vector<int> ids;
+  for (QAction* a : Marco().MenuOtrasGraficas()->actions()) {
+    textos << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    ids.push_back(a->isSeparator() ? 0 : a->data().toInt());
+  }
+  EXPECT_EQ(ids, (std::vector<int>{32826, 32792, 0, 32869, 32871, 32872, 0, 32788, 32787, 32789,
+                                   32812, 32815, 32816, 32817, 32837, 32825}));
+  EXPECT_EQ(textos.front(), QStringLiteral("Curvas Compuestas con Servicios"));
+  EXPECT_EQ(textos.back(), QString::fromUtf8("Gráfica Personalizada"));
+  ASSERT_TRUE(Marco().Commands().Execute(cmd::kOtrasGraficas));
+  Procesar();
+  EXPECT_TRUE(Marco().MenuOtrasGraficas()->isVisible());
+  // Entries whose chart has no dialog yet are disabled; the others run.
+  for (QAction* a : Marco().MenuOtrasGraficas()->actions())
+    if (a->data().toInt() == cmd::kServiciosDTMin) EXPECT_FALSE(a->isEnabled());
+  Marco().MenuOtrasGraficas()->actions().front()->trigger();
+  Marco().MenuOtrasGraficas()->close();
+  EXPECT_EQ(Doc()->m_nModo, 14);
+}
+
+TEST_F(MarcoPrincipal, PanelesAcopladosYSusCopiasDelModelo) {
+  ASSERT_EQ(Iniciar({CopiaEjemplo("cuatro_corrientes.vdo")}), -1);
+  PanelesGrabados grabados;
+  CMainFrame::Panel tabla;
+  tabla.comando = cmd::kVerTablaCorrientes;
+  tabla.titulo = QStringLiteral("Tabla de corrientes");
+  tabla.lado = Qt::BottomDockWidgetArea;
+  tabla.crear = [] { return new QLabel(QStringLiteral("tabla")); };
+  tabla.puerto = &grabados;
+  // The first activation is past: the pane is made and docked at once.
+  ASSERT_FALSE(Marco().PrimeraActivacionPendiente());
+  Marco().RegistrarPanel(tabla);
+  QDockWidget* dock = Marco().Dock(cmd::kVerTablaCorrientes);
+  ASSERT_NE(dock, nullptr);
+  EXPECT_EQ(Marco().dockWidgetArea(dock), Qt::BottomDockWidgetArea);
+  EXPECT_EQ(Marco().Commands().State(cmd::kVerTablaCorrientes).checked, std::optional<bool>(true));
+  Doc()->ActualizarContadores();
+  const int llamadas = grabados.llamadasTabla;
+  EXPECT_GT(llamadas, 0);
+  EXPECT_EQ(grabados.tabla.GetNumCorrientes(), 4);
+  // Hidden, it receives nothing; shown again it is the same pane.
+  ASSERT_TRUE(Marco().Commands().Execute(cmd::kVerTablaCorrientes));
+  EXPECT_TRUE(dock->isHidden());
+  Doc()->ActualizarContadores();
+  EXPECT_EQ(grabados.llamadasTabla, llamadas);
+  ASSERT_TRUE(Marco().Commands().Execute(cmd::kVerTablaCorrientes));
+  EXPECT_EQ(Marco().Dock(cmd::kVerTablaCorrientes), dock);
+  EXPECT_FALSE(dock->isHidden());
+}
+
+TEST_F(MarcoPrincipal, AutograbacionAjustesYTemporizadores) {
+  ASSERT_EQ(Iniciar(), -1);
+  Marco().PrimeraActivacion();
+  EXPECT_TRUE(Marco().TemporizadorActivo(kTimerAutograbacion));
+  AjustesAutograbacion visto;
+  Marco().dialogoAutograbacion = [&](AjustesAutograbacion& a) {
+    visto = a;
+    a.eleccion = AjustesAutograbacion::kPreguntar;
+    a.minutos = 0.5;
+    return true;
+  };
+  ASSERT_TRUE(Marco().Commands().Execute(cmd::kAutograbacion));
+  EXPECT_EQ(visto.eleccion, AjustesAutograbacion::kSegundoPlano);
+  EXPECT_EQ(visto.minutos, 10.0);
+  EXPECT_EQ(Marco().PeriodoTemporizador(kTimerAutograbacion), 30000);
+  EXPECT_EQ(Marco().PeriodoTemporizador(kTimerCuentaAtras), 7500);
+  Marco().Disparar(kTimerCuentaAtras);
+  EXPECT_EQ(Marco().LastMessage(), QString::fromUtf8("Próxima grabación automática en 0:22 min"));
+  EXPECT_EQ(Marco().PeriodoTemporizador(kTimerRestaurar), 375);
+
+  Marco().dialogoAutograbacion = [](AjustesAutograbacion& a) {
+    a.eleccion = AjustesAutograbacion::kSinGrabacion;
+    return true;
+  };
+  ASSERT_TRUE(Marco().Commands().Execute(cmd::kAutograbacion));
+  EXPECT_FALSE(Marco().TemporizadorActivo(kTimerAutograbacion));
+  EXPECT_FALSE(Marco().TemporizadorActivo(kTimerCuentaAtras));
+  // Cancel leaves everything as it was.
+  Marco().dialogoAutograbacion = [](AjustesAutograbacion&) { return false; };
+  ASSERT_TRUE(Marco().Commands().Execute(cmd::kAutograbacion));
+  EXPECT_FALSE(Marco().TemporizadorActivo(kTimerAutograbacion));
+}
+
+TEST_F(MarcoPrincipal, CopiaDeSeguridadJuntoAlDocumentoSinTocarlo) {
+  ASSERT_EQ(Iniciar({CopiaEjemplo("cuatro_corrientes.vdo")}), -1);
+  Marco().PrimeraActivacion();
+  Doc()->SetModifiedFlag(true);
+  Marco().Disparar(kTimerAutograbacion);
+  const QString copia = Ruta("Backup_of_cuatro_corrientes.vdo");
+  EXPECT_TRUE(QFile::exists(copia));
+  EXPECT_EQ(Marco().LastMessage(), QString::fromUtf8("Grabando automáticamente en ") + copia);
+  EXPECT_TRUE(Doc()->IsModified());
+  EXPECT_EQ(Doc()->GetTitle(), "cuatro_corrientes");
+  EXPECT_EQ(Marco().PeriodoTemporizador(kTimerRestaurar), 1500);
+  Marco().Disparar(kTimerRestaurar);
+  EXPECT_FALSE(Marco().TemporizadorActivo(kTimerRestaurar));
+}
+
+TEST_F(MarcoPrincipal, DialogoDeAutograbacionCompruebaLosMinutos) {
+  CAutograbacionDlg dlg;
+  dlg.SetAjustes(AjustesAutograbacion{AjustesAutograbacion::kSegundoPlano, 10.0});
+  EXPECT_EQ(dlg.windowTitle(), QString::fromUtf8("Autograbación"));
+  EXPECT_EQ(dlg.CampoMinutos()->text(), QStringLiteral("10"));
+  EXPECT_TRUE(dlg.Opcion(0)->isChecked());
+  struct Caso {
+    const char* texto;
+    const char* mensaje;
+  } rechazados[] = {{"abc", "Introduzca un número."}, {"400", "Introduzca un número entre 0 y 300."}};
+  for (const auto& c : rechazados) {
+    runner_.Clear();
+    dlg.CampoMinutos()->setText(QString::fromUtf8(c.texto));
+    dlg.accept();
+    EXPECT_EQ(dlg.result(), QDialog::Rejected) << c.texto;
+    ASSERT_EQ(runner_.Log().size(), 1u);
+    EXPECT_EQ(runner_.Log()[0].text, c.mensaje);
+  }
+  dlg.Opcion(AjustesAutograbacion::kPreguntar)->setChecked(true);
+  dlg.CampoMinutos()->setText(QStringLiteral("2.5"));
+  dlg.accept();
+  EXPECT_EQ(dlg.result(), QDialog::Accepted);
+  EXPECT_EQ(dlg.Ajustes().eleccion, AjustesAutograbacion::kPreguntar);
+  EXPECT_EQ(dlg.Ajustes().minutos, 2.5);
+}
+
+QMenu* MenuDeBarra(QMainWindow& w, const QString& titulo) {
+  for (QAction* a : w.menuBar()->actions())
+    if (a->text() == titulo) return a->menu();
+  return nullptr;
+}
+
+TEST_F(MarcoPrincipal, ListaDeVentanasYMenusDeDocumento) {
+  ASSERT_EQ(Iniciar(), -1);
+  const std::string primero = Doc()->GetTitle();
+  ASSERT_NE(app_->AbrirDocumento(CopiaEjemplo("cuatro_corrientes.vdo")), nullptr);
+  QMenu* ventana = MenuDeBarra(Marco(), QStringLiteral("Ve&ntana"));
+  ASSERT_NE(ventana, nullptr);
+  emit ventana->aboutToShow();
+  QStringList entradas;
+  QAction* activa = nullptr;
+  for (QAction* a : ventana->actions())
+    if (!a->isSeparator()) {
+      entradas << a->text();
+      if (a->isChecked()) activa = a;
+    }
+  EXPECT_EQ(entradas, (QStringList{QStringLiteral("&1 ") + QString::fromStdString(primero),
+                                   QStringLiteral("&2 cuatro_corrientes")}));
+  ASSERT_NE(activa, nullptr);
+  EXPECT_EQ(activa->text(), QStringLiteral("&2 cuatro_corrientes"));
+  // Choosing the first window makes it the active document.
+  for (QAction* a : ventana->actions())
+    if (a->text().startsWith(QStringLiteral("&1"))) a->trigger();
+  Procesar();
+  EXPECT_EQ(Doc()->GetTitle(), primero);
+  EXPECT_EQ(CVardoDoc::GetDocActivo(), Doc());
+  // Without a document the document's menus go away; File, View, Tools and
+  // Help stay.
+  for (CChildFrame* m : Marco().Marcos()) m->CerrarSinPreguntar();
+  Procesar();
+  QStringList visibles;
+  for (QAction* a : Marco().menuBar()->actions())
+    if (a->isVisible()) visibles << a->text();
+  EXPECT_EQ(visibles, (QStringList{QStringLiteral("&Archivo"), QStringLiteral("&Ver"),
+                                   QStringLiteral("&Herramientas"), QStringLiteral("Ay&uda")}));
+  EXPECT_EQ(CVardoDoc::GetDocActivo(), nullptr);
+  EXPECT_EQ(CVardoView::GetVistaActiva(), nullptr);
+}
+
+TEST_F(MarcoPrincipal, ArchivoSoltadoSobreLaVentana) {
+  const QString ruta = CopiaEjemplo("latente_y_tabla.vdo");
+  ASSERT_EQ(Iniciar(), -1);
+  QMimeData datos;
+  datos.setUrls({QUrl::fromLocalFile(ruta)});
+  QDragEnterEvent entra(QPoint(10, 10), Qt::CopyAction, &datos, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(&Marco(), &entra);
+  EXPECT_TRUE(entra.isAccepted());
+  QDropEvent suelta(QPointF(10, 10), Qt::CopyAction, &datos, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(&Marco(), &suelta);
+  Procesar();
+  EXPECT_EQ(Marco().Marcos().size(), 2u);
+  EXPECT_EQ(Doc()->GetTitle(), "latente_y_tabla");
+}
+
+TEST(Presentacion, SeCierraSolaOConEscape) {
+  {
+    SplashDialog splash(QPixmap(40, 30), 2000);
+    EXPECT_EQ(splash.CloseTimer()->interval(), 2000);
+    QTimer::singleShot(0, &splash, [&] { QTest::keyClick(&splash, Qt::Key_Escape); });
+    QElapsedTimer reloj;
+    reloj.start();
+    EXPECT_EQ(splash.exec(), QDialog::Rejected);
+    EXPECT_LT(reloj.elapsed(), 1500);
+  }
+  SplashDialog corta(QPixmap(40, 30), 50);
+  QElapsedTimer reloj;
+  reloj.start();
+  EXPECT_EQ(corta.exec(), QDialog::Rejected);
+  EXPECT_GE(reloj.elapsed(), 45);
+}
+
+}  // namespace
+}  // namespace vardo::prueba

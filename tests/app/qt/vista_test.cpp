@@ -1,0 +1,102 @@
+// The view: page grid and printing, painting that changes nothing.
+#include <QFile>
+#include <QPrinter>
+#include <QRegularExpression>
+
+#include "app/core/ids_comandos.h"
+#include "fixture.h"
+#include "model/documento_archivo.h"
+
+namespace vardo::prueba {
+namespace {
+
+TEST(PaginasImpresion, RejillaDePaginas) {
+  struct Caso {
+    Rect r;
+    int dpi, ancho, alto;
+    int columnas, filas;
+  } casos[] = {
+      // 180 x 110 mm at 600 dpi on 4800 x 6600 dots: 23 dots per mm, one page.
+      {{1500, -1500, 19500, -12500}, 600, 4800, 6600, 1, 1},
+      // 400 mm wide at 300 dpi (11 dots per mm) on 2400 x 3300: two columns.
+      {{1500, -1500, 41500, -12500}, 300, 2400, 3300, 2, 1},
+      // 400 x 400 mm on the same page: two columns of two rows.
+      {{1500, -1500, 41500, -41500}, 300, 2400, 3300, 2, 2},
+      // A printable area of zero is one page, not a division by zero.
+      {{1500, -1500, 19500, -12500}, 600, 0, 0, 1, 1},
+  };
+  for (const auto& c : casos) {
+    const RejillaPaginas g = CalcularPaginas(c.r, c.dpi, c.dpi, c.ancho, c.alto);
+    EXPECT_EQ(g.columnas, c.columnas) << c.r.right << "x" << c.r.bottom;
+    EXPECT_EQ(g.filas, c.filas) << c.r.right << "x" << c.r.bottom;
+  }
+  // Pages run down the first column, then down the next.
+  const RejillaPaginas g{2, 3};
+  EXPECT_EQ(g.Paginas(), 6);
+  EXPECT_EQ(std::make_pair(g.Columna(3), g.Fila(3)), std::make_pair(0, 2));
+  EXPECT_EQ(std::make_pair(g.Columna(4), g.Fila(4)), std::make_pair(1, 0));
+}
+
+class VistaDoc : public AppFixture {};
+
+int PaginasPdf(const QString& ruta) {
+  QFile f(ruta);
+  if (!f.open(QIODevice::ReadOnly)) return -1;
+  const QString texto = QString::fromLatin1(f.readAll());
+  return static_cast<int>(texto.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
+}
+
+TEST_F(VistaDoc, ImprimeTantasPaginasComoLaRejillaPideSinTocarElModelo) {
+  ASSERT_EQ(Iniciar({CopiaEjemplo("servicios_y_area.vdo")}), -1);
+  CDiagrama& m = Doc()->m_Diagrama;
+  // A grid 60 cm wide needs more than one page across.
+  m.m_rectGrafico = Rect{1500, -1500, 61500, -12500};
+  Doc()->UpdateAllViews();
+  const auto antes = GuardarDocumento(MarcoDocumento{0, 3, false}, m);
+  const QString ruta = Ruta("impreso.pdf");
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(ruta);
+  ASSERT_TRUE(Vista()->Imprimir(printer));
+  const RejillaPaginas g =
+      CalcularPaginas(m.m_rectGrafico, printer.logicalDpiX(), printer.logicalDpiY(),
+                      printer.width(), printer.height());
+  EXPECT_GE(g.columnas, 2);
+  EXPECT_EQ(PaginasPdf(ruta), g.Paginas());
+  EXPECT_EQ(m.m_dibujoExportar, 1);
+  EXPECT_EQ(GuardarDocumento(MarcoDocumento{0, 3, false}, m), antes);
+}
+
+TEST_F(VistaDoc, PintarNoCambiaNada) {
+  ASSERT_EQ(Iniciar({CopiaEjemplo("servicios_y_area.vdo")}), -1);
+  Marco().show();
+  Procesar();
+  CDiagrama& m = Doc()->m_Diagrama;
+  const auto antes = GuardarDocumento(MarcoDocumento{0, 3, false}, m);
+  const auto imagen = Vista()->Imagen().size();
+  const int deshacer = Doc()->NumDeshacer();
+  for (int i = 0; i < 3; ++i) Vista()->viewport()->repaint();
+  EXPECT_EQ(GuardarDocumento(MarcoDocumento{0, 3, false}, m), antes);
+  EXPECT_EQ(Vista()->Imagen().size(), imagen);
+  EXPECT_EQ(Doc()->NumDeshacer(), deshacer);
+  EXPECT_FALSE(Doc()->IsModified());
+}
+
+TEST_F(VistaDoc, TextosDeLaTramaYTamanoDeDesplazamiento) {
+  ASSERT_EQ(Iniciar({CopiaEjemplo("cuatro_corrientes.vdo")}), -1);
+  std::vector<std::string> textos;
+  for (const auto& it : Vista()->Imagen())
+    if (it.op == RecordingDc::Op::Text) textos.push_back(it.text);
+  auto tiene = [&](const std::string& t) {
+    return std::find(textos.begin(), textos.end(), t) != textos.end();
+  };
+  EXPECT_TRUE(tiene("H (kW)"));
+  EXPECT_TRUE(tiene("m·cp (kW/K)"));
+  EXPECT_TRUE(tiene("363.15"));  // the hot pinch temperature over the pinch line
+  const Rect r = Doc()->m_Diagrama.m_rectGrafico;
+  const double dpi = Vista()->viewport()->logicalDpiY();
+  EXPECT_NEAR(Vista()->TamanoTotal().height(), (500 - r.bottom) * dpi / 2540.0, 1.0);
+}
+
+}  // namespace
+}  // namespace vardo::prueba
