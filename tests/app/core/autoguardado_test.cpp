@@ -9,6 +9,7 @@
 
 #include "app/core/documento.h"
 #include "tests/comun/archivos.h"
+#include "tests/comun/puertos_prueba.h"
 
 namespace vardo {
 namespace {

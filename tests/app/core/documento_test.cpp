@@ -20,6 +20,7 @@
 #include "model/objetivos_area.h"
 #include "model/red.h"
 #include "tests/comun/archivos.h"
+#include "tests/comun/puertos_prueba.h"
 
 namespace vardo {
 namespace {

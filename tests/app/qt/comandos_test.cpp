@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include "tests/comun/puertos_prueba.h"
 #include "app/qt/fabrica_dialogos_qt.h"
 #include "app/core/ids_comandos.h"
 #include "fixture.h"

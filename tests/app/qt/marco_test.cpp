@@ -16,6 +16,7 @@
 #include <QStatusTipEvent>
 #include <QToolBar>
 
+#include "tests/comun/puertos_prueba.h"
 #include "app/qt/dlg_autograbacion.h"
 #include "app/core/ids_comandos.h"
 #include "fixture.h"
