@@ -1,0 +1,16 @@
+// Values handed to a bar chart travel as text: the number text of the value
+// with its first "." replaced by "," ("30." -> "30,", "5.e-002" -> "5,e-002").
+#pragma once
+#include <string>
+
+#include "platform/core/numtext.h"
+
+namespace vardo {
+
+inline std::string TextoComa(double v) {
+  std::string s = NumTexto(v);
+  if (auto p = s.find('.'); p != std::string::npos) s[p] = ',';
+  return s;
+}
+
+}  // namespace vardo
