@@ -1,5 +1,6 @@
 // Values handed to a bar chart travel as text: the number text of the value
-// with its first "." replaced by "," ("30." -> "30,", "5.e-002" -> "5,e-002").
+// (6 significant digits unless told) with its first "." replaced by ","
+// ("30." -> "30,", "5.e-002" -> "5,e-002").
 #pragma once
 #include <string>
 
@@ -7,8 +8,8 @@
 
 namespace vardo {
 
-inline std::string TextoComa(double v) {
-  std::string s = NumTexto(v);
+inline std::string TextoComa(double v, int digitos = 6) {
+  std::string s = NumTexto(v, digitos);
   if (auto p = s.find('.'); p != std::string::npos) s[p] = ',';
   return s;
 }
