@@ -176,6 +176,30 @@ TEST_F(EmparejamientosUi, QuitarUnEmparejamientoBorraSoloElCambiadorDelPinch) {
   EXPECT_EQ(frio.e.Emparejamientos(), (std::vector<Emparejamiento>{{1, 0}}));
 }
 
+TEST_F(EmparejamientosUi, ElCambiadorNuevoTomaElFormatoDelPrimero) {
+  CDiagrama d = prueba::DisenoCuatroCorrientes();
+  ASSERT_TRUE(prueba::Calculada(d.CalcularRed()));
+  d.m_cambiadores[0].SetFormato(1, 0, 1, 0, 0, 1, 9.0);
+  // H4-C1 removed and made again: its exchanger is deleted and a new one,
+  // the model's last, written in its place.
+  Diseno s(d, 0, kLadoCaliente);
+  ASSERT_EQ(s.Clic(3, 0), ResultadoClic::Eliminado);
+  ASSERT_EQ(s.Clic(3, 0), ResultadoClic::Anadido);
+  s.Guardar();
+  ASSERT_EQ(d.GetNumCambiadores(), 6);
+  const CCambiador& nuevo = d.m_cambiadores.back();
+  EXPECT_EQ(nuevo.ladoCaliente.ref, 3);
+  EXPECT_EQ(nuevo.ladoFrio.ref, 0);
+  EXPECT_EQ(nuevo.verEntradaCaliente, 1);
+  EXPECT_EQ(nuevo.verSalidaCaliente, 0);
+  EXPECT_EQ(nuevo.verEntradaFria, 1);
+  EXPECT_EQ(nuevo.verSalidaFria, 0);
+  EXPECT_EQ(nuevo.verQ, 0);
+  EXPECT_EQ(nuevo.posicionNumero, 1);
+  EXPECT_EQ(nuevo.tamano, 9.0);
+  EsperarCambiador(nuevo, 3, 0, 90, 423.15, 363.15, 353.15, 398.15);
+}
+
 TEST_F(EmparejamientosUi, GuardarSinEmparejamientosReconstruyeListasYCalcula) {
   CDiagrama d = prueba::DisenoCuatroCorrientes();
   for (CCorriente& c : d.m_corrientes) c.m_cambiadores.clear();
