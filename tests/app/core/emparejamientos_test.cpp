@@ -1,0 +1,381 @@
+#include "app/core/emparejamientos.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "model/cambiador.h"
+#include "model/constantes.h"
+#include "model/red.h"
+#include "tests/app/core/ejemplo_archivo.h"
+#include "tests/comun/problemas.h"
+
+namespace vardo {
+namespace {
+
+using EmparejamientosUi = prueba::ConPuertoUi;
+
+constexpr Rgb kColor0 = MakeRgb(255, 200, 150);
+constexpr Rgb kColor1 = MakeRgb(255, 0, 255);
+
+// Row of a stream in a list, -1 when it is not listed.
+int Fila(const std::vector<CEmparejamientosPinch::Fila>& filas, std::int32_t ref) {
+  for (std::size_t i = 0; i < filas.size(); ++i)
+    if (filas[i].ref == ref) return static_cast<int>(i);
+  return -1;
+}
+
+// The design state on one pinch and side of a model, clicked by stream
+// references as the engineer clicks rows.
+struct Diseno {
+  CDiagrama& d;
+  int pinch;
+  int lado;
+  CEmparejamientosPinch e;
+
+  Diseno(CDiagrama& modelo, int p, int l) : d(modelo), pinch(p), lado(l) {
+    e.MostrarCambiadores(d, pinch, lado);
+  }
+  ResultadoClic Clic(std::int32_t caliente, std::int32_t fria) {
+    const int fc = Fila(e.Calientes(), caliente);
+    const int ff = Fila(e.Frias(), fria);
+    EXPECT_GE(fc, 0) << caliente;
+    EXPECT_GE(ff, 0) << fria;
+    return e.Clic(d, pinch, lado, fc, ff);
+  }
+  Rgb ColorCaliente(std::int32_t ref) const {
+    return e.Calientes()[static_cast<std::size_t>(Fila(e.Calientes(), ref))].color;
+  }
+  Rgb ColorFria(std::int32_t ref) const {
+    return e.Frias()[static_cast<std::size_t>(Fila(e.Frias(), ref))].color;
+  }
+  void Guardar() { e.GuardarCambiadores(d, pinch, lado); }
+};
+
+// Each stream's and utility's exchanger list names exactly the exchangers
+// that join it.
+void EsperarListasCompletas(const CDiagrama& d) {
+  const auto revisar = [&](const CCorriente& s, std::int32_t ref) {
+    std::vector<std::uint32_t> esperadas;
+    for (std::size_t j = 0; j < d.m_cambiadores.size(); ++j)
+      if (d.m_cambiadores[j].ladoCaliente.ref == ref || d.m_cambiadores[j].ladoFrio.ref == ref)
+        esperadas.push_back(static_cast<std::uint32_t>(j));
+    std::vector<std::uint32_t> lista = s.m_cambiadores;
+    std::sort(lista.begin(), lista.end());
+    EXPECT_EQ(lista, esperadas) << "referencia " << ref;
+  };
+  for (std::int32_t i = 0; i < d.GetNumCorrientes(); ++i)
+    revisar(d.m_corrientes[static_cast<std::size_t>(i)], i);
+  for (std::int32_t k = 0; k < d.GetNumServicios(); ++k)
+    revisar(d.m_servicios[static_cast<std::size_t>(k)], kRefServicio + k);
+}
+
+void EsperarCambiador(const CCambiador& c, std::int32_t caliente, std::int32_t fria, double q,
+                      double the, double ths, double tfe, double tfs) {
+  EXPECT_EQ(c.ladoCaliente.ref, caliente);
+  EXPECT_EQ(c.ladoFrio.ref, fria);
+  EXPECT_EQ(c.modo, kModoTemperaturas);
+  EXPECT_NEAR(c.q, q, 1e-9);
+  EXPECT_NEAR(c.tEntradaCaliente, the, 1e-9);
+  EXPECT_NEAR(c.tSalidaCaliente, ths, 1e-9);
+  EXPECT_NEAR(c.tEntradaFria, tfe, 1e-9);
+  EXPECT_NEAR(c.tSalidaFria, tfs, 1e-9);
+}
+
+TEST_F(EmparejamientosUi, LadoCalienteDeCuatroCorrientesEmparejaYGuarda) {
+  CDiagrama d = prueba::CargarEjemplo("cuatro_corrientes.vdo");
+  Diseno s(d, 0, kLadoCaliente);
+  EXPECT_TRUE(s.e.Emparejamientos().empty());
+
+  // H2 (m·cp 3) with C1 (m·cp 2) fails the criterion.
+  EXPECT_EQ(s.Clic(1, 0), ResultadoClic::NoFactible);
+  EXPECT_EQ(MensajeTrasClic(ResultadoClic::NoFactible),
+            "No es posible definir un cambiador entre estas corrientes\n\n"
+            "No se cumplen los criterios de factibilidad");
+  EXPECT_EQ(s.ColorCaliente(1), 0u);
+
+  EXPECT_EQ(s.Clic(1, 2), ResultadoClic::Anadido);
+  EXPECT_EQ(s.ColorCaliente(1), kColor0);
+  EXPECT_EQ(s.ColorFria(2), kColor0);
+  EXPECT_EQ(s.Clic(3, 0), ResultadoClic::Anadido);
+  EXPECT_EQ(s.ColorCaliente(3), kColor1);
+  EXPECT_EQ(s.ColorFria(0), kColor1);
+  EXPECT_EQ(s.Clic(1, 0), ResultadoClic::YaEmparejada);
+  EXPECT_EQ(MensajeTrasClic(ResultadoClic::YaEmparejada).find(
+                "Una de las corrientes ya está emparejada"),
+            std::string("No es posible definir un cambiador entre estas corrientes\n\n").size());
+  EXPECT_EQ(s.e.Emparejamientos(),
+            (std::vector<Emparejamiento>{{1, 2}, {3, 0}}));
+
+  s.Guardar();
+  EXPECT_TRUE(ui.Log().empty()) << ui.Log().front().text;
+  ASSERT_EQ(d.GetNumCambiadores(), 2);
+  EsperarCambiador(d.m_cambiadores[0], 1, 2, 240, 443.15, 363.15, 353.15, 413.15);
+  EsperarCambiador(d.m_cambiadores[1], 3, 0, 90, 423.15, 363.15, 353.15, 398.15);
+  EsperarListasCompletas(d);
+
+  // Shown again: both matches, coloured from colour 0 in exchanger order.
+  Diseno otra(d, 0, kLadoCaliente);
+  EXPECT_EQ(otra.e.Emparejamientos(), (std::vector<Emparejamiento>{{1, 2}, {3, 0}}));
+  EXPECT_EQ(otra.ColorCaliente(1), kColor0);
+  EXPECT_EQ(otra.ColorFria(2), kColor0);
+  EXPECT_EQ(otra.ColorCaliente(3), kColor1);
+  EXPECT_EQ(otra.ColorFria(0), kColor1);
+  // Saving again adds nothing: the exchangers already sit at the pinch.
+  otra.Guardar();
+  EXPECT_EQ(d.GetNumCambiadores(), 2);
+
+  // Clicking one pair again removes it; saving deletes its exchanger.
+  Diseno tercera(d, 0, kLadoCaliente);
+  EXPECT_EQ(tercera.Clic(1, 2), ResultadoClic::Eliminado);
+  EXPECT_EQ(tercera.ColorCaliente(1), 0u);
+  EXPECT_EQ(tercera.ColorFria(2), 0u);
+  EXPECT_EQ(tercera.e.Eliminados(), (std::vector<Emparejamiento>{{1, 2}}));
+  tercera.Guardar();
+  ASSERT_EQ(d.GetNumCambiadores(), 1);
+  EsperarCambiador(d.m_cambiadores[0], 3, 0, 90, 423.15, 363.15, 353.15, 398.15);
+  EsperarListasCompletas(d);
+}
+
+TEST_F(EmparejamientosUi, LadoFrioDeCuatroCorrientes) {
+  CDiagrama d = prueba::CargarEjemplo("cuatro_corrientes.vdo");
+  Diseno s(d, 0, kLadoFrio);
+  EXPECT_EQ(s.Clic(3, 0), ResultadoClic::NoFactible);  // 1.5 < 2
+  EXPECT_EQ(s.Clic(1, 0), ResultadoClic::Anadido);
+  s.Guardar();
+  EXPECT_TRUE(ui.Log().empty());
+  ASSERT_EQ(d.GetNumCambiadores(), 1);
+  EsperarCambiador(d.m_cambiadores[0], 1, 0, 90, 363.15, 333.15, 308.15, 353.15);
+  EsperarListasCompletas(d);
+}
+
+TEST_F(EmparejamientosUi, QuitarUnEmparejamientoBorraSoloElCambiadorDelPinch) {
+  // The minimum-utility design: E2 (H4-C1) sits at the pinch on the hot
+  // side, E4 joins the same streams below it.
+  CDiagrama d = prueba::DisenoCuatroCorrientes();
+  ASSERT_TRUE(prueba::Calculada(d.CalcularRed()));
+  Diseno s(d, 0, kLadoCaliente);
+  EXPECT_EQ(s.e.Emparejamientos(), (std::vector<Emparejamiento>{{1, 2}, {3, 0}}));
+  EXPECT_EQ(s.Clic(3, 0), ResultadoClic::Eliminado);
+  s.Guardar();
+  ASSERT_EQ(d.GetNumCambiadores(), 5);
+  int entreH4yC1 = 0;
+  for (const CCambiador& c : d.m_cambiadores) {
+    if (c.ladoCaliente.ref == 3 && c.ladoFrio.ref == 0) {
+      ++entreH4yC1;
+      EXPECT_NEAR(c.tSalidaFria, 308.15, 1e-9);  // E4, below the pinch
+    }
+  }
+  EXPECT_EQ(entreH4yC1, 1);
+  EsperarListasCompletas(d);
+
+  // The cold side shows E3 (H2-C1 at the pinch) only.
+  Diseno frio(d, 0, kLadoFrio);
+  EXPECT_EQ(frio.e.Emparejamientos(), (std::vector<Emparejamiento>{{1, 0}}));
+}
+
+TEST_F(EmparejamientosUi, ElCambiadorNuevoTomaElFormatoDelPrimero) {
+  CDiagrama d = prueba::DisenoCuatroCorrientes();
+  ASSERT_TRUE(prueba::Calculada(d.CalcularRed()));
+  d.m_cambiadores[0].SetFormato(1, 0, 1, 0, 0, 1, 9.0);
+  // H4-C1 removed and made again: its exchanger is deleted and a new one,
+  // the model's last, written in its place.
+  Diseno s(d, 0, kLadoCaliente);
+  ASSERT_EQ(s.Clic(3, 0), ResultadoClic::Eliminado);
+  ASSERT_EQ(s.Clic(3, 0), ResultadoClic::Anadido);
+  s.Guardar();
+  ASSERT_EQ(d.GetNumCambiadores(), 6);
+  const CCambiador& nuevo = d.m_cambiadores.back();
+  EXPECT_EQ(nuevo.ladoCaliente.ref, 3);
+  EXPECT_EQ(nuevo.ladoFrio.ref, 0);
+  EXPECT_EQ(nuevo.verEntradaCaliente, 1);
+  EXPECT_EQ(nuevo.verSalidaCaliente, 0);
+  EXPECT_EQ(nuevo.verEntradaFria, 1);
+  EXPECT_EQ(nuevo.verSalidaFria, 0);
+  EXPECT_EQ(nuevo.verQ, 0);
+  EXPECT_EQ(nuevo.posicionNumero, 1);
+  EXPECT_EQ(nuevo.tamano, 9.0);
+  EsperarCambiador(nuevo, 3, 0, 90, 423.15, 363.15, 353.15, 398.15);
+}
+
+TEST_F(EmparejamientosUi, GuardarSinEmparejamientosReconstruyeListasYCalcula) {
+  CDiagrama d = prueba::DisenoCuatroCorrientes();
+  for (CCorriente& c : d.m_corrientes) c.m_cambiadores.clear();
+  CEmparejamientosPinch e;
+  e.RellenarListas(d, 0, kLadoCaliente);
+  e.GuardarCambiadores(d, 0, kLadoCaliente);
+  EXPECT_EQ(d.GetNumCambiadores(), 6);
+  EsperarListasCompletas(d);
+  for (const CCambiador& c : d.m_cambiadores) EXPECT_EQ(c.calculado, 1);
+}
+
+// Four streams plus C5 (353.15 -> 373.15 m·cp 5) above the pinch and C6
+// (333.15 -> 353.15 m·cp 1) below it: each of the four ways a match is
+// written.
+TEST_F(EmparejamientosUi, ExtremosDelCambiadorSegunLaCorrienteCompletada) {
+  struct Par {
+    std::int32_t tipo;
+    double valor;
+  };
+  struct Caso {
+    const char* nombre;
+    int lado;
+    std::int32_t caliente, fria;
+    Par ec, sc, ef, sf;
+  };
+  const Par no{kTipoNinguno, 0}, propio{kTipoExtremo, 0}, pinch{kTipoPinch, 0};
+  const Caso casos[] = {
+      {"empate: se completa la caliente", kLadoCaliente, 1, 2, propio, pinch, pinch, no},
+      {"se completa la fría", kLadoCaliente, 1, 4, no, pinch, pinch, propio},
+      {"lado frío, se completa la caliente", kLadoFrio, 1, 0, pinch, propio, no, pinch},
+      {"lado frío, se completa la fría", kLadoFrio, 1, 5, pinch, no, propio, pinch},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.nombre);
+    CDiagrama d = prueba::CuatroCorrientesSinCalcular();
+    d.AddCorriente(353.15, 373.15, 5, 1, 0);
+    d.AddCorriente(333.15, 353.15, 1, 1, 0);
+    Diseno s(d, 0, c.lado);
+    ASSERT_EQ(s.Clic(c.caliente, c.fria), ResultadoClic::Anadido);
+    s.Guardar();
+    ASSERT_EQ(d.GetNumCambiadores(), 1);
+    const CCambiador& x = d.m_cambiadores[0];
+    EXPECT_EQ(x.modo, kModoTemperaturas);
+    EXPECT_EQ(x.tipoQ, kTipoNinguno);
+    EXPECT_EQ(x.tipoEntradaCaliente, c.ec.tipo);
+    EXPECT_EQ(x.valorEntradaCaliente, c.ec.valor);
+    EXPECT_EQ(x.tipoSalidaCaliente, c.sc.tipo);
+    EXPECT_EQ(x.valorSalidaCaliente, c.sc.valor);
+    EXPECT_EQ(x.tipoEntradaFria, c.ef.tipo);
+    EXPECT_EQ(x.valorEntradaFria, c.ef.valor);
+    EXPECT_EQ(x.tipoSalidaFria, c.sf.tipo);
+    EXPECT_EQ(x.valorSalidaFria, c.sf.valor);
+    EXPECT_EQ(x.calculado, 1);
+  }
+}
+
+// Process: C 290 -> 490 m·cp 1, H1 400 -> 300 m·cp 1 and the hot stream H
+// from `entrada` to 400 (m·cp 0.5); pinch at shifted 395 (hot streams meet it
+// at 400, cold ones at 390). Latent hot utilities of 50 kW at 520 and 450 K
+// leave the cascade with utilities at zero at shifted 445: utility pinch 1,
+// above the process pinch. The heat H brings lies below 445, so that pinch
+// stays where it is.
+CDiagrama ConPinchDeServicioArriba(double entrada) {
+  CDiagrama d;
+  d.AddCorriente(290, 490, 1, 1, 0);
+  d.AddCorriente(400, 300, 1, 0, 0);
+  d.AddCorriente(entrada, 400, 0.5, 0, 0);
+  d.m_servicios.push_back(prueba::ServicioLatente(520, 50, 0));
+  d.m_servicios.push_back(prueba::ServicioLatente(450, 50, 0));
+  d.m_serviciosVisibles = 1;
+  return d;
+}
+
+TEST_F(EmparejamientosUi, CalienteQueLlegaAlPinchDeServicioVecinoEntraEnEl) {
+  struct Caso {
+    double entrada;
+    std::int32_t tipo;
+    double valor;
+  };
+  // U = 445: a supply at or above it (up to U + DT min/2, which keeps the
+  // utility pinch in place) takes that pinch as its inlet.
+  const Caso casos[] = {
+      {440, kTipoExtremo, 0}, {445, kTipoPinch, 1}, {447, kTipoPinch, 1}, {450, kTipoPinch, 1}};
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.entrada);
+    CDiagrama d = ConPinchDeServicioArriba(c.entrada);
+    const auto p = TemperaturaPinch(d, 0);
+    ASSERT_TRUE(p.has_value());
+    ASSERT_EQ(p->T, 395.0);
+    ASSERT_EQ(PinchesServicioRed(d), std::vector<double>{445.0});
+    Diseno s(d, 0, kLadoCaliente);
+    ASSERT_EQ(s.Clic(2, 0), ResultadoClic::Anadido);
+    s.Guardar();
+    ASSERT_EQ(d.GetNumCambiadores(), 1);
+    const CCambiador& x = d.m_cambiadores[0];
+    EXPECT_EQ(x.tipoEntradaCaliente, c.tipo);
+    EXPECT_EQ(x.valorEntradaCaliente, c.valor);
+    EXPECT_EQ(x.tipoSalidaFria, kTipoNinguno);  // the hot stream is completed
+    if (c.tipo == kTipoPinch) {
+      EXPECT_NEAR(x.tEntradaCaliente, 450.0, 1e-9);
+    }
+  }
+}
+
+TEST(Emparejamientos, ElDecimonovenoVuelveAlPrimerColor) {
+  // 19 hot streams 500 -> 300 m·cp 1 and 19 cold ones 390 -> 490 m·cp 2:
+  // pinch at shifted 395, every pair feasible on the hot side.
+  CDiagrama d;
+  for (int i = 0; i < 19; ++i) d.AddCorriente(500, 300, 1, 0, 0);
+  for (int i = 0; i < 19; ++i) d.AddCorriente(390, 490, 2, 1, 0);
+  CEmparejamientosPinch e;
+  e.MostrarCambiadores(d, 0, kLadoCaliente);
+  ASSERT_EQ(e.Calientes().size(), 19u);
+  ASSERT_EQ(e.Frias().size(), 19u);
+  for (int i = 0; i < 19; ++i) {
+    SCOPED_TRACE(i);
+    ASSERT_EQ(e.Clic(d, 0, kLadoCaliente, i, i), ResultadoClic::Anadido);
+    const Rgb esperado = kColoresEmparejamiento[static_cast<std::size_t>(i % 18)];
+    EXPECT_EQ(e.Calientes()[static_cast<std::size_t>(i)].color, esperado);
+    EXPECT_EQ(e.Frias()[static_cast<std::size_t>(i)].color, esperado);
+  }
+  EXPECT_EQ(e.Calientes()[17].color, MakeRgb(64, 255, 255));
+  EXPECT_EQ(e.Calientes()[18].color, MakeRgb(255, 200, 150));
+}
+
+TEST_F(EmparejamientosUi, PinchQueDesapareceNoEscribeNiBorraCambiadores) {
+  CDiagrama d = prueba::TresServiciosFrios();
+  d.m_serviciosVisibles = 1;
+  Diseno s(d, 2, kLadoCaliente);
+  ASSERT_EQ(s.Clic(0, kRefServicio + 1), ResultadoClic::Anadido);
+  // The model loses its utility pinches (as a change made in the dialog may).
+  d.m_servicios.erase(d.m_servicios.begin());
+  ASSERT_FALSE(TemperaturaPinch(d, 2).has_value());
+  EXPECT_EQ(s.e.Clic(d, 2, kLadoCaliente, 0, 0), ResultadoClic::SinEfecto);
+  s.Guardar();
+  EXPECT_EQ(d.GetNumCambiadores(), 0);
+  s.e.MostrarCambiadores(d, 2, kLadoCaliente);
+  EXPECT_TRUE(s.e.Calientes().empty());
+  EXPECT_TRUE(s.e.Frias().empty());
+  EXPECT_TRUE(s.e.Emparejamientos().empty());
+}
+
+TEST(Emparejamientos, FilasFueraDeLaListaNoHacenNada) {
+  CDiagrama d = prueba::CargarEjemplo("cuatro_corrientes.vdo");
+  CEmparejamientosPinch e;
+  e.MostrarCambiadores(d, 0, kLadoCaliente);
+  for (auto [fc, ff] : {std::pair{-1, 0}, {0, -1}, {2, 0}, {0, 2}})
+    EXPECT_EQ(e.Clic(d, 0, kLadoCaliente, fc, ff), ResultadoClic::SinEfecto);
+  EXPECT_TRUE(e.Emparejamientos().empty());
+}
+
+TEST(Emparejamientos, TrasBifurcarSeOlvidanLosEmparejamientosSinEscribir) {
+  CDiagrama d = prueba::DisenoCuatroCorrientes();
+  d.CalcularRed();
+  CEmparejamientosPinch e;
+  e.MostrarCambiadores(d, 0, kLadoCaliente);
+  ASSERT_EQ(e.Clic(d, 0, kLadoCaliente, 0, 1), ResultadoClic::Eliminado);  // H2-C3
+  e.OlvidarEmparejamientos();
+  e.RellenarListas(d, 0, kLadoCaliente);
+  EXPECT_TRUE(e.Emparejamientos().empty());
+  EXPECT_TRUE(e.Eliminados().empty());
+  for (const auto& f : e.Calientes()) EXPECT_EQ(f.color, 0u);
+  e.GuardarCambiadores(d, 0, kLadoCaliente);
+  EXPECT_EQ(d.GetNumCambiadores(), 6);
+}
+
+TEST(Emparejamientos, TextosDeAyuda) {
+  EXPECT_EQ(AyudaPrimerClic(true, 1), "Añadiendo cambiador\nCorriente caliente: 2");
+  EXPECT_EQ(AyudaPrimerClic(false, 1001), "Añadiendo cambiador\nCorriente fría: 1002");
+  EXPECT_EQ(AyudaTrasClic(ResultadoClic::Anadido),
+            "Cambiador añadido\nPara eliminarlo vuelva a hacer clic sobre sus corrientes");
+  EXPECT_EQ(AyudaTrasClic(ResultadoClic::Eliminado), "Cambiador eliminado\n");
+  for (ResultadoClic r : {ResultadoClic::YaEmparejada, ResultadoClic::NoFactible})
+    EXPECT_EQ(AyudaTrasClic(r), kAyudaFactibilidad);
+  EXPECT_TRUE(MensajeTrasClic(ResultadoClic::Anadido).empty());
+}
+
+}  // namespace
+}  // namespace vardo
