@@ -13,7 +13,6 @@
 #include "model/bifurcacion_edicion.h"
 #include "model/bifurcacion_layout.h"
 #include "model/constantes.h"
-#include "model/documento_archivo.h"
 #include "model/red.h"
 #include "platform/core/numtext.h"
 
@@ -1032,7 +1031,7 @@ bool Se(const CVardoDoc& doc, Cuando c) {
 }
 
 bool Puede(const CVardoDoc& doc, const Regla& r) {
-  const PuertosDocumento& p = const_cast<CVardoDoc&>(doc).Puertos();
+  const PuertosDocumento& p = doc.Puertos();
   const FabricaDialogos* f = p.dialogos;
   switch (r.necesita) {
     case Necesita::Nada:

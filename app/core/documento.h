@@ -99,6 +99,7 @@ class CVardoDoc {
   static const PuertosDocumento& PuertosPorDefecto();
   void SetPuertos(const PuertosDocumento& p) { puertos_ = p; }
   PuertosDocumento& Puertos() { return puertos_; }
+  const PuertosDocumento& Puertos() const { return puertos_; }
 
   // ---- Open documents ----
   // The document of the active window, or null. Panes and dialogs ask each

@@ -885,7 +885,9 @@ TEST_F(Comandos, PasosDeLosDialogosDeObjetivos) {
       if (cambia) d.modelo.m_tCalienteGenerico = 480.0;
     });
     ASSERT_TRUE(Ejecutar(cmd::kProblemaRemanente));
-    if (cambia) EXPECT_EQ(doc.m_Diagrama.m_tCalienteGenerico, 480.0);
+    if (cambia) {
+      EXPECT_EQ(doc.m_Diagrama.m_tCalienteGenerico, 480.0);
+    }
     EXPECT_EQ(doc.IsModified(), cambia);
     EXPECT_EQ(doc.NumDeshacer(), 1);
   }
