@@ -443,24 +443,11 @@ void CVardoDoc::ActualizarContadores() {
 
 void CVardoDoc::ComprobarCambiadores() {
   const std::int32_t r = CalcularRed(m_Diagrama);
-  if (r == kRedSinAvisos) {
-    UpdateAllViews();
-    modificado_ = true;
-    return;
-  }
-  DlgCalculoCambiadores dlg;
-  dlg.texto = m_Diagrama.m_textoComprobacion;
-  dlg.corregible = r != kRedSoloAvisos;
-  const bool corregir =
-      puertos_.dialogos && puertos_.dialogos->CalculoCambiadores(dlg) && dlg.corregible;
-  if (corregir) {
-    // An undetermined network names no exchanger: the editor opens on the
-    // first one.
-    EditarCambiadores(r >= 0 ? r : 0, 1);
-  } else {
-    UpdateAllViews();
-    modificado_ = true;
-  }
+  // "Corregir" leads into the exchangers dialog, whose own OK checks again.
+  if (r == kRedSinAvisos || !MensajeCalculo(r)) UpdateAllViews();
+  // Every caller has just changed the model: the document is modified even
+  // when the exchangers dialog is then cancelled.
+  modificado_ = true;
 }
 
 void CVardoDoc::EditarCambiadores(std::int32_t n, std::int32_t modo) {
@@ -471,8 +458,8 @@ void CVardoDoc::EditarCambiadores(std::int32_t n, std::int32_t modo) {
   if (puertos_.dialogos && puertos_.dialogos->Cambiadores(dlg)) {
     if (modo == 0) {
       // The provisional exchanger must not reach the snapshot.
-      m_Diagrama.DeseleccionarCambiador();
-      m_Diagrama.DeseleccionarCorriente();
+      DeseleccionarCambiador();
+      DeseleccionarCorriente();
       if (!m_Diagrama.m_cambiadores.empty()) m_Diagrama.BorrarCambiador(m_Diagrama.GetNumCambiadores() - 1);
     }
     GuardarDeshacer(true);
@@ -481,13 +468,15 @@ void CVardoDoc::EditarCambiadores(std::int32_t n, std::int32_t modo) {
     ComprobarCambiadores();
     ActualizarContadores();
   } else {
-    // Exchangers never placed on the grid (a provisional one) go.
-    for (std::int32_t i = m_Diagrama.GetNumCambiadores() - 1; i >= 0; --i) {
-      const CCambiador& c = m_Diagrama.m_cambiadores[static_cast<std::size_t>(i)];
-      if (c.rectCaliente.top == 0 && c.rectFrio.top == 0) m_Diagrama.BorrarCambiador(i);
+    // Only the provisional exchanger goes: exchangers accepted earlier and
+    // not drawn yet (while a chart was shown) stay.
+    if (modo == 0 && !m_Diagrama.m_cambiadores.empty()) {
+      DeseleccionarCambiador();
+      m_Diagrama.BorrarCambiador(m_Diagrama.GetNumCambiadores() - 1);
     }
     UpdateAllViews();
   }
+  RevisarSeleccion();
 }
 
 }  // namespace vardo

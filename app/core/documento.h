@@ -80,6 +80,8 @@ struct PuertosDocumento {
   PuertoCampoDTMin* campoDTMin = nullptr;
   PuertoPaneles* paneles = nullptr;
   PuertoVistas* vistas = nullptr;
+  PuertoVisorObjetos* visor = nullptr;
+  PuertoArchivos* archivos = nullptr;
 };
 
 class CVardoDoc {
@@ -97,6 +99,7 @@ class CVardoDoc {
   static const PuertosDocumento& PuertosPorDefecto();
   void SetPuertos(const PuertosDocumento& p) { puertos_ = p; }
   PuertosDocumento& Puertos() { return puertos_; }
+  const PuertosDocumento& Puertos() const { return puertos_; }
 
   // ---- Open documents ----
   // The document of the active window, or null. Panes and dialogs ask each
@@ -166,8 +169,66 @@ class CVardoDoc {
   void ComprobarCambiadores();
   // The exchangers dialog on a copy of the model, showing exchanger n
   // first; modo 0 when the model's last exchanger is a provisional one
-  // added on the grid diagram, 1 otherwise.
+  // added on the grid diagram, 1 otherwise. Cancel in mode 0 removes the
+  // provisional exchanger only; in mode 1 it changes nothing.
   void EditarCambiadores(std::int32_t n, std::int32_t modo);
+
+  // ---- Commands (comandos_documento.cpp) ----
+  // Each runs one command of the document from its dialog to its refresh.
+  // Those on the selected object do nothing unless the view's selected kind
+  // names an existing object of their kind.
+  void OnAnadirCorriente();       // streams sheet on the first stream
+  void OnModificarCorriente();    // streams sheet on the selected stream
+  void OnBorrarCorriente();       // delete one or all streams
+  void BorrarCorrienteSel();      // delete the selected stream
+  void OnNuevaBifurcacion();      // split the selected stream
+  void OnModificarBifurcacion();  // split again with new temperatures and shares
+  void OnBorrarBifurcacion();     // the split becomes one stream again
+  void OnCalcularTemperaturas();  // branch temperatures of the selected split
+  void OnCascada();
+  void OnAreaMinima();
+  void OnCostesMinimos();
+  void OnLadoCaliente();
+  void OnLadoFrio();
+  void OnTablaEmparejamientos();
+  void OnUsarFactibilidad();
+  void OnAreasIntegridad();
+  void OnSeleccionarArea();       // the area selected in the object browser alone
+  void OnPropiedadesCorriente();
+  void OnAnadirCambiador();
+  void OnBorrarCambiador();       // delete one or all exchangers
+  void BorrarCambiadorSel();      // delete the selected exchanger
+  void OnErrores();
+  void OnTablaCambiadores();
+  void OnTablaCorrientes();
+  void OnTablaServicios();
+  void OnProblemaRemanente();
+  void OnEmparejamientosPinch();
+  void OnFormatoCambiadores();
+  void OnFormatoCambiador();
+  void OnPropiedadesCambiador();
+  void OnAnadirServicio();
+  void OnCombinarServicios();
+  void OnCostesServicios();
+  void OnBorrarServicio();        // delete one or all utilities
+  void BorrarServicioSel();       // delete the selected utility
+  void OnMostrarServicios();      // show or hide the defined utilities
+  void OnPropiedadesServicio();
+  void OnMAN();
+  void OnPerturbaciones();
+  void OnInforme();
+  void OnDifTempOptima();
+
+  // The view's selected kind (kSel*), kSelNada without a view.
+  int TipoSeleccion() const;
+  void SetTipoSeleccion(int tipo);
+  // The selected process stream, utility (as 1000 + k) or exchanger while
+  // the view's selected kind names it, else -1.
+  std::int32_t CorrienteSeleccionada() const;
+  std::int32_t ServicioSeleccionado() const;
+  std::int32_t CambiadorSeleccionado() const;
+  // Drops the view's selected kind when it no longer names an object.
+  void RevisarSeleccion();
 
   // ---- Data ----
   std::int32_t m_nModo = kModoNinguno;  // drawing mode 0..17
@@ -197,6 +258,24 @@ class CVardoDoc {
   void TrasCuerpo();
   void EscribirCampoDTMin();
   ResultadoArchivo Informar(ResultadoArchivo r);
+
+  // Steps the commands share (comandos_documento.cpp).
+  FabricaDialogos* Dialogos() const { return puertos_.dialogos; }
+  void MarcarObsoleta12();   // the picture of modes 1 and 2 is stale
+  void MarcarObsoleta13();   // modes 1 to 3: stale, and the views repaint
+  void BorrarLazos();        // empties the loop-search results
+  void Reconectar();         // both sides of every exchanger to their streams
+  void DeseleccionarCorriente();
+  void DeseleccionarCambiador();
+  bool MensajeCalculo(std::int32_t r);
+  void BorrarUnaCorriente(std::int32_t i);
+  void BorrarUnCambiador(std::int32_t i);
+  void Factibilidad(std::int32_t lado);
+  void Servicios(std::int32_t pagina);
+  template <class D>
+  void ConDTMin(bool (FabricaDialogos::*ejecutar)(D&));
+  template <class D>
+  void SoloVer(bool (FabricaDialogos::*ejecutar)(D&));
 
   PuertosDocumento puertos_;
   std::string titulo_;

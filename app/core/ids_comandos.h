@@ -103,4 +103,16 @@ inline constexpr int kPerturbaciones = 32790;
 inline constexpr int kInforme = 32778;
 inline constexpr int kDifTemperaturas = 32866;
 
+// ---- Document: context menus of the selected object ----
+inline constexpr int kModificarCorriente = 32782;       // stream menu "&Modificar"
+inline constexpr int kBorrarCorrienteSel = 32783;       // stream menu "&Borrar", Delete
+inline constexpr int kPropiedadesCorrienteSel = 32785;  // stream menu "Ver &Propiedades"
+inline constexpr int kLadoCalienteCorriente = 32819;    // stream menu "Lado &Caliente"
+inline constexpr int kLadoFrioCorriente = 32820;        // stream menu "Lado &Frío"
+inline constexpr int kBorrarCambiadorSel = 32797;       // exchanger menu "&Borrar", Delete
+inline constexpr int kFormatoCambiador = 32846;         // exchanger menu "&Formato"
+inline constexpr int kPropiedadesCambiadorSel = 32802;  // exchanger menu "Ver &Propiedades"
+inline constexpr int kBorrarServicioSel = 115;          // utility menu "&Borrar"
+inline constexpr int kSeleccionarArea = 32832;          // area menu "&Seleccionar"
+
 }  // namespace vardo::cmd

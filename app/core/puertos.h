@@ -81,12 +81,47 @@ class PuertoPaneles {
   virtual void ActualizarBarraAreas(const CDiagrama& modelo) = 0;
 };
 
+// Kinds of the object selected in a view (the view's selected kind).
+inline constexpr int kSelNada = 0;
+inline constexpr int kSelCorriente = 1;  // a stream or a utility
+inline constexpr int kSelCambiador = 2;
+inline constexpr int kSelNodo = 3;  // a split node
+
 // The views of one document.
 class PuertoVistas {
  public:
   virtual ~PuertoVistas() = default;
   // Repaints every view of the document (no hints: each repaints whole).
   virtual void ActualizarVistas() = 0;
+  // The kind of the object selected in the document's view (kSel*); the
+  // model's selection says which object. A view that selects nothing
+  // answers kSelNada.
+  virtual int TipoSeleccion() const { return kSelNada; }
+  virtual void SetTipoSeleccion(int tipo) {}
+};
+
+// The object browser pane.
+class PuertoVisorObjetos {
+ public:
+  virtual ~PuertoVisorObjetos() = default;
+  // The index of the integrity area whose item is selected in the browser's
+  // tree, or -1.
+  virtual std::int32_t GetAreaSeleccionada() const = 0;
+};
+
+// The framework's save dialog for files other than documents.
+struct PeticionGuardar {
+  std::string filtro;     // text of the file-type filter, "Documentos HTML"
+  std::string extension;  // default extension without the dot, "htm"
+  std::string nombre;     // file name shown at first, "*.htm"
+};
+
+class PuertoArchivos {
+ public:
+  virtual ~PuertoArchivos() = default;
+  // The chosen path (an existing file's overwrite confirmed), empty when
+  // the user cancelled.
+  virtual std::string ElegirArchivoGuardar(const PeticionGuardar& p) = 0;
 };
 
 // Timers of the main window (ids and periods in ms).

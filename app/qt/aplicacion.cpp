@@ -138,6 +138,7 @@ int CVardoApp::InitInstance(const QStringList& argumentos, const OpcionesInicio&
   puertos.estado = marco_.get();
   puertos.campoDTMin = marco_.get();
   puertos.paneles = marco_.get();
+  puertos.archivos = marco_.get();
   CVardoDoc::SetPuertosPorDefecto(puertos);
   marco_->alCerrar = [this] {
     if (cerrando_) return true;

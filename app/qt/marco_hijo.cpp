@@ -63,6 +63,12 @@ void CChildFrame::ActualizarVistas() {
     marco->Commands().UpdateSoon();
 }
 
+int CChildFrame::TipoSeleccion() const { return vista_ ? vista_->EstadoEdicion() : kSelNada; }
+
+void CChildFrame::SetTipoSeleccion(int tipo) {
+  if (vista_) vista_->SetEstadoEdicion(tipo);
+}
+
 void CChildFrame::ActualizarTitulo() { setWindowTitle(QString::fromStdString(doc_->GetTitle())); }
 
 bool CChildFrame::Guardar() {

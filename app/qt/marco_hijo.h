@@ -26,8 +26,10 @@ class CChildFrame : public MdiChild, public PuertoVistas {
   CVardoView* Vista() const { return vista_; }
   CommandTarget& ComandosDocumento() { return comandos_; }
 
-  // PuertoVistas: every view repaints.
+  // PuertoVistas: every view repaints; the selected kind is the view's.
   void ActualizarVistas() override;
+  int TipoSeleccion() const override;
+  void SetTipoSeleccion(int tipo) override;
   // The window title from the document's title.
   void ActualizarTitulo();
 

@@ -20,12 +20,15 @@
 #include <QUrl>
 
 #include "app/qt/dlg_autograbacion.h"
+#include "app/core/comandos_documento.h"
 #include "app/core/documento.h"
 #include "app/qt/iconos.h"
 #include "app/core/ids_comandos.h"
 #include "app/qt/marco_hijo.h"
 #include "app/qt/vista.h"
 #include "platform/core/numtext.h"
+#include "platform/qt/filedialogs.h"
+#include "platform/qt/frameworktexts.h"
 #include "platform/qt/messagerunner.h"
 
 namespace vardo {
@@ -75,12 +78,21 @@ const DefComando kComandos[] = {
     {cmd::kBifurcarBorrar, "&Borrar", "Borra la bifurcación de la corriente seleccionada\nBorrar bifurcación"},
     {cmd::kBifurcarTemperaturas, "&Calcular Temperaturas", "Calcula las temperaturas de la bifurcación\nCalcular temperaturas"},
     {cmd::kAreasIntegridad, "Áreas de &Integridad", "Define las áreas de integridad\nÁreas de integridad"},
+    {cmd::kSeleccionarArea, "&Seleccionar", "Muestra sólo el área de integridad seleccionada\nSeleccionar área"},
+    {cmd::kModificarCorriente, "&Modificar", "Modifica la corriente seleccionada\nModificar corriente"},
+    {cmd::kBorrarCorrienteSel, "&Borrar", "Borra la corriente seleccionada\nBorrar corriente"},
+    {cmd::kPropiedadesCorrienteSel, "Ver &Propiedades", "Muestra las propiedades de la corriente seleccionada\nPropiedades de la corriente"},
+    {cmd::kLadoCalienteCorriente, "Lado &Caliente", "Criterios de factibilidad del lado caliente\nFactibilidad, lado caliente"},
+    {cmd::kLadoFrioCorriente, "Lado &Frío", "Criterios de factibilidad del lado frío\nFactibilidad, lado frío"},
     {cmd::kTablaCorrientes, "Tabla de Corrientes", "Muestra la tabla de corrientes\nTabla de corrientes"},
     // Exchangers
     {cmd::kAnadirCambiadores, "&Añadir\tCtrl+H", "Añade cambiadores de calor\nAñadir cambiadores"},
     {cmd::kBorrarCambiadores, "&Borrar", "Borra cambiadores de calor\nBorrar cambiadores"},
     {cmd::kFormatoCambiadores, "&Formato", "Cambia el formato de todos los cambiadores\nFormato de los cambiadores"},
     {cmd::kPropiedadesCambiador, "Ver &Propiedades", "Muestra las propiedades del cambiador seleccionado\nPropiedades del cambiador"},
+    {cmd::kBorrarCambiadorSel, "&Borrar", "Borra el cambiador seleccionado\nBorrar cambiador"},
+    {cmd::kFormatoCambiador, "&Formato", "Cambia las temperaturas que muestra el cambiador seleccionado\nFormato del cambiador"},
+    {cmd::kPropiedadesCambiadorSel, "Ver &Propiedades", "Muestra las propiedades del cambiador seleccionado\nPropiedades del cambiador"},
     {cmd::kTablaCambiadores, "&Tabla", "Muestra la tabla de cambiadores\nTabla de cambiadores"},
     {cmd::kErrores, "&Errores", "Comprueba las especificaciones de los cambiadores\nErrores"},
     {cmd::kCrucePinch, "Emparejamientos a través del Pinch\tMayús+P", "Busca los emparejamientos a través del pinch\nEmparejamientos a través del pinch"},
@@ -92,6 +104,7 @@ const DefComando kComandos[] = {
     {cmd::kMostrarServicios, "&Mostrar\tMayús+M", "Muestra u oculta los servicios generales\nMostrar servicios"},
     {cmd::kTablaServicios, "&Tabla", "Muestra la tabla de servicios generales\nTabla de servicios"},
     {cmd::kPropiedadesServicio, "Ver &Propiedades", "Muestra las propiedades del servicio seleccionado\nPropiedades del servicio"},
+    {cmd::kBorrarServicioSel, "&Borrar", "Borra el servicio seleccionado\nBorrar servicio"},
     // Charts
     {cmd::kDiagramaTrama, "Diagrama de &Trama\tCtrl+T", "Muestra el diagrama de trama\nDiagrama de trama"},
     {cmd::kCompuestas, "&Curvas Compuestas\tMayús+C", "Muestra las curvas compuestas\nCurvas compuestas"},
@@ -178,6 +191,7 @@ CMainFrame::CMainFrame(QWidget* parent) : MdiFrame(parent) {
   CrearMenus();
   CrearTeclas();
   DefinirComandosMarco();
+  DefinirComandosDocumento();
   dialogoAutograbacion = [this](AjustesAutograbacion& a) {
     return EjecutarDialogoAutograbacion(this, a);
   };
@@ -380,7 +394,35 @@ void CMainFrame::DefinirComandosMarco() {
   });
 }
 
+void CMainFrame::DefinirComandosDocumento() {
+  // The active document runs them; without one they are disabled.
+  CommandTarget& t = FrameTarget();
+  for (int id : ComandosDocumento()) {
+    t.OnCommand(
+        id,
+        [id] {
+          if (CVardoDoc* doc = CVardoDoc::GetDocActivo()) EjecutarComandoDocumento(*doc, id);
+        },
+        [id](CmdUi& ui) {
+          const EstadoComando e = EstadoComandoDocumento(CVardoDoc::GetDocActivo(), id);
+          ui.enabled = e.habilitado;
+          ui.checked = e.marcado;
+        });
+  }
+}
+
 // ---------------------------------------------------------------- ports
+
+std::string CMainFrame::ElegirArchivoGuardar(const PeticionGuardar& p) {
+  FileDialogRequest r;
+  r.save = true;
+  r.title = QString::fromUtf8(textos::kTituloGuardarComo);
+  r.filter = Q(p.filtro.c_str()) + QStringLiteral(" (*.") + Q(p.extension.c_str()) +
+             QLatin1Char(')');
+  r.defaultSuffix = Q(p.extension.c_str());
+  r.initialPath = Q(p.nombre.c_str());
+  return CurrentFileDialogRunner().Run(this, r).toStdString();
+}
 
 void CMainFrame::SetTextoEstado(const std::string& texto) {
   SetMessage(QString::fromStdString(TextoEstado(texto)));

@@ -2,7 +2,7 @@
 // four toolbars and the DT min field, the status bar with the message pane
 // and the "Camb:", "Cal:" and "Ref:" panes, the docked panes, autosave and
 // the help commands. It is the status, DT min field, panes and timer port of
-// every document.
+// every document, and it runs the document's commands on the active one.
 #pragma once
 #include <QPointer>
 #include <QString>
@@ -48,7 +48,8 @@ class CMainFrame : public MdiFrame,
                    public PuertoEstado,
                    public PuertoCampoDTMin,
                    public PuertoPaneles,
-                   public PuertoTemporizadores {
+                   public PuertoTemporizadores,
+                   public PuertoArchivos {
   Q_OBJECT
  public:
   explicit CMainFrame(QWidget* parent = nullptr);
@@ -73,6 +74,8 @@ class CMainFrame : public MdiFrame,
   int PeriodoTemporizador(int id) const;
   // Runs a timer's tick at once (as when it fires).
   void Disparar(int id);
+  // ---- PuertoArchivos: the save dialog for files other than documents ----
+  std::string ElegirArchivoGuardar(const PeticionGuardar& p) override;
 
   // ---- panes that later parts of the program add ----
   // A docked pane toggled by a View command: created at the first
@@ -131,6 +134,7 @@ class CMainFrame : public MdiFrame,
   void CrearMenus();
   void CrearTeclas();
   void DefinirComandosMarco();
+  void DefinirComandosDocumento();
   void AlCambiarMarcoActivo(MdiChild* hijo);
   void MostrarOtrasGraficas();
   void AlternarPanel(int comando);

@@ -362,7 +362,9 @@ TEST_F(DocumentoTest, EditarCambiadoresConProvisional) {
   EXPECT_EQ(d.GetNumCambiadores(), 1);
 }
 
-TEST_F(DocumentoTest, CancelarCambiadoresQuitaLosNoColocados) {
+// Cancel removes the provisional exchanger only: exchangers accepted earlier
+// and not drawn yet (added while a chart was shown) stay.
+TEST_F(DocumentoTest, CancelarCambiadoresQuitaSoloElProvisional) {
   Abrir(kEjemplos[0]);
   CDiagrama& d = doc.m_Diagrama;
   AnadirCambiadorCorrecto(d);
@@ -370,9 +372,14 @@ TEST_F(DocumentoTest, CancelarCambiadoresQuitaLosNoColocados) {
   AnadirCambiadorCorrecto(d);
   d.m_cambiadores[1].rectCaliente.top = -3000;  // placed by one end
   dlg.Cancelar<DlgCambiadores>();
-  doc.EditarCambiadores(0, 0);
-  ASSERT_EQ(d.GetNumCambiadores(), 1);
-  EXPECT_EQ(d.m_cambiadores[0].rectCaliente.top, -3000);
+  doc.EditarCambiadores(2, 0);
+  ASSERT_EQ(d.GetNumCambiadores(), 2);
+  EXPECT_EQ(d.m_cambiadores[0].rectCaliente.top, 0);
+  EXPECT_EQ(d.m_cambiadores[1].rectCaliente.top, -3000);
+  // Without a provisional exchanger nothing goes.
+  dlg.Cancelar<DlgCambiadores>();
+  doc.EditarCambiadores(0, 1);
+  EXPECT_EQ(d.GetNumCambiadores(), 2);
   EXPECT_EQ(doc.NumDeshacer(), 0);
   EXPECT_FALSE(doc.IsModified());
 }

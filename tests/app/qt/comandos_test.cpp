@@ -173,6 +173,105 @@ TEST_F(Comandos, UnDialogoRegistradoHabilitaSuComando) {
   EXPECT_EQ(Doc()->m_nModo, 6);
 }
 
+// The document's commands run on the active document through the main
+// window, each disabled until its dialog is registered.
+TEST_F(Comandos, BorrarCorrientesPorLaVentanaPrincipal) {
+  using namespace cmd;
+  ASSERT_EQ(Iniciar({CopiaEjemplo("cuatro_corrientes.vdo")}), -1);
+  auto& fabrica = static_cast<FabricaDialogosQt&>(app_->Fabrica());
+  EXPECT_FALSE(Estado(kBorrarCorrientes).enabled);
+  fabrica.Registrar<DlgBorrarCorrientes>([](QWidget*, DlgBorrarCorrientes& d) {
+    EXPECT_EQ(d.numero, 4);
+    d.indice = 1;
+    return true;
+  });
+  ASSERT_TRUE(Estado(kBorrarCorrientes).enabled);
+  // "No" to the question: nothing changes, no undo step.
+  runner_.Script({Answer::No});
+  ASSERT_TRUE(Ejecutar(kBorrarCorrientes));
+  ASSERT_EQ(runner_.Log().size(), 1u);
+  EXPECT_EQ(runner_.Log()[0].text, "¿Confirma que desea eliminar la corriente?");
+  EXPECT_EQ(runner_.Log()[0].buttons, MsgButtons::YesNo);
+  EXPECT_EQ(Doc()->m_Diagrama.GetNumCorrientes(), 4);
+  EXPECT_FALSE(Estado(kDeshacer).enabled);
+  EXPECT_FALSE(Doc()->IsModified());
+  runner_.Script({Answer::Yes});
+  ASSERT_TRUE(Ejecutar(kBorrarCorrientes));
+  EXPECT_EQ(Doc()->m_Diagrama.GetNumCorrientes(), 3);
+  EXPECT_TRUE(Doc()->IsModified());
+  ASSERT_TRUE(Ejecutar(kDeshacer));
+  EXPECT_EQ(Doc()->m_Diagrama.GetNumCorrientes(), 4);
+  // Without a document the command is disabled again.
+  Doc()->SetModifiedFlag(false);
+  Activo()->CerrarSinPreguntar();
+  Procesar();
+  EXPECT_FALSE(Estado(kBorrarCorrientes).enabled);
+}
+
+TEST_F(Comandos, CtrlSAnadeCorrientesConSuDialogo) {
+  ASSERT_EQ(Iniciar({CopiaEjemplo("cuatro_corrientes.vdo")}), -1);
+  auto& fabrica = static_cast<FabricaDialogosQt&>(app_->Fabrica());
+  fabrica.Registrar<DlgCorrientes>([](QWidget*, DlgCorrientes& d) {
+    EXPECT_EQ(d.titulo, "Añadir Corrientes");
+    EXPECT_EQ(d.corriente, 0);
+    d.modelo.AddCorriente(380.0, 400.0, 1.0, 1, 0);  // 20 kW more heating
+    return true;
+  });
+  Marco().show();
+  Procesar();
+  QTest::keyClick(Vista(), Qt::Key_S, Qt::ControlModifier);
+  Procesar();
+  EXPECT_EQ(Doc()->m_Diagrama.GetNumCorrientes(), 5);
+  EXPECT_EQ(Doc()->NumDeshacer(), 1);
+  EXPECT_TRUE(Doc()->IsModified());
+  EXPECT_TRUE(dialogos_.Log().empty());  // nothing was saved
+  EXPECT_EQ(Marco().PaneText(kPanelCal), QStringLiteral("Cal:0./40."));
+}
+
+// The selection commands follow the view's selected kind: a deleted stream
+// leaves nothing selected, so a second Delete deletes nothing.
+TEST_F(Comandos, LaSeleccionDeLaVistaHabilitaYSeBorraConElObjeto) {
+  using namespace cmd;
+  ASSERT_EQ(Iniciar({CopiaEjemplo("cuatro_corrientes.vdo")}), -1);
+  EXPECT_FALSE(Estado(kBorrarCorrienteSel).enabled);
+  Doc()->m_Diagrama.SeleccionarCorriente(2);
+  Vista()->SetEstadoEdicion(CVardoView::kSelCorriente);
+  ASSERT_TRUE(Estado(kBorrarCorrienteSel).enabled);
+  // Its properties window waits for its dialog.
+  EXPECT_FALSE(Estado(kPropiedadesCorriente).enabled);
+  runner_.Script({Answer::Yes});
+  ASSERT_TRUE(Ejecutar(kBorrarCorrienteSel));
+  EXPECT_EQ(Doc()->m_Diagrama.GetNumCorrientes(), 3);
+  EXPECT_EQ(Vista()->EstadoEdicion(), CVardoView::kSelNada);
+  EXPECT_FALSE(Estado(kBorrarCorrienteSel).enabled);
+  EXPECT_FALSE(Ejecutar(kBorrarCorrienteSel));
+  EXPECT_EQ(Doc()->m_Diagrama.GetNumCorrientes(), 3);
+
+  // A check mark from the document: the feasibility option.
+  const bool antes = Doc()->m_bUsarFactibilidad;
+  EXPECT_EQ(Estado(kUsarFactibilidad).checked, std::optional<bool>(antes));
+  ASSERT_TRUE(Ejecutar(kUsarFactibilidad));
+  EXPECT_EQ(Doc()->m_bUsarFactibilidad, !antes);
+  Marco().Commands().UpdateAll();
+  EXPECT_EQ(Marco().Commands().Action(kUsarFactibilidad)->isChecked(), !antes);
+}
+
+TEST_F(Comandos, ElDialogoDeGuardarDelInforme) {
+  ASSERT_EQ(Iniciar(), -1);
+  dialogos_.Script(Ruta("informe.htm"));
+  const std::string ruta = Marco().ElegirArchivoGuardar(PeticionGuardar{"Documentos HTML", "htm", "*.htm"});
+  EXPECT_EQ(ruta, Ruta("informe.htm").toStdString());
+  ASSERT_EQ(dialogos_.Log().size(), 1u);
+  const FileDialogRequest& r = dialogos_.Log()[0];
+  EXPECT_TRUE(r.save);
+  EXPECT_EQ(r.title, QStringLiteral("Guardar como"));
+  EXPECT_EQ(r.filter, QStringLiteral("Documentos HTML (*.htm)"));
+  EXPECT_EQ(r.defaultSuffix, QStringLiteral("htm"));
+  EXPECT_EQ(r.initialPath, QStringLiteral("*.htm"));
+  // Cancel answers nothing.
+  EXPECT_TRUE(Marco().ElegirArchivoGuardar(PeticionGuardar{"Documentos HTML", "htm", "*.htm"}).empty());
+}
+
 class ComandosConDialogos : public Comandos {
  protected:
   void Preparar() {

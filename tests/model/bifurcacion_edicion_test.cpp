@@ -1,0 +1,181 @@
+#include "model/bifurcacion_edicion.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "model/constantes.h"
+#include "model/red.h"
+#include "platform/core/archive.h"
+#include "tests/comun/problemas.h"
+
+namespace vardo {
+namespace {
+
+using prueba::UnaDivision;
+
+// Cold C0 290 -> 400 K m·cp 2; hot H1 500 -> 300 K m·cp 2 named "Gases"
+// with film coefficient 0.5, alone in area 0; an exchanger H1–C0 and a
+// heater on C0.
+struct Problema : prueba::ConPuertoUi {
+  CDiagrama d;
+  void SetUp() override {
+    prueba::ConPuertoUi::SetUp();
+    d.AddCorriente(290, 400, 2.0, 1, 0);
+    d.AddCorriente(500, 300, 2.0, 0, 0);
+    d.m_corrientes[1].SetNombre("Gases");
+    d.m_corrientes[1].m_h = 0.5;
+    d.AddArea("Norte", MakeRgb(1, 2, 3));
+    d.m_areas[0].AddCorriente(1);
+    d.m_corrientes[1].m_area = 0;
+    d.AddCambiador(kModoQ, 1, 0, kTipoExtremo, 0, 0, 0, kTipoExtremo, 0, 0, 0, 1, 100);
+    d.AddCambiador(kModoCompletarFria, -1, 0, 0, 0, 0, 0, kTipoCambiador, 0, 0, 0, 2, 0);
+    prueba::ReconstruirListas(d);
+  }
+};
+
+TEST_F(Problema, UnaCorrienteSensibleSeDivideEnCuatroUnidasPorUnNodo) {
+  const std::int32_t b = BifurcarCorriente(d, 1, 450, 350, 350, 60, 40);
+  ASSERT_EQ(b, 0);
+  // C0 and the four pieces, which took the places from 1 on.
+  ASSERT_EQ(d.GetNumCorrientes(), 5);
+  ASSERT_EQ(d.m_bifurcadas.size(), 1u);
+  const CCorrienteBifurcada& s = d.m_bifurcadas[0];
+  const CCorrienteBifurcada esperada = UnaDivision(CCorriente(500, 300, 2.0, 0, 0), 1, true);
+  EXPECT_EQ(s.ramas, esperada.ramas);
+  EXPECT_EQ(s.conexiones, esperada.conexiones);
+  ASSERT_EQ(s.nodos.size(), 1u);
+  for (int p = CCuaterna::kEntrada; p <= CCuaterna::kSalida; ++p)
+    EXPECT_EQ(s.nodos[0].Referencia(p), esperada.nodos[0].Referencia(p));
+  EXPECT_EQ(s.filas, 2);
+  EXPECT_EQ(s.corriente.m_T, (std::vector<double>{500, 300}));
+  EXPECT_EQ(s.nodos[0].segmento.m_H, s.corriente.m_H);
+
+  // Pieces: before the split, the branches at 60 and 40 %, mixing at 350.
+  struct Pieza {
+    double t1, t2, h, mcp;
+  };
+  const Pieza piezas[] = {{500, 450, -100, 2.0}, {450, 350, -120, 1.2}, {450, 350, -80, 0.8},
+                          {350, 300, -100, 2.0}};
+  for (int k = 0; k < 4; ++k) {
+    const CCorriente& c = d.m_corrientes[static_cast<std::size_t>(k + 1)];
+    SCOPED_TRACE(k);
+    EXPECT_DOUBLE_EQ(c.GetT1(), piezas[k].t1);
+    EXPECT_DOUBLE_EQ(c.GetT2(), piezas[k].t2);
+    EXPECT_NEAR(c.GetH(kTSentinel, 1), piezas[k].h, 1e-9);
+    EXPECT_NEAR(c.GetCP(kTSentinel, kTSentinel), piezas[k].mcp, 1e-9);
+    // Named like the stream, with its data, in its split and its area.
+    EXPECT_EQ(c.GetNombre(), "Gases");
+    EXPECT_EQ(c.m_h, 0.5);
+    EXPECT_EQ(c.m_split, 0);
+    EXPECT_EQ(c.m_area, 0);
+    EXPECT_TRUE(c.m_cambiadores.empty());
+  }
+  // The area keeps the pieces (it was never left empty: no message).
+  EXPECT_EQ(d.m_areas.size(), 1u);
+  EXPECT_EQ(d.m_areas[0].corrientes, (std::vector<std::uint32_t>{1, 2, 3, 4}));
+  EXPECT_TRUE(ui.Log().empty());
+  // The exchanger on the split stream went with it; the heater on C0 stays.
+  ASSERT_EQ(d.GetNumCambiadores(), 1);
+  EXPECT_EQ(d.m_cambiadores[0].ladoCaliente.ref, kRefGenerico);
+  EXPECT_EQ(d.m_cambiadores[0].ladoFrio.ref, 0);
+  // The stored form is one a file can hold.
+  Archive ar;
+  CDiagrama copia = d;
+  copia.Serialize(ar);
+  CDiagrama leido;
+  Archive entrada(ar.Bytes());
+  EXPECT_NO_THROW(leido.Serialize(entrada));
+}
+
+TEST_F(Problema, LaMezclaDependeDeLosRepartos) {
+  // A cold stream 300 -> 400 (m·cp 1): branches to 380 (30 %) and 360
+  // (70 %) from 320 carry 18 and 28 of the 80 kW after 320.
+  const CCorriente S(300, 400, 1.0, 1, 0);
+  EXPECT_NEAR(TemperaturaMezcla(S, 320, 380, 360, 30, 70), 320 + 18 + 28, 1e-9);
+  // The defaults of a new split: from the supply, both to the target, 0/100.
+  EXPECT_NEAR(TemperaturaMezcla(S, 300, 400, 400, 0, 100), 400, 1e-9);
+}
+
+TEST_F(Problema, LoQueNoSePuedeDividirQuedaIgual) {
+  d.AddCorriente(420, 420, -300, 0, 1);  // latent, index 2
+  CDiagrama dividida = d;
+  ASSERT_EQ(BifurcarCorriente(dividida, 1, 450, 350, 350, 50, 50), 0);
+  struct Caso {
+    const char* nombre;
+    CDiagrama modelo;
+    std::int32_t corriente;
+  };
+  const Caso casos[] = {
+      {"latente", d, 2},
+      {"fuera", d, 7},
+      {"negativa", d, -1},
+      {"rama de un nodo", dividida, 2},
+  };
+  for (const Caso& c : casos) {
+    CDiagrama m = c.modelo;
+    Archive antes;
+    CDiagrama(m).Serialize(antes);
+    EXPECT_EQ(BifurcarCorriente(m, c.corriente, 450, 350, 350, 50, 50), -1) << c.nombre;
+    Archive despues;
+    CDiagrama(m).Serialize(despues);
+    EXPECT_EQ(antes.Bytes(), despues.Bytes()) << c.nombre;
+  }
+  CDiagrama m = d;
+  EXPECT_FALSE(DividirCorrienteLatente(m, 1, 10, 20)) << "sensible";
+  EXPECT_EQ(m.GetNumCorrientes(), d.GetNumCorrientes());
+}
+
+TEST_F(Problema, UnaLatenteSeDivideEnDosLatentesSinRegistroDeDivision) {
+  struct Caso {
+    int fria;
+    double signo;
+  };
+  for (const Caso& k : {Caso{0, -1.0}, Caso{1, 1.0}}) {
+    CDiagrama m = d;
+    m.AddCorriente(420, 420, 1000 * k.signo, k.fria, 1);
+    m.m_corrientes[2].SetNombre("Vapor");
+    m.m_corrientes[2].m_area = 0;
+    m.m_areas[0].AddCorriente(2);
+    ASSERT_TRUE(DividirCorrienteLatente(m, 2, 250, 750)) << k.fria;
+    ASSERT_EQ(m.GetNumCorrientes(), 4);
+    EXPECT_TRUE(m.m_bifurcadas.empty());
+    const double cargas[] = {250, 750};
+    for (int j = 0; j < 2; ++j) {
+      const CCorriente& c = m.m_corrientes[static_cast<std::size_t>(2 + j)];
+      EXPECT_EQ(c.m_T, (std::vector<double>{420, 420}));
+      EXPECT_DOUBLE_EQ(c.GetH(kTSentinel, 1), cargas[j] * k.signo);
+      EXPECT_TRUE(EsLatente(c));
+      EXPECT_EQ(c.m_fria, k.fria);
+      EXPECT_EQ(c.GetNombre(), "Vapor");
+      EXPECT_EQ(c.m_area, 0);
+      EXPECT_EQ(c.m_split, -1);
+    }
+    EXPECT_EQ(m.m_areas[0].corrientes, (std::vector<std::uint32_t>{1, 2, 3}));
+  }
+}
+
+TEST_F(Problema, UnirDevuelveLaCorrienteEnteraConSuArea) {
+  ASSERT_EQ(BifurcarCorriente(d, 1, 450, 350, 350, 60, 40), 0);
+  // An exchanger on a branch goes with the branch.
+  d.AddCambiador(kModoQ, 2, 0, kTipoExtremo, 0, 0, 0, kTipoExtremo, 0, 0, 0, 1, 50);
+  ASSERT_EQ(UnirBifurcacion(d, 0, 0), 1);
+  ASSERT_EQ(d.GetNumCorrientes(), 2);
+  EXPECT_TRUE(d.m_bifurcadas.empty());
+  const CCorriente& c = d.m_corrientes[1];
+  EXPECT_EQ(c.m_T, (std::vector<double>{500, 300}));
+  EXPECT_DOUBLE_EQ(c.GetH(kTSentinel, 1), -400);
+  EXPECT_EQ(c.GetNombre(), "Gases");
+  EXPECT_EQ(c.m_split, -1);
+  EXPECT_EQ(c.m_area, 0);
+  ASSERT_EQ(d.m_areas.size(), 1u);
+  EXPECT_EQ(d.m_areas[0].corrientes, (std::vector<std::uint32_t>{1}));
+  EXPECT_TRUE(ui.Log().empty());
+  ASSERT_EQ(d.GetNumCambiadores(), 1);
+  EXPECT_EQ(d.m_cambiadores[0].ladoCaliente.ref, kRefGenerico);
+  EXPECT_EQ(UnirBifurcacion(d, 0, 0), -1);
+}
+
+}  // namespace
+}  // namespace vardo
