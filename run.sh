@@ -1,12 +1,17 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the program and starts it.
+# Installs what is missing, builds the program and starts it. The program
+# starts in the folder the user stands in, so a relative path on the command
+# line names the file the user means.
 set -euo pipefail
-cd "$(dirname "$0")"
-./deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build
-if [ -x build/app/vardo ]; then
-  exec build/app/vardo "$@"
+raiz="$(cd "$(dirname "$0")" && pwd)"
+(
+  cd "$raiz"
+  ./deps.sh
+  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake --build build
+)
+if [ -x "$raiz/build/app/vardo" ]; then
+  exec "$raiz/build/app/vardo" "$@"
 else
   echo "El programa aún no está disponible en esta versión."
 fi

@@ -5,6 +5,7 @@
 #include "model/constantes.h"
 #include "model/objetivos_coste.h"
 #include "model/red.h"
+#include "model/tabla_problema.h"
 
 namespace vardo {
 
@@ -67,17 +68,35 @@ LadoArea LadoDeArea(const CDiagrama& d, std::int32_t ref, double entrada, double
   return {d.GetCorriente(ref).m_h, entrada, salida};
 }
 
+// The generic utilities' temperatures an exchanger's sides use. While both
+// are still unset they are what the unit and area targets fix them at, from
+// the process's shifted intervals (the hottest plus DT min, the coldest less
+// DT min), so that a heater or a cooler never meets the unset value and its
+// area does not hang on which target ran first.
+struct TemperaturasGenericas {
+  double caliente, frio;
+};
+
+TemperaturasGenericas Genericas(const CDiagrama& d) {
+  if (d.m_tCalienteGenerico != kTSentinel || d.m_tFrioGenerico != kTSentinel)
+    return {d.m_tCalienteGenerico, d.m_tFrioGenerico};
+  const std::vector<double> T =
+      CalcularIntervalosTabla(CorrientesConsideradas(d.m_corrientes, d.m_areas), d.m_dtMin);
+  if (T.empty()) return {d.m_tCalienteGenerico, d.m_tFrioGenerico};
+  return {T.front() + d.m_dtMin, T.back() - d.m_dtMin};
+}
+
 }  // namespace
 
 double AreaCambiador(const CDiagrama& d, std::int32_t i) {
   const CCambiador* c = Cambiador(d, i);
   if (c == nullptr || c->q < kTolH) return 0.0;
 
-  const LadoArea caliente =
-      LadoDeArea(d, c->ladoCaliente.ref, c->tEntradaCaliente, c->tSalidaCaliente,
-                 d.m_hCalienteGenerico, d.m_tCalienteGenerico);
+  const TemperaturasGenericas g = Genericas(d);
+  const LadoArea caliente = LadoDeArea(d, c->ladoCaliente.ref, c->tEntradaCaliente,
+                                       c->tSalidaCaliente, d.m_hCalienteGenerico, g.caliente);
   const LadoArea frio = LadoDeArea(d, c->ladoFrio.ref, c->tEntradaFria, c->tSalidaFria,
-                                   d.m_hFrioGenerico, d.m_tFrioGenerico);
+                                   d.m_hFrioGenerico, g.frio);
   const double hCaliente = caliente.h, hFrio = frio.h;
 
   const double dt1 = caliente.entrada - frio.salida;
@@ -111,10 +130,11 @@ CDiagrama RedDeCambiador(const CDiagrama& d, std::int32_t i) {
   red.m_c2 = d.m_c2;
   red.m_costeCaliente = d.m_costeCaliente;
   red.m_costeFrio = d.m_costeFrio;
+  const TemperaturasGenericas g = Genericas(d);
   red.m_hFrioGenerico = d.m_hFrioGenerico;
-  red.m_tFrioGenerico = d.m_tFrioGenerico;
+  red.m_tFrioGenerico = g.frio;
   red.m_hCalienteGenerico = d.m_hCalienteGenerico;
-  red.m_tCalienteGenerico = d.m_tCalienteGenerico;
+  red.m_tCalienteGenerico = g.caliente;
   red.m_amortizacion = d.m_amortizacion;
   red.m_interes = d.m_interes;
   red.m_factorLang = d.m_factorLang;

@@ -424,49 +424,52 @@ void CCorriente::ClasificarExtremos() {
 // ------------------------------------------------------------------- drawing
 
 void CCorriente::Dibujar(Dc& dc, std::int32_t numero) const {
+  // Positions are worked out in 64 bits and saturated where they reach the
+  // device: a rectangle from a file may span the whole 32-bit range.
+  using I64 = std::int64_t;
   const Rect& r = m_rect;
-  const std::int32_t ym = TruncCoord((static_cast<double>(r.top) + r.bottom) / 2.0);
+  const I64 ym = TruncCoord((static_cast<double>(r.top) + r.bottom) / 2.0);
 
   // Pinch lines stand at left + k·dx (k = 1..N), hottest first.
   const std::size_t n = std::min(m_posicionT1.size(), m_posicionT2.size());
-  const std::int32_t dx = r.Width() / static_cast<std::int32_t>(n + 1);
+  const I64 dx = r.Width() / static_cast<I64>(n + 1);
   auto xPinch = [&](std::size_t k) {  // k 0-based
-    return r.left + static_cast<std::int32_t>(k + 1) * dx;
+    return r.left + static_cast<I64>(k + 1) * dx;
   };
-  const std::int32_t xMin = r.left + kInicioLinea;
-  const std::int32_t xMax = r.right - kFinLinea;
+  const I64 xMin = I64{r.left} + kInicioLinea;
+  const I64 xMax = I64{r.right} - kFinLinea;
 
   // Codes of the hot and cold ends: supply/target by the stream's direction.
   const auto& posCaliente = m_fria ? m_posicionT2 : m_posicionT1;
   const auto& posFrio = m_fria ? m_posicionT1 : m_posicionT2;
 
   // The hot end stands in the first interval whose pinch lies below it.
-  std::int32_t xCaliente = n > 0 ? xPinch(n - 1) : xMin;
+  I64 xCaliente = n > 0 ? xPinch(n - 1) : xMin;
   for (std::size_t k = 0; k < n; ++k) {
     if (posCaliente[k] == 0) { xCaliente = k == 0 ? xMin : xPinch(k - 1); break; }
     if (posCaliente[k] == 2) { xCaliente = xPinch(k); break; }
   }
   // The cold end in the last interval whose pinch lies above it.
-  std::int32_t xFrio = n > 0 ? xPinch(0) : xMax;
+  I64 xFrio = n > 0 ? xPinch(0) : xMax;
   for (std::size_t k = n; k-- > 0;) {
     if (posFrio[k] == 4) { xFrio = k + 1 == n ? xMax : xPinch(k + 1); break; }
     if (posFrio[k] == 2) { xFrio = xPinch(k); break; }
   }
 
-  const std::int32_t xSupply = m_fria ? xFrio : xCaliente;
-  const std::int32_t xTarget = m_fria ? xCaliente : xFrio;
-  const std::int32_t dir = xTarget >= xSupply ? 1 : -1;  // direction of flow on the page
+  const I64 xSupply = m_fria ? xFrio : xCaliente;
+  const I64 xTarget = m_fria ? xCaliente : xFrio;
+  const I64 dir = xTarget >= xSupply ? 1 : -1;  // direction of flow on the page
+  auto P = [](I64 x, I64 y) { return Point{Saturar32(x), Saturar32(y)}; };
 
   const int guardado = dc.SaveDc();
   dc.SelectPen(Pen{PenStyle::Solid, 1, m_color});
   dc.SetTextColor(m_color);
 
   // Line and arrow head at the target end.
-  dc.MoveTo(xSupply, ym);
-  dc.LineTo(xTarget, ym);
-  dc.Polyline({{xTarget - dir * kFlechaLargo, ym + kFlechaAncho},
-               {xTarget, ym},
-               {xTarget - dir * kFlechaLargo, ym - kFlechaAncho}});
+  dc.MoveTo(Saturar32(xSupply), Saturar32(ym));
+  dc.LineTo(Saturar32(xTarget), Saturar32(ym));
+  dc.Polyline({P(xTarget - dir * kFlechaLargo, ym + kFlechaAncho), P(xTarget, ym),
+               P(xTarget - dir * kFlechaLargo, ym - kFlechaAncho)});
 
   // Number box on the supply end.
   char etiqueta[32];
@@ -477,33 +480,39 @@ void CCorriente::Dibujar(Dc& dc, std::int32_t numero) const {
   else
     std::snprintf(etiqueta, sizeof etiqueta, "R%d", numero - 1999);
   dc.SelectBrush(Brush::White);
-  dc.Rectangle(Rect{xSupply - kCaja / 2, ym + kCaja / 2, xSupply + kCaja / 2, ym - kCaja / 2});
+  const Point arribaIzquierda = P(xSupply - kCaja / 2, ym + kCaja / 2);
+  const Point abajoDerecha = P(xSupply + kCaja / 2, ym - kCaja / 2);
+  dc.Rectangle(Rect{arribaIzquierda.x, arribaIzquierda.y, abajoDerecha.x, abajoDerecha.y});
+  auto texto = [&](I64 x, I64 y, const std::string& t) {
+    const Point p = P(x, y);
+    dc.TextOut(p.x, p.y, t);
+  };
   {
     const Point ext = dc.TextExtent(etiqueta);
-    dc.TextOut(xSupply - ext.x / 2, ym + ext.y / 2, etiqueta);
+    texto(xSupply - ext.x / 2, ym + ext.y / 2, etiqueta);
   }
 
   // Heat and m·cp columns, vertically centred on the line.
   const std::string textoH = NumTexto(GetH(kTSentinel, 1), 6);
   const double mcp = GetCP(kTSentinel, kTSentinel);
   const std::string textoCp = mcp == kCpLatente ? std::string("-") : NumTexto(mcp, 6);
-  dc.TextOut(kColumnaH, ym + dc.TextExtent(textoH).y / 2, textoH);
-  dc.TextOut(r.right - kColumnaCpDesdeDerecha, ym + dc.TextExtent(textoCp).y / 2, textoCp);
+  texto(kColumnaH, ym + dc.TextExtent(textoH).y / 2, textoH);
+  texto(I64{r.right} - kColumnaCpDesdeDerecha, ym + dc.TextExtent(textoCp).y / 2, textoCp);
 
   // Supply and target temperatures above the line, inside its two ends.
   const std::string textoT1 = NumTexto(GetT1(), 6);
   const std::string textoT2 = NumTexto(GetT2(), 6);
   const Point e1 = dc.TextExtent(textoT1);
   const Point e2 = dc.TextExtent(textoT2);
-  const std::int32_t x1 = dir > 0 ? xSupply + kCaja / 2 + kSeparacionTexto
-                                  : xSupply - kCaja / 2 - kSeparacionTexto - e1.x;
-  const std::int32_t x2 = dir > 0 ? xTarget - kFlechaLargo - kSeparacionTexto - e2.x
-                                  : xTarget + kFlechaLargo + kSeparacionTexto;
-  dc.TextOut(x1, ym + kSeparacionTexto + e1.y, textoT1);
-  dc.TextOut(x2, ym + kSeparacionTexto + e2.y, textoT2);
+  const I64 x1 = dir > 0 ? xSupply + kCaja / 2 + kSeparacionTexto
+                         : xSupply - kCaja / 2 - kSeparacionTexto - e1.x;
+  const I64 x2 = dir > 0 ? xTarget - kFlechaLargo - kSeparacionTexto - e2.x
+                         : xTarget + kFlechaLargo + kSeparacionTexto;
+  texto(x1, ym + kSeparacionTexto + e1.y, textoT1);
+  texto(x2, ym + kSeparacionTexto + e2.y, textoT2);
 
   if (m_mostrarNombre && !m_nombre.empty())
-    dc.TextOut(r.right + kNombreDesdeDerecha, ym + dc.TextExtent(m_nombre).y / 2, m_nombre);
+    texto(I64{r.right} + kNombreDesdeDerecha, ym + dc.TextExtent(m_nombre).y / 2, m_nombre);
 
   dc.RestoreDc(guardado);
 }

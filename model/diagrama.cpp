@@ -139,6 +139,18 @@ void QuitarIndice(std::vector<std::uint32_t>& l, std::uint32_t i) {
     if (e > i) --e;
 }
 
+// Whether split b names stream i: in its branch list, a node or a link.
+bool Nombra(const CCorrienteBifurcada& b, std::int32_t i) {
+  const auto ui = static_cast<std::uint32_t>(i);
+  if (std::find(b.ramas.begin(), b.ramas.end(), ui) != b.ramas.end()) return true;
+  for (const auto& n : b.nodos)
+    for (int p = CCuaterna::kEntrada; p <= CCuaterna::kSalida; ++p)
+      if (n.Referencia(p) == i) return true;
+  for (const auto& k : b.conexiones)
+    if (k.primero == i || k.segundo == i) return true;
+  return false;
+}
+
 void VaciarCadena(CLazo& l) {
   l.cambiadores.clear();
   l.nodos.clear();
@@ -337,13 +349,49 @@ void CDiagrama::RenumerarSeleccionCorriente(std::int32_t ref) {
 
 void CDiagrama::BorrarCorriente(std::int32_t i) {
   if (i < 0 || i >= GetNumCorrientes()) return;
-  // A branch cannot outlive its split: the whole split goes.
-  const std::int32_t b = m_corrientes[static_cast<std::size_t>(i)].m_split;
-  if (b >= 0 && b < static_cast<std::int32_t>(m_bifurcadas.size())) {
-    BorrarBifurcacion(b);
-    return;
+  std::vector<bool> corrientes(m_corrientes.size(), false);
+  corrientes[static_cast<std::size_t>(i)] = true;
+  BorrarConBifurcaciones(corrientes, std::vector<bool>(m_bifurcadas.size(), false));
+}
+
+// Deletes the marked streams and splits and whatever must go with them, so
+// that no reference is left naming something gone: a split takes its branch
+// streams; a stream takes the split whose index it carries and every split
+// that names it in a node or a link (the split cannot stand without it).
+void CDiagrama::BorrarConBifurcaciones(std::vector<bool> corrientes, std::vector<bool> bifurcadas) {
+  const std::size_t S = m_corrientes.size(), B = m_bifurcadas.size();
+  for (bool cambio = true; cambio;) {
+    cambio = false;
+    auto marcar = [&](std::vector<bool>& v, std::size_t k) {
+      if (k < v.size() && !v[k]) {
+        v[k] = true;
+        cambio = true;
+      }
+    };
+    for (std::size_t k = 0; k < S; ++k) {
+      if (!corrientes[k]) continue;
+      const std::int32_t b = m_corrientes[k].m_split;
+      if (b >= 0) marcar(bifurcadas, static_cast<std::size_t>(b));
+      for (std::size_t j = 0; j < B; ++j)
+        if (!bifurcadas[j] && Nombra(m_bifurcadas[j], static_cast<std::int32_t>(k)))
+          marcar(bifurcadas, j);
+    }
+    for (std::size_t j = 0; j < B; ++j)
+      if (bifurcadas[j])
+        for (std::uint32_t r : m_bifurcadas[j].ramas) marcar(corrientes, r);
   }
-  BorrarCorrienteSola(i);
+  // The split records first (nothing left names the streams they held), then
+  // the streams, each from the last down so the marked indices stay right.
+  for (std::size_t j = B; j-- > 0;) {
+    if (!bifurcadas[j]) continue;
+    const auto b = static_cast<std::int32_t>(j);
+    for (auto& c : m_corrientes) Renumerar(c.m_split, b, -1);
+    for (auto& s : m_servicios) Renumerar(s.m_split, b, -1);
+    Quitar(m_bifurcadas, j);
+  }
+  for (std::size_t k = S; k-- > 0;)
+    if (corrientes[k]) BorrarCorrienteSola(static_cast<std::int32_t>(k));
+  m_grafoConstruido = 0;
 }
 
 void CDiagrama::BorrarCorrienteSola(std::int32_t i) {
@@ -580,22 +628,9 @@ void CDiagrama::RenumerarLazos(std::int32_t i) {
 
 void CDiagrama::BorrarBifurcacion(std::int32_t i) {
   if (i < 0 || i >= static_cast<std::int32_t>(m_bifurcadas.size())) return;
-  // Branch streams from the last to the first; each deletion drops its entry
-  // from the branch list and shifts the others.
-  while (!m_bifurcadas[static_cast<std::size_t>(i)].ramas.empty()) {
-    const std::uint32_t r = m_bifurcadas[static_cast<std::size_t>(i)].ramas.back();
-    if (r < static_cast<std::uint32_t>(GetNumCorrientes())) {
-      BorrarCorrienteSola(static_cast<std::int32_t>(r));
-    } else {
-      m_bifurcadas[static_cast<std::size_t>(i)].ramas.pop_back();
-    }
-  }
-  // Streams still naming the split (not in its list) lose it; indices above
-  // shift down.
-  for (auto& c : m_corrientes) Renumerar(c.m_split, i, -1);
-  for (auto& s : m_servicios) Renumerar(s.m_split, i, -1);
-  Quitar(m_bifurcadas, static_cast<std::size_t>(i));
-  m_grafoConstruido = 0;
+  std::vector<bool> bifurcadas(m_bifurcadas.size(), false);
+  bifurcadas[static_cast<std::size_t>(i)] = true;
+  BorrarConBifurcaciones(std::vector<bool>(m_corrientes.size(), false), bifurcadas);
 }
 
 // ---------------------------------------------------------------- areas

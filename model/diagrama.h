@@ -88,8 +88,9 @@ class CDiagrama {
   // one area is shown, puts the stream in that area.
   void AddCorriente(double T1, double T2, double valor, std::int32_t fria, std::int32_t latente);
   // Deletes stream i with every exchanger that names it and shifts every
-  // reference above it. A stream that is a branch of a split takes its whole
-  // split with it (BorrarBifurcacion). Members left without streams delete
+  // reference above it. A stream that is a branch of a split, or that a
+  // split's node or link names, takes that whole split with it
+  // (BorrarBifurcacion). Members left without streams delete
   // their area, after the message "El área de integridad %d %s no tiene
   // ninguna corriente.\nPor lo tanto, será eliminada".
   void BorrarCorriente(std::int32_t i);
@@ -119,7 +120,8 @@ class CDiagrama {
   // exchanger lists, the selection, the highlighted exchanger and the loops
   // above it shift down.
   void BorrarCambiador(std::int32_t i);
-  // Deletes split i with all its branch streams.
+  // Deletes split i with all its branch streams (and any split that names
+  // one of them).
   void BorrarBifurcacion(std::int32_t i);
   // Appends an integrity area (not shown, no members).
   void AddArea(const std::string& nombre, Rgb color);
@@ -296,8 +298,12 @@ class CDiagrama {
   static LogFont FuenteDefecto();
 
  private:
-  // Deletes stream i without looking at its split (used by BorrarBifurcacion).
+  // Deletes stream i without looking at its split (used by
+  // BorrarConBifurcaciones once no split names the stream any more).
   void BorrarCorrienteSola(std::int32_t i);
+  // Deletes the marked streams and splits (flags by index) and what must go
+  // with them, keeping every remaining reference valid.
+  void BorrarConBifurcaciones(std::vector<bool> corrientes, std::vector<bool> bifurcadas);
   // Common part of stream and utility deletion for reference ref.
   void BorrarCambiadoresDe(std::int32_t ref);
   void QuitarMiembroDeAreas(std::int32_t ref);

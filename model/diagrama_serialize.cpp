@@ -21,6 +21,24 @@ constexpr std::size_t kMinBytesCambiador = 244;
 constexpr std::size_t kMinBytesBifurcada = 36 + kMinBytesCorriente;
 constexpr std::size_t kMinBytesArea = 13;
 
+// Every rectangle a document stores lies within this many units (0.01 mm) of
+// the origin. The grid-size command makes grids of at most 10 m a side and
+// the layout places every record inside its grid; a coordinate beyond 100 m
+// is damage, and refusing it keeps every sum of coordinates and text sizes
+// the drawing makes well inside 32 bits.
+constexpr std::int64_t kMaxCoordenada = 10'000'000;
+// The drawing font's stored height and width (drawn 20 times larger): a size
+// beyond this is no font a document uses.
+constexpr std::int32_t kMaxTamanoFuente = 32767;
+
+bool RectPlausible(const Rect& r) {
+  for (std::int64_t v : {r.left, r.top, r.right, r.bottom})
+    if (v < -kMaxCoordenada || v > kMaxCoordenada) return false;
+  return true;
+}
+
+bool TamanoFuentePlausible(std::int32_t v) { return v >= -kMaxTamanoFuente && v <= kMaxTamanoFuente; }
+
 // Keeps the first n characters of a UTF-8 text.
 std::string PrimerosCaracteres(const std::string& s, std::size_t n) {
   std::size_t i = 0, cuenta = 0;
@@ -40,6 +58,7 @@ std::string PrimerosCaracteres(const std::string& s, std::size_t n) {
 // exist.
 void ValidarRegistro(const CCorriente& c, std::size_t numCambiadores) {
   if (c.m_T.size() < 2 || c.m_T.size() != c.m_H.size()) Danado();
+  if (!RectPlausible(c.m_rect)) Danado();
   for (std::size_t k = 0; k < c.m_T.size(); ++k)
     if (!std::isfinite(c.m_T[k]) || !std::isfinite(c.m_H[k])) Danado();
   for (std::uint32_t e : c.m_cambiadores)
@@ -166,6 +185,8 @@ void CDiagrama::IoCuerpo(Archive& ar) {
 // Every reference of a freshly read body must name a record that exists.
 void CDiagrama::ValidarCargado() const {
   if (!std::isfinite(m_dtMin)) Danado();
+  if (!RectPlausible(m_rectGrafico)) Danado();
+  if (!TamanoFuentePlausible(m_fuente.height) || !TamanoFuentePlausible(m_fuente.width)) Danado();
   const auto S = static_cast<std::int64_t>(m_corrientes.size());
   const auto U = static_cast<std::int64_t>(m_servicios.size());
   const auto E = m_cambiadores.size();
@@ -184,6 +205,7 @@ void CDiagrama::ValidarCargado() const {
   for (const auto& s : m_servicios) validarRed(s);
 
   for (const auto& c : m_cambiadores) {
+    if (!RectPlausible(c.rectCaliente) || !RectPlausible(c.rectFrio)) Danado();
     for (std::int32_t r : {c.ladoCaliente.ref, c.ladoFrio.ref})
       if (r != kRefGenerico && !refExiste(r)) Danado();
     const std::pair<std::int32_t, double> extremos[] = {
@@ -200,8 +222,23 @@ void CDiagrama::ValidarCargado() const {
     }
   }
 
-  for (const auto& b : m_bifurcadas) {
+  for (std::size_t k = 0; k < m_bifurcadas.size(); ++k) {
+    const CCorrienteBifurcada& b = m_bifurcadas[k];
     if (!b.ReferenciasValidas(static_cast<std::int32_t>(S))) Danado();
+    if (!RectPlausible(b.rect)) Danado();
+    // Every stream a split names is one of its own: it carries the split's
+    // index, so deleting it takes the whole split and nothing is left naming
+    // a stream that is gone.
+    auto propia = [&](std::int64_t r) {
+      return r < 0 || m_corrientes[static_cast<std::size_t>(r)].m_split == static_cast<std::int64_t>(k);
+    };
+    for (std::uint32_t r : b.ramas)
+      if (!propia(r)) Danado();
+    for (const auto& n : b.nodos)
+      for (int p = CCuaterna::kEntrada; p <= CCuaterna::kSalida; ++p)
+        if (!propia(n.Referencia(p))) Danado();
+    for (const auto& c : b.conexiones)
+      if (!propia(c.primero) || !propia(c.segundo)) Danado();
     ValidarNodosSinCiclos(b);
     ValidarRegistro(b.corriente, E);
     for (const auto& n : b.nodos) ValidarRegistro(n.segmento, E);

@@ -8,6 +8,13 @@
 
 namespace vardo {
 
+namespace {
+// A divisor of the maximum-load terms closer to 0 than this is the utility's
+// far end (1 − H or 1 + H of a curve normalised to 1), reached up to the
+// rounding of the normalisation: the term sets no limit.
+constexpr double kTolDivisorCarga = 1e-9;
+}  // namespace
+
 CServicios::CServicios() = default;
 
 CServicios::CServicios(const CServicios& o)
@@ -97,7 +104,8 @@ void CServicios::CalcularEntalpiaMaxima() {
   NormalizarEntalpia();
   AjustarSignoH();
   M = Interpolar(m_T.front() + s);
-  // Terms whose divisor is 0 (the utility's far end) set no limit and are skipped.
+  // Terms whose divisor is 0 (the utility's far end) set no limit and are
+  // skipped.
   const double signo = m_fria ? -1.0 : 1.0;  // divisor 1 − H (cold) or 1 + H (hot)
   const double lo = (m_fria ? m_T.front() : m_T.back()) + s;
   const double hi = (m_fria ? m_T.back() : m_T.front()) + s;
@@ -106,12 +114,12 @@ void CServicios::CalcularEntalpiaMaxima() {
     const double theta = m_cascadaT[k];
     if (lo <= theta && theta <= hi) {
       const double d = 1.0 + signo * InterpolarH(theta - s, 1);
-      if (d != 0.0) M = std::min(M, m_cascadaH[k] / d);
+      if (std::fabs(d) > kTolDivisorCarga) M = std::min(M, m_cascadaH[k] / d);
     }
   }
   for (std::size_t i = 0; i + 1 < m_T.size(); ++i) {
     const double d = 1.0 + signo * m_H[i];
-    if (d != 0.0) M = std::min(M, Interpolar(m_T[i] + s) / d);
+    if (std::fabs(d) > kTolDivisorCarga) M = std::min(M, Interpolar(m_T[i] + s) / d);
   }
   if (!m_fria) M = -M;
   m_entalpiaMaxima = M;

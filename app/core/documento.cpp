@@ -10,6 +10,7 @@
 #include <atomic>
 #include <cerrno>
 #include <filesystem>
+#include <new>
 #include <system_error>
 
 #include "model/constantes.h"
@@ -124,23 +125,34 @@ bool EsEnfriador(const CCambiador& c) {
 // ------------------------------------------------------------------- files
 
 ResultadoArchivo LeerArchivo(const std::string& ruta, std::vector<std::uint8_t>& bytes) {
-  const int fd = ::open(ruta.c_str(), O_RDONLY | O_CLOEXEC);
+  // Without blocking: a pipe or a device must not hold the program waiting.
+  const int fd = ::open(ruta.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return ErrorLectura(errno, ruta);
   Temporal cierre(fd, "");
   struct stat st {};
   if (::fstat(fd, &st) != 0) return ErrorLectura(errno, ruta);
-  if (S_ISDIR(st.st_mode)) return {false, kMsgNoAbrir};
+  // Only a regular file can be a document (not a folder, a pipe or a device).
+  if (!S_ISREG(st.st_mode)) return {false, kMsgNoAbrir};
+  if (st.st_size < 0 || static_cast<std::uint64_t>(st.st_size) > kMaxBytesDocumento)
+    return {false, kMsgFormatoNoEsperado};
   std::vector<std::uint8_t> leido;
-  if (S_ISREG(st.st_mode) && st.st_size > 0) leido.reserve(static_cast<std::size_t>(st.st_size));
-  std::uint8_t buf[65536];
-  for (;;) {
-    const ssize_t n = ::read(fd, buf, sizeof buf);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return ErrorLectura(errno, ruta);
+  try {
+    leido.reserve(static_cast<std::size_t>(st.st_size));
+    std::uint8_t buf[65536];
+    for (;;) {
+      const ssize_t n = ::read(fd, buf, sizeof buf);
+      if (n < 0) {
+        if (errno == EINTR) continue;
+        return ErrorLectura(errno, ruta);
+      }
+      if (n == 0) break;
+      // A file that grows while it is read is held to the same bound.
+      if (leido.size() + static_cast<std::size_t>(n) > kMaxBytesDocumento)
+        return {false, kMsgFormatoNoEsperado};
+      leido.insert(leido.end(), buf, buf + n);
     }
-    if (n == 0) break;
-    leido.insert(leido.end(), buf, buf + n);
+  } catch (const std::bad_alloc&) {
+    return {false, kMsgNoAbrir};
   }
   bytes.swap(leido);
   return {};

@@ -51,7 +51,16 @@ struct ResultadoArchivo {
   std::string mensaje;
 };
 
-// Reads a whole file.
+// Largest file taken for a document. The document keeps 41 whole models (the
+// current one and 20 undo and 20 redo snapshots); a document a user builds
+// takes some kilobytes (the four-stream sample 1.5 kB), and 64 MiB would hold
+// about 200 000 streams, far past what the grid diagram can show. A larger
+// file is no document this program wrote and is refused before it is read.
+inline constexpr std::uint64_t kMaxBytesDocumento = 64ull << 20;
+
+// Reads a whole regular file of at most kMaxBytesDocumento bytes; a file of
+// any other kind is refused at once ("Imposible abrir documento."), a larger
+// one with "Formato de archivo no esperado.".
 ResultadoArchivo LeerArchivo(const std::string& ruta, std::vector<std::uint8_t>& bytes);
 // Writes a whole file through a temporary file in the same folder that then
 // replaces the target: a failed write leaves the old file as it was. A new

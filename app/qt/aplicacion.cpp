@@ -6,11 +6,13 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QPageSetupDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QSettings>
+#include <QTranslator>
 #include <QVBoxLayout>
 
 #include "app/core/documento.h"
@@ -36,7 +38,6 @@ constexpr int kRetrasoPresentacionMs = 2000;
 constexpr int kArchivosRecientes = 4;
 const char* const kVersion = "1.0";
 const char* const kFechaVersion = "2024";
-const char* const kContacto = "calorama@example.org";
 
 DocumentTypeInfo TipoDocumento() {
   DocumentTypeInfo t;
@@ -63,7 +64,6 @@ void AcercaDe(QWidget* padre) {
   textos->addWidget(new QLabel(QString::fromUtf8(kTituloAplicacion), &d));
   textos->addWidget(new QLabel(
       QString::fromUtf8("Versión %1 (%2)").arg(QString::fromUtf8(kVersion), kFechaVersion), &d));
-  textos->addWidget(new QLabel(QString::fromUtf8("Contacto: %1").arg(kContacto), &d));
   fila->addLayout(textos);
   auto* ok = new QPushButton(QStringLiteral("Aceptar"), &d);
   ok->setDefault(true);
@@ -73,9 +73,22 @@ void AcercaDe(QWidget* padre) {
   d.exec();
 }
 
-bool EsModificador(const QString& a) {
-  return a.size() > 1 && (a.startsWith(QLatin1Char('/')) || a.startsWith(QLatin1Char('-'))) &&
-         !QFileInfo::exists(a);
+// The switches of the command line, by their name after "/" or "-" (any
+// case); every other argument is a path.
+enum class Modificador { Ninguno, Imprimir, ImprimirEn, Dde, Registrar, Desregistrar };
+
+Modificador LeerModificador(const QString& a) {
+  if (a.size() < 2 || !(a.startsWith(QLatin1Char('/')) || a.startsWith(QLatin1Char('-'))))
+    return Modificador::Ninguno;
+  const QString m = a.mid(1).toLower();
+  if (m == QStringLiteral("p")) return Modificador::Imprimir;
+  if (m == QStringLiteral("pt")) return Modificador::ImprimirEn;
+  if (m == QStringLiteral("dde")) return Modificador::Dde;
+  if (m == QStringLiteral("register") || m == QStringLiteral("regserver"))
+    return Modificador::Registrar;
+  if (m == QStringLiteral("unregister") || m == QStringLiteral("unregserver"))
+    return Modificador::Desregistrar;
+  return Modificador::Ninguno;
 }
 
 }  // namespace
@@ -97,6 +110,7 @@ CVardoApp::~CVardoApp() {
     marco_.reset();
   }
   CVardoDoc::SetPuertosPorDefecto(PuertosDocumento{});
+  if (traduccionQt_) QCoreApplication::removeTranslator(traduccionQt_.get());
   if (g_app == this) g_app = nullptr;
 }
 
@@ -114,6 +128,7 @@ void CVardoApp::DefinirComandos() {
 }
 
 int CVardoApp::InitInstance(const QStringList& argumentos, const OpcionesInicio& opciones) {
+  CargarTraduccionQt();
   // 1. The start-up picture; start-up waits for it.
   if (opciones.presentacion) RunSplash(ImagenPresentacion(), kRetrasoPresentacionMs);
   // 2-5. The flat look of the dialogs' controls.
@@ -166,35 +181,33 @@ bool CVardoApp::ProcesarLineaComandos(const QStringList& argumentos, int& codigo
   bool imprimirEn = false;
   bool dde = false;
   QStringList resto;
-  for (int i = 0; i < argumentos.size(); ++i) {
-    const QString& a = argumentos[i];
-    if (EsModificador(a)) {
-      const QString m = a.mid(1).toLower();
-      if (m == QStringLiteral("p")) {
-        imprimir = true;
-      } else if (m == QStringLiteral("pt")) {
-        imprimirEn = true;
-      } else if (m == QStringLiteral("dde")) {
-        dde = true;
-      } else if (m == QStringLiteral("register") || m == QStringLiteral("regserver")) {
+  for (const QString& a : argumentos) {
+    switch (LeerModificador(a)) {
+      case Modificador::Imprimir: imprimir = true; break;
+      case Modificador::ImprimirEn: imprimirEn = true; break;
+      case Modificador::Dde: dde = true; break;
+      case Modificador::Registrar:
         Registrar();
         codigo = 0;
         return false;
-      } else if (m == QStringLiteral("unregister") || m == QStringLiteral("unregserver")) {
+      case Modificador::Desregistrar: {
         const RegistrationResult r = RegisterDocumentType(TipoDocumento());
         QFile::remove(r.desktopFile);
         QFile::remove(r.mimeFile);
         codigo = 0;
         return false;
       }
-    } else {
-      resto.append(a);
+      case Modificador::Ninguno: resto.append(a); break;
     }
   }
   if (!resto.isEmpty()) archivo = resto.front();
   if (imprimirEn && resto.size() > 1) impresora = resto[1];
 
   if (imprimir || imprimirEn) {
+    // Printing from a shell waits on no message box: what it has to say goes
+    // to the error output.
+    StderrMessageRunner salidaErrores;
+    ScopedMessageRunner sinCajas(salidaErrores);
     codigo = 1;
     if (archivo.isEmpty()) return false;
     CChildFrame* marco = AbrirDocumento(archivo);
@@ -224,6 +237,17 @@ void CVardoApp::Registrar() {
   QSettings perfil;
   const QString clave = QString::fromLatin1(CMainFrame::kClaveEjecuciones);
   if (!perfil.contains(clave)) perfil.setValue(clave, QStringLiteral("0"));
+}
+
+// Qt's own file, page set-up and print dialogs speak Spanish as the program
+// does; without the translation files they stay in English.
+void CVardoApp::CargarTraduccionQt() {
+  if (traduccionQt_) return;
+  auto t = std::make_unique<QTranslator>();
+  if (!t->load(QStringLiteral("qtbase_es"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    return;
+  QCoreApplication::installTranslator(t.get());
+  traduccionQt_ = std::move(t);
 }
 
 void CVardoApp::GuardarPerfil() {

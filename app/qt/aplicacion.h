@@ -12,6 +12,8 @@
 
 #include "platform/qt/commands.h"
 
+class QTranslator;
+
 namespace vardo {
 
 class CChildFrame;
@@ -78,8 +80,10 @@ class CVardoApp : public QObject {
   void Registrar();
   void DefinirComandos();
   void GuardarPerfil();
+  void CargarTraduccionQt();
 
   std::unique_ptr<FabricaDialogos> fabrica_;
+  std::unique_ptr<QTranslator> traduccionQt_;  // Qt's own dialogs in Spanish
   std::unique_ptr<CMainFrame> marco_;
   RecentFileList* recientes_ = nullptr;
   CommandTarget comandos_;

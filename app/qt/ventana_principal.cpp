@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCursor>
-#include <QDesktopServices>
 #include <QDockWidget>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -211,6 +210,9 @@ CMainFrame::CMainFrame(QWidget* parent) : MdiFrame(parent) {
 
 CMainFrame::~CMainFrame() {
   for (auto& [id, t] : timers_) t->stop();
+  // The documents and their views go first, while the menus, bars and panes
+  // that their close updates still exist.
+  DestroyChildren();
   CVardoDoc::SetDocActivo(nullptr);
   CVardoView::SetVistaActiva(nullptr);
 }
@@ -336,10 +338,12 @@ void CMainFrame::CrearTeclas() {
   p.Add(QKeySequence(Qt::CTRL | Qt::Key_O), kAbrir);
   p.Add(QKeySequence(Qt::CTRL | Qt::Key_S), kGuardar);
   p.Add(QKeySequence(Qt::CTRL | Qt::Key_P), kImprimir);
+  // The keys the File menu shows.
+  p.Add(QKeySequence(Qt::CTRL | Qt::Key_A), kAbrir);
+  p.Add(QKeySequence(Qt::CTRL | Qt::Key_G), kGuardar);
+  p.Add(QKeySequence(Qt::CTRL | Qt::Key_I), kImprimir);
   p.Add(QKeySequence(Qt::CTRL | Qt::Key_Z), kDeshacer);
   p.Add(QKeySequence(Qt::ALT | Qt::Key_Backspace), kDeshacer);
-  p.Add(QKeySequence(Qt::CTRL | Qt::Key_C), kCopiar);
-  p.Add(QKeySequence(Qt::CTRL | Qt::Key_Insert), kCopiar);
   p.Add(QKeySequence(Qt::Key_F1), kAyuda);
   p.Add(QKeySequence(Qt::SHIFT | Qt::Key_F1), kAyuda);
 
@@ -385,8 +389,8 @@ void CMainFrame::DefinirComandosMarco() {
   t.OnCommand(kBarraEstado, [this] { statusBar()->setVisible(statusBar()->isHidden()); },
               [this](CmdUi& ui) { ui.checked = !statusBar()->isHidden(); });
   t.OnCommand(kAutograbacion, [this] { OnAutograbacion(); });
-  t.OnCommand(kAyuda, [] { QDesktopServices::openUrl(QUrl(Q(kDireccionAyuda))); });
-  t.OnCommand(kPaginaWeb, [] { QDesktopServices::openUrl(QUrl(Q(kDireccionWeb))); });
+  t.OnCommand(kAyuda, [this] { ShowMessage(this, kMsgSinAyuda, MsgIcon::Information); });
+  t.OnCommand(kPaginaWeb, [this] { ShowMessage(this, kMsgSinPaginaWeb, MsgIcon::Information); });
   t.OnCommand(kSalir, [this] { close(); });
   t.OnCommand(kOtrasGraficas, [this] { MostrarOtrasGraficas(); }, [](CmdUi& ui) {
     CVardoDoc* doc = CVardoDoc::GetDocActivo();

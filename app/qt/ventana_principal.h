@@ -40,9 +40,10 @@ inline constexpr const char* kMsgOpinion =
     "Parece que ha estado utilizando Calorama durante algún tiempo. Ahora le agradeceríamos "
     "mucho que nos contase su opinión, ya que ésta nos será de gran ayuda para mejorar "
     "nuestro trabajo. Gracias.";
-// Addresses the help and web-page commands open.
-inline constexpr const char* kDireccionWeb = "https://calorama.example.org/";
-inline constexpr const char* kDireccionAyuda = "https://calorama.example.org/ayuda/";
+// What the help and web-page commands say: this build has neither.
+inline constexpr const char* kMsgSinAyuda =
+    "Los temas de ayuda no están disponibles en esta versión de Calorama.";
+inline constexpr const char* kMsgSinPaginaWeb = "Esta versión de Calorama no tiene página web.";
 
 class CMainFrame : public MdiFrame,
                    public PuertoEstado,

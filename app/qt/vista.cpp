@@ -1,5 +1,7 @@
 #include "app/qt/vista.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QFocusEvent>
 #include <QPageSetupDialog>
@@ -59,16 +61,17 @@ void MargenesCostesAnillo(CGrafica& g, const CAnillo& anillo) {
 }  // namespace
 
 RejillaPaginas CalcularPaginas(const Rect& r, int dpiX, int dpiY, int anchoPx, int altoPx) {
+  // Pages along one side: (extent + 20 mm) in pixels over the page's pixels,
+  // plus one; in 64 bits, between 1 and the cap.
+  auto contar = [](std::int64_t extension, int dpi, int paginaPx) {
+    if (paginaPx <= 0) return 1;
+    const auto pxPorMm = static_cast<std::int64_t>(dpi / 25.4);
+    const std::int64_t n = (extension + 2000) * pxPorMm / (std::int64_t{paginaPx} * 100) + 1;
+    return static_cast<int>(std::clamp<std::int64_t>(n, 1, kMaxFilasPaginas));
+  };
   RejillaPaginas g;
-  const long long px = static_cast<long long>(dpiX / 25.4);
-  const long long py = static_cast<long long>(dpiY / 25.4);
-  const long long ancho = static_cast<long long>(anchoPx) * 100;
-  const long long alto = static_cast<long long>(altoPx) * 100;
-  g.filas = alto > 0 ? static_cast<int>((static_cast<long long>(r.top - r.bottom) + 2000) * py / alto) + 1 : 1;
-  g.columnas =
-      ancho > 0 ? static_cast<int>((static_cast<long long>(r.right - r.left) + 2000) * px / ancho) + 1 : 1;
-  if (g.filas < 1) g.filas = 1;
-  if (g.columnas < 1) g.columnas = 1;
+  g.filas = contar(r.Height(), dpiY, altoPx);
+  g.columnas = contar(r.Width(), dpiX, anchoPx);
   return g;
 }
 

@@ -38,7 +38,11 @@ inline constexpr const char* kMsgTamanoRejilla =
     "Introduzca un ancho y un alto mayores que 0 cm.";
 
 // Pages of a printout: the picture's rectangle plus a 20 mm margin, cut in
-// pages of the printable area; pages run down the first column first.
+// pages of the printable area; pages run down the first column first. The
+// grid-size command makes grids of at most 10 m a side, some 50 pages; a
+// rectangle that asks for more columns or rows than kMaxFilasPaginas is cut
+// there, so a damaged one cannot send thousands of pages to the printer.
+inline constexpr int kMaxFilasPaginas = 64;
 struct RejillaPaginas {
   int columnas = 1;
   int filas = 1;

@@ -35,12 +35,15 @@ void DcStateBase::MoveTo(std::int32_t x, std::int32_t y) { pos_ = {x, y}; }
 Point DcStateBase::TextExtent(const std::string& utf8) {
   // Approximation for back ends without font metrics: an average character is
   // half as wide as the character height.
-  int h = std::abs(state_.font.height);
+  // In 64 bits, saturated: a font of any stored height measures without
+  // overflowing.
+  std::int64_t h = std::int64_t{state_.font.height};
+  if (h < 0) h = -h;
   if (h == 0) h = 360;
-  std::size_t chars = 0;
+  std::int64_t chars = 0;
   for (unsigned char c : utf8)
     if ((c & 0xC0) != 0x80) ++chars;
-  return {static_cast<std::int32_t>(chars * h / 2), h};
+  return {Saturar32(chars * h / 2), Saturar32(h)};
 }
 
 RecordingDc::Item RecordingDc::Make(Op op) const {

@@ -29,8 +29,9 @@ struct Rect {
   std::int32_t top = 0;
   std::int32_t right = 0;
   std::int32_t bottom = 0;
-  std::int32_t Width() const { return right - left; }
-  std::int32_t Height() const { return top - bottom; }
+  // Extents in 64 bits: the difference of two 32-bit edges may not fit 32.
+  std::int64_t Width() const { return std::int64_t{right} - left; }
+  std::int64_t Height() const { return std::int64_t{top} - bottom; }
   friend bool operator==(const Rect&, const Rect&) = default;
 };
 

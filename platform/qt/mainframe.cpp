@@ -2,7 +2,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QAbstractSpinBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDockWidget>
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -10,7 +12,9 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QStatusBar>
+#include <QTextEdit>
 #include <QTimer>
 #include <QToolBar>
 
@@ -72,7 +76,32 @@ MdiFrame::MdiFrame(QWidget* parent)
 
 MdiFrame::~MdiFrame() {
   if (qApp) qApp->removeEventFilter(this);
+  // Windows still there (closed ones waiting for their deferred delete
+  // too) are destroyed with the area, after this frame's own part: they
+  // must not report to it any more.
+  for (MdiChild* c : area_->findChildren<MdiChild*>()) disconnect(c, nullptr, this, nullptr);
+  current_ = nullptr;
 }
+
+void MdiFrame::DestroyChildren() {
+  // Closed windows leave the area's list at once but are deleted later: they
+  // go now as well.
+  for (MdiChild* c : area_->findChildren<MdiChild*>()) delete c;
+}
+
+namespace {
+
+// A widget that takes typed text.
+bool IsTextField(const QWidget* w) {
+  if (!w) return false;
+  if (qobject_cast<const QLineEdit*>(w) || qobject_cast<const QAbstractSpinBox*>(w) ||
+      qobject_cast<const QTextEdit*>(w) || qobject_cast<const QPlainTextEdit*>(w))
+    return true;
+  auto* combo = qobject_cast<const QComboBox*>(w);
+  return combo && combo->isEditable();
+}
+
+}  // namespace
 
 std::vector<CommandTarget*> MdiFrame::RouteNow() {
   std::vector<CommandTarget*> route;
@@ -82,12 +111,17 @@ std::vector<CommandTarget*> MdiFrame::RouteNow() {
   return route;
 }
 
-bool MdiFrame::TranslateKey(int key) {
+bool MdiFrame::TranslateKey(int key, QWidget* target) {
+  if (!target) target = QApplication::focusWidget();
   int id = 0;
-  if (ActiveChild()) id = documentKeys_.Find(key);
+  // The document's keys belong to its window: typed into a bar's field or a
+  // docked pane they are that widget's.
+  MdiChild* child = ActiveChild();
+  if (child && target && (target == child || child->isAncestorOf(target)))
+    id = documentKeys_.Find(key);
   if (id == 0) id = mainKeys_.Find(key);
   if (id == 0) return false;
-  // A key whose command is disabled is swallowed without effect.
+  if (!commands_->State(id).enabled) return !IsTextField(target);
   commands_->Execute(id);
   return true;
 }
@@ -109,7 +143,7 @@ bool MdiFrame::eventFilter(QObject* watched, QEvent* event) {
         !QApplication::activePopupWidget()) {
       auto* ke = static_cast<QKeyEvent*>(event);
       const int key = ke->keyCombination().toCombined() & ~int(Qt::KeypadModifier);
-      if (TranslateKey(key)) return true;
+      if (TranslateKey(key, w)) return true;
     }
   }
   return QMainWindow::eventFilter(watched, event);

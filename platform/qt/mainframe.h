@@ -3,7 +3,7 @@
 // dock areas on every side, and a status bar with a message pane and count
 // panes sized to their texts. Commands go through the frame's
 // CommandRegistry; keys go through two key tables: the document table while
-// a document window is active, then the main table.
+// the focus is inside the active document window, then the main table.
 #pragma once
 #include <QMainWindow>
 #include <QMdiSubWindow>
@@ -69,8 +69,11 @@ class MdiFrame : public QMainWindow {
   void SetAppTarget(CommandTarget* target) { appTarget_ = target; }
   KeyTable& MainKeys() { return mainKeys_; }
   KeyTable& DocumentKeys() { return documentKeys_; }
-  // Handles a key as the key tables say; true when a table held it.
-  bool TranslateKey(int keyWithModifiers);
+  // Handles a key typed into target (the focus widget when null) as the key
+  // tables say; true when the key was taken. The document table applies only
+  // inside the active document window. A key whose command is disabled is
+  // taken without effect, except in a text field, which receives it as typed.
+  bool TranslateKey(int keyWithModifiers, QWidget* target = nullptr);
 
   // ---- documents ----
   QMdiArea* Area() const { return area_; }
@@ -108,6 +111,12 @@ class MdiFrame : public QMainWindow {
   // ---- menus ----
   // Fills the menu with the list of document windows each time it opens.
   void AttachWindowList(QMenu* menu);
+
+ protected:
+  // Destroys the document windows at once, each reporting its close while
+  // the whole frame still exists. A subclass calls it first in its
+  // destructor, so that no window outlives the menus and panes it updates.
+  void DestroyChildren();
 
  signals:
   void ActiveChildChanged(MdiChild* child);

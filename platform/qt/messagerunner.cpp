@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <cstdio>
 
 namespace vardo {
 
@@ -33,6 +34,8 @@ Answer QtMessageRunner::Run(QWidget* parent, const MessageRequest& r) {
   QMessageBox box(parent);
   box.setWindowTitle(r.caption.empty() ? QApplication::applicationName()
                                        : QString::fromStdString(r.caption));
+  // File names and typed values appear in the texts: never read as markup.
+  box.setTextFormat(Qt::PlainText);
   box.setText(QString::fromStdString(r.text));
   switch (r.icon) {
     case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
@@ -73,6 +76,18 @@ Answer QtMessageRunner::Run(QWidget* parent, const MessageRequest& r) {
   if (c && c == ok) return Answer::Ok;
   if (cancel) return Answer::Cancel;
   return r.buttons == MsgButtons::YesNo ? Answer::No : Answer::Ok;
+}
+
+Answer StderrMessageRunner::Run(QWidget*, const MessageRequest& r) {
+  std::fprintf(stderr, "%s\n", r.text.c_str());
+  std::fflush(stderr);
+  switch (r.buttons) {
+    case MsgButtons::Ok: return Answer::Ok;
+    case MsgButtons::OkCancel: return Answer::Cancel;
+    case MsgButtons::YesNo: return Answer::No;
+    case MsgButtons::YesNoCancel: return Answer::Cancel;
+  }
+  return Answer::Ok;
 }
 
 Answer ScriptedMessageRunner::Run(QWidget*, const MessageRequest& request) {

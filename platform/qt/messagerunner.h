@@ -46,6 +46,14 @@ class QtMessageRunner : public MessageRunner {
   Answer Run(QWidget* parent, const MessageRequest& request) override;
 };
 
+// Where no one can answer (no screen, or printing from a shell): writes each
+// text to standard error, one line each, and gives the safe answer (Ok for a
+// message, No or Cancel for a question).
+class StderrMessageRunner : public MessageRunner {
+ public:
+  Answer Run(QWidget* parent, const MessageRequest& request) override;
+};
+
 // For tests: records every request; answers the next scripted answer, or
 // the first button of the request (Ok or Yes) when the script is empty.
 class ScriptedMessageRunner : public MessageRunner {

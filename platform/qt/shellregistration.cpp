@@ -12,23 +12,28 @@ namespace {
 
 QString XmlEscape(QString s) { return s.toHtmlEscaped(); }
 
-// A command-line argument of a desktop entry's Exec key.
+// A command-line argument of a desktop entry's Exec key: quoted when it
+// holds a reserved character, with '"', '`', '$' and the backslash escaped
+// inside the quotes; a literal '%' doubled so that it is not read as a field
+// code; then every backslash doubled by the string escaping of the entry's
+// values. A line break cannot stand in a value: such an argument has no
+// form (empty).
 QString ExecArgument(const QString& arg) {
-  static const QString kReserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
+  if (arg.contains(QLatin1Char('\n')) || arg.contains(QLatin1Char('\r'))) return {};
+  static const QString kReserved = QStringLiteral(" \t\"'\\><~|&;$*?#()`");
   bool quote = false;
   for (QChar c : arg)
     if (kReserved.contains(c)) quote = true;
-  if (!quote) return arg;
   QString out;
   for (QChar c : arg) {
-    if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$') ||
-        c == QLatin1Char('\\'))
+    if (quote && (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$') ||
+                  c == QLatin1Char('\\')))
       out += QLatin1Char('\\');
     out += c;
   }
-  // The desktop file's own string escaping doubles every backslash.
+  out.replace(QLatin1Char('%'), QStringLiteral("%%"));
   out.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
-  return QLatin1Char('"') + out + QLatin1Char('"');
+  return quote ? QLatin1Char('"') + out + QLatin1Char('"') : out;
 }
 
 // Writes text when it differs from what the file holds; true when written.
@@ -73,6 +78,7 @@ QString MimePackageText(const DocumentTypeInfo& info) {
 
 QString DesktopEntryText(const DocumentTypeInfo& info) {
   const QString exe = ExecArgument(info.executable);
+  if (exe.isEmpty()) return {};
   QString t;
   t += QStringLiteral("[Desktop Entry]\n");
   t += QStringLiteral("Type=Application\n");
@@ -101,8 +107,14 @@ RegistrationResult RegisterDocumentType(const DocumentTypeInfo& info) {
   r.mimeFile = data + QStringLiteral("/mime/packages/") + info.typeId + QStringLiteral(".xml");
   r.desktopFile =
       data + QStringLiteral("/applications/") + info.desktopId + QStringLiteral(".desktop");
+  // A program path that no desktop entry can hold registers nothing.
+  const QString entry = DesktopEntryText(info);
+  if (entry.isEmpty()) {
+    r.ok = false;
+    return r;
+  }
   const bool mimeChanged = WriteIfChanged(r.mimeFile, MimePackageText(info), r.ok);
-  const bool desktopChanged = WriteIfChanged(r.desktopFile, DesktopEntryText(info), r.ok);
+  const bool desktopChanged = WriteIfChanged(r.desktopFile, entry, r.ok);
   r.changed = mimeChanged || desktopChanged;
   // The desktop's caches pick the new files up; without the tools the files
   // are still found at the next login.

@@ -175,6 +175,37 @@ TEST(AreasCostes, FourStreamDesign) {
   for (int i = 0; i < 6; ++i) EXPECT_NEAR(CalorCrucePinch(d, i), 0.0, 1e-6) << i;
 }
 
+// A heater of the design while the generic temperatures are still unset:
+// its hot side stands at the hottest shifted interval plus DT min (438.15 +
+// 10 K), as the unit and area targets would fix it, whatever ran before;
+// 20 kW from 398.15 to 408.15 K over 40 and 50 K gives 0.446 m².
+TEST(AreasCostes, HeaterBeforeTheGenericTemperaturesAreSet) {
+  struct Caso {
+    const char* nombre;
+    void (*antes)(CDiagrama&);
+  };
+  const Caso casos[] = {
+      {"nothing", [](CDiagrama&) {}},
+      {"the cost of the heater", [](CDiagrama& d) { CosteCambiadores(d, 2); }},
+      {"the unit target", [](CDiagrama& d) { d.CalcularNMinCambiadores(0); }},
+      {"the area target", [](CDiagrama& d) { d.CalcularAreaMinima(1); }},
+      {"the capital-cost target", [](CDiagrama& d) { d.CosteInmovilizado(1); }},
+  };
+  const double area = 20 / Lmtd(40, 50);
+  ASSERT_NEAR(area, 0.446, 5e-4);
+  for (const auto& c : casos) {
+    CDiagrama d = DisenoCuatroCorrientes();
+    ASSERT_EQ(d.m_tCalienteGenerico, kTSentinel);
+    ASSERT_EQ(CalcularRed(d), kRedSinAvisos) << c.nombre;
+    c.antes(d);
+    EXPECT_NEAR(AreaCambiador(d, 2), area, 1e-9) << c.nombre;
+    EXPECT_NEAR(CosteCambiadores(d, 2), CosteDefecto(area), 1e-6 * CosteDefecto(area)) << c.nombre;
+    // The cooler likewise, its cold side at the coldest shifted interval
+    // less DT min (288.15 K): 60 kW from 343.15 to 303.15 K.
+    EXPECT_NEAR(AreaCambiador(d, 5), 60 / Lmtd(55, 15), 1e-9) << c.nombre;
+  }
+}
+
 TEST(CalorCrucePinch, ClassifiesMatchesAgainstThePinch) {
   // Four-stream problem, hot pinch 363.15 K, cold pinch 353.15 K.
   CDiagrama d = DisenoConGenericos();

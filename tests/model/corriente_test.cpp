@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -541,6 +542,32 @@ TEST_F(CorrienteDibujo, HotStreamAcrossThePinch) {
   EXPECT_EQ(t2->points[0], (Point{18000 - 300 - 100 - 4 * 180, kYm + 100 + 360}));
   EXPECT_EQ(dc.Texts().size(), 5u);  // no name unless asked
   EXPECT_EQ(dc.CurrentPen(), antes);  // selections restored
+}
+
+// A row spanning the whole 32-bit range (a damaged file's grid) and a font
+// of the most negative height draw without overflow: positions past the
+// range stop at its ends.
+TEST_F(CorrienteDibujo, ExtremeRowSaturates) {
+  constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+  constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+  CCorriente s = Fila(400, 300, 2, 0);
+  s.m_rect = Rect{kMin, kMax, kMax, kMin};
+  s.SetNombre("Nombre");
+  s.m_mostrarNombre = 1;
+  dc.SelectFont(LogFont{.height = kMin});
+  s.Dibujar(dc, 0);
+  auto lineas = De(RecordingDc::Op::Line);
+  ASSERT_EQ(lineas.size(), 1u);
+  EXPECT_LT(lineas[0]->points[0].x, lineas[0]->points[1].x);
+  EXPECT_EQ(lineas[0]->points[0].y, 0);
+  const auto* cp = dc.FindText("2.");
+  ASSERT_NE(cp, nullptr);
+  EXPECT_EQ(cp->points[0].x, kMax - 900);
+  EXPECT_EQ(cp->points[0].y, kMax / 2);
+  const auto* nombre = dc.FindText("Nombre");
+  ASSERT_NE(nombre, nullptr);
+  EXPECT_EQ(nombre->points[0].x, kMax);
+  EXPECT_EQ(dc.Texts().size(), 6u);
 }
 
 TEST_F(CorrienteDibujo, StreamsCutAtThePinchLine) {

@@ -382,6 +382,24 @@ const Danado kDanados[] = {
     {"SplitLinkMissing", [](CDiagrama& d) { d.m_bifurcadas[0].conexiones.push_back({1, 7}); }},
     {"SplitSegmentListsMissingExchanger",
      [](CDiagrama& d) { d.m_bifurcadas[0].nodos[1].segmento.m_cambiadores = {9}; }},
+    // A split naming a stream that does not carry its index.
+    {"SplitNodeNamesAStreamOfNoSplit",
+     [](CDiagrama& d) { d.m_bifurcadas[0].nodos[1].refSalida = 0; }},
+    {"SplitLinkNamesAStreamOfNoSplit",
+     [](CDiagrama& d) { d.m_bifurcadas[0].conexiones.push_back({2, 0}); }},
+    {"SplitBranchWithoutItsIndex", [](CDiagrama& d) { d.m_corrientes[2].m_split = -1; }},
+    // Rectangles and font sizes no drawing could hold.
+    {"GridRightAtIntMin",
+     [](CDiagrama& d) { d.m_rectGrafico.right = std::numeric_limits<std::int32_t>::min(); }},
+    {"GridBottomPast100m", [](CDiagrama& d) { d.m_rectGrafico.bottom = -10'000'001; }},
+    {"FontHeightAtIntMin",
+     [](CDiagrama& d) { d.m_fuente.height = std::numeric_limits<std::int32_t>::min(); }},
+    {"FontWidthHuge", [](CDiagrama& d) { d.m_fuente.width = 40000; }},
+    {"StreamRectangleHuge",
+     [](CDiagrama& d) { d.m_corrientes[0].m_rect.left = std::numeric_limits<std::int32_t>::max(); }},
+    {"ExchangerRectangleHuge",
+     [](CDiagrama& d) { d.m_cambiadores[1].rectFrio.top = std::numeric_limits<std::int32_t>::min(); }},
+    {"SplitRectangleHuge", [](CDiagrama& d) { d.m_bifurcadas[0].rect.right = 2'000'000'000; }},
 };
 
 INSTANTIATE_TEST_SUITE_P(Diagrama, CuerpoDanadoTest, ::testing::ValuesIn(kDanados),
@@ -397,12 +415,71 @@ TEST(DiagramaSerializar, ValidBodiesAreRead) {
   b.nodos.resize(3);
   b.nodos[1].refRamaDesplazada = -2;  // node 2 continues node 1's offset branch
   b.nodos[2].refEntrada = 2;
+  b.nodos[2].refRamaPrincipal = 2;
+  b.nodos[2].refRamaDesplazada = 1;
+  b.nodos[2].refSalida = 2;
+  // The largest grid the grid-size command makes, and a large font.
+  d.m_rectGrafico = Rect{1500, -1500, 1001500, -1001500};
+  d.m_fuente.height = -2000;
   auto bytes = Escribir(d);
   bytes.push_back(0xAB);
   bytes.push_back(0xCD);
   CDiagrama l;
   Leer(bytes, l);
   EXPECT_EQ(l.m_bifurcadas[0].nodos.size(), 3u);
+}
+
+// Every file the program writes after deleting streams or splits reads
+// back: the deletions leave no split naming a stream that is gone or one
+// that is not its own.
+TEST(DiagramaSerializar, DeletionsInSplitsWriteFilesThatReadBack) {
+  // Base() (split 0 over streams 1 and 2; stream 0 plain), and the same with
+  // a second split over streams 3 to 6, its node 0 continued by node 1.
+  auto dosDivisiones = [] {
+    CDiagrama d = Base();
+    for (int k = 0; k < 4; ++k) d.AddCorriente(500.0, 300.0, 1.0, 0, 0);
+    CCorrienteBifurcada b;
+    b.corriente = CCorriente(500.0, 300.0, 1.0, 0, 0);
+    b.ramas = {3, 4, 5, 6};
+    b.nodos.resize(2);
+    b.nodos[0].segmento = b.corriente;
+    b.nodos[0].refEntrada = 3;
+    b.nodos[0].refRamaPrincipal = 4;
+    b.nodos[0].refRamaDesplazada = -1;
+    b.nodos[0].refSalida = 6;
+    b.nodos[1].refEntrada = 3;
+    b.nodos[1].refRamaPrincipal = 5;
+    b.nodos[1].refRamaDesplazada = 6;
+    b.nodos[1].refSalida = 6;
+    b.conexiones = {CConexion(3, 4), CConexion(3, 5), CConexion(4, 6), CConexion(5, 6)};
+    d.m_bifurcadas.push_back(b);
+    for (int k = 3; k <= 6; ++k) d.m_corrientes[static_cast<std::size_t>(k)].m_split = 1;
+    d.AddCambiador(kModoQ, 5, 2, kTipoExtremo, 0, kTipoNinguno, 0, kTipoNinguno, 0, kTipoExtremo,
+                   0, 1, 5.0);
+    d.m_corrientes[5].m_cambiadores = {2};
+    d.m_corrientes[2].m_cambiadores = {2};
+    return d;
+  };
+  struct Config {
+    const char* nombre;
+    CDiagrama d;
+  };
+  const Config configs[] = {{"one split", Base()}, {"two splits", dosDivisiones()}};
+  for (const auto& cfg : configs) {
+    const auto nCorrientes = cfg.d.GetNumCorrientes();
+    const auto nBifurcadas = static_cast<std::int32_t>(cfg.d.m_bifurcadas.size());
+    for (std::int32_t i = -nBifurcadas; i < nCorrientes; ++i) {
+      CDiagrama d = cfg.d;
+      if (i < 0)
+        d.BorrarBifurcacion(-i - 1);
+      else
+        d.BorrarCorriente(i);
+      const auto bytes = Escribir(d);
+      CDiagrama l;
+      EXPECT_NO_THROW(Leer(bytes, l)) << cfg.nombre << ", deleting " << i;
+      EXPECT_EQ(Escribir(l), bytes) << cfg.nombre << ", deleting " << i;
+    }
+  }
 }
 
 // ---------------------------------------------------------------- framing

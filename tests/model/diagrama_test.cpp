@@ -641,7 +641,8 @@ TEST(DiagramaTrabajo, WorkingFieldsStayWithTheirRecords) {
 // ---------------------------------------------------------------- splits
 
 // Streams 0 (plain), 1 and 2 (branches of split 0), 3 (branch of split 1),
-// 4 (plain).
+// 4 (plain, yet the outgoing stream of split 1's node). Every node reference
+// names a stream of its own split or stream 4.
 class BifurcacionTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -651,10 +652,14 @@ class BifurcacionTest : public ::testing::Test {
     d.m_bifurcadas[0].nodos.resize(1);
     d.m_bifurcadas[0].nodos[0].refEntrada = 1;
     d.m_bifurcadas[0].nodos[0].refRamaPrincipal = 2;
+    d.m_bifurcadas[0].nodos[0].refRamaDesplazada = 2;
+    d.m_bifurcadas[0].nodos[0].refSalida = 1;
     d.m_bifurcadas[0].conexiones = {CConexion(1, 2)};
     d.m_bifurcadas[1].ramas = {3};
     d.m_bifurcadas[1].nodos.resize(1);
     d.m_bifurcadas[1].nodos[0].refEntrada = 3;
+    d.m_bifurcadas[1].nodos[0].refRamaPrincipal = 3;
+    d.m_bifurcadas[1].nodos[0].refRamaDesplazada = 3;
     d.m_bifurcadas[1].nodos[0].refSalida = 4;
     d.m_bifurcadas[1].conexiones = {CConexion(3, 4)};
     d.m_corrientes[1].m_split = 0;
@@ -693,6 +698,25 @@ TEST_F(BifurcacionTest, DeletingABranchTakesItsWholeSplit) {
   EXPECT_EQ(d.m_bifurcadas[0].ramas, std::vector<std::uint32_t>{0});
   EXPECT_EQ(d.m_bifurcadas[0].nodos[0].refEntrada, 0);
   EXPECT_EQ(d.m_bifurcadas[0].nodos[0].refSalida, 1);
+}
+
+// Stream 4 carries no split index but split 1's node and link name it:
+// deleting it takes split 1 with its branch, and every reference left names
+// a stream that exists.
+TEST_F(BifurcacionTest, DeletingAStreamASplitNamesTakesThatSplit) {
+  d.BorrarCorriente(4);
+  EXPECT_EQ(d.GetNumCorrientes(), 3);
+  ASSERT_EQ(d.m_bifurcadas.size(), 1u);
+  EXPECT_EQ(d.m_bifurcadas[0].ramas, (std::vector<std::uint32_t>{1, 2}));
+  EXPECT_TRUE(d.m_bifurcadas[0].ReferenciasValidas(d.GetNumCorrientes()));
+  for (const auto& c : d.m_corrientes) EXPECT_LT(c.m_split, 1);
+  ASSERT_EQ(d.GetNumCambiadores(), 1);  // the one on streams 3 and 4 went
+  EXPECT_EQ(d.m_grafoConstruido, 0);
+  // Deleting a split that names a plain stream keeps that stream.
+  d.m_bifurcadas[0].nodos[0].refSalida = 0;
+  d.BorrarBifurcacion(0);
+  EXPECT_EQ(d.GetNumCorrientes(), 1);
+  EXPECT_TRUE(d.m_bifurcadas.empty());
 }
 
 TEST_F(BifurcacionTest, SelectingABranchMarksItsSplit) {

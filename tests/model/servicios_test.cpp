@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/constantes.h"
+#include "model/diagrama.h"
 #include "platform/core/archive.h"
 #include "tests/comun/archivos.h"
 
@@ -212,6 +213,24 @@ TEST(ServiciosCascada, EntalpiaMaximaLatentAndEmpty) {
   CServicios e = Servicio({{300, 0}, {400, 1}}, 1, 0);
   e.CalcularEntalpiaMaxima();
   EXPECT_EQ(e.m_entalpiaMaxima, 0.0);
+}
+
+// A divisor that rounding leaves a hair away from 0 is the utility's far end
+// as much as an exact 0: hot 650 -> 450 K m·cp 1, cold 510.34 -> 600 K m·cp 2,
+// DT min 9.5; the cooling utility 500.34 -> 510.34 K can take 10 kW (its
+// normalised end leaves 1 - H about 1e-16 at the cascade's 515.09 K).
+TEST(ServiciosCascada, EntalpiaMaximaConUnDivisorRedondeado) {
+  CDiagrama d;
+  d.AddCorriente(650.0, 450.0, 1.0, 0, 0);
+  d.AddCorriente(510.34, 600.0, 2.0, 1, 0);
+  d.SetDTMin(9.5);
+  d.CalcularObjetivos();
+  CServicios u = Servicio({{500.34, 0}, {510.34, 1}}, 1, 0);
+  u.m_dtMin = d.m_dtMin;
+  for (std::size_t k = 0; k < d.m_cascada.size(); ++k)
+    u.AnadirPunto(d.m_cascada[k], d.m_temperaturas[k]);
+  u.CalcularEntalpiaMaxima();
+  EXPECT_NEAR(u.m_entalpiaMaxima, 10.0, 1e-9);
 }
 
 // ------------------------------------------------------------------ copying

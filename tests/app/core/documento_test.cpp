@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
@@ -513,6 +514,57 @@ TEST_F(DocumentoTest, ArchivoQueNoExiste) {
                            "de archivo son correctos");
   ASSERT_EQ(ui.Messages().size(), 1u);
   EXPECT_EQ(ui.Log()[0].kind, MsgKind::Error);
+}
+
+// What cannot be a document is refused at once and changes nothing: a pipe
+// no one writes to (it would wait forever), a device that never ends, a
+// folder, a sparse file of 1 TiB and a real one just past the largest
+// document. Each within a second.
+TEST_F(DocumentoTest, LoQueNoPuedeSerUnDocumentoSeRechazaEnseguida) {
+  Carpeta dir;
+  const std::string fifo = dir / "tuberia.vdo";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const std::string disperso = dir / "disperso.vdo";
+  {
+    std::ofstream f(disperso, std::ios::binary);
+    f.write("\x01\0\0\0", 4);
+  }
+  fs::resize_file(disperso, std::uintmax_t{1} << 40);
+  const std::string grande = dir / "grande.vdo";
+  EscribirBytes(grande, LeerBytes(kEjemplos[0]));
+  fs::resize_file(grande, kMaxBytesDocumento + 1);
+  struct Caso {
+    std::string ruta;
+    const char* mensaje;
+  };
+  const Caso casos[] = {
+      {fifo, "Imposible abrir documento."},
+      {"/dev/zero", "Imposible abrir documento."},
+      {dir.ruta(), "Imposible abrir documento."},
+      {disperso, "Formato de archivo no esperado."},
+      {grande, "Formato de archivo no esperado."},
+  };
+  Abrir(kEjemplos[0]);
+  const Bytes antes = Huella(doc);
+  for (const auto& c : casos) {
+    ui.Clear();
+    const auto inicio = std::chrono::steady_clock::now();
+    const ResultadoArchivo r = doc.OnOpenDocument(c.ruta);
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
+                        std::chrono::steady_clock::now() - inicio)
+                        .count();
+    EXPECT_FALSE(r.ok) << c.ruta;
+    EXPECT_EQ(r.mensaje, c.mensaje) << c.ruta;
+    EXPECT_EQ(ui.Log().size(), 1u) << c.ruta;
+    EXPECT_LT(ms, 1000) << c.ruta;
+    EXPECT_EQ(Huella(doc), antes) << c.ruta;
+    EXPECT_EQ(doc.GetTitle(), "cuatro_corrientes");
+  }
+  // A file of the largest size itself is read.
+  fs::resize_file(grande, kMaxBytesDocumento);
+  Bytes leidos;
+  EXPECT_TRUE(LeerArchivo(grande, leidos).ok);
+  EXPECT_EQ(leidos.size(), kMaxBytesDocumento);
 }
 
 TEST_F(DocumentoTest, GuardarSobreUnArchivoMasLargoNoDejaRestos) {

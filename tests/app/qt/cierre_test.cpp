@@ -126,5 +126,19 @@ TEST_F(Cierre, AbrirPorElDialogo) {
   EXPECT_EQ(Marco().Marcos().size(), 2u);
 }
 
+// The program's own exit: the main window closes its documents and the
+// application goes at once, with the windows' deferred deletes still
+// pending (the event loop has ended), as after the last window closes.
+TEST_F(Cierre, SalirSinProcesarLosBorradosPendientes) {
+  ASSERT_EQ(Iniciar({CopiaEjemplo("cuatro_corrientes.vdo")}), -1);
+  ASSERT_TRUE(Marco().Commands().Execute(cmd::kNuevo));
+  EXPECT_TRUE(Marco().close());
+  EXPECT_TRUE(Marco().Marcos().empty());
+  app_.reset();
+  EXPECT_TRUE(CVardoDoc::Documentos().empty());
+  EXPECT_EQ(CVardoDoc::GetDocActivo(), nullptr);
+  EXPECT_EQ(CVardoView::GetVistaActiva(), nullptr);
+}
+
 }  // namespace
 }  // namespace vardo::prueba

@@ -74,6 +74,35 @@ TEST(Registro, EntradaDeEscritorioYTipoMime) {
   EXPECT_TRUE(entrada.contains(QStringLiteral("Exec=\"/opt/mis programas/vardo\" /p %f\n")));
   EXPECT_TRUE(entrada.contains(QStringLiteral("MimeType=application/x-vardotdoc;\n")));
 
+  // Exec quoting: reserved characters quote the path and '"', '`', '$' and
+  // the backslash are escaped inside the quotes (the backslash once more by
+  // the value escaping); '%' is doubled; a line break cannot be written.
+  struct CasoExec {
+    const char* ruta;
+    const char* exec;
+  };
+  const CasoExec casos[] = {
+      {"/opt/vardo", "Exec=/opt/vardo %f\n"},
+      {"/opt/100%/vardo", "Exec=/opt/100%%/vardo %f\n"},
+      {"/opt/50% de $x/vardo", "Exec=\"/opt/50%% de \\\\$x/vardo\" %f\n"},
+      {"/opt/a\"b`c\\d/vardo", "Exec=\"/opt/a\\\\\"b\\\\`c\\\\\\\\d/vardo\" %f\n"},
+  };
+  for (const auto& c : casos) {
+    DocumentTypeInfo e = t;
+    e.executable = QString::fromUtf8(c.ruta);
+    EXPECT_TRUE(DesktopEntryText(e).contains(QString::fromUtf8(c.exec)))
+        << c.ruta << "\n" << DesktopEntryText(e).toStdString();
+  }
+  for (const char* ruta : {"/opt/a\nExec=rm/vardo", "/opt/a\rb/vardo"}) {
+    DocumentTypeInfo e = t;
+    e.executable = QString::fromUtf8(ruta);
+    e.desktopId = QStringLiteral("calorama-vardo-prueba-salto");
+    EXPECT_TRUE(DesktopEntryText(e).isEmpty()) << ruta;
+    const RegistrationResult r = RegisterDocumentType(e);
+    EXPECT_FALSE(r.ok);
+    EXPECT_FALSE(QFile::exists(r.desktopFile));
+  }
+
   const RegistrationResult r = RegisterDocumentType(t);
   ASSERT_TRUE(r.ok);
   EXPECT_TRUE(r.changed);

@@ -1,6 +1,7 @@
 // The main window: status panes, message pane, toolbars and their toggles,
 // docked panes, the other-charts drop-down and autosave's timers.
 #include <QAction>
+#include <QApplication>
 #include <QDockWidget>
 #include <QLabel>
 #include <QElapsedTimer>
@@ -282,6 +283,48 @@ TEST_F(MarcoPrincipal, ArchivoSoltadoSobreLaVentana) {
   Procesar();
   EXPECT_EQ(Marco().Marcos().size(), 2u);
   EXPECT_EQ(Doc()->GetTitle(), "latente_y_tabla");
+}
+
+// The help commands have nothing to open in this build and say so; the
+// About box names no address.
+TEST_F(MarcoPrincipal, AyudaYAcercaDeSinDirecciones) {
+  ASSERT_EQ(Iniciar(), -1);
+  Marco().show();
+  Procesar();
+  QTest::keyClick(Vista(), Qt::Key_F1);
+  ASSERT_TRUE(Marco().Commands().Execute(cmd::kPaginaWeb));
+  ASSERT_EQ(runner_.Log().size(), 2u);
+  EXPECT_EQ(runner_.Log()[0].text, kMsgSinAyuda);
+  EXPECT_EQ(runner_.Log()[1].text, kMsgSinPaginaWeb);
+
+  QStringList textos;
+  QTimer::singleShot(0, [&] {
+    QWidget* caja = QApplication::activeModalWidget();
+    ASSERT_NE(caja, nullptr);
+    caja->grab().save(QString::fromUtf8(::testing::TempDir().c_str()) +
+                      QStringLiteral("acerca_de.png"));
+    for (QLabel* l : caja->findChildren<QLabel*>()) textos << l->text();
+    textos << caja->windowTitle();
+    caja->close();
+  });
+  ASSERT_TRUE(Marco().Commands().Execute(cmd::kAcercaDe));
+  EXPECT_TRUE(textos.contains(QStringLiteral("Calorama")));
+  EXPECT_TRUE(textos.contains(QString::fromUtf8("Acerca de Calorama...")));
+  for (const QString& t : textos) {
+    EXPECT_FALSE(t.contains(QLatin1Char('@'))) << t.toStdString();
+    EXPECT_FALSE(t.contains(QStringLiteral("http"))) << t.toStdString();
+    EXPECT_FALSE(t.contains(QStringLiteral("example"))) << t.toStdString();
+  }
+}
+
+// Qt's own dialogs (files, page set-up, printing) speak Spanish while the
+// program runs.
+TEST_F(MarcoPrincipal, DialogosDeQtEnEspanol) {
+  ASSERT_EQ(Iniciar(), -1);
+  EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancelar"));
+  EXPECT_NE(QCoreApplication::translate("QFileDialog", "File &name:"),
+            QStringLiteral("File &name:"));
+  EXPECT_NE(QCoreApplication::translate("QPrintDialog", "Print"), QStringLiteral("Print"));
 }
 
 TEST(Presentacion, SeCierraSolaOConEscape) {

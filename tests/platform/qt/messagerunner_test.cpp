@@ -1,6 +1,7 @@
 #include "platform/qt/messagerunner.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -39,6 +40,30 @@ TEST(QtMessageRunner, SpanishButtonsAndTheAnswerOfTheButtonPressed) {
   seen.clear();
   PressWhenShown("Aceptar", &seen);
   EXPECT_EQ(runner.Run(nullptr, {"", "x", MsgButtons::Ok, MsgIcon::Warning}), Answer::Ok);
+}
+
+// A file name is shown as it is written, never read as markup.
+TEST(QtMessageRunner, TextIsPlainText) {
+  QtMessageRunner runner;
+  const std::string texto = "<b>Imposible</b> leer de /tmp/<i>a</i>&amp;.vdo";
+  Qt::TextFormat formato = Qt::RichText;
+  QString mostrado;
+  QTimer::singleShot(0, [&] {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      auto* box = qobject_cast<QMessageBox*>(w);
+      if (!box || !box->isVisible()) continue;
+      formato = box->textFormat();
+      for (QLabel* l : box->findChildren<QLabel*>())
+        if (l->text() == QString::fromStdString(texto)) {
+          mostrado = l->text();
+          if (l->textFormat() != Qt::PlainText) formato = l->textFormat();
+        }
+      box->buttons().front()->click();
+    }
+  });
+  runner.Run(nullptr, {"", texto, MsgButtons::Ok, MsgIcon::Warning});
+  EXPECT_EQ(formato, Qt::PlainText);
+  EXPECT_EQ(mostrado.toStdString(), texto);
 }
 
 TEST(ScriptedMessageRunner, AnswersFromItsScriptThenTheFirstButton) {
