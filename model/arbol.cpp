@@ -110,6 +110,7 @@ void CArbol::VaciarBusqueda() {
   candidatos.clear();
   ciclos.clear();
   cuerdas.clear();
+  finBusqueda = FinBusqueda::Completa;
 }
 
 void CArbol::LlenarCuerdas() {

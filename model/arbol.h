@@ -154,7 +154,8 @@ class CArbol {
   static bool ContieneSeguidos(const SecuenciaNodos& cambiadores, const SecuenciaNodos& elegidos);
 
  private:
-  // Empties components, tree edges, candidates, cycles and chords.
+  // Empties components, tree edges, candidates, cycles and chords; no search
+  // has been cut short.
   void VaciarBusqueda();
   // Lists every undirected edge of the matrix once as a chord.
   void LlenarCuerdas();
