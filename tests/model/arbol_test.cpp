@@ -397,7 +397,7 @@ TEST(BuscarAnillosYSendas, FindsEveryLoopInTheCombinationOrder) {
   }
 }
 
-TEST(BuscarAnillosYSendas, LoopsAndPathsOfTheIssueNetwork) {
+TEST(BuscarAnillosYSendas, LoopsAndPathsOfARandomNetworkOf25) {
   // The random network of 25 exchangers on which combining fundamental cycles
   // one merge at a time missed 38 long loops.
   CArbol a = GrafoDe(Aleatoria(25, 6, 425, false));
