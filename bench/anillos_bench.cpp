@@ -1,18 +1,16 @@
-// Time of the loop and path search.
-//
-// The search combines every subset of the network's fundamental cycles, so
-// its cost grows as 2^m with the number m of independent loops; the search
-// refuses networks with more than kMaxCiclosFundamentales of them. Three
-// families:
-//   Red/E         random networks of E exchangers (5 to 40) on E/2 streams,
-//                 with a few heaters and coolers; the counters give m, the
-//                 loops found and whether the search was refused;
-//   Ciclos/m      the search pipeline without the bound on random networks
-//                 chosen to have exactly m independent loops, to see where
-//                 the bound belongs;
-//   Paralelos/k   k exchangers on one pair of streams (m = k - 1), the worst
-//                 shape for the combination (every subset of three or more
-//                 cycles is a union).
+// Time of the loop and path search, as the user runs it: node matrix,
+// spanning forest, every loop of the graph in order, conversion to
+// exchangers and the found-loop records. Families:
+//   Escalera/n    a ladder of n rungs (3n - 2 exchangers on 2n streams):
+//                 n(n - 1)/2 loops; n = 14 is 40 exchangers. The fit is
+//                 against the size of the output (nodes of all loops found);
+//   Red/E         random networks of E exchangers on E/2 streams, one in
+//                 eight a heater or a cooler. From 40 exchangers on they hold
+//                 more loops than a search lists, and the search stops at
+//                 the limit with the first ones;
+//   Paralelos/k   k exchangers between one hot and one cold stream:
+//                 k(k - 1)/2 loops of two exchangers.
+// Each family checks its loop count where it is known.
 #include <benchmark/benchmark.h>
 
 #include <random>
@@ -36,13 +34,22 @@ void Anadir(CDiagrama& d, int caliente, int fria) {
   if (fria >= 0) d.GetCorriente(fria).m_cambiadores.push_back(e);
 }
 
+int Corriente(CDiagrama& d, bool fria) {
+  if (fria) {
+    d.m_corrientes.emplace_back(290.0, 480.0, 1.0, 1, 0);
+  } else {
+    d.m_corrientes.emplace_back(500.0, 300.0, 1.0, 0, 0);
+  }
+  return d.GetNumCorrientes() - 1;
+}
+
 // E exchangers on s hot and s cold streams; one in eight is a heater or a
 // cooler.
 CDiagrama Aleatoria(int E, int s, unsigned semilla) {
   std::mt19937 rng(semilla);
   CDiagrama d;
-  for (int i = 0; i < s; ++i) d.m_corrientes.emplace_back(500.0, 300.0, 1.0, 0, 0);
-  for (int i = 0; i < s; ++i) d.m_corrientes.emplace_back(290.0, 480.0, 1.0, 1, 0);
+  for (int i = 0; i < s; ++i) Corriente(d, false);
+  for (int i = 0; i < s; ++i) Corriente(d, true);
   std::uniform_int_distribution<int> cual(0, s - 1);
   for (int k = 0; k < E; ++k) {
     const int h = cual(rng), c = s + cual(rng);
@@ -55,77 +62,77 @@ CDiagrama Aleatoria(int E, int s, unsigned semilla) {
   return d;
 }
 
-std::int32_t CiclosDe(const CDiagrama& d) {
-  vardo::CArbol a;
-  vardo::ConstruirMAN(d, a);
-  a.ArbolMaximo();
-  return static_cast<std::int32_t>(a.cuerdas.size());
+// Rails of streams A0 A1 ... and B0 B1 ..., hot and cold alternating along
+// each rail and across; rungs Ai-Bi and rail exchangers between neighbours.
+CDiagrama Escalera(int n) {
+  CDiagrama d;
+  std::vector<int> a, b;
+  for (int i = 0; i < n; ++i) {
+    a.push_back(Corriente(d, i % 2 != 0));
+    b.push_back(Corriente(d, i % 2 == 0));
+  }
+  auto unir = [&d](int x, int y) {
+    if (d.m_corrientes[static_cast<std::size_t>(x)].m_fria) std::swap(x, y);
+    Anadir(d, x, y);
+  };
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    unir(a[i], b[i]);
+    if (i + 1 < a.size()) {
+      unir(a[i], a[i + 1]);
+      unir(b[i], b[i + 1]);
+    }
+  }
+  return d;
 }
 
-void Red(benchmark::State& state) {
-  const int E = static_cast<int>(state.range(0));
-  const CDiagrama base = Aleatoria(E, std::max(2, E / 4), 17u * static_cast<unsigned>(E));
+CDiagrama Paralelos(int k) {
+  CDiagrama d;
+  const int h = Corriente(d, false), c = Corriente(d, true);
+  for (int i = 0; i < k; ++i) Anadir(d, h, c);
+  return d;
+}
+
+// Runs the search on d from scratch once per iteration; fills the counters.
+// With esperados >= 0 the loop count is checked.
+void Buscar(benchmark::State& state, CDiagrama d, std::int64_t esperados) {
   vardo::RecordingUiPort ui;
   std::int32_t encontrados = 0;
   for (auto _ : state) {
-    CDiagrama d = base;
+    d.m_grafoConstruido = 0;
+    d.m_lazoEnCurso.Vaciar();
+    ui.Clear();
     encontrados = vardo::BuscarAnillos(d, ui);
     benchmark::DoNotOptimize(encontrados);
   }
-  state.counters["ciclos"] = CiclosDe(base);
+  if (esperados >= 0 && encontrados != esperados) {
+    state.SkipWithError("wrong number of loops");
+    return;
+  }
+  std::int64_t nodos = 0;
+  for (const auto& l : d.m_lazos) nodos += static_cast<std::int64_t>(l.nodos.size());
+  state.SetComplexityN(nodos);
   state.counters["anillos"] = encontrados;
-  state.counters["rechazada"] = encontrados < 0 ? 1 : 0;
-}
-BENCHMARK(Red)->DenseRange(5, 40, 5)->Unit(benchmark::kMillisecond);
-
-// The whole pipeline, bound left out.
-std::size_t Buscar(vardo::CArbol a) {
-  a.ArbolMaximo();
-  a.CiclosFundamentales();
-  a.CombinarCiclosFundamentales();
-  a.FiltrarNodos();
-  a.ConvertirACambiadores();
-  a.QuitarDuplicados();
-  return a.candidatos.size();
+  state.counters["cuerdas"] = static_cast<double>(d.m_arbol.cuerdas.size());
+  state.counters["cortada"] = d.m_arbol.finBusqueda == vardo::FinBusqueda::Limite ? 1 : 0;
 }
 
-void Ciclos(benchmark::State& state) {
-  const int m = static_cast<int>(state.range(0));
-  // The first random network of 40 exchangers (on as many streams as it
-  // takes) with exactly m independent loops.
-  CDiagrama d;
-  for (unsigned semilla = 1;; ++semilla) {
-    const int s = 12 + static_cast<int>(semilla % 10);
-    d = Aleatoria(40, s, semilla);
-    if (CiclosDe(d) == m) break;
-  }
-  vardo::CArbol a;
-  vardo::ConstruirMAN(d, a);
-  std::size_t n = 0;
-  for (auto _ : state) {
-    n = Buscar(a);
-    benchmark::DoNotOptimize(n);
-  }
-  state.counters["candidatos"] = static_cast<double>(n);
-  state.counters["combinaciones"] = static_cast<double>(vardo::CArbol::Combinaciones(m));
+void BM_Escalera(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  Buscar(state, Escalera(n), n * (n - 1) / 2);
 }
-BENCHMARK(Ciclos)->DenseRange(4, 18, 1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Escalera)->Arg(8)->Arg(14)->Arg(28)->Arg(56)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
 
-void Paralelos(benchmark::State& state) {
+void BM_Red(benchmark::State& state) {
+  const int E = static_cast<int>(state.range(0));
+  // Red/25 is a network of 3372 loops.
+  Buscar(state, Aleatoria(E, std::max(2, E / 4), 17u * static_cast<unsigned>(E)), E == 25 ? 3372 : -1);
+}
+BENCHMARK(BM_Red)->Arg(25)->Arg(40)->Arg(100)->Arg(400)->Unit(benchmark::kMillisecond);
+
+void BM_Paralelos(benchmark::State& state) {
   const int k = static_cast<int>(state.range(0));
-  CDiagrama d;
-  d.m_corrientes.emplace_back(500.0, 300.0, 1.0, 0, 0);
-  d.m_corrientes.emplace_back(290.0, 480.0, 1.0, 1, 0);
-  for (int i = 0; i < k; ++i) Anadir(d, 0, 1);
-  vardo::CArbol a;
-  vardo::ConstruirMAN(d, a);
-  std::size_t n = 0;
-  for (auto _ : state) {
-    n = Buscar(a);
-    benchmark::DoNotOptimize(n);
-  }
-  state.counters["candidatos"] = static_cast<double>(n);
+  Buscar(state, Paralelos(k), k * (k - 1) / 2);
 }
-BENCHMARK(Paralelos)->DenseRange(5, 17, 2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Paralelos)->Arg(40)->Unit(benchmark::kMillisecond);
 
 }  // namespace

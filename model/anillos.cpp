@@ -2,6 +2,7 @@
 #include "model/anillos.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 
 #include "model/constantes.h"
@@ -138,11 +139,12 @@ void ConstruirNodos(const CDiagrama& d, CArbol& a, bool perturbaciones) {
   // Labels.
   for (std::int32_t k = 0; k < E; ++k) {
     const CCambiador& c = d.m_cambiadores[static_cast<std::size_t>(k)];
-    const char* prefijo = c.ladoCaliente.ref == kRefGenerico ? "c"
-                          : c.ladoFrio.ref == kRefGenerico   ? "r"
-                                                             : "";
-    a.nombres[static_cast<std::size_t>(2 * k)] = prefijo + Formato("%dc", k + 1);
-    a.nombres[static_cast<std::size_t>(2 * k + 1)] = prefijo + Formato("%df", k + 1);
+    const char* f = c.ladoCaliente.ref == kRefGenerico ? "c%dc"
+                    : c.ladoFrio.ref == kRefGenerico   ? "r%dc"
+                                                       : "%dc";
+    a.nombres[static_cast<std::size_t>(2 * k)] = Formato(f, k + 1);
+    a.nombres[static_cast<std::size_t>(2 * k + 1)] = Formato(f, k + 1);
+    a.nombres[static_cast<std::size_t>(2 * k + 1)].back() = 'f';
   }
   std::int32_t j = 0;
   for (const auto& b : d.m_bifurcadas) {
@@ -253,14 +255,10 @@ void NombrarNodo(CDiagrama& d, std::int32_t nodo, const std::string& texto) {
   if (EnRango(nodo, d.m_arbol.nombres.size())) d.m_arbol.nombres[static_cast<std::size_t>(nodo)] = texto;
 }
 
-std::string TextoDemasiadosAnillos(std::int32_t ciclos) {
-  char b[400];
-  std::snprintf(b, sizeof b,
-                "La red tiene demasiados anillos independientes (%d; como máximo %d) para buscar "
-                "todos sus anillos y sendas en un tiempo razonable.\nNo se ha realizado la "
-                "búsqueda.",
-                ciclos, kMaxCiclosFundamentales);
-  return b;
+std::string TextoAnillosLimitados(std::size_t maximo) {
+  char b[24];
+  const std::string n(b, std::to_chars(b, b + sizeof b, maximo).ptr);
+  return "Se han encontrado más de " + n + " anillos y sendas; sólo se muestran los primeros " + n + ".";
 }
 
 // ------------------------------------------------------------ chain picking
@@ -310,52 +308,47 @@ bool EsSendaPorServicios(const std::vector<std::int32_t>& e, const std::vector<C
   return false;
 }
 
-// Whether the picked exchangers lie in the candidate one after another, in
-// either direction (the candidate being closed).
-bool ContieneSeguidos(const std::vector<std::int32_t>& candidato,
-                      const std::vector<std::int32_t>& elegidos) {
-  const std::size_t L = candidato.size();
-  std::vector<std::size_t> pos;
-  for (std::int32_t c : elegidos) {
-    auto it = std::find(candidato.begin(), candidato.end(), c);
-    if (it == candidato.end()) return false;
-    pos.push_back(static_cast<std::size_t>(it - candidato.begin()));
-  }
-  if (pos.size() < 2) return true;
-  bool adelante = true, atras = true;
-  for (std::size_t i = 0; i < pos.size(); ++i) {
-    adelante = adelante && pos[i] == (pos[0] + i) % L;
-    atras = atras && pos[i] == (pos[0] + L * pos.size() - i) % L;
-  }
-  return adelante || atras;
-}
-
 }  // namespace
 
-std::int32_t BuscarAnillos(CDiagrama& d, UiPort& ui) {
+std::int32_t BuscarAnillos(CDiagrama& d, UiPort& ui, const std::function<bool(std::size_t)>& cancelar) {
   CArbol& arbol = d.m_arbol;
   const std::int32_t E = d.GetNumCambiadores();
+  ControlBusqueda control;
+  control.cancelar = cancelar;
 
-  // The graph of an earlier search is used again only while the design is
-  // the one it was built from.
+  // The graph and loops of an earlier search are used again only while the
+  // design is the one they were built from and that search was not stopped.
   if (!d.m_grafoConstruido || arbol.firma != FirmaDiseno(d)) {
     ConstruirMAN(d);
     arbol.ArbolMaximo();
-    if (!arbol.BuscarAnillosYSendas()) {
-      d.m_grafoConstruido = 0;
-      d.m_lazos.clear();
-      ui.Message(TextoDemasiadosAnillos(static_cast<std::int32_t>(arbol.ciclos.size())),
-                 MsgKind::Warning);
-      return -1;
-    }
-    d.m_grafoConstruido = 1;
+    arbol.BuscarAnillosYSendas(control);
+    d.m_grafoConstruido = arbol.finBusqueda == FinBusqueda::Cancelada ? 0 : 1;
+  }
+
+  // The picked exchangers, in picking order; a closed chain's repeat of its
+  // first exchanger adds nothing.
+  std::vector<std::int32_t> elegidos;
+  for (std::uint32_t n : d.m_lazoEnCurso.nodos) elegidos.push_back(static_cast<std::int32_t>(n) - 1);
+  if (elegidos.size() >= 2 && elegidos.back() == elegidos.front()) elegidos.pop_back();
+
+  // A list cut at the limit may lack loops through the picked exchangers:
+  // those are searched by themselves.
+  const ListaSecuencias* lista = &arbol.candidatos;
+  FinBusqueda fin = arbol.finBusqueda;
+  CArbol restringida;
+  const bool enRango = std::all_of(elegidos.begin(), elegidos.end(),
+                                   [E](std::int32_t e) { return e >= 0 && e < E; });
+  if (fin == FinBusqueda::Limite && !elegidos.empty() && enRango) {
+    restringida = arbol;
+    fin = restringida.BuscarAnillosYSendas(control, elegidos);
+    lista = &restringida.candidatos;
   }
 
   ListaSecuencias candidatos;
   SecuenciaNodos banderas;
-  if (!arbol.candidatos.empty()) {
-    candidatos.assign(arbol.candidatos.begin(), arbol.candidatos.end() - 1);
-    banderas = arbol.candidatos.back();
+  if (!lista->empty()) {
+    candidatos.assign(lista->begin(), lista->end() - 1);
+    banderas = lista->back();
   }
   banderas.resize(candidatos.size(), 0);
 
@@ -370,16 +363,10 @@ std::int32_t BuscarAnillos(CDiagrama& d, UiPort& ui) {
     }
   }
 
-  // The picked exchangers, in picking order; a closed chain's repeat of its
-  // first exchanger adds nothing.
-  std::vector<std::int32_t> elegidos;
-  for (std::uint32_t n : d.m_lazoEnCurso.nodos) elegidos.push_back(static_cast<std::int32_t>(n) - 1);
-  if (elegidos.size() >= 2 && elegidos.back() == elegidos.front()) elegidos.pop_back();
-
   std::vector<CLazo> encontrados;
   for (std::size_t k = 0; k < candidatos.size(); ++k) {
     std::vector<std::int32_t> e = candidatos[k];
-    if (!valido(e) || !ContieneSeguidos(e, elegidos)) continue;
+    if (!valido(e) || !CArbol::ContieneSeguidos(e, elegidos)) continue;
     if (banderas[k]) {
       // A path is shown from one utility end to the other.
       for (std::size_t giro = 0; giro < e.size(); ++giro) {
@@ -405,6 +392,8 @@ std::int32_t BuscarAnillos(CDiagrama& d, UiPort& ui) {
   d.m_lazos = std::move(encontrados);
   d.m_anilloActual = -1;
   AnilloSiguiente(d);
+  if (fin == FinBusqueda::Limite) ui.Message(TextoAnillosLimitados(), MsgKind::Warning);
+  if (fin == FinBusqueda::Cancelada) ui.Message(kTextoBusquedaInterrumpida, MsgKind::Information);
   return static_cast<std::int32_t>(d.m_lazos.size());
 }
 

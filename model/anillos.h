@@ -7,7 +7,9 @@
 // These are operations of the network object written as free functions on
 // it; messages go through the given UiPort.
 #pragma once
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -36,8 +38,12 @@ void NombrarNodo(CDiagrama& d, std::int32_t nodo, const std::string& texto);
 // give the same matrix.
 std::vector<std::int32_t> FirmaDiseno(const CDiagrama& d);
 
-// Text shown when the network has too many independent loops to search.
-std::string TextoDemasiadosAnillos(std::int32_t ciclos);
+// Texts shown when a search lists only the first loops and paths: it
+// reached its limit, or it was stopped.
+std::string TextoAnillosLimitados(std::size_t maximo = kMaxAnillos);
+inline constexpr const char* kTextoBusquedaInterrumpida =
+    "Se ha interrumpido la búsqueda de anillos y sendas; sólo se muestran los encontrados hasta "
+    "ese momento.";
 
 // ---- Loop and path search (anillos.cpp) ----
 
@@ -48,11 +54,16 @@ std::string TextoDemasiadosAnillos(std::int32_t ciclos);
 std::int32_t AddCambiadorAnillo(CDiagrama& d, std::int32_t i);
 // Searches every loop and path of the design (restricted, when exchangers
 // were picked, to those through the picked ones one after another), fills
-// the found loops and shows the first. The graph is rebuilt whenever the
-// design changed since it was built. Returns the number of loops and paths
-// found, or -1 when the network has more than kMaxCiclosFundamentales
-// independent loops: the user is told and nothing is searched.
-std::int32_t BuscarAnillos(CDiagrama& d, UiPort& ui = DefaultUiPort());
+// the found loops and shows the first. The graph and its loops are rebuilt
+// whenever the design changed since they were built. Past kMaxAnillos loops,
+// or when `cancelar` (polled during the search with the number found so
+// far) answers true, the search stops, the user is told that only the first
+// ones are listed and those are kept. A list cut at the limit is used again
+// by the next search (picked exchangers then get a search of their own); a
+// search stopped by `cancelar` is not. Returns the number of loops and paths
+// listed.
+std::int32_t BuscarAnillos(CDiagrama& d, UiPort& ui = DefaultUiPort(),
+                           const std::function<bool(std::size_t)>& cancelar = {});
 // Show the next or previous found loop, cyclically; nothing without loops.
 void AnilloSiguiente(CDiagrama& d);
 void AnilloAnterior(CDiagrama& d);

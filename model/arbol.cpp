@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <deque>
 #include <limits>
 #include <set>
 #include <unordered_map>
@@ -19,52 +20,20 @@ ClaveArista Clave(std::int32_t a, std::int32_t b) {
   return (static_cast<std::uint64_t>(lo) << 32) | hi;
 }
 
-// Undirected edges of a closed node sequence, sorted.
-std::vector<ClaveArista> AristasDe(const SecuenciaNodos& c) {
-  std::vector<ClaveArista> e;
-  const std::size_t n = c.size();
-  if (n < 2) return e;
-  e.reserve(n);
-  for (std::size_t i = 0; i < n; ++i) e.push_back(Clave(c[i], c[(i + 1) % n]));
-  std::sort(e.begin(), e.end());
-  e.erase(std::unique(e.begin(), e.end()), e.end());
-  return e;
-}
-
-// Successor and predecessor of each node inside a closed sequence.
-struct Vecinos {
-  std::unordered_map<std::int32_t, std::pair<std::int32_t, std::int32_t>> m;
-  explicit Vecinos(const SecuenciaNodos& c) {
-    const std::size_t n = c.size();
-    for (std::size_t i = 0; i < n; ++i) m.emplace(c[i], std::make_pair(c[(i + 1) % n], c[(i + n - 1) % n]));
-  }
-  bool Siguiente(std::int32_t v, std::int32_t& w) const {
-    auto it = m.find(v);
-    if (it == m.end()) return false;
-    w = it->second.first;
-    return true;
-  }
-  bool Anterior(std::int32_t v, std::int32_t& w) const {
-    auto it = m.find(v);
-    if (it == m.end()) return false;
-    w = it->second.second;
-    return true;
-  }
-};
-
 // Canonical form of a cyclic sequence up to rotation and reversal.
 SecuenciaNodos Canonica(const SecuenciaNodos& s) {
   const std::size_t n = s.size();
   if (n == 0) return s;
-  SecuenciaNodos mejor;
+  const std::int32_t menor = *std::min_element(s.begin(), s.end());
+  SecuenciaNodos mejor, rot;
   for (int sentido = 0; sentido < 2; ++sentido) {
     SecuenciaNodos v = s;
     if (sentido == 1) std::reverse(v.begin(), v.end());
     for (std::size_t r = 0; r < n; ++r) {
-      if (v[r] != *std::min_element(v.begin(), v.end())) continue;
-      SecuenciaNodos rot(v.begin() + static_cast<std::ptrdiff_t>(r), v.end());
+      if (v[r] != menor) continue;
+      rot.assign(v.begin() + static_cast<std::ptrdiff_t>(r), v.end());
       rot.insert(rot.end(), v.begin(), v.begin() + static_cast<std::ptrdiff_t>(r));
-      if (mejor.empty() || rot < mejor) mejor = std::move(rot);
+      if (mejor.empty() || rot < mejor) mejor.swap(rot);
     }
   }
   return mejor;
@@ -141,7 +110,7 @@ void CArbol::VaciarBusqueda() {
   candidatos.clear();
   ciclos.clear();
   cuerdas.clear();
-  ultimasCombinaciones.clear();
+  finBusqueda = FinBusqueda::Completa;
 }
 
 void CArbol::LlenarCuerdas() {
@@ -241,303 +210,510 @@ void CArbol::CiclosFundamentales() {
   }
 }
 
-// --------------------------------------------------------------- combining
-
-std::uint64_t CArbol::Combinaciones(std::int32_t m) {
-  if (m <= 1) return 0;
-  if (m >= 64) return std::numeric_limits<std::uint64_t>::max();
-  return ((std::uint64_t{1} << m) - 1) - static_cast<std::uint64_t>(m);
-}
+// --------------------------------------------------------------- loop search
 
 namespace {
 
-enum class Combinacion { SinComun, Uno, Varios };
+struct HashSecuencia {
+  std::size_t operator()(const SecuenciaNodos& s) const {
+    std::uint64_t h = 1469598103934665603ull;
+    for (std::int32_t v : s) {
+      h ^= static_cast<std::uint32_t>(v);
+      h *= 1099511628211ull;
+    }
+    return static_cast<std::size_t>(h);
+  }
+};
 
-// Fills `e` with the sorted undirected edges of a closed sequence.
-void AristasEn(const SecuenciaNodos& c, std::vector<ClaveArista>& e) {
-  e.clear();
-  const std::size_t n = c.size();
-  if (n < 2) return;
-  for (std::size_t i = 0; i < n; ++i) e.push_back(Clave(c[i], c[(i + 1) % n]));
-  std::sort(e.begin(), e.end());
-  e.erase(std::unique(e.begin(), e.end()), e.end());
+// Order of two chord sets (chord numbers sorted): fewer chords first, sets
+// of one size by their numbers in order.
+bool AntesEnOrden(const std::vector<std::int32_t>& a, const std::vector<std::int32_t>& b) {
+  if (a.size() != b.size()) return a.size() < b.size();
+  return a < b;
 }
 
-// The fast path of the combination: whether two cycles share no edge, merge
-// into exactly one loop (written to `unido`) or leave several sequences.
-// Works in buffers of its own so the search does not allocate per pair. The
-// merged loop is the one CombinarCiclos' general walk gives: it starts at the
-// first node of `a` on it, leaves along a's next edge, else b's next, else
-// a's previous, else b's previous, else towards its lowest neighbour.
-Combinacion Fusionar(const SecuenciaNodos& a, const SecuenciaNodos& b, SecuenciaNodos& unido) {
-  thread_local std::vector<ClaveArista> ea, eb, dif;
-  thread_local std::vector<std::int32_t> nodos;
-  thread_local std::vector<std::pair<std::int32_t, std::int32_t>> vecinos;
-  AristasEn(a, ea);
-  AristasEn(b, eb);
-  dif.clear();
-  std::size_t comunes = 0;
-  {
-    std::size_t i = 0, j = 0;
-    while (i < ea.size() && j < eb.size()) {
-      if (ea[i] == eb[j]) {
-        ++comunes, ++i, ++j;
-      } else if (ea[i] < eb[j]) {
-        dif.push_back(ea[i++]);
-      } else {
-        dif.push_back(eb[j++]);
-      }
-    }
-    while (i < ea.size()) dif.push_back(ea[i++]);
-    while (j < eb.size()) dif.push_back(eb[j++]);
-  }
-  if (comunes == 0 || dif.empty()) return Combinacion::SinComun;
+// The simple cycles of the loop graph, edges taken as undirected.
+//
+// Every cycle is met from one start only: its lowest node s followed by the
+// lower, a, of its two neighbours there; the cycle is then a path s, a, ...,
+// x, back to s, with x > a and no node below s. For one start those paths are
+// the circuits through s of Johnson's search on the directed graph with the
+// arc s -> a, the arcs x -> s (x a neighbour of s above a) and both arcs of
+// every other edge: a node from which s cannot be reached again stays blocked
+// until a node it leads to is freed, so every branch of the search ends in a
+// cycle and the work grows with the cycles found (plus one pass over the
+// graph per start).
+//
+// Restricted to the chains in which exchangers c0, c1, ... lie one after
+// another, the start is c0's hot end followed by its cold end (and, with two
+// or more, also the other way round), and the path must first cross c1, c2,
+// ... in that order, crossing no other exchanger in between; from the end of
+// that stretch the search goes on as above towards the start, closing from
+// any neighbour of it.
+//
+// When the cycles outnumber the limit the search runs again by levels: the
+// cycles of 1 chord, then 2, and so on, each level a depth-first search that
+// extends the path only while the start can still be reached with no more
+// chords than the level allows (a 0-1 breadth-first search from the start
+// around the path), until the limit is reached. The list kept thus holds
+// every cycle with fewer chords than its last one.
+class Enumerador {
+ public:
+  Enumerador(const CArbol& arbol, const ControlBusqueda& control, const SecuenciaNodos& seguidos);
+  FinBusqueda Ejecutar();
+  // The cycles found in order, each from the first end of its lowest chord
+  // to the other end.
+  ListaSecuencias Resultado();
 
-  // One loop: every node on exactly two of the edges, all of them in one walk.
-  nodos.clear();
-  for (ClaveArista e : dif) {
-    nodos.push_back(static_cast<std::int32_t>(e >> 32));
-    nodos.push_back(static_cast<std::int32_t>(e & 0xffffffffu));
-  }
-  std::sort(nodos.begin(), nodos.end());
-  for (std::size_t i = 0; i < nodos.size(); i += 2) {
-    if (nodos[i] != nodos[i + 1] || (i + 2 < nodos.size() && nodos[i + 2] == nodos[i])) {
-      return Combinacion::Varios;
-    }
-  }
-  nodos.erase(std::unique(nodos.begin(), nodos.end()), nodos.end());
-  auto indice = [&](std::int32_t v) -> std::ptrdiff_t {
-    auto it = std::lower_bound(nodos.begin(), nodos.end(), v);
-    return (it != nodos.end() && *it == v) ? it - nodos.begin() : -1;
-  };
-  vecinos.assign(nodos.size(), {-1, -1});
-  for (ClaveArista e : dif) {
-    const auto u = static_cast<std::int32_t>(e >> 32);
-    const auto v = static_cast<std::int32_t>(e & 0xffffffffu);
-    auto poner = [&](std::int32_t x, std::int32_t y) {
-      auto& p = vecinos[static_cast<std::size_t>(indice(x))];
-      (p.first < 0 ? p.first : p.second) = y;
-    };
-    poner(u, v);
-    poner(v, u);
-  }
-  auto esVecino = [&](std::int32_t x, std::int32_t y) {
-    const auto& p = vecinos[static_cast<std::size_t>(indice(x))];
-    return p.first == y || p.second == y;
-  };
+ private:
+  static constexpr std::int32_t kInf = std::numeric_limits<std::int32_t>::max() / 2;
+  static constexpr std::uint64_t kPasosEntreSondeos = 4096;
 
-  // Start and first step.
-  std::int32_t inicio = -1;
-  for (std::int32_t v : a) {
-    if (indice(v) >= 0) {
-      inicio = v;
-      break;
-    }
-  }
-  if (inicio < 0) {
-    for (std::int32_t v : b) {
-      if (indice(v) >= 0) {
-        inicio = v;
-        break;
-      }
-    }
-  }
-  auto vecinosEn = [](const SecuenciaNodos& c, std::int32_t v, std::int32_t& sig, std::int32_t& ant) {
-    const std::size_t n = c.size();
-    for (std::size_t i = 0; i < n; ++i) {
-      if (c[i] == v) {
-        sig = c[(i + 1) % n];
-        ant = c[(i + n - 1) % n];
-        return true;
-      }
-    }
-    return false;
+  struct Vecino {
+    std::int32_t nodo;
+    std::int32_t cuerda;  // chord number of the edge; -1 for a tree edge
   };
-  std::int32_t sa = 0, aa = 0, sb = 0, ab = 0;
-  const bool enA = vecinosEn(a, inicio, sa, aa);
-  const bool enB = vecinosEn(b, inicio, sb, ab);
-  std::int32_t siguiente;
-  if (enA && esVecino(inicio, sa)) {
-    siguiente = sa;
-  } else if (enB && esVecino(inicio, sb)) {
-    siguiente = sb;
-  } else if (enA && esVecino(inicio, aa)) {
-    siguiente = aa;
-  } else if (enB && esVecino(inicio, ab)) {
-    siguiente = ab;
+  struct Inicio {
+    std::int32_t s;        // start node
+    std::int32_t a;        // first step
+    std::int32_t cuerdaA;  // chord number of the edge s-a
+    std::int32_t minimo;   // lowest node a cycle may hold
+    bool soloMayores;      // the cycle comes back to s only from nodes above a
+  };
+  struct Hallado {
+    SecuenciaNodos nodos;
+    std::vector<std::int32_t> cuerdas;  // sorted
+  };
+  struct Marco {
+    std::int32_t v;
+    std::size_t i;  // next neighbour (or next step of the level search) to try
+    bool hallado;   // a cycle was closed beyond this node (Johnson)
+  };
+  enum class Paso { Sigue, Para };
+
+  bool Cierra(const Inicio& z, std::int32_t x) const {
+    return x != z.a && x >= z.minimo && (!z.soloMayores || x > z.a);
+  }
+  static std::int32_t Coste(std::int32_t cuerda) { return cuerda >= 0 ? 1 : 0; }
+  // The exchanger whose two ends x and y are, or -1.
+  std::int32_t Cruza(std::int32_t x, std::int32_t y) const {
+    return x / 2 == y / 2 && x < 2 * arbol_.numCambiadores ? x / 2 : -1;
+  }
+
+  Paso Recorrer(const Inicio& z);
+  Paso Tramo(const Inicio& z, std::size_t siguiente);
+  Paso Johnson(const Inicio& z);
+  void Desbloquear(std::int32_t u);
+  Paso Nivel(const Inicio& z);
+  Paso Ramas(const Inicio& z);
+  void Distancias(const Inicio& z);
+  void Poner(std::int32_t v, std::int32_t cuerda);
+  void Quitar();
+  Paso Anotar(std::int32_t cuerdaCierre);
+  Paso Sondear();
+
+  const CArbol& arbol_;
+  const ControlBusqueda& control_;
+  const SecuenciaNodos& seguidos_;
+  std::int32_t n_ = 0;
+  std::int32_t numCuerdas_ = 0;
+  std::vector<std::vector<Vecino>> ady_;
+  std::vector<Inicio> inicios_;
+
+  // The path being extended, the chord number of each of its edges and the
+  // chords on it.
+  SecuenciaNodos camino_;
+  std::vector<std::int32_t> cuerdasCamino_;
+  std::vector<char> enCamino_;
+  std::int32_t usadas_ = 0;
+  std::vector<Marco> pila_;
+
+  std::vector<char> bloqueado_;
+  std::vector<SecuenciaNodos> esperan_;  // Johnson's lists: nodes freed with this one
+  std::vector<std::int32_t> liberar_;
+
+  std::int32_t nivel_ = 0;                       // 0: first search; else chords per cycle
+  std::vector<std::int32_t> dist_;               // fewest chords back to the start
+  std::vector<char> pendiente_;                  // neighbours of the path's end not yet settled
+  std::deque<std::int32_t> cola_;
+  std::vector<std::vector<Vecino>> siguientes_;  // level search: the steps left at each depth
+
+  std::vector<Hallado> hallados_;
+  std::unordered_map<SecuenciaNodos, std::size_t, HashSecuencia> vistos_;  // chain -> index
+  std::size_t limite_ = 0;  // the search stops when it has found this many chains
+  std::uint64_t pasos_ = 0;
+  bool cancelada_ = false;
+  bool lleno_ = false;
+};
+
+Enumerador::Enumerador(const CArbol& arbol, const ControlBusqueda& control, const SecuenciaNodos& seguidos)
+    : arbol_(arbol), control_(control), seguidos_(seguidos), n_(arbol.NumNodos()) {
+  std::unordered_map<ClaveArista, std::int32_t> numero;
+  for (std::size_t c = 0; c < arbol.cuerdas.size(); ++c) {
+    numero.emplace(Clave(arbol.cuerdas[c].primero, arbol.cuerdas[c].segundo), static_cast<std::int32_t>(c));
+  }
+  numCuerdas_ = static_cast<std::int32_t>(arbol.cuerdas.size());
+  const auto un = static_cast<std::size_t>(n_);
+  ady_.assign(un, {});
+  for (std::int32_t i = 0; i < n_; ++i) {
+    for (std::int32_t j = i + 1; j < n_; ++j) {
+      if (!arbol.Unidos(i, j)) continue;
+      auto it = numero.find(Clave(i, j));
+      const std::int32_t c = it == numero.end() ? -1 : it->second;
+      ady_[static_cast<std::size_t>(i)].push_back({j, c});
+      ady_[static_cast<std::size_t>(j)].push_back({i, c});
+    }
+  }
+  if (seguidos.empty()) {
+    for (std::int32_t s = 0; s < n_; ++s) {
+      for (const Vecino& a : ady_[static_cast<std::size_t>(s)]) {
+        if (a.nodo > s) inicios_.push_back({s, a.nodo, a.cuerda, s, true});
+      }
+    }
   } else {
-    const auto& p = vecinos[static_cast<std::size_t>(indice(inicio))];
-    siguiente = std::min(p.first, p.second);
+    const std::int32_t c = seguidos.front();
+    const bool valido = std::all_of(seguidos.begin(), seguidos.end(), [&](std::int32_t e) {
+      return e >= 0 && e < arbol.numCambiadores && 2 * e + 1 < n_;
+    });
+    for (const Vecino& a : valido ? ady_[static_cast<std::size_t>(2 * c)] : std::vector<Vecino>{}) {
+      if (a.nodo != 2 * c + 1) continue;
+      inicios_.push_back({2 * c, 2 * c + 1, a.cuerda, 0, false});
+      if (seguidos.size() >= 2) inicios_.push_back({2 * c + 1, 2 * c, a.cuerda, 0, false});
+    }
   }
+  enCamino_.assign(un, 0);
+  bloqueado_.assign(un, 0);
+  esperan_.assign(un, {});
+  dist_.assign(un, kInf);
+  pendiente_.assign(un, 0);
+}
 
-  unido.clear();
-  unido.push_back(inicio);
-  std::int32_t anterior = inicio, actual = siguiente;
-  while (actual != inicio && unido.size() <= nodos.size()) {
-    unido.push_back(actual);
-    const auto& p = vecinos[static_cast<std::size_t>(indice(actual))];
-    const std::int32_t proximo = p.first == anterior ? p.second : p.first;
-    anterior = actual;
-    actual = proximo;
+FinBusqueda Enumerador::Ejecutar() {
+  const std::size_t maximo = std::max<std::size_t>(control_.maximo, 1);
+  // One chain past the limit tells that there are more.
+  limite_ = maximo + 1;
+  nivel_ = 0;
+  for (const Inicio& z : inicios_) {
+    if (Recorrer(z) == Paso::Para) break;
   }
-  return unido.size() == nodos.size() ? Combinacion::Uno : Combinacion::Varios;
+  if (cancelada_) return FinBusqueda::Cancelada;
+  if (!lleno_) return FinBusqueda::Completa;
+
+  hallados_.clear();
+  vistos_.clear();
+  lleno_ = false;
+  limite_ = maximo;
+  for (nivel_ = 1; nivel_ <= numCuerdas_ && !lleno_ && !cancelada_; ++nivel_) {
+    for (const Inicio& z : inicios_) {
+      if (Recorrer(z) == Paso::Para) break;
+    }
+  }
+  if (cancelada_) return FinBusqueda::Cancelada;
+  return lleno_ ? FinBusqueda::Limite : FinBusqueda::Completa;
+}
+
+ListaSecuencias Enumerador::Resultado() {
+  std::sort(hallados_.begin(), hallados_.end(),
+            [](const Hallado& x, const Hallado& y) { return AntesEnOrden(x.cuerdas, y.cuerdas); });
+  ListaSecuencias r;
+  r.reserve(hallados_.size());
+  for (Hallado& h : hallados_) {
+    SecuenciaNodos& c = h.nodos;
+    if (!h.cuerdas.empty()) {
+      const CConexion& cuerda = arbol_.cuerdas[static_cast<std::size_t>(h.cuerdas.front())];
+      auto it = std::find(c.begin(), c.end(), cuerda.primero);
+      if (it != c.end()) {
+        std::rotate(c.begin(), it, c.end());
+        if (c.size() > 2 && c[1] == cuerda.segundo) std::reverse(c.begin() + 1, c.end());
+      }
+    }
+    r.push_back(std::move(c));
+  }
+  return r;
+}
+
+void Enumerador::Poner(std::int32_t v, std::int32_t cuerda) {
+  camino_.push_back(v);
+  cuerdasCamino_.push_back(cuerda);
+  enCamino_[static_cast<std::size_t>(v)] = 1;
+  usadas_ += Coste(cuerda);
+}
+
+void Enumerador::Quitar() {
+  enCamino_[static_cast<std::size_t>(camino_.back())] = 0;
+  usadas_ -= Coste(cuerdasCamino_.back());
+  camino_.pop_back();
+  cuerdasCamino_.pop_back();
+}
+
+Enumerador::Paso Enumerador::Recorrer(const Inicio& z) {
+  camino_.assign(1, z.s);
+  cuerdasCamino_.clear();
+  usadas_ = 0;
+  enCamino_[static_cast<std::size_t>(z.s)] = 1;
+  Poner(z.a, z.cuerdaA);
+  const Paso paso = Tramo(z, 1);
+  Quitar();
+  enCamino_[static_cast<std::size_t>(z.s)] = 0;
+  return paso;
+}
+
+// The stretch through the picked exchangers after the first: paths that
+// cross no exchanger but the next picked one, until all are crossed; then
+// the search proper from there.
+Enumerador::Paso Enumerador::Tramo(const Inicio& z, std::size_t siguiente) {
+  if (siguiente >= seguidos_.size()) return nivel_ == 0 ? Johnson(z) : Nivel(z);
+  const std::int32_t v = camino_.back();
+  for (const Vecino& w : ady_[static_cast<std::size_t>(v)]) {
+    if (w.nodo == z.s || enCamino_[static_cast<std::size_t>(w.nodo)]) continue;
+    if (nivel_ > 0 && usadas_ + Coste(w.cuerda) > nivel_) continue;
+    const std::int32_t cruza = Cruza(v, w.nodo);
+    if (cruza >= 0 && cruza != seguidos_[siguiente]) continue;
+    if (Sondear() == Paso::Para) return Paso::Para;
+    Poner(w.nodo, w.cuerda);
+    const Paso paso = Tramo(z, siguiente + (cruza >= 0 ? 1 : 0));
+    Quitar();
+    if (paso == Paso::Para) return Paso::Para;
+  }
+  return Paso::Sigue;
+}
+
+// Johnson's search from the end of the path back to the start, the path's
+// nodes blocked.
+Enumerador::Paso Enumerador::Johnson(const Inicio& z) {
+  for (std::int32_t v = z.minimo; v < n_; ++v) {
+    bloqueado_[static_cast<std::size_t>(v)] = enCamino_[static_cast<std::size_t>(v)];
+    esperan_[static_cast<std::size_t>(v)].clear();
+  }
+  pila_.assign(1, {camino_.back(), 0, false});
+  Paso paso = Paso::Sigue;
+  while (!pila_.empty() && paso == Paso::Sigue) {
+    Marco& m = pila_.back();
+    const auto& vecinos = ady_[static_cast<std::size_t>(m.v)];
+    if (m.i < vecinos.size()) {
+      const Vecino w = vecinos[m.i++];
+      if (w.nodo == z.s) {
+        if (Cierra(z, m.v)) {
+          m.hallado = true;
+          paso = Anotar(w.cuerda);
+        }
+      } else if (w.nodo >= z.minimo && !bloqueado_[static_cast<std::size_t>(w.nodo)] &&
+                 !enCamino_[static_cast<std::size_t>(w.nodo)]) {
+        paso = Sondear();
+        bloqueado_[static_cast<std::size_t>(w.nodo)] = 1;
+        Poner(w.nodo, w.cuerda);
+        pila_.push_back({w.nodo, 0, false});
+      }
+      continue;
+    }
+    // Every neighbour tried: a node that led to a cycle is freed with the
+    // nodes waiting on it; one that did not waits on its neighbours.
+    const std::int32_t v = m.v;
+    const bool hallado = m.hallado;
+    if (hallado) {
+      Desbloquear(v);
+    } else {
+      for (const Vecino& w : vecinos) {
+        if (w.nodo < z.minimo || w.nodo == z.s) continue;
+        SecuenciaNodos& e = esperan_[static_cast<std::size_t>(w.nodo)];
+        if (std::find(e.begin(), e.end(), v) == e.end()) e.push_back(v);
+      }
+    }
+    pila_.pop_back();
+    if (pila_.empty()) break;  // the path's own end stays for the caller
+    Quitar();
+    if (hallado) pila_.back().hallado = true;
+  }
+  // Stopped midway: back to the path's own end.
+  while (pila_.size() > 1) {
+    pila_.pop_back();
+    Quitar();
+  }
+  pila_.clear();
+  return paso;
+}
+
+void Enumerador::Desbloquear(std::int32_t u) {
+  bloqueado_[static_cast<std::size_t>(u)] = 0;
+  liberar_.assign(1, u);
+  while (!liberar_.empty()) {
+    const std::int32_t x = liberar_.back();
+    liberar_.pop_back();
+    SecuenciaNodos& e = esperan_[static_cast<std::size_t>(x)];
+    for (std::int32_t w : e) {
+      if (bloqueado_[static_cast<std::size_t>(w)] && !enCamino_[static_cast<std::size_t>(w)]) {
+        bloqueado_[static_cast<std::size_t>(w)] = 0;
+        liberar_.push_back(w);
+      }
+    }
+    e.clear();
+  }
+}
+
+// The level search from the end of the path back to the start.
+Enumerador::Paso Enumerador::Nivel(const Inicio& z) {
+  pila_.assign(1, {camino_.back(), 0, false});
+  Paso paso = Ramas(z);
+  while (!pila_.empty() && paso == Paso::Sigue) {
+    Marco& m = pila_.back();
+    const auto& pasosLibres = siguientes_[pila_.size() - 1];
+    if (m.i < pasosLibres.size()) {
+      const Vecino w = pasosLibres[m.i++];
+      paso = Sondear();
+      if (paso == Paso::Para) break;
+      Poner(w.nodo, w.cuerda);
+      pila_.push_back({w.nodo, 0, false});
+      paso = Ramas(z);
+      continue;
+    }
+    pila_.pop_back();
+    if (!pila_.empty()) Quitar();
+  }
+  while (pila_.size() > 1) {
+    pila_.pop_back();
+    Quitar();
+  }
+  pila_.clear();
+  return paso;
+}
+
+// Closes the cycles of the level from the path's end and lists the steps
+// from which the start can still be reached within the level.
+Enumerador::Paso Enumerador::Ramas(const Inicio& z) {
+  if (siguientes_.size() < pila_.size()) siguientes_.resize(pila_.size());
+  std::vector<Vecino>& pasosLibres = siguientes_[pila_.size() - 1];
+  pasosLibres.clear();
+  Distancias(z);
+  const std::int32_t v = camino_.back();
+  for (const Vecino& w : ady_[static_cast<std::size_t>(v)]) {
+    const std::int32_t coste = usadas_ + Coste(w.cuerda);
+    if (w.nodo == z.s) {
+      if (Cierra(z, v) && coste == nivel_ && Anotar(w.cuerda) == Paso::Para) return Paso::Para;
+    } else if (w.nodo >= z.minimo && !enCamino_[static_cast<std::size_t>(w.nodo)] &&
+               coste + dist_[static_cast<std::size_t>(w.nodo)] <= nivel_) {
+      pasosLibres.push_back(w);
+    }
+  }
+  return Paso::Sigue;
+}
+
+// Fewest chords from each node back to the start around the path, settled
+// for the neighbours of the path's end: the breadth-first search stops once
+// they all are, or once it is past the chords the level has left.
+void Enumerador::Distancias(const Inicio& z) {
+  std::fill(dist_.begin() + z.minimo, dist_.end(), kInf);
+  const std::int32_t v = camino_.back();
+  std::int32_t pendientes = 0;
+  for (const Vecino& w : ady_[static_cast<std::size_t>(v)]) {
+    const auto i = static_cast<std::size_t>(w.nodo);
+    if (w.nodo != z.s && w.nodo >= z.minimo && !enCamino_[i] && !pendiente_[i]) {
+      pendiente_[i] = 1;
+      ++pendientes;
+    }
+  }
+  const std::int32_t margen = nivel_ - usadas_;
+  cola_.clear();
+  auto poner = [&](std::int32_t w, std::int32_t d, std::int32_t coste) {
+    auto& dw = dist_[static_cast<std::size_t>(w)];
+    if (d >= dw || d > margen) return;
+    dw = d;
+    if (coste == 0) {
+      cola_.push_front(w);
+    } else {
+      cola_.push_back(w);
+    }
+  };
+  for (const Vecino& x : ady_[static_cast<std::size_t>(z.s)]) {
+    if (Cierra(z, x.nodo) && !enCamino_[static_cast<std::size_t>(x.nodo)]) {
+      poner(x.nodo, Coste(x.cuerda), Coste(x.cuerda));
+    }
+  }
+  while (!cola_.empty() && pendientes > 0) {
+    const std::int32_t u = cola_.front();
+    cola_.pop_front();
+    const std::int32_t du = dist_[static_cast<std::size_t>(u)];
+    if (pendiente_[static_cast<std::size_t>(u)]) {
+      // Popped in order of distance: settled.
+      pendiente_[static_cast<std::size_t>(u)] = 0;
+      --pendientes;
+    }
+    for (const Vecino& w : ady_[static_cast<std::size_t>(u)]) {
+      if (w.nodo < z.minimo || enCamino_[static_cast<std::size_t>(w.nodo)]) continue;
+      poner(w.nodo, du + Coste(w.cuerda), Coste(w.cuerda));
+    }
+  }
+  for (const Vecino& w : ady_[static_cast<std::size_t>(v)]) pendiente_[static_cast<std::size_t>(w.nodo)] = 0;
+}
+
+Enumerador::Paso Enumerador::Anotar(std::int32_t cuerdaCierre) {
+  SecuenciaNodos cambiadores = arbol_.CambiadoresDe(camino_);
+  if (cambiadores.empty()) return Paso::Sigue;
+  if (!seguidos_.empty() && !CArbol::ContieneSeguidos(cambiadores, seguidos_)) return Paso::Sigue;
+  std::vector<std::int32_t> cuerdas;
+  for (std::int32_t c : cuerdasCamino_) {
+    if (c >= 0) cuerdas.push_back(c);
+  }
+  if (cuerdaCierre >= 0) cuerdas.push_back(cuerdaCierre);
+  std::sort(cuerdas.begin(), cuerdas.end());
+  // One chain of exchangers may be named by several cycles (through split
+  // nodes, or passing a stream twice); the first in order stands for it.
+  auto [it, nuevo] = vistos_.try_emplace(Canonica(cambiadores), hallados_.size());
+  if (!nuevo) {
+    Hallado& h = hallados_[it->second];
+    if (AntesEnOrden(cuerdas, h.cuerdas)) {
+      h.nodos = camino_;
+      h.cuerdas = std::move(cuerdas);
+    }
+    return Paso::Sigue;
+  }
+  hallados_.push_back({camino_, std::move(cuerdas)});
+  if (hallados_.size() >= limite_) {
+    lleno_ = true;
+    return Paso::Para;
+  }
+  return Paso::Sigue;
+}
+
+Enumerador::Paso Enumerador::Sondear() {
+  if (++pasos_ % kPasosEntreSondeos != 0 || !control_.cancelar) return Paso::Sigue;
+  if (!control_.cancelar(hallados_.size())) return Paso::Sigue;
+  cancelada_ = true;
+  return Paso::Para;
 }
 
 }  // namespace
 
-ListaSecuencias CArbol::CombinarCiclos(const SecuenciaNodos& a, const SecuenciaNodos& b) {
-  SecuenciaNodos unido;
-  switch (Fusionar(a, b, unido)) {
-    case Combinacion::SinComun: return {a, b};
-    case Combinacion::Uno: return {std::move(unido)};
-    case Combinacion::Varios: break;
-  }
-  const std::vector<ClaveArista> ea = AristasDe(a);
-  const std::vector<ClaveArista> eb = AristasDe(b);
-  std::vector<ClaveArista> comunes;
-  std::set_intersection(ea.begin(), ea.end(), eb.begin(), eb.end(), std::back_inserter(comunes));
-  if (comunes.empty()) return {a, b};
-  std::vector<ClaveArista> dif;
-  std::set_symmetric_difference(ea.begin(), ea.end(), eb.begin(), eb.end(), std::back_inserter(dif));
-  if (dif.empty()) return {a, b};
-
-  // Free edges by node.
-  std::unordered_set<ClaveArista> libres(dif.begin(), dif.end());
-  std::unordered_map<std::int32_t, std::vector<std::int32_t>> ady;
-  for (ClaveArista e : dif) {
-    const auto u = static_cast<std::int32_t>(e >> 32);
-    const auto v = static_cast<std::int32_t>(e & 0xffffffffu);
-    ady[u].push_back(v);
-    ady[v].push_back(u);
-  }
-  for (auto& [v, l] : ady) std::sort(l.begin(), l.end());
-  const Vecinos va(a), vb(b);
-
-  // Next free edge from u: along a, then along b, forwards before backwards,
-  // else the lowest neighbour.
-  auto siguiente = [&](std::int32_t u, std::int32_t& w) {
-    auto libre = [&](std::int32_t x) {
-      if (!libres.count(Clave(u, x))) return false;
-      w = x;
-      return true;
-    };
-    std::int32_t x = 0;
-    if (va.Siguiente(u, x) && libre(x)) return true;
-    if (vb.Siguiente(u, x) && libre(x)) return true;
-    if (va.Anterior(u, x) && libre(x)) return true;
-    if (vb.Anterior(u, x) && libre(x)) return true;
-    for (std::int32_t y : ady[u]) {
-      if (libre(y)) return true;
-    }
-    return false;
-  };
-
-  ListaSecuencias resultado;
-  SecuenciaNodos orden(a);
-  orden.insert(orden.end(), b.begin(), b.end());
-  for (std::int32_t inicio : orden) {
-    std::int32_t w;
-    while (siguiente(inicio, w)) {
-      // Walk from inicio; every time the walk meets a node already on it,
-      // the closed stretch is cut off as one sequence.
-      SecuenciaNodos camino{inicio};
-      std::unordered_map<std::int32_t, std::size_t> pos{{inicio, 0}};
-      std::int32_t actual = inicio;
-      while (siguiente(actual, w)) {
-        libres.erase(Clave(actual, w));
-        auto it = pos.find(w);
-        if (it != pos.end()) {
-          SecuenciaNodos ciclo(camino.begin() + static_cast<std::ptrdiff_t>(it->second), camino.end());
-          for (std::size_t k = it->second + 1; k < camino.size(); ++k) pos.erase(camino[k]);
-          camino.resize(it->second + 1);
-          resultado.push_back(std::move(ciclo));
-        } else {
-          pos.emplace(w, camino.size());
-          camino.push_back(w);
-        }
-        actual = w;
-      }
-    }
-  }
-  return resultado;
-}
-
-ListaSecuencias CArbol::CombinarConCiclo(const ListaSecuencias& grupo, const SecuenciaNodos& ciclo) const {
-  SecuenciaNodos actual = ciclo;
-  ListaSecuencias resto = grupo;
-  SecuenciaNodos unido;
-  for (bool otra = true; otra;) {
-    otra = false;
-    for (std::size_t i = 0; i < resto.size(); ++i) {
-      if (Fusionar(resto[i], actual, unido) == Combinacion::Uno) {
-        actual.swap(unido);
-        resto.erase(resto.begin() + static_cast<std::ptrdiff_t>(i));
-        otra = true;
-        break;
-      }
-    }
-  }
-  ListaSecuencias resultado;
-  resultado.reserve(resto.size() + 1);
-  resultado.push_back(std::move(actual));
-  for (auto& s : resto) resultado.push_back(std::move(s));
-  return resultado;
-}
-
-void CArbol::CombinarCiclosFundamentales() {
-  struct Marca {
-    std::size_t ultimoCiclo;  // highest fundamental cycle in the set
-    std::size_t grupo;        // sequences in the candidate's block
-    bool union_;              // block of several sequences
-  };
-  const std::size_t m = ciclos.size();
-  candidatos = ciclos;
-  std::vector<Marca> marcas;
-  marcas.reserve(m);
-  for (std::size_t i = 0; i < m; ++i) marcas.push_back({i, 1, false});
-  std::vector<std::size_t> notados;
-
-  for (std::size_t s = 0; s < candidatos.size(); s += std::max<std::size_t>(marcas[s].grupo, 1)) {
-    for (std::size_t f = marcas[s].ultimoCiclo + 1; f < m; ++f) {
-      const ListaSecuencias grupo(candidatos.begin() + static_cast<std::ptrdiff_t>(s),
-                                  candidatos.begin() + static_cast<std::ptrdiff_t>(s + marcas[s].grupo));
-      ListaSecuencias r = CombinarConCiclo(grupo, ciclos[f]);
-      const std::size_t n = r.size();
-      // The result's first sequence becomes the last candidate of the block.
-      for (auto it = r.rbegin(); it != r.rend(); ++it) {
-        candidatos.push_back(std::move(*it));
-        marcas.push_back({f, n, n > 1});
-      }
-      notados.push_back(candidatos.size() - 1);
-    }
-  }
-
-  ultimasCombinaciones.clear();
-  for (std::size_t k : notados) ultimasCombinaciones.push_back(candidatos[k]);
-
-  ListaSecuencias quedan;
-  for (std::size_t k = 0; k < candidatos.size(); ++k) {
-    if (!marcas[k].union_) quedan.push_back(std::move(candidatos[k]));
-  }
-  candidatos = std::move(quedan);
+FinBusqueda CArbol::CiclosDelGrafo(const ControlBusqueda& control, const SecuenciaNodos& seguidos) {
+  Enumerador e(*this, control, seguidos);
+  finBusqueda = e.Ejecutar();
+  candidatos = e.Resultado();
+  return finBusqueda;
 }
 
 // ------------------------------------------------ filtering and conversion
 
+namespace {
+
+// Removes the split nodes (limite and above) from a node sequence; false when
+// it is left without a hot end or without a cold end.
+bool SinNodosDeDivision(SecuenciaNodos& c, std::int32_t limite) {
+  c.erase(std::remove_if(c.begin(), c.end(), [limite](std::int32_t v) { return v >= limite; }), c.end());
+  const bool par = std::any_of(c.begin(), c.end(), [](std::int32_t v) { return v % 2 == 0; });
+  const bool impar = std::any_of(c.begin(), c.end(), [](std::int32_t v) { return v % 2 != 0; });
+  return par && impar;
+}
+
+}  // namespace
+
 void CArbol::FiltrarNodos() {
   const std::int32_t limite = 2 * numCambiadores;
-  for (std::size_t k = candidatos.size(); k-- > 0;) {
-    SecuenciaNodos& c = candidatos[k];
-    bool quitar = c.size() < 2;
-    if (!quitar) {
-      c.erase(std::remove_if(c.begin(), c.end(), [limite](std::int32_t v) { return v >= limite; }),
-              c.end());
-      const bool par = std::any_of(c.begin(), c.end(), [](std::int32_t v) { return v % 2 == 0; });
-      const bool impar = std::any_of(c.begin(), c.end(), [](std::int32_t v) { return v % 2 != 0; });
-      quitar = !(par && impar);
-    }
-    if (quitar) candidatos.erase(candidatos.begin() + static_cast<std::ptrdiff_t>(k));
+  std::size_t quedan = 0;
+  for (SecuenciaNodos& c : candidatos) {
+    if (c.size() < 2 || !SinNodosDeDivision(c, limite)) continue;
+    if (&candidatos[quedan] != &c) candidatos[quedan] = std::move(c);
+    ++quedan;
   }
+  candidatos.resize(quedan);
 }
 
 SecuenciaNodos CArbol::ParearNodos(const SecuenciaNodos& nodos, bool cerrada) {
@@ -564,6 +740,28 @@ SecuenciaNodos CArbol::ParearNodos(const SecuenciaNodos& nodos, bool cerrada) {
     }
   }
   return salida;
+}
+
+SecuenciaNodos CArbol::CambiadoresDe(SecuenciaNodos nodos) const {
+  if (nodos.size() < 2 || !SinNodosDeDivision(nodos, 2 * numCambiadores)) return {};
+  return ParearNodos(nodos, true);
+}
+
+bool CArbol::ContieneSeguidos(const SecuenciaNodos& cambiadores, const SecuenciaNodos& elegidos) {
+  const std::size_t L = cambiadores.size();
+  std::vector<std::size_t> pos;
+  for (std::int32_t c : elegidos) {
+    auto it = std::find(cambiadores.begin(), cambiadores.end(), c);
+    if (it == cambiadores.end()) return false;
+    pos.push_back(static_cast<std::size_t>(it - cambiadores.begin()));
+  }
+  if (pos.size() < 2) return true;
+  bool adelante = true, atras = true;
+  for (std::size_t i = 0; i < pos.size(); ++i) {
+    adelante = adelante && pos[i] == (pos[0] + i) % L;
+    atras = atras && pos[i] == (pos[0] + L * pos.size() - i) % L;
+  }
+  return adelante || atras;
 }
 
 void CArbol::ConvertirACambiadores() {
@@ -613,18 +811,13 @@ void CArbol::QuitarDuplicados() {
   candidatos = std::move(quedan);
 }
 
-bool CArbol::BuscarAnillosYSendas() {
+FinBusqueda CArbol::BuscarAnillosYSendas(const ControlBusqueda& control, const SecuenciaNodos& seguidos) {
   CiclosFundamentales();
-  if (static_cast<std::int32_t>(ciclos.size()) > kMaxCiclosFundamentales) {
-    candidatos.clear();
-    ultimasCombinaciones.clear();
-    return false;
-  }
-  CombinarCiclosFundamentales();
+  const FinBusqueda fin = CiclosDelGrafo(control, seguidos);
   FiltrarNodos();
   ConvertirACambiadores();
   QuitarDuplicados();
-  return true;
+  return fin;
 }
 
 // -------------------------------------------------------- disturbance route

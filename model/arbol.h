@@ -1,6 +1,6 @@
 // Network graph of the loop, path and disturbance searches: the node adjacency
 // matrix ("MAN") of the designed network, its spanning forest, the fundamental
-// cycles and the candidates found on them. The network object owns one and
+// cycles and the loops and paths found in it. The network object owns one and
 // copies it with itself.
 //
 // Nodes: exchanger k has node 2k at its end on the hot stream and node 2k + 1
@@ -9,7 +9,9 @@
 // node r. The loop search treats edges as undirected; the disturbance search
 // follows their direction.
 #pragma once
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,13 +22,22 @@ namespace vardo {
 // Link node value meaning "no utility link".
 inline constexpr std::int32_t kSinEnlace = 30000;
 
-// Largest number of fundamental cycles whose combinations the loop search
-// tries. The combination step visits every subset of fundamental cycles
-// (2^m - 1 - m steps), so the cost more than doubles with each cycle. On
-// random networks of 40 exchangers (bench/anillos_bench.cpp) a search took
-// about 0.1 s at 14 cycles, 0.3 s at 15, 0.6 s at 16 and 1.4 s at 17; 14
-// keeps every search well under a second on slower machines too.
-inline constexpr std::int32_t kMaxCiclosFundamentales = 14;
+// Most loops and paths one search lists. Past it the search stops and lists
+// the first ones in the order described at CiclosDelGrafo.
+inline constexpr std::size_t kMaxAnillos = 10000;
+
+// How a loop search ended: every loop found, stopped at the limit, or
+// stopped by its caller.
+enum class FinBusqueda { Completa, Limite, Cancelada };
+
+// Limit and stop hook of a loop search.
+struct ControlBusqueda {
+  std::size_t maximo = kMaxAnillos;  // most loops listed (at least 1)
+  // Called every few thousand search steps with the number of loops found so
+  // far; returning true stops the search, which keeps what it has found. A
+  // progress window checks its cancel button (and the clock) here.
+  std::function<bool(std::size_t)> cancelar;
+};
 
 using SecuenciaNodos = std::vector<std::int32_t>;
 using ListaSecuencias = std::vector<SecuenciaNodos>;
@@ -55,8 +66,9 @@ class CArbol {
   std::vector<std::uint32_t> ruta;               // output of CaminoARaiz
   ListaSecuencias componentes;  // spanning forest: nodes of each component, root first
   std::vector<CConexion> cuerdas;          // matrix edges that are not tree edges
-  ListaSecuencias ultimasCombinaciones;    // last candidate of each combination step
   ListaSecuencias ciclos;                  // fundamental cycles, one per chord
+  // How the search that filled the candidates ended.
+  FinBusqueda finBusqueda = FinBusqueda::Completa;
   // Topology of the design the matrix was built from (exchanger sides,
   // exchanger lists, split nodes); a search rebuilds the graph when the
   // design no longer matches it.
@@ -76,7 +88,7 @@ class CArbol {
   // ---- Spanning forest ----
   // Fills components, tree edges and chords from the matrix (breadth first,
   // lowest-numbered free node as each component's root); empties the
-  // candidates, cycles and last combinations. Returns the nodes placed (N).
+  // candidates and cycles. Returns the nodes placed (N).
   std::int32_t ArbolMaximo();
   // One node sequence per chord: the tree route from one end of the chord to
   // the other; the chord closes it.
@@ -94,27 +106,24 @@ class CArbol {
   std::int32_t EsCuerda(std::int32_t a, std::int32_t b) const;
 
   // ---- Loop and path search ----
-  // Number of combination steps the search needs for m fundamental cycles
-  // (2^m - 1 - m); saturates at UINT64_MAX.
-  static std::uint64_t Combinaciones(std::int32_t m);
-  // The search pipeline: fundamental cycles, their combinations, node
-  // filtering, conversion to exchangers and duplicate removal. Expects
-  // ArbolMaximo to have run. Returns false, with no candidate, when the
-  // network has more than kMaxCiclosFundamentales fundamental cycles.
-  bool BuscarAnillosYSendas();
-  // Every non-empty set of fundamental cycles is combined once; only single
-  // closed sequences remain as candidates.
-  void CombinarCiclosFundamentales();
-  // Merges the cycle with the group's members one at a time (the first
-  // member that merges into exactly one sequence, again and again); returns
-  // the merged cycle followed by the members that did not merge.
-  ListaSecuencias CombinarConCiclo(const ListaSecuencias& grupo, const SecuenciaNodos& ciclo) const;
-  // Combines two cycles. Cycles sharing no edge (disjoint, or touching only
-  // at nodes) come back unchanged, both. Otherwise the result is the edges
-  // that belong to exactly one of them, as closed simple sequences: exactly
-  // one when the two merge into one loop. A merged loop starts at the first
-  // node of `a` that it keeps and runs in a's direction where it can.
-  static ListaSecuencias CombinarCiclos(const SecuenciaNodos& a, const SecuenciaNodos& b);
+  // The search pipeline: fundamental cycles, every loop of the graph,
+  // node filtering, conversion to exchangers and duplicate removal. Expects
+  // ArbolMaximo to have run. With `seguidos` (0-based exchangers) only the
+  // loops in which those exchangers lie one after another are kept.
+  FinBusqueda BuscarAnillosYSendas(const ControlBusqueda& control = {},
+                                   const SecuenciaNodos& seguidos = {});
+  // Fills the candidates with the simple cycles of the graph (edges taken
+  // as undirected) that name a chain of exchangers, one per chain (rotations
+  // and reversals being the same chain), as node sequences. Order: by the
+  // set of chords each cycle contains, fewer chords first, sets of equal
+  // size by their chord numbers compared in order; that is the order in
+  // which combining the fundamental cycles one set at a time meets them.
+  // A cycle starts at the first end of its lowest chord and ends at the
+  // chord's other end, so a fundamental cycle comes out as CiclosFundamentales
+  // gives it. Past control.maximo chains the search stops, lists every chain
+  // with fewer chords than the last one listed and fills up with chains of
+  // that many chords; the result tells whether it stopped.
+  FinBusqueda CiclosDelGrafo(const ControlBusqueda& control = {}, const SecuenciaNodos& seguidos = {});
   // Drops split nodes (2E and above) and every candidate left without an
   // even and an odd node.
   void FiltrarNodos();
@@ -136,10 +145,17 @@ class CArbol {
   // order; in a closed sequence (cerrada) the last and the first node count
   // as neighbours.
   static SecuenciaNodos ParearNodos(const SecuenciaNodos& nodos, bool cerrada);
+  // The chain of exchangers a closed node sequence names: split nodes left
+  // out, then ParearNodos; empty when no chain (no hot or no cold end left,
+  // or no exchanger crossed).
+  SecuenciaNodos CambiadoresDe(SecuenciaNodos nodos) const;
+  // Whether the `elegidos` lie in the closed chain `cambiadores` one after
+  // another, in either direction; fewer than two only need to be in it.
+  static bool ContieneSeguidos(const SecuenciaNodos& cambiadores, const SecuenciaNodos& elegidos);
 
  private:
-  // Empties components, tree edges, candidates, cycles, chords and last
-  // combinations.
+  // Empties components, tree edges, candidates, cycles and chords; no search
+  // has been cut short.
   void VaciarBusqueda();
   // Lists every undirected edge of the matrix once as a chord.
   void LlenarCuerdas();

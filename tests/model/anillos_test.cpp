@@ -5,11 +5,13 @@
 #include <algorithm>
 #include <cstdint>
 #include <set>
+#include <string>
 #include <vector>
 
 #include "model/constantes.h"
 #include "model/diagrama.h"
 #include "platform/core/uiport.h"
+#include "tests/comun/anillos_referencia.h"
 #include "tests/comun/problemas.h"
 
 namespace vardo {
@@ -24,6 +26,12 @@ struct Red : prueba::RedManual {
     Red r;
     const int H1 = r.Corriente(400, 300), C1 = r.Corriente(300, 380);
     for (int i = 0; i < n; ++i) r.Cambiador(H1, C1);
+    return r;
+  }
+  // n hot and n cold streams, each pair joined once.
+  static Red Completa(int n) {
+    Red r;
+    prueba::UnirTodas(r, n, n);
     return r;
   }
   std::int32_t Buscar() { return BuscarAnillos(d, ui); }
@@ -58,7 +66,7 @@ TEST(BuscarAnillos, TwoExchangersOnOnePairMakeOneLoop) {
 TEST(BuscarAnillos, ParallelExchangersGiveEveryPair) {
   // Every pair of k exchangers on one hot and one cold stream is a loop, and
   // no loop of three or more (it would cross one pair of streams twice).
-  for (int k : {3, 4, 6}) {
+  for (int k : {3, 4, 6, 40}) {
     Red r = Red::Paralelos(k);
     EXPECT_EQ(r.Buscar(), k * (k - 1) / 2) << k;
     for (const CLazo& l : r.d.m_lazos) EXPECT_EQ(l.cuenta, 3) << k;
@@ -247,21 +255,120 @@ TEST(BuscarAnillos, LoopThroughASplit) {
   EXPECT_EQ(AddCambiadorAnillo(r.d, eP), kLazoAnillo);
 }
 
-TEST(BuscarAnillos, TooManyIndependentLoopsAreRefused) {
-  Red r = Red::Paralelos(kMaxCiclosFundamentales + 2);  // one cycle more than allowed
-  AddCambiadorAnillo(r.d, 0);
-  EXPECT_EQ(r.Buscar(), -1);
-  ASSERT_EQ(r.ui.Log().size(), 1u);
-  EXPECT_EQ(r.ui.Log()[0].text, TextoDemasiadosAnillos(kMaxCiclosFundamentales + 1));
-  EXPECT_EQ(r.ui.Log()[0].kind, MsgKind::Warning);
-  EXPECT_NE(r.ui.Log()[0].text.find("No se ha realizado la búsqueda."), std::string::npos);
-  EXPECT_TRUE(r.d.m_lazos.empty());
-  EXPECT_EQ(r.d.m_grafoConstruido, 0);
-  EXPECT_EQ(r.d.m_lazoEnCurso.nodos, (std::vector<std::uint32_t>{1}));
+// The found loops as canonical chains (a loop's repeat of its first
+// exchanger left out).
+std::vector<std::vector<std::int32_t>> Listadas(const CDiagrama& d) {
+  std::vector<std::vector<std::int32_t>> r;
+  for (const CLazo& l : d.m_lazos) {
+    std::vector<std::int32_t> c(l.cambiadores.begin(), l.cambiadores.end());
+    if (c.size() > 1 && c.front() == c.back()) c.pop_back();
+    r.push_back(prueba::FormaCanonica(c));
+  }
+  return r;
+}
 
-  // At the bound the search runs (bench/anillos_bench.cpp shows its time).
-  Red s = Red::Paralelos(kMaxCiclosFundamentales + 1);
-  EXPECT_EQ(s.Buscar(), (kMaxCiclosFundamentales + 1) * kMaxCiclosFundamentales / 2);
+// Every loop and path of the 5 x 5 network, by the plain enumeration.
+const std::vector<prueba::AnilloReferencia>& TodasLasDeCompleta5() {
+  static const std::vector<prueba::AnilloReferencia> todas = [] {
+    Red r = Red::Completa(5);
+    CArbol a;
+    ConstruirMAN(r.d, a);
+    a.ArbolMaximo();
+    return prueba::AnillosPorCombinacion(a, 64);
+  }();
+  return todas;
+}
+
+TEST(BuscarAnillos, PastTheLimitListsTheFirstLoopsAndSaysSo) {
+  Red r = Red::Completa(5);  // 25 exchangers, 33092 loops
+  ASSERT_GT(TodasLasDeCompleta5().size(), kMaxAnillos);
+  EXPECT_EQ(r.Buscar(), static_cast<std::int32_t>(kMaxAnillos));
+  ASSERT_EQ(r.ui.Log().size(), 1u);
+  EXPECT_EQ(r.ui.Log()[0].text,
+            "Se han encontrado más de 10000 anillos y sendas; sólo se muestran los primeros 10000.");
+  EXPECT_EQ(r.ui.Log()[0].kind, MsgKind::Warning);
+  EXPECT_EQ(r.d.m_grafoConstruido, 1);
+  EXPECT_EQ(r.d.m_anilloActual, 0);
+  prueba::ComprobarCorte(Listadas(r.d), TodasLasDeCompleta5(), kMaxAnillos, "5 x 5");
+
+  // Each one can be built by picking its exchangers one after another.
+  for (const CLazo& l : r.d.m_lazos) {
+    r.d.m_lazoEnCurso.Vaciar();
+    std::int32_t clase = 0;
+    for (std::int32_t e : l.cambiadores) clase = AddCambiadorAnillo(r.d, e);
+    ASSERT_EQ(r.d.m_lazoEnCurso.cambiadores, l.cambiadores);
+    ASSERT_EQ(clase, kLazoAnillo);
+  }
+
+  // The next search uses the list again and says so again.
+  const auto antes = Listadas(r.d);
+  r.d.m_lazoEnCurso.Vaciar();
+  r.ui.Clear();
+  EXPECT_EQ(r.Buscar(), static_cast<std::int32_t>(kMaxAnillos));
+  EXPECT_EQ(Listadas(r.d), antes);
+  EXPECT_EQ(r.ui.Messages(), (std::vector<std::string>{TextoAnillosLimitados()}));
+}
+
+TEST(BuscarAnillos, PickedExchangersOnACutListAreSearchedByThemselves) {
+  Red r = Red::Completa(5);
+  ASSERT_EQ(r.Buscar(), static_cast<std::int32_t>(kMaxAnillos));
+  struct Caso {
+    std::vector<std::int32_t> elegidos;  // picked in this order
+  };
+  // Exchanger 5i + j joins hot stream i and cold stream j.
+  const Caso casos[] = {
+      {{0}},
+      {{0, 1}},
+      {{0, 1, 6}},
+      {{6, 1, 0, 5}},  // a whole loop of four, picked without closing it
+  };
+  for (const Caso& c : casos) {
+    r.d.m_lazoEnCurso.Vaciar();
+    for (std::int32_t e : c.elegidos) AddCambiadorAnillo(r.d, e);
+    ASSERT_EQ(r.d.m_lazoEnCurso.cuenta, static_cast<std::int32_t>(c.elegidos.size()));
+    std::vector<prueba::AnilloReferencia> esperadas;
+    for (const auto& x : TodasLasDeCompleta5()) {
+      if (CArbol::ContieneSeguidos(x.cadena, c.elegidos)) esperadas.push_back(x);
+    }
+    r.ui.Clear();
+    const std::int32_t n = r.Buscar();
+    if (esperadas.size() > kMaxAnillos) {
+      EXPECT_EQ(r.ui.Messages(), (std::vector<std::string>{TextoAnillosLimitados()}));
+      prueba::ComprobarCorte(Listadas(r.d), esperadas, kMaxAnillos, "picked");
+    } else {
+      EXPECT_TRUE(r.ui.Log().empty()) << c.elegidos.size();
+      EXPECT_EQ(static_cast<std::size_t>(n), esperadas.size());
+      std::vector<std::vector<std::int32_t>> cadenas;
+      for (const auto& x : esperadas) cadenas.push_back(x.cadena);
+      EXPECT_EQ(Listadas(r.d), cadenas) << c.elegidos.size();
+    }
+  }
+}
+
+TEST(BuscarAnillos, AStoppedSearchKeepsWhatItFoundAndIsNotReused) {
+  Red r = Red::Completa(5);
+  int preguntas = 0;
+  const std::int32_t n = BuscarAnillos(r.d, r.ui, [&](std::size_t) {
+    ++preguntas;
+    return true;
+  });
+  EXPECT_EQ(preguntas, 1);
+  EXPECT_GT(n, 0);
+  EXPECT_LT(n, static_cast<std::int32_t>(kMaxAnillos));
+  ASSERT_EQ(r.ui.Log().size(), 1u);
+  EXPECT_EQ(r.ui.Log()[0].text, kTextoBusquedaInterrumpida);
+  EXPECT_EQ(r.ui.Log()[0].kind, MsgKind::Information);
+  EXPECT_EQ(r.d.m_anilloActual, 0);  // the first one found is on show
+  EXPECT_EQ(r.d.m_grafoConstruido, 0);
+  std::set<std::vector<std::int32_t>> todas;
+  for (const auto& x : TodasLasDeCompleta5()) todas.insert(x.cadena);
+  for (const auto& c : Listadas(r.d)) EXPECT_TRUE(todas.count(c));
+
+  // The next search starts afresh.
+  r.d.m_lazoEnCurso.Vaciar();
+  r.ui.Clear();
+  EXPECT_EQ(r.Buscar(), static_cast<std::int32_t>(kMaxAnillos));
+  EXPECT_EQ(r.ui.Messages(), (std::vector<std::string>{TextoAnillosLimitados()}));
 }
 
 TEST(LimpiarAnillos, ClearsSplitHighlightsAndTheDisplayState) {
