@@ -2,7 +2,7 @@
 // background, asking first, or not at all) and every how many minutes.
 #pragma once
 #include "app/core/autoguardado.h"
-#include "platform/qt/kit/dialog.h"
+#include "platform/qt/kit/kit.h"
 
 namespace vardo {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "app/core/puertos.h"
-#include "platform/qt/kit/dialog.h"
+#include "platform/qt/kit/kit.h"
 
 namespace vardo {
 

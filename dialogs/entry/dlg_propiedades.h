@@ -5,7 +5,7 @@
 // each deletes itself when closed.
 #pragma once
 #include "app/core/puertos.h"
-#include "platform/qt/kit/dialog.h"
+#include "platform/qt/kit/kit.h"
 
 namespace vardo {
 

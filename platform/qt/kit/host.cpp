@@ -138,11 +138,22 @@ ControlHost::ControlHost(QWidget& self) : self_(self), font_(DialogFont()) {
   filter_ = new HostFilter(*this);
 }
 
-ControlHost::~ControlHost() { delete filter_; }
+ControlHost::~ControlHost() {
+  // The controls go first, while their handlers' host still exists; nothing
+  // notifies any more.
+  built_ = false;
+  ++quiet_;
+  KillTimers();
+  for (Entry& e : entries_) delete e.widget;
+  entries_.clear();
+  delete filter_;
+}
 
 void ControlHost::Build(const Template& t) {
   KillTimers();
+  Hold();
   for (Entry& e : entries_) delete e.widget;
+  Release();
   entries_.clear();
   index_.clear();
   defaultId_ = kNoId;
