@@ -59,6 +59,8 @@ void Dialog::Open() {
 
 void Dialog::ShowModeless() {
   setAttribute(Qt::WA_DeleteOnClose);
+  // Open windows of this kind do not keep the program running.
+  setAttribute(Qt::WA_QuitOnClose, false);
   modeless_ = true;
   Prepare();
   if (!open_) {

@@ -119,14 +119,13 @@ void PropertySheet::AfterBuild() {
     auto* linea = new QFrame(this);
     linea->setFrameStyle(QFrame::HLine | QFrame::Sunken);
     line_ = linea;
-    linea->setGeometry(margen.width(), abajo + margen.height() / 2,
-                       pagina.width() - 2 * margen.width(), 2);
     abajo += margen.height();
   } else {
     tabs_ = new QTabBar(this);
     tabs_->setFont(Font());
     tabs_->setFocusPolicy(Qt::StrongFocus);
     tabs_->setDrawBase(false);
+    tabs_->setExpanding(false);
     for (const QPointer<Page>& p : pages_)
       tabs_->addTab(p ? QString::fromStdString(p->Layout().caption) : QString());
     tabs_->installEventFilter(this);
@@ -150,13 +149,16 @@ void PropertySheet::AfterBuild() {
   for (const QPointer<Page>& p : pages_)
     if (p) stack_->addWidget(p);
 
-  const int ancho = std::max(wizard_ ? pagina.width() : pagina.width() + 4 + 2 * margen.width(),
-                             4 * (boton.width() + entre.width()) + margen.width());
   // Buttons right-aligned in one row.
   const std::vector<int> ids = wizard_ ? std::vector<int>{kIdBack, kIdNext, kIdFinish, kIdCancel}
                                        : std::vector<int>{kIdOk, kIdCancel};
-  int x = ancho - margen.width() - static_cast<int>(ids.size()) * boton.width() -
-          static_cast<int>(ids.size() - 1) * entre.width();
+  const int botones = static_cast<int>(ids.size());
+  const int ancho = std::max(wizard_ ? pagina.width() : pagina.width() + 4 + 2 * margen.width(),
+                             botones * (boton.width() + entre.width()) + 2 * margen.width());
+  // A wizard's line runs across the window above its buttons.
+  if (line_)
+    line_->setGeometry(margen.width(), abajo - margen.height() / 2 - 1, ancho - 2 * margen.width(), 2);
+  int x = ancho - margen.width() - botones * boton.width() - (botones - 1) * entre.width();
   for (int id : ids) {
     // In a wizard, Back and Next sit together, apart from the others.
     if (wizard_ && id == kIdFinish) x += entre.width();

@@ -91,6 +91,7 @@ TEST_F(KitHoja, UnaPaginaQueRehusaSalirNoCambiaDePestanaNiAcepta) {
   EXPECT_EQ(log_, (Log{"A init", "A setactive"}));
   EXPECT_EQ(hoja.ActiveIndex(), 0);
   EXPECT_EQ(hoja.Tabs()->tabText(1), QStringLiteral("B"));
+  EXPECT_TRUE(drv.Grab(std::string(::testing::TempDir()) + "kit_hoja.png"));
 
   struct Caso {
     const char* nombre;
@@ -211,6 +212,7 @@ TEST_F(KitHoja, AsistenteConSusBotones) {
   EXPECT_EQ(log_, (Log{"A focusout 2001", "A killactive", "A next", "B init", "B setactive"}));
   comprobar(1, {true, true, false});
   EXPECT_EQ(mago.windowTitle(), QStringLiteral("B"));
+  EXPECT_TRUE(drv.Grab(std::string(::testing::TempDir()) + "kit_asistente.png"));
   drv.Enter();  // Enter is Next
   comprobar(2, {true, false, true});
   drv.Back();
