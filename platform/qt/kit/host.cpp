@@ -299,10 +299,10 @@ void ControlHost::Connect(Entry& e) {
                        [this, id] { if (Live() && !Quiet()) Command(id); });
       break;
     case Kind::Radio: {
-      const Entry* self = &e;
+      const int grupo = e.group;
       QObject::connect(static_cast<QAbstractButton*>(w), &QAbstractButton::clicked, w,
-                       [this, self, id] {
-                         Uncheck(*self);
+                       [this, grupo, w, id] {
+                         Uncheck(grupo, w);
                          if (Live() && !Quiet()) Command(id);
                        });
       break;
@@ -480,9 +480,9 @@ void ControlHost::SetCheck(int id, bool on) {
   b->setChecked(on);
 }
 
-void ControlHost::Uncheck(const Entry& except) {
+void ControlHost::Uncheck(int group, const QWidget* except) {
   for (const Entry& e : entries_)
-    if (&e != &except && e.spec.kind == Kind::Radio && e.group == except.group)
+    if (e.widget != except && e.spec.kind == Kind::Radio && e.group == group)
       static_cast<QAbstractButton*>(e.widget)->setChecked(false);
 }
 

@@ -189,7 +189,8 @@ class ControlHost {
   const Entry* Find(int id) const;
   void Notify(int id, Event e);
   void Connect(Entry& e);
-  void Uncheck(const Entry& except);
+  // Clears the radios of a group but one.
+  void Uncheck(int group, const QWidget* except);
   std::vector<const Entry*> RadiosOf(int firstId) const;
   [[noreturn]] void Fail(int id, const std::string& message);
 
