@@ -29,7 +29,7 @@
 //       OnClick(kRecalcular, [this] { Calcular(); });
 //     }
 //    protected:
-//     void OnInit() override { SetNumber(kDTMin, modelo.GetDTMin()); Calcular(); }
+//     void OnInit() override { SetNumber(kDTMin, modelo.m_dtMin); Calcular(); }
 //     void OnOK() override { LeerDTMin(); kit::Dialog::OnOK(); }
 //   };
 //
@@ -142,6 +142,15 @@
 //   runner.ScriptDialog([](Driver& d) { d.Type(kMinutos, "abc"); d.Ok(); d.Escape(); });
 //   EXPECT_FALSE(EjecutarDialogoAutograbacion(nullptr, ajustes));
 //   EXPECT_EQ(runner.Log()[1].text, "Introduzca un número.");
+//
+// ================================================ 7. The program's dialogs
+// They live in dialogs/entry/ and dialogs/analysis/ (see dlg_borrar.* and
+// dlg_propiedades.*): the class, a function running it on its record of
+// app/core/puertos.h (true for OK) and a RegistrarX(FabricaDialogosQt&)
+// that registers it (fabrica.Registrar<DlgX>(...) or RegistrarVentana for a
+// modeless window); one line in the folder's registro.cpp calls it, which
+// makes the dialog's commands available. Tests go in tests/dialogs/<folder>/
+// and run the dialog through the factory with a ScriptedRunner.
 #pragma once
 
 #include "platform/qt/kit/dialog.h"
