@@ -513,7 +513,12 @@ void ControlHost::SetRadioIndex(int firstId, int index) {
 
 // ---------------------------------------------------------------- state
 
-void ControlHost::Enable(int id, bool on) { Widget(id)->setEnabled(on); }
+void ControlHost::Enable(int id, bool on) {
+  // Disabling the focused control moves the focus: nobody is told.
+  Hold();
+  Widget(id)->setEnabled(on);
+  Release();
+}
 bool ControlHost::IsEnabled(int id) const { return Widget(id)->isEnabled(); }
 void ControlHost::Show(int id, bool on) {
   Hold();
