@@ -22,6 +22,8 @@
 #include "app/qt/marco_hijo.h"
 #include "app/qt/ventana_principal.h"
 #include "app/qt/vista.h"
+#include "dialogs/analysis/registro.h"
+#include "dialogs/entry/registro.h"
 #include "platform/qt/filedialogs.h"
 #include "platform/qt/messagerunner.h"
 #include "platform/qt/recentfiles.h"
@@ -100,6 +102,9 @@ std::function<void()>& HookAspectoPlano() {
 
 CVardoApp::CVardoApp() : fabrica_(std::make_unique<FabricaDialogosQt>()) {
   g_app = this;
+  auto& fabrica = static_cast<FabricaDialogosQt&>(*fabrica_);
+  RegistrarDialogosEntrada(fabrica);
+  RegistrarDialogosAnalisis(fabrica);
   recientes_ = new RecentFileList(cmd::kArchivoReciente, kArchivosRecientes, this);
   DefinirComandos();
 }

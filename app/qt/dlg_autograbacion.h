@@ -1,40 +1,29 @@
 // The settings dialog "Autograbación": how the main window autosaves (in the
 // background, asking first, or not at all) and every how many minutes.
 #pragma once
-#include <QDialog>
-
 #include "app/core/autoguardado.h"
-
-class QLineEdit;
-class QRadioButton;
+#include "platform/qt/kit/kit.h"
 
 namespace vardo {
 
-class CAutograbacionDlg : public QDialog {
-  Q_OBJECT
+class CAutograbacionDlg : public kit::Dialog {
  public:
-  // Control ids, as the controls' object names.
-  static constexpr int kIdSegundoPlano = 1008;
+  static constexpr int kIdSegundoPlano = 1008;  // first radio of the three choices
   static constexpr int kIdPreguntar = 1009;
   static constexpr int kIdSinGrabacion = 1064;
   static constexpr int kIdMinutos = 1065;
 
   explicit CAutograbacionDlg(QWidget* parent = nullptr);
 
-  void SetAjustes(const AjustesAutograbacion& a);
-  // The values after OK.
+  // The values shown when the dialog opens; after OK, the values chosen.
+  void SetAjustes(const AjustesAutograbacion& a) { ajustes_ = a; }
   AjustesAutograbacion Ajustes() const { return ajustes_; }
 
-  QRadioButton* Opcion(int eleccion) const;
-  QLineEdit* CampoMinutos() const { return minutos_; }
-
- public slots:
-  // OK: checks the minutes; a refused value shows why and keeps the dialog.
-  void accept() override;
+ protected:
+  // The minutes are a number from 0 to 300 that gives at least one second.
+  void DataExchange(kit::Exchange& dx) override;
 
  private:
-  QRadioButton* opciones_[3];
-  QLineEdit* minutos_;
   AjustesAutograbacion ajustes_;
 };
 

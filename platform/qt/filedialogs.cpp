@@ -8,25 +8,6 @@ namespace vardo {
 
 namespace {
 
-class QtFileDialogRunner : public FileDialogRunner {
- public:
-  QString Run(QWidget* parent, const FileDialogRequest& r) override {
-    QFileDialog dialog(parent, r.title, r.initialPath, r.filter);
-    dialog.setAcceptMode(r.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(r.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    if (!r.defaultSuffix.isEmpty()) dialog.setDefaultSuffix(r.defaultSuffix);
-    dialog.setLabelText(QFileDialog::Accept, r.save ? QStringLiteral("Guardar")
-                                                    : QStringLiteral("Abrir"));
-    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Cancelar"));
-    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Buscar en:"));
-    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Nombre de archivo:"));
-    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Tipo:"));
-    if (dialog.exec() != QDialog::Accepted) return {};
-    const QStringList files = dialog.selectedFiles();
-    return files.isEmpty() ? QString() : files.front();
-  }
-};
-
 FileDialogRunner* g_runner = nullptr;
 
 QtFileDialogRunner& QtRunner() {
@@ -35,6 +16,22 @@ QtFileDialogRunner& QtRunner() {
 }
 
 }  // namespace
+
+QString QtFileDialogRunner::Run(QWidget* parent, const FileDialogRequest& r) {
+  QFileDialog dialog(parent, r.title, r.initialPath, r.filter);
+  dialog.setAcceptMode(r.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(r.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  if (!r.defaultSuffix.isEmpty()) dialog.setDefaultSuffix(r.defaultSuffix);
+  dialog.setLabelText(QFileDialog::Accept, r.save ? QStringLiteral("Guardar")
+                                                  : QStringLiteral("Abrir"));
+  dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Cancelar"));
+  dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Buscar en:"));
+  dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Nombre de archivo:"));
+  dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Tipo:"));
+  if (dialog.exec() != QDialog::Accepted) return {};
+  const QStringList files = dialog.selectedFiles();
+  return files.isEmpty() ? QString() : files.front();
+}
 
 FileDialogRunner& CurrentFileDialogRunner() { return g_runner ? *g_runner : QtRunner(); }
 

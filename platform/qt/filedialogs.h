@@ -37,6 +37,12 @@ QString ChooseOpenFile(QWidget* parent, const QString& typeFilter);
 QString ChooseSaveFile(QWidget* parent, const QString& typeFilter, const QString& suffix,
                        const QString& suggested);
 
+// The real dialogs, with Spanish texts.
+class QtFileDialogRunner : public FileDialogRunner {
+ public:
+  QString Run(QWidget* parent, const FileDialogRequest& request) override;
+};
+
 // For tests: answers from a list (an empty answer is Cancel) and records the
 // requests.
 class ScriptedFileDialogRunner : public FileDialogRunner {

@@ -19,6 +19,7 @@
 #include "platform/qt/filedialogs.h"
 #include "platform/qt/messagerunner.h"
 #include "platform/qt/runneruiport.h"
+#include "tests/comun/kit_prueba.h"
 
 QT_BEGIN_NAMESPACE
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
@@ -51,6 +52,8 @@ class AppFixture : public ::testing::Test {
     QCoreApplication::setOrganizationName(QString::fromUtf8(kOrganizacionPerfil));
     QCoreApplication::setApplicationName(QString::fromUtf8(kTituloAplicacion));
     SetDefaultUiPort(&ui_);
+    // Kit dialogs go to their own script; messages and file dialogs to theirs.
+    kit_ = std::make_unique<kit::ScopedModalRunner>(kitRunner_);
     mensajes_ = std::make_unique<ScopedMessageRunner>(runner_);
     archivos_ = std::make_unique<ScopedFileDialogRunner>(dialogos_);
   }
@@ -63,6 +66,7 @@ class AppFixture : public ::testing::Test {
     Procesar();
     archivos_.reset();
     mensajes_.reset();
+    kit_.reset();
     SetDefaultUiPort(nullptr);
   }
 
@@ -93,8 +97,10 @@ class AppFixture : public ::testing::Test {
 
   QTemporaryDir dir_;
   RunnerUiPort ui_;
+  ScriptedRunner kitRunner_;
   ScriptedMessageRunner runner_;
   ScriptedFileDialogRunner dialogos_;
+  std::unique_ptr<kit::ScopedModalRunner> kit_;
   std::unique_ptr<ScopedMessageRunner> mensajes_;
   std::unique_ptr<ScopedFileDialogRunner> archivos_;
   std::unique_ptr<CVardoApp> app_;

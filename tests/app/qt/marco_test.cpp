@@ -18,7 +18,6 @@
 #include <QToolBar>
 
 #include "tests/comun/puertos_prueba.h"
-#include "app/qt/dlg_autograbacion.h"
 #include "app/core/ids_comandos.h"
 #include "fixture.h"
 #include "platform/qt/splash.h"
@@ -199,32 +198,6 @@ TEST_F(MarcoPrincipal, CopiaDeSeguridadJuntoAlDocumentoSinTocarlo) {
   EXPECT_EQ(Marco().PeriodoTemporizador(kTimerRestaurar), 1500);
   Marco().Disparar(kTimerRestaurar);
   EXPECT_FALSE(Marco().TemporizadorActivo(kTimerRestaurar));
-}
-
-TEST_F(MarcoPrincipal, DialogoDeAutograbacionCompruebaLosMinutos) {
-  CAutograbacionDlg dlg;
-  dlg.SetAjustes(AjustesAutograbacion{AjustesAutograbacion::kSegundoPlano, 10.0});
-  EXPECT_EQ(dlg.windowTitle(), QString::fromUtf8("Autograbación"));
-  EXPECT_EQ(dlg.CampoMinutos()->text(), QStringLiteral("10"));
-  EXPECT_TRUE(dlg.Opcion(0)->isChecked());
-  struct Caso {
-    const char* texto;
-    const char* mensaje;
-  } rechazados[] = {{"abc", "Introduzca un número."}, {"400", "Introduzca un número entre 0 y 300."}};
-  for (const auto& c : rechazados) {
-    runner_.Clear();
-    dlg.CampoMinutos()->setText(QString::fromUtf8(c.texto));
-    dlg.accept();
-    EXPECT_EQ(dlg.result(), QDialog::Rejected) << c.texto;
-    ASSERT_EQ(runner_.Log().size(), 1u);
-    EXPECT_EQ(runner_.Log()[0].text, c.mensaje);
-  }
-  dlg.Opcion(AjustesAutograbacion::kPreguntar)->setChecked(true);
-  dlg.CampoMinutos()->setText(QStringLiteral("2.5"));
-  dlg.accept();
-  EXPECT_EQ(dlg.result(), QDialog::Accepted);
-  EXPECT_EQ(dlg.Ajustes().eleccion, AjustesAutograbacion::kPreguntar);
-  EXPECT_EQ(dlg.Ajustes().minutos, 2.5);
 }
 
 QMenu* MenuDeBarra(QMainWindow& w, const QString& titulo) {

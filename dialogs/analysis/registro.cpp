@@ -1,0 +1,12 @@
+#include "dialogs/analysis/registro.h"
+
+#include "app/qt/fabrica_dialogos_qt.h"
+
+namespace vardo {
+
+void RegistrarDialogosAnalisis(FabricaDialogosQt& fabrica) {
+  // One line per dialog; none is built yet, so their commands stay disabled.
+  static_cast<void>(fabrica);
+}
+
+}  // namespace vardo

@@ -1,0 +1,15 @@
+#include "dialogs/entry/registro.h"
+
+#include "app/qt/fabrica_dialogos_qt.h"
+#include "dialogs/entry/dlg_borrar.h"
+#include "dialogs/entry/dlg_propiedades.h"
+
+namespace vardo {
+
+void RegistrarDialogosEntrada(FabricaDialogosQt& fabrica) {
+  // One line per dialog.
+  RegistrarBorrar(fabrica);
+  RegistrarPropiedades(fabrica);
+}
+
+}  // namespace vardo
