@@ -3,6 +3,7 @@
 set -euo pipefail
 PKGS="cmake ninja-build g++ qt6-base-dev libglpk-dev libuemf-dev fonts-liberation2 xdg-utils
       libgtest-dev libgmock-dev emf2svg libbenchmark-dev ccache"
+PKGS="$PKGS qt6-svg-dev chromium"
 missing=()
 for p in $PKGS; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
