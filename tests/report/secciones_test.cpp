@@ -99,6 +99,28 @@ TEST(SeccionesInforme, UnaSolaOpcion) {
   }
 }
 
+TEST(SeccionesInforme, AltoDeLaTramaSegunElRectanguloDelModelo) {
+  struct Caso {
+    Rect r;
+    const char* alto;
+  };
+  const Caso casos[] = {{{0, 0, 7000, -3500}, "350"},
+                        {{1500, -1500, 1500, -12500}, "427"},  // without width
+                        {{0, 0, 0, 0}, "427"}};
+  for (const Caso& c : casos) {
+    CDiagrama d = CargarEjemplo("cuatro_corrientes.vdo");
+    d.m_rectGrafico = c.r;
+    OpcionesInforme o = SinSecciones();
+    o.cambiadores[3] = true;
+    Informe inf;
+    const std::string t = TextoPagina(inf.Escribir(d, o));
+    EXPECT_TRUE(inf.ok) << c.alto;
+    EXPECT_TRUE(Contiene(t, std::string("src=\"a.htm_Trama.svg\" width=\"700\" height=\"") +
+                                c.alto + "\"></p>\n"))
+        << t;
+  }
+}
+
 TEST(SeccionesInforme, SoloCorrelacionesDeCostesDeLosServicios) {
   OpcionesInforme o = SinSecciones();
   o.servicios[0] = true;
@@ -201,6 +223,18 @@ TEST(SeccionesInforme, TodasLasSeccionesDelEjemploConServiciosYAreas) {
     EXPECT_GT(l.extension.Width(), 0) << l.ruta;
     EXPECT_GT(l.extension.Height(), 0) << l.ruta;
   }
+}
+
+TEST(SeccionesInforme, ProblemaVacioEscribeCabecerasSinFilas) {
+  Informe inf;
+  const std::string t = TextoPagina(inf.Escribir(CDiagrama(), TodasLasSecciones()));
+  ASSERT_TRUE(inf.ok);
+  EXPECT_EQ(inf.progreso.Contar("paso"), 34);
+  EXPECT_TRUE(Contiene(t, "    <td width=\"15%\">m·cp(kW·K)</td>\n  </tr>\n</table>\n"));
+  EXPECT_TRUE(Contiene(t, "<p>El programa ha encontrado un total de 0 anillos y sendas:</p>\n"));
+  EXPECT_TRUE(Contiene(t, "<td>de/a</td>\n  </tr>\n</table>\n"));
+  // Every picture is written even with nothing to draw.
+  EXPECT_EQ(inf.carpeta.NumArchivos(), 25u);
 }
 
 TEST(SeccionesInforme, CadaMetafileLoLeeOtroLector) {

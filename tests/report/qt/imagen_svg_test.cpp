@@ -77,6 +77,16 @@ TEST(ImagenSvgInforme, LaVistaEsLaExtensionDelDibujo) {
   EXPECT_EQ(img.pixelColor(90, 5), QColor(Qt::white));
 }
 
+TEST(ImagenSvgInforme, UnDibujoVacioDaUnaImagenValida) {
+  Carpeta carpeta;
+  ImagenSvgInforme svg;
+  ASSERT_TRUE(svg.GrabarSvg(carpeta / "v.svg", {}, Rect{}));
+  QSvgRenderer r(QString::fromStdString(carpeta / "v.svg"));
+  EXPECT_TRUE(r.isValid());
+  // A file that cannot be created is a failure.
+  EXPECT_FALSE(svg.GrabarSvg(carpeta / "no/v.svg", {}, Rect{}));
+}
+
 TEST(ImagenSvgInforme, CadaImagenDelInformeSeVeYEstaJuntoALaPagina) {
   Carpeta carpeta;
   ProgresoPrueba progreso;
