@@ -113,6 +113,20 @@ TEST(ImagenSvgInforme, CadaImagenDelInformeSeVeYEstaJuntoALaPagina) {
     ASSERT_TRUE(std::filesystem::exists(carpeta / archivo)) << archivo;
     QSvgRenderer r(QString::fromStdString(carpeta / archivo));
     ASSERT_TRUE(r.isValid()) << archivo;
+    // Its view box is the extent of the drawing, as the metafile's header
+    // bounds give it (0.01 mm, y down, inclusive).
+    const std::string wmf = archivo.substr(0, archivo.size() - 4) + ".wmf";
+    const auto emf = prueba::LeerBytes(carpeta / wmf);
+    ASSERT_GE(emf.size(), 24u) << wmf;
+    auto i32 = [&emf](std::size_t at) {
+      return static_cast<std::int32_t>(emf[at] | (emf[at + 1] << 8) | (emf[at + 2] << 16) |
+                                       (static_cast<std::uint32_t>(emf[at + 3]) << 24));
+    };
+    const double k = 96.0 / 2540.0;
+    EXPECT_NEAR(r.viewBoxF().x(), i32(8) * k, 1e-3) << archivo;
+    EXPECT_NEAR(r.viewBoxF().y(), i32(12) * k, 1e-3) << archivo;
+    EXPECT_NEAR(r.viewBoxF().width(), (i32(16) - i32(8) + 1) * k, 1e-3) << archivo;
+    EXPECT_NEAR(r.viewBoxF().height(), (i32(20) - i32(12) + 1) * k, 1e-3) << archivo;
     const QImage img = Pintar(QString::fromStdString(carpeta / archivo), r);
     EXPECT_GT(NoBlancos(img), img.width() * img.height() / 200) << archivo;
     ++imagenes;
