@@ -5,6 +5,7 @@ PKGS="cmake ninja-build g++ qt6-base-dev libglpk-dev libuemf-dev fonts-liberatio
       libgtest-dev libgmock-dev emf2svg libbenchmark-dev ccache"
 # Qt's own file, page-setup and print dialogs in Spanish.
 PKGS="$PKGS qt6-translations-l10n"
+PKGS="$PKGS qt6-svg-dev chromium"
 missing=()
 for p in $PKGS; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
