@@ -189,11 +189,6 @@ std::string Anillos(CDiagrama& d, PaginaInforme& p) {
   const std::int32_t encontrados = BuscarAnillos(d);
   p.Estado("Escribiendo datos de anillos y sendas...");
   std::string s = "<p><b>Búsqueda de anillos</b></p>\n";
-  if (encontrados < 0) {
-    // Too many independent loops: nothing was searched.
-    return s + Parrafo(TextoHtml(
-                   TextoDemasiadosAnillos(static_cast<std::int32_t>(d.m_arbol.ciclos.size()))));
-  }
   s += "<p>El programa ha encontrado un total de " + Entero(encontrados) + " anillos y sendas:</p>\n";
   for (std::int32_t n = 0; n < encontrados; ++n) {
     const CLazoEnCurso& l = d.m_lazoEnCurso;
