@@ -21,6 +21,7 @@
 #include "app/qt/ventana_principal.h"
 #include "app/qt/vista.h"
 #include "platform/qt/filedialogs.h"
+#include "platform/qt/flatstyle.h"
 #include "platform/qt/messagerunner.h"
 #include "platform/qt/recentfiles.h"
 #include "platform/qt/shellregistration.h"
@@ -81,7 +82,7 @@ bool EsModificador(const QString& a) {
 }  // namespace
 
 std::function<void()>& HookAspectoPlano() {
-  static std::function<void()> hook;
+  static std::function<void()> hook = [] { CGestorControles::Instalar(); };
   return hook;
 }
 
