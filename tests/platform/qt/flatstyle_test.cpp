@@ -20,6 +20,7 @@
 #include <QScrollBar>
 #include <QSlider>
 #include <QSpinBox>
+#include <QTableWidget>
 #include <QStyleFactory>
 #include <QPainter>
 #include <QStyleOption>
@@ -86,8 +87,12 @@ class Plano : public ::testing::Test {
     g->addWidget(plano, 5, 1);
     g->addWidget(slider, 6, 0);
     g->addWidget(barra, 6, 1);
+    auto* tabla = new QTableWidget(2, 3);
+    tabla->setHorizontalHeaderLabels({QStringLiteral("T1 (K)"), QStringLiteral("T2 (K)"),
+                                      QStringLiteral("H (kW)")});
+    g->addWidget(tabla, 7, 0, 1, 2);
     ConEstilo(&dialogo, estilo.get());
-    dialogo.resize(420, 380);
+    dialogo.resize(420, 480);
     dialogo.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialogo));
     dialogo.activateWindow();
