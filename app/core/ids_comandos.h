@@ -59,6 +59,11 @@ inline constexpr int kFormatoGrafica = 32777;
 inline constexpr int kConfigurarImpresora = 32858;
 inline constexpr int kGrabarImagen = 32779;
 inline constexpr int kExportarGrafica = 32857;
+// Exports reached from the panes' and dialogs' pop-up menus.
+inline constexpr int kCopiarTablaCambiadores = 32824;
+inline constexpr int kCopiarTablaCorrientes = 32827;
+inline constexpr int kCopiarMAN = 32855;
+inline constexpr int kExportarMAN = 32856;
 
 // ---- Loops and paths ----
 inline constexpr int kAnadirAnillo = 32828;

@@ -25,6 +25,7 @@
 #include "dialogs/analysis/registro.h"
 #include "dialogs/entry/registro.h"
 #include "platform/qt/filedialogs.h"
+#include "platform/qt/flatstyle.h"
 #include "platform/qt/messagerunner.h"
 #include "platform/qt/recentfiles.h"
 #include "platform/qt/shellregistration.h"
@@ -96,7 +97,7 @@ Modificador LeerModificador(const QString& a) {
 }  // namespace
 
 std::function<void()>& HookAspectoPlano() {
-  static std::function<void()> hook;
+  static std::function<void()> hook = [] { CGestorControles::Instalar(); };
   return hook;
 }
 

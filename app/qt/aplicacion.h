@@ -31,7 +31,8 @@ inline constexpr const char* kMsgSinImpresora =
 inline constexpr const char* kMsgImpresoraNoEncontrada =
     "No se encuentra la impresora %1. El documento se ha guardado en %2";
 
-// Hook of the flat look of dialog controls, installed at start-up when set.
+// Hook of the flat look of dialog controls, run at start-up when set; it
+// installs the flat style unless replaced.
 std::function<void()>& HookAspectoPlano();
 
 struct OpcionesInicio {

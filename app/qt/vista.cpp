@@ -8,12 +8,17 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QScrollBar>
+#include <algorithm>
+#include <cmath>
 
 #include "app/core/diagrama_rejilla.h"
 #include "app/core/documento.h"
 #include "app/core/graficas.h"
 #include "app/core/ids_comandos.h"
 #include "platform/core/numtext.h"
+#include "platform/qt/clipboard.h"
+#include "platform/qt/filedialogs.h"
+#include "platform/qt/frameworktexts.h"
 #include "platform/qt/qt_dc.h"
 #include "platform/qt/recordedpicture.h"
 
@@ -163,6 +168,15 @@ void CVardoView::DefinirComandos() {
                  Disponible(modo == 3 ? DialogoId::PropDiagrama : DialogoId::PropGrafico);
   });
   comandos_.OnCommand(kConfigurarImpresora, [this] { ConfigurarImpresora(); });
+
+  comandos_.OnCommand(kCopiar, [this] { OnCopiarImagen(); });
+  comandos_.OnCommand(kGrabarImagen, [this] { OnGrabarImagen(); });
+  comandos_.OnCommand(kExportarGrafica, [this] { OnExportarGrafica(); },
+                      [this](CmdUi& ui) { ui.enabled = EsModoGrafica(doc_->m_nModo); });
+  comandos_.OnCommand(kCopiarTablaCambiadores, [this] { OnCopiarTablaCambiadores(); });
+  comandos_.OnCommand(kCopiarTablaCorrientes, [this] { OnCopiarTablaCorrientes(); });
+  comandos_.OnCommand(kCopiarMAN, [this] { OnCopiarMAN(); });
+  comandos_.OnCommand(kExportarMAN, [this] { OnExportarMAN(); });
 }
 
 bool CVardoView::LeerRango(const std::string& inicial, const std::string& final, double& desde,
@@ -640,6 +654,83 @@ void CVardoView::ConfigurarImpresora() {
   if (dialog.exec() != QDialog::Accepted) return;
   configuracion_ = printer.pageLayout();
   configuracionGuardada_ = true;
+}
+
+// ---------------------------------------------------------------- exports
+
+QImage CVardoView::ImagenExportada(const std::vector<std::uint8_t>& emf) const {
+  Rect b;
+  if (!LimitesMetafile(emf, b)) {
+    QImage vacia(1, 1, QImage::Format_RGB32);
+    vacia.fill(Qt::white);
+    return vacia;
+  }
+  // Pixels per 0.01 mm at the view's resolution; a picture too large for
+  // memory is scaled down to a side of kMaxLado pixels.
+  constexpr int kMargen = 4;
+  constexpr double kMaxLado = 8000.0;
+  double escala = viewport()->logicalDpiX() / 2540.0;
+  const double ancho = static_cast<double>(b.right) - b.left + 1;
+  const double alto = static_cast<double>(b.bottom) - b.top + 1;
+  escala = std::min(escala, kMaxLado / std::max(ancho, alto));
+  QImage imagen(static_cast<int>(std::ceil(ancho * escala)) + 2 * kMargen,
+                static_cast<int>(std::ceil(alto * escala)) + 2 * kMargen, QImage::Format_RGB32);
+  imagen.setDotsPerMeterX(static_cast<int>(std::lround(escala * 100000.0)));
+  imagen.setDotsPerMeterY(static_cast<int>(std::lround(escala * 100000.0)));
+  imagen.fill(Qt::white);
+  QPainter p(&imagen);
+  p.setRenderHint(QPainter::Antialiasing);
+  // The metafile's top-left corner (y downwards) at the margin.
+  QtDc dc(p, QPointF(kMargen - b.left * escala, kMargen - b.top * escala), escala, escala);
+  DibujarImagenExportada(doc_->m_Diagrama, grafica_, doc_->m_nModo, dc);
+  return imagen;
+}
+
+void CVardoView::OnCopiarImagen() {
+  const std::vector<std::uint8_t> emf = MetafileImagen(doc_->m_Diagrama, grafica_, doc_->m_nModo);
+  CopiarImagen(emf, ImagenExportada(emf));
+}
+
+bool CVardoView::GuardarExportado(const TipoArchivoExportado& tipo,
+                                  const std::function<std::vector<std::uint8_t>()>& bytes) {
+  const QString ext = QString::fromLatin1(tipo.extension);
+  FileDialogRequest r;
+  r.save = true;
+  r.title = QString::fromUtf8(textos::kTituloGuardarComo);
+  r.filter = QString::fromUtf8(tipo.texto) + QStringLiteral(" (*.") + ext + QStringLiteral(")");
+  r.defaultSuffix = ext;
+  r.initialPath = QStringLiteral("*.") + ext;
+  const QString ruta = CurrentFileDialogRunner().Run(this, r);
+  if (ruta.isEmpty()) return false;
+  const ResultadoArchivo escrito = EscribirArchivoSeguro(ruta.toStdString(), bytes());
+  if (!escrito.ok) {
+    UiPort& ui = doc_->Puertos().ui ? *doc_->Puertos().ui : DefaultUiPort();
+    ui.Message(escrito.mensaje, MsgKind::Error);
+  }
+  return escrito.ok;
+}
+
+bool CVardoView::OnGrabarImagen() {
+  return GuardarExportado(kTipoImagen, [this] {
+    return MetafileImagen(doc_->m_Diagrama, grafica_, doc_->m_nModo);
+  });
+}
+
+bool CVardoView::OnExportarGrafica() {
+  return GuardarExportado(kTipoDatosGrafica,
+                          [this] { return TextoParaArchivo(TextoDatosGrafica(grafica_)); });
+}
+
+void CVardoView::OnCopiarTablaCambiadores() { CopiarTexto(TextoTablaCambiadores(doc_->m_Diagrama)); }
+
+void CVardoView::OnCopiarTablaCorrientes() { CopiarTexto(TextoTablaCorrientes(doc_->m_Diagrama)); }
+
+void CVardoView::OnCopiarMAN() { CopiarTexto(TextoMatrizMAN(TablaMatrizMAN(doc_->m_Diagrama))); }
+
+bool CVardoView::OnExportarMAN() {
+  return GuardarExportado(kTipoMatrizMAN, [this] {
+    return TextoParaArchivo(TextoArchivoMAN(TablaMatrizMAN(doc_->m_Diagrama)));
+  });
 }
 
 }  // namespace vardo

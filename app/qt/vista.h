@@ -9,12 +9,15 @@
 // nothing in the model.
 #pragma once
 #include <QAbstractScrollArea>
+#include <QImage>
 #include <QPageLayout>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "app/core/exportar.h"
 #include "app/core/grafica.h"
 #include "app/core/puertos.h"
 #include "platform/core/dc.h"
@@ -109,6 +112,24 @@ class CVardoView : public QAbstractScrollArea {
   // The print-setup command: the page setup is kept in the view.
   void ConfigurarImpresora();
 
+  // ---- Exports ----
+  // The picture of the current mode to the clipboard (metafile and PNG).
+  void OnCopiarImagen();
+  // The picture into a metafile chosen in a save dialog. The file-writing
+  // commands return false when cancelled or when the file could not be
+  // written (the document's file error text has then been shown).
+  bool OnGrabarImagen();
+  // Tables and the node adjacency matrix of the document to the clipboard.
+  void OnCopiarTablaCambiadores();
+  void OnCopiarTablaCorrientes();
+  void OnCopiarMAN();
+  // The matrix into a ".dat" file, the chart's data into a ".txt" file.
+  bool OnExportarMAN();
+  bool OnExportarGrafica();
+  // The picture of the current mode as an image at the view's resolution,
+  // framed to the metafile's drawn extent.
+  QImage ImagenExportada(const std::vector<std::uint8_t>& emf) const;
+
  protected:
   void paintEvent(QPaintEvent* e) override;
   void resizeEvent(QResizeEvent* e) override;
@@ -132,6 +153,10 @@ class CVardoView : public QAbstractScrollArea {
                  double& hasta);
   void Fijar(int modo);
   void ActualizarContadoresDoc();
+  // The save dialog of a file type, then the bytes (made only after OK)
+  // written through a temporary file; a failure is shown.
+  bool GuardarExportado(const TipoArchivoExportado& tipo,
+                        const std::function<std::vector<std::uint8_t>()>& bytes);
 
   CVardoDoc* doc_;
   FabricaDialogos* fabrica_ = nullptr;

@@ -18,6 +18,8 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include "platform/qt/dockbar.h"
+
 namespace vardo {
 
 // ---------------------------------------------------------------- child
@@ -236,10 +238,7 @@ QLineEdit* MdiFrame::AddFieldBand(const QString& label, int widthPixels) {
 }
 
 QDockWidget* MdiFrame::AddDock(const QString& title, QWidget* content, Qt::DockWidgetArea where) {
-  auto* dock = new QDockWidget(title, this);
-  dock->setObjectName(title);
-  dock->setAllowedAreas(Qt::AllDockWidgetAreas);
-  dock->setWidget(content);
+  auto* dock = new CBarraAcoplable(title, content, this);
   addDockWidget(where, dock);
   return dock;
 }

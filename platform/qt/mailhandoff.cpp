@@ -1,0 +1,63 @@
+#include "platform/qt/mailhandoff.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QStringList>
+
+namespace vardo {
+
+namespace {
+
+QString Q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+std::string Sustituir(const char* plantilla, int codigo) {
+  std::string s = plantilla;
+  const auto p = s.find("%1");
+  if (p != std::string::npos) s.replace(p, 2, std::to_string(codigo));
+  return s;
+}
+
+}  // namespace
+
+std::vector<std::string> ArgumentosCorreo(const MensajeCorreo& m) {
+  std::vector<std::string> a = {"--utf8", "--subject", m.asunto, "--body", m.cuerpo};
+  for (const auto& f : m.adjuntos) {
+    a.push_back("--attach");
+    a.push_back(f);
+  }
+  if (!m.destinatario.empty()) a.push_back(m.destinatario);
+  return a;
+}
+
+ResultadoCorreo EntregarCorreo(const MensajeCorreo& m, int esperaMs) {
+  QStringList argumentos;
+  for (const auto& a : ArgumentosCorreo(m)) argumentos << Q(a);
+  // Owned by the application, so that a mail program still running when the
+  // wait ends is not killed with the process object.
+  auto* proceso = new QProcess(QCoreApplication::instance());
+  proceso->setProcessChannelMode(QProcess::ForwardedChannels);
+  proceso->start(QString::fromLatin1(kProgramaCorreo), argumentos, QIODevice::NotOpen);
+  if (!proceso->waitForStarted()) {
+    delete proceso;
+    return {false, kMsgCorreoNoInicia};
+  }
+  if (!proceso->waitForFinished(esperaMs)) {
+    if (proceso->state() != QProcess::NotRunning) {
+      QObject::connect(proceso, &QProcess::finished, proceso, &QObject::deleteLater);
+      return {true, {}};
+    }
+  }
+  const bool normal = proceso->exitStatus() == QProcess::NormalExit;
+  const int codigo = proceso->exitCode();
+  delete proceso;
+  if (!normal) return {false, Sustituir(kMsgCorreoFallo, -1)};
+  switch (codigo) {
+    case 0: return {true, {}};
+    case 2:
+    case 5: return {false, kMsgCorreoAdjunto};
+    case 3: return {false, kMsgCorreoSinPrograma};
+    default: return {false, Sustituir(kMsgCorreoFallo, codigo)};
+  }
+}
+
+}  // namespace vardo
