@@ -12,6 +12,7 @@
 #include "app/core/graficas.h"
 #include "app/core/ids_comandos.h"
 #include "platform/core/numtext.h"
+#include "platform/core/redondeo.h"
 #include "platform/qt/qt_dc.h"
 #include "platform/qt/recordedpicture.h"
 
@@ -20,10 +21,6 @@ namespace vardo {
 namespace {
 
 CVardoView* g_vistaActiva = nullptr;
-
-int APixeles(double centesimasMm, double dpi) {
-  return static_cast<int>(centesimasMm * dpi / 2540.0 + 0.5);
-}
 
 bool EsModoGrafica(int modo) { return modo == 1 || modo == 2 || (modo >= 4 && modo <= 17); }
 
@@ -529,10 +526,12 @@ void CVardoView::Maquetar() {
   if (modo == 3) {
     const double ancho = m.m_rectGrafico.right + (m.m_mostrarNombres ? 4000 : 0);
     const double alto = 500.0 - m.m_rectGrafico.bottom;
-    total_ = QSize(APixeles(ancho, dpi), APixeles(alto, viewport()->logicalDpiY()));
+    total_ = QSize(APixeles(ancho, kCentesimasMmPorPulgada, dpi),
+                   APixeles(alto, kCentesimasMmPorPulgada, viewport()->logicalDpiY()));
   } else if (EsModoGrafica(modo)) {
-    total_ = QSize(APixeles(grafica_.marco.right, dpi),
-                   APixeles(-static_cast<double>(grafica_.marco.bottom), viewport()->logicalDpiY()));
+    total_ = QSize(APixeles(grafica_.marco.right, kCentesimasMmPorPulgada, dpi),
+                   APixeles(-static_cast<double>(grafica_.marco.bottom), kCentesimasMmPorPulgada,
+                            viewport()->logicalDpiY()));
   } else {
     total_ = QSize(100, 100);
   }

@@ -6,6 +6,7 @@
 
 #include "celdix_fixture.h"
 #include "platform/core/numtext.h"
+#include "tests/comun/locale_coma.h"
 
 namespace vardo {
 namespace {
@@ -170,8 +171,8 @@ TEST_F(CeldixFixture, NumericColumnKeepsNumbersAndTurnsTheRestIntoZero) {
                                {"3.25", "3.25"},     {"abc", "0"},         {"1,5", "0"},
                                {"", "0"},            {"2x", "0"}};
   // '.' is the decimal point whatever the locale.
-  std::string saved = std::setlocale(LC_ALL, nullptr);
-  std::setlocale(LC_ALL, "de_DE.UTF-8");
+  LocaleComa coma;
+  ASSERT_TRUE(coma.Puesto());
   for (const NumericCase& c : cases) {
     OpenEditorAt(1, 2);
     Text1()->setText(QString::fromUtf8(c.typed));
@@ -179,7 +180,6 @@ TEST_F(CeldixFixture, NumericColumnKeepsNumbersAndTurnsTheRestIntoZero) {
     EXPECT_EQ(grid.TextMatrix(1, 2).toStdString(), c.stored) << c.typed;
     EXPECT_EQ(log.front(), std::string("modified 1,2=") + c.stored);
   }
-  std::setlocale(LC_ALL, saved.c_str());
 }
 
 TEST_F(CeldixFixture, ReadOnlyColumnsAndCellsShowNoEditorAndCommitNothing) {
