@@ -36,10 +36,15 @@ function(vardo_tests prefix dir)
     target_link_libraries(${exe} PRIVATE ${_vt_LIBS} ${_vt_UNPARSED_ARGUMENTS} GTest::gtest GTest::gmock
                           GTest::gtest_main)
     target_include_directories(${exe} PRIVATE ${CMAKE_SOURCE_DIR})
+    # Tests with a QApplication take the locale of the environment: label qt.
+    set(_props ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+    if(_vt_QT_ENTORNO)
+      list(APPEND _props LABELS qt)
+    endif()
     gtest_discover_tests(${exe}
       TEST_PREFIX "${exe}."
-    WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}
-      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+      WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}
+      PROPERTIES ${_props}
       DISCOVERY_TIMEOUT 60)
   endforeach()
 endfunction()
