@@ -47,12 +47,36 @@ void Dibujar(CDiagrama& d) {
   g.Dibujar(dc, false);
 }
 
+// Reads back what the program wrote: it must be accepted.
+CDiagrama Releer(const std::vector<std::uint8_t>& bytes, MarcoDocumento& marco) {
+  CDiagrama d;
+  try {
+    CargarDocumento(bytes, marco, d);
+  } catch (const FormatError&) {
+    std::abort();  // the program wrote a file it cannot read
+  }
+  return d;
+}
+
+// The core code's messages go to a quiet port for one input.
+class PuertoCallado {
+ public:
+  PuertoCallado() {
+    ui_.SetQuiet(true);
+    SetDefaultUiPort(&ui_);
+  }
+  ~PuertoCallado() { SetDefaultUiPort(nullptr); }
+  PuertoCallado(const PuertoCallado&) = delete;
+  PuertoCallado& operator=(const PuertoCallado&) = delete;
+
+ private:
+  RecordingUiPort ui_;
+};
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  RecordingUiPort ui;
-  ui.SetQuiet(true);
-  SetDefaultUiPort(&ui);
+  const PuertoCallado puerto;
 
   const std::vector<std::uint8_t> bytes(data, data + size);
   CDiagrama d;
@@ -64,36 +88,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (marco.modo != limpio.modo || marco.usarFactibilidad != limpio.usarFactibilidad ||
         GuardarDocumento(marco, d) != Vacio())
       std::abort();  // a refused file changed the model
-    SetDefaultUiPort(nullptr);
     return 0;
   } catch (const std::bad_alloc&) {
-    SetDefaultUiPort(nullptr);
     return 0;  // the program refuses such a file with its format message too
   }
 
   // Saved as it was read, then read back: the same bytes again.
   const std::vector<std::uint8_t> guardado = GuardarDocumento(marco, d);
-  CDiagrama otro;
   MarcoDocumento otroMarco;
-  try {
-    CargarDocumento(guardado, otroMarco, otro);
-  } catch (const FormatError&) {
-    std::abort();  // the program wrote a file it cannot read
-  }
+  CDiagrama otro = Releer(guardado, otroMarco);
   if (GuardarDocumento(otroMarco, otro) != guardado) std::abort();
 
   d.CalcularObjetivos();
   CalcularRed(d);
   Dibujar(d);
   // Saving what was calculated and drawn must read back as well.
-  const std::vector<std::uint8_t> calculado = GuardarDocumento(marco, d);
-  CDiagrama tercero;
   MarcoDocumento tercerMarco;
-  try {
-    CargarDocumento(calculado, tercerMarco, tercero);
-  } catch (const FormatError&) {
-    std::abort();
-  }
-  SetDefaultUiPort(nullptr);
+  Releer(GuardarDocumento(marco, d), tercerMarco);
   return 0;
 }
