@@ -4,7 +4,8 @@
 #   tests/fuzz/run.sh [seconds]
 # Seeds: the sample documents of examples/ and a few formulas. Each target's
 # corpus grows in build-fuzz/corpus/; an input that fails is kept in
-# build-fuzz/fallos/ and the script ends with an error.
+# build-fuzz/fallos/, the other targets still run and the script ends with an
+# error.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 segundos=${1:-60}
@@ -20,6 +21,7 @@ mkdir -p "$build/fallos"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
+fallidos=()
 fuzz() {
   local objetivo=$1 semillas=$2
   shift 2
@@ -27,7 +29,8 @@ fuzz() {
   mkdir -p "$corpus"
   echo "== fuzz_$objetivo: $segundos s"
   "$build/tests/fuzz/fuzz_$objetivo" -max_total_time="$segundos" -timeout=10 -rss_limit_mb=2048 \
-    -print_final_stats=1 -artifact_prefix="$build/fallos/$objetivo-" "$@" "$corpus" "$semillas"
+    -print_final_stats=1 -artifact_prefix="$build/fallos/$objetivo-" "$@" "$corpus" "$semillas" ||
+    fallidos+=("$objetivo")
 }
 
 semillasDoc=$(mktemp -d)
@@ -35,3 +38,8 @@ trap 'rm -rf "$semillasDoc"' EXIT
 cp examples/*.vdo "$semillasDoc/"
 fuzz documento "$semillasDoc"
 fuzz evaluador tests/fuzz/semillas/evaluador -dict=tests/fuzz/evaluador.dict
+if [ ${#fallidos[@]} -gt 0 ]; then
+  echo "fuzz: failed: ${fallidos[*]} (inputs in $build/fallos/)" >&2
+  exit 1
+fi
+echo "fuzz: clean"
