@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "platform/core/numtext.h"
 #include "platform/qt/messagerunner.h"
 
 namespace vardo {
@@ -58,7 +59,7 @@ QRadioButton* CAutograbacionDlg::Opcion(int eleccion) const {
 void CAutograbacionDlg::SetAjustes(const AjustesAutograbacion& a) {
   ajustes_ = a;
   for (int i = 0; i < 3; ++i) opciones_[i]->setChecked(i == a.eleccion);
-  minutos_->setText(QString::number(a.minutos, 'g', 15));
+  minutos_->setText(QString::fromStdString(TextoGeneral(a.minutos, 15)));
 }
 
 void CAutograbacionDlg::accept() {
