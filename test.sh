@@ -4,12 +4,13 @@
 #   window tests once more under the Spanish one (comma as decimal point);
 # - a sanitizer build (AddressSanitizer and UBSan), windows included;
 # - the fuzz targets, each for VARDO_FUZZ_SECONDS (30 unless told).
-# VARDO_SKIP_SANITIZE=1 and VARDO_SKIP_FUZZ=1 leave those parts out.
+# VARDO_SKIP_SANITIZE=1 and VARDO_SKIP_FUZZ=1 leave those parts out; VARDO_JOBS
+# sets the parallel jobs (all processors unless told).
 set -euo pipefail
 cd "$(dirname "$0")"
 ./deps.sh
 export QT_QPA_PLATFORM=offscreen
-jobs=$(nproc)
+jobs=${VARDO_JOBS:-$(nproc)}
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "$jobs"
