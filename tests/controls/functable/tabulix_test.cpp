@@ -120,27 +120,29 @@ TEST_F(TabulixTest, UnErrorDejaLaTablaAnterior) {
   Llenar("X^2", "0", "1", "3");
   ASSERT_EQ(listo_.count(), 1);
   struct Caso {
-    const char* f;
+    std::string f;
     const char* ini;
     const char* fin;
     const char* n;
   };
   // A failure at the first point, in the middle, at the last point, a
-  // syntax error and a single point (a zero step).
+  // syntax error, nesting too deep to parse and a single point (a zero step).
+  const std::string anidada = std::string(5200, '(') + "X" + std::string(5200, ')');
   for (const Caso& c : {Caso{"Log(X)", "0", "4", "5"}, Caso{"1/(X-2)", "0", "4", "5"},
                         Caso{"Sqr(3-X)", "0", "4", "5"}, Caso{"X +* 2", "0", "4", "5"},
-                        Caso{"Foo(X)", "0", "4", "5"}, Caso{"X", "0", "4", "1"}}) {
+                        Caso{"Foo(X)", "0", "4", "5"}, Caso{anidada, "0", "4", "5"},
+                        Caso{"X", "0", "4", "1"}}) {
     runner_.Clear();
-    Llenar(c.f, c.ini, c.fin, c.n);
-    ASSERT_EQ(Mensajes(), 1u) << c.f;
+    Llenar(c.f.c_str(), c.ini, c.fin, c.n);
+    ASSERT_EQ(Mensajes(), 1u) << c.f.substr(0, 20);
     EXPECT_EQ(runner_.Log()[0].text, kMsgErrorExpresion);
     EXPECT_EQ(runner_.Log()[0].icon, MsgIcon::Information);
-    EXPECT_EQ(listo_.count(), 1) << c.f;
-    EXPECT_EQ(t_.NumeroPuntos(), 3) << c.f;
-    EXPECT_DOUBLE_EQ(t_.TablaX(1).value_or(NAN), 0.5) << c.f;
-    EXPECT_DOUBLE_EQ(t_.TablaY(1).value_or(NAN), 0.25) << c.f;
-    EXPECT_EQ(t_.TablaY(3), 0.0) << c.f;
-    EXPECT_EQ(t_.TablaY(4), std::nullopt) << c.f;
+    EXPECT_EQ(listo_.count(), 1) << c.f.substr(0, 20);
+    EXPECT_EQ(t_.NumeroPuntos(), 3) << c.f.substr(0, 20);
+    EXPECT_DOUBLE_EQ(t_.TablaX(1).value_or(NAN), 0.5) << c.f.substr(0, 20);
+    EXPECT_DOUBLE_EQ(t_.TablaY(1).value_or(NAN), 0.25) << c.f.substr(0, 20);
+    EXPECT_EQ(t_.TablaY(3), 0.0) << c.f.substr(0, 20);
+    EXPECT_EQ(t_.TablaY(4), std::nullopt) << c.f.substr(0, 20);
   }
 }
 
