@@ -6,17 +6,24 @@ function(vardo_sources out dir)
   set(${out} ${_src} PARENT_SCOPE)
 endfunction()
 
-# vardo_tests(PREFIX DIR [QT_ENTORNO] LIBS...): one GoogleTest executable
-# PREFIX_<name> for each <name>_test.cpp in DIR; other .cpp files in DIR are
-# shared helpers compiled into every one of them. QT_ENTORNO compiles in the
-# shared QApplication environment of the Qt tests as well.
+# vardo_tests(PREFIX DIR [QT_ENTORNO] [SOLO names... LIBS] LIBS...): one
+# GoogleTest executable PREFIX_<name> for each <name>_test.cpp in DIR (only
+# the names after SOLO when given); other .cpp files in DIR are shared helpers
+# compiled into every one of them. QT_ENTORNO compiles in the shared
+# QApplication environment of the Qt tests as well.
 function(vardo_tests prefix dir)
-  cmake_parse_arguments(PARSE_ARGV 2 _vt "QT_ENTORNO" "" "")
+  cmake_parse_arguments(PARSE_ARGV 2 _vt "QT_ENTORNO" "" "SOLO;LIBS")
   file(GLOB _tests CONFIGURE_DEPENDS "${dir}/*_test.cpp")
   file(GLOB _all CONFIGURE_DEPENDS "${dir}/*.cpp")
   set(_helpers ${_all})
   if(_tests)
     list(REMOVE_ITEM _helpers ${_tests})
+  endif()
+  if(_vt_SOLO)
+    set(_tests "")
+    foreach(n ${_vt_SOLO})
+      list(APPEND _tests "${dir}/${n}_test.cpp")
+    endforeach()
   endif()
   if(_vt_QT_ENTORNO)
     list(APPEND _helpers ${CMAKE_SOURCE_DIR}/tests/comun/qt_entorno.cpp)
@@ -26,13 +33,18 @@ function(vardo_tests prefix dir)
     string(REGEX REPLACE "_test$" "" n ${n})
     set(exe ${prefix}_${n})
     add_executable(${exe} ${t} ${_helpers})
-    target_link_libraries(${exe} PRIVATE ${_vt_UNPARSED_ARGUMENTS} GTest::gtest GTest::gmock
+    target_link_libraries(${exe} PRIVATE ${_vt_LIBS} ${_vt_UNPARSED_ARGUMENTS} GTest::gtest GTest::gmock
                           GTest::gtest_main)
     target_include_directories(${exe} PRIVATE ${CMAKE_SOURCE_DIR})
+    # Tests with a QApplication take the locale of the environment: label qt.
+    set(_props ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+    if(_vt_QT_ENTORNO)
+      list(APPEND _props LABELS qt)
+    endif()
     gtest_discover_tests(${exe}
       TEST_PREFIX "${exe}."
-    WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}
-      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+      WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}
+      PROPERTIES ${_props}
       DISCOVERY_TIMEOUT 60)
   endforeach()
 endfunction()

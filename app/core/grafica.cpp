@@ -59,7 +59,12 @@ PenStyle EstiloPluma(int estilo) {
 }  // namespace
 
 std::int32_t ValorGrafica(double valor, int decimales) {
-  return TruncCoord(valor * std::pow(10.0, decimales));
+  const double t = valor * std::pow(10.0, decimales);
+  // A value that is a whole number of shown units but for the error of its
+  // binary form (288.15 x 100 gives 28814.999999999996) is that number, so
+  // points and tick labels show the digits the value has.
+  const double r = std::round(t);
+  return TruncCoord(std::fabs(t - r) <= 1e-9 * std::max(1.0, std::fabs(t)) ? r : t);
 }
 
 CGrafica::CGrafica() {

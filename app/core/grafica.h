@@ -27,7 +27,8 @@ struct SerieGrafica {
 };
 
 // A value turned into a chart integer: value x 10^decimales, truncated toward
-// zero and saturated at the 32-bit limits.
+// zero and saturated at the 32-bit limits; a product within a few parts in
+// 10^9 of a whole number (the binary error of a decimal value) is that number.
 std::int32_t ValorGrafica(double valor, int decimales);
 
 class CGrafica {

@@ -19,6 +19,7 @@
 #include "platform/qt/clipboard.h"
 #include "platform/qt/filedialogs.h"
 #include "platform/qt/frameworktexts.h"
+#include "platform/core/redondeo.h"
 #include "platform/qt/qt_dc.h"
 #include "platform/qt/recordedpicture.h"
 
@@ -27,10 +28,6 @@ namespace vardo {
 namespace {
 
 CVardoView* g_vistaActiva = nullptr;
-
-int APixeles(double centesimasMm, double dpi) {
-  return static_cast<int>(centesimasMm * dpi / 2540.0 + 0.5);
-}
 
 bool EsModoGrafica(int modo) { return modo == 1 || modo == 2 || (modo >= 4 && modo <= 17); }
 
@@ -546,10 +543,12 @@ void CVardoView::Maquetar() {
   if (modo == 3) {
     const double ancho = m.m_rectGrafico.right + (m.m_mostrarNombres ? 4000 : 0);
     const double alto = 500.0 - m.m_rectGrafico.bottom;
-    total_ = QSize(APixeles(ancho, dpi), APixeles(alto, viewport()->logicalDpiY()));
+    total_ = QSize(APixeles(ancho, kCentesimasMmPorPulgada, dpi),
+                   APixeles(alto, kCentesimasMmPorPulgada, viewport()->logicalDpiY()));
   } else if (EsModoGrafica(modo)) {
-    total_ = QSize(APixeles(grafica_.marco.right, dpi),
-                   APixeles(-static_cast<double>(grafica_.marco.bottom), viewport()->logicalDpiY()));
+    total_ = QSize(APixeles(grafica_.marco.right, kCentesimasMmPorPulgada, dpi),
+                   APixeles(-static_cast<double>(grafica_.marco.bottom), kCentesimasMmPorPulgada,
+                            viewport()->logicalDpiY()));
   } else {
     total_ = QSize(100, 100);
   }

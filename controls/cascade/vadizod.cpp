@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/core/numtext.h"
+#include "platform/core/redondeo.h"
 #include "platform/qt/componentregistry.h"
 #include "platform/qt/gridwidget.h"
 
@@ -26,21 +28,12 @@ constexpr int kGruesoScroll = 255;  // twips
 // Keeps every coordinate of the figure inside 32 bits.
 constexpr int kMaxIntervalos = 2'000'000;
 
-int APixeles(double twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
-QPoint APixeles(const QPoint& t) { return QPoint(APixeles(t.x()), APixeles(t.y())); }
+QPoint PuntoAPixeles(const QPoint& t) { return QPoint(APixeles(t.x()), APixeles(t.y())); }
 
 QColor AColor(Rgb c) { return QColor(RgbRed(c), RgbGreen(c), RgbBlue(c)); }
 
-int RedondeoPar(double v) {
-  const double f = std::floor(v);
-  const double d = v - f;
-  double r = f;
-  if (d > 0.5 || (d == 0.5 && std::fmod(f, 2.0) != 0.0)) r = f + 1.0;
-  return static_cast<int>(r);
-}
-
 // Two decimals, '.' as decimal point.
-QString DosDecimales(double v) { return QString::number(v, 'f', 2); }
+QString DosDecimales(double v) { return QString::fromStdString(TextoFijo(v, 2)); }
 
 QFont FuenteFigura() {
   QFont f(QStringLiteral("Arial"));
@@ -79,8 +72,8 @@ void PintarTrazos(QPainter& p, const std::vector<TrazoCascada>& trazos) {
   p.setFont(fuente);
   const QFontMetrics fm(fuente, p.device());
   for (const TrazoCascada& t : trazos) {
-    const QPoint a = APixeles(t.a);
-    const QPoint b = APixeles(t.b);
+    const QPoint a = PuntoAPixeles(t.a);
+    const QPoint b = PuntoAPixeles(t.b);
     switch (t.tipo) {
       case TrazoCascada::Tipo::Linea: {
         QPen pen(AColor(t.color), 0, t.punteado ? Qt::DotLine : Qt::SolidLine);
@@ -235,8 +228,8 @@ void Vadizod::AjustarScrolls() {
   hScroll1_->setSingleStep(kHPaso);
   hScroll1_->setPageStep(kHPagina);
   vScroll1_->setRange(0, vmax);
-  vScroll1_->setSingleStep(RedondeoPar(vmax / 20.0));
-  vScroll1_->setPageStep(RedondeoPar(vmax / 5.0));
+  vScroll1_->setSingleStep(static_cast<int>(RedondeoPar(vmax / 20.0)));
+  vScroll1_->setPageStep(static_cast<int>(RedondeoPar(vmax / 5.0)));
   vScroll1_->setEnabled(height() * kTwipsPerPixel - 500 <= vmax);
   hScroll1_->setEnabled(width() * kTwipsPerPixel - 500 <= kHMax);
 }

@@ -1,25 +1,17 @@
 #include "controls/functable/evaluador.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 #include <initializer_list>
 #include <string>
 #include <utility>
 
-namespace vardo {
+#include "platform/core/numtext.h"
+#include "platform/core/redondeo.h"
 
-double RedondeoBanquero(double v) {
-  if (!std::isfinite(v)) return v;
-  const double f = std::floor(v);
-  const double d = v - f;
-  if (d < 0.5) return f;
-  if (d > 0.5) return f + 1.0;
-  return std::fmod(f, 2.0) == 0.0 ? f : f + 1.0;
-}
+namespace vardo {
 
 namespace {
 
@@ -42,7 +34,11 @@ bool IgualSinCaso(const std::string& mayus, const char* palabra) { return mayus 
 bool Separar(std::string_view s, std::vector<Token>& out) {
   std::size_t i = 0;
   const std::size_t n = s.size();
+  // Names are ASCII letters, digits and '_', whatever the locale says.
   auto digito = [&](std::size_t k) { return k < n && s[k] >= '0' && s[k] <= '9'; };
+  auto letra = [&](std::size_t k) {
+    return k < n && ((s[k] >= 'a' && s[k] <= 'z') || (s[k] >= 'A' && s[k] <= 'Z'));
+  };
   while (i < n) {
     const char c = s[i];
     if (c == ' ' || c == '\t') {
@@ -64,16 +60,15 @@ bool Separar(std::string_view s, std::vector<Token>& out) {
         while (digito(k)) ++k;
         i = k;
       }
-      const std::string lit(s.substr(ini, i - ini));
       t.tipo = Tok::Numero;
-      t.valor = std::strtod(lit.c_str(), nullptr);
-      if (!std::isfinite(t.valor)) return false;
-    } else if (std::isalpha(static_cast<unsigned char>(c))) {
+      // Too large for a double is an error; too small reads as 0.
+      if (!EsNumero(s.substr(ini, i - ini), &t.valor)) return false;
+    } else if (letra(i)) {
       const std::size_t ini = i;
-      while (i < n && (std::isalnum(static_cast<unsigned char>(s[i])) || s[i] == '_')) ++i;
+      while (letra(i) || digito(i) || (i < n && s[i] == '_')) ++i;
       t.tipo = Tok::Nombre;
       for (std::size_t k = ini; k < i; ++k)
-        t.texto += static_cast<char>(std::toupper(static_cast<unsigned char>(s[k])));
+        t.texto += s[k] >= 'a' && s[k] <= 'z' ? static_cast<char>(s[k] - 'a' + 'A') : s[k];
     } else {
       t.tipo = Tok::Simbolo;
       if ((c == '<' || c == '>') && i + 1 < n && (s[i + 1] == '=' || (c == '<' && s[i + 1] == '>'))) {
@@ -136,7 +131,25 @@ class Analizador {
     return true;
   }
 
-  bool Imp() { return CadenaPalabra("IMP", Op::Imp, &Analizador::Eqv); }
+  // One level deeper for as long as the object lives; Excede once the
+  // formula nests beyond the limit.
+  class Nivel {
+   public:
+    explicit Nivel(int& profundidad) : p_(++profundidad) {}
+    ~Nivel() { --p_; }
+    Nivel(const Nivel&) = delete;
+    Nivel& operator=(const Nivel&) = delete;
+    bool Excede() const { return p_ > Expresion::kAnidamientoMax; }
+
+   private:
+    int& p_;
+  };
+
+  // A whole expression: the top level, inside parentheses or an argument.
+  bool Imp() {
+    const Nivel nivel(profundidad_);
+    return !nivel.Excede() && CadenaPalabra("IMP", Op::Imp, &Analizador::Eqv);
+  }
   bool Eqv() { return CadenaPalabra("EQV", Op::Eqv, &Analizador::Xor); }
   bool Xor() { return CadenaPalabra("XOR", Op::Xor, &Analizador::Or); }
   bool Or() { return CadenaPalabra("OR", Op::Or, &Analizador::And); }
@@ -144,6 +157,8 @@ class Analizador {
 
   bool Not() {
     if (EsPalabra("NOT")) {
+      const Nivel nivel(profundidad_);
+      if (nivel.Excede()) return false;
       ++k_;
       if (!Not()) return false;
       Emitir(Op::Not);
@@ -205,6 +220,8 @@ class Analizador {
   // negates it.
   bool ConSignos(bool (Analizador::*resto)()) {
     if (EsSimbolo("-") || EsSimbolo("+")) {
+      const Nivel nivel(profundidad_);
+      if (nivel.Excede()) return false;
       const bool menos = EsSimbolo("-");
       ++k_;
       if (!ConSignos(resto)) return false;
@@ -262,6 +279,7 @@ class Analizador {
   const std::vector<Token>& t_;
   std::vector<Expresion::Paso>& out_;
   std::size_t k_ = 0;
+  int profundidad_ = 0;
 };
 
 // ---------------------------------------------------------------- evaluation
@@ -271,7 +289,7 @@ constexpr double kVerdadero = -1.0;
 // Conversion to a 32-bit integer as the language does it (halves to even);
 // false when the value does not fit.
 bool ALargo(double v, std::int64_t& out) {
-  const double r = RedondeoBanquero(v);
+  const double r = RedondeoPar(v);
   if (!(r >= -2147483648.0 && r <= 2147483647.0)) return false;
   out = static_cast<std::int64_t>(r);
   return true;
@@ -356,7 +374,7 @@ bool Funcion1(Op op, double a, double& r) {
       r = static_cast<double>(static_cast<float>(a));
       return true;
     case Op::CInt:
-      r = RedondeoBanquero(a);
+      r = RedondeoPar(a);
       return r >= -32768.0 && r <= 32767.0;
     case Op::CLng: {
       std::int64_t x = 0;
@@ -364,7 +382,7 @@ bool Funcion1(Op op, double a, double& r) {
       r = static_cast<double>(x);
       return true;
     }
-    case Op::Round: r = RedondeoBanquero(a); return true;
+    case Op::Round: r = RedondeoPar(a); return true;
     default: return false;
   }
 }
@@ -379,7 +397,7 @@ bool Redondear(double a, double decimales, double& r) {
   }
   const double escala = std::pow(10.0, static_cast<double>(d));
   const double v = a * escala;
-  r = std::isfinite(v) ? RedondeoBanquero(v) / escala : a;
+  r = std::isfinite(v) ? RedondeoPar(v) / escala : a;
   return true;
 }
 

@@ -12,8 +12,14 @@ namespace vardo {
 
 class Expresion {
  public:
-  // Parses the formula; nullopt on a syntax error, an unknown name or a wrong
-  // number of arguments. Names and keywords ignore case.
+  // Far beyond any formula typed by hand; bounds the parser's recursion so
+  // that no text can exhaust the stack.
+  static constexpr int kAnidamientoMax = 100;
+
+  // Parses the formula; nullopt on a syntax error, an unknown name, a wrong
+  // number of arguments or nesting deeper than kAnidamientoMax (parentheses,
+  // function calls, Not and signs each add a level). Names and keywords
+  // ignore case; numbers take '.' as decimal point in every locale.
   static std::optional<Expresion> Compilar(std::string_view texto);
 
   // Value for the given X; nullopt on division by zero, a logarithm or square
@@ -42,8 +48,5 @@ class Expresion {
 
 // Compiles and evaluates in one call.
 std::optional<double> EvaluarFormula(std::string_view texto, double x);
-
-// Rounding of the language: to the nearest integer, halves to even.
-double RedondeoBanquero(double v);
 
 }  // namespace vardo

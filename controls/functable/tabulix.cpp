@@ -6,10 +6,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <cmath>
-#include <stdexcept>
 
 #include "controls/functable/evaluador.h"
 #include "platform/core/numtext.h"
+#include "platform/core/redondeo.h"
 #include "platform/qt/componentregistry.h"
 #include "platform/qt/messagerunner.h"
 
@@ -20,13 +20,17 @@ namespace {
 ComponentRegistrar registro(kClassIdTabulix, "Tabulix",
                             [](QWidget* parent) -> QWidget* { return new Tabulix(parent); });
 
-// The number a box holds, or throws: what the host gets for a box that
-// holds no number.
-double NumeroDeCaja(const QLineEdit* caja) {
+// The number a box holds; nullopt when it holds none.
+std::optional<double> NumeroDeCaja(const QLineEdit* caja) {
   double v = 0;
-  if (!EsNumero(caja->text().toStdString(), &v))
-    throw std::invalid_argument("La casilla no contiene un número.");
+  if (!EsNumero(caja->text().toStdString(), &v)) return std::nullopt;
   return v;
+}
+
+// Entry indx of a computed table; nullopt outside it.
+std::optional<double> Entrada(const std::vector<double>& tabla, std::int16_t indx) {
+  if (indx < 0 || static_cast<std::size_t>(indx) >= tabla.size()) return std::nullopt;
+  return tabla[static_cast<std::size_t>(indx)];
 }
 
 // Trims blanks (spaces only) at both ends, as the formula is read.
@@ -92,27 +96,20 @@ QFont Tabulix::FuenteAmbiente() const {
 
 // ---------------------------------------------------------------- properties
 
-std::int16_t Tabulix::NumPuntos() const {
-  const double r = RedondeoBanquero(NumeroDeCaja(numText_));
-  if (r < -32768.0 || r > 32767.0) throw std::invalid_argument("El número de puntos no cabe.");
+std::optional<std::int16_t> Tabulix::NumPuntos() const {
+  const std::optional<double> v = NumeroDeCaja(numText_);
+  if (!v) return std::nullopt;
+  const double r = RedondeoPar(*v);
+  if (r < -32768.0 || r > 32767.0) return std::nullopt;
   return static_cast<std::int16_t>(r);
 }
 
-double Tabulix::PuntoFin() const { return NumeroDeCaja(xFinText_); }
-double Tabulix::PuntoIni() const { return NumeroDeCaja(xIniText_); }
+std::optional<double> Tabulix::PuntoFin() const { return NumeroDeCaja(xFinText_); }
+std::optional<double> Tabulix::PuntoIni() const { return NumeroDeCaja(xIniText_); }
 QString Tabulix::Ajuste() const { return funcionText_->text(); }
 
-double Tabulix::TablaY(std::int16_t indx) const {
-  if (indx < 0 || static_cast<std::size_t>(indx) >= tablaY_.size())
-    throw std::out_of_range("Índice fuera de la tabla.");
-  return tablaY_[static_cast<std::size_t>(indx)];
-}
-
-double Tabulix::TablaX(std::int16_t indx) const {
-  if (indx < 0 || static_cast<std::size_t>(indx) >= tablaX_.size())
-    throw std::out_of_range("Índice fuera de la tabla.");
-  return tablaX_[static_cast<std::size_t>(indx)];
-}
+std::optional<double> Tabulix::TablaY(std::int16_t indx) const { return Entrada(tablaY_, indx); }
+std::optional<double> Tabulix::TablaX(std::int16_t indx) const { return Entrada(tablaX_, indx); }
 
 void Tabulix::SetBorderStyle(std::int16_t v) { borderStyle_ = v; cambiadas_ = true; }
 void Tabulix::SetBackStyle(std::int16_t v) { backStyle_ = v; cambiadas_ = true; }
@@ -164,7 +161,7 @@ bool Tabulix::eventFilter(QObject* obj, QEvent* ev) {
       if (EsNumero(static_cast<QLineEdit*>(obj)->text().toStdString(), &v)) {
         // A count below 1 becomes the default at once, with or without a
         // table to compute.
-        if (obj == numText_ && RedondeoBanquero(v) < 1)
+        if (obj == numText_ && RedondeoPar(v) < 1)
           numText_->setText(QString::number(kPuntosPorDefecto));
         Calcular();
       }
@@ -187,7 +184,7 @@ void Tabulix::Calcular() {
   double xIni = 0, xFin = 0, cuenta = 0;
   if (!EsNumero(ini, &xIni) || !EsNumero(fin, &xFin) || !EsNumero(num, &cuenta)) return;
 
-  double n = RedondeoBanquero(cuenta);
+  double n = RedondeoPar(cuenta);
   if (n < 1) {
     n = kPuntosPorDefecto;
     numText_->setText(QString::number(kPuntosPorDefecto));

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QWidget>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "platform/qt/propertybag.h"
@@ -73,16 +74,17 @@ class Tabulix : public QWidget {
   ~Tabulix() override;
 
   // ---- automation properties
-  // The boxes as they are now. A box that holds no number (or a count that
-  // is no 16-bit integer) throws std::invalid_argument.
-  std::int16_t NumPuntos() const;
-  double PuntoFin() const;
-  double PuntoIni() const;
+  // The boxes as they are now; nullopt for a box that holds no number (or a
+  // count that is no 16-bit integer). Errors come back as values, never as
+  // exceptions: a host reads these inside its own event handlers.
+  std::optional<std::int16_t> NumPuntos() const;
+  std::optional<double> PuntoFin() const;
+  std::optional<double> PuntoIni() const;
   QString Ajuste() const;
   // Point indx of the last computed table, 0 to NumeroPuntos (the last one
-  // is never filled); another index throws std::out_of_range.
-  double TablaY(std::int16_t indx) const;
-  double TablaX(std::int16_t indx) const;
+  // is never filled); nullopt for another index.
+  std::optional<double> TablaY(std::int16_t indx) const;
+  std::optional<double> TablaX(std::int16_t indx) const;
   // Point count of the last computed table.
   std::int16_t NumeroPuntos() const { return nPuntos_; }
 

@@ -170,7 +170,7 @@ Celdix::Celdix(QWidget* parent) : QWidget(parent) {
   connect(pegarCommand_, &QToolButton::clicked, this, &Celdix::PasteCommand);
   connect(addButton_, &QToolButton::clicked, this, &Celdix::AddRowCommand);
   connect(delButton_, &QToolButton::clicked, this, &Celdix::DeleteRowCommand);
-  connect(qApp, &QApplication::focusChanged, this, &Celdix::FocusChanged);
+  focoConexion_ = connect(qApp, &QApplication::focusChanged, this, &Celdix::FocusChanged);
 
   grid_->installEventFilter(this);
   text1_->installEventFilter(this);
@@ -183,7 +183,7 @@ Celdix::Celdix(QWidget* parent) : QWidget(parent) {
   UpdateButtons();
 }
 
-Celdix::~Celdix() = default;
+Celdix::~Celdix() { disconnect(focoConexion_); }
 
 // ------------------------------------------------------------ properties
 

@@ -264,6 +264,9 @@ class Celdix : public QWidget {
   bool skipNextLeave_ = false;
   bool leaveArmed_ = false;
   bool dirty_ = false;
+  // The application-wide focus watch; cut in the destructor, before the
+  // children go and move the focus while this object is half destroyed.
+  QMetaObject::Connection focoConexion_;
 };
 
 // The library's second public class; nothing in the program creates it.

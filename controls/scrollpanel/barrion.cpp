@@ -6,10 +6,9 @@
 #include <QResizeEvent>
 #include <QScrollBar>
 #include <cmath>
-#include <cstdio>
-#include <stdexcept>
 
 #include "platform/core/numtext.h"
+#include "platform/core/redondeo.h"
 #include "platform/qt/componentregistry.h"
 #include "platform/qt/gridwidget.h"
 
@@ -26,24 +25,11 @@ constexpr int kAnchoBarra = 2415, kAltoBarra = 255;
 constexpr int kAnchoValor = 1215, kAltoValor = 285;
 constexpr int kGruesoScroll = 255;  // the panel's own scroll bars
 
-int APixeles(double twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
-
-// Rounding of the committed percentage: to the nearest, halves to even.
-double RedondeoPar(double v) {
-  const double f = std::floor(v);
-  const double d = v - f;
-  if (d < 0.5) return f;
-  if (d > 0.5) return f + 1.0;
-  return std::fmod(f, 2.0) == 0.0 ? f : f + 1.0;
-}
-
 }  // namespace
 
 QString TextoValorBarra(double v) {
   if (v == 0.0 || !std::isfinite(v)) return QStringLiteral("0");
-  char buf[40];
-  std::snprintf(buf, sizeof buf, "%.15G", v);
-  return QString::fromLatin1(buf);
+  return QString::fromStdString(TextoGeneral(v, 15));
 }
 
 Barrion::Barrion(QWidget* parent) : QWidget(parent) {
@@ -183,18 +169,18 @@ void Barrion::EstablecerScrolls(bool Horz, bool Vert) {
   vertScroll_->setVisible(Vert);
 }
 
-double Barrion::LeerScroll(std::int16_t Indx) const {
-  if (Indx < 0 || Indx >= NumBarras()) throw std::out_of_range("La barra no existe.");
+std::optional<double> Barrion::LeerScroll(std::int16_t Indx) const {
+  if (Indx < 0 || Indx >= NumBarras()) return std::nullopt;
   double v = 0;
-  if (!EsNumero(barras_[static_cast<std::size_t>(Indx)].valor->text().toStdString(), &v))
-    throw std::invalid_argument("La casilla de la barra no contiene un número.");
+  if (!EsNumero(barras_[static_cast<std::size_t>(Indx)].valor->text().toStdString(), &v)) return std::nullopt;
   return v;
 }
 
-void Barrion::EscribirScroll(std::int16_t Indx, double val) {
-  if (Indx < 0 || Indx >= NumBarras()) throw std::out_of_range("La barra no existe.");
+bool Barrion::EscribirScroll(std::int16_t Indx, double val) {
+  if (Indx < 0 || Indx >= NumBarras()) return false;
   barras_[static_cast<std::size_t>(Indx)].valor->setText(TextoValorBarra(val));
   Confirmar(Indx);
+  return true;
 }
 
 void Barrion::Vaciar() {
@@ -204,7 +190,13 @@ void Barrion::Vaciar() {
     for (QWidget* w : {static_cast<QWidget*>(b.nombre), static_cast<QWidget*>(b.barra),
                        static_cast<QWidget*>(b.valor)}) {
       twips_.erase(w);
-      delete w;
+      // The widget may be inside one of its own handlers (the focus-out or
+      // the Enter that committed it, the bar's move): it stops answering now
+      // and goes once that handler has returned.
+      w->removeEventFilter(this);
+      w->disconnect(this);
+      w->hide();
+      w->deleteLater();
     }
   }
   nombres_.assign(1, QString());
@@ -260,8 +252,10 @@ void Barrion::Confirmar(int k) {
       b.barra->setValue(kPosicionMax);
     }
   }
-  emit cambiado();
+  // Restored before the event: a host that empties or refills the panel from
+  // its handler sets the state it wants.
   eventosActivos_ = activos;
+  emit cambiado();
 }
 
 bool Barrion::eventFilter(QObject* obj, QEvent* ev) {

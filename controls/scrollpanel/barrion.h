@@ -8,6 +8,7 @@
 #include <QString>
 #include <QWidget>
 #include <cstdint>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -60,12 +61,17 @@ class Barrion : public QWidget {
   void Arrancar();
   void AddBarra(const QString& nom, double max);
   void EstablecerScrolls(bool Horz, bool Vert);
-  // The number in value box Indx; a bar that does not exist throws
-  // std::out_of_range, a box that holds no number std::invalid_argument.
-  double LeerScroll(std::int16_t Indx) const;
-  // Writes val into value box Indx and commits it (std::out_of_range for a
-  // bar that does not exist).
-  void EscribirScroll(std::int16_t Indx, double val);
+  // The number in value box Indx; nullopt for a bar that does not exist or
+  // a box that holds no number. Errors come back as values, never as
+  // exceptions: a host calls these inside its own event handlers.
+  std::optional<double> LeerScroll(std::int16_t Indx) const;
+  // Writes val into value box Indx and commits it; false (and nothing done)
+  // for a bar that does not exist.
+  bool EscribirScroll(std::int16_t Indx, double val);
+  // Leaves the panel with its hidden first bar only. The other bars' widgets
+  // are hidden at once and deleted once control returns to the event loop,
+  // so a host may empty and refill the panel from its cambiado handler, while
+  // one of those widgets is still delivering the event that raised it.
   void Vaciar();
 
   // ---- state and children, for the host's layout and for tests

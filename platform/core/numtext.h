@@ -12,6 +12,15 @@ namespace vardo {
 
 std::string NumTexto(double v, int digits = 6);
 
+// A fixed number of decimals, rounded: TextoFijo(288.146, 2) is "288.15".
+std::string TextoFijo(double v, int decimales);
+
+// The general form of at most `digits` significant digits: fixed notation
+// for exponents -4 to digits-1, otherwise mantissa, 'E', sign and at least
+// two exponent digits; no trailing zeros and no bare point ("125", "62.4",
+// "1E+20", "1.5E-05").
+std::string TextoGeneral(double v, int digits);
+
 // Reads a number the way typed text is converted: leading blanks skipped, the
 // longest numeric prefix taken, '.' as decimal point; text that is no number
 // reads as 0.

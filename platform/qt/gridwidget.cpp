@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "platform/core/numtext.h"
 #include "platform/qt/olecolor.h"
 
 namespace vardo {
@@ -18,13 +19,8 @@ constexpr int kDefaultColWidthTwips = 960;  // 64 pixels
 constexpr int kMinRowHeightPx = 16;
 constexpr int kTextPadPx = 3;
 
-bool LooksNumeric(const QString& s) {
-  bool ok = false;
-  QString t = s.trimmed();
-  if (t.isEmpty()) return false;
-  t.toDouble(&ok);  // C locale: '.' as decimal point
-  return ok;
-}
+// '.' as decimal point in every locale.
+bool LooksNumeric(const QString& s) { return EsNumero(s.trimmed().toStdString()); }
 
 }  // namespace
 

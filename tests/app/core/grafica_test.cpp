@@ -4,6 +4,7 @@
 
 #include <uemf.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -199,6 +200,21 @@ TEST(CGrafica, ValuesSaturateWhenTurnedIntoChartIntegers) {
   EXPECT_EQ(ValorGrafica(0.8765, 3), 876);
   EXPECT_EQ(ValorGrafica(28512000.0 * 1000.0, 2), kMax32);
   EXPECT_EQ(ValorGrafica(-28512000.0 * 1000.0, 2), kMin32);
+}
+
+// Decimal values whose binary form falls just short of the shown digits keep
+// those digits; truncation applies to digits beyond them only.
+TEST(CGrafica, ChartIntegersKeepTheDigitsOfDecimalValues) {
+  struct Caso {
+    double valor;
+    int decimales;
+    std::int32_t entero;
+  };
+  const Caso casos[] = {{288.15, 2, 28815},        {448.15, 2, 44815},   {273.15 + 15.0, 2, 28815},
+                        {-288.15, 2, -28815},      {0.29, 2, 29},        {1.005, 3, 1005},
+                        {4.35, 2, 435},            {288.1499, 2, 28814}, {288.159, 2, 28815},
+                        {-0.0, 2, 0},              {NAN, 2, 0}};
+  for (const Caso& c : casos) EXPECT_EQ(ValorGrafica(c.valor, c.decimales), c.entero) << c.valor;
 }
 
 TEST(CGrafica, OverrideWithEmptyRangeIsIgnored) {

@@ -12,6 +12,7 @@
 #include "app/core/graficas.h"
 #include "model/diagrama.h"
 #include "platform/core/archive.h"
+#include "platform/core/numtext.h"
 #include "tests/comun/problemas.h"
 
 namespace vardo::prueba {
@@ -71,7 +72,7 @@ inline Foto Fotografiar(const CDiagrama& d) {
     f.pinchesBifurcadas.push_back(b.corriente.m_pinch);
     f.pinchesBifurcadas.push_back(b.corriente.m_dtMin);
   }
-  for (const CCorriente& c : d.m_corrientes) f.texto += std::to_string(c.m_mcp) + ";";
+  for (const CCorriente& c : d.m_corrientes) f.texto += NumTexto(c.m_mcp, 17) + ";";
   f.texto += d.m_textoComprobacion;
   return f;
 }

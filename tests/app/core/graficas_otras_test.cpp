@@ -158,17 +158,40 @@ TEST(GraficaDTDisponible, HotAgainstColdTemperatureAtEqualHeat) {
   EXPECT_TRUE(std::is_sorted(p.begin(), p.end(), [](const Point& a, const Point& b) {
     return a.x != b.x ? a.x > b.x : a.y > b.y;
   }));
-  Cerca(p.front(), 41315, 44815);
-  Cerca(p.back(), 28815, 30315);
+  EXPECT_EQ(p.front(), (Point{41315, 44815}));
+  EXPECT_EQ(p.back(), (Point{28815, 30315}));
   // At the pinch the curves are DT min apart.
-  EXPECT_TRUE(std::any_of(p.begin(), p.end(), [](const Point& q) {
-    return std::abs(q.x - 35315) <= 1 && std::abs(q.y - 36315) <= 1;
-  }));
+  EXPECT_NE(std::find(p.begin(), p.end(), Point{35315, 36315}), p.end());
   const auto s = PuntosSerie(g, 1);
   ASSERT_EQ(s.size(), 2u);
   EXPECT_EQ(s[0], (Point{p.back().x, p.back().x}));
   EXPECT_EQ(s[1], (Point{p.front().x, p.front().x}));
   EXPECT_TRUE(ui.Log().empty());
+}
+
+// The axes set to the chart's own extremes, from the separator's start at
+// 288.15 K to the hottest point at 448.15 K: the ticks read those
+// temperatures.
+TEST(GraficaDTDisponible, TickLabelsShowTheTemperatures) {
+  CDiagrama d = CuatroCorrientes();
+  CGrafica g;
+  GraficaDTDisponible(d, g);
+  g.Recalcular();
+  const auto curva = PuntosSerie(g, 0);
+  const auto separador = PuntosSerie(g, 1);
+  ASSERT_EQ(separador.size(), 2u);
+  ASSERT_TRUE(g.SetMargenes(separador[1].x, separador[0].x, curva.front().y, separador[0].y));
+  auto Etiquetas = [&g](std::int32_t minimo, std::int32_t maximo, bool ejeX) {
+    std::vector<std::string> out;
+    for (const auto& m : g.Marcas(minimo, maximo, ejeX).marcas) out.push_back(m.etiqueta);
+    return out;
+  };
+  EXPECT_EQ(Etiquetas(g.xMin, g.xMax, true),
+            (std::vector<std::string>{"288.15", "308.15", "328.15", "348.15", "368.15", "388.15",
+                                      "408.15"}));
+  EXPECT_EQ(Etiquetas(g.yMin, g.yMax, false),
+            (std::vector<std::string>{"288.15", "308.15", "328.15", "348.15", "368.15", "388.15",
+                                      "408.15", "428.15", "448.15"}));
 }
 
 TEST(GraficaDTDisponible, OnlyTheExplicitCommandAsksAndUpdates) {

@@ -4,8 +4,11 @@
 #include <clocale>
 #include <functional>
 
+#include <QLineEdit>
+
 #include "celdix_fixture.h"
 #include "platform/core/numtext.h"
+#include "tests/comun/locale_coma.h"
 
 namespace vardo {
 namespace {
@@ -170,8 +173,8 @@ TEST_F(CeldixFixture, NumericColumnKeepsNumbersAndTurnsTheRestIntoZero) {
                                {"3.25", "3.25"},     {"abc", "0"},         {"1,5", "0"},
                                {"", "0"},            {"2x", "0"}};
   // '.' is the decimal point whatever the locale.
-  std::string saved = std::setlocale(LC_ALL, nullptr);
-  std::setlocale(LC_ALL, "de_DE.UTF-8");
+  LocaleComa coma;
+  ASSERT_TRUE(coma.Puesto());
   for (const NumericCase& c : cases) {
     OpenEditorAt(1, 2);
     Text1()->setText(QString::fromUtf8(c.typed));
@@ -179,7 +182,6 @@ TEST_F(CeldixFixture, NumericColumnKeepsNumbersAndTurnsTheRestIntoZero) {
     EXPECT_EQ(grid.TextMatrix(1, 2).toStdString(), c.stored) << c.typed;
     EXPECT_EQ(log.front(), std::string("modified 1,2=") + c.stored);
   }
-  std::setlocale(LC_ALL, saved.c_str());
 }
 
 TEST_F(CeldixFixture, ReadOnlyColumnsAndCellsShowNoEditorAndCommitNothing) {
@@ -306,6 +308,37 @@ TEST_F(CeldixFixture, ScrollingAndLosingTheFocusCommitTheOpenEdit) {
   other.setFocus();
   EXPECT_EQ(log, (Log{"modified 3,2=focus"}));
   grid.setParent(nullptr);
+}
+
+// A control destroyed with the focus in its open editor: while its children
+// go, the focus moves on, and the half-destroyed control must not answer
+// that (nor the moves after it).
+TEST(CeldixVida, DestruidaConElFocoDentroNoAtiendeElCambioDeFoco) {
+  QWidget host;
+  QLineEdit other(&host);
+  other.move(0, 300);
+  auto* grid = new Celdix(&host);
+  grid->SetRows(3);
+  grid->SetCols(3);
+  grid->SetFixedRows(1);
+  grid->SetFixedCols(1);
+  host.resize(520, 340);
+  host.show();
+  QApplication::setActiveWindow(&host);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&host));
+  // The first move only arms the leave; the second opens the editor.
+  grid->Grid()->SetCurrentCell(1, 1);
+  grid->Grid()->SetCurrentCell(2, 1);
+  ASSERT_TRUE(grid->EditorOpen());
+  grid->TextEditor()->setFocus();
+  QTest::keyClicks(grid->TextEditor(), "abierta");
+  ASSERT_EQ(QApplication::focusWidget(), grid->TextEditor());
+  int modificada = 0;
+  QObject::connect(grid, &Celdix::TablaModificada, &host, [&] { ++modificada; });
+  delete grid;
+  other.setFocus();
+  EXPECT_EQ(modificada, 0);
+  EXPECT_EQ(QApplication::focusWidget(), &other);
 }
 
 }  // namespace

@@ -4,13 +4,17 @@
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
-#include <stdexcept>
+#include <cmath>
+#include <functional>
+#include <optional>
 
 #include "controls/scrollpanel/barrion.h"
 #include "platform/qt/componentregistry.h"
+#include "tests/comun/locale_coma.h"
 
 using namespace vardo;
 
@@ -18,7 +22,7 @@ namespace {
 
 // A panel built in the host's order: bars, start, initial values.
 class BarrionTest : public ::testing::Test {
- protected:
+ public:
   BarrionTest() : cambiado_(&p_, &Barrion::cambiado) {
     p_.resize(300, 200);
     p_.show();
@@ -71,8 +75,8 @@ TEST_F(BarrionTest, MoverLaBarraMuestraSuValor) {
   p_.HScroll1(1)->setValue(1234);
   EXPECT_EQ(Caja(1), QStringLiteral("12.34"));
   EXPECT_EQ(cambiado_.count(), 2);
-  EXPECT_DOUBLE_EQ(p_.LeerScroll(0), 125);
-  EXPECT_DOUBLE_EQ(p_.LeerScroll(1), 12.34);
+  EXPECT_DOUBLE_EQ(p_.LeerScroll(0).value_or(NAN), 125);
+  EXPECT_DOUBLE_EQ(p_.LeerScroll(1).value_or(NAN), 12.34);
 }
 
 struct CasoTecleo {
@@ -118,17 +122,18 @@ TEST_F(BarrionTest, EscribirYLeer) {
   EXPECT_EQ(cambiado_.count(), 1);
   EXPECT_EQ(Caja(1), QStringLiteral("37.5"));
   EXPECT_EQ(Posicion(1), 3800);  // p = 37.5 rounds to even: 38
-  EXPECT_DOUBLE_EQ(p_.LeerScroll(1), 37.5);
+  EXPECT_DOUBLE_EQ(p_.LeerScroll(1).value_or(NAN), 37.5);
   p_.EscribirScroll(0, 1000);
   EXPECT_EQ(Caja(0), QStringLiteral("250"));
-  EXPECT_DOUBLE_EQ(p_.LeerScroll(0), 250);
+  EXPECT_DOUBLE_EQ(p_.LeerScroll(0).value_or(NAN), 250);
   EXPECT_EQ(cambiado_.count(), 2);
 
-  EXPECT_THROW(p_.LeerScroll(2), std::out_of_range);
-  EXPECT_THROW(p_.LeerScroll(-1), std::out_of_range);
-  EXPECT_THROW(p_.EscribirScroll(2, 1), std::out_of_range);
+  // Errors come back as values, never as exceptions.
+  EXPECT_EQ(p_.LeerScroll(2), std::nullopt);
+  EXPECT_EQ(p_.LeerScroll(-1), std::nullopt);
+  EXPECT_FALSE(p_.EscribirScroll(2, 1));
   p_.ValorLabel(1)->setText(QStringLiteral("x"));
-  EXPECT_THROW(p_.LeerScroll(1), std::invalid_argument);
+  EXPECT_EQ(p_.LeerScroll(1), std::nullopt);
   EXPECT_EQ(cambiado_.count(), 2);
 }
 
@@ -175,7 +180,7 @@ TEST_F(BarrionTest, VaciarQuitaLasBarras) {
   EXPECT_TRUE(p_.HScroll1(0)->isHidden());
   EXPECT_TRUE(p_.ValorLabel(0)->isHidden());
   EXPECT_TRUE(p_.NombreLabel(0)->isHidden());
-  EXPECT_THROW(p_.LeerScroll(1), std::out_of_range);
+  EXPECT_EQ(p_.LeerScroll(1), std::nullopt);
   p_.HScroll1(0)->setValue(3000);
   EXPECT_EQ(cambiado_.count(), 0);
   // Refilled in the host's order.
@@ -187,6 +192,77 @@ TEST_F(BarrionTest, VaciarQuitaLasBarras) {
   EXPECT_EQ(p_.NombreLabel(1)->text(), QStringLiteral("Aire"));
   p_.EscribirScroll(1, 10);
   EXPECT_EQ(Posicion(1), 5000);
+}
+
+// A host that empties and refills the panel from its cambiado handler, while
+// the widget that raised the event is still inside its own handler: a value
+// box leaving the focus or taking Enter, a bar being moved. The old widgets
+// must outlive that handler and go afterwards.
+TEST_F(BarrionTest, ElAnfitrionRellenaDesdeSuManejador) {
+  struct Caso {
+    const char* nombre;
+    std::function<void(BarrionTest&)> accion;
+  };
+  const Caso casos[] = {
+      {"foco", [](BarrionTest& t) { t.Teclear(1, "50", false); }},
+      {"Enter", [](BarrionTest& t) { t.Teclear(1, "50", true); }},
+      {"barra", [](BarrionTest& t) { t.p_.HScroll1(1)->triggerAction(QScrollBar::SliderPageStepAdd); }},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.nombre);
+    int rellenos = 0;
+    const auto conexion = QObject::connect(&p_, &Barrion::cambiado, [&] {
+      if (++rellenos > 1) return;
+      p_.Vaciar();
+      p_.BarraInicial(QStringLiteral("Agua"), 50);
+      p_.AddBarra(QStringLiteral("Aire"), 20);
+      p_.Arrancar();
+      p_.EscribirScroll(1, 10);  // raises cambiado once more
+    });
+    QPointer<QLineEdit> vieja = p_.ValorLabel(1);
+    c.accion(*this);
+    QObject::disconnect(conexion);
+    EXPECT_EQ(rellenos, 2);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(vieja.isNull());
+    ASSERT_EQ(p_.NumBarras(), 2);
+    EXPECT_EQ(p_.NombreLabel(1)->text(), QStringLiteral("Aire"));
+    EXPECT_EQ(Caja(1), QStringLiteral("10"));
+    EXPECT_EQ(Posicion(1), 5000);
+    EXPECT_TRUE(p_.EventosActivos());
+    EXPECT_EQ(p_.ContenedorPicture()->findChildren<QLineEdit*>().size(), 2);
+    // The panel goes on as a fresh one.
+    cambiado_.clear();
+    Teclear(0, "25");
+    EXPECT_EQ(Posicion(0), 5000);
+    EXPECT_EQ(cambiado_.count(), 1);
+  }
+}
+
+// Emptying from the handler leaves the panel emptied, its events off.
+TEST_F(BarrionTest, VaciarDesdeElManejadorApagaLosEventos) {
+  QObject::connect(&p_, &Barrion::cambiado, [this] { p_.Vaciar(); });
+  Teclear(1, "50");
+  EXPECT_EQ(p_.NumBarras(), 1);
+  EXPECT_FALSE(p_.EventosActivos());
+}
+
+// Under a comma locale the boxes still show and read '.' as the decimal point.
+TEST_F(BarrionTest, LosDecimalesNoDependenDelLocale) {
+  LocaleComa coma;
+  ASSERT_TRUE(coma.Puesto());
+  EXPECT_TRUE(p_.EscribirScroll(1, 37.5));
+  EXPECT_EQ(Caja(1), QStringLiteral("37.5"));
+  EXPECT_EQ(p_.LeerScroll(1), 37.5);
+  p_.HScroll1(0)->setValue(1234);
+  EXPECT_EQ(Caja(0), QStringLiteral("30.85"));
+  Teclear(0, "62.5");
+  EXPECT_EQ(Posicion(0), 2500);
+  EXPECT_EQ(p_.LeerScroll(0), 62.5);
+  // A comma is no decimal point: the bar's value comes back.
+  Teclear(0, "37,5");
+  EXPECT_EQ(Caja(0), QStringLiteral("62.5"));
+  EXPECT_EQ(Posicion(0), 2500);
 }
 
 TEST(Barrion, CuarentaBarrasCabenConPosicionesDe32Bits) {
@@ -201,7 +277,7 @@ TEST(Barrion, CuarentaBarrasCabenConPosicionesDe32Bits) {
   EXPECT_EQ(p.NombreLabel(39)->text(), QStringLiteral("B40"));
   p.EscribirScroll(39, 2000);
   EXPECT_EQ(p.HScroll1(39)->value(), 5000);
-  EXPECT_DOUBLE_EQ(p.LeerScroll(39), 2000);
+  EXPECT_DOUBLE_EQ(p.LeerScroll(39).value_or(NAN), 2000);
   // Scrolling the panel to the end brings the last bar to the top.
   p.VertScroll()->setValue(100);
   const int yoff = 1090 * 39 + 120;

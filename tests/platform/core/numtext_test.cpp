@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "platform/core/numtext.h"
+#include "tests/comun/locale_coma.h"
 
 namespace vardo {
 namespace {
@@ -40,14 +41,45 @@ INSTANTIATE_TEST_SUITE_P(
         NumCase{3.14159265358979, 7, "3.141593"}, NumCase{2.0, 10, "2."},
         NumCase{0.023456789012345, 10, "2.345678901e-002"}, NumCase{4600.0, 10, "4600."}));
 
+// Under a comma locale every writer keeps the point and every reader takes
+// it; a comma is no decimal separator to them.
 TEST(NumTexto, DecimalPointIgnoresLocale) {
-  const char* old = std::setlocale(LC_NUMERIC, nullptr);
-  std::string saved = old ? old : "C";
-  if (std::setlocale(LC_NUMERIC, "es_ES.UTF-8") || std::setlocale(LC_NUMERIC, "de_DE.UTF-8")) {
-    EXPECT_EQ(NumTexto(2.5), "2.5");
-    EXPECT_DOUBLE_EQ(TextoANumero("2.5"), 2.5);
-  }
-  std::setlocale(LC_NUMERIC, saved.c_str());
+  LocaleComa coma;
+  EXPECT_EQ(NumTexto(2.5), "2.5");
+  EXPECT_EQ(NumTexto(1234567.0), "1.23457e+006");
+  EXPECT_EQ(TextoFijo(37.5, 2), "37.50");
+  EXPECT_EQ(TextoGeneral(37.5, 15), "37.5");
+  EXPECT_EQ(TextoGeneral(1.5e-7, 15), "1.5E-07");
+  EXPECT_DOUBLE_EQ(TextoANumero("2.5"), 2.5);
+  EXPECT_DOUBLE_EQ(TextoANumero("2,5"), 2.0);
+  double v = 0;
+  EXPECT_TRUE(EsNumero("37.5", &v));
+  EXPECT_DOUBLE_EQ(v, 37.5);
+  EXPECT_FALSE(EsNumero("37,5"));
+  EXPECT_DOUBLE_EQ(TextoANumero("1e400"), HUGE_VAL);
+}
+
+struct FixedCase {
+  double value;
+  int decimals;
+  const char* text;
+};
+
+TEST(TextoFijo, RoundsToTheGivenDecimals) {
+  const FixedCase cases[] = {{288.15, 2, "288.15"},   {288.146, 2, "288.15"}, {-1.005, 2, "-1.00"},
+                             {0.0, 2, "0.00"},         {1e6, 0, "1000000"},    {2.5, 0, "2"},
+                             {1.0 / 3.0, 4, "0.3333"}, {-2.0, 1, "-2.0"}};
+  for (const FixedCase& c : cases) EXPECT_EQ(TextoFijo(c.value, c.decimals), c.text) << c.value;
+}
+
+TEST(TextoGeneral, WritesUpToTheDigitsLikeTheGeneralFormat) {
+  const FixedCase cases[] = {
+      {125.0, 15, "125"},        {62.4, 15, "62.4"},           {0.1 + 0.2, 15, "0.3"},
+      {1e20, 15, "1E+20"},       {1e15, 15, "1E+15"},          {999999999999999.0, 15, "999999999999999"},
+      {1e-4, 15, "0.0001"},      {1.5e-5, 15, "1.5E-05"},      {-37.5, 15, "-37.5"},
+      {1e100, 15, "1E+100"},     {123456.0, 3, "1.23E+05"},    {0.5, 1, "0.5"},
+      {2.0 / 3.0, 15, "0.666666666666667"}};
+  for (const FixedCase& c : cases) EXPECT_EQ(TextoGeneral(c.value, c.decimals), c.text) << c.value;
 }
 
 TEST(TextoANumero, ReadsPrefixAndZeroForText) {
@@ -60,6 +92,26 @@ TEST(TextoANumero, ReadsPrefixAndZeroForText) {
   EXPECT_DOUBLE_EQ(TextoANumero(""), 0.0);
   EXPECT_DOUBLE_EQ(TextoANumero("inf"), 0.0);
   EXPECT_DOUBLE_EQ(TextoANumero("-"), 0.0);
+}
+
+// Beyond a double's range a number reads as infinity or zero by its order of
+// magnitude, however its digits are placed.
+TEST(TextoANumero, OutOfRangeGoesToInfinityOrZero) {
+  struct Case {
+    const char* text;
+    double value;
+  };
+  const Case cases[] = {{"1e400", HUGE_VAL},          {"-1e400", -HUGE_VAL},
+                        {"123456e305", HUGE_VAL},     {"0.0001e309", 1e305},
+                        {"0.0001e313", HUGE_VAL},     {"1e-400", 0.0},
+                        {"-1e-400", -0.0},            {"0.000e999999", 0.0},
+                        {"1e99999999999999999999", HUGE_VAL}, {"1000e-330", 0.0},
+                        {"2.4e-324", 0.0}};
+  for (const Case& c : cases) {
+    EXPECT_EQ(TextoANumero(c.text), c.value) << c.text;
+    EXPECT_EQ(std::signbit(TextoANumero(c.text)), std::signbit(c.value)) << c.text;
+    EXPECT_FALSE(EsNumero(c.text) && std::isinf(c.value)) << c.text;
+  }
 }
 
 TEST(EsNumero, AcceptsOnlyWholeFiniteNumbers) {

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <clocale>
+#include <optional>
+
+#include "tests/comun/locale_coma.h"
 
 namespace vardo {
 namespace {
@@ -46,13 +48,15 @@ TEST(PropertyBag, TextAndBytesRoundTripWithAwkwardStringsAndDoubles) {
   bag.WriteAlways("Color", std::int64_t{0x80000008});
   bag.WriteAlways("Neg", std::int64_t{-5});
   bag.WriteAlways("On", true);
-  const char* old = std::setlocale(LC_ALL, nullptr);
-  std::string saved = old ? old : "C";
-  std::setlocale(LC_ALL, "de_DE.UTF-8");  // comma locale when installed
-  std::string text = bag.ToText();
-  auto back = PropertyBag::FromText(text);
-  auto fromBytes = PropertyBag::FromBytes(bag.ToBytes());
-  std::setlocale(LC_ALL, saved.c_str());
+  std::string text;
+  std::optional<PropertyBag> back, fromBytes;
+  {
+    LocaleComa coma;
+    ASSERT_TRUE(coma.Puesto());
+    text = bag.ToText();
+    back = PropertyBag::FromText(text);
+    fromBytes = PropertyBag::FromBytes(bag.ToBytes());
+  }
   EXPECT_NE(text.find("8.25"), std::string::npos);
   ASSERT_TRUE(back.has_value());
   EXPECT_EQ(*back, bag);
