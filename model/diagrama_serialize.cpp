@@ -37,6 +37,13 @@ bool RectPlausible(const Rect& r) {
   return true;
 }
 
+// An exchanger's circle size in mm: the format dialog offers 1 to 10; a
+// size beyond this would place circles outside any plausible grid, and the
+// file the program then saves would not read back.
+constexpr double kMaxTamanoCirculo = 1000.0;
+
+bool TamanoCirculoPlausible(double t) { return std::isfinite(t) && t >= 0.0 && t <= kMaxTamanoCirculo; }
+
 bool TamanoFuentePlausible(std::int32_t v) { return v >= -kMaxTamanoFuente && v <= kMaxTamanoFuente; }
 
 // Keeps the first n characters of a UTF-8 text.
@@ -206,6 +213,7 @@ void CDiagrama::ValidarCargado() const {
 
   for (const auto& c : m_cambiadores) {
     if (!RectPlausible(c.rectCaliente) || !RectPlausible(c.rectFrio)) Danado();
+    if (!TamanoCirculoPlausible(c.tamano)) Danado();
     for (std::int32_t r : {c.ladoCaliente.ref, c.ladoFrio.ref})
       if (r != kRefGenerico && !refExiste(r)) Danado();
     const std::pair<std::int32_t, double> extremos[] = {

@@ -400,6 +400,11 @@ const Danado kDanados[] = {
     {"ExchangerRectangleHuge",
      [](CDiagrama& d) { d.m_cambiadores[1].rectFrio.top = std::numeric_limits<std::int32_t>::min(); }},
     {"SplitRectangleHuge", [](CDiagrama& d) { d.m_bifurcadas[0].rect.right = 2'000'000'000; }},
+    // Circle sizes that would place exchangers outside any grid.
+    {"ExchangerCircleHuge", [](CDiagrama& d) { d.m_cambiadores[0].tamano = 1e12; }},
+    {"ExchangerCircleNegative", [](CDiagrama& d) { d.m_cambiadores[1].tamano = -6.5; }},
+    {"ExchangerCircleNaN",
+     [](CDiagrama& d) { d.m_cambiadores[0].tamano = std::numeric_limits<double>::quiet_NaN(); }},
 };
 
 INSTANTIATE_TEST_SUITE_P(Diagrama, CuerpoDanadoTest, ::testing::ValuesIn(kDanados),

@@ -67,7 +67,7 @@ TEST(KitAlojados, LosCuatroControlesPorSuIdDeClaseConSusEventos) {
   // Enter inside a hosted control is the control's: the hidden default
   // button is not pressed.
   TypeBar(*d.Get<Barrion>(kBarras), 0, "125");
-  EXPECT_DOUBLE_EQ(d.Get<Barrion>(kBarras)->LeerScroll(0), 125.0);
+  EXPECT_DOUBLE_EQ(d.Get<Barrion>(kBarras)->LeerScroll(0).value_or(-1.0), 125.0);
   EXPECT_EQ(d.log, Log{"cambiado"});
   drv.Focus(kCampo);  // leaving the box commits again
   EXPECT_EQ(d.log, (Log{"cambiado", "cambiado"}));
@@ -76,7 +76,7 @@ TEST(KitAlojados, LosCuatroControlesPorSuIdDeClaseConSusEventos) {
   TypeTableBox(t->FuncionText(), "2*X");
   EXPECT_EQ(d.log, Log{"Listo"});
   EXPECT_EQ(t->NumeroPuntos(), 5);
-  EXPECT_DOUBLE_EQ(t->TablaY(4), 20.0);
+  EXPECT_DOUBLE_EQ(t->TablaY(4).value_or(-1.0), 20.0);
   drv.Focus(kCampo);
   d.log.clear();
   EditCell(*d.Get<Celdix>(kRejilla), 1, 1, "7");
