@@ -1,6 +1,7 @@
 #include "model/tabla_problema.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstddef>
 #include <optional>
@@ -22,31 +23,61 @@ struct Miembro {
   // A sensible stream whose ends run its way (a cold one rising, a hot one
   // falling); any other takes no part, as its range holds no interval.
   bool orientada;
+  // Two of its points may lie within 2·kTolT of each other (the duplicate
+  // rule looks only at such streams): a neighbouring pair does, or its
+  // points do not run one way.
+  bool cercanos;
   double calor;  // whole heat, GetH(kTSentinel, 1)
+  double t1;     // supply temperature, as entered
+};
+
+// A point of the pool: its temperature (as entered, or shifted once sorted),
+// how the sum of the heats per kelvin of the pieces crossing the intervals
+// changes below it (pieces whose upper end it is begin there, pieces whose
+// lower end it is stop), and how many pieces begin (+) or stop (-) there.
+struct Registro {
+  double t;
+  double cambio;
+  std::uint32_t id;
+  std::int16_t piezas;
+  std::uint8_t fria;
+  std::uint8_t especial;  // a step starts here or a piece without finite slope ends here
+};
+
+// A vertical step of a stream: its heat goes to the zero-width interval at
+// its first point.
+struct Escalon {
+  std::uint32_t id;
+  std::uint32_t miembro;
+  double calor;
+};
+
+// A piece whose heat per kelvin is no finite number (damaged data): kept out
+// of the running sum, which it would spoil for good.
+struct Rara {
+  std::uint32_t sup, inf;  // point ids
+  std::uint32_t miembro;
+  double g;
 };
 
 // The streams of a pool and their points, read once.
 struct Pool {
   std::vector<Miembro> miembros;
-  std::vector<double> t;           // point temperatures, as entered
-  std::vector<double> h;           // point enthalpies on the scale GetH answers on
-  std::vector<std::uint8_t> fria;  // cold flag of each point's stream
+  std::vector<Registro> puntos;  // by id, temperatures as entered
+  // Read only when asked for (LeerPool's completo): the enthalpy of each
+  // point on the scale GetH answers on, its stream, and as Registro::cambio
+  // of the magnitudes.
+  std::vector<double> h;
+  std::vector<std::uint32_t> miembro;
+  std::vector<double> cambioAbs;
+  std::vector<Escalon> escalones;
+  std::vector<Rara> raras;
+  // Filled for a presorted pool: the hot and the cold points, falling.
+  std::vector<Registro> calientes, frias;
 
   double Desplazada(std::uint32_t id, double half) const {
-    return t[id] + (fria[id] ? half : -half);
+    return puntos[id].t + (puntos[id].fria ? half : -half);
   }
-};
-
-// A piece of a sensible stream between two of its points: g kW per kelvin
-// (positive for a cold stream, negative for a hot one) over the whole
-// intervals a..b, and over the parts it covers of at most two intervals its
-// ends fall inside (only against intervals of another pool).
-struct Pieza {
-  std::uint32_t miembro;
-  std::int32_t a, b;
-  double g;
-  std::int32_t parcial[2];  // interval, -1 none
-  double ancho[2];          // kelvin covered
 };
 
 // Heat that goes whole into one interval: a latent stream's or a step's.
@@ -56,9 +87,13 @@ struct Concentrado {
   double calor;
 };
 
+// Where a table put every stream's heat: the points in their order with the
+// boundary each fell on, and the heats that went whole into one interval.
 struct Colocacion {
-  std::vector<Pieza> piezas;
+  std::vector<Registro> orden;
+  std::vector<std::int32_t> pos;  // boundary of each point in orden
   std::vector<Concentrado> concentrados;
+  std::vector<std::pair<std::int32_t, std::int32_t>> raras;  // intervals a..b of each Rara
 };
 
 }  // namespace tabla_detalle
@@ -67,9 +102,11 @@ namespace {
 
 using tabla_detalle::Colocacion;
 using tabla_detalle::Concentrado;
+using tabla_detalle::Escalon;
 using tabla_detalle::Miembro;
-using tabla_detalle::Pieza;
 using tabla_detalle::Pool;
+using tabla_detalle::Rara;
+using tabla_detalle::Registro;
 
 // Falling order with NaN last: a strict weak order even on damaged data, so the
 // sort is well defined, and the predicates of the searches below stay monotone.
@@ -89,59 +126,205 @@ void Acumular(double& s, double& c, double x) {
   s = t;
 }
 
-Pool LeerPool(std::span<const GrupoCorrientes> grupos) {
-  Pool p;
-  std::size_t total = 0, corrientes = 0;
-  for (const GrupoCorrientes& g : grupos) {
-    corrientes += g.size();
-    for (const CCorriente* c : g) total += static_cast<std::size_t>(std::max(0, c->GetNumPuntos()));
+// Changes of a running sum fed at interval indices, with the count of the
+// pieces they belong to: the sum over interval i is everything fed at 1..i,
+// exactly 0 where no piece is left.
+class Diferencias {
+ public:
+  explicit Diferencias(std::size_t n) : s_(n + 1, 0.0), c_(n + 1, 0.0), cuenta_(n + 1, 0) {}
+  void Anadir(std::size_t i, double v, std::int32_t piezas) {
+    Acumular(s_[i], c_[i], v);
+    cuenta_[i] += piezas;
   }
+  // f(i, sum) for every interval i = 1 .. n-1.
+  template <class F>
+  void Sumar(F f) const {
+    double s = 0.0, c = 0.0;
+    std::int32_t activas = 0;
+    for (std::size_t i = 1; i + 1 < s_.size(); ++i) {
+      Acumular(s, c, s_[i]);
+      Acumular(s, c, c_[i]);
+      activas += cuenta_[i];
+      if (activas == 0) s = c = 0.0;
+      f(i, s + c);
+    }
+  }
+
+ private:
+  std::vector<double> s_, c_;
+  std::vector<std::int32_t> cuenta_;
+};
+
+// Reads the streams of a pool; completo also keeps what the weighted sums and
+// the cascade over other boundaries need.
+Pool LeerPool(std::span<const GrupoCorrientes> grupos, bool completo) {
+  Pool p;
+  std::size_t corrientes = 0;
+  for (const GrupoCorrientes& g : grupos) corrientes += g.size();
+  // Most streams have two points; the streams are read once.
   p.miembros.reserve(corrientes);
-  p.t.reserve(total);
-  p.h.reserve(total);
-  p.fria.reserve(total);
+  p.puntos.reserve(2 * corrientes);
+  if (completo) {
+    p.h.reserve(2 * corrientes);
+    p.miembro.reserve(2 * corrientes);
+    p.cambioAbs.reserve(2 * corrientes);
+  }
+  std::uint32_t id = 0;
   for (const GrupoCorrientes& g : grupos) {
-    for (const CCorriente* c : g) {
+    for (std::size_t j = 0; j < g.size(); ++j) {
+      // Large pools live in memory, not in cache: the streams a few places
+      // ahead are asked for early (their record, then their points).
+      if (j + 32 < g.size()) {
+        const CCorriente* r = g[j + 32];
+        __builtin_prefetch(r);
+        __builtin_prefetch(&r->m_fria);
+        __builtin_prefetch(&r->m_latente);
+        __builtin_prefetch(&r->m_T);
+        __builtin_prefetch(&r->m_H);
+      }
+      if (j + 16 < g.size()) {
+        __builtin_prefetch(g[j + 16]->m_T.data());
+        __builtin_prefetch(g[j + 16]->m_H.data());
+      }
+      const CCorriente* c = g[j];
       Miembro m{};
       m.c = c;
-      m.primero = static_cast<std::uint32_t>(p.t.size());
-      const int np = std::max(0, c->GetNumPuntos());
+      m.primero = id;
+      const auto mi = static_cast<std::uint32_t>(p.miembros.size());
+      const std::size_t np = std::min(c->m_T.size(), c->m_H.size());
       m.num = static_cast<std::uint32_t>(np);
       m.fria = c->m_fria != 0;
       m.latente = c->m_latente != 0;
+      double escala = 1.0;
       if (np > 0) {
         m.calor = c->GetH(kTSentinel, 1);
         // The points' enthalpies brought to the scale of the virtual whole-
         // range query (a utility's curve times its load; 1 for a stream).
-        const double ultimo = c->GetPunto(np - 1, 0);
-        const double escala = (m.calor == ultimo || ultimo == 0.0) ? 1.0 : m.calor / ultimo;
-        for (int k = 0; k < np; ++k) {
-          p.t.push_back(c->GetPunto(k, 1));
-          p.h.push_back(c->GetPunto(k, 0) * escala);
-          p.fria.push_back(m.fria ? 1 : 0);
+        const double ultimo = c->m_H[np - 1];
+        if (m.calor != ultimo && ultimo != 0.0) escala = m.calor / ultimo;
+        for (std::size_t k = 0; k < np; ++k, ++id) {
+          p.puntos.push_back({c->m_T[k], 0.0, id, 0, static_cast<std::uint8_t>(m.fria), 0});
+          if (completo) {
+            p.h.push_back(c->m_H[k] * escala);
+            p.miembro.push_back(mi);
+          }
         }
-        const double t1 = p.t[m.primero], t2 = p.t.back();
+        if (completo) p.cambioAbs.resize(p.puntos.size(), 0.0);
+        const double t1 = c->m_T.front(), t2 = c->m_T[np - 1];
+        m.t1 = t1;
         m.orientada = m.fria ? t1 <= t2 : t1 >= t2;
+        bool sube = true, baja = true;
+        for (std::size_t k = 1; k < np; ++k) {
+          const double a = c->m_T[k - 1], b = c->m_T[k];
+          if (!(std::fabs(b - a) >= 2.5 * kTolT)) m.cercanos = true;
+          sube = sube && a <= b;
+          baja = baja && a >= b;
+        }
+        if (!sube && !baja) m.cercanos = true;
       }
       p.miembros.push_back(m);
+      if (m.latente || !m.orientada) continue;
+      // Every piece between two points: its heat per kelvin begins at its
+      // upper point and stops at its lower one.
+      for (std::uint32_t k = 0; k + 1 < m.num; ++k) {
+        const std::uint32_t a = m.primero + k;
+        const double t0 = c->m_T[k], t1 = c->m_T[k + 1];
+        const double dH = c->m_H[k + 1] * escala - c->m_H[k] * escala;
+        if (t0 == t1) {
+          if (dH == 0.0) continue;
+          p.escalones.push_back({a, mi, dH});
+          p.puntos[a].especial = 1;
+          continue;
+        }
+        if (std::isnan(t0) || std::isnan(t1)) continue;
+        const std::uint32_t sup = t0 > t1 ? a : a + 1, inf = t0 > t1 ? a + 1 : a;
+        const double gr = dH / std::fabs(t1 - t0);
+        if (!std::isfinite(gr)) {
+          p.raras.push_back({sup, inf, mi, gr});
+          p.puntos[sup].especial = p.puntos[inf].especial = 1;
+          continue;
+        }
+        p.puntos[sup].cambio += gr;
+        p.puntos[inf].cambio -= gr;
+        ++p.puntos[sup].piezas;
+        --p.puntos[inf].piezas;
+        if (completo) {
+          p.cambioAbs[sup] += std::fabs(gr);
+          p.cambioAbs[inf] -= std::fabs(gr);
+        }
+      }
     }
   }
   return p;
 }
 
-// A point on the shifted scale.
-struct Registro {
-  double t;
-  std::uint32_t id;
-};
+// The order of the points: temperature falling (NaN last), equal ones by
+// number, so that the running sums add in one order however the points came.
+bool Antes(const Registro& a, const Registro& b) {
+  if (Mayor(a.t, b.t)) return true;
+  if (Mayor(b.t, a.t)) return false;
+  return a.id < b.id;
+}
+constexpr auto kAntes = [](const Registro& a, const Registro& b) { return Antes(a, b); };
 
-bool RegistroMayor(const Registro& a, const Registro& b) { return Mayor(a.t, b.t); }
+// A key whose rising order is Antes' order of temperatures: falling, NaN
+// last, -0 as 0.
+std::uint64_t Clave(double t) {
+  if (std::isnan(t)) return ~std::uint64_t{0};
+  if (t == 0.0) t = 0.0;
+  std::uint64_t u = std::bit_cast<std::uint64_t>(t);
+  constexpr std::uint64_t kSigno = std::uint64_t{1} << 63;
+  u = (u & kSigno) ? ~u : (u | kSigno);  // rising with the value
+  return ~u;
+}
 
-std::vector<Registro> Ordenar(const Pool& p, double half) {
-  std::vector<Registro> r(p.t.size());
-  for (std::uint32_t id = 0; id < r.size(); ++id) r[id] = {p.Desplazada(id, half), id};
-  std::sort(r.begin(), r.end(), RegistroMayor);
-  return r;
+// Shifts points given in number order (hot ones down by half, cold ones up)
+// and sorts them by Antes. They are first spread over buckets by their key
+// (stable), each bucket covering an equal share of the keys' range, then each
+// bucket is sorted on its own, small and in cache.
+void Ordenar(std::vector<Registro>& r, double half) {
+  std::uint64_t kmin = ~std::uint64_t{0}, kmax = 0;
+  for (Registro& x : r) {
+    x.t += x.fria ? half : -half;
+    const std::uint64_t k = Clave(x.t);
+    kmin = std::min(kmin, k);
+    kmax = std::max(kmax, k);
+  }
+  const std::size_t n = r.size();
+  if (n < 256) {
+    std::sort(r.begin(), r.end(), kAntes);
+    return;
+  }
+  if (kmin == kmax) return;  // all equal: already in number order
+  // About eight points a bucket.
+  const int bits = std::clamp(static_cast<int>(std::bit_width(n)) - 3, 8, 16);
+  const int desplazamiento = std::max(0, static_cast<int>(std::bit_width(kmax - kmin)) - bits);
+  auto cubo = [&](const Registro& x) {
+    return static_cast<std::size_t>((Clave(x.t) - kmin) >> desplazamiento);
+  };
+  std::vector<std::uint32_t> inicio((std::size_t{1} << bits) + 1, 0);
+  for (const Registro& x : r) ++inicio[cubo(x) + 1];
+  for (std::size_t b = 1; b < inicio.size(); ++b) inicio[b] += inicio[b - 1];
+  std::vector<Registro> aux(n);
+  std::vector<std::uint32_t> lleno(inicio.begin(), inicio.end() - 1);
+  for (const Registro& x : r) aux[lleno[cubo(x)]++] = x;
+  for (std::size_t b = 0; b + 1 < inicio.size(); ++b) {
+    Registro* ini = aux.data() + inicio[b];
+    Registro* fin = aux.data() + inicio[b + 1];
+    if (fin - ini > 16) {
+      if (!std::is_sorted(ini, fin, kAntes)) std::sort(ini, fin, kAntes);
+      continue;
+    }
+    // Insertion for the few points of most buckets.
+    for (Registro* i = ini + 1; i < fin; ++i) {
+      if (!Antes(*i, *(i - 1))) continue;
+      const Registro x = *i;
+      Registro* j = i;
+      for (; j > ini && Antes(x, *(j - 1)); --j) *j = *(j - 1);
+      *j = x;
+    }
+  }
+  r.swap(aux);
 }
 
 // Decides whether a second equal interval temperature is needed. A duplicate is
@@ -159,24 +342,24 @@ std::vector<Registro> Ordenar(const Pool& p, double half) {
 class NecesidadDuplicados {
  public:
   NecesidadDuplicados(const Pool& p, double half) {
-    std::vector<std::pair<double, double>> puntos;  // (shifted T, H as entered)
+    std::vector<std::pair<double, std::uint32_t>> puntos;  // (shifted T, point of the stream)
     for (const Miembro& m : p.miembros) {
       if (m.num == 0) continue;
       const double d = m.fria ? half : -half;
       if (m.latente && std::fabs(m.calor) > kTolH) {
-        const double s = p.t[m.primero] + d;
+        const double s = m.t1 + d;
         cand_.push_back({s, s, s});
       }
-      if (m.num < 2) continue;
+      if (m.num < 2 || !m.cercanos) continue;
       puntos.clear();
-      for (std::uint32_t k = 0; k < m.num; ++k)
-        puntos.emplace_back(p.t[m.primero + k] + d, m.c->GetPunto(static_cast<std::int32_t>(k), 0));
+      for (std::uint32_t k = 0; k < m.num; ++k) puntos.emplace_back(m.c->m_T[k] + d, k);
       if (puntos.size() > 2 || Mayor(puntos[0].first, puntos[1].first))
         std::sort(puntos.begin(), puntos.end(),
                   [](const auto& a, const auto& b) { return Mayor(b.first, a.first); });
+      // The enthalpies, as entered, are read only for close pairs.
       for (std::size_t k = 1; k < puntos.size(); ++k) {
-        if (puntos[k - 1].second != puntos[k].second &&
-            puntos[k].first - puntos[k - 1].first < 2.5 * kTolT)
+        if (puntos[k].first - puntos[k - 1].first < 2.5 * kTolT &&
+            m.c->m_H[puntos[k - 1].second] != m.c->m_H[puntos[k].second])
           cand_.push_back({puntos[k - 1].first, puntos[k - 1].first, puntos[k].first});
       }
     }
@@ -215,157 +398,15 @@ class NecesidadDuplicados {
   bool ultimaR_ = false;
 };
 
-// Interval temperatures from the points sorted falling: equal values are
-// merged (a third one always, a second one unless a latent stream or a
-// vertical step needs the zero-width interval). pos, when given, gets for
-// every point the index of the first boundary equal to it.
-std::vector<double> Intervalos(const Pool& p, const std::vector<Registro>& orden, double half,
-                               std::vector<std::int32_t>* pos) {
-  std::vector<double> T;
-  T.reserve(orden.size());
-  if (pos) pos->assign(p.t.size(), 0);
-  std::optional<NecesidadDuplicados> necesidad;
-  for (const Registro& r : orden) {
-    const double v = r.t;
-    std::size_t primero;
-    if (T.empty() || v != T.back()) {
-      T.push_back(v);
-      primero = T.size() - 1;
-    } else if (T.size() >= 2 && T[T.size() - 2] == v) {
-      primero = T.size() - 2;
-    } else {
-      primero = T.size() - 1;
-      if (!necesidad) necesidad.emplace(p, half);
-      if (necesidad->Necesario(v)) T.push_back(v);
-    }
-    if (pos) (*pos)[r.id] = static_cast<std::int32_t>(primero);
-  }
-  return T;
-}
-
-// Where a shifted temperature v falls among the boundaries T (falling).
-struct Lugar {
-  std::int32_t primero;  // first index with T[k] <= v (n when none)
-  std::int32_t despues;  // first index with T[k] < v
-  bool exacto;           // T[primero] == v
-};
-
-// The pieces and concentrated heats of every stream of the pool over T.
-// lugar(id, v) places point id, whose shifted temperature is v.
-template <class Localizar>
-Colocacion Colocar(const Pool& p, const std::vector<double>& T, double half, Localizar lugar) {
-  Colocacion col;
-  col.piezas.reserve(p.t.size());
-  const auto n = static_cast<std::int32_t>(T.size());
-  for (std::uint32_t mi = 0; mi < p.miembros.size(); ++mi) {
-    const Miembro& m = p.miembros[mi];
-    if (m.num == 0) continue;
-    const double d = m.fria ? half : -half;
-    if (m.latente) {
-      // The whole heat goes to the interval just below the first boundary
-      // that matches the shifted supply temperature.
-      const double s = p.t[m.primero] + d;
-      auto it = std::partition_point(T.begin(), T.end(), [&](double v) { return v - s >= kTolT; });
-      const auto i = static_cast<std::int32_t>(it - T.begin());
-      if (i < n && std::fabs(T[static_cast<std::size_t>(i)] - s) < kTolT && i + 1 < n)
-        col.concentrados.push_back({mi, i + 1, m.calor});
-      continue;
-    }
-    if (!m.orientada) continue;
-    for (std::uint32_t k = 0; k + 1 < m.num; ++k) {
-      const std::uint32_t id0 = m.primero + k, id1 = id0 + 1;
-      const double t0 = p.t[id0] + d, t1 = p.t[id1] + d;
-      const double dH = p.h[id1] - p.h[id0];
-      if (t0 == t1) {
-        // A vertical step: its heat goes to the zero-width interval there.
-        if (dH == 0.0) continue;
-        const Lugar l = lugar(id0, t0);
-        std::int32_t i = -1;
-        if (l.exacto)
-          i = l.primero + 1;
-        else if (l.primero >= 1)
-          i = l.primero;
-        if (i >= 1 && i < n) col.concentrados.push_back({mi, i, dH});
-        continue;
-      }
-      if (std::isnan(t0) || std::isnan(t1)) continue;
-      const bool baja = t0 > t1;
-      const double sup = baja ? t0 : t1, inf = baja ? t1 : t0;
-      const Lugar ls = lugar(baja ? id0 : id1, sup);
-      const Lugar li = lugar(baja ? id1 : id0, inf);
-      Pieza pz{mi, ls.primero + 1, li.despues - 1, dH / (sup - inf), {-1, -1}, {0.0, 0.0}};
-      const std::int32_t ks = ls.primero, kd = li.despues;
-      int np = 0;
-      if (!ls.exacto && ks >= 1 && ks < n) {
-        pz.parcial[np] = ks;
-        pz.ancho[np++] = kd == ks ? sup - inf : sup - T[static_cast<std::size_t>(ks)];
-      }
-      if (kd != ks && kd >= 1 && kd < n && T[static_cast<std::size_t>(kd - 1)] > inf) {
-        pz.parcial[np] = kd;
-        pz.ancho[np++] = T[static_cast<std::size_t>(kd - 1)] - inf;
-      }
-      col.piezas.push_back(pz);
-    }
-  }
-  return col;
-}
-
-// Adds, for every piece, valor(piece) to the intervals it crosses: times the
-// interval's width (porAncho) or as a rate. A running sum over the
-// intervals, fed where pieces begin and end; without any piece crossing an
-// interval it is exactly 0.
-template <class Valor>
-void Repartir(const std::vector<double>& T, const std::vector<Pieza>& piezas, Valor valor,
-              bool porAncho, std::vector<double>& out) {
-  const std::size_t n = T.size();
-  if (n < 2) return;
-  auto ancho = [&](std::size_t i) { return T[i - 1] - T[i]; };
-  std::vector<double> ds(n + 1, 0.0), dc(n + 1, 0.0);
-  std::vector<std::int32_t> cuenta(n + 1, 0);
-  for (const Pieza& pz : piezas) {
-    const double v = valor(pz);
-    if (pz.a <= pz.b) {
-      const auto a = static_cast<std::size_t>(pz.a), b = static_cast<std::size_t>(pz.b);
-      if (std::isfinite(v)) {
-        Acumular(ds[a], dc[a], v);
-        Acumular(ds[b + 1], dc[b + 1], -v);
-        ++cuenta[a];
-        --cuenta[b + 1];
-      } else {
-        // Kept out of the running sum, which it would spoil for good.
-        for (std::size_t i = a; i <= b; ++i) out[i] += porAncho ? v * ancho(i) : v;
-      }
-    }
-    for (int k = 0; k < 2; ++k) {
-      if (pz.parcial[k] < 0) continue;
-      const auto i = static_cast<std::size_t>(pz.parcial[k]);
-      if (porAncho)
-        out[i] += v * pz.ancho[k];
-      else if (ancho(i) > 0.0)
-        out[i] += v * pz.ancho[k] / ancho(i);
-    }
-  }
-  double s = 0.0, c = 0.0;
-  std::int32_t activos = 0;
-  for (std::size_t i = 1; i < n; ++i) {
-    Acumular(s, c, ds[i]);
-    Acumular(s, c, dc[i]);
-    activos += cuenta[i];
-    if (activos == 0) {
-      s = c = 0.0;
-      continue;
-    }
-    const double r = s + c;
-    out[i] += porAncho ? r * ancho(i) : r;
-  }
-}
-
-std::vector<double> Calores(const std::vector<double>& T, const Colocacion& col) {
-  std::vector<double> Q(T.size(), 0.0);
-  Repartir(
-      T, col.piezas, [](const Pieza& pz) { return pz.g; }, true, Q);
-  for (const Concentrado& k : col.concentrados) Q[static_cast<std::size_t>(k.intervalo)] += k.calor;
-  return Q;
+// Interval of T below the first boundary (from the top) within kTolT of the
+// latent stream's shifted supply temperature; -1 when there is none.
+std::int32_t IntervaloLatente(const Miembro& m, double half, const std::vector<double>& T) {
+  const double s = m.t1 + (m.fria ? half : -half);
+  auto it = std::partition_point(T.begin(), T.end(), [&](double v) { return v - s >= kTolT; });
+  const auto i = static_cast<std::size_t>(it - T.begin());
+  if (i < T.size() && std::fabs(T[i] - s) < kTolT && i + 1 < T.size())
+    return static_cast<std::int32_t>(i) + 1;
+  return -1;
 }
 
 CascadaTabla Cascada(std::vector<double> Q) {
@@ -392,26 +433,130 @@ CascadaTabla Cascada(std::vector<double> Q) {
   return r;
 }
 
-// The table of a pool from its points sorted on the shifted scale; the
-// placement of every stream's heat goes to guardar when given.
-TablaProblema ResolverOrdenado(const Pool& p, const std::vector<Registro>& orden, double half,
-                               Colocacion* guardar) {
+// The table of a pool from its points sorted falling on the shifted scale, in
+// one walk: equal values are merged by the duplicate rule (a third one always,
+// a second one unless a latent stream or a vertical step needs the zero-width
+// interval), and every new boundary closes an interval whose heat is the
+// running sum of the heats per kelvin of the pieces crossing it times its
+// width. Latent heats and steps are added afterwards. The placement goes to
+// guardar when given.
+TablaProblema Recorrer(const Pool& p, std::vector<Registro> orden, double half,
+                       Colocacion* guardar) {
   TablaProblema t;
+  std::vector<double>& T = t.T;
+  std::vector<double> Q;
+  T.reserve(orden.size());
+  Q.reserve(orden.size());
   std::vector<std::int32_t> pos;
-  t.T = Intervalos(p, orden, half, &pos);
-  const auto n = static_cast<std::int32_t>(t.T.size());
-  const std::vector<double>& T = t.T;
-  Colocacion col = Colocar(p, T, half, [&](std::uint32_t id, double v) {
-    Lugar l{pos[id], pos[id] + 1, true};
-    while (l.despues < n && T[static_cast<std::size_t>(l.despues)] == v) ++l.despues;
-    return l;
-  });
-  CascadaTabla c = Cascada(Calores(T, col));
-  t.Q = std::move(c.Q);
-  t.C = std::move(c.C);
-  t.pinch = IndicePinch(t.C, c.minimo);
-  if (guardar) *guardar = std::move(col);
+  if (guardar) pos.resize(orden.size());
+  std::vector<std::pair<std::uint32_t, std::int32_t>> especiales;  // point id, boundary
+  std::optional<NecesidadDuplicados> necesidad;
+  double s = 0.0, c = 0.0;
+  std::int32_t activas = 0;
+  for (std::size_t k = 0; k < orden.size(); ++k) {
+    const Registro& r = orden[k];
+    const double v = r.t;
+    std::size_t primero;
+    if (T.empty() || v != T.back()) {
+      Q.push_back(T.empty() || activas == 0 ? 0.0 : (s + c) * (T.back() - v));
+      T.push_back(v);
+      primero = T.size() - 1;
+    } else if (T.size() >= 2 && T[T.size() - 2] == v) {
+      primero = T.size() - 2;
+    } else {
+      primero = T.size() - 1;
+      if (!necesidad) necesidad.emplace(p, half);
+      if (necesidad->Necesario(v)) {
+        T.push_back(v);
+        Q.push_back(0.0);
+      }
+    }
+    if (guardar) pos[k] = static_cast<std::int32_t>(primero);
+    if (r.especial) especiales.emplace_back(r.id, static_cast<std::int32_t>(primero));
+    if (r.piezas != 0 || r.cambio != 0.0) {
+      Acumular(s, c, r.cambio);
+      activas += r.piezas;
+      if (activas == 0) s = c = 0.0;
+    }
+  }
+  const auto n = static_cast<std::int32_t>(T.size());
+
+  std::vector<Concentrado> concentrados;
+  for (std::uint32_t mi = 0; mi < p.miembros.size(); ++mi) {
+    const Miembro& m = p.miembros[mi];
+    if (!m.latente || m.num == 0) continue;
+    const std::int32_t i = IntervaloLatente(m, half, T);
+    if (i > 0) concentrados.push_back({mi, i, m.calor});
+  }
+  std::sort(especiales.begin(), especiales.end());
+  auto frontera = [&](std::uint32_t id) {
+    return std::lower_bound(especiales.begin(), especiales.end(), std::make_pair(id, INT32_MIN))
+        ->second;
+  };
+  for (const Escalon& e : p.escalones) {
+    const std::int32_t i = frontera(e.id) + 1;
+    if (i < n) concentrados.push_back({e.miembro, i, e.calor});
+  }
+  std::vector<std::pair<std::int32_t, std::int32_t>> raras;
+  for (const Rara& x : p.raras) {
+    const std::int32_t a = frontera(x.sup) + 1, b = frontera(x.inf);
+    raras.emplace_back(a, b);
+    for (std::int32_t i = a; i <= b; ++i) {
+      const auto u = static_cast<std::size_t>(i);
+      Q[u] += x.g * (T[u - 1] - T[u]);
+    }
+  }
+  for (const Concentrado& k : concentrados) Q[static_cast<std::size_t>(k.intervalo)] += k.calor;
+
+  CascadaTabla cas = Cascada(std::move(Q));
+  t.Q = std::move(cas.Q);
+  t.C = std::move(cas.C);
+  t.pinch = IndicePinch(t.C, cas.minimo);
+  if (guardar) {
+    guardar->orden = std::move(orden);
+    guardar->pos = std::move(pos);
+    guardar->concentrados = std::move(concentrados);
+    guardar->raras = std::move(raras);
+  }
   return t;
+}
+
+// ---- Cascade over the boundaries of another pool
+
+// Where a shifted temperature v falls among the boundaries T (falling).
+struct Lugar {
+  std::int32_t primero;  // first index with T[k] <= v (n when none)
+  std::int32_t despues;  // first index with T[k] < v
+  bool exacto;           // T[primero] == v
+};
+
+Lugar Localizar(const std::vector<double>& T, double v) {
+  const auto primero = std::partition_point(T.begin(), T.end(), [&](double x) { return x > v; });
+  const auto despues = std::partition_point(primero, T.end(), [&](double x) { return x >= v; });
+  return Lugar{static_cast<std::int32_t>(primero - T.begin()),
+               static_cast<std::int32_t>(despues - T.begin()), primero != T.end() && *primero == v};
+}
+
+// Adds g over [inf, sup] to the intervals of T: whole intervals through a
+// running sum fed at the ends (ds, dc, cuenta), the parts of at most two
+// intervals its ends fall inside directly.
+void AnadirPieza(const std::vector<double>& T, double sup, double inf, double g, Diferencias& dif,
+                 std::vector<double>& Q) {
+  const auto n = static_cast<std::int32_t>(T.size());
+  const Lugar ls = Localizar(T, sup), li = Localizar(T, inf);
+  const std::int32_t a = ls.primero + 1, b = li.despues - 1;
+  auto en = [&](std::int32_t i) { return static_cast<std::size_t>(i); };
+  if (a <= b) {
+    if (std::isfinite(g)) {
+      dif.Anadir(en(a), g, 1);
+      dif.Anadir(en(b + 1), -g, -1);
+    } else {
+      for (std::int32_t i = a; i <= b; ++i) Q[en(i)] += g * (T[en(i - 1)] - T[en(i)]);
+    }
+  }
+  const std::int32_t ks = ls.primero, kd = li.despues;
+  if (!ls.exacto && ks >= 1 && ks < n) Q[en(ks)] += g * (kd == ks ? sup - inf : sup - T[en(ks)]);
+  if (kd != ks && kd >= 1 && kd < n && T[en(kd - 1)] > inf) Q[en(kd)] += g * (T[en(kd - 1)] - inf);
 }
 
 }  // namespace
@@ -434,8 +579,10 @@ double TemperaturaDesplazada(const CCorriente& c, double T, double dtMin) {
 
 std::vector<double> CalcularIntervalosTabla(std::span<const GrupoCorrientes> pool, double dtMin) {
   const double half = dtMin * 0.5;
-  const Pool p = LeerPool(pool);
-  return Intervalos(p, Ordenar(p, half), half, nullptr);
+  Pool p = LeerPool(pool, false);
+  std::vector<Registro> orden = std::move(p.puntos);
+  Ordenar(orden, half);
+  return Recorrer(p, std::move(orden), half, nullptr).T;
 }
 
 std::vector<double> CalcularIntervalosTabla(const GrupoCorrientes& grupo, double dtMin) {
@@ -445,15 +592,38 @@ std::vector<double> CalcularIntervalosTabla(const GrupoCorrientes& grupo, double
 CascadaTabla CalcularCascadaTabla(std::span<const GrupoCorrientes> pool, double dtMin,
                                   const std::vector<double>& T) {
   const double half = dtMin * 0.5;
-  const Pool p = LeerPool(pool);
-  const Colocacion col = Colocar(p, T, half, [&](std::uint32_t, double v) {
-    const auto primero = std::partition_point(T.begin(), T.end(), [&](double x) { return x > v; });
-    const auto despues = std::partition_point(primero, T.end(), [&](double x) { return x >= v; });
-    return Lugar{static_cast<std::int32_t>(primero - T.begin()),
-                 static_cast<std::int32_t>(despues - T.begin()),
-                 primero != T.end() && *primero == v};
+  const Pool p = LeerPool(pool, true);
+  const std::size_t n = T.size();
+  std::vector<double> Q(n, 0.0);
+  if (n == 0) return Cascada(std::move(Q));
+  Diferencias dif(n);
+  for (const Miembro& m : p.miembros) {
+    if (m.num == 0) continue;
+    if (m.latente) {
+      const std::int32_t i = IntervaloLatente(m, half, T);
+      if (i > 0) Q[static_cast<std::size_t>(i)] += m.calor;
+      continue;
+    }
+    if (!m.orientada) continue;
+    for (std::uint32_t k = m.primero; k + 1 < m.primero + m.num; ++k) {
+      const double t0 = p.Desplazada(k, half), t1 = p.Desplazada(k + 1, half);
+      const double dH = p.h[k + 1] - p.h[k];
+      if (t0 == t1) {
+        // A step: in the zero-width interval there, or in the interval it
+        // falls inside.
+        if (dH == 0.0) continue;
+        const Lugar l = Localizar(T, t0);
+        const std::int32_t i = l.exacto ? l.primero + 1 : l.primero;
+        if (i >= 1 && i < static_cast<std::int32_t>(n)) Q[static_cast<std::size_t>(i)] += dH;
+      } else if (!std::isnan(t0) && !std::isnan(t1)) {
+        AnadirPieza(T, std::max(t0, t1), std::min(t0, t1), dH / std::fabs(t1 - t0), dif, Q);
+      }
+    }
+  }
+  dif.Sumar([&](std::size_t i, double g) {
+    if (g != 0.0) Q[i] += g * (T[i - 1] - T[i]);
   });
-  return Cascada(Calores(T, col));
+  return Cascada(std::move(Q));
 }
 
 CascadaTabla CalcularCascadaTabla(const GrupoCorrientes& grupo, double dtMin,
@@ -472,8 +642,10 @@ int IndicePinch(const std::vector<double>& C, int minimo) {
 
 TablaProblema ResolverTablaProblema(std::span<const GrupoCorrientes> pool, double dtMin) {
   const double half = dtMin * 0.5;
-  const Pool p = LeerPool(pool);
-  return ResolverOrdenado(p, Ordenar(p, half), half, nullptr);
+  Pool p = LeerPool(pool, false);
+  std::vector<Registro> orden = std::move(p.puntos);
+  Ordenar(orden, half);
+  return Recorrer(p, std::move(orden), half, nullptr);
 }
 
 TablaProblema ResolverTablaProblema(const GrupoCorrientes& grupo, double dtMin) {
@@ -488,9 +660,12 @@ TablaColocada::TablaColocada(TablaColocada&&) noexcept = default;
 TablaColocada& TablaColocada::operator=(TablaColocada&&) noexcept = default;
 
 TablaColocada::TablaColocada(std::span<const GrupoCorrientes> pool, double dtMin)
-    : pool_(std::make_unique<Pool>(LeerPool(pool))), colocacion_(std::make_unique<Colocacion>()) {
+    : pool_(std::make_unique<Pool>(LeerPool(pool, true))),
+      colocacion_(std::make_unique<Colocacion>()) {
   const double half = dtMin * 0.5;
-  tabla_ = ResolverOrdenado(*pool_, Ordenar(*pool_, half), half, colocacion_.get());
+  std::vector<Registro> orden = std::move(pool_->puntos);
+  Ordenar(orden, half);
+  tabla_ = Recorrer(*pool_, std::move(orden), half, colocacion_.get());
 }
 
 TablaColocada::TablaColocada(const GrupoCorrientes& grupo, double dtMin)
@@ -499,18 +674,33 @@ TablaColocada::TablaColocada(const GrupoCorrientes& grupo, double dtMin)
 std::size_t TablaColocada::NumCorrientes() const { return pool_ ? pool_->miembros.size() : 0; }
 
 TablaColocada::Sumas TablaColocada::SumasPonderadas(std::span<const double> pesos) const {
-  Sumas s;
-  const std::size_t n = tabla_.T.size();
-  s.porGrado.assign(n, 0.0);
-  s.concentrado.assign(n, 0.0);
-  if (!colocacion_) return s;
+  Sumas r;
+  const std::vector<double>& T = tabla_.T;
+  const std::size_t n = T.size();
+  r.porGrado.assign(n, 0.0);
+  r.concentrado.assign(n, 0.0);
+  if (!colocacion_ || n == 0) return r;
+  const Pool& p = *pool_;
+  const Colocacion& col = *colocacion_;
   auto peso = [&](std::uint32_t m) { return m < pesos.size() ? pesos[m] : 1.0; };
-  Repartir(
-      tabla_.T, colocacion_->piezas,
-      [&](const Pieza& pz) { return std::fabs(pz.g) * peso(pz.miembro); }, false, s.porGrado);
-  for (const Concentrado& k : colocacion_->concentrados)
-    s.concentrado[static_cast<std::size_t>(k.intervalo)] += std::fabs(k.calor) * peso(k.miembro);
-  return s;
+  // The same running sum as the table's, of the magnitudes times the weights:
+  // a point's change applies to the intervals below its boundary.
+  Diferencias dif(n);
+  for (std::size_t k = 0; k < col.orden.size(); ++k) {
+    const Registro& x = col.orden[k];
+    if (x.piezas == 0 && p.cambioAbs[x.id] == 0.0) continue;
+    dif.Anadir(static_cast<std::size_t>(col.pos[k]) + 1, p.cambioAbs[x.id] * peso(p.miembro[x.id]),
+               x.piezas);
+  }
+  dif.Sumar([&](std::size_t i, double g) { r.porGrado[i] = g; });
+  for (std::size_t k = 0; k < p.raras.size(); ++k) {
+    const auto [a, b] = col.raras[k];
+    const double v = std::fabs(p.raras[k].g) * peso(p.raras[k].miembro);
+    for (std::int32_t i = a; i <= b; ++i) r.porGrado[static_cast<std::size_t>(i)] += v;
+  }
+  for (const Concentrado& x : col.concentrados)
+    r.concentrado[static_cast<std::size_t>(x.intervalo)] += std::fabs(x.calor) * peso(x.miembro);
+  return r;
 }
 
 // ---- Presorted pool
@@ -520,13 +710,12 @@ PoolOrdenado::PoolOrdenado(PoolOrdenado&&) noexcept = default;
 PoolOrdenado& PoolOrdenado::operator=(PoolOrdenado&&) noexcept = default;
 
 PoolOrdenado::PoolOrdenado(std::span<const GrupoCorrientes> pool)
-    : pool_(std::make_unique<Pool>(LeerPool(pool))) {
-  const Pool& p = *pool_;
-  for (std::uint32_t id = 0; id < p.t.size(); ++id)
-    (p.fria[id] ? frias_ : calientes_).push_back(id);
-  auto orden = [&](std::uint32_t a, std::uint32_t b) { return Mayor(p.t[a], p.t[b]); };
-  std::sort(calientes_.begin(), calientes_.end(), orden);
-  std::sort(frias_.begin(), frias_.end(), orden);
+    : pool_(std::make_unique<Pool>(LeerPool(pool, false))) {
+  Pool& p = *pool_;
+  for (const Registro& r : p.puntos) (r.fria ? p.frias : p.calientes).push_back(r);
+  p.puntos = {};
+  Ordenar(p.calientes, 0.0);
+  Ordenar(p.frias, 0.0);
 }
 
 PoolOrdenado::PoolOrdenado(const GrupoCorrientes& grupo)
@@ -535,13 +724,15 @@ PoolOrdenado::PoolOrdenado(const GrupoCorrientes& grupo)
 TablaProblema PoolOrdenado::Resolver(double dtMin) const {
   const double half = dtMin * 0.5;
   const Pool& p = *pool_;
-  std::vector<Registro> orden(p.t.size());
-  auto registro = [&](std::uint32_t id) { return Registro{p.Desplazada(id, half), id}; };
+  std::vector<Registro> orden(p.calientes.size() + p.frias.size());
   // Merge of the two shifted lists, each still falling.
   std::size_t i = 0, j = 0, k = 0;
-  while (i < calientes_.size() && j < frias_.size()) {
-    const Registro a = registro(calientes_[i]), b = registro(frias_[j]);
-    if (RegistroMayor(b, a)) {
+  const std::size_t nc = p.calientes.size(), nf = p.frias.size();
+  while (i < nc && j < nf) {
+    Registro a = p.calientes[i], b = p.frias[j];
+    a.t -= half;
+    b.t += half;
+    if (Antes(b, a)) {
       orden[k++] = b;
       ++j;
     } else {
@@ -549,9 +740,15 @@ TablaProblema PoolOrdenado::Resolver(double dtMin) const {
       ++i;
     }
   }
-  for (; i < calientes_.size(); ++i) orden[k++] = registro(calientes_[i]);
-  for (; j < frias_.size(); ++j) orden[k++] = registro(frias_[j]);
-  return ResolverOrdenado(p, orden, half, nullptr);
+  for (; i < nc; ++i, ++k) {
+    orden[k] = p.calientes[i];
+    orden[k].t -= half;
+  }
+  for (; j < nf; ++j, ++k) {
+    orden[k] = p.frias[j];
+    orden[k].t += half;
+  }
+  return Recorrer(p, std::move(orden), half, nullptr);
 }
 
 double BuscarEnCurva(const std::vector<double>& x, const std::vector<double>& y, double v) {

@@ -164,9 +164,7 @@ class PoolOrdenado {
   TablaProblema Resolver(double dtMin) const;
 
  private:
-  std::unique_ptr<tabla_detalle::Pool> pool_;
-  std::vector<std::uint32_t> calientes_;  // hot points, temperature falling
-  std::vector<std::uint32_t> frias_;      // cold points, temperature falling
+  std::unique_ptr<tabla_detalle::Pool> pool_;  // with its hot and cold points sorted
 };
 
 // ---- Curve lookup ----
