@@ -27,8 +27,9 @@ struct Miembro {
   // rule looks only at such streams): a neighbouring pair does, or its
   // points do not run one way.
   bool cercanos;
-  double calor;  // whole heat, GetH(kTSentinel, 1)
-  double t1;     // supply temperature, as entered
+  std::uint32_t primerCercano;  // where its points start in Pool::cercanos
+  double calor;                 // whole heat, GetH(kTSentinel, 1)
+  double t1;                    // supply temperature, as entered
 };
 
 // A point of the pool: its temperature (as entered, or shifted once sorted),
@@ -72,6 +73,9 @@ struct Pool {
   std::vector<double> cambioAbs;
   std::vector<Escalon> escalones;
   std::vector<Rara> raras;
+  // The points (temperature and enthalpy as entered) of the streams marked
+  // cercanos, for the duplicate rule.
+  std::vector<std::pair<double, double>> cercanos;
   // Filled for a presorted pool: the hot and the cold points, falling.
   std::vector<Registro> calientes, frias;
 
@@ -221,6 +225,10 @@ Pool LeerPool(std::span<const GrupoCorrientes> grupos, bool completo) {
           baja = baja && a >= b;
         }
         if (!sube && !baja) m.cercanos = true;
+        if (m.cercanos) {
+          m.primerCercano = static_cast<std::uint32_t>(p.cercanos.size());
+          for (std::size_t k = 0; k < np; ++k) p.cercanos.emplace_back(c->m_T[k], c->m_H[k]);
+        }
       }
       p.miembros.push_back(m);
       if (m.latente || !m.orientada) continue;
@@ -342,7 +350,7 @@ void Ordenar(std::vector<Registro>& r, double half) {
 class NecesidadDuplicados {
  public:
   NecesidadDuplicados(const Pool& p, double half) {
-    std::vector<std::pair<double, std::uint32_t>> puntos;  // (shifted T, point of the stream)
+    std::vector<std::pair<double, double>> puntos;  // (shifted T, H as entered)
     for (const Miembro& m : p.miembros) {
       if (m.num == 0) continue;
       const double d = m.fria ? half : -half;
@@ -351,15 +359,15 @@ class NecesidadDuplicados {
         cand_.push_back({s, s, s});
       }
       if (m.num < 2 || !m.cercanos) continue;
-      puntos.clear();
-      for (std::uint32_t k = 0; k < m.num; ++k) puntos.emplace_back(m.c->m_T[k] + d, k);
+      puntos.assign(p.cercanos.begin() + m.primerCercano,
+                    p.cercanos.begin() + m.primerCercano + m.num);
+      for (auto& x : puntos) x.first += d;
       if (puntos.size() > 2 || Mayor(puntos[0].first, puntos[1].first))
         std::sort(puntos.begin(), puntos.end(),
                   [](const auto& a, const auto& b) { return Mayor(b.first, a.first); });
-      // The enthalpies, as entered, are read only for close pairs.
       for (std::size_t k = 1; k < puntos.size(); ++k) {
-        if (puntos[k].first - puntos[k - 1].first < 2.5 * kTolT &&
-            m.c->m_H[puntos[k - 1].second] != m.c->m_H[puntos[k].second])
+        if (puntos[k - 1].second != puntos[k].second &&
+            puntos[k].first - puntos[k - 1].first < 2.5 * kTolT)
           cand_.push_back({puntos[k - 1].first, puntos[k - 1].first, puntos[k].first});
       }
     }
