@@ -6,8 +6,10 @@
 #include "model/objetivos_area.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstddef>
+#include <utility>
 
 #include "model/constantes.h"
 #include "model/objetivos_comun.h"
@@ -174,31 +176,19 @@ std::int32_t Unidades(const CDiagrama& d, const Base& b, double P, double half) 
 
 // ---- Composites and the walk between them
 
-LadoArea::LadoArea(const CDiagrama& d, bool caliente, bool participan) : caliente_(caliente) {
-  const bool activas = AreasActivas(d.m_areas);
-  auto anadir = [&](const CCorriente& c, std::int32_t ref) {
-    if ((c.m_fria != 0) == caliente || !Considerada(c, d.m_areas, activas)) return;
-    grupo_.push_back(&c);
-    h_.push_back(c.m_h);
-    ref_.push_back(ref);
-  };
-  for (std::size_t k = 0; k < d.m_corrientes.size(); ++k)
-    anadir(d.m_corrientes[k], static_cast<std::int32_t>(k));
-  if (participan)
-    for (std::size_t k = 0; k < d.m_servicios.size(); ++k)
-      anadir(d.m_servicios[k], kRefServicio + static_cast<std::int32_t>(k));
-  tabla_ = TablaColocada(grupo_, 0.0);
+LadoArea::LadoArea(bool caliente, Miembros m)
+    : caliente_(caliente), m_(std::move(m)), tabla_(m_.grupo, 0.0) {
   base_ = DeTabla(tabla_, Pesos(FactoresPelicula{}));
 }
 
 std::vector<double> LadoArea::Pesos(const FactoresPelicula& f) const {
-  std::vector<double> w(h_.size());
-  for (std::size_t k = 0; k < h_.size(); ++k) {
-    const std::int32_t r = ref_[k];
+  std::vector<double> w(m_.h.size());
+  for (std::size_t k = 0; k < m_.h.size(); ++k) {
+    const std::int32_t r = m_.ref[k];
     const double factor = EsServicio(r)
                               ? Factor(f.servicios, static_cast<std::size_t>(IndiceServicio(r)))
                               : Factor(f.corrientes, static_cast<std::size_t>(r));
-    w[k] = 1.0 / (h_[k] * factor);
+    w[k] = 1.0 / (m_.h[k] * factor);
   }
   return w;
 }
@@ -232,7 +222,7 @@ CurvaArea LadoArea::Curva(const CCorriente* g, const FactoresPelicula& f,
                      (base_.T.empty() ||
                       (caliente_ ? Tg - base_.T.front() >= margen : base_.T.back() - Tg >= margen));
   if (!fuera) {
-    GrupoCorrientes grupo = grupo_;
+    GrupoCorrientes grupo = m_.grupo;
     grupo.push_back(g);
     std::vector<double> pesos = Pesos(f);
     pesos.push_back(w);
@@ -266,8 +256,35 @@ CurvaArea LadoArea::Curva(const CCorriente* g, const FactoresPelicula& f,
   return c;
 }
 
+namespace {
+
+// The considered streams (and utilities, when they take part) split into
+// the hot side and the cold side, in one pass.
+std::array<LadoArea::Miembros, 2> Lados(const CDiagrama& d, bool participan) {
+  std::array<LadoArea::Miembros, 2> l;
+  const bool activas = AreasActivas(d.m_areas);
+  auto anadir = [&](const CCorriente& c, std::int32_t ref) {
+    if (!Considerada(c, d.m_areas, activas)) return;
+    LadoArea::Miembros& m = l[c.m_fria != 0 ? 1 : 0];
+    m.grupo.push_back(&c);
+    m.h.push_back(c.m_h);
+    m.ref.push_back(ref);
+  };
+  for (std::size_t k = 0; k < d.m_corrientes.size(); ++k)
+    anadir(d.m_corrientes[k], static_cast<std::int32_t>(k));
+  if (participan)
+    for (std::size_t k = 0; k < d.m_servicios.size(); ++k)
+      anadir(d.m_servicios[k], kRefServicio + static_cast<std::int32_t>(k));
+  return l;
+}
+
+}  // namespace
+
 ProblemaArea::ProblemaArea(const CDiagrama& d, bool participan)
-    : caliente_(d, true, participan), fria_(d, false, participan) {}
+    : ProblemaArea(Lados(d, participan)) {}
+
+ProblemaArea::ProblemaArea(std::array<LadoArea::Miembros, 2> lados)
+    : caliente_(true, std::move(lados[0])), fria_(false, std::move(lados[1])) {}
 
 double ProblemaArea::Area(const CDiagrama& d, const Base& b, const FactoresPelicula& f) const {
   const std::vector<CCorriente> genericas = CorrientesGenericas(d, b.arriba, b.abajo);

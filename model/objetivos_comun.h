@@ -2,6 +2,7 @@
 // the residual utility needs, the count of units on each side of the pinch,
 // and the two sides' composite curves with the walk between them.
 #pragma once
+#include <array>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -62,7 +63,13 @@ struct CurvaArea {
 // once on their own temperatures (no shift).
 class LadoArea {
  public:
-  LadoArea(const CDiagrama& d, bool caliente, bool participan);
+  // The streams of one side (cold when caliente is false).
+  struct Miembros {
+    GrupoCorrientes grupo;
+    std::vector<double> h;          // film coefficients
+    std::vector<std::int32_t> ref;  // stream reference of each, for its factor
+  };
+  LadoArea(bool caliente, Miembros m);
   // The composite with the side's generic utility (none when g is null).
   // A generic utility well outside the curve (beyond the tolerances) is put
   // on it as a vertical segment with a segment without heat between;
@@ -74,9 +81,7 @@ class LadoArea {
   CurvaArea DeTabla(const TablaColocada& t, std::span<const double> pesos) const;
 
   bool caliente_;
-  GrupoCorrientes grupo_;
-  std::vector<double> h_;          // film coefficients
-  std::vector<std::int32_t> ref_;  // stream reference of each, for its factor
+  Miembros m_;
   TablaColocada tabla_;
   CurvaArea base_;  // with every factor 1
 };
@@ -90,6 +95,7 @@ class ProblemaArea {
   double Area(const CDiagrama& d, const Base& b, const FactoresPelicula& f) const;
 
  private:
+  explicit ProblemaArea(std::array<LadoArea::Miembros, 2> lados);
   LadoArea caliente_, fria_;
 };
 
