@@ -37,6 +37,10 @@ struct Miembro {
 // changes below it (pieces whose upper end it is begin there, pieces whose
 // lower end it is stop), and how many pieces begin (+) or stop (-) there.
 struct Registro {
+  // Left unset, so that the large lists the sort fills are not cleared first.
+  Registro() {}
+  Registro(double t_, std::uint32_t id_, bool fria_)
+      : t(t_), cambio(0.0), id(id_), piezas(0), fria(fria_ ? 1 : 0), especial(0) {}
   double t;
   double cambio;
   std::uint32_t id;
@@ -207,7 +211,7 @@ Pool LeerPool(std::span<const GrupoCorrientes> grupos, bool completo) {
         const double ultimo = c->m_H[np - 1];
         if (m.calor != ultimo && ultimo != 0.0) escala = m.calor / ultimo;
         for (std::size_t k = 0; k < np; ++k, ++id) {
-          p.puntos.push_back({c->m_T[k], 0.0, id, 0, static_cast<std::uint8_t>(m.fria), 0});
+          p.puntos.emplace_back(c->m_T[k], id, m.fria);
           if (completo) {
             p.h.push_back(c->m_H[k] * escala);
             p.miembro.push_back(mi);
