@@ -1,5 +1,5 @@
-// Time of the total-cost chart over DT min (100 points) on random problems:
-// every point runs the energy, unit, area and cost targets.
+// Time of the total-cost chart over DT min (100 points: the operating,
+// capital and total series) on random problems, 64 streams among the sizes.
 #include <benchmark/benchmark.h>
 
 #include "app/core/grafica.h"
@@ -8,9 +8,11 @@
 
 namespace {
 
-void BM_GraficaCosteTotalDTMin(benchmark::State& state) {
+using bench::Tipo;
+
+void CosteTotalDTMin(benchmark::State& state, Tipo tipo) {
   const int n = static_cast<int>(state.range(0));
-  vardo::CDiagrama d = bench::Aleatorio(n, bench::Tipo::Continuas);
+  vardo::CDiagrama d = bench::Aleatorio(n, tipo);
   vardo::CGrafica g;
   for (auto _ : state) {
     vardo::GraficaCosteTotalDTMin(d, g, 1.0, 30.0, 100);
@@ -19,10 +21,18 @@ void BM_GraficaCosteTotalDTMin(benchmark::State& state) {
   state.SetComplexityN(n);
 }
 
+void Tamanos(benchmark::internal::Benchmark* b) {
+  b->Arg(64);
+  bench::Tamanos(b);
+}
+
 }  // namespace
 
-BENCHMARK(BM_GraficaCosteTotalDTMin)
-    ->Arg(10)->Arg(30)->Arg(100)->Arg(300)->Arg(1000)
+BENCHMARK_CAPTURE(CosteTotalDTMin, continuas, Tipo::Continuas)
+    ->Apply(Tamanos)
     ->Unit(benchmark::kMillisecond)
-    ->Iterations(1)
+    ->Complexity();
+BENCHMARK_CAPTURE(CosteTotalDTMin, enteras, Tipo::Enteras)
+    ->Apply(Tamanos)
+    ->Unit(benchmark::kMillisecond)
     ->Complexity();

@@ -2,8 +2,10 @@
 // streams (shifted intervals, heat cascade, pinch), through the problem-table
 // core.
 #include <cmath>
+#include <utility>
 
 #include "model/diagrama.h"
+#include "model/objetivos_comun.h"
 #include "model/tabla_problema.h"
 
 namespace vardo {
@@ -15,8 +17,14 @@ constexpr double kTolCubre = 0.001;
 }  // namespace
 
 void CDiagrama::CalcularObjetivos() {
-  CalcularIntervalos();
-  CalcularCascada();
+  // Intervals and cascade in one pass of the core (one sort).
+  TablaProblema t = ResolverTablaProblema(CorrientesConsideradas(m_corrientes, m_areas), m_dtMin);
+  m_numIntervalos = static_cast<std::int32_t>(t.T.size());
+  m_temperaturas = std::move(t.T);
+  m_calores = std::move(t.Q);
+  m_cascada = std::move(t.C);
+  // With no interval the pinch keeps its value.
+  if (t.pinch >= 0) m_tPinch = m_temperaturas[static_cast<std::size_t>(t.pinch)];
   for (CCorrienteBifurcada& b : m_bifurcadas) {
     b.corriente.m_pinch = m_tPinch;
     b.corriente.m_dtMin = m_dtMin;
@@ -40,10 +48,14 @@ void CDiagrama::CalcularCascada() {
 
 bool CDiagrama::ServiciosCubrenProblema() {
   CalcularObjetivosServicios();
+  return objetivos::CubrenProblema(*this);
+}
+
+bool objetivos::CubrenProblema(const CDiagrama& d) {
   // Nothing considered: no heat left over at either end.
-  if (m_cascadaConServ.empty()) return true;
-  return std::fabs(m_cascadaConServ.front()) <= kTolCubre &&
-         std::fabs(m_cascadaConServ.back()) <= kTolCubre;
+  if (d.m_cascadaConServ.empty()) return true;
+  return std::fabs(d.m_cascadaConServ.front()) <= kTolCubre &&
+         std::fabs(d.m_cascadaConServ.back()) <= kTolCubre;
 }
 
 }  // namespace vardo

@@ -1,23 +1,25 @@
 // Unit and area targets: minimum number of units above and below the pinch,
-// minimum area of the balanced composite curves. The composite curves come
-// from the problem-table core on local stream pools, so the network's own
-// targets and arrays stay as they were.
+// minimum area of the balanced composite curves. Each side's composite comes
+// from the problem-table core on a local pool, once, with the sums the walk
+// between the curves needs per segment, so the walk is linear in the number
+// of segments; the network's arrays stay as they were.
 #include "model/objetivos_area.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstddef>
+#include <utility>
 
 #include "model/constantes.h"
+#include "model/objetivos_comun.h"
 #include "model/tabla_problema.h"
 
 namespace vardo {
 
-namespace {
+namespace objetivos {
 
-// A stream whose temperature range misses an interval by this much or more
-// (K) does not exchange heat in it.
-constexpr double kTolIntervalo = 1e-5;
+namespace {
 
 double Primera(const std::vector<double>& v) { return v.empty() ? 0.0 : v.front(); }
 double Ultima(const std::vector<double>& v) { return v.empty() ? 0.0 : v.back(); }
@@ -40,46 +42,21 @@ std::int32_t PrimeraAreaMostrada(const CDiagrama& d) {
 // The latent utility streams that stand for the residual needs: a cold one
 // taking `abajo` at the generic cold temperature, a hot one giving `arriba` at
 // the generic hot temperature (each only when not zero), cold first.
-std::vector<CCorriente> CorrientesGenericas(const CDiagrama& d, double arriba, double abajo,
-                                            double hFrio, double hCaliente) {
+std::vector<CCorriente> CorrientesGenericas(const CDiagrama& d, double arriba, double abajo) {
   std::vector<CCorriente> g;
   g.reserve(2);
   const std::int32_t area = PrimeraAreaMostrada(d);
   if (abajo != 0.0) {
     g.emplace_back(d.m_tFrioGenerico, d.m_tFrioGenerico, abajo, 1, 1);
     g.back().m_area = area;
-    g.back().m_h = hFrio;
+    g.back().m_h = d.m_hFrioGenerico;
   }
   if (arriba != 0.0) {
     g.emplace_back(d.m_tCalienteGenerico, d.m_tCalienteGenerico, -arriba, 0, 1);
     g.back().m_area = area;
-    g.back().m_h = hCaliente;
+    g.back().m_h = d.m_hCalienteGenerico;
   }
   return g;
-}
-
-bool UtilidadesParticipan(const CDiagrama& d, std::int32_t soloObjetivos) {
-  return soloObjetivos == 0 && d.m_serviciosVisibles != 0;
-}
-
-// Heat left for utilities at the top and at the bottom of the cascade: what
-// the defined utilities leave over when they take part (the ends of the
-// cascade with utilities, freshly computed), otherwise the process's own
-// minimum utilities, so that defined utilities that take no part do not hide
-// the process's needs.
-struct Residuos {
-  double arriba, abajo;
-};
-
-Residuos ResiduosServicios(const CDiagrama& d, bool participan) {
-  if (participan) return {Primera(d.m_cascadaConServ), Ultima(d.m_cascadaConServ)};
-  const TablaProblema t =
-      ResolverTablaProblema(CorrientesConsideradas(d.m_corrientes, d.m_areas), d.m_dtMin);
-  return {t.CalienteMinimo(), t.FrioMinimo()};
-}
-
-bool EsLatente(const CCorriente& c) {
-  return c.GetCP(kTSentinel, kTSentinel) == kCpLatente || c.m_latente != 0;
 }
 
 // Counts the sides of the pinch on which a stream has heat to exchange.
@@ -109,105 +86,222 @@ void ContarLados(const CCorriente& c, double P, double half, std::int32_t& n, bo
   }
 }
 
-// A composite curve: real temperatures falling from index 0, enthalpies
-// falling to 0 at the last point.
-struct Compuesta {
-  std::vector<double> T;
-  std::vector<double> H;
-  std::size_t Num() const { return T.size(); }
-  // Temperature at enthalpy h within segment k (points k and k + 1).
-  double TEn(std::size_t k, double h) const {
-    const double dH = H[k + 1] - H[k];
-    if (dH == 0.0) return T[k];
-    return T[k] + (h - H[k]) / dH * (T[k + 1] - T[k]);
-  }
-};
+double Factor(const std::vector<double>& f, std::size_t k) { return k < f.size() ? f[k] : 1.0; }
 
-Compuesta CurvaCompuesta(const GrupoCorrientes& g, double dtMin, bool caliente) {
-  Compuesta cc;
-  if (g.empty()) return cc;
-  const TablaProblema t = ResolverTablaProblema(g, dtMin);
-  const std::size_t n = t.T.size();
-  if (n == 0 || t.C.size() != n) return cc;
-  const double half = dtMin * 0.5;
-  cc.T.resize(n);
-  cc.H.resize(n);
-  for (std::size_t i = 0; i < n; ++i) {
-    if (caliente) {
-      cc.H[i] = t.C[n - 1] - t.C[i];
-      cc.T[i] = t.T[i] + half;
-    } else {
-      cc.H[i] = t.C[i] + t.C[n - 1];
-      cc.T[i] = t.T[i] - half;
-    }
-  }
-  return cc;
+bool TodosUno(const std::vector<double>& f) {
+  return std::all_of(f.begin(), f.end(), [](double x) { return x == 1.0; });
 }
 
-// One stream of the area sum with its effective film coefficient and what
-// the walk asks of it in every interval.
-struct Miembro {
-  Miembro(const CCorriente& corriente, double hEfectivo)
-      : c(&corriente),
-        h(hEfectivo),
-        T1(corriente.GetT1()),
-        T2(corriente.GetT2()),
-        calor(std::fabs(corriente.GetH(kTSentinel, 1))),
-        fria(corriente.m_fria != 0),
-        latente(EsLatente(corriente)),
-        recta(!latente && corriente.GetNumPuntos() == 2),
-        mcp(recta ? corriente.GetCP(kTSentinel, kTSentinel) : 0.0) {}
-  const CCorriente* c;
-  double h;
-  double T1, T2;  // supply and target temperatures
-  double calor;   // whole heat, kW
-  bool fria;
-  bool latente;
-  bool recta;  // two points: the same m·cp over any part of its range
-  double mcp;
-};
-
-// One enthalpy interval of the walk, with the temperatures of both curves at
-// its ends and the enthalpy widths of the two current segments.
-struct Intervalo {
-  double dH;
-  double calSup, calInf;  // hot curve at the upper and lower enthalpy
-  double friSup, friInf;  // cold curve
-  double segCal, segFri;  // enthalpy width of the current segment of each curve
-};
-
-// Heat of one stream in the interval divided by its film coefficient; 0 when
-// the stream does not span the interval on its side.
-double Resistencia(const Miembro& m, const Intervalo& iv) {
-  const double sup = m.fria ? iv.friSup : iv.calSup;
-  const double inf = m.fria ? iv.friInf : iv.calInf;
-  if (!m.fria) {
-    if (m.T2 - inf >= kTolIntervalo || sup - m.T1 >= kTolIntervalo) return 0.0;
-  } else {
-    if (m.T1 - inf >= kTolIntervalo || sup - m.T2 >= kTolIntervalo) return 0.0;
-  }
-  double q;
-  if (m.latente) {
-    // A latent stream makes a flat segment of its composite; several latent
-    // streams at one temperature share it by their heats. Its heat here is
-    // its share of the interval's width.
-    const double seg = m.fria ? iv.segFri : iv.segCal;
-    const double parte = seg > 0.0 ? std::min(1.0, m.calor / seg) : 1.0;
-    q = iv.dH * parte;
-  } else {
-    q = (sup - inf) * (m.recta ? m.mcp : m.c->GetCP(sup, inf));
-  }
-  return std::fabs(q) / m.h;
+// Temperature on a composite at enthalpy h within segment k.
+double TEn(const CurvaArea& c, std::size_t k, double h) {
+  const double dH = c.H[k + 1] - c.H[k];
+  if (dH == 0.0) return c.T[k];
+  return c.T[k] + (h - c.H[k]) / dH * (c.T[k + 1] - c.T[k]);
 }
 
-// Vertical heat transfer between the two composites: the enthalpy axis is cut
-// at every breakpoint of either curve, and each interval adds the sum of its
-// streams' heat over film coefficient divided by its logarithmic mean
-// temperature difference.
-double AreaEntreCompuestas(const Compuesta& cal, const Compuesta& fri,
-                           const std::vector<Miembro>& miembros) {
-  const std::size_t nh = cal.Num();
-  const std::size_t nc = fri.Num();
+// Heat over film coefficient of one curve's streams in the part of its
+// segment k between temperatures sup and inf, of enthalpy width dH.
+double Resistencia(const CurvaArea& c, std::size_t k, double sup, double inf, double dH) {
+  double s = std::fabs(sup - inf) * c.porGrado[k];
+  // Latent heats and steps fill the segment's enthalpy, each by its share.
+  const double seg = c.H[k] - c.H[k + 1];
+  if (c.concentrado[k] != 0.0 && seg > 0.0) s += dH * (c.concentrado[k] / seg);
+  return s;
+}
+
+bool Finitos(const std::vector<double>& v) {
+  return std::all_of(v.begin(), v.end(), [](double x) { return std::isfinite(x); });
+}
+
+}  // namespace
+
+bool UtilidadesParticipan(const CDiagrama& d, std::int32_t soloObjetivos) {
+  return soloObjetivos == 0 && d.m_serviciosVisibles != 0;
+}
+
+Base PrepararBase(CDiagrama& d, std::int32_t soloObjetivos, Proceso proceso,
+                  OrigenGenericas origen) {
+  Base b;
+  b.participan = UtilidadesParticipan(d, soloObjetivos);
+  const bool activas = AreasActivas(d.m_areas);
+  const bool hayServicios =
+      std::any_of(d.m_servicios.begin(), d.m_servicios.end(),
+                  [&](const CServicios& s) { return Considerada(s, d.m_areas, activas); });
+  const bool conProceso = proceso != Proceso::SiHaceFalta || !b.participan;
+  const bool sinFijar = d.m_tCalienteGenerico == kTSentinel && d.m_tFrioGenerico == kTSentinel;
+  if (conProceso && proceso != Proceso::AlDia) d.CalcularObjetivos();
+  if (!hayServicios && conProceso) {
+    // Without utilities the table with them is the process table.
+    d.m_numIntervalosConServ = d.m_numIntervalos;
+    d.m_temperaturasConServ = d.m_temperaturas;
+    d.m_caloresConServ = d.m_calores;
+    d.m_cascadaConServ = d.m_cascada;
+  } else if (b.participan || (sinFijar && origen == OrigenGenericas::ConServicios)) {
+    d.CalcularObjetivosServicios();
+  }
+  if (sinFijar)
+    FijarTemperaturasGenericas(
+        d, origen == OrigenGenericas::Proceso ? d.m_temperaturas : d.m_temperaturasConServ);
+  // The residual needs: what the defined utilities leave over when they take
+  // part, otherwise the process's own minimum utilities, so that utilities
+  // that take no part do not hide the process's needs.
+  if (b.participan) {
+    b.arriba = Primera(d.m_cascadaConServ);
+    b.abajo = Ultima(d.m_cascadaConServ);
+    b.cubren = CubrenProblema(d);
+  } else {
+    b.arriba = Primera(d.m_cascada);
+    b.abajo = Ultima(d.m_cascada);
+  }
+  return b;
+}
+
+std::int32_t Unidades(const CDiagrama& d, const Base& b, double P, double half) {
+  std::vector<CCorriente> genericas;
+  if (!b.cubren) genericas = CorrientesGenericas(d, b.arriba, b.abajo);
+  const bool activas = AreasActivas(d.m_areas);
+  std::int32_t n = 0;
+  bool sobre = false, bajo = false;
+  for (const CCorriente& c : d.m_corrientes)
+    if (Considerada(c, d.m_areas, activas)) ContarLados(c, P, half, n, sobre, bajo);
+  for (const CCorriente& c : genericas)
+    if (Considerada(c, d.m_areas, activas)) ContarLados(c, P, half, n, sobre, bajo);
+  if (b.participan)
+    for (const CServicios& s : d.m_servicios)
+      if (Considerada(s, d.m_areas, activas)) ContarLados(s, P, half, n, sobre, bajo);
+  if (sobre) --n;
+  if (bajo) --n;
+  return n;
+}
+
+// ---- Composites and the walk between them
+
+LadoArea::LadoArea(bool caliente, Miembros m)
+    : caliente_(caliente), m_(std::move(m)), tabla_(m_.grupo, 0.0) {
+  base_ = DeTabla(tabla_, Pesos(FactoresPelicula{}));
+}
+
+std::vector<double> LadoArea::Pesos(const FactoresPelicula& f) const {
+  std::vector<double> w(m_.h.size());
+  for (std::size_t k = 0; k < m_.h.size(); ++k) {
+    const std::int32_t r = m_.ref[k];
+    const double factor = EsServicio(r)
+                              ? Factor(f.servicios, static_cast<std::size_t>(IndiceServicio(r)))
+                              : Factor(f.corrientes, static_cast<std::size_t>(r));
+    w[k] = 1.0 / (m_.h[k] * factor);
+  }
+  return w;
+}
+
+CurvaArea LadoArea::DeTabla(const TablaColocada& t, std::span<const double> pesos) const {
+  CurvaArea c;
+  const TablaProblema& tp = t.Tabla();
+  const std::size_t n = tp.T.size();
+  if (n == 0 || tp.C.size() != n) return c;
+  c.T = tp.T;  // built without shift: the streams' own temperatures
+  c.H.resize(n);
+  for (std::size_t i = 0; i < n; ++i)
+    c.H[i] = caliente_ ? tp.C[n - 1] - tp.C[i] : tp.C[i] + tp.C[n - 1];
+  const TablaColocada::Sumas s = t.SumasPonderadas(pesos);
+  c.porGrado.assign(s.porGrado.begin() + 1, s.porGrado.end());
+  c.concentrado.assign(s.concentrado.begin() + 1, s.concentrado.end());
+  return c;
+}
+
+CurvaArea LadoArea::Curva(const CCorriente* g, const FactoresPelicula& f,
+                          double factorGenerico) const {
+  const bool unos = TodosUno(f.corrientes) && TodosUno(f.servicios);
+  if (!g) return unos ? base_ : DeTabla(tabla_, Pesos(f));
+  const double Tg = g->GetT1();
+  const double q = std::fabs(g->GetH(kTSentinel, 1));
+  const double w = 1.0 / (g->m_h * factorGenerico);
+  // Far enough beyond the curve that no tolerance of the table reaches
+  // across, the generic utility only adds its own segments.
+  const double margen = 2.0 * kTolT;
+  const bool fuera = std::isfinite(Tg) && Finitos(base_.T) &&
+                     (base_.T.empty() ||
+                      (caliente_ ? Tg - base_.T.front() >= margen : base_.T.back() - Tg >= margen));
+  if (!fuera) {
+    GrupoCorrientes grupo = m_.grupo;
+    grupo.push_back(g);
+    std::vector<double> pesos = Pesos(f);
+    pesos.push_back(w);
+    return DeTabla(TablaColocada(grupo, 0.0), pesos);
+  }
+  CurvaArea c = unos ? base_ : DeTabla(tabla_, Pesos(f));
+  if (c.T.empty()) {
+    c.T = {Tg, Tg};
+    c.H = {q, 0.0};
+    c.porGrado = {0.0};
+    c.concentrado = {q * w};
+    return c;
+  }
+  if (caliente_) {
+    // On top: a vertical segment at Tg, then a segment without heat down to
+    // the curve.
+    const double h0 = c.H.front();
+    c.T.insert(c.T.begin(), {Tg, Tg});
+    c.H.insert(c.H.begin(), {h0 + q, h0});
+    c.porGrado.insert(c.porGrado.begin(), {0.0, 0.0});
+    c.concentrado.insert(c.concentrado.begin(), {q * w, 0.0});
+  } else {
+    // Below: the curve rises by q, then a segment without heat down to Tc and
+    // a vertical segment there.
+    for (double& h : c.H) h += q;
+    c.T.insert(c.T.end(), {Tg, Tg});
+    c.H.insert(c.H.end(), {q, 0.0});
+    c.porGrado.insert(c.porGrado.end(), {0.0, 0.0});
+    c.concentrado.insert(c.concentrado.end(), {0.0, q * w});
+  }
+  return c;
+}
+
+namespace {
+
+// The considered streams (and utilities, when they take part) split into
+// the hot side and the cold side, in one pass.
+std::array<LadoArea::Miembros, 2> Lados(const CDiagrama& d, bool participan) {
+  std::array<LadoArea::Miembros, 2> l;
+  const bool activas = AreasActivas(d.m_areas);
+  auto anadir = [&](const CCorriente& c, std::int32_t ref) {
+    if (!Considerada(c, d.m_areas, activas)) return;
+    LadoArea::Miembros& m = l[c.m_fria != 0 ? 1 : 0];
+    m.grupo.push_back(&c);
+    m.h.push_back(c.m_h);
+    m.ref.push_back(ref);
+  };
+  for (std::size_t k = 0; k < d.m_corrientes.size(); ++k)
+    anadir(d.m_corrientes[k], static_cast<std::int32_t>(k));
+  if (participan)
+    for (std::size_t k = 0; k < d.m_servicios.size(); ++k)
+      anadir(d.m_servicios[k], kRefServicio + static_cast<std::int32_t>(k));
+  return l;
+}
+
+}  // namespace
+
+ProblemaArea::ProblemaArea(const CDiagrama& d, bool participan)
+    : ProblemaArea(Lados(d, participan)) {}
+
+ProblemaArea::ProblemaArea(std::array<LadoArea::Miembros, 2> lados)
+    : caliente_(true, std::move(lados[0])), fria_(false, std::move(lados[1])) {}
+
+double ProblemaArea::Area(const CDiagrama& d, const Base& b, const FactoresPelicula& f) const {
+  const std::vector<CCorriente> genericas = CorrientesGenericas(d, b.arriba, b.abajo);
+  const bool activas = AreasActivas(d.m_areas);
+  const CCorriente* gCal = nullptr;
+  const CCorriente* gFri = nullptr;
+  for (const CCorriente& g : genericas) {
+    if (!Considerada(g, d.m_areas, activas)) continue;
+    (g.m_fria ? gFri : gCal) = &g;
+  }
+  return AreaEntreCurvas(caliente_.Curva(gCal, f, f.calienteGenerico),
+                         fria_.Curva(gFri, f, f.frioGenerico));
+}
+
+double AreaEntreCurvas(const CurvaArea& cal, const CurvaArea& fri) {
+  const std::size_t nh = cal.T.size();
+  const std::size_t nc = fri.T.size();
   if (nh < 2 || nc < 2) return 0.0;
   double A = 0.0;
   std::size_t i = 0, j = 0;
@@ -224,18 +318,13 @@ double AreaEntreCompuestas(const Compuesta& cal, const Compuesta& fri,
     const double hSup = std::min(cal.H[i], fri.H[j]);
     const double hInf = std::max(cal.H[i + 1], fri.H[j + 1]);
     if (hSup > hInf) {
-      Intervalo iv;
-      iv.dH = hSup - hInf;
-      iv.calSup = cal.TEn(i, hSup);
-      iv.calInf = cal.TEn(i, hInf);
-      iv.friSup = fri.TEn(j, hSup);
-      iv.friInf = fri.TEn(j, hInf);
-      iv.segCal = cal.H[i] - cal.H[i + 1];
-      iv.segFri = fri.H[j] - fri.H[j + 1];
-      const double lmtd = MediaLogaritmica(iv.friInf - iv.calInf, iv.friSup - iv.calSup);
+      const double dH = hSup - hInf;
+      const double calSup = TEn(cal, i, hSup), calInf = TEn(cal, i, hInf);
+      const double friSup = TEn(fri, j, hSup), friInf = TEn(fri, j, hInf);
+      const double lmtd = MediaLogaritmica(friInf - calInf, friSup - calSup);
       if (lmtd != 0.0 && std::isfinite(lmtd)) {
-        double S = 0.0;
-        for (const Miembro& m : miembros) S += Resistencia(m, iv);
+        const double S =
+            Resistencia(cal, i, calSup, calInf, dH) + Resistencia(fri, j, friSup, friInf, dH);
         A += S / lmtd;
       }
     }
@@ -250,11 +339,9 @@ double AreaEntreCompuestas(const Compuesta& cal, const Compuesta& fri,
   return A;
 }
 
-double Factor(const std::vector<double>& f, std::size_t k) {
-  return k < f.size() ? f[k] : 1.0;
-}
+}  // namespace objetivos
 
-}  // namespace
+using namespace objetivos;
 
 double MediaLogaritmica(double dt1, double dt2) {
   if (dt1 == dt2) return std::fabs(dt1);
@@ -266,32 +353,14 @@ double MediaLogaritmica(double dt1, double dt2) {
 }
 
 std::int32_t CalcularNMinCambiadores(CDiagrama& d, std::int32_t soloObjetivos) {
-  d.CalcularObjetivos();
-  d.CalcularObjetivosServicios();
-  FijarTemperaturasGenericas(d, d.m_temperaturas);
+  return CalcularNMinCambiadores(d, soloObjetivos, false);
+}
 
-  const bool participan = UtilidadesParticipan(d, soloObjetivos);
-  const Residuos r = ResiduosServicios(d, participan);
-  const bool cubren = participan && d.ServiciosCubrenProblema();
-  std::vector<CCorriente> genericas;
-  if (!cubren)
-    genericas = CorrientesGenericas(d, r.arriba, r.abajo, d.m_hFrioGenerico, d.m_hCalienteGenerico);
-
-  const double P = d.m_tPinch;
-  const double half = d.m_dtMin / 2.0;
-  const bool activas = AreasActivas(d.m_areas);
-  std::int32_t n = 0;
-  bool sobre = false, bajo = false;
-  for (const CCorriente& c : d.m_corrientes)
-    if (Considerada(c, d.m_areas, activas)) ContarLados(c, P, half, n, sobre, bajo);
-  for (const CCorriente& c : genericas)
-    if (Considerada(c, d.m_areas, activas)) ContarLados(c, P, half, n, sobre, bajo);
-  if (participan)
-    for (const CServicios& s : d.m_servicios)
-      if (Considerada(s, d.m_areas, activas)) ContarLados(s, P, half, n, sobre, bajo);
-  if (sobre) --n;
-  if (bajo) --n;
-  return n;
+std::int32_t CalcularNMinCambiadores(CDiagrama& d, std::int32_t soloObjetivos,
+                                     bool objetivosAlDia) {
+  const Base b = PrepararBase(d, soloObjetivos, objetivosAlDia ? Proceso::AlDia : Proceso::Calcular,
+                              OrigenGenericas::Proceso);
+  return Unidades(d, b, d.m_tPinch, d.m_dtMin / 2.0);
 }
 
 double CalcularAreaMinima(CDiagrama& d, std::int32_t soloObjetivos) {
@@ -299,34 +368,9 @@ double CalcularAreaMinima(CDiagrama& d, std::int32_t soloObjetivos) {
 }
 
 double CalcularAreaMinima(CDiagrama& d, std::int32_t soloObjetivos, const FactoresPelicula& f) {
-  d.CalcularObjetivosServicios();
-  FijarTemperaturasGenericas(d, d.m_temperaturasConServ);
-
-  const bool participan = UtilidadesParticipan(d, soloObjetivos);
-  const Residuos r = ResiduosServicios(d, participan);
-  const std::vector<CCorriente> genericas =
-      CorrientesGenericas(d, r.arriba, r.abajo, d.m_hFrioGenerico * f.frioGenerico,
-                          d.m_hCalienteGenerico * f.calienteGenerico);
-
-  // The streams of the area sum, and the hot and cold pools of the composites.
-  const bool activas = AreasActivas(d.m_areas);
-  std::vector<Miembro> miembros;
-  GrupoCorrientes calientes, frias;
-  auto anadir = [&](const CCorriente& c, double h) {
-    if (!Considerada(c, d.m_areas, activas)) return;
-    miembros.emplace_back(c, h);
-    (c.m_fria ? frias : calientes).push_back(&c);
-  };
-  for (std::size_t k = 0; k < d.m_corrientes.size(); ++k)
-    anadir(d.m_corrientes[k], d.m_corrientes[k].m_h * Factor(f.corrientes, k));
-  for (const CCorriente& g : genericas) anadir(g, g.m_h);
-  if (participan)
-    for (std::size_t k = 0; k < d.m_servicios.size(); ++k)
-      anadir(d.m_servicios[k], d.m_servicios[k].m_h * Factor(f.servicios, k));
-
-  const Compuesta cal = CurvaCompuesta(calientes, d.m_dtMin, true);
-  const Compuesta fri = CurvaCompuesta(frias, d.m_dtMin, false);
-  return AreaEntreCompuestas(cal, fri, miembros);
+  const Base b =
+      PrepararBase(d, soloObjetivos, Proceso::SiHaceFalta, OrigenGenericas::ConServicios);
+  return ProblemaArea(d, b.participan).Area(d, b, f);
 }
 
 }  // namespace vardo

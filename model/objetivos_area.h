@@ -35,6 +35,10 @@ double MediaLogaritmica(double dt1, double dt2);
 // the pinch - 1). Recomputes the process targets first, so that the process
 // pinch is the current one.
 std::int32_t CalcularNMinCambiadores(CDiagrama& d, std::int32_t soloObjetivos);
+// The same with the process targets of d taken as they stand, when the caller
+// has just computed them (CalcularObjetivos): one problem table fewer.
+std::int32_t CalcularNMinCambiadores(CDiagrama& d, std::int32_t soloObjetivos,
+                                     bool objetivosAlDia);
 
 // Minimum area (m²) of the balanced composite curves.
 double CalcularAreaMinima(CDiagrama& d, std::int32_t soloObjetivos);

@@ -1,12 +1,15 @@
 // Cost targets: capital cost from the unit and area targets with the cost
-// laws brought to one reference law through the film coefficients, and the
-// operating cost of the utilities.
+// laws brought to one reference law through the film coefficients (one
+// problem table, the composites built once), and the operating cost of the
+// utilities.
 #include "model/objetivos_coste.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 
 #include "model/objetivos_area.h"
+#include "model/objetivos_comun.h"
 #include "model/tabla_problema.h"
 
 namespace vardo {
@@ -60,9 +63,10 @@ double FactorAmortizacion(double anos, double interes) {
   return total;
 }
 
-double CosteInmovilizado(CDiagrama& d, std::int32_t soloObjetivos) {
-  const double A = CalcularAreaMinima(d, soloObjetivos);
-  std::int32_t N = CalcularNMinCambiadores(d, soloObjetivos);
+double objetivos::CosteCapital(const CDiagrama& d, const Base& b, const ProblemaArea& pa, double P,
+                               double half) {
+  const double A = pa.Area(d, b, FactoresPelicula{});
+  std::int32_t N = Unidades(d, b, P, half);
   if (N <= 0) N = 1;
   const double aN = A / N;
 
@@ -83,12 +87,26 @@ double CosteInmovilizado(CDiagrama& d, std::int32_t soloObjetivos) {
   // Heaters use the first law of the network, coolers the second.
   f.calienteGenerico = FactorLeyCoste(ref.b, ref.c, d.m_b1, d.m_c1, aN);
   f.frioGenerico = FactorLeyCoste(ref.b, ref.c, d.m_b2, d.m_c2, aN);
-  const double A2 = CalcularAreaMinima(d, soloObjetivos, f);
+  // With every law equal to the reference one the second area is the first.
+  auto uno = [](double x) { return x == 1.0; };
+  const bool iguales = std::all_of(f.corrientes.begin(), f.corrientes.end(), uno) &&
+                       std::all_of(f.servicios.begin(), f.servicios.end(), uno) &&
+                       uno(f.calienteGenerico) && uno(f.frioGenerico);
+  const double A2 = iguales ? A : pa.Area(d, b, f);
 
   const double anos = d.m_amortizacion;
   if (!(anos > 0.0)) return 0.0;
   const double K = N * (ref.a + ref.b * std::pow(A2 / N, ref.c)) / anos;
   return K * FactorAmortizacion(anos, d.m_interes) * d.m_factorLang;
+}
+
+double CosteInmovilizado(CDiagrama& d, std::int32_t soloObjetivos) {
+  // One process table: its ends are the residual needs and its pinch splits
+  // the units.
+  const objetivos::Base b = objetivos::PrepararBase(d, soloObjetivos, objetivos::Proceso::Calcular,
+                                                    objetivos::OrigenGenericas::ConServicios);
+  const objetivos::ProblemaArea pa(d, b.participan);
+  return objetivos::CosteCapital(d, b, pa, d.m_tPinch, d.m_dtMin / 2.0);
 }
 
 double CosteOperacion(CDiagrama& d, std::int32_t soloObjetivos) {

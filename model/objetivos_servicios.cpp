@@ -3,6 +3,7 @@
 // together (the cascade with utilities), and the lookups on those curves.
 // The process targets are left as they were.
 #include <array>
+#include <utility>
 
 #include "model/diagrama.h"
 #include "model/tabla_problema.h"
@@ -16,8 +17,12 @@ constexpr double kTolAjuste = 0.001;
 }  // namespace
 
 void CDiagrama::CalcularGrandCompuestaServicios() {
-  CalcularIntervalosSoloServicios();
-  CalcularCascadaSoloServicios();
+  // Intervals and cascade in one pass of the core.
+  TablaProblema t = ResolverTablaProblema(CorrientesConsideradas(m_servicios, m_areas), m_dtMin);
+  m_numIntervalosServ = static_cast<std::int32_t>(t.T.size());
+  m_temperaturasServ = std::move(t.T);
+  m_caloresServ = std::move(t.Q);
+  m_cascadaServ = std::move(t.C);
 }
 
 void CDiagrama::CalcularIntervalosSoloServicios() {
@@ -34,8 +39,15 @@ void CDiagrama::CalcularCascadaSoloServicios() {
 }
 
 void CDiagrama::CalcularObjetivosServicios() {
-  CalcularIntervalosServicios();
-  CalcularCascadaServicios();
+  // Intervals and cascade in one pass of the core; process streams first,
+  // then utilities.
+  const std::array<GrupoCorrientes, 2> pool = {CorrientesConsideradas(m_corrientes, m_areas),
+                                               CorrientesConsideradas(m_servicios, m_areas)};
+  TablaProblema t = ResolverTablaProblema(pool, m_dtMin);
+  m_numIntervalosConServ = static_cast<std::int32_t>(t.T.size());
+  m_temperaturasConServ = std::move(t.T);
+  m_caloresConServ = std::move(t.Q);
+  m_cascadaConServ = std::move(t.C);
 }
 
 void CDiagrama::CalcularIntervalosServicios() {

@@ -1,14 +1,120 @@
 #include "model/tabla_problema.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstddef>
+#include <optional>
+#include <utility>
 
 #include "model/constantes.h"
 
 namespace vardo {
 
+namespace tabla_detalle {
+
+// One stream of a pool as the core reads it.
+struct Miembro {
+  const CCorriente* c;
+  std::uint32_t primero;  // index of its first point
+  std::uint32_t num;      // number of points
+  bool fria;
+  bool latente;
+  // A sensible stream whose ends run its way (a cold one rising, a hot one
+  // falling); any other takes no part, as its range holds no interval.
+  bool orientada;
+  // Two of its points may lie within 2·kTolT of each other (the duplicate
+  // rule looks only at such streams): a neighbouring pair does, or its
+  // points do not run one way.
+  bool cercanos;
+  std::uint32_t primerCercano;  // where its points start in Pool::cercanos
+  double calor;                 // whole heat, GetH(kTSentinel, 1)
+  double t1;                    // supply temperature, as entered
+};
+
+// A point of the pool: its temperature (as entered, or shifted once sorted),
+// how the sum of the heats per kelvin of the pieces crossing the intervals
+// changes below it (pieces whose upper end it is begin there, pieces whose
+// lower end it is stop), and how many pieces begin (+) or stop (-) there.
+struct Registro {
+  // Left unset, so that the large lists the sort fills are not cleared first.
+  Registro() {}
+  Registro(double t_, std::uint32_t id_, bool fria_)
+      : t(t_), cambio(0.0), id(id_), piezas(0), fria(fria_ ? 1 : 0), especial(0) {}
+  double t;
+  double cambio;
+  std::uint32_t id;
+  std::int16_t piezas;
+  std::uint8_t fria;
+  std::uint8_t especial;  // a step starts here or a piece without finite slope ends here
+};
+
+// A vertical step of a stream: its heat goes to the zero-width interval at
+// its first point.
+struct Escalon {
+  std::uint32_t id;
+  std::uint32_t miembro;
+  double calor;
+};
+
+// A piece whose heat per kelvin is no finite number (damaged data): kept out
+// of the running sum, which it would spoil for good.
+struct Rara {
+  std::uint32_t sup, inf;  // point ids
+  std::uint32_t miembro;
+  double g;
+};
+
+// The streams of a pool and their points, read once.
+struct Pool {
+  std::vector<Miembro> miembros;
+  std::vector<Registro> puntos;  // by id, temperatures as entered
+  // Read only when asked for (LeerPool's completo): the enthalpy of each
+  // point on the scale GetH answers on, its stream, and as Registro::cambio
+  // of the magnitudes.
+  std::vector<double> h;
+  std::vector<std::uint32_t> miembro;
+  std::vector<double> cambioAbs;
+  std::vector<Escalon> escalones;
+  std::vector<Rara> raras;
+  // The points (temperature and enthalpy as entered) of the streams marked
+  // cercanos, for the duplicate rule.
+  std::vector<std::pair<double, double>> cercanos;
+  // Filled for a presorted pool: the hot and the cold points, falling.
+  std::vector<Registro> calientes, frias;
+
+  double Desplazada(std::uint32_t id, double half) const {
+    return puntos[id].t + (puntos[id].fria ? half : -half);
+  }
+};
+
+// Heat that goes whole into one interval: a latent stream's or a step's.
+struct Concentrado {
+  std::uint32_t miembro;
+  std::int32_t intervalo;
+  double calor;
+};
+
+// Where a table put every stream's heat: the points in their order with the
+// boundary each fell on, and the heats that went whole into one interval.
+struct Colocacion {
+  std::vector<Registro> orden;
+  std::vector<std::int32_t> pos;  // boundary of each point in orden
+  std::vector<Concentrado> concentrados;
+  std::vector<std::pair<std::int32_t, std::int32_t>> raras;  // intervals a..b of each Rara
+};
+
+}  // namespace tabla_detalle
+
 namespace {
+
+using tabla_detalle::Colocacion;
+using tabla_detalle::Concentrado;
+using tabla_detalle::Escalon;
+using tabla_detalle::Miembro;
+using tabla_detalle::Pool;
+using tabla_detalle::Rara;
+using tabla_detalle::Registro;
 
 // Falling order with NaN last: a strict weak order even on damaged data, so the
 // sort is well defined, and the predicates of the searches below stay monotone.
@@ -18,10 +124,220 @@ bool Mayor(double a, double b) {
   return a > b;
 }
 
-bool TienePuntos(const CCorriente& c) { return c.GetNumPuntos() > 0; }
+// Compensated (Neumaier) addition of x to the sum s with its correction c.
+void Acumular(double& s, double& c, double x) {
+  const double t = s + x;
+  if (std::fabs(s) >= std::fabs(x))
+    c += (s - t) + x;
+  else
+    c += (x - t) + s;
+  s = t;
+}
 
-double PrimeraT(const CCorriente& c) { return c.GetPunto(0, 1); }
-double UltimaT(const CCorriente& c) { return c.GetPunto(c.GetNumPuntos() - 1, 1); }
+// Changes of a running sum fed at interval indices, with the count of the
+// pieces they belong to: the sum over interval i is everything fed at 1..i,
+// exactly 0 where no piece is left.
+class Diferencias {
+ public:
+  explicit Diferencias(std::size_t n) : s_(n + 1, 0.0), c_(n + 1, 0.0), cuenta_(n + 1, 0) {}
+  void Anadir(std::size_t i, double v, std::int32_t piezas) {
+    Acumular(s_[i], c_[i], v);
+    cuenta_[i] += piezas;
+  }
+  // f(i, sum) for every interval i = 1 .. n-1.
+  template <class F>
+  void Sumar(F f) const {
+    double s = 0.0, c = 0.0;
+    std::int32_t activas = 0;
+    for (std::size_t i = 1; i + 1 < s_.size(); ++i) {
+      Acumular(s, c, s_[i]);
+      Acumular(s, c, c_[i]);
+      activas += cuenta_[i];
+      if (activas == 0) s = c = 0.0;
+      f(i, s + c);
+    }
+  }
+
+ private:
+  std::vector<double> s_, c_;
+  std::vector<std::int32_t> cuenta_;
+};
+
+// Reads the streams of a pool; completo also keeps what the weighted sums and
+// the cascade over other boundaries need.
+Pool LeerPool(std::span<const GrupoCorrientes> grupos, bool completo) {
+  Pool p;
+  std::size_t corrientes = 0;
+  for (const GrupoCorrientes& g : grupos) corrientes += g.size();
+  // Most streams have two points; the streams are read once.
+  p.miembros.reserve(corrientes);
+  p.puntos.reserve(2 * corrientes);
+  if (completo) {
+    p.h.reserve(2 * corrientes);
+    p.miembro.reserve(2 * corrientes);
+    p.cambioAbs.reserve(2 * corrientes);
+  }
+  std::uint32_t id = 0;
+  for (const GrupoCorrientes& g : grupos) {
+    for (std::size_t j = 0; j < g.size(); ++j) {
+      // Large pools live in memory, not in cache: the streams a few places
+      // ahead are asked for early (their record, then their points).
+      if (j + 32 < g.size()) {
+        const CCorriente* r = g[j + 32];
+        __builtin_prefetch(r);
+        __builtin_prefetch(&r->m_fria);
+        __builtin_prefetch(&r->m_latente);
+        __builtin_prefetch(&r->m_T);
+        __builtin_prefetch(&r->m_H);
+      }
+      if (j + 16 < g.size()) {
+        __builtin_prefetch(g[j + 16]->m_T.data());
+        __builtin_prefetch(g[j + 16]->m_H.data());
+      }
+      const CCorriente* c = g[j];
+      Miembro m{};
+      m.c = c;
+      m.primero = id;
+      const auto mi = static_cast<std::uint32_t>(p.miembros.size());
+      const std::size_t np = std::min(c->m_T.size(), c->m_H.size());
+      m.num = static_cast<std::uint32_t>(np);
+      m.fria = c->m_fria != 0;
+      m.latente = c->m_latente != 0;
+      double escala = 1.0;
+      if (np > 0) {
+        m.calor = c->GetH(kTSentinel, 1);
+        // The points' enthalpies brought to the scale of the virtual whole-
+        // range query (a utility's curve times its load; 1 for a stream).
+        const double ultimo = c->m_H[np - 1];
+        if (m.calor != ultimo && ultimo != 0.0) escala = m.calor / ultimo;
+        for (std::size_t k = 0; k < np; ++k, ++id) {
+          p.puntos.emplace_back(c->m_T[k], id, m.fria);
+          if (completo) {
+            p.h.push_back(c->m_H[k] * escala);
+            p.miembro.push_back(mi);
+          }
+        }
+        if (completo) p.cambioAbs.resize(p.puntos.size(), 0.0);
+        const double t1 = c->m_T.front(), t2 = c->m_T[np - 1];
+        m.t1 = t1;
+        m.orientada = m.fria ? t1 <= t2 : t1 >= t2;
+        bool sube = true, baja = true;
+        for (std::size_t k = 1; k < np; ++k) {
+          const double a = c->m_T[k - 1], b = c->m_T[k];
+          if (!(std::fabs(b - a) >= 2.5 * kTolT)) m.cercanos = true;
+          sube = sube && a <= b;
+          baja = baja && a >= b;
+        }
+        if (!sube && !baja) m.cercanos = true;
+        if (m.cercanos) {
+          m.primerCercano = static_cast<std::uint32_t>(p.cercanos.size());
+          for (std::size_t k = 0; k < np; ++k) p.cercanos.emplace_back(c->m_T[k], c->m_H[k]);
+        }
+      }
+      p.miembros.push_back(m);
+      if (m.latente || !m.orientada) continue;
+      // Every piece between two points: its heat per kelvin begins at its
+      // upper point and stops at its lower one.
+      for (std::uint32_t k = 0; k + 1 < m.num; ++k) {
+        const std::uint32_t a = m.primero + k;
+        const double t0 = c->m_T[k], t1 = c->m_T[k + 1];
+        const double dH = c->m_H[k + 1] * escala - c->m_H[k] * escala;
+        if (t0 == t1) {
+          if (dH == 0.0) continue;
+          p.escalones.push_back({a, mi, dH});
+          p.puntos[a].especial = 1;
+          continue;
+        }
+        if (std::isnan(t0) || std::isnan(t1)) continue;
+        const std::uint32_t sup = t0 > t1 ? a : a + 1, inf = t0 > t1 ? a + 1 : a;
+        const double gr = dH / std::fabs(t1 - t0);
+        if (!std::isfinite(gr)) {
+          p.raras.push_back({sup, inf, mi, gr});
+          p.puntos[sup].especial = p.puntos[inf].especial = 1;
+          continue;
+        }
+        p.puntos[sup].cambio += gr;
+        p.puntos[inf].cambio -= gr;
+        ++p.puntos[sup].piezas;
+        --p.puntos[inf].piezas;
+        if (completo) {
+          p.cambioAbs[sup] += std::fabs(gr);
+          p.cambioAbs[inf] -= std::fabs(gr);
+        }
+      }
+    }
+  }
+  return p;
+}
+
+// The order of the points: temperature falling (NaN last), equal ones by
+// number, so that the running sums add in one order however the points came.
+bool Antes(const Registro& a, const Registro& b) {
+  if (Mayor(a.t, b.t)) return true;
+  if (Mayor(b.t, a.t)) return false;
+  return a.id < b.id;
+}
+constexpr auto kAntes = [](const Registro& a, const Registro& b) { return Antes(a, b); };
+
+// A key whose rising order is Antes' order of temperatures: falling, NaN
+// last, -0 as 0.
+std::uint64_t Clave(double t) {
+  if (std::isnan(t)) return ~std::uint64_t{0};
+  if (t == 0.0) t = 0.0;
+  std::uint64_t u = std::bit_cast<std::uint64_t>(t);
+  constexpr std::uint64_t kSigno = std::uint64_t{1} << 63;
+  u = (u & kSigno) ? ~u : (u | kSigno);  // rising with the value
+  return ~u;
+}
+
+// Shifts points given in number order (hot ones down by half, cold ones up)
+// and sorts them by Antes. They are first spread over buckets by their key
+// (stable), each bucket covering an equal share of the keys' range, then each
+// bucket is sorted on its own, small and in cache.
+void Ordenar(std::vector<Registro>& r, double half) {
+  std::uint64_t kmin = ~std::uint64_t{0}, kmax = 0;
+  for (Registro& x : r) {
+    x.t += x.fria ? half : -half;
+    const std::uint64_t k = Clave(x.t);
+    kmin = std::min(kmin, k);
+    kmax = std::max(kmax, k);
+  }
+  const std::size_t n = r.size();
+  if (n < 256) {
+    std::sort(r.begin(), r.end(), kAntes);
+    return;
+  }
+  if (kmin == kmax) return;  // all equal: already in number order
+  // About eight points a bucket.
+  const int bits = std::clamp(static_cast<int>(std::bit_width(n)) - 3, 8, 16);
+  const int desplazamiento = std::max(0, static_cast<int>(std::bit_width(kmax - kmin)) - bits);
+  auto cubo = [&](const Registro& x) {
+    return static_cast<std::size_t>((Clave(x.t) - kmin) >> desplazamiento);
+  };
+  std::vector<std::uint32_t> inicio((std::size_t{1} << bits) + 1, 0);
+  for (const Registro& x : r) ++inicio[cubo(x) + 1];
+  for (std::size_t b = 1; b < inicio.size(); ++b) inicio[b] += inicio[b - 1];
+  std::vector<Registro> aux(n);
+  std::vector<std::uint32_t> lleno(inicio.begin(), inicio.end() - 1);
+  for (const Registro& x : r) aux[lleno[cubo(x)]++] = x;
+  for (std::size_t b = 0; b + 1 < inicio.size(); ++b) {
+    Registro* ini = aux.data() + inicio[b];
+    Registro* fin = aux.data() + inicio[b + 1];
+    if (fin - ini > 16) {
+      if (!std::is_sorted(ini, fin, kAntes)) std::sort(ini, fin, kAntes);
+      continue;
+    }
+    // Insertion for the few points of most buckets.
+    for (Registro* i = ini + 1; i < fin; ++i) {
+      if (!Antes(*i, *(i - 1))) continue;
+      const Registro x = *i;
+      Registro* j = i;
+      for (; j > ini && Antes(x, *(j - 1)); --j) *j = *(j - 1);
+      *j = x;
+    }
+  }
+  r.swap(aux);
+}
 
 // Decides whether a second equal interval temperature is needed. A duplicate is
 // kept for a latent stream with heat whose shifted supply temperature lies
@@ -31,32 +347,32 @@ double UltimaT(const CCorriente& c) { return c.GetPunto(c.GetNumPuntos() - 1, 1)
 // For the second rule it is enough to look at neighbouring points once each
 // stream's points are sorted by temperature: if two points within kTolT of t
 // differ in enthalpy, some neighbouring pair between them does too, and every
-// point between two points within kTolT of t is itself within kTolT. Each rule
+// point between two points within kTolT of t is itself within kTolT; such a
+// pair lies less than 2·kTolT apart, so only those are kept. Each rule
 // becomes a candidate keyed by a temperature; a query looks only at the
-// candidates near it, so the search costs little more than the sort.
+// candidates near it.
 class NecesidadDuplicados {
  public:
-  NecesidadDuplicados(std::span<const GrupoCorrientes> pool, double half) {
-    std::vector<std::pair<double, double>> puntos;  // (shifted T, H)
-    for (const GrupoCorrientes& g : pool) {
-      for (const CCorriente* pc : g) {
-        const CCorriente& c = *pc;
-        if (!TienePuntos(c)) continue;
-        const double d = c.m_fria ? half : -half;
-        if (c.m_latente && std::fabs(c.GetH(kTSentinel, 1)) > kTolH) {
-          const double s = PrimeraT(c) + d;
-          cand_.push_back({s, s, s});
-        }
-        const int np = c.GetNumPuntos();
-        if (np < 2) continue;
-        puntos.clear();
-        for (int k = 0; k < np; ++k) puntos.emplace_back(c.GetPunto(k, 1) + d, c.GetPunto(k, 0));
+  NecesidadDuplicados(const Pool& p, double half) {
+    std::vector<std::pair<double, double>> puntos;  // (shifted T, H as entered)
+    for (const Miembro& m : p.miembros) {
+      if (m.num == 0) continue;
+      const double d = m.fria ? half : -half;
+      if (m.latente && std::fabs(m.calor) > kTolH) {
+        const double s = m.t1 + d;
+        cand_.push_back({s, s, s});
+      }
+      if (m.num < 2 || !m.cercanos) continue;
+      puntos.assign(p.cercanos.begin() + m.primerCercano,
+                    p.cercanos.begin() + m.primerCercano + m.num);
+      for (auto& x : puntos) x.first += d;
+      if (puntos.size() > 2 || Mayor(puntos[0].first, puntos[1].first))
         std::sort(puntos.begin(), puntos.end(),
                   [](const auto& a, const auto& b) { return Mayor(b.first, a.first); });
-        for (std::size_t k = 1; k < puntos.size(); ++k) {
-          if (puntos[k - 1].second != puntos[k].second)
-            cand_.push_back({puntos[k - 1].first, puntos[k - 1].first, puntos[k].first});
-        }
+      for (std::size_t k = 1; k < puntos.size(); ++k) {
+        if (puntos[k - 1].second != puntos[k].second &&
+            puntos[k].first - puntos[k - 1].first < 2.5 * kTolT)
+          cand_.push_back({puntos[k - 1].first, puntos[k - 1].first, puntos[k].first});
       }
     }
     std::sort(cand_.begin(), cand_.end(),
@@ -94,46 +410,165 @@ class NecesidadDuplicados {
   bool ultimaR_ = false;
 };
 
-// Indices i in [1, n) with a <= T[i] <= b, T falling (NaN last).
-std::pair<std::size_t, std::size_t> Rango(const std::vector<double>& T, double a, double b) {
-  if (T.size() < 2) return {1, 1};
-  auto ini = T.begin() + 1;
-  auto lo = std::partition_point(ini, T.end(), [&](double v) { return v > b; });
-  auto hi = std::partition_point(lo, T.end(), [&](double v) { return v >= a; });
-  return {static_cast<std::size_t>(lo - T.begin()), static_cast<std::size_t>(hi - T.begin())};
+// Interval of T below the first boundary (from the top) within kTolT of the
+// latent stream's shifted supply temperature; -1 when there is none.
+std::int32_t IntervaloLatente(const Miembro& m, double half, const std::vector<double>& T) {
+  const double s = m.t1 + (m.fria ? half : -half);
+  auto it = std::partition_point(T.begin(), T.end(), [&](double v) { return v - s >= kTolT; });
+  const auto i = static_cast<std::size_t>(it - T.begin());
+  if (i < T.size() && std::fabs(T[i] - s) < kTolT && i + 1 < T.size())
+    return static_cast<std::int32_t>(i) + 1;
+  return -1;
 }
 
-void SumarCorriente(const CCorriente& c, double half, const std::vector<double>& T,
-                    std::vector<double>& Q) {
-  if (!TienePuntos(c)) return;
-  const std::size_t n = T.size();
-  if (c.m_latente) {
-    // The whole heat goes to the interval just below the first boundary that
-    // matches the shifted supply temperature.
-    const double s = PrimeraT(c) + (c.m_fria ? half : -half);
-    auto it = std::partition_point(T.begin(), T.end(), [&](double v) { return v - s >= kTolT; });
-    const std::size_t i = static_cast<std::size_t>(it - T.begin());
-    if (i < n && std::fabs(T[i] - s) < kTolT && i + 1 < n) Q[i + 1] += c.GetH(kTSentinel, 1);
-    return;
+CascadaTabla Cascada(std::vector<double> Q) {
+  CascadaTabla r;
+  const std::size_t n = Q.size();
+  r.Q = std::move(Q);
+  if (n == 0) return r;
+  r.C.resize(n);
+  double s = r.Q[0], c = 0.0;
+  r.C[0] = s;
+  for (std::size_t i = 1; i < n; ++i) {
+    Acumular(s, c, -r.Q[i]);
+    r.C[i] = s + c;
   }
-  const bool tabla = !c.m_lineal;
-  if (c.m_fria) {
-    const auto [lo, hi] = Rango(T, PrimeraT(c) + half, UltimaT(c) + half);
-    for (std::size_t i = lo; i < hi; ++i) {
-      if (std::fabs(T[i] - T[i - 1]) > kTolSpan)
-        Q[i] -= c.GetH(T[i] - half, 0) - c.GetH(T[i - 1] - half, 1);
-      else if (tabla)
-        Q[i] -= c.GetH(T[i] - half, 1) - c.GetH(T[i - 1] - half, 0);
+  std::size_t m = 0;
+  for (std::size_t i = 1; i < n; ++i)
+    if (r.C[i] < r.C[m]) m = i;
+  const double minimo = r.C[m];
+  for (double& v : r.C) {
+    v -= minimo;
+    if (v < kTolH) v = 0.0;
+  }
+  r.minimo = static_cast<int>(m);
+  return r;
+}
+
+// The table of a pool from its points sorted falling on the shifted scale, in
+// one walk: equal values are merged by the duplicate rule (a third one always,
+// a second one unless a latent stream or a vertical step needs the zero-width
+// interval), and every new boundary closes an interval whose heat is the
+// running sum of the heats per kelvin of the pieces crossing it times its
+// width. Latent heats and steps are added afterwards. The placement goes to
+// guardar when given.
+TablaProblema Recorrer(const Pool& p, std::vector<Registro> orden, double half,
+                       Colocacion* guardar) {
+  TablaProblema t;
+  std::vector<double>& T = t.T;
+  std::vector<double> Q;
+  T.reserve(orden.size());
+  Q.reserve(orden.size());
+  std::vector<std::int32_t> pos;
+  if (guardar) pos.resize(orden.size());
+  std::vector<std::pair<std::uint32_t, std::int32_t>> especiales;  // point id, boundary
+  std::optional<NecesidadDuplicados> necesidad;
+  double s = 0.0, c = 0.0;
+  std::int32_t activas = 0;
+  for (std::size_t k = 0; k < orden.size(); ++k) {
+    const Registro& r = orden[k];
+    const double v = r.t;
+    std::size_t primero;
+    if (T.empty() || v != T.back()) {
+      Q.push_back(T.empty() || activas == 0 ? 0.0 : (s + c) * (T.back() - v));
+      T.push_back(v);
+      primero = T.size() - 1;
+    } else if (T.size() >= 2 && T[T.size() - 2] == v) {
+      primero = T.size() - 2;
+    } else {
+      primero = T.size() - 1;
+      if (!necesidad) necesidad.emplace(p, half);
+      if (necesidad->Necesario(v)) {
+        T.push_back(v);
+        Q.push_back(0.0);
+      }
     }
-  } else {
-    const auto [lo, hi] = Rango(T, UltimaT(c) - half, PrimeraT(c) - half);
-    for (std::size_t i = lo; i < hi; ++i) {
-      if (std::fabs(T[i] - T[i - 1]) > kTolSpan)
-        Q[i] += c.GetH(T[i] + half, 0) - c.GetH(T[i - 1] + half, 1);
-      else if (tabla)
-        Q[i] += c.GetH(T[i] + half, 1) - c.GetH(T[i - 1] + half, 0);
+    if (guardar) pos[k] = static_cast<std::int32_t>(primero);
+    if (r.especial) especiales.emplace_back(r.id, static_cast<std::int32_t>(primero));
+    if (r.piezas != 0 || r.cambio != 0.0) {
+      Acumular(s, c, r.cambio);
+      activas += r.piezas;
+      if (activas == 0) s = c = 0.0;
     }
   }
+  const auto n = static_cast<std::int32_t>(T.size());
+
+  std::vector<Concentrado> concentrados;
+  for (std::uint32_t mi = 0; mi < p.miembros.size(); ++mi) {
+    const Miembro& m = p.miembros[mi];
+    if (!m.latente || m.num == 0) continue;
+    const std::int32_t i = IntervaloLatente(m, half, T);
+    if (i > 0) concentrados.push_back({mi, i, m.calor});
+  }
+  std::sort(especiales.begin(), especiales.end());
+  auto frontera = [&](std::uint32_t id) {
+    return std::lower_bound(especiales.begin(), especiales.end(), std::make_pair(id, INT32_MIN))
+        ->second;
+  };
+  for (const Escalon& e : p.escalones) {
+    const std::int32_t i = frontera(e.id) + 1;
+    if (i < n) concentrados.push_back({e.miembro, i, e.calor});
+  }
+  std::vector<std::pair<std::int32_t, std::int32_t>> raras;
+  for (const Rara& x : p.raras) {
+    const std::int32_t a = frontera(x.sup) + 1, b = frontera(x.inf);
+    raras.emplace_back(a, b);
+    for (std::int32_t i = a; i <= b; ++i) {
+      const auto u = static_cast<std::size_t>(i);
+      Q[u] += x.g * (T[u - 1] - T[u]);
+    }
+  }
+  for (const Concentrado& k : concentrados) Q[static_cast<std::size_t>(k.intervalo)] += k.calor;
+
+  CascadaTabla cas = Cascada(std::move(Q));
+  t.Q = std::move(cas.Q);
+  t.C = std::move(cas.C);
+  t.pinch = IndicePinch(t.C, cas.minimo);
+  if (guardar) {
+    guardar->orden = std::move(orden);
+    guardar->pos = std::move(pos);
+    guardar->concentrados = std::move(concentrados);
+    guardar->raras = std::move(raras);
+  }
+  return t;
+}
+
+// ---- Cascade over the boundaries of another pool
+
+// Where a shifted temperature v falls among the boundaries T (falling).
+struct Lugar {
+  std::int32_t primero;  // first index with T[k] <= v (n when none)
+  std::int32_t despues;  // first index with T[k] < v
+  bool exacto;           // T[primero] == v
+};
+
+Lugar Localizar(const std::vector<double>& T, double v) {
+  const auto primero = std::partition_point(T.begin(), T.end(), [&](double x) { return x > v; });
+  const auto despues = std::partition_point(primero, T.end(), [&](double x) { return x >= v; });
+  return Lugar{static_cast<std::int32_t>(primero - T.begin()),
+               static_cast<std::int32_t>(despues - T.begin()), primero != T.end() && *primero == v};
+}
+
+// Adds g over [inf, sup] to the intervals of T: whole intervals through a
+// running sum fed at the ends (ds, dc, cuenta), the parts of at most two
+// intervals its ends fall inside directly.
+void AnadirPieza(const std::vector<double>& T, double sup, double inf, double g, Diferencias& dif,
+                 std::vector<double>& Q) {
+  const auto n = static_cast<std::int32_t>(T.size());
+  const Lugar ls = Localizar(T, sup), li = Localizar(T, inf);
+  const std::int32_t a = ls.primero + 1, b = li.despues - 1;
+  auto en = [&](std::int32_t i) { return static_cast<std::size_t>(i); };
+  if (a <= b) {
+    if (std::isfinite(g)) {
+      dif.Anadir(en(a), g, 1);
+      dif.Anadir(en(b + 1), -g, -1);
+    } else {
+      for (std::int32_t i = a; i <= b; ++i) Q[en(i)] += g * (T[en(i - 1)] - T[en(i)]);
+    }
+  }
+  const std::int32_t ks = ls.primero, kd = li.despues;
+  if (!ls.exacto && ks >= 1 && ks < n) Q[en(ks)] += g * (kd == ks ? sup - inf : sup - T[en(ks)]);
+  if (kd != ks && kd >= 1 && kd < n && T[en(kd - 1)] > inf) Q[en(kd)] += g * (T[en(kd - 1)] - inf);
 }
 
 }  // namespace
@@ -156,37 +591,10 @@ double TemperaturaDesplazada(const CCorriente& c, double T, double dtMin) {
 
 std::vector<double> CalcularIntervalosTabla(std::span<const GrupoCorrientes> pool, double dtMin) {
   const double half = dtMin * 0.5;
-  std::size_t n = 0;
-  for (const GrupoCorrientes& g : pool)
-    for (const CCorriente* c : g) n += static_cast<std::size_t>(std::max(0, c->GetNumPuntos()));
-  std::vector<double> T;
-  T.reserve(n);
-  for (const GrupoCorrientes& g : pool) {
-    for (const CCorriente* c : g) {
-      const double d = c->m_fria ? half : -half;
-      for (int k = 0; k < c->GetNumPuntos(); ++k) T.push_back(c->GetPunto(k, 1) + d);
-    }
-  }
-  std::sort(T.begin(), T.end(), Mayor);
-  if (T.size() < 2) return T;
-
-  // Equal values: a third one is always dropped, a second one only kept when
-  // a latent stream or a vertical step needs the zero-width interval.
-  NecesidadDuplicados necesidad(pool, half);
-  std::vector<double> r;
-  r.reserve(T.size());
-  r.push_back(T[0]);
-  for (std::size_t i = 1; i < T.size(); ++i) {
-    const double v = T[i];
-    if (v != r.back()) {
-      r.push_back(v);
-    } else if (r.size() >= 2 && r[r.size() - 2] == v) {
-      continue;
-    } else if (necesidad.Necesario(v)) {
-      r.push_back(v);
-    }
-  }
-  return r;
+  Pool p = LeerPool(pool, false);
+  std::vector<Registro> orden = std::move(p.puntos);
+  Ordenar(orden, half);
+  return Recorrer(p, std::move(orden), half, nullptr).T;
 }
 
 std::vector<double> CalcularIntervalosTabla(const GrupoCorrientes& grupo, double dtMin) {
@@ -196,25 +604,38 @@ std::vector<double> CalcularIntervalosTabla(const GrupoCorrientes& grupo, double
 CascadaTabla CalcularCascadaTabla(std::span<const GrupoCorrientes> pool, double dtMin,
                                   const std::vector<double>& T) {
   const double half = dtMin * 0.5;
+  const Pool p = LeerPool(pool, true);
   const std::size_t n = T.size();
-  CascadaTabla r;
-  r.Q.assign(n, 0.0);
-  if (n == 0) return r;
-  for (const GrupoCorrientes& g : pool)
-    for (auto it = g.rbegin(); it != g.rend(); ++it) SumarCorriente(**it, half, T, r.Q);
-
-  r.C = r.Q;
-  for (std::size_t i = 1; i < n; ++i) r.C[i] = r.C[i - 1] - r.Q[i];
-  std::size_t m = 0;
-  for (std::size_t i = 1; i < n; ++i)
-    if (r.C[i] < r.C[m]) m = i;
-  const double minimo = r.C[m];
-  for (double& c : r.C) {
-    c -= minimo;
-    if (c < kTolH) c = 0.0;
+  std::vector<double> Q(n, 0.0);
+  if (n == 0) return Cascada(std::move(Q));
+  Diferencias dif(n);
+  for (const Miembro& m : p.miembros) {
+    if (m.num == 0) continue;
+    if (m.latente) {
+      const std::int32_t i = IntervaloLatente(m, half, T);
+      if (i > 0) Q[static_cast<std::size_t>(i)] += m.calor;
+      continue;
+    }
+    if (!m.orientada) continue;
+    for (std::uint32_t k = m.primero; k + 1 < m.primero + m.num; ++k) {
+      const double t0 = p.Desplazada(k, half), t1 = p.Desplazada(k + 1, half);
+      const double dH = p.h[k + 1] - p.h[k];
+      if (t0 == t1) {
+        // A step: in the zero-width interval there, or in the interval it
+        // falls inside.
+        if (dH == 0.0) continue;
+        const Lugar l = Localizar(T, t0);
+        const std::int32_t i = l.exacto ? l.primero + 1 : l.primero;
+        if (i >= 1 && i < static_cast<std::int32_t>(n)) Q[static_cast<std::size_t>(i)] += dH;
+      } else if (!std::isnan(t0) && !std::isnan(t1)) {
+        AnadirPieza(T, std::max(t0, t1), std::min(t0, t1), dH / std::fabs(t1 - t0), dif, Q);
+      }
+    }
   }
-  r.minimo = static_cast<int>(m);
-  return r;
+  dif.Sumar([&](std::size_t i, double g) {
+    if (g != 0.0) Q[i] += g * (T[i - 1] - T[i]);
+  });
+  return Cascada(std::move(Q));
 }
 
 CascadaTabla CalcularCascadaTabla(const GrupoCorrientes& grupo, double dtMin,
@@ -232,17 +653,114 @@ int IndicePinch(const std::vector<double>& C, int minimo) {
 }
 
 TablaProblema ResolverTablaProblema(std::span<const GrupoCorrientes> pool, double dtMin) {
-  TablaProblema t;
-  t.T = CalcularIntervalosTabla(pool, dtMin);
-  CascadaTabla c = CalcularCascadaTabla(pool, dtMin, t.T);
-  t.Q = std::move(c.Q);
-  t.C = std::move(c.C);
-  t.pinch = IndicePinch(t.C, c.minimo);
-  return t;
+  const double half = dtMin * 0.5;
+  Pool p = LeerPool(pool, false);
+  std::vector<Registro> orden = std::move(p.puntos);
+  Ordenar(orden, half);
+  return Recorrer(p, std::move(orden), half, nullptr);
 }
 
 TablaProblema ResolverTablaProblema(const GrupoCorrientes& grupo, double dtMin) {
   return ResolverTablaProblema(std::span<const GrupoCorrientes>(&grupo, 1), dtMin);
+}
+
+// ---- Placed table
+
+TablaColocada::TablaColocada() = default;
+TablaColocada::~TablaColocada() = default;
+TablaColocada::TablaColocada(TablaColocada&&) noexcept = default;
+TablaColocada& TablaColocada::operator=(TablaColocada&&) noexcept = default;
+
+TablaColocada::TablaColocada(std::span<const GrupoCorrientes> pool, double dtMin)
+    : pool_(std::make_unique<Pool>(LeerPool(pool, true))),
+      colocacion_(std::make_unique<Colocacion>()) {
+  const double half = dtMin * 0.5;
+  std::vector<Registro> orden = std::move(pool_->puntos);
+  Ordenar(orden, half);
+  tabla_ = Recorrer(*pool_, std::move(orden), half, colocacion_.get());
+}
+
+TablaColocada::TablaColocada(const GrupoCorrientes& grupo, double dtMin)
+    : TablaColocada(std::span<const GrupoCorrientes>(&grupo, 1), dtMin) {}
+
+std::size_t TablaColocada::NumCorrientes() const { return pool_ ? pool_->miembros.size() : 0; }
+
+TablaColocada::Sumas TablaColocada::SumasPonderadas(std::span<const double> pesos) const {
+  Sumas r;
+  const std::vector<double>& T = tabla_.T;
+  const std::size_t n = T.size();
+  r.porGrado.assign(n, 0.0);
+  r.concentrado.assign(n, 0.0);
+  if (!colocacion_ || n == 0) return r;
+  const Pool& p = *pool_;
+  const Colocacion& col = *colocacion_;
+  auto peso = [&](std::uint32_t m) { return m < pesos.size() ? pesos[m] : 1.0; };
+  // The same running sum as the table's, of the magnitudes times the weights:
+  // a point's change applies to the intervals below its boundary.
+  Diferencias dif(n);
+  for (std::size_t k = 0; k < col.orden.size(); ++k) {
+    const Registro& x = col.orden[k];
+    if (x.piezas == 0 && p.cambioAbs[x.id] == 0.0) continue;
+    dif.Anadir(static_cast<std::size_t>(col.pos[k]) + 1, p.cambioAbs[x.id] * peso(p.miembro[x.id]),
+               x.piezas);
+  }
+  dif.Sumar([&](std::size_t i, double g) { r.porGrado[i] = g; });
+  for (std::size_t k = 0; k < p.raras.size(); ++k) {
+    const auto [a, b] = col.raras[k];
+    const double v = std::fabs(p.raras[k].g) * peso(p.raras[k].miembro);
+    for (std::int32_t i = a; i <= b; ++i) r.porGrado[static_cast<std::size_t>(i)] += v;
+  }
+  for (const Concentrado& x : col.concentrados)
+    r.concentrado[static_cast<std::size_t>(x.intervalo)] += std::fabs(x.calor) * peso(x.miembro);
+  return r;
+}
+
+// ---- Presorted pool
+
+PoolOrdenado::~PoolOrdenado() = default;
+PoolOrdenado::PoolOrdenado(PoolOrdenado&&) noexcept = default;
+PoolOrdenado& PoolOrdenado::operator=(PoolOrdenado&&) noexcept = default;
+
+PoolOrdenado::PoolOrdenado(std::span<const GrupoCorrientes> pool)
+    : pool_(std::make_unique<Pool>(LeerPool(pool, false))) {
+  Pool& p = *pool_;
+  for (const Registro& r : p.puntos) (r.fria ? p.frias : p.calientes).push_back(r);
+  p.puntos = {};
+  Ordenar(p.calientes, 0.0);
+  Ordenar(p.frias, 0.0);
+}
+
+PoolOrdenado::PoolOrdenado(const GrupoCorrientes& grupo)
+    : PoolOrdenado(std::span<const GrupoCorrientes>(&grupo, 1)) {}
+
+TablaProblema PoolOrdenado::Resolver(double dtMin) const {
+  const double half = dtMin * 0.5;
+  const Pool& p = *pool_;
+  std::vector<Registro> orden(p.calientes.size() + p.frias.size());
+  // Merge of the two shifted lists, each still falling.
+  std::size_t i = 0, j = 0, k = 0;
+  const std::size_t nc = p.calientes.size(), nf = p.frias.size();
+  while (i < nc && j < nf) {
+    Registro a = p.calientes[i], b = p.frias[j];
+    a.t -= half;
+    b.t += half;
+    if (Antes(b, a)) {
+      orden[k++] = b;
+      ++j;
+    } else {
+      orden[k++] = a;
+      ++i;
+    }
+  }
+  for (; i < nc; ++i, ++k) {
+    orden[k] = p.calientes[i];
+    orden[k].t -= half;
+  }
+  for (; j < nf; ++j, ++k) {
+    orden[k] = p.frias[j];
+    orden[k].t += half;
+  }
+  return Recorrer(p, std::move(orden), half, nullptr);
 }
 
 double BuscarEnCurva(const std::vector<double>& x, const std::vector<double>& y, double v) {

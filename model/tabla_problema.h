@@ -9,6 +9,8 @@
 // first to last; the cascade visits the groups in order and each group last to
 // first (the order in which the interval heats are summed).
 #pragma once
+#include <cstdint>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -44,6 +46,13 @@ GrupoCorrientes CorrientesConsideradas(const Rango& registros,
 }
 
 // ---- Problem table ----
+//
+// One core serves every table: the points of the pool are sorted once on the
+// shifted scale, equal values are merged by the duplicate rule, and every
+// piece of a stream between two of its points adds its heat per kelvin at its
+// upper boundary and removes it at its lower one, so one sweep with a running
+// (compensated) sum gives every interval's heat. The heat of a latent stream
+// and of a table's vertical step goes whole into its zero-width interval.
 
 // A stream temperature on the shifted scale: hot less DT min/2, cold plus.
 double TemperaturaDesplazada(const CCorriente& c, double T, double dtMin);
@@ -66,7 +75,9 @@ struct CascadaTabla {
   int minimo = -1;
 };
 
-// Interval heats and cascade of a pool over the interval temperatures T.
+// Interval heats and cascade of a pool over the interval temperatures T (any
+// falling list: a piece of a stream that ends inside an interval adds the
+// part it covers).
 CascadaTabla CalcularCascadaTabla(std::span<const GrupoCorrientes> pool, double dtMin,
                                   const std::vector<double>& T);
 CascadaTabla CalcularCascadaTabla(const GrupoCorrientes& grupo, double dtMin,
@@ -97,6 +108,64 @@ struct TablaProblema {
 
 TablaProblema ResolverTablaProblema(std::span<const GrupoCorrientes> pool, double dtMin);
 TablaProblema ResolverTablaProblema(const GrupoCorrientes& grupo, double dtMin);
+
+namespace tabla_detalle {
+struct Pool;
+struct Colocacion;
+}  // namespace tabla_detalle
+
+// A solved table that keeps where every stream's heat went, so that the sum
+// of any weight per stream over the intervals costs one more sweep. The
+// streams of the pool must outlive it.
+class TablaColocada {
+ public:
+  // An empty table (no streams).
+  TablaColocada();
+  TablaColocada(std::span<const GrupoCorrientes> pool, double dtMin);
+  TablaColocada(const GrupoCorrientes& grupo, double dtMin);
+  ~TablaColocada();
+  TablaColocada(TablaColocada&&) noexcept;
+  TablaColocada& operator=(TablaColocada&&) noexcept;
+
+  const TablaProblema& Tabla() const { return tabla_; }
+  // Streams of the pool: the groups in order, each first to last. Weights
+  // are given in this order.
+  std::size_t NumCorrientes() const;
+
+  // Per interval i (indexed as Q, entry 0 is 0): porGrado[i] is the sum over
+  // the sensible pieces of streams that cross the interval of |heat per
+  // kelvin| times the stream's weight; concentrado[i] the sum of |heat| times
+  // weight of the latent heats and vertical steps the interval holds.
+  struct Sumas {
+    std::vector<double> porGrado;
+    std::vector<double> concentrado;
+  };
+  Sumas SumasPonderadas(std::span<const double> pesos) const;
+
+ private:
+  TablaProblema tabla_;
+  std::unique_ptr<tabla_detalle::Pool> pool_;
+  std::unique_ptr<tabla_detalle::Colocacion> colocacion_;
+};
+
+// The points of a pool sorted once, hot and cold apart. Shifting the hot
+// points down and the cold ones up by DT min/2 keeps the order of each, so
+// the table at any DT min costs a merge and a sweep instead of a sort; it
+// equals ResolverTablaProblema over the same pool. The streams must outlive
+// it.
+class PoolOrdenado {
+ public:
+  explicit PoolOrdenado(std::span<const GrupoCorrientes> pool);
+  explicit PoolOrdenado(const GrupoCorrientes& grupo);
+  ~PoolOrdenado();
+  PoolOrdenado(PoolOrdenado&&) noexcept;
+  PoolOrdenado& operator=(PoolOrdenado&&) noexcept;
+
+  TablaProblema Resolver(double dtMin) const;
+
+ private:
+  std::unique_ptr<tabla_detalle::Pool> pool_;  // with its hot and cold points sorted
+};
 
 // ---- Curve lookup ----
 

@@ -233,11 +233,11 @@ void CopiarModeloCompleto(CDiagrama& destino, const CDiagrama& origen) {
   destino.m_cascadaConServ = origen.m_cascadaConServ;
 }
 
-TextosContadores CalcularContadores(CDiagrama& d) {
+TextosContadores CalcularContadores(CDiagrama& d, bool objetivosAlDia) {
   const bool hayAreas = HayAreasMostradas(d);
   const auto enArea = [&](std::int32_t ref) { return CorrienteEnAreaMostrada(d, ref, true); };
 
-  d.CalcularObjetivos();
+  if (!objetivosAlDia) d.CalcularObjetivos();
   int cambiadores = 0;
   double calentadores = 0.0, enfriadores = 0.0;
   for (const CCambiador& c : d.m_cambiadores) {
@@ -248,7 +248,7 @@ TextosContadores CalcularContadores(CDiagrama& d) {
     if (EsCalentador(c) && (!hayAreas || enArea(rf))) calentadores += c.q;
     if (EsEnfriador(c) && (!hayAreas || enArea(rc))) enfriadores += c.q;
   }
-  const std::int32_t nMin = CalcularNMinCambiadores(d, 0);
+  const std::int32_t nMin = CalcularNMinCambiadores(d, 0, true);
   const double calMin = d.m_cascada.empty() ? 0.0 : d.m_cascada.front();
   const double refMin = d.m_cascada.empty() ? 0.0 : d.m_cascada.back();
 
@@ -326,7 +326,8 @@ void CVardoDoc::EscribirCampoDTMin() {
 void CVardoDoc::TrasCuerpo() {
   m_Diagrama.InvalidarGrafo();
   EscribirCampoDTMin();
-  ActualizarContadores();
+  // Reading or writing the body has just computed the targets.
+  ActualizarContadores(true);
 }
 
 void CVardoDoc::Serialize(Archive& ar) {
@@ -438,10 +439,10 @@ bool CVardoDoc::Rehacer() {
 
 // ---- refresh and check ----
 
-void CVardoDoc::ActualizarContadores() {
+void CVardoDoc::ActualizarContadores(bool objetivosAlDia) {
   const bool conCorrientes = !m_Diagrama.m_corrientes.empty();
   if (conCorrientes) {
-    const TextosContadores t = CalcularContadores(m_Diagrama);
+    const TextosContadores t = CalcularContadores(m_Diagrama, objetivosAlDia);
     if (puertos_.estado) puertos_.estado->SetContadores(t.camb, t.cal, t.ref);
     EscribirCampoDTMin();
   }

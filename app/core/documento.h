@@ -74,11 +74,12 @@ ResultadoArchivo EscribirArchivoSeguro(const std::string& ruta,
 // state, check text, utility pinches, scratch exchanger, computed targets).
 void CopiarModeloCompleto(CDiagrama& destino, const CDiagrama& origen);
 
-// Texts of the three count panes, after recomputing the targets of d.
+// Texts of the three count panes, after recomputing the targets of d (or
+// with them as they stand when objetivosAlDia: just computed).
 struct TextosContadores {
   std::string camb, cal, ref;
 };
-TextosContadores CalcularContadores(CDiagrama& d);
+TextosContadores CalcularContadores(CDiagrama& d, bool objetivosAlDia = false);
 
 // The ports of one document. Null members do nothing (the UiPort falls back
 // to DefaultUiPort()).
@@ -169,9 +170,10 @@ class CVardoDoc {
   int NumRehacer() const { return static_cast<int>(rehacer_.size()); }
 
   // ---- Refresh and network check ----
-  // With streams: recomputes the targets, writes the count panes and the
-  // DT min field. Then refreshes the panes and updates the views.
-  void ActualizarContadores();
+  // With streams: recomputes the targets (unless objetivosAlDia: reading or
+  // writing the document has just computed them), writes the count panes
+  // and the DT min field. Then refreshes the panes and updates the views.
+  void ActualizarContadores(bool objetivosAlDia = false);
   // Calculates the network; warnings or errors go to the calculation
   // message, whose "Corregir" opens the exchangers dialog on the faulty
   // exchanger.

@@ -1,12 +1,12 @@
 // Targets against DT min: each chart sweeps DT min over a range, computes one
-// target per point on the model itself and puts DT min, the generic utility
-// temperatures and the targets back when it is done.
+// target per point and puts DT min, the generic utility temperatures and the
+// targets back when it is done. The points go through one sweep object, which
+// sorts the problem and builds its composites once for the whole range.
 #include <cmath>
 #include <functional>
 
 #include "app/core/graficas.h"
-#include "model/objetivos_area.h"
-#include "model/objetivos_coste.h"
+#include "model/objetivos_barrido.h"
 
 namespace vardo {
 
@@ -25,13 +25,7 @@ constexpr int kMaxRepeticiones = 10;
 
 using Valor = std::optional<double>;
 using Barrido = std::vector<Valor>;
-
-// The generic utilities sit DT min beyond the ends of the shifted intervals.
-void FijarGenericas(CDiagrama& d) {
-  if (d.m_temperaturas.empty()) return;
-  d.m_tCalienteGenerico = d.m_temperaturas.front() + d.m_dtMin;
-  d.m_tFrioGenerico = d.m_temperaturas.back() - d.m_dtMin;
-}
+using Calculo = std::function<Valor(BarridoObjetivos&, double)>;
 
 Valor Finito(double v) { return std::isfinite(v) ? Valor(v) : std::nullopt; }
 
@@ -41,8 +35,8 @@ Valor Finito(double v) { return std::isfinite(v) ? Valor(v) : std::nullopt; }
 // up to kMaxRepeticiones times, before it is taken. A repetition that gives
 // the very value it repeats is taken at once: the computation starts from the
 // same state each time, so the remaining ones would give it again.
-Barrido Barrer(CDiagrama& d, double dtDesde, double dtHasta, int n,
-               const std::function<Valor(CDiagrama&)>& calcular, double salto = 0.0) {
+Barrido Barrer(BarridoObjetivos& b, double dtDesde, double dtHasta, int n,
+               const Calculo& calcular, double salto = 0.0) {
   const int puntos = PuntosBarrido(n);
   Barrido r;
   if (puntos == 0) return r;
@@ -54,8 +48,7 @@ Barrido Barrer(CDiagrama& d, double dtDesde, double dtHasta, int n,
   int repeticiones = 0;
   Valor rechazado;
   for (int k = 0; k < puntos;) {
-    d.SetDTMin(dt);
-    const Valor v = calcular(d);
+    const Valor v = calcular(b, dt);
     if (v && salto > 0.0) {
       const bool repetido = repeticiones > 0 && rechazado && *rechazado == *v;
       if (hayUltimo && !repetido && repeticiones < kMaxRepeticiones &&
@@ -86,51 +79,26 @@ Barrido Sumar(const Barrido& a, const Barrido& b) {
   return r;
 }
 
-// ---- Point values at the model's DT min ----
+// ---- Point values at one DT min ----
+// The units, area and capital cost are computed with the generic utilities
+// DT min beyond the ends of the shifted intervals; the sweep object sets them.
 
-Valor Calefaccion(CDiagrama& d) {
-  d.CalcularObjetivos();
-  return d.m_cascada.empty() ? 0.0 : d.m_cascada.front();
-}
+Valor Calefaccion(BarridoObjetivos& b, double dt) { return b.CalienteMinimo(dt); }
+Valor Refrigeracion(BarridoObjetivos& b, double dt) { return b.FrioMinimo(dt); }
+Valor TPinch(BarridoObjetivos& b, double dt) { return b.TemperaturaPinch(dt); }
+Valor NMin(BarridoObjetivos& b, double dt) { return static_cast<double>(b.NMinCambiadores(dt)); }
 
-Valor Refrigeracion(CDiagrama& d) {
-  d.CalcularObjetivos();
-  return d.m_cascada.empty() ? 0.0 : d.m_cascada.back();
-}
-
-Valor TPinch(CDiagrama& d) {
-  d.CalcularObjetivos();
-  return d.m_tPinch;
-}
-
-Valor NMin(CDiagrama& d) {
-  d.CalcularObjetivos();
-  FijarGenericas(d);
-  return static_cast<double>(CalcularNMinCambiadores(d, 1));
-}
-
-Valor AreaMin(CDiagrama& d) {
-  d.CalcularObjetivos();
-  FijarGenericas(d);
-  const double a = CalcularAreaMinima(d, 1);
+Valor AreaMin(BarridoObjetivos& b, double dt) {
+  const double a = b.AreaMinima(dt);
   if (!(a > 0.0) || !std::isfinite(a)) return std::nullopt;
   return a;
 }
 
-Valor CosteInmovilizadoAnual(CDiagrama& d) {
-  d.CalcularObjetivos();
-  FijarGenericas(d);
-  return Finito(CosteInmovilizado(d, 1) / d.m_amortizacion);
+Valor CosteInmovilizadoAnual(BarridoObjetivos& b, double dt) {
+  return Finito(b.CosteInmovilizado(dt) / b.Modelo().m_amortizacion);
 }
 
-Valor CosteOperacionConGenericas(CDiagrama& d) {
-  d.CalcularObjetivos();
-  FijarGenericas(d);
-  return Finito(CosteOperacion(d, 1));
-}
-
-Valor CosteOperacionSolo(CDiagrama& d) { return Finito(CosteOperacion(d, 1)); }
-
+Valor CosteOperacionAnual(BarridoObjetivos& b, double dt) { return Finito(b.CosteOperacion(dt)); }
 
 void AnadirBarrido(CGrafica& g, double dtDesde, double dtHasta, int n, const Barrido& b) {
   const int puntos = PuntosBarrido(n);
@@ -145,12 +113,13 @@ void AnadirBarrido(CGrafica& g, double dtDesde, double dtHasta, int n, const Bar
 
 // A chart of one series.
 void UnaSerie(CDiagrama& d, CGrafica& g, double dtDesde, double dtHasta, int n,
-              const char* etiqueta, const std::function<Valor(CDiagrama&)>& calcular,
-              double salto, const char* ejeX, const char* ejeY, const char* titulo) {
+              const char* etiqueta, const Calculo& calcular, double salto, const char* ejeX,
+              const char* ejeY, const char* titulo) {
   ConservarModelo conservar(d);
+  BarridoObjetivos b(d);
   g.decimales = 2;
   g.Inicializar(etiqueta, 0, kColorCurvaFria);
-  AnadirBarrido(g, dtDesde, dtHasta, n, Barrer(d, dtDesde, dtHasta, n, calcular, salto));
+  AnadirBarrido(g, dtDesde, dtHasta, n, Barrer(b, dtDesde, dtHasta, n, calcular, salto));
   g.SetTitulos(ejeX, ejeY, titulo);
 }
 
@@ -158,11 +127,12 @@ void UnaSerie(CDiagrama& d, CGrafica& g, double dtDesde, double dtHasta, int n,
 
 void GraficaServiciosDTMin(CDiagrama& d, CGrafica& g, double dtDesde, double dtHasta, int n) {
   ConservarModelo conservar(d);
+  BarridoObjetivos b(d);
   g.decimales = 2;
   g.Inicializar("Calefacción", 0, kColorCurvaCaliente);
-  AnadirBarrido(g, dtDesde, dtHasta, n, Barrer(d, dtDesde, dtHasta, n, Calefaccion));
+  AnadirBarrido(g, dtDesde, dtHasta, n, Barrer(b, dtDesde, dtHasta, n, Calefaccion));
   g.AddSerie("Refrigeración", 0, kColorCurvaFria);
-  AnadirBarrido(g, dtDesde, dtHasta, n, Barrer(d, dtDesde, dtHasta, n, Refrigeracion));
+  AnadirBarrido(g, dtDesde, dtHasta, n, Barrer(b, dtDesde, dtHasta, n, Refrigeracion));
   g.SetTitulos(kEjeDT, "H (kW)", "Variación del consumo de energía con DT mínima");
 }
 
@@ -189,15 +159,16 @@ void GraficaCosteInmovilizadoDTMin(CDiagrama& d, CGrafica& g, double dtDesde, do
 }
 
 void GraficaCosteOperacionDTMin(CDiagrama& d, CGrafica& g, double dtDesde, double dtHasta, int n) {
-  UnaSerie(d, g, dtDesde, dtHasta, n, "Coste Operación vs DT min", CosteOperacionConGenericas,
-           0.0, kEjeDT, kEjeCoste, "Variación de los costes de operación con DT mínimo");
+  UnaSerie(d, g, dtDesde, dtHasta, n, "Coste Operación vs DT min", CosteOperacionAnual, 0.0,
+           kEjeDT, kEjeCoste, "Variación de los costes de operación con DT mínimo");
 }
 
 void GraficaCosteTotalDTMin(CDiagrama& d, CGrafica& g, double dtDesde, double dtHasta, int n) {
   ConservarModelo conservar(d);
+  BarridoObjetivos b(d);
   g.decimales = 2;
-  const Barrido operacion = Barrer(d, dtDesde, dtHasta, n, CosteOperacionSolo);
-  const Barrido inmovilizado = Barrer(d, dtDesde, dtHasta, n, CosteInmovilizadoAnual, kSaltoCoste);
+  const Barrido operacion = Barrer(b, dtDesde, dtHasta, n, CosteOperacionAnual);
+  const Barrido inmovilizado = Barrer(b, dtDesde, dtHasta, n, CosteInmovilizadoAnual, kSaltoCoste);
   g.Inicializar("Operación", 2, kColorCurvaFria);
   AnadirBarrido(g, dtDesde, dtHasta, n, operacion);
   g.AddSerie("Inmovilizado", 1, kColorCurvaCaliente);
@@ -210,18 +181,19 @@ void GraficaCosteTotalDTMin(CDiagrama& d, CGrafica& g, double dtDesde, double dt
 std::vector<std::optional<double>> BarridoVariable(CDiagrama& d, int variable, double dtDesde,
                                                    double dtHasta, int n) {
   ConservarModelo conservar(d);
+  BarridoObjetivos b(d);
   switch (variable) {
-    case kVarCalefaccion: return Barrer(d, dtDesde, dtHasta, n, Calefaccion);
-    case kVarRefrigeracion: return Barrer(d, dtDesde, dtHasta, n, Refrigeracion);
-    case kVarTPinch: return Barrer(d, dtDesde, dtHasta, n, TPinch);
-    case kVarNMin: return Barrer(d, dtDesde, dtHasta, n, NMin);
-    case kVarAreaMin: return Barrer(d, dtDesde, dtHasta, n, AreaMin, kSaltoArea);
-    case kVarCosteOperacion: return Barrer(d, dtDesde, dtHasta, n, CosteOperacionConGenericas);
+    case kVarCalefaccion: return Barrer(b, dtDesde, dtHasta, n, Calefaccion);
+    case kVarRefrigeracion: return Barrer(b, dtDesde, dtHasta, n, Refrigeracion);
+    case kVarTPinch: return Barrer(b, dtDesde, dtHasta, n, TPinch);
+    case kVarNMin: return Barrer(b, dtDesde, dtHasta, n, NMin);
+    case kVarAreaMin: return Barrer(b, dtDesde, dtHasta, n, AreaMin, kSaltoArea);
+    case kVarCosteOperacion: return Barrer(b, dtDesde, dtHasta, n, CosteOperacionAnual);
     case kVarCosteInmovilizado:
-      return Barrer(d, dtDesde, dtHasta, n, CosteInmovilizadoAnual, kSaltoCoste);
+      return Barrer(b, dtDesde, dtHasta, n, CosteInmovilizadoAnual, kSaltoCoste);
     case kVarCosteTotal:
-      return Sumar(Barrer(d, dtDesde, dtHasta, n, CosteInmovilizadoAnual, kSaltoCoste),
-                   Barrer(d, dtDesde, dtHasta, n, CosteOperacionSolo));
+      return Sumar(Barrer(b, dtDesde, dtHasta, n, CosteInmovilizadoAnual, kSaltoCoste),
+                   Barrer(b, dtDesde, dtHasta, n, CosteOperacionAnual));
     default: return {};
   }
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "model/constantes.h"
+#include "tests/comun/objetivos_referencia.h"
 #include "tests/comun/problemas.h"
 
 namespace vardo {
@@ -290,6 +291,83 @@ TEST(AreaMinima, AreasDeIntegridad) {
   EXPECT_NEAR(CalcularAreaMinima(d, 1), 20.0, 1e-9);
   EXPECT_EQ(CalcularNMinCambiadores(d, 1), 1);
 }
+
+// ---- Against the plain walk ----
+
+// A random problem of the given kind with its generic utilities fixed the
+// way the first target fixes them.
+CDiagrama ConGenericas(const referencia::Aleatorio& o) {
+  CDiagrama d = referencia::ProblemaAleatorio(o);
+  CalcularNMinCambiadores(d, 1);
+  return d;
+}
+
+struct CasoDirecto {
+  const char* nombre;
+  referencia::Aleatorio problema;
+  int soloObjetivos;
+};
+void PrintTo(const CasoDirecto& c, std::ostream* os) { *os << c.nombre; }
+
+class AreaDirecta : public ::testing::TestWithParam<CasoDirecto> {};
+
+// The composites built once with their per-segment sums give the area of
+// the walk that asks every stream for its heat in every piece, whatever the
+// streams (latent, tables with steps, utilities taking part) and wherever
+// the generic utilities sit (well beyond the curves or right at their ends).
+TEST_P(AreaDirecta, IgualQueElCalculoDirecto) {
+  const CasoDirecto& c = GetParam();
+  for (unsigned s = 0; s < 8; ++s) {
+    referencia::Aleatorio o = c.problema;
+    o.semilla += s;
+    CDiagrama d = ConGenericas(o);
+    SCOPED_TRACE(::testing::Message() << c.nombre << " semilla " << o.semilla);
+    const double esperada = referencia::Area(d, c.soloObjetivos);
+    ASSERT_GT(esperada, 0.0);
+    EXPECT_TRUE(referencia::Cerca(CalcularAreaMinima(d, c.soloObjetivos), esperada, 1e-9))
+        << CalcularAreaMinima(d, c.soloObjetivos) << " vs " << esperada;
+
+    // Film coefficients scaled stream by stream.
+    FactoresPelicula f;
+    for (std::size_t k = 0; k < d.m_corrientes.size(); ++k)
+      f.corrientes.push_back(0.5 + static_cast<double>(k % 5) * 0.3);
+    for (std::size_t k = 0; k < d.m_servicios.size(); ++k)
+      f.servicios.push_back(1.5 + static_cast<double>(k) * 0.1);
+    f.calienteGenerico = 0.7;
+    f.frioGenerico = 1.3;
+    EXPECT_TRUE(referencia::Cerca(CalcularAreaMinima(d, c.soloObjetivos, f),
+                                  referencia::Area(d, c.soloObjetivos, f), 1e-9));
+
+    // Generic utilities closer to the curves' ends than the tables'
+    // tolerances reach: the composites are built again with them.
+    d.AddCorriente(700.0, 650.0, 3.0, 0, 0);
+    d.AddCorriente(200.0, 230.0, 3.0, 1, 0);
+    d.m_tCalienteGenerico = 700.015;
+    d.m_tFrioGenerico = 199.985;
+    EXPECT_TRUE(referencia::Cerca(CalcularAreaMinima(d, c.soloObjetivos),
+                                  referencia::Area(d, c.soloObjetivos), 1e-9));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, AreaDirecta,
+    ::testing::Values(
+        CasoDirecto{"sensibles",
+                    {.corrientes = 40, .semilla = 100, .especiales = false, .leyes = true}, 1},
+        CasoDirecto{"latentes y tablas", {.corrientes = 40, .semilla = 200, .leyes = true}, 1},
+        CasoDirecto{"kelvin enteros",
+                    {.corrientes = 60, .semilla = 300, .enteras = true, .leyes = true}, 1},
+        CasoDirecto{"con servicios",
+                    {.corrientes = 30, .semilla = 400, .servicios = true, .leyes = true}, 0},
+        CasoDirecto{"servicios sin tomar parte",
+                    {.corrientes = 30, .semilla = 500, .servicios = true, .leyes = true}, 1},
+        CasoDirecto{"grande", {.corrientes = 400, .semilla = 600, .leyes = true}, 1}),
+    [](const auto& info) {
+      std::string n = info.param.nombre;
+      for (char& ch : n)
+        if (ch == ' ') ch = '_';
+      return n;
+    });
 
 }  // namespace
 }  // namespace vardo

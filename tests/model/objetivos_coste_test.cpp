@@ -9,6 +9,7 @@
 #include <ostream>
 
 #include "model/objetivos_area.h"
+#include "tests/comun/objetivos_referencia.h"
 #include "tests/comun/problemas.h"
 
 namespace vardo {
@@ -153,6 +154,35 @@ TEST(CosteOperacion, ObjetivosYServicios) {
   d.m_servicios[1].m_carga = 5;
   EXPECT_NEAR(CosteOperacion(d, 0), 60 * 10 + 20 * 100, 1e-9);
   EsperarObjetivosDelProceso(d);
+}
+
+// One process table, the composites built once, one walk and a second only
+// when a cost law differs: the capital cost of the plain calculation, which
+// walks both areas piece by piece. With laws of their own (the second area
+// differs), with the defaults (it is the first), with utilities taking part
+// and not.
+TEST(CosteInmovilizado, IgualQueElCalculoDirecto) {
+  struct Caso {
+    bool leyes, servicios, especiales;
+    int soloObjetivos;
+  };
+  for (const Caso& c : {Caso{true, false, true, 1}, Caso{false, false, true, 1},
+                        Caso{true, true, true, 0}, Caso{true, true, false, 1}}) {
+    for (unsigned s = 0; s < 6; ++s) {
+      const referencia::Aleatorio o{.corrientes = 30,
+                                    .semilla = 900 + s,
+                                    .especiales = c.especiales,
+                                    .servicios = c.servicios,
+                                    .leyes = c.leyes};
+      CDiagrama d = referencia::ProblemaAleatorio(o);
+      CalcularNMinCambiadores(d, 1);  // fixes the generic utilities
+      SCOPED_TRACE(::testing::Message() << "semilla " << o.semilla << " leyes " << c.leyes
+                                        << " servicios " << c.servicios);
+      const double esperado = referencia::CosteInmovilizado(d, c.soloObjetivos);
+      const double coste = CosteInmovilizado(d, c.soloObjetivos);
+      EXPECT_TRUE(referencia::Cerca(coste, esperado, 1e-9)) << coste << " vs " << esperado;
+    }
+  }
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 
 #include "model/constantes.h"
 #include "model/servicios.h"
+#include "tests/comun/objetivos_referencia.h"
 
 namespace vardo {
 namespace {
@@ -34,76 +35,10 @@ GrupoCorrientes Grupo(const std::vector<CCorriente>& cs) {
   return g;
 }
 
-// ---- The problem table written out step by step as plainly as possible, to
-// check the fast core against it.
-std::vector<double> IntervalosDirectos(const std::vector<CCorriente>& cs, double dt) {
-  const double half = dt * 0.5;
-  std::vector<double> T;
-  for (const auto& c : cs)
-    for (int k = 0; k < c.GetNumPuntos(); ++k)
-      T.push_back(c.m_fria ? c.GetPunto(k, 1) + half : c.GetPunto(k, 1) - half);
-  std::sort(T.begin(), T.end(), std::greater<>());
-  if (T.size() < 2) return T;
-  for (std::size_t i = 1; i < T.size();) {
-    if (T[i] != T[i - 1]) {
-      ++i;
-      continue;
-    }
-    bool necesario = false;
-    for (const auto& c : cs) {
-      const double d = c.m_fria ? half : -half;
-      if (c.m_latente && std::fabs(c.GetH(kTSentinel, 1)) > 1e-5 &&
-          std::fabs(T[i] - (c.GetPunto(0, 1) + d)) < 0.01 && (i == 1 || T[i] != T[i - 2]))
-        necesario = true;
-      std::vector<double> hs;
-      for (int k = 0; k < c.GetNumPuntos(); ++k)
-        if (std::fabs(T[i] - (c.GetPunto(k, 1) + d)) < 0.01) hs.push_back(c.GetPunto(k, 0));
-      for (double h : hs)
-        if (h != hs.front()) necesario = true;
-    }
-    if ((i >= 2 && T[i] == T[i - 2]) || !necesario)
-      T.erase(T.begin() + static_cast<std::ptrdiff_t>(i));
-    else
-      ++i;
-  }
-  return T;
-}
-
-std::vector<double> CalorDirecto(const std::vector<CCorriente>& cs, double dt,
-                                 const std::vector<double>& T) {
-  const double half = dt * 0.5;
-  const std::size_t n = T.size();
-  std::vector<double> Q(n, 0.0);
-  for (std::size_t s = cs.size(); s-- > 0;) {
-    const CCorriente& c = cs[s];
-    const double t1 = c.GetPunto(0, 1), t2 = c.GetPunto(c.GetNumPuntos() - 1, 1);
-    if (c.m_latente) {
-      const double a = c.m_fria ? t1 + half : t1 - half;
-      for (std::size_t i = 0; i < n; ++i) {
-        if (std::fabs(T[i] - a) < 0.01) {
-          if (i + 1 < n) Q[i + 1] += c.GetH(kTSentinel, 1);
-          break;
-        }
-      }
-    } else if (c.m_fria) {
-      for (std::size_t i = 1; i < n; ++i) {
-        if (!(t1 + half <= T[i] && T[i] <= t2 + half)) continue;
-        if (std::fabs(T[i] - T[i - 1]) > 0.001)
-          Q[i] = Q[i] - (c.GetH(T[i] - half, 0) - c.GetH(T[i - 1] - half, 1));
-        else if (!c.m_lineal)
-          Q[i] = Q[i] - (c.GetH(T[i] - half, 1) - c.GetH(T[i - 1] - half, 0));
-      }
-    } else {
-      for (std::size_t i = 1; i < n; ++i) {
-        if (!(t2 - half <= T[i] && T[i] <= t1 - half)) continue;
-        if (std::fabs(T[i] - T[i - 1]) > 0.001)
-          Q[i] = Q[i] + (c.GetH(T[i] + half, 0) - c.GetH(T[i - 1] + half, 1));
-        else if (!c.m_lineal)
-          Q[i] = Q[i] + (c.GetH(T[i] + half, 1) - c.GetH(T[i - 1] + half, 0));
-      }
-    }
-  }
-  return Q;
+referencia::Pool Punteros(const std::vector<CCorriente>& cs) {
+  referencia::Pool p;
+  for (const auto& c : cs) p.push_back(&c);
+  return p;
 }
 
 // ---- Worked examples
@@ -298,9 +233,10 @@ TEST(TablaProblema, DatosDanadosNoRompen) {
   EXPECT_EQ(t.C.size(), t.T.size());
 }
 
-// The fast duplicate search and the cascade over index ranges give exactly
-// what the step-by-step method gives, on problems full of equal and nearly
-// equal temperatures, latent streams and vertical steps.
+// The core gives the intervals of the step-by-step method exactly and the
+// heats of the plain interval-by-interval method, on problems full of equal
+// and nearly equal temperatures, latent streams and vertical steps (also at a
+// table's ends). The presorted pool gives the very same table.
 TEST(TablaProblema, IgualQueElMetodoDirecto) {
   std::mt19937 rng(12345);
   auto temp = [&] { return 300.0 + 0.005 * static_cast<int>(rng() % 4000); };
@@ -330,10 +266,109 @@ TEST(TablaProblema, IgualQueElMetodoDirecto) {
       }
     }
     const double dt = 0.005 * elegir(4);
-    const TablaProblema t = ResolverTablaProblema(Grupo(cs), dt);
-    const std::vector<double> T = IntervalosDirectos(cs, dt);
+    const GrupoCorrientes g = Grupo(cs);
+    const TablaProblema t = ResolverTablaProblema(g, dt);
+    const std::vector<double> T = referencia::Intervalos(Punteros(cs), dt);
     ASSERT_EQ(t.T, T) << "prueba " << prueba;
-    ASSERT_EQ(t.Q, CalorDirecto(cs, dt, T)) << "prueba " << prueba;
+    const std::vector<double> Q = referencia::Calores(Punteros(cs), dt, T);
+    const double tol = 1e-9 * std::max(1.0, referencia::Escala(Punteros(cs)));
+    ASSERT_EQ(t.Q.size(), Q.size());
+    for (std::size_t i = 0; i < Q.size(); ++i)
+      ASSERT_NEAR(t.Q[i], Q[i], tol) << "prueba " << prueba << " Q[" << i << "]";
+
+    const TablaProblema u = PoolOrdenado(g).Resolver(dt);
+    ASSERT_EQ(u.T, t.T) << "prueba " << prueba;
+    ASSERT_EQ(u.Q, t.Q) << "prueba " << prueba;
+    ASSERT_EQ(u.C, t.C) << "prueba " << prueba;
+    ASSERT_EQ(u.pinch, t.pinch) << "prueba " << prueba;
+  }
+}
+
+// With stream ends anywhere many intervals are narrower than 0.001 K; every
+// one of them counts its heat, so energy is conserved: QC - QH is the hot
+// streams' heat less the cold streams'. QH, QC and the pinch are those of the
+// plain method.
+TEST(TablaProblema, BalanceConExtremosCualesquiera) {
+  const CDiagrama d = referencia::ProblemaAleatorio(
+      {.corrientes = 1000, .semilla = 20240611, .especiales = false});
+  const referencia::Pool p = referencia::Proceso(d);
+  const TablaProblema t = ResolverTablaProblema(p, d.m_dtMin);
+
+  int estrechos = 0;
+  for (std::size_t i = 1; i < t.T.size(); ++i)
+    if (t.T[i - 1] - t.T[i] < kTolSpan) ++estrechos;
+  ASSERT_GT(estrechos, 0) << "the problem must have narrow intervals";
+
+  double calientes = 0.0, frias = 0.0;
+  for (const CCorriente* c : p)
+    (c->m_fria ? frias : calientes) += std::fabs(c->GetH(kTSentinel, 1));
+  EXPECT_TRUE(referencia::Cerca(t.FrioMinimo() - t.CalienteMinimo(), calientes - frias, 1e-9))
+      << t.FrioMinimo() - t.CalienteMinimo() << " vs " << calientes - frias;
+
+  const referencia::Tabla r = referencia::ResolverTabla(p, d.m_dtMin);
+  ASSERT_EQ(t.T, r.T);
+  EXPECT_TRUE(referencia::Cerca(t.CalienteMinimo(), r.C.front(), 1e-9));
+  EXPECT_TRUE(referencia::Cerca(t.FrioMinimo(), r.C.back(), 1e-9));
+  EXPECT_EQ(t.TemperaturaPinch(0.0), r.pinch);
+
+  // The sweep's presorted pool gives the same table at every DT min.
+  const PoolOrdenado pool(p);
+  for (double dt : {1.0, 10.0, 27.3}) {
+    const TablaProblema u = pool.Resolver(dt);
+    const TablaProblema v = ResolverTablaProblema(p, dt);
+    EXPECT_EQ(u.T, v.T) << dt;
+    EXPECT_EQ(u.C, v.C) << dt;
+    EXPECT_EQ(u.pinch, v.pinch) << dt;
+  }
+}
+
+// Over boundaries that are not the streams' own (a regular grid), each
+// piece adds the part of it that every interval covers.
+TEST(TablaProblema, CascadaSobreOtrosIntervalos) {
+  const CDiagrama d = referencia::ProblemaAleatorio({.corrientes = 60, .semilla = 77});
+  const referencia::Pool p = referencia::Proceso(d);
+  std::vector<double> T;
+  for (double v = 611.123; v > 270.0; v -= 3.7) T.push_back(v);
+  const CascadaTabla c = CalcularCascadaTabla(p, d.m_dtMin, T);
+  const std::vector<double> Q = referencia::Calores(p, d.m_dtMin, T);
+  ASSERT_EQ(c.Q.size(), Q.size());
+  for (std::size_t i = 0; i < Q.size(); ++i)
+    EXPECT_NEAR(c.Q[i], Q[i], 1e-9 * referencia::Escala(p)) << i;
+}
+
+// The weighted sums per interval: every sensible stream's heat per kelvin in
+// the intervals it crosses, and every latent heat and step in the interval
+// that holds it, each times its stream's weight. (On a zero-width interval
+// the rate multiplies no width: only the concentrated heats are compared.)
+TEST(TablaProblema, SumasPonderadasPorIntervalo) {
+  const CDiagrama d = referencia::ProblemaAleatorio({.corrientes = 80, .semilla = 5});
+  const referencia::Pool p = referencia::Proceso(d);
+  std::vector<double> pesos;
+  for (std::size_t k = 0; k < p.size(); ++k)
+    pesos.push_back(0.25 + 0.5 * static_cast<double>(k % 7));
+  const TablaColocada t(p, d.m_dtMin);
+  ASSERT_EQ(t.NumCorrientes(), p.size());
+  const TablaColocada::Sumas s = t.SumasPonderadas(pesos);
+  const std::vector<double>& T = t.Tabla().T;
+  const double half = d.m_dtMin / 2;
+  for (std::size_t i = 1; i < T.size(); ++i) {
+    double porGrado = 0.0, concentrado = 0.0;
+    for (std::size_t k = 0; k < p.size(); ++k) {
+      const CCorriente& c = *p[k];
+      if (c.m_latente) {
+        if (referencia::IntervaloLatente(c, half, T) == static_cast<int>(i))
+          concentrado += std::fabs(c.GetH(kTSentinel, 1)) * pesos[k];
+      } else if (T[i] == T[i - 1]) {
+        concentrado += std::fabs(referencia::Escalon(c, T[i], half)) * pesos[k];
+      } else {
+        porGrado += std::fabs(referencia::CalorEntre(c, T[i], T[i - 1], half)) /
+                    (T[i - 1] - T[i]) * pesos[k];
+      }
+    }
+    if (T[i] != T[i - 1]) {
+      EXPECT_NEAR(s.porGrado[i], porGrado, 1e-9 * std::max(1.0, porGrado)) << i;
+    }
+    EXPECT_NEAR(s.concentrado[i], concentrado, 1e-9 * std::max(1.0, concentrado)) << i;
   }
 }
 

@@ -421,6 +421,30 @@ TEST_P(EjemploTest, GuardarYAbrirDevuelveLosMismosBytes) {
   EXPECT_EQ(LeerBytes(dir / "otra.vdo"), LeerBytes(copia));
 }
 
+// Reading and writing compute the targets once and the count panes take
+// them as they stand: they are what a fresh computation gives, also after a
+// change of DT min that only the save recomputes.
+TEST_P(EjemploTest, ContadoresTrasAbrirYGuardar) {
+  Carpeta dir;
+  auto esperados = [&] {
+    CDiagrama copia;
+    CopiarModeloCompleto(copia, doc.m_Diagrama);
+    return CalcularContadores(copia);
+  };
+  Abrir(GetParam());
+  TextosContadores t = esperados();
+  EXPECT_EQ(estado.camb, t.camb);
+  EXPECT_EQ(estado.cal, t.cal);
+  EXPECT_EQ(estado.ref, t.ref);
+  doc.m_Diagrama.SetDTMin(23.5);
+  ASSERT_TRUE(doc.OnSaveDocument(dir / "a.vdo").ok);
+  t = esperados();
+  EXPECT_EQ(estado.camb, t.camb);
+  EXPECT_EQ(estado.cal, t.cal);
+  EXPECT_EQ(estado.ref, t.ref);
+  EXPECT_NE(t.cal, "Cal:0/0");
+}
+
 INSTANTIATE_TEST_SUITE_P(Ejemplos, EjemploTest, ::testing::ValuesIn(kEjemplos));
 
 TEST_F(DocumentoTest, PalabrasDelMarco) {
