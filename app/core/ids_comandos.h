@@ -120,4 +120,11 @@ inline constexpr int kPropiedadesCambiadorSel = 32802;  // exchanger menu "Ver &
 inline constexpr int kBorrarServicioSel = 115;          // utility menu "&Borrar"
 inline constexpr int kSeleccionarArea = 32832;          // area menu "&Seleccionar"
 
+// ---- View: exchanger menu of the grid diagram ----
+inline constexpr int kModificarCambiador = 32796;  // "&Modificar": the exchangers dialog on it
+inline constexpr int kMoverCaliente = 32798;       // "Mo&ver" / "Nodo &superior"
+inline constexpr int kMoverFrio = 32799;           // "Mo&ver" / "Nodo &inferior"
+inline constexpr int kAlinearCaliente = 32800;     // "&Alinear" / "Nodo &superior"
+inline constexpr int kAlinearFrio = 32801;         // "&Alinear" / "Nodo &inferior"
+
 }  // namespace vardo::cmd

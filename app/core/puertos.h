@@ -107,6 +107,14 @@ class PuertoVisorObjetos {
   // The index of the integrity area whose item is selected in the browser's
   // tree, or -1.
   virtual std::int32_t GetAreaSeleccionada() const = 0;
+  // The tree follows the view's selection, then the browser repaints and
+  // fills its property grid; nothing while the browser is hidden. tipo is
+  // the view's selected kind (kSel*) and modelo's selection names the
+  // object; with anilloMostrado the view shows the loop or path under
+  // construction (modelo.m_lazoEnCurso), whose item is selected instead.
+  // The view calls it after a press that hit something and after its loop
+  // commands.
+  virtual void SeleccionarObjeto(const CDiagrama& modelo, int tipo, bool anilloMostrado) {}
 };
 
 // The framework's save dialog for files other than documents.

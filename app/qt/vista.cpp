@@ -4,6 +4,11 @@
 
 #include <QApplication>
 #include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTimer>
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrinter>
@@ -11,15 +16,20 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/core/comandos_documento.h"
 #include "app/core/diagrama_rejilla.h"
 #include "app/core/documento.h"
 #include "app/core/graficas.h"
 #include "app/core/ids_comandos.h"
+#include "app/qt/menus_contexto.h"
+#include "model/anillos.h"
+#include "model/constantes.h"
 #include "platform/core/numtext.h"
 #include "platform/qt/clipboard.h"
 #include "platform/qt/filedialogs.h"
 #include "platform/qt/frameworktexts.h"
 #include "platform/core/redondeo.h"
+#include "platform/qt/mainframe.h"
 #include "platform/qt/qt_dc.h"
 #include "platform/qt/recordedpicture.h"
 
@@ -79,14 +89,18 @@ RejillaPaginas CalcularPaginas(const Rect& r, int dpiX, int dpiY, int anchoPx, i
 
 // ---------------------------------------------------------------- view
 
-CVardoView::CVardoView(CVardoDoc* doc, QWidget* parent) : QAbstractScrollArea(parent), doc_(doc) {
+CVardoView::CVardoView(CVardoDoc* doc, QWidget* parent)
+    : QAbstractScrollArea(parent), doc_(doc), editor_(*doc, textoEstado_) {
   setFocusPolicy(Qt::StrongFocus);
+  // A moved exchanger end follows the pointer with no button held.
+  viewport()->setMouseTracking(true);
   viewport()->setAutoFillBackground(true);
   QPalette pal = viewport()->palette();
   pal.setColor(QPalette::Window, Qt::white);
   viewport()->setPalette(pal);
   setFrameShape(QFrame::NoFrame);
   DefinirComandos();
+  DefinirComandosEdicion();
   AjustarBarras();
 }
 
@@ -96,11 +110,13 @@ CVardoView::~CVardoView() {
 
 CVardoView* CVardoView::GetVistaActiva() { return g_vistaActiva; }
 
-void CVardoView::SetVistaActiva(CVardoView* vista) { g_vistaActiva = vista; }
-
-void CVardoView::SetEstadoEdicion(int estado) {
-  if (estado >= kSelNada && estado <= kSelNodo) estadoEdicion_ = estado;
+void CVardoView::SetVistaActiva(CVardoView* vista) {
+  g_vistaActiva = vista;
+  if (vista)
+    if (auto* marco = qobject_cast<MdiFrame*>(vista->window())) VigilarCampoDTMin(marco->Field());
 }
+
+void CVardoView::SetEstadoEdicion(int estado) { editor_.SetTipo(estado); }
 
 bool CVardoView::HayCorrientes() const { return doc_->m_Diagrama.GetNumCorrientes() > 0; }
 
@@ -195,7 +211,7 @@ bool CVardoView::LeerRango(const std::string& inicial, const std::string& final,
 void CVardoView::ConstruirGrafica(int modo, double desde, double hasta, int puntos) {
   CDiagrama& m = doc_->m_Diagrama;
   CGrafica& g = grafica_;
-  const bool sel = estadoEdicion_ == kSelCorriente;
+  const bool sel = editor_.Tipo() == kSelCorriente;
   const bool serv = m.m_serviciosVisibles != 0;
   switch (modo) {
     case 1: GraficaGrandCompuesta(m, g, sel, serv); break;
@@ -524,7 +540,7 @@ void CVardoView::DibujarContenido(Dc& dc, CDiagrama& m, int modo) const {
     dc.TextOut(1500, -1000, "H (kW)");
     dc.TextOut(m.m_rectGrafico.right - 2400, -1000, "m·cp (kW/K)");
     Dibujar(m, dc, kDibujoPantalla);
-    if (superposicion_) {
+    if (editor_.Superposicion()) {
       DibujarAuxiliar1(m, dc);
       DibujarAuxiliar2(m, dc);
     }
@@ -599,13 +615,11 @@ void CVardoView::focusInEvent(QFocusEvent* e) {
 
 void CVardoView::focusOutEvent(QFocusEvent* e) {
   QAbstractScrollArea::focusOutEvent(e);
-  if (superposicion_) {
-    superposicion_ = false;
-    Maquetar();
-    viewport()->update();
-  }
-  MostrarEstadoVista();
-  doc_->m_Diagrama.m_lazoEnCurso.Vaciar();
+  // Menus take the focus only while they are open.
+  if (e->reason() == Qt::PopupFocusReason || e->reason() == Qt::MenuBarFocusReason) return;
+  const bool habia = editor_.Superposicion();
+  editor_.PerderFoco();
+  if (habia) Rehacer();
 }
 
 void CVardoView::showEvent(QShowEvent* e) {
@@ -730,6 +744,260 @@ bool CVardoView::OnExportarMAN() {
   return GuardarExportado(kTipoMatrizMAN, [this] {
     return TextoParaArchivo(TextoArchivoMAN(TablaMatrizMAN(doc_->m_Diagrama)));
   });
+}
+
+// ---------------------------------------------------------------- editing
+
+namespace {
+
+// What a key typed into the DT min field does: digits, the point, Delete,
+// the left and right arrows and Backspace reach the field (and the copy and
+// undo keys); Enter applies the value; any other key is swallowed.
+enum class TeclaDTMin { Pasa, Aplica, Traga };
+
+TeclaDTMin ClasificarTecla(const QKeyEvent& k) {
+  switch (k.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return TeclaDTMin::Aplica;
+    case Qt::Key_Delete:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Backspace:
+      return TeclaDTMin::Pasa;
+    default:
+      break;
+  }
+  // Copying the value and undoing the typing change nothing of the value's form.
+  if (k.matches(QKeySequence::Copy) || k.matches(QKeySequence::Undo)) return TeclaDTMin::Pasa;
+  const QString t = k.text();
+  if (t.size() == 1 && (t[0] == QLatin1Char('.') || (t[0] >= QLatin1Char('0') && t[0] <= QLatin1Char('9'))))
+    return TeclaDTMin::Pasa;
+  return TeclaDTMin::Traga;
+}
+
+// Watches the main window's DT min field for the active view.
+class FiltroCampoDTMin : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* objeto, QEvent* e) override {
+    auto* campo = qobject_cast<QLineEdit*>(objeto);
+    CVardoView* vista = CVardoView::GetVistaActiva();
+    if (!campo) return false;
+    switch (e->type()) {
+      case QEvent::KeyPress:
+      case QEvent::KeyRelease: {
+        const TeclaDTMin t = ClasificarTecla(*static_cast<QKeyEvent*>(e));
+        if (t == TeclaDTMin::Pasa) return false;
+        if (t == TeclaDTMin::Aplica && e->type() == QEvent::KeyPress && vista) {
+          campo->setModified(false);
+          vista->OnDTMinAplicar(campo->text().toStdString());
+        }
+        return true;
+      }
+      case QEvent::FocusOut:
+        // Leaving the field applies what was typed there.
+        if (campo->isModified() && vista) {
+          campo->setModified(false);
+          vista->OnDTMinAplicar(campo->text().toStdString());
+        }
+        return false;
+      default:
+        return false;
+    }
+  }
+};
+
+}  // namespace
+
+void CVardoView::VigilarCampoDTMin(QLineEdit* campo) {
+  if (!campo || campo->property("vardoFiltroDTMin").toBool()) return;
+  campo->setProperty("vardoFiltroDTMin", true);
+  // Only typed keys reach it: no pasting from a menu, no dropped text.
+  campo->setContextMenuPolicy(Qt::NoContextMenu);
+  campo->setAcceptDrops(false);
+  campo->installEventFilter(new FiltroCampoDTMin(campo));
+}
+
+void CVardoView::OnDTMinAplicar(const std::string& texto) {
+  if (!editor_.AplicarDTMin(texto)) return;
+  const int modo = doc_->m_nModo;
+  if (modo >= 1 && modo <= 3) RedibujarGrafica();
+  ActualizarContadoresDoc();
+}
+
+void CVardoView::DefinirComandosEdicion() {
+  using namespace cmd;
+  comandos_.OnCommand(kModificarCambiador, [this] {
+    const std::int32_t e = doc_->CambiadorSeleccionado();
+    if (e >= 0) doc_->EditarCambiadores(e, 1);
+  }, [this](CmdUi& ui) {
+    ui.enabled = doc_->CambiadorSeleccionado() >= 0 && Disponible(DialogoId::AddCamb);
+  });
+  auto mover = [this](bool caliente) {
+    return [this, caliente] { editor_.MoverExtremo(caliente); };
+  };
+  auto puedeMover = [this](bool caliente) {
+    return [this, caliente](CmdUi& ui) { ui.enabled = editor_.PuedeMover(caliente); };
+  };
+  comandos_.OnCommand(kMoverCaliente, mover(true), puedeMover(true));
+  comandos_.OnCommand(kMoverFrio, mover(false), puedeMover(false));
+  auto alinear = [this](bool caliente) {
+    return [this, caliente] {
+      editor_.Alinear(caliente);
+      Rehacer();
+    };
+  };
+  auto puedeAlinear = [this](CmdUi& ui) { ui.enabled = editor_.PuedeAlinear(); };
+  comandos_.OnCommand(kAlinearCaliente, alinear(true), puedeAlinear);
+  comandos_.OnCommand(kAlinearFrio, alinear(false), puedeAlinear);
+
+  // The loop commands: the document says when they are enabled.
+  auto segunDocumento = [this](int id) {
+    return [this, id](CmdUi& ui) { ui.enabled = EstadoComandoDocumento(doc_, id).habilitado; };
+  };
+  comandos_.OnCommand(kBuscarAnillos, [this] {
+    {
+      CursorEspera espera;
+      editor_.Buscar();
+    }
+    Rehacer();
+  }, segunDocumento(kBuscarAnillos));
+  comandos_.OnCommand(kAnilloAnterior, [this] {
+    editor_.Anterior();
+    Rehacer();
+  }, segunDocumento(kAnilloAnterior));
+  comandos_.OnCommand(kAnilloSiguiente, [this] {
+    editor_.Siguiente();
+    Rehacer();
+  }, segunDocumento(kAnilloSiguiente));
+  comandos_.OnCommand(kAnadirAnillo, [this] {
+    editor_.AnadirAnillo();
+    Rehacer();
+  }, [this](CmdUi& ui) {
+    ui.enabled = EstadoComandoDocumento(doc_, cmd::kAnadirAnillo).habilitado &&
+                 Disponible(DialogoId::AnadirAnillos);
+  });
+}
+
+Point CVardoView::Logico(const QPointF& pixel) const {
+  const QPoint px = pixel.toPoint();
+  // The scroll bars hold the real offset, whatever scrolled the view.
+  return PixelALogico(px.x(), px.y(), horizontalScrollBar()->value(),
+                      verticalScrollBar()->value(), viewport()->logicalDpiX(),
+                      viewport()->logicalDpiY());
+}
+
+void CVardoView::Rehacer() {
+  Maquetar();
+  viewport()->update();
+}
+
+void CVardoView::Encolar(const Pendiente& p) {
+  if (p.tipo == Pendiente::kNada) return;
+  QTimer::singleShot(0, this, [this, p] { Ejecutar(p); });
+}
+
+void CVardoView::Ejecutar(const Pendiente& p) {
+  switch (p.tipo) {
+    case Pendiente::kNada:
+      return;
+    case Pendiente::kEditarCambiador:
+      doc_->EditarCambiadores(p.cambiador, p.modo);
+      break;
+    case Pendiente::kComando:
+      EjecutarComandoDocumento(*doc_, p.comando);
+      break;
+    case Pendiente::kAnadirAnillo:
+      comandos_.Run(cmd::kAnadirAnillo);
+      return;
+    case Pendiente::kMensaje: {
+      UiPort& ui = doc_->Puertos().ui ? *doc_->Puertos().ui : DefaultUiPort();
+      ui.Message(p.texto);
+      break;
+    }
+    case Pendiente::kPerturbacion: {
+      UiPort& ui = doc_->Puertos().ui ? *doc_->Puertos().ui : DefaultUiPort();
+      BuscarCaminosPerturbacion(doc_->m_Diagrama, p.corriente, p.destino, 0, ui);
+      break;
+    }
+  }
+  Rehacer();
+}
+
+void CVardoView::AbrirMenuContexto(const QPoint& global) {
+  auto* marco = qobject_cast<MdiFrame*>(window());
+  if (!marco) return;
+  const CDiagrama& m = doc_->m_Diagrama;
+  QMenu** menu = nullptr;
+  MenuContexto cual = MenuContexto::Corriente;
+  if (editor_.Tipo() == kSelCorriente) {
+    const bool servicio = EsServicio(m.m_corrienteSel);
+    menu = servicio ? &menuServicio_ : &menuCorriente_;
+    cual = servicio ? MenuContexto::Servicio : MenuContexto::Corriente;
+  } else if (editor_.Tipo() == kSelCambiador) {
+    menu = &menuCambiador_;
+    cual = MenuContexto::Cambiador;
+  }
+  if (!menu) return;
+  if (!*menu) *menu = CrearMenuContexto(cual, marco->Commands(), this);
+  menuAbierto_ = *menu;
+  (*menu)->popup(global);
+}
+
+void CVardoView::mousePressEvent(QMouseEvent* e) {
+  const bool rejilla = doc_->m_nModo == kModoRejilla;
+  const Point p = Logico(e->position());
+  if (e->button() == Qt::LeftButton) {
+    const Pendiente r = editor_.PulsarIzquierdo(p, e->modifiers().testFlag(Qt::ControlModifier),
+                                                e->modifiers().testFlag(Qt::ShiftModifier), rejilla);
+    Rehacer();
+    Encolar(r);
+  } else if (e->button() == Qt::RightButton && rejilla) {
+    editor_.PulsarDerecho(p);
+    Rehacer();
+    AbrirMenuContexto(e->globalPosition().toPoint());
+  }
+  e->accept();
+}
+
+void CVardoView::mouseDoubleClickEvent(QMouseEvent* e) {
+  e->accept();
+  if (e->button() != Qt::LeftButton || doc_->m_nModo != kModoRejilla) return;
+  const Pendiente r =
+      editor_.DobleClic(Logico(e->position()), e->modifiers().testFlag(Qt::ControlModifier));
+  Rehacer();
+  Encolar(r);
+}
+
+void CVardoView::mouseMoveEvent(QMouseEvent* e) {
+  e->accept();
+  if (doc_->m_nModo != kModoRejilla) return;
+  const bool izquierdo = e->buttons() == Qt::LeftButton;
+  if (editor_.Mover(Logico(e->position()), izquierdo)) {
+    Maquetar();
+    viewport()->repaint();
+  }
+}
+
+void CVardoView::mouseReleaseEvent(QMouseEvent* e) {
+  e->accept();
+  if (e->button() == Qt::LeftButton && editor_.Soltar()) Rehacer();
+}
+
+void CVardoView::keyPressEvent(QKeyEvent* e) {
+  if (e->key() == Qt::Key_Delete) {
+    Encolar(editor_.Suprimir());
+    e->accept();
+  } else if (e->key() == Qt::Key_Escape) {
+    editor_.Escape();
+    Rehacer();
+    e->accept();
+  } else {
+    QAbstractScrollArea::keyPressEvent(e);
+  }
 }
 
 }  // namespace vardo

@@ -1,7 +1,9 @@
 // The view of a document: a scrolling window that shows, for the document's
 // drawing mode, the grid diagram (mode 3) or one chart held by the view
 // (modes 1, 2 and 4 to 17). It owns the chart commands, the rebuild of a
-// stale chart, the format command and printing.
+// stale chart, the format command, printing, the editing of the grid diagram
+// by mouse and keyboard (through CEditorRejilla), its context menus, the loop
+// commands and the toolbar's DT min field.
 //
 // The picture is laid out when the document says it changed (Actualizar):
 // the mode follows the streams, a stale chart is rebuilt, and the drawing is
@@ -17,12 +19,15 @@
 #include <string>
 #include <vector>
 
+#include "app/core/edicion_rejilla.h"
 #include "app/core/exportar.h"
 #include "app/core/grafica.h"
 #include "app/core/puertos.h"
 #include "platform/core/dc.h"
 #include "platform/qt/commands.h"
 
+class QLineEdit;
+class QMenu;
 class QPrinter;
 
 namespace vardo {
@@ -81,7 +86,16 @@ class CVardoView : public QAbstractScrollArea {
   // 0 none, 1 stream or utility, 2 exchanger, 3 split node; other values
   // leave the kind unchanged.
   void SetEstadoEdicion(int estado);
-  int EstadoEdicion() const { return estadoEdicion_; }
+  int EstadoEdicion() const { return editor_.Tipo(); }
+  CEditorRejilla& Editor() { return editor_; }
+  // The context menu opened last (null before the first).
+  QMenu* MenuAbierto() const { return menuAbierto_; }
+
+  // The toolbar's DT min field: what a key does there (pass, apply or
+  // swallow), and the value applied (Enter, or leaving an edited field).
+  // The main window's field is watched once the first view is activated.
+  static void VigilarCampoDTMin(QLineEdit* campo);
+  void OnDTMinAplicar(const std::string& texto);
 
   // First update after the window is made: the picture and the status text.
   void OnInitialUpdate();
@@ -137,6 +151,11 @@ class CVardoView : public QAbstractScrollArea {
   void focusInEvent(QFocusEvent* e) override;
   void focusOutEvent(QFocusEvent* e) override;
   void showEvent(QShowEvent* e) override;
+  void mousePressEvent(QMouseEvent* e) override;
+  void mouseDoubleClickEvent(QMouseEvent* e) override;
+  void mouseMoveEvent(QMouseEvent* e) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
 
  private:
   void DefinirComandos();
@@ -153,6 +172,15 @@ class CVardoView : public QAbstractScrollArea {
                  double& hasta);
   void Fijar(int modo);
   void ActualizarContadoresDoc();
+  // Editing: the pointer in 0.01 mm, the picture laid out again, what an
+  // event left to open run after its handler, the context menu of the
+  // selected object.
+  Point Logico(const QPointF& pixel) const;
+  void Rehacer();
+  void Encolar(const Pendiente& p);
+  void Ejecutar(const Pendiente& p);
+  void AbrirMenuContexto(const QPoint& global);
+  void DefinirComandosEdicion();
   // The save dialog of a file type, then the bytes (made only after OK)
   // written through a temporary file; a failure is shown.
   bool GuardarExportado(const TipoArchivoExportado& tipo,
@@ -164,8 +192,11 @@ class CVardoView : public QAbstractScrollArea {
   CGrafica grafica_;
   int modoGrafica_ = -1;  // the mode the chart was last built for
   std::string textoEstado_ = kTextoPreparado;
-  int estadoEdicion_ = kSelNada;
-  bool superposicion_ = false;  // loop or route overlay on show
+  CEditorRejilla editor_;
+  QMenu* menuCorriente_ = nullptr;
+  QMenu* menuServicio_ = nullptr;
+  QMenu* menuCambiador_ = nullptr;
+  QMenu* menuAbierto_ = nullptr;
   std::vector<RecordingDc::Item> imagen_;
   QSize total_{100, 100};
   QPoint scroll_;  // the view's copy of the scroll position

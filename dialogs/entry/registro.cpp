@@ -2,6 +2,9 @@
 
 #include "app/qt/fabrica_dialogos_qt.h"
 #include "dialogs/entry/dlg_borrar.h"
+#include "dialogs/entry/dlg_formato_cambiadores.h"
+#include "dialogs/entry/dlg_prop_diagrama.h"
+#include "dialogs/entry/dlg_prop_grafico.h"
 #include "dialogs/entry/dlg_propiedades.h"
 
 namespace vardo {
@@ -10,6 +13,9 @@ void RegistrarDialogosEntrada(FabricaDialogosQt& fabrica) {
   // One line per dialog.
   RegistrarBorrar(fabrica);
   RegistrarPropiedades(fabrica);
+  RegistrarFormatoCambiadores(fabrica);
+  RegistrarPropGrafico(fabrica);
+  RegistrarPropDiagrama(fabrica);
 }
 
 }  // namespace vardo

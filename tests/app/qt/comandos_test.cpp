@@ -47,10 +47,11 @@ TEST_F(Comandos, EstadosSegunDocumentoYProblema) {
       {"con servicios", kCompuestasServicios, false, false, true},
       {"dt disponible", kDTDisponible, false, false, true},
       {"otras graficas", kOtrasGraficas, false, false, true},
+      // The grid diagram's properties (mode 3).
+      {"formato", kFormatoGrafica, false, false, true},
       // Their dialogs are not built yet.
       {"costes totales", kCosteTotalDTMin, false, false, false},
       {"servicios vs dt", kServiciosDTMin, false, false, false},
-      {"formato", kFormatoGrafica, false, false, false},
       {"anadir corrientes", kAnadirCorrientes, false, false, false},
       {"autograbacion", kAutograbacion, true, true, true},
       {"barra principal", kVerBarraPrincipal, true, true, true},
@@ -163,8 +164,9 @@ TEST_F(Comandos, TeclasDelMenuArchivo) {
 
 // Keys typed into a text field of the main window outside the document
 // window (the DT min field) are that field's: the document's table does not
-// see them, copy is the field's own, and a main-table key whose command is
-// disabled reaches the field.
+// see them (and the field, which takes numbers only, swallows letters), copy
+// is the field's own, and a main-table key whose command is disabled reaches
+// the field.
 TEST_F(Comandos, TeclasEnUnCampoDeTextoSonDelCampo) {
   ASSERT_EQ(Iniciar({CopiaEjemplo("cuatro_corrientes.vdo")}), -1);
   Marco().show();
@@ -175,7 +177,7 @@ TEST_F(Comandos, TeclasEnUnCampoDeTextoSonDelCampo) {
   campo->end(false);
   const int modo = Doc()->m_nModo;
   for (char k : {'C', 'G', 'D', 'M', 'P'}) QTest::keyClick(campo, k, Qt::ShiftModifier);
-  EXPECT_EQ(campo->text(), QStringLiteral("10.CGDMP"));
+  EXPECT_EQ(campo->text(), QStringLiteral("10."));
   EXPECT_EQ(Doc()->m_nModo, modo);
   EXPECT_EQ(Doc()->NumDeshacer(), 0);
   EXPECT_FALSE(Doc()->IsModified());
