@@ -1,7 +1,9 @@
 #include "dialogs/entry/registro.h"
 
 #include "app/qt/fabrica_dialogos_qt.h"
+#include "dialogs/entry/dlg_bifurcar.h"
 #include "dialogs/entry/dlg_borrar.h"
+#include "dialogs/entry/dlg_cambiadores.h"
 #include "dialogs/entry/dlg_propiedades.h"
 
 namespace vardo {
@@ -10,6 +12,8 @@ void RegistrarDialogosEntrada(FabricaDialogosQt& fabrica) {
   // One line per dialog.
   RegistrarBorrar(fabrica);
   RegistrarPropiedades(fabrica);
+  RegistrarCambiadores(fabrica);
+  RegistrarBifurcar(fabrica);
 }
 
 }  // namespace vardo
