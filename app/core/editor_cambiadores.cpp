@@ -30,8 +30,7 @@ struct Extremos {
 Extremos DeCambiador(const CCambiador& c) {
   Extremos x;
   x.tipo = {c.tipoEntradaCaliente, c.tipoSalidaCaliente, c.tipoEntradaFria, c.tipoSalidaFria};
-  x.valor = {c.valorEntradaCaliente, c.valorSalidaCaliente, c.valorEntradaFria,
-             c.valorSalidaFria};
+  x.valor = {c.valorEntradaCaliente, c.valorSalidaCaliente, c.valorEntradaFria, c.valorSalidaFria};
   return x;
 }
 
@@ -72,8 +71,8 @@ void EditorCambiadores::Abrir() {
       (fria ? frio : caliente) = 0;
       tipoSalidaCaliente = tipoSalidaFria = kTipoExtremo;
     }
-    d.AddCambiador(kModoQ, caliente, frio, kTipoNinguno, 0.0, tipoSalidaCaliente, 0.0,
-                   kTipoNinguno, 0.0, tipoSalidaFria, 0.0, 1, 0.0);
+    d.AddCambiador(kModoQ, caliente, frio, kTipoNinguno, 0.0, tipoSalidaCaliente, 0.0, kTipoNinguno,
+                   0.0, tipoSalidaFria, 0.0, 1, 0.0);
     marcas_.push_back(kCreadoAlAbrir);
   }
 
@@ -110,7 +109,8 @@ void EditorCambiadores::LlenarListasCorrientes() {
              kRefServicio + static_cast<std::int32_t>(k));
   }
   for (std::size_t i = 0; i < d.m_corrientes.size(); ++i)
-    anadir(d.m_corrientes[i], Entero(static_cast<std::int64_t>(i) + 1), static_cast<std::int32_t>(i));
+    anadir(d.m_corrientes[i], Entero(static_cast<std::int64_t>(i) + 1),
+           static_cast<std::int32_t>(i));
 }
 
 void EditorCambiadores::LlenarPinches() {
@@ -273,7 +273,8 @@ void EditorCambiadores::GuardarCambiador() {
   // 1. The sides; a list on no entry keeps its side.
   {
     const CCambiador& x = d.m_cambiadores[static_cast<std::size_t>(n)];
-    const std::int32_t caliente = c_.caliente < 0 ? x.ladoCaliente.ref : ReferenciaCaliente(c_.caliente);
+    const std::int32_t caliente =
+        c_.caliente < 0 ? x.ladoCaliente.ref : ReferenciaCaliente(c_.caliente);
     const std::int32_t fria = c_.fria < 0 ? x.ladoFrio.ref : ReferenciaFria(c_.fria);
     cambiado = d.ConectarCaliente(caliente, n, 0) != 0;
     cambiado = d.ConectarFria(fria, n, 0) != 0 || cambiado;
@@ -303,7 +304,8 @@ void EditorCambiadores::GuardarCambiador() {
     }
   }
   // 3. The type and the duty.
-  const std::int32_t modo = c_.tipo >= kModoQ && c_.tipo <= kModoCompletarCaliente ? c_.tipo : x.modo;
+  const std::int32_t modo =
+      c_.tipo >= kModoQ && c_.tipo <= kModoCompletarCaliente ? c_.tipo : x.modo;
   std::int32_t tipoQ = 0;
   double valorQ = 0.0;
   if (c_.casillaQ) {
@@ -336,7 +338,8 @@ void EditorCambiadores::MarcarCorrientesModificadas() {
   CDiagrama& d = datos_.modelo;
   for (std::size_t i = 0; i < marcas_.size() && i < d.m_cambiadores.size(); ++i) {
     if (marcas_[i] != kCambiado) continue;
-    for (std::int32_t ref : {d.m_cambiadores[i].ladoCaliente.ref, d.m_cambiadores[i].ladoFrio.ref}) {
+    for (std::int32_t ref :
+         {d.m_cambiadores[i].ladoCaliente.ref, d.m_cambiadores[i].ladoFrio.ref}) {
       if (ref == kRefGenerico || !d.RefValida(ref)) continue;
       std::int32_t& orden = d.GetCorriente(ref).m_marcaOrden;
       if (orden == 0) orden = 1;
@@ -472,7 +475,8 @@ void EditorCambiadores::ElegirRadio(int e, int r) {
 
 void EditorCambiadores::ElegirPinch(int e, int indice) {
   BloqueExtremo& b = c_.extremos[static_cast<std::size_t>(e)];
-  if (b.pinchActivo && indice >= 0 && indice < static_cast<int>(c_.pinches.size())) b.pinch = indice;
+  if (b.pinchActivo && indice >= 0 && indice < static_cast<int>(c_.pinches.size()))
+    b.pinch = indice;
 }
 
 void EditorCambiadores::ElegirCambiadorDeLista(int e, int indice) {
@@ -484,8 +488,7 @@ void EditorCambiadores::ElegirCambiadorDeLista(int e, int indice) {
 
 // ------------------------------------------------------- lists and the type
 
-void EditorCambiadores::ResolverGenericos(bool moverFria, int anteriorFria,
-                                          int anteriorCaliente) {
+void EditorCambiadores::ResolverGenericos(bool moverFria, int anteriorFria, int anteriorCaliente) {
   if (GenericaFria() && GenericaCaliente()) {
     // The list moved goes to its first stream; without one it keeps the
     // side it had.

@@ -32,10 +32,10 @@ inline constexpr int kSalidaFria = 3;
 
 // The four choices of an end block, in the order of its radio buttons.
 inline constexpr int kRadioNinguno = -1;
-inline constexpr int kRadioValor = 0;       // the unlabelled value button and its field
-inline constexpr int kRadioPinch = 1;       // "Temperatura de Pinch"
-inline constexpr int kRadioCambiador = 2;   // "La de salida/entrada del cambiador:"
-inline constexpr int kRadioCorriente = 3;   // "La de entrada/salida de la corriente"
+inline constexpr int kRadioValor = 0;      // the unlabelled value button and its field
+inline constexpr int kRadioPinch = 1;      // "Temperatura de Pinch"
+inline constexpr int kRadioCambiador = 2;  // "La de salida/entrada del cambiador:"
+inline constexpr int kRadioCorriente = 3;  // "La de entrada/salida de la corriente"
 
 // Change marks of the exchangers.
 inline constexpr std::int32_t kSinCambios = 0;
@@ -57,8 +57,8 @@ struct BloqueExtremo {
   int radio = kRadioNinguno;
   bool editable = false;  // the field
   std::string campo;
-  bool pinchActivo = false;  // the pinch list enabled
-  int pinch = -1;            // its selection
+  bool pinchActivo = false;      // the pinch list enabled
+  int pinch = -1;                // its selection
   bool cambiadorActivo = false;  // the exchanger list enabled
   int cambiador = -1;            // its selection
   friend bool operator==(const BloqueExtremo&, const BloqueExtremo&) = default;
@@ -69,8 +69,8 @@ struct ControlesCambiadores {
   std::string numero;  // the number field
   int spinMin = 1, spinMax = 1, spinPos = 1;
   std::vector<std::string> listaFria, listaCaliente;  // stream lists
-  int fria = -1, caliente = -1;                        // their selections
-  int tipo = 0;                                        // type list selection
+  int fria = -1, caliente = -1;                       // their selections
+  int tipo = 0;                                       // type list selection
   bool casillaQ = false;
   bool editableQ = false;
   std::string campoQ;

@@ -28,8 +28,10 @@ void Escribir(ControlHost& h, int id, double v) { h.SetNumber(id, v + 0.0); }
 
 // A share as the slider and the opening write it: a whole number as "%d".
 void EscribirPorcentaje(ControlHost& h, int id, double p) {
-  if (p == std::trunc(p)) h.SetInt(id, static_cast<int>(p));
-  else Escribir(h, id, p);
+  if (p == std::trunc(p))
+    h.SetInt(id, static_cast<int>(p));
+  else
+    Escribir(h, id, p);
 }
 
 Template PlantillaBifurcar(std::int32_t numero) {

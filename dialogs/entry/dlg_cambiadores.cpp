@@ -102,7 +102,8 @@ CAddCambDlg::CAddCambDlg(DlgCambiadores& datos, QWidget* parent)
     OnClick(IdCasilla(e), [this, &ed, e] { Accion([&] { ed.ClicCasilla(e); }); });
     for (int r = kRadioValor; r <= kRadioCorriente; ++r)
       OnClick(IdRadio(e, r), [this, &ed, e, r] { Accion([&] { ed.ElegirRadio(e, r); }); });
-    OnSelect(IdPinch(e), [this, &ed, e] { Accion([&] { ed.ElegirPinch(e, CurSel(IdPinch(e))); }); });
+    OnSelect(IdPinch(e),
+             [this, &ed, e] { Accion([&] { ed.ElegirPinch(e, CurSel(IdPinch(e))); }); });
     OnSelect(IdCambiador(e), [this, &ed, e] {
       Accion([&] { ed.ElegirCambiadorDeLista(e, CurSel(IdCambiador(e))); });
     });
@@ -125,7 +126,8 @@ void CAddCambDlg::Leer() {
 
 void CAddCambDlg::Lista(int id, const std::vector<std::string>& entradas) {
   bool igual = Count(id) == static_cast<int>(entradas.size());
-  for (int i = 0; igual && i < Count(id); ++i) igual = ItemText(id, i) == entradas[static_cast<std::size_t>(i)];
+  for (int i = 0; igual && i < Count(id); ++i)
+    igual = ItemText(id, i) == entradas[static_cast<std::size_t>(i)];
   if (igual) return;
   ResetContent(id);
   for (const std::string& s : entradas) AddString(id, s);

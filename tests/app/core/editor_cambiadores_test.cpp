@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -142,8 +143,10 @@ TEST(EditorCambiadores, ClicEnLasCasillas) {
     e.ed.Abrir();
     e.ed.ElegirTipo(k.tipo);
     if (k.caliente == kSG) e.ed.ElegirCaliente(kSG);
-    if (k.clic < 0) e.ed.ClicCasillaQ();
-    else e.ed.ClicCasilla(k.clic);
+    if (k.clic < 0)
+      e.ed.ClicCasillaQ();
+    else
+      e.ed.ClicCasilla(k.clic);
     EXPECT_EQ(Fines(e), k.fines);
     EXPECT_EQ(e.c().casillaQ, k.casillaQ);
     EXPECT_EQ(e.c().editableQ, k.tipo == kModoQ);
@@ -164,9 +167,11 @@ TEST(EditorCambiadores, EleccionesDeRadio) {
     bool campoVacio;
   } casos[] = {
       {"valor", 0, kEntradaCaliente, kRadioValor, kRadioValor, true, false, false, false},
-      {"corriente", 0, kEntradaCaliente, kRadioCorriente, kRadioCorriente, false, false, false, true},
+      {"corriente", 0, kEntradaCaliente, kRadioCorriente, kRadioCorriente, false, false, false,
+       true},
       {"pinch", 0, kEntradaCaliente, kRadioPinch, kRadioPinch, false, true, false, true},
-      {"cambiador", 0, kEntradaCaliente, kRadioCambiador, kRadioCambiador, false, false, true, true},
+      {"cambiador", 0, kEntradaCaliente, kRadioCambiador, kRadioCambiador, false, false, true,
+       true},
       {"cambiador sin otro", 0, kEntradaFria, kRadioCambiador, kRadioCorriente, false, false, false,
        true},
       {"casilla sin marcar", 0, kSalidaCaliente, kRadioValor, kRadioNinguno, false, false, false,
@@ -200,19 +205,18 @@ TEST(EditorCambiadores, EleccionesDeRadio) {
 // ------------------------------------------------------- lists and the type
 
 TEST(EditorCambiadores, LadosGenericosRechazadosYResueltos) {
+  const char* const kRechazo = kTextoGeneralCorriente;
   struct Caso {
     const char* nombre;
-    int tipo;                 // chosen first
-    char lista;               // 'f' cold list, 'c' hot list, 't' type list
-    int indice;               // the choice
-    const char* mensaje;      // "" none
+    int tipo;             // chosen first
+    char lista;           // 'f' cold list, 'c' hot list, 't' type list
+    int indice;           // the choice
+    const char* mensaje;  // "" none
     int fria, caliente, tipoFinal;
     std::array<Fin, 4> fines;
   } casos[] = {
-      {"fria generica en 2", 2, 'f', kSG, kTextoGeneralCorriente, kC3, kH2, 2,
-       {kCorr, kNo, kNo, kCorr}},
-      {"caliente generica en 3", 3, 'c', kSG, kTextoGeneralCorriente, kC3, kH2, 3,
-       {kNo, kCorr, kCorr, kNo}},
+      {"fria generica en 2", 2, 'f', kSG, kRechazo, kC3, kH2, 2, {kCorr, kNo, kNo, kCorr}},
+      {"caliente generica en 3", 3, 'c', kSG, kRechazo, kC3, kH2, 3, {kNo, kCorr, kCorr, kNo}},
       {"fria generica en 0", 0, 'f', kSG, "", kSG, kH2, 0, {kCorr, kNo, kNo, kNo}},
       {"caliente generica en 1", 1, 'c', kSG, "", kC3, kSG, 1, {kNo, kNo, kCorr, kCorr}},
       {"otra fria", 1, 'f', kC1, "", kC1, kH2, 1, {kCorr, kCorr, kCorr, kNo}},
@@ -241,8 +245,10 @@ TEST(EditorCambiadores, TipoRechazadoParaUnLadoGenerico) {
     Editor e(UnCambiador());
     e.ed.Abrir();
     e.ed.ElegirTipo(1);
-    if (lado == 'c') e.ed.ElegirCaliente(kSG);
-    else e.ed.ElegirFria(kSG);
+    if (lado == 'c')
+      e.ed.ElegirCaliente(kSG);
+    else
+      e.ed.ElegirFria(kSG);
     const auto antes = Fines(e);
     e.ed.ElegirTipo(tipo);
     EXPECT_EQ(e.ui.Messages(), std::vector<std::string>{kTextoGeneralTipo});
@@ -294,8 +300,10 @@ TEST(EditorCambiadores, SinEntradaUnoElLadoSeQuedaComoEstaba) {
   e.ed.Abrir();
   ASSERT_EQ(e.c().listaFria, (std::vector<std::string>{kServiciosGenerales}));
   for (char lista : {'t', 'f'}) {
-    if (lista == 't') e.ed.ElegirTipo(0);
-    else e.ed.ElegirFria(kSG);
+    if (lista == 't')
+      e.ed.ElegirTipo(0);
+    else
+      e.ed.ElegirFria(kSG);
     EXPECT_EQ(e.c().fria, kSG);
     EXPECT_EQ(e.c().caliente, kSG);
     EXPECT_EQ(Fines(e), (std::array<Fin, 4>{kNo, kNo, kNo, kNo}));
@@ -311,8 +319,8 @@ TEST(EditorCambiadores, SinEntradaUnoElLadoSeQuedaComoEstaba) {
 TEST(EditorCambiadores, UnServicioConLosServiciosOcultosNoSeMueve) {
   CDiagrama d = CuatroCorrientes();
   d.m_servicios.push_back(ServicioLatente(473.15, 20, 0));
-  d.AddCambiador(kModoCompletarFria, kRefServicio, 0, 0, 0, 0, 0, kTipoExtremo, 0, kTipoExtremo,
-                 0, 2, 0);
+  d.AddCambiador(kModoCompletarFria, kRefServicio, 0, 0, 0, 0, 0, kTipoExtremo, 0, kTipoExtremo, 0,
+                 2, 0);
   ReconstruirListas(d);
   Editor e(d);
   e.ed.Abrir();
@@ -357,7 +365,7 @@ TEST(EditorCambiadores, AbrirSinCambiadoresCreaUnoSobreLaCorrienteUno) {
     EXPECT_EQ(e.x(0).ladoCaliente.ref, k.caliente);
     EXPECT_EQ(e.x(0).ladoFrio.ref, k.frio);
     EXPECT_EQ((std::array<std::int32_t, 4>{e.x(0).tipoEntradaCaliente, e.x(0).tipoSalidaCaliente,
-                                            e.x(0).tipoEntradaFria, e.x(0).tipoSalidaFria}),
+                                           e.x(0).tipoEntradaFria, e.x(0).tipoSalidaFria}),
               k.tipos);
     EXPECT_EQ(e.x(0).tipoQ, 1);
     EXPECT_EQ(e.c().pinchesVisibles, k.servicios);
@@ -386,8 +394,7 @@ TEST(EditorCambiadores, ListasConServiciosYSusPinches) {
   Editor e(d);
   e.ed.Abrir();
   // Utilities first, no generic entry.
-  EXPECT_EQ(e.c().listaFria,
-            (std::vector<std::string>{"S1   Vapor", "S2   ", "S3   "}));
+  EXPECT_EQ(e.c().listaFria, (std::vector<std::string>{"S1   Vapor", "S2   ", "S3   "}));
   EXPECT_EQ(e.c().listaCaliente, (std::vector<std::string>{"1   "}));
   EXPECT_EQ(e.ed.ReferenciaFria(1), kRefServicio + 1);
   EXPECT_EQ(e.ed.ReferenciaCaliente(0), 0);
@@ -404,6 +411,24 @@ TEST(EditorCambiadores, ListasConServiciosYSusPinches) {
   e.ed.MostrarCambiador();
   EXPECT_EQ(e.b(kSalidaCaliente).pinch, 2);
   EXPECT_TRUE(e.b(kSalidaCaliente).pinchActivo);
+}
+
+TEST(EditorCambiadores, UnPinchDeServiciosEnElDeProcesoNoTieneEntradaPropia) {
+  // Steam and cooling water that exactly cover the four-stream problem: the
+  // cascade with utilities falls to zero at the process pinch only.
+  CDiagrama d = CuatroCorrientes();
+  d.m_servicios.push_back(ServicioLatente(473.15, 20, 0));
+  d.m_servicios.push_back(ServicioSensible(288.15, 303.15, 60));
+  d.m_serviciosVisibles = 1;
+  Editor e(d);
+  e.ed.Abrir();
+  const CDiagrama& m = e.datos.modelo;
+  bool ceroEnElPinch = false;
+  for (std::size_t k = 1; k + 1 < m.m_temperaturasConServ.size(); ++k)
+    ceroEnElPinch = ceroEnElPinch || (std::fabs(m.m_temperaturasConServ[k] - m.m_tPinch) < kTolT &&
+                                      m.m_cascadaConServ[k] < kTolPinchServicio);
+  ASSERT_TRUE(ceroEnElPinch);
+  EXPECT_EQ(e.c().pinches, std::vector<std::string>{kPinchProceso});
 }
 
 // ------------------------------------------------------- showing and storing

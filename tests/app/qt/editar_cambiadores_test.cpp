@@ -184,7 +184,8 @@ TEST_F(EditarCambiadores, UnaCorrienteLatenteSeDividePorCarga) {
   for (std::int32_t s = 0; s < m.GetNumCorrientes(); ++s)
     if (EsLatente(m.m_corrientes[static_cast<std::size_t>(s)])) latente = s;
   ASSERT_GE(latente, 0);
-  const double total = std::fabs(m.m_corrientes[static_cast<std::size_t>(latente)].GetH(kTSentinel, 1));
+  const double total =
+      std::fabs(m.m_corrientes[static_cast<std::size_t>(latente)].GetH(kTSentinel, 1));
   const int corrientes = m.GetNumCorrientes();
   Seleccionar(latente);
   kitRunner_.ScriptDialog([](Driver& d) {
@@ -195,8 +196,10 @@ TEST_F(EditarCambiadores, UnaCorrienteLatenteSeDividePorCarga) {
   EXPECT_EQ(kitRunner_.Log().back().text, "Bifurcar corriente");
   const CDiagrama& tras = Doc()->m_Diagrama;
   ASSERT_EQ(tras.GetNumCorrientes(), corrientes + 1);
-  const double h1 = std::fabs(tras.m_corrientes[static_cast<std::size_t>(corrientes - 1)].GetH(kTSentinel, 1));
-  const double h2 = std::fabs(tras.m_corrientes[static_cast<std::size_t>(corrientes)].GetH(kTSentinel, 1));
+  const double h1 =
+      std::fabs(tras.m_corrientes[static_cast<std::size_t>(corrientes - 1)].GetH(kTSentinel, 1));
+  const double h2 =
+      std::fabs(tras.m_corrientes[static_cast<std::size_t>(corrientes)].GetH(kTSentinel, 1));
   EXPECT_NEAR(h1, 150.0, 1e-9);
   EXPECT_NEAR(h2, total - 150.0, 1e-9);
 }

@@ -1,11 +1,12 @@
 // The two split dialogs through the program's dialog factory, driven as a
 // user drives them: what they open with, each field's check when it is left,
 // the slider, Enter and OK, and what they hand back.
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QSlider>
 #include <climits>
 #include <cmath>
-#include <gtest/gtest.h>
 
 #include "app/qt/fabrica_dialogos_qt.h"
 #include "dialogs/entry/dlg_bifurcar.h"
@@ -147,8 +148,10 @@ TEST_F(Bifurcar, EnterYAceptarEntreganLoQueSeEscribia) {
     SCOPED_TRACE(k.nombre);
     EXPECT_TRUE(Nueva(Fria(), [&](Driver& d) {
       d.Type(k.campo, k.texto);
-      if (k.enter) d.Enter();
-      else d.Ok();
+      if (k.enter)
+        d.Enter();
+      else
+        d.Ok();
     }));
     EXPECT_NEAR(datos_.porcentaje1, k.p1, 1e-4);
     EXPECT_NEAR(datos_.porcentaje2, 100 - k.p1, 1e-4);

@@ -2,9 +2,10 @@
 // user drives it: what the controls show, the real Enter, clicks and list
 // choices reaching the rules, the spin, deleting, the properties window
 // beside the modal dialog, OK and Cancel.
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QComboBox>
-#include <gtest/gtest.h>
 
 #include "app/qt/fabrica_dialogos_qt.h"
 #include "dialogs/entry/dlg_cambiadores.h"
@@ -58,7 +59,8 @@ TEST_F(Cambiadores, MuestraElCambiadorYEnterGuardaLaCargaSinCerrar) {
   runner_.ScriptDialog([&](Driver& d) {
     kit::Dialog& w = d.Dialog();
     EXPECT_EQ(d.Text(D::kIdNumero), "1");
-    EXPECT_EQ(Lineas(w, D::kIdFria), (std::vector<std::string>{"Servicios Generales", "1   ", "3   "}));
+    EXPECT_EQ(Lineas(w, D::kIdFria),
+              (std::vector<std::string>{"Servicios Generales", "1   ", "3   "}));
     EXPECT_EQ(d.Text(D::kIdCaliente), "2   ");
     EXPECT_EQ(d.Text(D::kIdFria), "3   ");
     EXPECT_EQ(w.CurSel(D::kIdTipo), 0);
@@ -101,8 +103,10 @@ TEST_F(Cambiadores, CancelarYEscapeNoDevuelvenNada) {
     runner_.ScriptDialog([&](Driver& d) {
       d.Type(D::kIdCampoQ, "75");
       d.Click(D::kIdAnadir);
-      if (escape) d.Escape();
-      else d.Cancel();
+      if (escape)
+        d.Escape();
+      else
+        d.Cancel();
     });
     EXPECT_FALSE(Correr(Provisional()));
     ASSERT_EQ(datos_.modelo.GetNumCambiadores(), 1);
