@@ -1,5 +1,6 @@
 #include "dialogs/entry/dlg_bifurcar.h"
 
+#include <QLineEdit>
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -328,6 +329,8 @@ void CBifurcarHDlg::DataExchange(kit::Exchange& dx) {
 }
 
 void CBifurcarHDlg::OnInit() {
+  // The number reads as part of the sentence beside it.
+  Get<QLineEdit>(kIdNumero)->setFrame(false);
   SetRange(kIdBarra, 0, static_cast<int>(std::trunc(q_ * escala_)));
   SetPos(kIdBarra, 0);
   Escribir(*this, kIdH2, q_);

@@ -107,6 +107,12 @@ TEST_F(EditarCambiadores, CancelarQuitaElProvisional) {
 TEST_F(EditarCambiadores, LaOrdenAnadirAbreElDialogoYCreaElPrimero) {
   ASSERT_EQ(Iniciar({CopiaEjemplo("cuatro_corrientes.vdo")}), -1);
   EXPECT_TRUE(Marco().Commands().State(cmd::kAnadirCambiadores).enabled);
+  const int pasos = Doc()->NumDeshacer();
+  // Cancel: the exchanger the dialog made for itself goes with it.
+  kitRunner_.ScriptDialog([](Driver& d) { d.Cancel(); });
+  ASSERT_TRUE(Ejecutar(cmd::kAnadirCambiadores));
+  EXPECT_EQ(Doc()->m_Diagrama.GetNumCambiadores(), 0);
+  EXPECT_EQ(Doc()->NumDeshacer(), pasos);
   kitRunner_.ScriptDialog([](Driver& d) {
     // C1 is cold: the generic utility heats it to its target.
     EXPECT_EQ(d.Text(D::kIdCaliente), kServiciosGenerales);
