@@ -582,12 +582,10 @@ void CVardoDoc::OnSeleccionarArea() {
 
 // ------------------------------------------------------------ properties
 
-void CVardoDoc::OnPropiedadesCorriente() {
-  const std::int32_t s = CorrienteSeleccionada();
-  if (s < 0 || !Dialogos()) return;
-  const CCorriente& c = m_Diagrama.m_corrientes[static_cast<std::size_t>(s)];
+VentanaPropCorriente VentanaDeCorriente(const CDiagrama& d, std::int32_t ref) {
+  const CCorriente& c = d.GetCorriente(ref);
   VentanaPropCorriente v;
-  v.numero = Entero(s + 1);
+  v.numero = EtiquetaCorriente(ref);
   v.nombre = c.GetNombre();
   v.tEntrada = NumTexto(c.GetT1());
   v.tSalida = NumTexto(c.GetT2());
@@ -596,9 +594,15 @@ void CVardoDoc::OnPropiedadesCorriente() {
   const double mcp = c.GetCP(kTSentinel, kTSentinel);
   v.mcp = mcp == kCpLatente ? "-" : NumTexto(mcp);
   double suma = 0.0;
-  v.cambiadores = LineasCambiadores(m_Diagrama, c, suma);
+  v.cambiadores = LineasCambiadores(d, c, suma);
   v.entalpiaSinCambiadores = NumTexto(SinCambiadores(H, suma));
-  Dialogos()->PropCorriente(v);
+  return v;
+}
+
+void CVardoDoc::OnPropiedadesCorriente() {
+  const std::int32_t s = CorrienteSeleccionada();
+  if (s < 0 || !Dialogos()) return;
+  Dialogos()->PropCorriente(VentanaDeCorriente(m_Diagrama, s));
 }
 
 void CVardoDoc::OnPropiedadesServicio() {

@@ -29,4 +29,10 @@ EstadoComando EstadoComandoDocumento(const CVardoDoc* doc, int id);
 // the view's selected kind is dropped when it no longer names an object.
 bool EjecutarComandoDocumento(CVardoDoc& doc, int id);
 
+// The stream-properties window of process stream or utility ref as the
+// model stands: number ("%d", "S%d"), name, ends, whole heat, m·cp ("-" for
+// a latent one), one line per exchanger of its list with the computed
+// temperatures of its side, and the heat no exchanger covers.
+VentanaPropCorriente VentanaDeCorriente(const CDiagrama& d, std::int32_t ref);
+
 }  // namespace vardo

@@ -1,10 +1,12 @@
 #include "dialogs/entry/registro.h"
 
 #include "app/qt/fabrica_dialogos_qt.h"
+#include "dialogs/entry/dlg_bifurcar.h"
 #include "dialogs/entry/dlg_borrar.h"
 #include "dialogs/entry/dlg_formato_cambiadores.h"
 #include "dialogs/entry/dlg_prop_diagrama.h"
 #include "dialogs/entry/dlg_prop_grafico.h"
+#include "dialogs/entry/dlg_cambiadores.h"
 #include "dialogs/entry/dlg_propiedades.h"
 
 namespace vardo {
@@ -16,6 +18,8 @@ void RegistrarDialogosEntrada(FabricaDialogosQt& fabrica) {
   RegistrarFormatoCambiadores(fabrica);
   RegistrarPropGrafico(fabrica);
   RegistrarPropDiagrama(fabrica);
+  RegistrarCambiadores(fabrica);
+  RegistrarBifurcar(fabrica);
 }
 
 }  // namespace vardo

@@ -11,29 +11,10 @@
 #include "dialogs/entry/dlg_propiedades.h"
 #include "dialogs/entry/registro.h"
 #include "tests/comun/kit_prueba.h"
+#include "tests/dialogs/entry/ventanas.h"
 
 namespace vardo::prueba {
 namespace {
-
-// The windows of a class now open.
-template <class W>
-std::vector<W*> Abiertas() {
-  std::vector<W*> v;
-  for (QWidget* w : QApplication::topLevelWidgets())
-    if (auto* d = dynamic_cast<W*>(w); d && d->IsOpen()) v.push_back(d);
-  return v;
-}
-
-void Borrados() {
-  QApplication::processEvents();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-std::vector<std::string> Lineas(kit::Dialog& d, int id) {
-  std::vector<std::string> v;
-  for (int i = 0; i < d.Count(id); ++i) v.push_back(d.ItemText(id, i));
-  return v;
-}
 
 class Propiedades : public ::testing::Test {
  protected:

@@ -1,0 +1,261 @@
+// "Añadir Cambiadores" through the program's dialog factory, driven as a
+// user drives it: what the controls show, the real Enter, clicks and list
+// choices reaching the rules, the spin, deleting, the properties window
+// beside the modal dialog, OK and Cancel.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+
+#include "app/qt/fabrica_dialogos_qt.h"
+#include "dialogs/entry/dlg_cambiadores.h"
+#include "dialogs/entry/dlg_propiedades.h"
+#include "dialogs/entry/registro.h"
+#include "model/red.h"
+#include "tests/comun/kit_prueba.h"
+#include "tests/comun/problemas.h"
+#include "tests/dialogs/entry/ventanas.h"
+
+namespace vardo::prueba {
+namespace {
+
+using D = CAddCambDlg;
+
+std::string Png(const char* nombre) {
+  return std::string(::testing::TempDir()) + "cambiadores_" + nombre + ".png";
+}
+
+class Cambiadores : public ::testing::Test {
+ protected:
+  Cambiadores() { RegistrarDialogosEntrada(fabrica_); }
+  ~Cambiadores() override {
+    for (kit::Dialog* d : Abiertas<kit::Dialog>()) d->close();
+    Borrados();
+  }
+  bool Correr(const CDiagrama& modelo, std::int32_t primero = 0) {
+    datos_ = DlgCambiadores{};
+    datos_.modelo = modelo;
+    datos_.cambiador = primero;
+    return fabrica_.Cambiadores(datos_);
+  }
+  CCambiador& X(int i) { return datos_.modelo.m_cambiadores[static_cast<std::size_t>(i)]; }
+
+  FabricaDialogosQt fabrica_;
+  ScriptedRunner runner_;
+  kit::ScopedModalRunner usar_{runner_};
+  DlgCambiadores datos_;
+};
+
+// One exchanger H2–C3 of type 0 with 0 kW, as the grid diagram adds it.
+CDiagrama Provisional() {
+  CDiagrama d = CuatroCorrientes();
+  d.AddCambiador(kModoQ, 1, 2, 0, 0, kTipoExtremo, 0, 0, 0, kTipoExtremo, 0, 1, 0);
+  return d;
+}
+
+TEST_F(Cambiadores, MuestraElCambiadorYEnterGuardaLaCargaSinCerrar) {
+  EXPECT_TRUE(fabrica_.Disponible(DialogoId::AddCamb));
+  std::string tras;
+  runner_.ScriptDialog([&](Driver& d) {
+    kit::Dialog& w = d.Dialog();
+    EXPECT_EQ(d.Text(D::kIdNumero), "1");
+    EXPECT_EQ(Lineas(w, D::kIdFria),
+              (std::vector<std::string>{"Servicios Generales", "1   ", "3   "}));
+    EXPECT_EQ(d.Text(D::kIdCaliente), "2   ");
+    EXPECT_EQ(d.Text(D::kIdFria), "3   ");
+    EXPECT_EQ(w.CurSel(D::kIdTipo), 0);
+    EXPECT_TRUE(w.Checked(D::kIdCasillaQ));
+    EXPECT_FALSE(w.IsReadOnly(D::kIdCampoQ));
+    EXPECT_TRUE(w.Checked(D::IdCasilla(kSalidaCaliente)));
+    EXPECT_EQ(w.RadioIndex(D::IdRadio(kSalidaCaliente, kRadioValor)), kRadioCorriente);
+    EXPECT_FALSE(w.Checked(D::IdCasilla(kEntradaCaliente)));
+    EXPECT_FALSE(w.IsShown(D::IdPinch(kEntradaFria)));
+    EXPECT_FALSE(w.IsEnabled(D::IdCambiador(kEntradaFria)));
+    // Choosing the type again gives both inlets and clears the outlets.
+    d.Choose(D::kIdTipo, 0);
+    EXPECT_TRUE(w.Checked(D::IdCasilla(kEntradaCaliente)));
+    EXPECT_TRUE(w.Checked(D::IdCasilla(kEntradaFria)));
+    EXPECT_FALSE(w.Checked(D::IdCasilla(kSalidaCaliente)));
+    EXPECT_FALSE(w.Checked(D::IdCasilla(kSalidaFria)));
+    EXPECT_EQ(w.RadioIndex(D::IdRadio(kEntradaCaliente, kRadioValor)), kRadioCorriente);
+    d.Type(D::kIdCampoQ, "60");
+    d.Enter();
+    EXPECT_TRUE(w.IsOpen());
+    tras = d.Text(D::kIdCampoQ);
+    d.Grab(Png("provisional"));
+    d.Ok();
+  });
+  ASSERT_TRUE(Correr(Provisional()));
+  EXPECT_EQ(runner_.Log().front().text, "Añadir Cambiadores");
+  EXPECT_EQ(tras, "60.");
+  EXPECT_EQ(X(0).valorQ, 60.0);
+  EXPECT_EQ(X(0).tipoEntradaCaliente, kTipoExtremo);
+  EXPECT_EQ(X(0).tipoEntradaFria, kTipoExtremo);
+  EXPECT_EQ(X(0).tipoSalidaCaliente, kTipoNinguno);
+  EXPECT_EQ(X(0).tipoSalidaFria, kTipoNinguno);
+  // Streams of the changed exchanger are to be ordered again.
+  EXPECT_EQ(datos_.modelo.m_corrientes[1].m_cambiadores, std::vector<std::uint32_t>{0});
+  EXPECT_NE(datos_.modelo.m_corrientes[1].m_marcaOrden, 0);
+}
+
+TEST_F(Cambiadores, CancelarYEscapeNoDevuelvenNada) {
+  for (bool escape : {false, true}) {
+    runner_.ScriptDialog([&](Driver& d) {
+      d.Type(D::kIdCampoQ, "75");
+      d.Click(D::kIdAnadir);
+      if (escape)
+        d.Escape();
+      else
+        d.Cancel();
+    });
+    EXPECT_FALSE(Correr(Provisional()));
+    ASSERT_EQ(datos_.modelo.GetNumCambiadores(), 1);
+    EXPECT_EQ(X(0).valorQ, 0.0);
+  }
+}
+
+TEST_F(Cambiadores, ClicsYEleccionesSiguenLasReglas) {
+  runner_.ScriptDialog([&](Driver& d) {
+    kit::Dialog& w = d.Dialog();
+    // Type 1: the cold outlet box given, the hot inlet goes.
+    d.Choose(D::kIdTipo, 1);
+    EXPECT_FALSE(w.Checked(D::kIdCasillaQ));
+    EXPECT_TRUE(w.IsReadOnly(D::kIdCampoQ));
+    d.Click(D::IdCasilla(kSalidaFria));
+    EXPECT_TRUE(w.Checked(D::IdCasilla(kSalidaFria)));
+    EXPECT_FALSE(w.Checked(D::IdCasilla(kEntradaCaliente)));
+    // A set box stays set.
+    d.Click(D::IdCasilla(kSalidaFria));
+    EXPECT_TRUE(w.Checked(D::IdCasilla(kSalidaFria)));
+    // A radio in a cleared block is undone.
+    d.Click(D::IdRadio(kEntradaCaliente, kRadioPinch));
+    EXPECT_EQ(w.RadioIndex(D::IdRadio(kEntradaCaliente, kRadioValor)), kRadioNinguno);
+    // The value button makes the field editable.
+    d.Click(D::IdRadio(kSalidaFria, kRadioValor));
+    EXPECT_FALSE(w.IsReadOnly(D::IdCampo(kSalidaFria)));
+    d.Type(D::IdCampo(kSalidaFria), "380.5");
+    // Type 2 with "Servicios Generales" on the cold side is refused.
+    d.Choose(D::kIdTipo, 2);
+    d.Choose(D::kIdFria, 0);
+    EXPECT_EQ(w.CurSel(D::kIdFria), 2);
+    EXPECT_TRUE(w.Checked(D::IdCasilla(kSalidaFria)));
+    d.Choose(D::kIdTipo, 1);
+    d.Click(D::IdCasilla(kSalidaFria));
+    d.Click(D::IdRadio(kSalidaFria, kRadioValor));
+    d.Type(D::IdCampo(kSalidaFria), "380.5");
+    d.Grab(Png("tipo1"));
+    d.Ok();
+  });
+  ASSERT_TRUE(Correr(Provisional()));
+  ASSERT_EQ(runner_.Log().size(), 2u);
+  EXPECT_EQ(runner_.Log()[1].text, kTextoGeneralCorriente);
+  EXPECT_EQ(X(0).modo, kModoTemperaturas);
+  EXPECT_EQ(X(0).tipoQ, 0);
+  EXPECT_EQ(X(0).tipoEntradaCaliente, kTipoNinguno);
+  EXPECT_EQ(X(0).tipoSalidaCaliente, kTipoExtremo);
+  EXPECT_EQ(X(0).tipoEntradaFria, kTipoExtremo);
+  EXPECT_EQ(X(0).tipoSalidaFria, kTipoValor);
+  EXPECT_EQ(X(0).valorSalidaFria, 380.5);
+}
+
+TEST_F(Cambiadores, NumeroYFlechasGuardanYMuestran) {
+  CDiagrama d0 = DisenoCuatroCorrientes();
+  ASSERT_TRUE(Calculada(CalcularRed(d0)));
+  runner_.ScriptDialog([&](Driver& d) {
+    kit::Dialog& w = d.Dialog();
+    d.Type(D::kIdCampoQ, "230");
+    // Up: exchanger 1 is stored, exchanger 2 shown.
+    d.Step(D::kIdSpin, +1);
+    EXPECT_EQ(d.Text(D::kIdNumero), "2");
+    EXPECT_EQ(d.Text(D::kIdCaliente), "4   ");
+    EXPECT_EQ(d.Text(D::kIdCampoQ), "90.");
+    // Exchanger 3 completes C1: its duty is computed and read-only.
+    d.Type(D::kIdNumero, "3");
+    d.Enter();
+    EXPECT_EQ(d.Text(D::kIdNumero), "3");
+    EXPECT_TRUE(w.IsReadOnly(D::kIdCampoQ));
+    EXPECT_EQ(d.Text(D::kIdCaliente), "Servicios Generales");
+    // A number past the end shows the last one.
+    d.Type(D::kIdNumero, "99");
+    d.Focus(D::kIdTipo);
+    EXPECT_EQ(d.Text(D::kIdNumero), "6");
+    // Exchanger 4 takes its hot inlet from exchanger 1.
+    d.Step(D::kIdSpin, -1);
+    d.Step(D::kIdSpin, -1);
+    EXPECT_EQ(d.Text(D::kIdNumero), "4");
+    EXPECT_EQ(w.RadioIndex(D::IdRadio(kEntradaCaliente, kRadioValor)), kRadioCambiador);
+    EXPECT_TRUE(w.IsEnabled(D::IdCambiador(kEntradaCaliente)));
+    EXPECT_EQ(d.Text(D::IdCambiador(kEntradaCaliente)), "1");
+    d.Grab(Png("diseno"));
+    d.Ok();
+  });
+  ASSERT_TRUE(Correr(d0));
+  EXPECT_EQ(X(0).valorQ, 230.0);
+  EXPECT_EQ(X(1).valorQ, 90.0);
+}
+
+TEST_F(Cambiadores, BorrarElUnicoTerminaConAceptar) {
+  runner_.ScriptDialog([&](Driver& d) {
+    d.Click(D::kIdBorrar);
+    EXPECT_FALSE(d.Dialog().IsOpen());
+  });
+  runner_.ScriptMessage(Answer::Yes);
+  EXPECT_TRUE(Correr(Provisional()));
+  EXPECT_EQ(runner_.Log()[1].text, kTextoBorrarCambiador);
+  EXPECT_EQ(datos_.modelo.GetNumCambiadores(), 0);
+  for (const CCorriente& s : datos_.modelo.m_corrientes) EXPECT_TRUE(s.m_cambiadores.empty());
+}
+
+TEST_F(Cambiadores, VerPropiedadesAbreLaVentanaJuntoAlDialogo) {
+  CDiagrama d0 = Provisional();
+  d0.m_cambiadores[0].valorQ = 60;
+  d0.m_cambiadores[0].tipoSalidaCaliente = 0;
+  d0.m_cambiadores[0].tipoSalidaFria = 0;
+  d0.m_cambiadores[0].tipoEntradaCaliente = kTipoExtremo;
+  d0.m_cambiadores[0].tipoEntradaFria = kTipoExtremo;
+  ReconstruirListas(d0);
+  ASSERT_TRUE(Calculada(CalcularRed(d0)));
+  std::vector<std::string> lineas;
+  QWidget* padre = reinterpret_cast<QWidget*>(1);
+  runner_.ScriptDialog([&](Driver& d) {
+    d.Click(D::kIdVerCaliente);
+    auto ventanas = Abiertas<CPropCorrienteDlg>();
+    ASSERT_EQ(ventanas.size(), 1u);
+    padre = ventanas[0]->parentWidget();
+    lineas = Lineas(*ventanas[0], CPropCorrienteDlg::kIdCambiadores);
+    EXPECT_EQ(ventanas[0]->Text(CPropCorrienteDlg::kIdNumero), "2");
+    // The generic entry opens nothing.
+    d.Choose(D::kIdCaliente, 0);
+    d.Click(D::kIdVerCaliente);
+    EXPECT_EQ(Abiertas<CPropCorrienteDlg>().size(), 1u);
+    // The dialog is still there.
+    EXPECT_TRUE(d.Dialog().IsOpen());
+    d.Cancel();
+  });
+  EXPECT_FALSE(Correr(d0));
+  EXPECT_EQ(padre, nullptr);
+  EXPECT_EQ(lineas, std::vector<std::string>{"1: desde 443.15 K hasta 423.15 K"});
+}
+
+TEST_F(Cambiadores, ConServiciosLasListasDePinch) {
+  CDiagrama d0 = TresServiciosFrios();
+  d0.m_serviciosVisibles = 1;
+  runner_.ScriptDialog([&](Driver& d) {
+    kit::Dialog& w = d.Dialog();
+    EXPECT_TRUE(w.IsShown(D::IdPinch(kSalidaCaliente)));
+    EXPECT_FALSE(w.IsEnabled(D::IdPinch(kSalidaCaliente)));
+    EXPECT_EQ(Lineas(w, D::IdPinch(kSalidaCaliente)),
+              (std::vector<std::string>{"Proceso", "455.-445.", "405.-395."}));
+    d.Click(D::IdRadio(kSalidaCaliente, kRadioPinch));
+    EXPECT_TRUE(w.IsEnabled(D::IdPinch(kSalidaCaliente)));
+    d.Choose(D::IdPinch(kSalidaCaliente), 1);
+    d.Grab(Png("servicios"));
+    d.Ok();
+  });
+  ASSERT_TRUE(Correr(d0));
+  EXPECT_EQ(X(0).tipoSalidaCaliente, kTipoPinch);
+  EXPECT_EQ(X(0).valorSalidaCaliente, 1.0);
+}
+
+}  // namespace
+}  // namespace vardo::prueba
