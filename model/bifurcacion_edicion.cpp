@@ -83,6 +83,68 @@ std::int32_t AreaValida(const CDiagrama& d, std::int32_t area) {
   return area >= 0 && area < static_cast<std::int32_t>(d.m_areas.size()) ? area : -1;
 }
 
+// The stream of split b that plays part `ref` at one end of it: the part
+// itself, or for a node (-m) the stream at that end of the node (`extremo`
+// kEntrada where the flow enters it, kSalida where it leaves).
+std::int32_t CorrienteEn(const CCorrienteBifurcada& b, std::int32_t ref, int extremo) {
+  for (std::size_t pasos = 0; ref < 0 && pasos <= b.nodos.size(); ++pasos) {
+    const auto m = static_cast<std::size_t>(-static_cast<std::int64_t>(ref));
+    if (m >= b.nodos.size()) break;
+    ref = b.nodos[m].Referencia(extremo);
+  }
+  return ref;
+}
+std::int32_t EntradaDe(const CCorrienteBifurcada& b, std::int32_t ref) {
+  return CorrienteEn(b, ref, CCuaterna::kEntrada);
+}
+std::int32_t SalidaDe(const CCorrienteBifurcada& b, std::int32_t ref) {
+  return CorrienteEn(b, ref, CCuaterna::kSalida);
+}
+
+// Puts `nodo` into split b in place of its part s: s leaves the member list,
+// the nodes name the new node (-n) where they named s, s's links go, then
+// the node's parts join the member list and its links, and every node that
+// now names it is linked to them.
+void ExtenderBifurcacion(CCorrienteBifurcada& b, std::int32_t s, const CCuaterna& nodo,
+                         const std::vector<CConexion>& enlaces) {
+  const auto n = static_cast<std::int32_t>(b.nodos.size());
+  b.ramas.erase(std::remove(b.ramas.begin(), b.ramas.end(), static_cast<std::uint32_t>(s)),
+                b.ramas.end());
+  for (CCuaterna& q : b.nodos)
+    for (int p = CCuaterna::kEntrada; p <= CCuaterna::kSalida; ++p)
+      if (q.Referencia(p) == s) q.SetReferencia(p, -n);
+  b.conexiones.erase(std::remove_if(b.conexiones.begin(), b.conexiones.end(),
+                                    [s](const CConexion& c) {
+                                      return c.primero == s || c.segundo == s;
+                                    }),
+                     b.conexiones.end());
+  b.nodos.push_back(nodo);
+  for (int p = CCuaterna::kEntrada; p <= CCuaterna::kSalida; ++p)
+    b.ramas.push_back(static_cast<std::uint32_t>(nodo.Referencia(p)));
+  b.conexiones.insert(b.conexiones.end(), enlaces.begin(), enlaces.end());
+
+  const std::int32_t U = nodo.refEntrada;
+  const std::int32_t D = nodo.refSalida;
+  for (std::size_t j = 0; j + 1 < b.nodos.size(); ++j) {
+    const CCuaterna J = b.nodos[j];
+    if (J.refEntrada == -n) {
+      b.conexiones.emplace_back(D, EntradaDe(b, J.refRamaPrincipal));
+      b.conexiones.emplace_back(D, EntradaDe(b, J.refRamaDesplazada));
+    }
+    if (J.refSalida == -n) {
+      b.conexiones.emplace_back(SalidaDe(b, J.refRamaPrincipal), U);
+      b.conexiones.emplace_back(SalidaDe(b, J.refRamaDesplazada), U);
+    }
+    if (J.refRamaDesplazada == -n) {
+      b.conexiones.emplace_back(SalidaDe(b, J.refEntrada), U);
+      b.conexiones.emplace_back(D, EntradaDe(b, J.refSalida));
+    }
+  }
+  // The next drawing places the nodes from the new one on, unless it is to
+  // place earlier ones already.
+  if (b.inicioRecolocar < 0) b.inicioRecolocar = n;
+}
+
 }  // namespace
 
 bool EsLatente(const CCorriente& c) { return c.GetCP(kTSentinel, kTSentinel) == kCpLatente; }
@@ -110,42 +172,58 @@ double TemperaturaMezcla(const CCorriente& S, double Ta, double Tb, double Tc, d
   return s.GetTEnH(h);
 }
 
+bool PuedeBifurcarse(const CDiagrama& d, std::int32_t i) {
+  if (!EsProceso(d, i) || EsLatente(d.m_corrientes[static_cast<std::size_t>(i)])) return false;
+  for (const CCorrienteBifurcada& b : d.m_bifurcadas)
+    for (const CCuaterna& n : b.nodos)
+      if (n.refRamaPrincipal == i) return false;
+  return true;
+}
+
 std::int32_t BifurcarCorriente(CDiagrama& d, std::int32_t i, double Ta, double Tb, double Tc,
                                double pu, double pl) {
-  if (!EsProceso(d, i)) return -1;
-  // A branch is split again through a further node of its own split, which
-  // this operation does not build.
-  if (NodoDeCorriente(d, BifurcacionDe(d, i), i) >= 0) return -1;
-  if (EsLatente(d.m_corrientes[static_cast<std::size_t>(i)])) return -1;
-  SoltarDeBifurcacion(d, i);
+  if (!PuedeBifurcarse(d, i)) return -1;
+  const std::int32_t dentro = BifurcacionDe(d, i);
+  const bool extender = NodoDeCorriente(d, dentro, i) >= 0;
+  if (!extender) SoltarDeBifurcacion(d, i);
   const CCorriente S = d.m_corrientes[static_cast<std::size_t>(i)];
 
-  const auto k = static_cast<std::int32_t>(d.m_bifurcadas.size());
+  const std::int32_t k = extender ? dentro : static_cast<std::int32_t>(d.m_bifurcadas.size());
   const std::int32_t area = AreaValida(d, S.m_area);
   const CCorriente pieza = Pieza(S, k, area);
   const std::int32_t e = d.GetNumCorrientes();
   for (int p = 0; p < 4; ++p) AnadirPieza(d, pieza);
 
-  CCorrienteBifurcada b;
-  b.corriente = Pieza(S, -1, area);
   CCuaterna nodo;
-  nodo.segmento = b.corriente;
+  nodo.segmento = Pieza(S, -1, area);
   nodo.refEntrada = e;
   nodo.refRamaPrincipal = e + 1;
   nodo.refRamaDesplazada = e + 2;
   nodo.refSalida = e + 3;
-  b.nodos.push_back(nodo);
   const auto u = static_cast<std::uint32_t>(e);
-  b.ramas = {u, u + 1, u + 2, u + 3};
-  b.conexiones = {CConexion(e, e + 1), CConexion(e, e + 2), CConexion(e + 1, e + 3),
-                  CConexion(e + 2, e + 3)};
-  b.CalcularFilas();
-  b.inicioRecolocar = 0;  // the next drawing places the node
-  AnadirBifurcada(d, b);
+  const std::vector<CConexion> enlaces{CConexion(e, e + 1), CConexion(e, e + 2),
+                                       CConexion(e + 1, e + 3), CConexion(e + 2, e + 3)};
+  if (extender) {
+    ExtenderBifurcacion(d.m_bifurcadas[static_cast<std::size_t>(k)], i, nodo, enlaces);
+  } else {
+    CCorrienteBifurcada b;
+    b.corriente = nodo.segmento;
+    b.nodos.push_back(nodo);
+    b.ramas = {u, u + 1, u + 2, u + 3};
+    b.conexiones = enlaces;
+    b.inicioRecolocar = 0;  // the next drawing places the node
+    AnadirBifurcada(d, b);
+  }
 
-  CCorrienteBifurcada& nueva = d.m_bifurcadas.back();
-  Bifurcar(nueva, d.m_corrientes, 0, Ta, Tb, Tc, TemperaturaMezcla(S, Ta, Tb, Tc, pu, pl), pu, pl);
-  d.BorrarCorriente(i);
+  CCorrienteBifurcada& bif = d.m_bifurcadas[static_cast<std::size_t>(k)];
+  const auto n = static_cast<std::int32_t>(bif.nodos.size()) - 1;
+  Bifurcar(bif, d.m_corrientes, n, Ta, Tb, Tc, TemperaturaMezcla(S, Ta, Tb, Tc, pu, pl), pu, pl);
+  for (std::int32_t r = e; r < e + 4; ++r)
+    d.m_corrientes[static_cast<std::size_t>(r)].m_rect = bif.corriente.m_rect;
+  bif.CalcularFilas();
+  d.DeseleccionarCorriente();
+  // Alone: the split it belonged to now holds the new parts.
+  d.BorrarCorrienteSola(i);
   return k;
 }
 

@@ -29,15 +29,27 @@ std::int32_t NodoDeCorriente(const CDiagrama& d, std::int32_t b, std::int32_t i)
 double TemperaturaMezcla(const CCorriente& S, double Ta, double Tb, double Tc, double pu,
                          double pl);
 
+// Whether process stream i can be split into two branches: a sensible stream
+// that is no node's main branch (a main branch is drawn on its node's own
+// row, where a further node has no room).
+bool PuedeBifurcarse(const CDiagrama& d, std::int32_t i);
+
 // Splits sensible process stream i at Ta into a main branch ending at Tb
 // (pu percent of the flow) and an offset branch ending at Tc (pl percent),
 // mixing where TemperaturaMezcla says. Four streams are appended (the part
 // before Ta, the two branches, the part from the mixing temperature on),
-// joined by a new split record whose node 0 names them (incoming, main,
-// offset, outgoing) with the links incoming -> both branches -> outgoing;
-// then stream i is deleted. Returns the new split's index, or -1 (nothing
-// done) when i names no process stream, names a latent one or one that a
-// node of its split names.
+// named like stream i, in its integrity area, each taking the rectangle of
+// the split's whole stream. A new node names them (incoming, main, offset,
+// outgoing) with the links incoming -> both branches -> outgoing:
+// - a stream outside any split gets a new split record with that node 0;
+// - a part of a split extends that split: the node is appended, every node
+//   naming i names it (-n) instead, i's links go, and the nodes around it
+//   are linked to the new parts (what fed i feeds the incoming part, what
+//   i fed the outgoing part takes). A link never names a node: it names
+//   the stream where the flow enters the node or leaves it.
+// Then stream i alone is deleted with its exchangers (every reference above
+// it shifts down) and the model's stream selection is cleared. Returns the
+// split's index, or -1 (nothing done) when PuedeBifurcarse refuses i.
 std::int32_t BifurcarCorriente(CDiagrama& d, std::int32_t i, double Ta, double Tb, double Tc,
                                double pu, double pl);
 

@@ -94,6 +94,11 @@ class CDiagrama {
   // their area, after the message "El área de integridad %d %s no tiene
   // ninguna corriente.\nPor lo tanto, será eliminada".
   void BorrarCorriente(std::int32_t i);
+  // Deletes stream i alone, whatever split names it: its exchangers go, and
+  // every reference above it shifts down (exchanger sides, split member
+  // lists, nodes and links, areas, selections). For a caller that has taken
+  // the stream out of its split first (a split made again over it).
+  void BorrarCorrienteSola(std::int32_t i);
   // Recomputes the targets and appends a default utility whose cascade lists
   // hold the process cascade; joins the one shown area, if exactly one is.
   void AddServicio();
@@ -298,9 +303,6 @@ class CDiagrama {
   static LogFont FuenteDefecto();
 
  private:
-  // Deletes stream i without looking at its split (used by
-  // BorrarConBifurcaciones once no split names the stream any more).
-  void BorrarCorrienteSola(std::int32_t i);
   // Deletes the marked streams and splits (flags by index) and what must go
   // with them, keeping every remaining reference valid.
   void BorrarConBifurcaciones(std::vector<bool> corrientes, std::vector<bool> bifurcadas);

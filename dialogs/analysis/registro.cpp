@@ -1,12 +1,13 @@
 #include "dialogs/analysis/registro.h"
 
 #include "app/qt/fabrica_dialogos_qt.h"
+#include "dialogs/analysis/dlg_factibilidad.h"
 
 namespace vardo {
 
 void RegistrarDialogosAnalisis(FabricaDialogosQt& fabrica) {
-  // One line per dialog; none is built yet, so their commands stay disabled.
-  static_cast<void>(fabrica);
+  // One line per dialog.
+  RegistrarFactibilidad(fabrica);
 }
 
 }  // namespace vardo

@@ -111,7 +111,7 @@ TEST_F(Problema, LoQueNoSePuedeDividirQuedaIgual) {
       {"latente", d, 2},
       {"fuera", d, 7},
       {"negativa", d, -1},
-      {"rama de un nodo", dividida, 2},
+      {"rama principal de un nodo", dividida, 3},
   };
   for (const Caso& c : casos) {
     CDiagrama m = c.modelo;
@@ -125,6 +125,117 @@ TEST_F(Problema, LoQueNoSePuedeDividirQuedaIgual) {
   CDiagrama m = d;
   EXPECT_FALSE(DividirCorrienteLatente(m, 1, 10, 20)) << "sensible";
   EXPECT_EQ(m.GetNumCorrientes(), d.GetNumCorrientes());
+}
+
+// The plain split of "Gases" leaves C0 and the parts 1 (before 450), 2 and 3
+// (the branches to 350 at 60 and 40 %) and 4 (after 350), node 0 = (1, 2, 3,
+// 4). Splitting one part again extends the split with node 1, whose parts
+// are the four new streams 4..7 once the part is gone (C0 and an exchanger
+// between C0 and the main branch stay, renumbered).
+TEST_F(Problema, UnaParteDeUnaBifurcacionSeVuelveABifurcar) {
+  using Enlaces = std::vector<CConexion>;
+  struct Caso {
+    const char* nombre;
+    std::int32_t parte;
+    std::int32_t nodo0[4];   // node 0's references afterwards
+    Enlaces enlaces;         // links afterwards
+    std::int32_t ramaPrincipal;  // node 0's main branch afterwards
+  };
+  const Caso casos[] = {
+      {"la de entrada", 1, {-1, 1, 2, 3},
+       {{1, 3}, {2, 3}, {4, 5}, {4, 6}, {5, 7}, {6, 7}, {7, 1}, {7, 2}}, 1},
+      {"la rama desplazada", 3, {1, 2, -1, 3},
+       {{1, 2}, {2, 3}, {4, 5}, {4, 6}, {5, 7}, {6, 7}, {1, 4}, {7, 3}}, 2},
+      {"la de salida", 4, {1, 2, 3, -1},
+       {{1, 2}, {1, 3}, {4, 5}, {4, 6}, {5, 7}, {6, 7}, {2, 4}, {3, 4}}, 2},
+  };
+  ASSERT_EQ(BifurcarCorriente(d, 1, 450, 350, 350, 60, 40), 0);
+  d.m_bifurcadas[0].inicioRecolocar = -1;  // as after a drawing
+  // An exchanger on the main branch and one on the part split again.
+  d.AddCambiador(kModoQ, 2, 0, kTipoExtremo, 0, 0, 0, kTipoExtremo, 0, 0, 0, 1, 10);
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.nombre);
+    CDiagrama m = d;
+    m.AddCambiador(kModoQ, c.parte, 0, kTipoExtremo, 0, 0, 0, kTipoExtremo, 0, 0, 0, 1, 5);
+    prueba::ReconstruirListas(m);
+    const CCorriente parte = m.m_corrientes[static_cast<std::size_t>(c.parte)];
+    // Half and half, branches to 5 and 10 K past the split temperature.
+    const double ta = parte.GetT1() - 0.25 * (parte.GetT1() - parte.GetT2());
+    ASSERT_EQ(BifurcarCorriente(m, c.parte, ta, ta - 5, ta - 10, 50, 50), 0);
+
+    ASSERT_EQ(m.GetNumCorrientes(), 8);
+    ASSERT_EQ(m.m_bifurcadas.size(), 1u);
+    const CCorrienteBifurcada& b = m.m_bifurcadas[0];
+    ASSERT_EQ(b.nodos.size(), 2u);
+    for (int p = CCuaterna::kEntrada; p <= CCuaterna::kSalida; ++p) {
+      EXPECT_EQ(b.nodos[0].Referencia(p), c.nodo0[p]) << p;
+      EXPECT_EQ(b.nodos[1].Referencia(p), 4 + p) << p;
+    }
+    EXPECT_EQ(b.ramas, (std::vector<std::uint32_t>{1, 2, 3, 4, 5, 6, 7}));
+    EXPECT_EQ(b.conexiones, c.enlaces);
+    EXPECT_EQ(b.inicioRecolocar, 1);
+    EXPECT_EQ(b.nodos[1].segmento.m_T, parte.m_T);
+    EXPECT_TRUE(b.ReferenciasValidas(m.GetNumCorrientes()));
+
+    // The new parts cut from the old one: 0 to 25 % of its range, the
+    // branches at half its m·cp, the rest from where they mix.
+    const double mcp = parte.GetCP(kTSentinel, kTSentinel);
+    const double tMezcla = ta - 7.5;
+    const double extremos[4][2] = {
+        {parte.GetT1(), ta}, {ta, ta - 5}, {ta, ta - 10}, {tMezcla, parte.GetT2()}};
+    const double mcps[4] = {mcp, mcp / 2, mcp / 2, mcp};
+    for (int p = 0; p < 4; ++p) {
+      const CCorriente& x = m.m_corrientes[static_cast<std::size_t>(4 + p)];
+      SCOPED_TRACE(p);
+      EXPECT_NEAR(x.GetT1(), extremos[p][0], 1e-9);
+      EXPECT_NEAR(x.GetT2(), extremos[p][1], 1e-9);
+      EXPECT_NEAR(x.GetCP(kTSentinel, kTSentinel), mcps[p], 1e-9);
+      EXPECT_EQ(x.GetNombre(), "Gases");
+      EXPECT_EQ(x.m_split, 0);
+      EXPECT_EQ(x.m_area, 0);
+      EXPECT_EQ(x.m_rect, b.corriente.m_rect);
+    }
+    EXPECT_EQ(m.m_areas[0].corrientes, (std::vector<std::uint32_t>{1, 2, 3, 4, 5, 6, 7}));
+    // The part's exchanger went with it; the main branch's stays on it.
+    ASSERT_EQ(m.GetNumCambiadores(), 2);
+    EXPECT_EQ(m.m_cambiadores[1].ladoCaliente.ref, c.ramaPrincipal);
+    EXPECT_EQ(m.m_cambiadores[1].ladoFrio.ref, 0);
+
+    // A file holds it and reads it back.
+    Archive ar;
+    CDiagrama(m).Serialize(ar);
+    CDiagrama leido;
+    Archive entrada(ar.Bytes());
+    ASSERT_NO_THROW(leido.Serialize(entrada));
+    ASSERT_EQ(leido.m_bifurcadas.size(), 1u);
+    EXPECT_EQ(leido.m_bifurcadas[0].conexiones, c.enlaces);
+  }
+}
+
+// A link never names a node: splitting the incoming part of node 0 whose
+// offset branch is node 1 links the new outgoing part to the stream that
+// enters node 1.
+TEST_F(Problema, LosEnlacesNombranCorrientesNoNodos) {
+  ASSERT_EQ(BifurcarCorriente(d, 1, 450, 350, 350, 60, 40), 0);
+  ASSERT_EQ(BifurcarCorriente(d, 3, 420, 400, 390, 50, 50), 0);  // the offset branch
+  // Node 0 = (1, 2, -1, 3), node 1 = (4, 5, 6, 7).
+  ASSERT_EQ(d.m_bifurcadas[0].nodos[0].refRamaDesplazada, -1);
+  ASSERT_EQ(BifurcarCorriente(d, 1, 480, 460, 470, 30, 70), 0);
+  // Streams 1..6 are the old 2..7; node 2 = (7, 8, 9, 10).
+  const CCorrienteBifurcada& b = d.m_bifurcadas[0];
+  ASSERT_EQ(b.nodos.size(), 3u);
+  EXPECT_EQ(b.nodos[0].refEntrada, -2);
+  EXPECT_EQ(b.nodos[0].refRamaDesplazada, -1);
+  EXPECT_EQ(b.nodos[1].refEntrada, 3);
+  const std::vector<CConexion> esperados{{1, 2}, {3, 4}, {3, 5}, {4, 6}, {5, 6}, {6, 2},
+                                         {7, 8}, {7, 9}, {8, 10}, {9, 10}, {10, 1}, {10, 3}};
+  EXPECT_EQ(b.conexiones, esperados);
+  for (const CConexion& c : b.conexiones) {
+    EXPECT_GE(c.primero, 0);
+    EXPECT_GE(c.segundo, 0);
+  }
+  // Three rows: node 0's main branch beside node 1's two branches.
+  EXPECT_EQ(b.filas, 3);
 }
 
 TEST_F(Problema, UnaLatenteSeDivideEnDosLatentesSinRegistroDeDivision) {
