@@ -2,6 +2,9 @@
 
 #include <initializer_list>
 
+#include "app/core/corriente_edicion.h"
+#include "model/constantes.h"
+
 namespace vardo {
 
 namespace {
@@ -80,6 +83,28 @@ double ValorPropiedad(const CCorriente& c, int k) { return c.Propiedad(k + 1); }
 
 void SetValorPropiedad(CCorriente& c, int k, double v) {
   if (k >= 0 && k < kNumPropiedadesFisicas) c.Propiedad(k + 1) = v;
+}
+
+std::int32_t RefDeIndiceCombinado(const CDiagrama& d, std::uint32_t indice) {
+  const auto n = static_cast<std::uint32_t>(d.GetNumCorrientes());
+  if (indice < n) return static_cast<std::int32_t>(indice);
+  const std::uint32_t k = indice - n;
+  if (k >= static_cast<std::uint32_t>(d.GetNumServicios())) return kRefGenerico;
+  return kRefServicio + static_cast<std::int32_t>(k);
+}
+
+void AplicarEstimacion(CDiagrama& d, const ResultadoEstimacion& r) {
+  auto aplicar = [&r](CCorriente& c) {
+    c.m_correlacion = r.correlacion;
+    for (int k = 0; k < kNumPropiedadesFisicas; ++k) SetValorPropiedad(c, k, r.valores[k]);
+    c.EstimarH();
+  };
+  for (std::uint32_t indice : r.elegidas) {
+    const std::int32_t ref = RefDeIndiceCombinado(d, indice);
+    if (!d.RefValida(ref)) continue;
+    if (EsServicio(ref)) aplicar(d.GetCorriente(ref));
+    else CambiarCorrienteYRamas(d, ref, aplicar);
+  }
 }
 
 }  // namespace vardo

@@ -8,8 +8,10 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "model/corriente.h"
+#include "model/diagrama.h"
 
 namespace vardo {
 
@@ -44,5 +46,25 @@ inline constexpr std::array<int, 10> kColumnaDerechaPropiedades{13, 14, 12, 11, 
 // Property k of a stream or utility.
 double ValorPropiedad(const CCorriente& c, int k);
 void SetValorPropiedad(CCorriente& c, int k, double v);
+
+// What the coefficient-estimation wizard hands back on Finish: the chosen
+// streams and utilities as combined indices (process stream k as k, utility
+// k as the number of process streams + k), the correlation and the 20 values.
+struct ResultadoEstimacion {
+  std::vector<std::uint32_t> elegidas;
+  std::int32_t correlacion = 0;
+  std::array<double, kNumPropiedadesFisicas> valores{};
+};
+
+// The stream reference of a combined index: below the number of process
+// streams the index itself, otherwise 1000 + (index - that number); -1 when
+// that names no utility.
+std::int32_t RefDeIndiceCombinado(const CDiagrama& d, std::uint32_t indice);
+
+// Gives each chosen stream or utility, in the list's order, the correlation
+// and the 20 values and lets it estimate its film coefficient. A process
+// stream of a split stands for the whole split: its whole stream and every
+// branch get them. Entries that name nothing are skipped.
+void AplicarEstimacion(CDiagrama& d, const ResultadoEstimacion& r);
 
 }  // namespace vardo

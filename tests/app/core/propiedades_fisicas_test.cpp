@@ -6,6 +6,9 @@
 #include <algorithm>
 #include <set>
 
+#include "model/bifurcacion_edicion.h"
+#include "model/servicios.h"
+
 namespace vardo {
 namespace {
 
@@ -76,6 +79,41 @@ TEST(Correlaciones, TextoFormulaYCamposQueUsan) {
     EXPECT_FALSE(CorrelacionUsa(10, k));
   }
   EXPECT_FALSE(CorrelacionUsa(0, 20));
+}
+
+TEST(AplicarEstimacion, CadaElegidaTomaLaCorrelacionYLosValoresYEstimaSuCoeficiente) {
+  CDiagrama d;
+  d.AddCorriente(290, 400, 2.0, 1, 0);
+  d.AddCorriente(500, 300, 2.0, 0, 0);
+  ASSERT_EQ(BifurcarCorriente(d, 1, 450, 350, 350, 60, 40), 0);  // streams 1 to 4
+  d.AddCorriente(300, 350, 1.0, 1, 0);                              // stream 5
+  d.m_servicios.emplace_back();
+  d.m_servicios.emplace_back();
+  ResultadoEstimacion r;
+  r.correlacion = 5;
+  for (int k = 0; k < kNumPropiedadesFisicas; ++k) r.valores[k] = Propiedad(k).defecto * 2;
+  // A branch, utility 1, an index that names nothing.
+  r.elegidas = {3, 7, 99};
+  EXPECT_EQ(RefDeIndiceCombinado(d, 3), 3);
+  EXPECT_EQ(RefDeIndiceCombinado(d, 6), 1000);
+  EXPECT_EQ(RefDeIndiceCombinado(d, 7), 1001);
+  EXPECT_EQ(RefDeIndiceCombinado(d, 8), -1);
+  AplicarEstimacion(d, r);
+
+  CCorriente esperada;
+  esperada.m_correlacion = 5;
+  for (int k = 0; k < kNumPropiedadesFisicas; ++k) SetValorPropiedad(esperada, k, r.valores[k]);
+  esperada.EstimarH();
+  ASSERT_NE(esperada.m_h, CCorriente().m_h);
+  auto comprobar = [&](const CCorriente& c, bool elegida, const std::string& cual) {
+    EXPECT_EQ(c.m_correlacion == 5, elegida) << cual;
+    EXPECT_EQ(c.m_h, elegida ? esperada.m_h : 2.0) << cual;
+    EXPECT_EQ(ValorPropiedad(c, 16), elegida ? 0.1 : 0.05) << cual;
+  };
+  comprobar(d.m_bifurcadas[0].corriente, true, "división");
+  for (std::int32_t i = 0; i < 6; ++i) comprobar(d.m_corrientes[i], i >= 1 && i <= 4, std::to_string(i));
+  comprobar(d.m_servicios[0], false, "S1");
+  comprobar(d.m_servicios[1], true, "S2");
 }
 
 }  // namespace
