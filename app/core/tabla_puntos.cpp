@@ -85,4 +85,23 @@ TablaPuntos TablaDeFuncion(const std::vector<double>& x, const std::vector<doubl
   return filas;
 }
 
+CGrafica GraficaEntalpia(const TablaPuntos& filas) {
+  CGrafica g;
+  const double ultima = filas.empty() ? 0.0 : ValorCelda(filas.back().h);
+  const bool fria = ultima > 0.0;
+  g.Inicializar(fria ? "Entalpía" : "Entalpia", 0, fria ? kColorEntalpiaFria : kColorEntalpiaCaliente);
+  const double origen = fria ? 0.0 : ultima;
+  for (const FilaPuntos& f : filas)
+    g.AddPunto(ValorGrafica(ValorCelda(f.h) - origen, 2), ValorGrafica(ValorCelda(f.t), 2));
+  g.SetTitulos("H (kW)", "T (K)", "");
+  g.marco = Rect{0, 500, 9000, -9000};
+  g.fuenteEscala.height = 14;
+  g.fuenteEjes.height = 16;
+  g.sangriaEtiquetas = 300;
+  g.semiMarca = 40;
+  g.rejilla = 1;
+  g.Recalcular();
+  return g;
+}
+
 }  // namespace vardo

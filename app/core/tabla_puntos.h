@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/core/grafica.h"
 #include "model/corriente.h"
 
 namespace vardo {
@@ -60,5 +61,14 @@ void PuntosDeTabla(const TablaPuntos& filas, CCorriente& c);
 // than 1e-5 away from 0 (the caller shows kMsgEntalpiaInicial).
 TablaPuntos TablaDeFuncion(const std::vector<double>& x, const std::vector<double>& y,
                            bool hDeT, bool& desplazada);
+
+// Preview of a table: a rising table whose last enthalpy is above 0 (cold)
+// as the series "Entalpía" in blue, (H, T); any other as "Entalpia" in red,
+// shifted by the last enthalpy so that it also starts at 0 and grows to the
+// right. Axes "H (kW)" and "T (K)", no title, scaled to its points, in a
+// frame of 90 × 95 mm from 5 mm above the origin.
+inline constexpr Rgb kColorEntalpiaFria = MakeRgb(0, 0, 200);
+inline constexpr Rgb kColorEntalpiaCaliente = MakeRgb(180, 0, 0);
+CGrafica GraficaEntalpia(const TablaPuntos& filas);
 
 }  // namespace vardo

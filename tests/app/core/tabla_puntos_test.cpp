@@ -90,5 +90,38 @@ TEST(TablaDeFuncion, EmpiezaEnEntalpiaCeroYDiceSiHaRestado) {
   EXPECT_TRUE(TablaDeFuncion({}, {}, true, desplazada).empty());
 }
 
+TEST(GraficaEntalpia, FriaEnAzulYCalienteEnRojoDesdeCero) {
+  const struct {
+    const char* nombre;
+    TablaPuntos filas;
+    const char* etiqueta;
+    Rgb color;
+    std::vector<Point> puntos;
+  } casos[] = {
+      {"fría", {{"300", "0"}, {"350.005", "100.129"}, {"400", "150"}}, "Entalpía", MakeRgb(0, 0, 200),
+       {{0, 30000}, {10012, 35000}, {15000, 40000}}},
+      {"caliente", {{"400", "0"}, {"350", "-100"}, {"300", "-150"}}, "Entalpia", MakeRgb(180, 0, 0),
+       {{15000, 40000}, {5000, 35000}, {0, 30000}}},
+      // Ends at 0: not cold.
+      {"sin calor", {{"300", "0"}, {"300", "0"}}, "Entalpia", MakeRgb(180, 0, 0),
+       {{0, 30000}, {0, 30000}}},
+  };
+  for (const auto& c : casos) {
+    const CGrafica g = GraficaEntalpia(c.filas);
+    SCOPED_TRACE(c.nombre);
+    ASSERT_EQ(g.series.size(), 1u);
+    EXPECT_EQ(g.series[0].etiqueta, c.etiqueta);
+    EXPECT_EQ(g.series[0].color, c.color);
+    EXPECT_EQ(g.series[0].estilo, 0);
+    EXPECT_EQ(g.puntos, c.puntos);
+    EXPECT_EQ(g.tituloX, "H (kW)");
+    EXPECT_EQ(g.tituloY, "T (K)");
+    EXPECT_EQ(g.titulo, "");
+    EXPECT_EQ(g.escalado, 1);
+    EXPECT_EQ(g.marco.top, 500);
+    EXPECT_EQ(g.marco.right, 9000);
+  }
+}
+
 }  // namespace
 }  // namespace vardo
