@@ -2,6 +2,7 @@
 
 #include "app/qt/fabrica_dialogos_qt.h"
 #include "dialogs/entry/dlg_borrar.h"
+#include "dialogs/entry/dlg_corrientes.h"
 #include "dialogs/entry/dlg_propiedades.h"
 
 namespace vardo {
@@ -10,6 +11,7 @@ void RegistrarDialogosEntrada(FabricaDialogosQt& fabrica) {
   // One line per dialog.
   RegistrarBorrar(fabrica);
   RegistrarPropiedades(fabrica);
+  RegistrarCorrientes(fabrica);
 }
 
 }  // namespace vardo
