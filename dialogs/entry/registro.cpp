@@ -7,6 +7,7 @@
 #include "dialogs/entry/dlg_prop_diagrama.h"
 #include "dialogs/entry/dlg_prop_grafico.h"
 #include "dialogs/entry/dlg_cambiadores.h"
+#include "dialogs/entry/dlg_corrientes.h"
 #include "dialogs/entry/dlg_propiedades.h"
 
 namespace vardo {
@@ -20,6 +21,7 @@ void RegistrarDialogosEntrada(FabricaDialogosQt& fabrica) {
   RegistrarPropDiagrama(fabrica);
   RegistrarCambiadores(fabrica);
   RegistrarBifurcar(fabrica);
+  RegistrarCorrientes(fabrica);
 }
 
 }  // namespace vardo

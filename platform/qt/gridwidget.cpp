@@ -448,6 +448,10 @@ void GridWidget::UpdateScrollBars() {
     if (horizontalScrollBar()->value() != leftCol_ - fixedCols_ &&
         leftCol_ - fixedCols_ <= horizontalScrollBar()->maximum())
       horizontalScrollBar()->setValue(leftCol_ - fixedCols_);
+    // A first row or column the new ranges cannot reach (fewer heading
+    // columns, a larger window) follows the scroll bars.
+    topRow_ = fixedRows_ + verticalScrollBar()->value();
+    leftCol_ = fixedCols_ + horizontalScrollBar()->value();
   }
 }
 

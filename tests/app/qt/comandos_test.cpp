@@ -52,7 +52,7 @@ TEST_F(Comandos, EstadosSegunDocumentoYProblema) {
       // Their dialogs are not built yet.
       {"costes totales", kCosteTotalDTMin, false, false, false},
       {"servicios vs dt", kServiciosDTMin, false, false, false},
-      {"anadir corrientes", kAnadirCorrientes, false, false, false},
+      {"anadir corrientes", kAnadirCorrientes, false, true, true},
       {"autograbacion", kAutograbacion, true, true, true},
       {"barra principal", kVerBarraPrincipal, true, true, true},
       {"salir", kSalir, true, true, true},
@@ -122,10 +122,13 @@ TEST_F(Comandos, TablasDeTeclas) {
   EXPECT_EQ(Doc()->m_nModo, 3);
   QTest::keyClick(Vista(), Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(Doc()->m_nModo, 2);
-  // With a document open Ctrl+S is the document's (add streams, not built
-  // yet): nothing is saved.
+  // With a document open Ctrl+S is the document's: it opens the streams
+  // sheet (cancelled here) and saves nothing.
   Doc()->SetModifiedFlag(true);
+  kitRunner_.Clear();
   QTest::keyClick(Vista(), Qt::Key_S, Qt::ControlModifier);
+  ASSERT_EQ(kitRunner_.Log().size(), 1u);
+  EXPECT_EQ(kitRunner_.Log()[0].text, "Añadir Corrientes");
   EXPECT_TRUE(dialogos_.Log().empty());
   EXPECT_TRUE(Doc()->IsModified());
   // Without a document the main table answers: Ctrl+N makes one.

@@ -17,7 +17,7 @@ TEST_F(RegistroDialogos, LosDialogosConstruidosEstanDisponiblesAlArrancar) {
   } casos[] = {{DialogoId::BorrarCorrientes, true},  {DialogoId::BorrarCambiadores, true},
                {DialogoId::BorrarServicios, true},   {DialogoId::PropCorriente, true},
                {DialogoId::PropCambiador, true},     {DialogoId::PropServicio, true},
-               {DialogoId::CalculoCascada, false},   {DialogoId::CorrientesSheet, false}};
+               {DialogoId::CalculoCascada, false},   {DialogoId::CorrientesSheet, true}};
   for (const auto& c : casos)
     EXPECT_EQ(app_->Fabrica().Disponible(c.id), c.disponible) << static_cast<int>(c.id);
 }
