@@ -3,6 +3,7 @@
 #include "app/qt/fabrica_dialogos_qt.h"
 #include "dialogs/entry/dlg_borrar.h"
 #include "dialogs/entry/dlg_propiedades.h"
+#include "dialogs/entry/dlg_servicios.h"
 
 namespace vardo {
 
@@ -10,6 +11,7 @@ void RegistrarDialogosEntrada(FabricaDialogosQt& fabrica) {
   // One line per dialog.
   RegistrarBorrar(fabrica);
   RegistrarPropiedades(fabrica);
+  RegistrarServicios(fabrica);
 }
 
 }  // namespace vardo
