@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "app/core/estimacion_coeficientes.h"
 #include "app/core/grafica.h"
 #include "app/core/graficas.h"
 #include "app/core/servicios_generales.h"
@@ -45,7 +46,6 @@ constexpr const char* kPreguntaAjuste =
     "Para conseguir que se ajusten, deberá reducir la entalpía suministrada por uno o más "
     "servicios.\n\n¿Desea establecer la entalpía de todos los servicios a 0?";
 constexpr const char* kFilasFijas = "No está permitido modificar el número de filas de esta tabla";
-constexpr const char* kCoeficienteNoPositivo = "Introduzca un coeficiente mayor que 0.";
 
 // ------------------------------------------------------------ templates
 
@@ -493,7 +493,7 @@ bool COptimizarSGDlg::LeerTabla() {
     s.m_b = numero(r, 5);
     s.m_c = numero(r, 6);
   }
-  if (!bien) ShowMessage(this, kCoeficienteNoPositivo, MsgIcon::Warning);
+  if (!bien) ShowMessage(this, kMsgCoeficienteNoPositivo, MsgIcon::Warning);
   return bien;
 }
 

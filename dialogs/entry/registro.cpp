@@ -2,6 +2,7 @@
 
 #include "app/qt/fabrica_dialogos_qt.h"
 #include "dialogs/entry/dlg_borrar.h"
+#include "dialogs/entry/dlg_coeficientes.h"
 #include "dialogs/entry/dlg_propiedades.h"
 #include "dialogs/entry/dlg_servicios.h"
 
@@ -12,6 +13,7 @@ void RegistrarDialogosEntrada(FabricaDialogosQt& fabrica) {
   RegistrarBorrar(fabrica);
   RegistrarPropiedades(fabrica);
   RegistrarServicios(fabrica);
+  RegistrarCoeficientes(fabrica);
 }
 
 }  // namespace vardo
