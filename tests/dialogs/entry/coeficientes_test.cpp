@@ -146,6 +146,34 @@ TEST_F(Coeficientes, AsistenteTresPasos) {
   EXPECT_DOUBLE_EQ(d.m_corrientes[1].m_h, antes.m_corrientes[1].m_h);
 }
 
+TEST_F(Coeficientes, LaCorrienteEditadaYOtraSeEstimanAmbas) {
+  // What the "Estimar coeficiente" button of a stream page runs: afterwards
+  // the edited stream holds its own new coefficient, whatever was chosen
+  // after it.
+  CDiagrama d = ConServicios();
+  d.m_corrientes[0].m_correlacion = 1;
+  d.m_corrientes[3].m_correlacion = 8;
+  runner_.ScriptDialog([](Driver& drv) {
+    drv.Next();
+    drv.Type(W2::IdValor(6), "3");  // velocity
+    drv.Next();
+    drv.Choose(W3::kIdDisponibles, 3);
+    drv.Click(W3::kIdAnadir);
+    drv.Finish();
+  });
+  const CDiagrama antes = d;
+  ASSERT_TRUE(EjecutarAsistenteCoeficientes(nullptr, d, 0));
+  for (std::size_t i : {0u, 3u}) {
+    CCorriente esperada = antes.m_corrientes[0];
+    esperada.m_u = 3;
+    esperada.EstimarH();
+    EXPECT_EQ(d.m_corrientes[i].m_correlacion, 1);
+    EXPECT_DOUBLE_EQ(d.m_corrientes[i].m_h, esperada.m_h);
+  }
+  EXPECT_NE(d.m_corrientes[0].m_h, antes.m_corrientes[0].m_h);
+  EXPECT_EQ(d.m_corrientes[1].m_h, antes.m_corrientes[1].m_h);
+}
+
 TEST_F(Coeficientes, AsistenteCanceladoONumeroNoValido) {
   CDiagrama d = ConServicios();
   const CDiagrama antes = d;
