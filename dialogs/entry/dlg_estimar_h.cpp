@@ -306,15 +306,21 @@ ResultadoEstimacion CEstimaHSheet::Resultado() const {
   return e;
 }
 
-bool EjecutarAsistenteCoeficientes(QWidget* padre, CDiagrama& modelo, std::int32_t ref) {
+bool EjecutarAsistenteResultado(QWidget* padre, const CDiagrama& modelo, std::int32_t ref,
+                                ResultadoEstimacion& resultado) {
   CEstimaHSheet asistente(padre);
   asistente.m_diagrama = modelo;
   asistente.m_corriente = ref;
   asistente.LoadCorrelacion();
   if (asistente.Run() != kit::kIdFinish) return false;
-  const ResultadoEstimacion e = asistente.Resultado();
-  if (e.elegidas.empty() || e.correlacion < 0) return false;
-  AplicarEstimacion(modelo, e);
+  resultado = asistente.Resultado();
+  return true;
+}
+
+bool EjecutarAsistenteCoeficientes(QWidget* padre, CDiagrama& modelo, std::int32_t ref) {
+  ResultadoEstimacion r;
+  if (!EjecutarAsistenteResultado(padre, modelo, ref, r) || r.elegidas.empty()) return false;
+  AplicarEstimacion(modelo, r);
   return true;
 }
 

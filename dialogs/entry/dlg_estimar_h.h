@@ -114,10 +114,15 @@ class CEstimaHSheet : public kit::PropertySheet {
   CH3Est m_paso3;
 };
 
-// Runs the wizard for stream reference `ref` of the caller's model; on
-// Finish every chosen stream and utility of `modelo` takes the correlation
-// and values and estimates its coefficient, and the answer is true. Any other
-// ending changes nothing.
+// Runs the wizard on a copy of the caller's model for stream reference
+// `ref` (the stream or utility being edited); true for Finish with the
+// result filled in (the caller applies it with AplicarEstimacion).
+bool EjecutarAsistenteResultado(QWidget* padre, const CDiagrama& modelo, std::int32_t ref,
+                                ResultadoEstimacion& resultado);
+
+// The same, applied: on Finish with something chosen, every chosen stream
+// and utility of `modelo` takes the correlation and values and estimates its
+// coefficient, and the answer is true. Any other ending changes nothing.
 bool EjecutarAsistenteCoeficientes(QWidget* padre, CDiagrama& modelo, std::int32_t ref);
 
 }  // namespace vardo
