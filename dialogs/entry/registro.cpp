@@ -8,7 +8,9 @@
 #include "dialogs/entry/dlg_prop_grafico.h"
 #include "dialogs/entry/dlg_cambiadores.h"
 #include "dialogs/entry/dlg_corrientes.h"
+#include "dialogs/entry/dlg_coeficientes.h"
 #include "dialogs/entry/dlg_propiedades.h"
+#include "dialogs/entry/dlg_servicios.h"
 
 namespace vardo {
 
@@ -22,6 +24,8 @@ void RegistrarDialogosEntrada(FabricaDialogosQt& fabrica) {
   RegistrarCambiadores(fabrica);
   RegistrarBifurcar(fabrica);
   RegistrarCorrientes(fabrica);
+  RegistrarServicios(fabrica);
+  RegistrarCoeficientes(fabrica);
 }
 
 }  // namespace vardo
