@@ -9,6 +9,7 @@
 #include "dialogs/analysis/dlg_exergia.h"
 #include "dialogs/analysis/dlg_variacion.h"
 #include "model/red.h"
+#include "platform/core/numtext.h"
 #include "tests/comun/problemas.h"
 #include "tests/dialogs/analysis/fixture_analisis.h"
 
@@ -234,8 +235,8 @@ TEST_F(Variacion, ExergiaAdmiteLosExtremosYRechazaLoQueQuedaFuera) {
       EXPECT_EQ(Mensajes(), std::vector<std::string>{c.mensaje});
       EXPECT_EQ(d.temperatura, 293.0);
     } else {
-      EXPECT_EQ(d.temperatura, std::stod(c.temperatura));
-      EXPECT_EQ(d.puntos, std::stoi(c.puntos));
+      EXPECT_EQ(d.temperatura, TextoANumero(c.temperatura));
+      EXPECT_EQ(d.puntos, static_cast<int>(TextoANumero(c.puntos)));
     }
   }
 }

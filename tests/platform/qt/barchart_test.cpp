@@ -49,10 +49,10 @@ TEST(BarChart, CeldaActualDentroDeLaRejillaYTamanoQueConservaLoEscrito) {
   EXPECT_EQ(g.Column(), 1);
   for (int r = 1; r <= 3; ++r) {
     g.SetRow(r);
-    g.SetRowLabel(QString::number(r * 10));
+    g.SetRowLabel(QString::fromStdString(std::to_string(r * 10)));
     for (int c = 1; c <= 2; ++c) {
       g.SetColumn(c);
-      g.SetData(QString::number(r) + "," + QString::number(c));
+      g.SetData(QString::fromStdString(std::to_string(r) + "," + std::to_string(c)));
     }
   }
   EXPECT_FALSE(g.SetRow(4));
@@ -83,7 +83,7 @@ TEST(BarChart, UnaBarraPorCeldaDesdeElCeroYLaEtiquetaDebajo) {
   const char* datos[] = {"30,", "10,", "-5,"};
   for (int r = 1; r <= 3; ++r) {
     g.SetRow(r);
-    g.SetRowLabel(QString::number(r));
+    g.SetRowLabel(QString::fromStdString(std::to_string(r)));
     g.SetData(datos[r - 1]);
   }
   EXPECT_LE(g.AxisMin(), -5.0);
