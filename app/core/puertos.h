@@ -156,6 +156,7 @@ enum class DialogoId {
   PropDiagrama,            // CPropDiagramaDlg "Propiedades del Gráfico"
   PropGrafico,             // CPropGraficoDlg "Propiedades del gráfico"
   OtrasGraficas,           // COtrasGraficasDlg "Otras Gráficas"
+  Coeficientes,            // CCoeficientesDlg "Coeficientes de Transmisión de Calor"
   // Analysis and report.
   CalculoCascada,          // CCalculoCascadaDlg "Cálculo de cascada"
   AreaMinima,              // CAreaMinimaDlg "Área mínima de intercambio"
@@ -205,6 +206,9 @@ using DlgMAN = DlgModelo<DialogoId::MAN>;
 using DlgPerturbaciones = DlgModelo<DialogoId::Perturbaciones>;
 using DlgCrucePinch = DlgModelo<DialogoId::CrucePinch>;
 using VentanaTablaEmparejamientos = DlgModelo<DialogoId::TablaEmparejamientos>;
+// The film coefficients of streams and utilities (opened by the cost and
+// variation dialogs, which take the copy back on OK).
+using DlgCoeficientes = DlgModelo<DialogoId::Coeficientes>;
 
 // Streams property sheet.
 struct DlgCorrientes {
@@ -505,6 +509,7 @@ class FabricaDialogos {
   virtual bool PropDiagrama(DlgPropDiagrama& d) = 0;
   virtual bool PropGrafico(DlgPropGrafico& d) = 0;
   virtual bool OtrasGraficas(DlgOtrasGraficas& d) = 0;
+  virtual bool Coeficientes(DlgCoeficientes& d) = 0;
 
   // Analysis and report.
   virtual bool CalculoCascada(DlgCalculoCascada& d) = 0;

@@ -28,6 +28,7 @@ bool FabricaDialogosQt::AreasIntegridad(DlgAreasIntegridad& d) { return Ejecutar
 bool FabricaDialogosQt::PropDiagrama(DlgPropDiagrama& d) { return Ejecutar(d); }
 bool FabricaDialogosQt::PropGrafico(DlgPropGrafico& d) { return Ejecutar(d); }
 bool FabricaDialogosQt::OtrasGraficas(DlgOtrasGraficas& d) { return Ejecutar(d); }
+bool FabricaDialogosQt::Coeficientes(DlgCoeficientes& d) { return Ejecutar(d); }
 bool FabricaDialogosQt::CalculoCascada(DlgCalculoCascada& d) { return Ejecutar(d); }
 bool FabricaDialogosQt::AreaMinima(DlgAreaMinima& d) { return Ejecutar(d); }
 bool FabricaDialogosQt::CosteMinimo(DlgCosteMinimo& d) { return Ejecutar(d); }

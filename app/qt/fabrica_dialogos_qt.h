@@ -52,6 +52,7 @@ class FabricaDialogosQt : public FabricaDialogos {
   bool PropDiagrama(DlgPropDiagrama& d) override;
   bool PropGrafico(DlgPropGrafico& d) override;
   bool OtrasGraficas(DlgOtrasGraficas& d) override;
+  bool Coeficientes(DlgCoeficientes& d) override;
   bool CalculoCascada(DlgCalculoCascada& d) override;
   bool AreaMinima(DlgAreaMinima& d) override;
   bool CosteMinimo(DlgCosteMinimo& d) override;

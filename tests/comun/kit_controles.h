@@ -21,9 +21,9 @@ inline void TypeBar(Barrion& panel, int k, const std::string& value) {
 // table computes and raises Listo).
 inline void TypeTableBox(QLineEdit* box, const std::string& text) { TypeIntoBox(box, text, false); }
 
-// Clicks a cell, types its new text and presses Enter (the grid commits it
-// and raises TablaModificada).
-inline void EditCell(Celdix& grid, int row, int col, const std::string& text) {
+// Clicks a cell (the first visit of a new grid opens no editor: the user
+// clicks again).
+inline void ClickCell(Celdix& grid, int row, int col) {
   GridWidget* g = grid.Grid();
   auto click = [g](int r, int c) {
     const QPoint p = g->CellRect(r, c).center() - g->viewport()->geometry().topLeft();
@@ -31,10 +31,15 @@ inline void EditCell(Celdix& grid, int row, int col, const std::string& text) {
   };
   click(row, col);
   if (!grid.EditorOpen()) {
-    // The first visit of a new grid opens no editor: the user clicks again.
     click(row == 1 ? 2 : 1, col);
     click(row, col);
   }
+}
+
+// Clicks a cell, types its new text and presses Enter (the grid commits it
+// and raises TablaModificada).
+inline void EditCell(Celdix& grid, int row, int col, const std::string& text) {
+  ClickCell(grid, row, col);
   QLineEdit* editor = grid.TextEditor();
   editor->selectAll();
   TypeKeys(editor, text);

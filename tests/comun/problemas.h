@@ -216,4 +216,18 @@ inline double CalorDeLaDivision(const CDiagrama& d) {
 // The network calculation found no error (warnings allowed).
 inline bool Calculada(std::int32_t r) { return r == kRedSinAvisos || r == kRedSoloAvisos; }
 
+// The four-stream problem with these utilities, their copies of the cascade
+// and their maximum enthalpies brought up to date (as the utilities sheet
+// leaves them).
+inline CDiagrama CuatroCorrientesConServicios(std::vector<CServicios> servicios) {
+  CDiagrama d = CuatroCorrientes();
+  d.m_servicios = std::move(servicios);
+  d.ActualizarCurvasServicios();
+  for (CServicios& s : d.m_servicios) {
+    s.m_dtMin = d.m_dtMin;
+    s.CalcularEntalpiaMaxima();
+  }
+  return d;
+}
+
 }  // namespace vardo::prueba

@@ -151,6 +151,7 @@ class FabricaDialogosGuion : public FabricaDialogos {
   bool PropDiagrama(DlgPropDiagrama& d) override { return Ejecutar(d); }
   bool PropGrafico(DlgPropGrafico& d) override { return Ejecutar(d); }
   bool OtrasGraficas(DlgOtrasGraficas& d) override { return Ejecutar(d); }
+  bool Coeficientes(DlgCoeficientes& d) override { return Ejecutar(d); }
   bool CalculoCascada(DlgCalculoCascada& d) override { return Ejecutar(d); }
   bool AreaMinima(DlgAreaMinima& d) override { return Ejecutar(d); }
   bool CosteMinimo(DlgCosteMinimo& d) override { return Ejecutar(d); }

@@ -1,0 +1,207 @@
+#include "dialogs/entry/dlg_coeficientes.h"
+
+#include <algorithm>
+
+#include "app/qt/fabrica_dialogos_qt.h"
+#include "dialogs/entry/dlg_estimar_h.h"
+#include "dialogs/entry/ejecutar_modelo.h"
+#include "model/constantes.h"
+#include "platform/core/numtext.h"
+#include "platform/qt/messagerunner.h"
+
+namespace vardo {
+
+namespace {
+
+// The temperature of a default utility not yet set.
+constexpr const char* kSinTemperatura = "-";
+
+kit::Template Plantilla() {
+  using namespace kit;
+  using D = CCoeficientesDlg;
+  return Template{"Coeficientes de Transmisión de Calor",
+                  306,
+                  127,
+                  {
+                      Group("Corrientes", 6, 4, 144, 98),
+                      Label("Corriente número:", 13, 19, 62, 8),
+                      Edit(D::kIdCorriente, 78, 17, 40, 12, kDigits),
+                      UpDown(D::kIdPasoCorriente, D::kIdCorriente, 108, 17, 10, 12),
+                      Edit(D::kIdNombreCorriente, 13, 34, 130, 12, kReadOnly),
+                      Label("Coeficiente:", 13, 55, 42, 8),
+                      Edit(D::kIdCoefCorriente, 57, 53, 50, 12),
+                      Label("kW/(m2·K)", 110, 55, 36, 8),
+                      Button(D::kIdEstimarCorriente, "Estimar coeficiente", 38, 80, 76, 14),
+                      Group("Servicios Generales ", 156, 4, 144, 98),
+                      Label("Servicio número:", 163, 19, 62, 8),
+                      Edit(D::kIdServicio, 228, 17, 40, 12, kDigits),
+                      UpDown(D::kIdPasoServicio, D::kIdServicio, 258, 17, 10, 12),
+                      Edit(D::kIdNombreServicio, 163, 34, 130, 12, kReadOnly),
+                      Label("Coeficiente:", 163, 52, 42, 8),
+                      Edit(D::kIdCoefServicio, 207, 50, 50, 12),
+                      Label("kW/(m2·K)", 260, 52, 36, 8),
+                      Label("Temperatura:", 163, 67, 42, 8),
+                      Edit(D::kIdTemperatura, 207, 65, 50, 12),
+                      Label("K", 260, 67, 10, 8),
+                      Button(D::kIdEstimarServicio, "Estimar coeficiente", 188, 83, 76, 14),
+                      Button(kIdOk, "Aceptar", 192, 108, 50, 14, kDefault),
+                      Button(kIdCancel, "Cancelar", 250, 108, 50, 14),
+                  }};
+}
+
+std::string TextoTemperatura(double t) { return t == kTSentinel ? kSinTemperatura : NumTexto(t); }
+
+}  // namespace
+
+CCoeficientesDlg::CCoeficientesDlg(QWidget* parent) : kit::Dialog(Plantilla(), parent) {
+  OnStep(kIdPasoCorriente, [this](int pos, int paso) {
+    GuardarCorriente(corriente_);
+    const int i = pos - 1 + paso;
+    if (i >= 0 && i < m_diagrama.GetNumCorrientes()) MostrarCorriente(i);
+    return true;
+  });
+  OnStep(kIdPasoServicio, [this](int pos, int paso) {
+    GuardarServicio(servicio_);
+    const int i = pos - 1 + paso;
+    if (i >= 0 && i < NumServicios()) MostrarServicio(i);
+    return true;
+  });
+  OnFocusIn(kIdCorriente, [this] { GuardarCorriente(corriente_); });
+  OnFocusOut(kIdCorriente, [this] {
+    const int n = m_diagrama.GetNumCorrientes();
+    MostrarCorriente(std::clamp(Integer(kIdCorriente), 1, std::max(n, 1)) - 1);
+  });
+  OnFocusIn(kIdServicio, [this] { GuardarServicio(servicio_); });
+  OnFocusOut(kIdServicio, [this] {
+    const int numero = Integer(kIdServicio);
+    if (ModoDefinido()) MostrarServicio(std::clamp(numero, 1, std::max(NumServicios(), 1)) - 1);
+    else MostrarServicio(numero <= 1 ? 0 : 1);
+  });
+  OnFocusOut(kIdCoefCorriente, [this] { CoeficienteValido(kIdCoefCorriente); });
+  OnFocusOut(kIdCoefServicio, [this] { CoeficienteValido(kIdCoefServicio); });
+  OnClick(kIdEstimarCorriente, [this] {
+    if (GuardarCorriente(corriente_)) Estimar(corriente_);
+  });
+  OnClick(kIdEstimarServicio, [this] {
+    if (GuardarServicio(servicio_)) Estimar(kRefServicio + servicio_);
+  });
+}
+
+bool CCoeficientesDlg::ModoDefinido() {
+  return m_diagrama.m_serviciosVisibles && m_diagrama.ServiciosCubrenProblema();
+}
+
+int CCoeficientesDlg::NumServicios() { return ModoDefinido() ? m_diagrama.GetNumServicios() : 2; }
+
+void CCoeficientesDlg::OnInit() {
+  SetRange(kIdPasoCorriente, 1, std::max(m_diagrama.GetNumCorrientes(), 1));
+  SetPos(kIdPasoCorriente, 1);
+  SetRange(kIdPasoServicio, 1, 2);
+  SetPos(kIdPasoServicio, 1);
+  MostrarCorriente(0);
+  MostrarServicio(0);
+}
+
+void CCoeficientesDlg::MostrarCorriente(int i) {
+  const bool hay = i >= 0 && i < m_diagrama.GetNumCorrientes();
+  Enable(kIdEstimarCorriente, hay);
+  if (!hay) return;
+  corriente_ = i;
+  const CCorriente& c = m_diagrama.m_corrientes[static_cast<std::size_t>(i)];
+  SetInt(kIdCorriente, i + 1);
+  SetPos(kIdPasoCorriente, i + 1);
+  SetText(kIdNombreCorriente, c.GetNombre());
+  SetNumber(kIdCoefCorriente, c.m_h, 10);
+}
+
+bool CCoeficientesDlg::GuardarCorriente(int i) {
+  if (i < 0 || i >= m_diagrama.GetNumCorrientes() || i != corriente_) return true;
+  if (!CoeficienteValido(kIdCoefCorriente)) return false;
+  m_diagrama.m_corrientes[static_cast<std::size_t>(i)].m_h = TextoANumero(Text(kIdCoefCorriente));
+  return true;
+}
+
+void CCoeficientesDlg::MostrarServicio(int i) {
+  CDiagrama& d = m_diagrama;
+  if (ModoDefinido()) {
+    SetReadOnly(kIdTemperatura, true);
+    SetText(kIdTemperatura, "");
+    Enable(kIdEstimarServicio, true);
+    SetRange(kIdPasoServicio, 1, d.GetNumServicios());
+    if (i < 0 || i >= d.GetNumServicios()) return;
+    const CServicios& s = d.m_servicios[static_cast<std::size_t>(i)];
+    SetText(kIdNombreServicio, s.GetNombre());
+    SetNumber(kIdCoefServicio, s.m_h, 10);
+  } else {
+    SetReadOnly(kIdTemperatura, false);
+    SetText(kIdTemperatura, kSinTemperatura);
+    Enable(kIdEstimarServicio, false);
+    SetRange(kIdPasoServicio, 1, 2);
+    if (d.m_tCalienteGenerico == kTSentinel && d.m_tFrioGenerico == kTSentinel) {
+      d.CalcularObjetivos();
+      // A problem without intervals keeps them unset.
+      if (!d.m_temperaturas.empty()) {
+        d.m_tCalienteGenerico = d.m_temperaturas.front() + d.m_dtMin;
+        d.m_tFrioGenerico = d.m_temperaturas.back() - d.m_dtMin;
+      }
+    }
+    i = i == 0 ? 0 : 1;
+    const bool calor = i == 0;
+    SetText(kIdTemperatura, TextoTemperatura(calor ? d.m_tCalienteGenerico : d.m_tFrioGenerico));
+    SetNumber(kIdCoefServicio, calor ? d.m_hCalienteGenerico : d.m_hFrioGenerico);
+    SetText(kIdNombreServicio, calor ? "Calefacción" : "Refrigeración");
+  }
+  servicio_ = i;
+  SetInt(kIdServicio, i + 1);
+  SetPos(kIdPasoServicio, i + 1);
+}
+
+bool CCoeficientesDlg::GuardarServicio(int i) {
+  CDiagrama& d = m_diagrama;
+  if (i != servicio_) return true;
+  if (ModoDefinido()) {
+    if (i < 0 || i >= d.GetNumServicios()) return true;
+    if (!CoeficienteValido(kIdCoefServicio)) return false;
+    d.m_servicios[static_cast<std::size_t>(i)].m_h = TextoANumero(Text(kIdCoefServicio));
+    return true;
+  }
+  if (i < 0 || i > 1) return true;
+  if (!CoeficienteValido(kIdCoefServicio)) return false;
+  const bool calor = i == 0;
+  (calor ? d.m_hCalienteGenerico : d.m_hFrioGenerico) = TextoANumero(Text(kIdCoefServicio));
+  const std::string t = Text(kIdTemperatura);
+  if (t != kSinTemperatura) (calor ? d.m_tCalienteGenerico : d.m_tFrioGenerico) = TextoANumero(t);
+  return true;
+}
+
+bool CCoeficientesDlg::CoeficienteValido(int id) {
+  if (TextoANumero(Text(id)) > 0.0) return true;
+  // The area targets divide by the coefficient.
+  ShowMessage(this, kMsgCoeficienteNoPositivo, MsgIcon::Warning);
+  if (id == kIdCoefCorriente) MostrarCorriente(corriente_);
+  else MostrarServicio(servicio_);
+  return false;
+}
+
+void CCoeficientesDlg::Estimar(std::int32_t ref) {
+  if (!EjecutarAsistenteCoeficientes(this, m_diagrama, ref)) return;
+  // Both sides show their records again: either may have been estimated.
+  MostrarCorriente(corriente_);
+  MostrarServicio(servicio_);
+}
+
+void CCoeficientesDlg::OnOK() {
+  if (!GuardarCorriente(corriente_) || !GuardarServicio(servicio_)) return;
+  kit::Dialog::OnOK();
+}
+
+bool EjecutarCoeficientes(QWidget* padre, DlgCoeficientes& d) {
+  CCoeficientesDlg dlg(padre);
+  return EjecutarSobreModelo(dlg, d);
+}
+
+void RegistrarCoeficientes(FabricaDialogosQt& fabrica) {
+  fabrica.Registrar<DlgCoeficientes>(EjecutarCoeficientes);
+}
+
+}  // namespace vardo

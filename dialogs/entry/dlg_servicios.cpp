@@ -1,0 +1,526 @@
+#include "dialogs/entry/dlg_servicios.h"
+
+#include <cmath>
+#include <stdexcept>
+#include <string>
+
+#include "app/core/estimacion_coeficientes.h"
+#include "app/core/grafica.h"
+#include "app/core/graficas.h"
+#include "app/core/servicios_generales.h"
+#include "app/qt/fabrica_dialogos_qt.h"
+#include "controls/grid/celdix.h"
+#include "controls/scrollpanel/barrion.h"
+#include "dialogs/entry/dlg_definir_servicio.h"
+#include "dialogs/entry/ejecutar_modelo.h"
+#include "platform/core/numtext.h"
+#include "platform/qt/messagerunner.h"
+#include "platform/qt/qt_dc.h"
+
+namespace vardo {
+
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+std::string S(const QString& s) { return s.toStdString(); }
+
+// Draws a chart filled by a builder into a paint area. The frame is given
+// for the area as its dialog units measure on a 96-dpi screen with the
+// 8-point dialog font (1.5 by 1.625 pixels a unit); it is scaled to the area
+// as laid out here, so that the chart takes the same share of it.
+void DibujarGrafica(QtDc& dc, CGrafica& g, const Rect& marco, const QWidget& area, int anchoDu,
+                    int altoDu) {
+  constexpr double kCentesimasPorPixel = 2540.0 / 96.0;
+  const double fx = area.width() / dc.ScaleX() / (anchoDu * 1.5 * kCentesimasPorPixel);
+  const double fy = area.height() / dc.ScaleY() / (altoDu * 1.625 * kCentesimasPorPixel);
+  auto x = [fx](std::int32_t v) { return static_cast<std::int32_t>(std::lround(v * fx)); };
+  auto y = [fy](std::int32_t v) { return static_cast<std::int32_t>(std::lround(v * fy)); };
+  g.marco = Rect{x(marco.left), y(marco.top), x(marco.right), y(marco.bottom)};
+  g.SetTitulos("", "", "");
+  g.Recalcular();
+  g.Dibujar(dc, false);
+}
+
+constexpr const char* kPreguntaAjuste =
+    "En su configuración actual, la curva de servicios no se ajusta a la de proceso.\n\n"
+    "Para conseguir que se ajusten, deberá reducir la entalpía suministrada por uno o más "
+    "servicios.\n\n¿Desea establecer la entalpía de todos los servicios a 0?";
+constexpr const char* kFilasFijas = "No está permitido modificar el número de filas de esta tabla";
+
+// ------------------------------------------------------------ templates
+
+kit::Template PlantillaAnadir() {
+  using namespace kit;
+  using D = CAddSGDlg;
+  return Template{"Añadir",
+                  361,
+                  277,
+                  {
+                      Paint(D::kIdGrafico, 7, 7, 347, 180),
+                      Hosted(D::kIdTabla, kCeldixClassId, 4, 192, 354, 79),
+                  }};
+}
+
+kit::Template PlantillaCombinar() {
+  using namespace kit;
+  using D = CCombinarSGDlg;
+  return Template{"Combinar",
+                  361,
+                  287,
+                  {
+                      Paint(D::kIdGrafico, 5, 7, 189, 274),
+                      Label("Calefaccion", 203, 9, 50, 8),
+                      Edit(D::kIdTotalCalor, 256, 7, 96, 12, kReadOnly),
+                      Hosted(D::kIdCalor, kClassIdBarrion, 203, 22, 149, 114),
+                      Label("Refrigeracion", 203, 145, 50, 8),
+                      Edit(D::kIdTotalFrio, 256, 143, 96, 12, kReadOnly),
+                      Hosted(D::kIdFrio, kClassIdBarrion, 203, 158, 149, 114),
+                      Check(D::kIdAjustar, "Ajustar Curva de Servicios y de Proceso", 203, 276, 155,
+                            10),
+                  }};
+}
+
+kit::Template PlantillaCostes() {
+  using namespace kit;
+  using D = COptimizarSGDlg;
+  return Template{"Costes",
+                  359,
+                  269,
+                  {
+                      Group("Costes", 5, 4, 349, 128),
+                      Hosted(D::kIdCostes, kCeldixClassId, 11, 15, 337, 97),
+                      Label("Ecuación de costes de la forma C[$] = a +b·A[m2]^c", 11, 117, 300, 8),
+                      Group("Combinación", 5, 136, 349, 128),
+                      Hosted(D::kIdCombinacion, kCeldixClassId, 11, 147, 201, 97),
+                      Frame(220, 149, 128, 74),
+                      Label("Totales ($/año):", 226, 154, 110, 8),
+                      Label("Calefacción:", 226, 170, 50, 8),
+                      Edit(D::kIdTotalCalor, 280, 168, 62, 12, kReadOnly),
+                      Label("Refrigeración:", 226, 187, 50, 8),
+                      Edit(D::kIdTotalFrio, 280, 185, 62, 12, kReadOnly),
+                      Label("Total:", 226, 204, 50, 8),
+                      Edit(D::kIdTotal, 280, 202, 62, 12, kReadOnly),
+                  }};
+}
+
+// Column widths in twips.
+constexpr int kAnchosAnadir[] = {300, 2000, 1100, 900, 700, 700, 900};
+constexpr const char* kTitulosAnadir[] = {"Nº",     "Descripción", "Servicio", "Calor",
+                                          "T ent(K)", "T sal(K)",  "H max(kW)"};
+constexpr int kAnchosCostes[] = {500, 2000, 1350, 1350, 700, 700, 700};
+constexpr const char* kTitulosCostes[] = {"Nº", "Descripción", "Coste ($/kWa)", "h (kW/(m2·K))",
+                                          "a",  "b",           "c"};
+
+void Encabezar(Celdix& t, int columnas, const char* const* titulos, const int* anchos) {
+  t.SetCols(columnas);
+  t.SetFixedCols(0);
+  t.Grid()->SetLeftCol(0);  // the first column is no heading: show it
+  t.SetRows(1);
+  t.SetFixedRows(1);
+  for (int c = 0; c < columnas; ++c) {
+    t.SetTextMatrix(0, c, QString::fromUtf8(titulos[c]));
+    t.SetColWidth(c, anchos[c]);
+  }
+}
+
+}  // namespace
+
+// ================================================================ "Añadir"
+
+CAddSGDlg::CAddSGDlg(CDiagrama& hoja) : kit::Page(PlantillaAnadir()), hoja_(hoja) {
+  using namespace celdix_event;
+  OnEvent(kIdTabla, TablaModificada, [this] { OnTablaModificada(); });
+  OnEvent(kIdTabla, NuevaLinea, [this] { OnNuevaLinea(); });
+  OnEvent(kIdTabla, BorrarLinea, [this] { OnBorrarLinea(); });
+  OnEvent(kIdTabla, TablaPegada, [this] { OnTablaPegada(); });
+  OnEvent(kIdTabla, CambioSel, [this] { Invalidate(kIdGrafico); });
+  OnEvent(kIdTabla, DblClick, [this] { OnDobleClic(); });
+  OnPaint(kIdGrafico, [this](QtDc& dc) { Dibujar(dc); });
+}
+
+Celdix& CAddSGDlg::Tabla() const { return *Get<Celdix>(kIdTabla); }
+
+void CAddSGDlg::OnInit() {
+  Celdix& t = Tabla();
+  Encabezar(t, 7, kTitulosAnadir, kAnchosAnadir);
+  t.SetColNumeric(4);
+  t.SetColReadOnly(0);
+  t.SetColDropdown(3);
+  for (const char* opcion : {kTextoSensible, kTextoLatente, kTextoCombinado})
+    t.SetTextoDropdown(3, QString::fromUtf8(opcion));
+}
+
+void CAddSGDlg::OnSetActive() {
+  kit::Page::OnSetActive();
+  m_diagrama = hoja_;
+  LlenarTabla();
+}
+
+bool CAddSGDlg::OnKillActive() {
+  LeerTabla();
+  hoja_ = m_diagrama;
+  return kit::Page::OnKillActive();
+}
+
+void CAddSGDlg::LlenarTabla() {
+  Celdix& t = Tabla();
+  listados_ = ServiciosListados(m_diagrama);
+  const std::vector<FilaServicio> filas = PrepararFilas(m_diagrama, listados_);
+  const int n = static_cast<int>(filas.size());
+  t.SetRows(n + 1);
+  for (int r = 1; r <= n; ++r) {
+    t.SetReadOnlyCells(2, r, true);
+    t.SetReadOnlyCells(6, r, true);
+  }
+  for (int r = 1; r <= n; ++r) {
+    const FilaServicio& f = filas[static_cast<std::size_t>(r - 1)];
+    t.SetTextMatrix(r, 0, Q(f.numero));
+    t.SetTextMatrix(r, 1, Q(f.nombre));
+    t.SetTextMatrix(r, 2, Q(f.servicio));
+    t.SetTextMatrix(r, 3, Q(f.calor));
+    const bool combinado = f.calor == kTextoCombinado;
+    t.SetReadOnlyCells(4, r, combinado);
+    t.SetReadOnlyCells(5, r, combinado || f.calor == kTextoLatente);
+    t.SetTextMatrix(r, 4, Q(f.tEntrada));
+    t.SetTextMatrix(r, 5, Q(f.tSalida));
+    t.SetTextMatrix(r, 6, Q(f.hMaxima));
+    t.SetColor(r, f.servicio == kTextoRefrigeracion ? kColorRefrigeracion : kColorCalefaccion);
+  }
+  t.ColorearTabla();
+  t.Refresh();
+  Invalidate(kIdGrafico);
+}
+
+void CAddSGDlg::LeerTabla() {
+  Celdix& t = Tabla();
+  for (int r = 1; r < t.Rows(); ++r) {
+    FilaServicio f{S(t.TextMatrix(r, 0)), S(t.TextMatrix(r, 1)), S(t.TextMatrix(r, 2)),
+                   S(t.TextMatrix(r, 3)), S(t.TextMatrix(r, 4)), S(t.TextMatrix(r, 5)),
+                   S(t.TextMatrix(r, 6))};
+    LeerFila(m_diagrama, f, [this](CServicios& s) { return EjecutarDefinirServicio(this, s); });
+  }
+}
+
+std::int32_t CAddSGDlg::ServicioSeleccionado() const {
+  const Celdix& t = Tabla();
+  const int r = t.GetSelRow();
+  if (r < 1 || r >= t.Rows()) return -1;
+  return ServicioDeFila(m_diagrama, S(t.TextMatrix(r, 0)));
+}
+
+void CAddSGDlg::OnTablaModificada() {
+  LeerTabla();
+  ReclasificarServicios(m_diagrama);
+  LlenarTabla();
+}
+
+void CAddSGDlg::OnNuevaLinea() {
+  AnadirServiciosListados(m_diagrama, 1);
+  LlenarTabla();
+}
+
+void CAddSGDlg::OnBorrarLinea() {
+  const Celdix& t = Tabla();
+  std::vector<std::string> numeros;
+  for (int r = 1; r < t.Rows(); ++r) numeros.push_back(S(t.TextMatrix(r, 0)));
+  const std::int32_t k = ServicioBorrado(listados_, numeros);
+  if (k >= 0) m_diagrama.BorrarServicio(k);
+  LlenarTabla();
+}
+
+void CAddSGDlg::OnTablaPegada() {
+  Celdix& t = Tabla();
+  // Each data row stands for the utility listed at its place; rows beyond
+  // the list get new utilities that the list will show.
+  std::vector<std::int32_t> servicios = listados_;
+  const int filas = t.Rows() - 1;
+  if (filas > static_cast<int>(servicios.size())) {
+    const std::vector<std::int32_t> nuevos =
+        AnadirServiciosListados(m_diagrama, filas - static_cast<int>(servicios.size()));
+    servicios.insert(servicios.end(), nuevos.begin(), nuevos.end());
+  }
+  std::vector<FilaPegada> pegadas;
+  for (int r = 1; r <= filas; ++r) {
+    t.SetTextMatrix(r, 0, Q(std::to_string(servicios[static_cast<std::size_t>(r - 1)] + 1)));
+    pegadas.push_back({S(t.TextMatrix(r, 1)), S(t.TextMatrix(r, 3)), S(t.TextMatrix(r, 4)),
+                       S(t.TextMatrix(r, 5))});
+  }
+  AplicarPegado(m_diagrama, servicios, pegadas);
+  LlenarTabla();
+}
+
+void CAddSGDlg::OnDobleClic() {
+  const std::int32_t k = ServicioSeleccionado();
+  if (k < 0) return;
+  CServicios copia(m_diagrama.m_servicios[static_cast<std::size_t>(k)]);
+  copia.m_dtMin = m_diagrama.m_dtMin;
+  copia.m_pinch = m_diagrama.m_tPinch;
+  if (!EjecutarDefinirServicio(this, copia)) return;
+  m_diagrama.m_servicios[static_cast<std::size_t>(k)] = copia;
+  LlenarTabla();
+}
+
+void CAddSGDlg::Dibujar(QtDc& dc) {
+  CGrafica g;
+  GraficaServicio(m_diagrama, g, ServicioSeleccionado());
+  DibujarGrafica(dc, g, Rect{0, 1000, 14500, -10700}, *Widget(kIdGrafico), 347, 180);
+}
+
+// ================================================================ "Combinar"
+
+CCombinarSGDlg::CCombinarSGDlg(CDiagrama& hoja) : kit::Page(PlantillaCombinar()), hoja_(hoja) {
+  OnEvent(kIdCalor, EventoBarrion::cambiado, [this] { OnCambiado(); });
+  OnEvent(kIdFrio, EventoBarrion::cambiado, [this] { OnCambiado(); });
+  OnClick(kIdAjustar, [this] { OnAjustar(); });
+  OnPaint(kIdGrafico, [this](QtDc& dc) { Dibujar(dc); });
+}
+
+Barrion& CCombinarSGDlg::Panel(bool frio) const { return *Get<Barrion>(frio ? kIdFrio : kIdCalor); }
+
+void CCombinarSGDlg::OnSetActive() {
+  kit::Page::OnSetActive();
+  m_diagrama = hoja_;
+  ajustar_ = m_diagrama.ServiciosAjustanGrandCompuesta();
+  SetCheck(kIdAjustar, ajustar_);
+  ocupado_ = true;
+  ConstruirPaneles();
+  ajustar_ = Checked(kIdAjustar);
+  ocupado_ = false;
+  Invalidate(kIdGrafico);
+}
+
+bool CCombinarSGDlg::OnKillActive() {
+  if (ajustar_) CambioAjustado();
+  else LeerCargas();
+  hoja_ = m_diagrama;
+  ocupado_ = true;
+  VaciarPaneles();
+  ocupado_ = false;
+  return kit::Page::OnKillActive();
+}
+
+void CCombinarSGDlg::ConstruirPaneles() {
+  int barras[2] = {0, 0};
+  for (std::int32_t k : ServiciosListados(m_diagrama)) {
+    const CServicios& s = m_diagrama.m_servicios[static_cast<std::size_t>(k)];
+    const bool frio = s.m_fria != 0;
+    const QString nombre = QStringLiteral("%1 %2").arg(k + 1).arg(Q(s.GetNombre()));
+    const double maximo = MaximoBarra(s, ajustar_);
+    if (barras[frio]++ == 0) Panel(frio).BarraInicial(nombre, maximo);
+    else Panel(frio).AddBarra(nombre, maximo);
+  }
+  EscribirCargas();
+  for (bool frio : {false, true}) {
+    if (barras[frio] == 0) continue;
+    Panel(frio).EstablecerScrolls(false, true);
+    Panel(frio).Arrancar();
+  }
+}
+
+void CCombinarSGDlg::VaciarPaneles() {
+  Panel(false).Vaciar();
+  Panel(true).Vaciar();
+}
+
+void CCombinarSGDlg::EscribirCargas() {
+  int barra[2] = {0, 0};
+  for (std::int32_t k : ServiciosListados(m_diagrama)) {
+    const CServicios& s = m_diagrama.m_servicios[static_cast<std::size_t>(k)];
+    const bool frio = s.m_fria != 0;
+    Panel(frio).EscribirScroll(static_cast<std::int16_t>(barra[frio]++), s.m_carga);
+  }
+  ActualizarTotales();
+}
+
+void CCombinarSGDlg::LeerCargas() {
+  int barra[2] = {0, 0};
+  for (std::int32_t k : ServiciosListados(m_diagrama)) {
+    CServicios& s = m_diagrama.m_servicios[static_cast<std::size_t>(k)];
+    const bool frio = s.m_fria != 0;
+    const int i = barra[frio]++;
+    if (i >= Panel(frio).NumBarras()) continue;
+    try {
+      s.m_carga = Panel(frio).LeerScroll(static_cast<std::int16_t>(i));
+    } catch (const std::invalid_argument&) {
+      // A box left without a number keeps the load it had.
+    }
+  }
+}
+
+void CCombinarSGDlg::ActualizarTotales() {
+  const TotalesServicios t = CalcularTotales(m_diagrama, ServiciosListados(m_diagrama));
+  SetText(kIdTotalCalor, TextoTotal(t.calefaccion, t.calefaccionMinima));
+  SetText(kIdTotalFrio, TextoTotal(t.refrigeracion, t.refrigeracionMinima));
+}
+
+bool CCombinarSGDlg::CambioAjustado() {
+  if (m_diagrama.m_servicios.empty()) return true;
+  ocupado_ = true;
+  guardadas_.clear();
+  for (const CServicios& s : m_diagrama.m_servicios) guardadas_.push_back(s.m_carga);
+  LeerCargas();
+  const vardo::CambioAjustado r = AplicarCambioAjustado(m_diagrama, guardadas_);
+  if (r == vardo::CambioAjustado::Aceptado) {
+    ActualizarTotales();
+  } else {
+    if (r == vardo::CambioAjustado::Rechazado) kit::Beep(1000, 50);
+    EscribirCargas();
+  }
+  Invalidate(kIdGrafico);
+  ocupado_ = false;
+  return r == vardo::CambioAjustado::Aceptado;
+}
+
+void CCombinarSGDlg::OnCambiado() {
+  ajustar_ = Checked(kIdAjustar);
+  if (ocupado_) return;
+  if (ajustar_) {
+    CambioAjustado();
+    return;
+  }
+  LeerCargas();
+  Invalidate(kIdGrafico);
+  ActualizarTotales();
+}
+
+void CCombinarSGDlg::OnAjustar() {
+  ajustar_ = Checked(kIdAjustar);
+  if (ajustar_) {
+    if (!CambioAjustado() && AskYesNo(this, kPreguntaAjuste) == Answer::Yes)
+      for (CServicios& s : m_diagrama.m_servicios) s.m_carga = 0.0;
+  } else {
+    LimitarCargas(m_diagrama);
+  }
+  ocupado_ = true;
+  VaciarPaneles();
+  ConstruirPaneles();
+  ocupado_ = false;
+  Invalidate(kIdGrafico);
+}
+
+void CCombinarSGDlg::Dibujar(QtDc& dc) {
+  CGrafica g;
+  GraficaGrandCompuesta(m_diagrama, g, false, true);
+  DibujarGrafica(dc, g, Rect{0, 1000, 8300, -14000}, *Widget(kIdGrafico), 189, 274);
+}
+
+// ================================================================ "Costes"
+
+COptimizarSGDlg::COptimizarSGDlg(CDiagrama& hoja) : kit::Page(PlantillaCostes()), hoja_(hoja) {
+  using namespace celdix_event;
+  OnEvent(kIdCostes, TablaModificada, [this] {
+    LeerTabla();
+    Llenar();
+  });
+  OnEvent(kIdCostes, NuevaLinea, [this] { FilasFijas(); });
+  OnEvent(kIdCostes, BorrarLinea, [this] { FilasFijas(); });
+  OnEvent(kIdCostes, TablaPegada, [this] {
+    if (Tabla(kIdCostes).Rows() - 1 > m_diagrama.GetNumServicios()) FilasFijas();
+  });
+}
+
+Celdix& COptimizarSGDlg::Tabla(int id) const { return *Get<Celdix>(id); }
+
+void COptimizarSGDlg::OnInit() {
+  Celdix& costes = Tabla(kIdCostes);
+  Encabezar(costes, 7, kTitulosCostes, kAnchosCostes);
+  costes.SetColReadOnly(0);
+  costes.SetColNumeric(2);
+  constexpr const char* titulos[] = {"Número", "Carga (kW)", "Coste ($/a)"};
+  constexpr int anchos[] = {900, 1150, 1150};
+  Encabezar(Tabla(kIdCombinacion), 3, titulos, anchos);
+}
+
+void COptimizarSGDlg::OnSetActive() {
+  kit::Page::OnSetActive();
+  m_diagrama = hoja_;
+  Llenar();
+}
+
+bool COptimizarSGDlg::OnKillActive() {
+  if (!LeerTabla()) {
+    Llenar();
+    return false;
+  }
+  hoja_ = m_diagrama;
+  return kit::Page::OnKillActive();
+}
+
+void COptimizarSGDlg::Llenar() {
+  Celdix& costes = Tabla(kIdCostes);
+  Celdix& combinacion = Tabla(kIdCombinacion);
+  const int n = m_diagrama.GetNumServicios();
+  costes.SetRows(n + 1);
+  combinacion.SetRows(n + 1);
+  double calor = 0.0, frio = 0.0;
+  for (int i = 0; i < n; ++i) {
+    const CServicios& s = m_diagrama.m_servicios[static_cast<std::size_t>(i)];
+    const int r = i + 1;
+    const QString numero = Q(std::to_string(r));
+    costes.SetTextMatrix(r, 0, numero);
+    costes.SetTextMatrix(r, 1, Q(s.GetNombre()));
+    costes.SetReadOnlyCells(1, r, true);
+    costes.SetTextMatrix(r, 2, Q(NumTexto(s.m_coste)));
+    costes.SetTextMatrix(r, 3, Q(NumTexto(s.m_h)));
+    costes.SetTextMatrix(r, 4, Q(NumTexto(s.m_a)));
+    costes.SetTextMatrix(r, 5, Q(NumTexto(s.m_b)));
+    costes.SetTextMatrix(r, 6, Q(NumTexto(s.m_c)));
+    const double anual = s.m_coste * s.m_carga;
+    combinacion.SetTextMatrix(r, 0, numero);
+    combinacion.SetTextMatrix(r, 1, Q(NumTexto(s.m_carga)));
+    combinacion.SetTextMatrix(r, 2, Q(NumTexto(anual)));
+    (s.m_fria ? frio : calor) += anual;
+  }
+  SetText(kIdTotalCalor, NumTexto(calor));
+  SetText(kIdTotalFrio, NumTexto(frio));
+  SetText(kIdTotal, NumTexto(calor + frio));
+  combinacion.SetReadOnlyTable(true);
+}
+
+bool COptimizarSGDlg::LeerTabla() {
+  const Celdix& t = Tabla(kIdCostes);
+  auto numero = [&t](int r, int c) { return TextoANumero(S(t.TextMatrix(r, c))); };
+  bool bien = true;
+  for (int i = 0; i < m_diagrama.GetNumServicios() && i + 1 < t.Rows(); ++i) {
+    CServicios& s = m_diagrama.m_servicios[static_cast<std::size_t>(i)];
+    const int r = i + 1;
+    s.m_coste = numero(r, 2);
+    // The area targets divide by the coefficient.
+    const double h = numero(r, 3);
+    if (h > 0.0) s.m_h = h;
+    else bien = false;
+    s.m_a = numero(r, 4);
+    s.m_b = numero(r, 5);
+    s.m_c = numero(r, 6);
+  }
+  if (!bien) ShowMessage(this, kMsgCoeficienteNoPositivo, MsgIcon::Warning);
+  return bien;
+}
+
+void COptimizarSGDlg::FilasFijas() {
+  ShowMessage(this, kFilasFijas);
+  Llenar();
+}
+
+// ================================================================ the sheet
+
+CServGenSheet::CServGenSheet(std::int32_t pagina, QWidget* parent)
+    : kit::PropertySheet("Servicios Generales", parent, pagina >= 1 && pagina <= 3 ? pagina - 1 : 0),
+      m_add(m_diagrama),
+      m_combinar(m_diagrama),
+      m_costes(m_diagrama) {
+  AddPage(m_add);
+  AddPage(m_combinar);
+  AddPage(m_costes);
+}
+
+bool EjecutarServicios(QWidget* padre, DlgServicios& d) {
+  CServGenSheet hoja(d.pagina, padre);
+  return EjecutarSobreModelo(hoja, d);
+}
+
+void RegistrarServicios(FabricaDialogosQt& fabrica) {
+  fabrica.Registrar<DlgServicios>(EjecutarServicios);
+}
+
+}  // namespace vardo

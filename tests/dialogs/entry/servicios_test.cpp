@@ -1,0 +1,529 @@
+// The utilities sheet "Servicios Generales" through the program's dialog
+// factory, driven as a user drives it: the add page's table, the combine
+// page's bars and fitted curves, the costs page.
+#include <gtest/gtest.h>
+
+#include "app/core/servicios_generales.h"
+#include "app/qt/fabrica_dialogos_qt.h"
+#include "dialogs/entry/dlg_definir_servicio.h"
+#include "dialogs/entry/registro.h"
+#include "servicios_prueba.h"
+#include "tests/comun/problemas.h"
+
+namespace vardo::prueba {
+namespace {
+
+using A = CAddSGDlg;
+using C = CCombinarSGDlg;
+using O = COptimizarSGDlg;
+
+std::string Png(const std::string& nombre) { return std::string(::testing::TempDir()) + nombre + ".png"; }
+
+// The four-stream problem (Qh 20, Qc 60, shifted pinch 358.15) with the
+// given utilities.
+CDiagrama Problema(std::vector<CServicios> servicios) {
+  return CuatroCorrientesConServicios(std::move(servicios));
+}
+
+CServicios Nombrado(CServicios s, const char* nombre) {
+  s.SetNombre(nombre);
+  return s;
+}
+
+// Heating at 400 K and cooling at 380 K with these loads (a pocket above
+// the pinch whose curve fits the process one while the cooling load lies
+// between the heating one and 20 kW more); maxima 55.275 and 40.275.
+CDiagrama Bolsillo(std::vector<double> calor, std::vector<double> frio) {
+  std::vector<CServicios> v;
+  for (double c : calor) v.push_back(Nombrado(ServicioLatente(400, c, 0), "Vapor"));
+  for (double c : frio) v.push_back(Nombrado(ServicioLatente(380, c, 1), "Agua"));
+  return Problema(v);
+}
+
+std::vector<double> Cargas(const CDiagrama& d) {
+  std::vector<double> v;
+  for (const CServicios& s : d.m_servicios) v.push_back(s.m_carga);
+  return v;
+}
+
+class Servicios : public ::testing::Test {
+ protected:
+  Servicios() { RegistrarDialogosEntrada(fabrica_); }
+
+  // Runs the sheet on the problem from page `pagina`; the script drives it.
+  bool Correr(CDiagrama& d, int pagina, std::function<void(Driver&)> guion) {
+    runner_.ScriptDialog(std::move(guion));
+    DlgServicios dlg;
+    dlg.pagina = pagina;
+    dlg.modelo = d;
+    const bool ok = fabrica_.Servicios(dlg);
+    if (ok) d = dlg.modelo;
+    return ok;
+  }
+  int Pitidos() const {
+    int n = 0;
+    for (const RunRecord& r : runner_.Log())
+      if (r.kind == RunRecord::Kind::Beep) {
+        EXPECT_EQ(r.frequency, 1000);
+        EXPECT_EQ(r.duration, 50);
+        ++n;
+      }
+    return n;
+  }
+  std::vector<std::string> Mensajes() const {
+    std::vector<std::string> v;
+    for (const RunRecord& r : runner_.Log())
+      if (r.kind == RunRecord::Kind::Message) v.push_back(r.text);
+    return v;
+  }
+
+  FabricaDialogosQt fabrica_;
+  ScriptedRunner runner_;
+  kit::ScopedModalRunner usar_{runner_};
+};
+
+// ================================================================ "Añadir"
+
+TEST_F(Servicios, AnadirMuestraLaTablaConSusColoresYTipos) {
+  EXPECT_TRUE(fabrica_.Disponible(DialogoId::ServGenSheet));
+  CDiagrama d = Problema({Nombrado(ServicioLatente(473.15, 20, 0), "Vapor"),
+                          Nombrado(ServicioSensible(278.15, 288.15, 60), "Agua")});
+  std::vector<std::vector<std::string>> filas;
+  std::string titulo, pagina;
+  ASSERT_TRUE(Correr(d, 1, [&](Driver& drv) {
+    titulo = drv.Dialog().windowTitle().toStdString();
+    pagina = Hoja(drv).ActivePage()->Layout().caption;
+    Celdix& t = *Hoja(drv).m_add.Get<Celdix>(A::kIdTabla);
+    for (int r = 0; r < t.Rows(); ++r) {
+      filas.emplace_back();
+      for (int c = 0; c < t.Cols(); ++c) filas.back().push_back(t.TextMatrix(r, c).toStdString());
+    }
+    EXPECT_EQ(t.Grid()->CellBackColor(1, 3), kColorCalefaccion);
+    EXPECT_EQ(t.Grid()->CellBackColor(2, 3), kColorRefrigeracion);
+    drv.Grab(Png("servicios_anadir"));
+    ClickCell(t, 2, 1);  // the chart follows the selected row
+    drv.Grab(Png("servicios_anadir_agua"));
+    drv.Ok();
+  }));
+  EXPECT_EQ(titulo, "Servicios Generales");
+  EXPECT_EQ(pagina, "Añadir");
+  using F = std::vector<std::string>;
+  ASSERT_EQ(filas.size(), 3u);
+  EXPECT_EQ(filas[0], (F{"Nº", "Descripción", "Servicio", "Calor", "T ent(K)", "T sal(K)", "H max(kW)"}));
+  EXPECT_EQ(filas[1], (F{"1", "Vapor", "Calefacción", "Latente", "473.15", "473.15", "-20."}));
+  EXPECT_EQ(filas[2], (F{"2", "Agua", "Refrigeración", "Sensible", "278.15", "288.15", "60."}));
+}
+
+TEST_F(Servicios, AnadirCasosDeLaTabla) {
+  struct Caso {
+    const char* nombre;
+    std::vector<CServicios> servicios;
+    std::function<void(Driver&, Celdix&)> accion;
+    // The model handed back and the utilities the table listed at the end.
+    std::function<void(const CDiagrama&, const std::vector<std::int32_t>&)> comprobar;
+  };
+  const Caso casos[] = {
+      {"sin servicios: solo la fila de títulos", {},
+       [](Driver&, Celdix& t) { EXPECT_EQ(t.Rows(), 1); },
+       [](const CDiagrama& d, const std::vector<std::int32_t>& listados) {
+         EXPECT_EQ(d.GetNumServicios(), 0);
+         EXPECT_TRUE(listados.empty());
+       }},
+      {"entre las temperaturas de pinch pasa a refrigeración",
+       {Nombrado(ServicioLatente(340, 0, 1), "X")},
+       [](Driver&, Celdix& t) {
+         // Typed into a row so that the utility lies within DT min/2 of the pinch.
+         EditCell(t, 1, 4, "360");
+         EXPECT_EQ(t.TextMatrix(1, 4), "353.15");
+         EXPECT_EQ(t.TextMatrix(1, 2), "Refrigeración");
+       },
+       [](const CDiagrama& d, const std::vector<std::int32_t>&) {
+         EXPECT_DOUBLE_EQ(d.m_servicios[0].GetT1(), 353.15);
+         EXPECT_EQ(d.m_servicios[0].m_fria, 1);
+       }},
+      {"latente: la salida no se escribe", {Nombrado(ServicioLatente(473.15, 0, 0), "Vapor")},
+       [](Driver&, Celdix& t) {
+         EditCell(t, 1, 5, "400");
+         EXPECT_EQ(t.TextMatrix(1, 5), "473.15");
+       },
+       [](const CDiagrama& d, const std::vector<std::int32_t>&) {
+         EXPECT_DOUBLE_EQ(d.m_servicios[0].GetT2(), 473.15);
+       }},
+      {"borrar la fila del medio",
+       {Nombrado(ServicioLatente(473.15, 0, 0), "A"), Nombrado(ServicioLatente(480, 0, 0), "B"),
+        Nombrado(ServicioLatente(280, 0, 1), "C")},
+       [](Driver&, Celdix& t) {
+         ClickCell(t, 2, 1);
+         PulsarBoton(t.DelButton());  // confirmed
+         ASSERT_EQ(t.Rows(), 3);
+         EXPECT_EQ(t.TextMatrix(2, 0), "2");
+         EXPECT_EQ(t.TextMatrix(2, 1), "C");
+       },
+       [](const CDiagrama& d, const std::vector<std::int32_t>&) {
+         ASSERT_EQ(d.GetNumServicios(), 2);
+         EXPECT_EQ(d.m_servicios[0].GetNombre(), "A");
+         EXPECT_EQ(d.m_servicios[1].GetNombre(), "C");
+       }},
+      {"pegar una fila de entrada igual a salida la hace latente",
+       {Nombrado(ServicioSensible(278.15, 288.15, 0), "Agua")},
+       [](Driver&, Celdix& t) {
+         Pegar(t, "\tRio\t\tSensible\t290\t290\t");
+         EXPECT_EQ(t.TextMatrix(1, 3), "Latente");
+       },
+       [](const CDiagrama& d, const std::vector<std::int32_t>&) {
+         EXPECT_EQ(d.m_servicios[0].GetNombre(), "Rio");
+         EXPECT_EQ(d.m_servicios[0].m_latente, 1);
+         EXPECT_EQ(d.m_servicios[0].m_fria, 1);
+       }},
+      {"añadir línea añade un servicio por defecto", {},
+       [](Driver&, Celdix& t) {
+         PulsarBoton(t.AddButton());
+         ASSERT_EQ(t.Rows(), 2);
+         EXPECT_EQ(t.TextMatrix(1, 0), "1");
+       },
+       [](const CDiagrama& d, const std::vector<std::int32_t>& listados) {
+         EXPECT_EQ(d.GetNumServicios(), 1);
+         EXPECT_EQ(listados, std::vector<std::int32_t>{0});
+       }},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.nombre);
+    CDiagrama d = Problema(c.servicios);
+    std::vector<std::int32_t> listados;
+    ASSERT_TRUE(Correr(d, 1, [&](Driver& drv) {
+      c.accion(drv, *Hoja(drv).m_add.Get<Celdix>(A::kIdTabla));
+      listados = Hoja(drv).m_add.Listados();
+      drv.Ok();
+    }));
+    c.comprobar(d, listados);
+  }
+}
+
+TEST_F(Servicios, CombinadoAbreLaDefinicionUnaVezYQuedaCombinadoAlCancelar) {
+  CDiagrama d = Problema({Nombrado(ServicioSensible(278.15, 288.15, 0), "Agua")});
+  std::string calor;
+  ASSERT_TRUE(Correr(d, 1, [&](Driver& drv) {
+    runner_.ScriptDialog([](Driver& def) { def.Cancel(); });
+    Celdix& t = *Hoja(drv).m_add.Get<Celdix>(A::kIdTabla);
+    ElegirEnCelda(t, 1, 3, 2);
+    calor = t.TextMatrix(1, 3).toStdString();
+    EditCell(t, 1, 1, "Agua de río");  // a later edit asks no more
+    drv.Ok();
+  }));
+  int definiciones = 0;
+  for (const RunRecord& r : runner_.Log()) definiciones += r.text == "Definir Servicio";
+  EXPECT_EQ(definiciones, 1);
+  EXPECT_EQ(calor, "Combinado");
+  EXPECT_EQ(d.m_servicios[0].GetNombre(), "Agua de río");
+  EXPECT_EQ(d.m_servicios[0].m_lineal, 0);
+  EXPECT_EQ(d.m_servicios[0].m_latente, 0);
+}
+
+TEST_F(Servicios, DobleClicDefineElServicioDeLaFila) {
+  CDiagrama d = Problema({Nombrado(ServicioLatente(473.15, 0, 0), "Vapor"),
+                          Nombrado(ServicioSensible(278.15, 288.15, 0), "Agua")});
+  std::string calor;
+  ASSERT_TRUE(Correr(d, 1, [&](Driver& drv) {
+    runner_.ScriptDialog([](Driver& def) {
+      Celdix& t = *def.Dialog().Get<Celdix>(CDefinirServicioDlg::kIdTabla);
+      EXPECT_EQ(t.TextMatrix(1, 0), "278.15");  // the row's own utility
+      PulsarBoton(t.AddButton());
+      EditCell(t, 2, 0, "283.15");
+      EditCell(t, 2, 1, "0.4");
+      EditCell(t, 3, 0, "288.15");
+      EditCell(t, 3, 1, "1");
+      def.Ok();
+    });
+    Celdix& t = *Hoja(drv).m_add.Get<Celdix>(A::kIdTabla);
+    ClickCell(t, 2, 1);
+    GridWidget* g = t.Grid();
+    QTest::mouseDClick(g->viewport(), Qt::LeftButton, Qt::NoModifier,
+                       g->CellRect(2, 2).center() - g->viewport()->geometry().topLeft());
+    calor = t.TextMatrix(2, 3).toStdString();
+    drv.Ok();
+  }));
+  EXPECT_EQ(calor, "Combinado");
+  const CServicios& s = d.m_servicios[1];
+  EXPECT_EQ(s.m_T, (std::vector<double>{278.15, 283.15, 288.15}));
+  EXPECT_EQ(s.m_lineal, 0);
+  EXPECT_EQ(s.m_fria, 1);
+  EXPECT_EQ(d.m_servicios[0].m_T, (std::vector<double>{473.15, 473.15}));
+}
+
+TEST_F(Servicios, PegarTresFilasConDosAreasMostradasListaTresServicios) {
+  CDiagrama d = CuatroCorrientes();
+  d.AddArea("Planta 1", 0);
+  d.AddArea("Planta 2", 0);
+  d.m_areas[0].mostrada = d.m_areas[1].mostrada = 1;
+  for (std::int32_t i = 0; i < 4; ++i) {
+    d.m_corrientes[static_cast<std::size_t>(i)].m_area = i / 2;
+    d.m_areas[static_cast<std::size_t>(i / 2)].AddCorriente(i);
+  }
+  std::vector<std::string> numeros;
+  ASSERT_TRUE(Correr(d, 1, [&](Driver& drv) {
+    Celdix& t = *Hoja(drv).m_add.Get<Celdix>(A::kIdTabla);
+    Pegar(t,
+          "\tVapor\t\tLatente\t473.15\t473.15\n"
+          "\tAceite\t\tSensible\t520\t480\n"
+          "\tAgua\t\tSensible\t278.15\t288.15");  // the table grows (answered Yes)
+    for (int r = 1; r < t.Rows(); ++r) numeros.push_back(t.TextMatrix(r, 0).toStdString());
+    drv.Ok();
+  }));
+  EXPECT_EQ(numeros, (std::vector<std::string>{"1", "2", "3"}));
+  ASSERT_EQ(d.GetNumServicios(), 3);
+  EXPECT_EQ(ServiciosListados(d).size(), 3u);
+  EXPECT_EQ(d.m_servicios[2].GetNombre(), "Agua");
+  EXPECT_EQ(d.m_servicios[1].m_fria, 0);
+}
+
+TEST_F(Servicios, AceptarDesdeCualquierPaginaEntregaLaCopiaDeLaPaginaActiva) {
+  struct Caso {
+    int pagina;
+    std::function<void(Driver&)> editar;
+    std::function<void(const CDiagrama&)> comprobar;
+  };
+  const Caso casos[] = {
+      {1,
+       [](Driver& drv) { EditCell(*Hoja(drv).m_add.Get<Celdix>(A::kIdTabla), 1, 1, "Vapor alto"); },
+       [](const CDiagrama& d) { EXPECT_EQ(d.m_servicios[0].GetNombre(), "Vapor alto"); }},
+      {2, [](Driver& drv) { TypeBar(*Hoja(drv).m_combinar.Get<Barrion>(C::kIdCalor), 0, "15"); },
+       [](const CDiagrama& d) { EXPECT_DOUBLE_EQ(d.m_servicios[0].m_carga, 15); }},
+      {3, [](Driver& drv) { EditCell(*Hoja(drv).m_costes.Get<Celdix>(O::kIdCostes), 1, 2, "80"); },
+       [](const CDiagrama& d) { EXPECT_DOUBLE_EQ(d.m_servicios[0].m_coste, 80); }},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.pagina);
+    CDiagrama d = Bolsillo({20}, {20});
+    ASSERT_TRUE(Correr(d, c.pagina, [&](Driver& drv) {
+      EXPECT_EQ(Hoja(drv).ActiveIndex(), c.pagina - 1);
+      c.editar(drv);
+      drv.Ok();
+    }));
+    c.comprobar(d);
+  }
+  // Cancel hands nothing back.
+  CDiagrama d = Bolsillo({20}, {20});
+  EXPECT_FALSE(Correr(d, 3, [](Driver& drv) {
+    EditCell(*Hoja(drv).m_costes.Get<Celdix>(O::kIdCostes), 1, 2, "80");
+    drv.Cancel();
+  }));
+  EXPECT_DOUBLE_EQ(d.m_servicios[0].m_coste, 0);
+}
+
+// ================================================================ "Combinar"
+
+TEST_F(Servicios, CombinarAlActivarMarcaElAjusteSiLasCurvasEncajan) {
+  struct Caso {
+    const char* nombre;
+    CDiagrama d;
+    bool marcada;
+    int barrasCalor, barrasFrio;
+    bool frioArrancado;
+  };
+  const Caso casos[] = {
+      {"encajan", Bolsillo({20}, {20}), true, 1, 1, true},
+      {"se cruzan", Bolsillo({10}, {}), false, 1, 0, false},
+      {"dos de calefacción", Bolsillo({10, 5}, {15}), true, 2, 1, true},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.nombre);
+    CDiagrama d = c.d;
+    ASSERT_TRUE(Correr(d, 2, [&](Driver& drv) {
+      CCombinarSGDlg& p = Hoja(drv).m_combinar;
+      EXPECT_EQ(p.Checked(C::kIdAjustar), c.marcada);
+      Barrion& calor = *p.Get<Barrion>(C::kIdCalor);
+      Barrion& frio = *p.Get<Barrion>(C::kIdFrio);
+      EXPECT_TRUE(calor.EventosActivos());
+      EXPECT_EQ(frio.EventosActivos(), c.frioArrancado);
+      if (c.frioArrancado) EXPECT_EQ(frio.NumBarras(), c.barrasFrio);
+      EXPECT_EQ(calor.NumBarras(), c.barrasCalor);
+      EXPECT_EQ(calor.Nombre(0), "1 Vapor");
+      EXPECT_NEAR(calor.Maximo(0), c.marcada ? 55.275 : 52.75, 1e-9);
+      if (c.nombre == std::string("encajan")) {
+        EXPECT_EQ(p.Text(C::kIdTotalCalor), "20. kW/20. kW");
+        EXPECT_EQ(p.Text(C::kIdTotalFrio), "20. kW/60. kW");
+        drv.Grab(Png("servicios_combinar"));
+      }
+      drv.Ok();
+    }));
+  }
+}
+
+TEST_F(Servicios, CombinarConAjusteCambiosAceptadosCorregidosYRechazados) {
+  struct Caso {
+    const char* nombre;
+    bool frio;  // the bar typed into
+    const char* valor;
+    std::vector<double> barras;  // heating then cooling, as the panels show them
+    int pitidos;
+    const char* totalCalor;
+  };
+  const Caso casos[] = {
+      {"cambio que encaja", false, "15", {15, 20}, 0, "15. kW/20. kW"},
+      // The heating side needs 20: the raised bar comes back to it.
+      {"subida corregida", false, "30", {20, 20}, 0, "20. kW/20. kW"},
+      // The cooling side would need 60, more than this utility can take.
+      {"subida rechazada", true, "40.2", {20, 20}, 1, "20. kW/20. kW"},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.nombre);
+    runner_.Clear();
+    CDiagrama d = Bolsillo({20}, {20});
+    std::vector<double> barras;
+    std::string total;
+    ASSERT_TRUE(Correr(d, 2, [&](Driver& drv) {
+      CCombinarSGDlg& p = Hoja(drv).m_combinar;
+      Barrion& calor = *p.Get<Barrion>(C::kIdCalor);
+      Barrion& frio = *p.Get<Barrion>(C::kIdFrio);
+      TypeBar(c.frio ? frio : calor, 0, c.valor);
+      barras = {calor.LeerScroll(0), frio.LeerScroll(0)};
+      total = p.Text(C::kIdTotalCalor);
+      drv.Ok();
+    }));
+    EXPECT_EQ(barras, c.barras);
+    EXPECT_EQ(total, c.totalCalor);
+    EXPECT_EQ(Cargas(d), c.barras);
+    EXPECT_EQ(Pitidos(), c.pitidos);
+  }
+}
+
+TEST_F(Servicios, CombinarActivarElAjuste) {
+  const char* pregunta =
+      "En su configuración actual, la curva de servicios no se ajusta a la de proceso.\n\n"
+      "Para conseguir que se ajusten, deberá reducir la entalpía suministrada por uno o más "
+      "servicios.\n\n¿Desea establecer la entalpía de todos los servicios a 0?";
+  struct Caso {
+    const char* nombre;
+    CDiagrama d;
+    Answer respuesta;
+    std::vector<double> cargas;
+  };
+  const Caso casos[] = {
+      {"sí pone todo a 0", Bolsillo({10}, {}), Answer::Yes, {0}},
+      {"no deja las cargas", Bolsillo({10}, {}), Answer::No, {10}},
+      // The first heating utility would have to take 20 - 30 kW: no negative
+      // load, the loads stay.
+      {"resto negativo", Bolsillo({5, 30}, {20}), Answer::No, {5, 30, 20}},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.nombre);
+    runner_.Clear();
+    CDiagrama d = c.d;
+    std::vector<double> barras;
+    ASSERT_TRUE(Correr(d, 2, [&](Driver& drv) {
+      CCombinarSGDlg& p = Hoja(drv).m_combinar;
+      ASSERT_FALSE(p.Checked(C::kIdAjustar));
+      runner_.ScriptMessage(c.respuesta);
+      drv.Click(C::kIdAjustar);
+      EXPECT_TRUE(p.Checked(C::kIdAjustar));
+      Barrion& calor = *p.Get<Barrion>(C::kIdCalor);
+      for (int k = 0; k < calor.NumBarras(); ++k) barras.push_back(calor.LeerScroll(k));
+      drv.Ok();
+    }));
+    EXPECT_EQ(Mensajes(), std::vector<std::string>{pregunta});
+    EXPECT_EQ(Cargas(d), c.cargas);
+    for (double b : barras) EXPECT_GE(b, 0.0);
+    EXPECT_GE(Pitidos(), 1);
+  }
+}
+
+TEST_F(Servicios, CombinarSinAjusteLimitaLasCargasYAgrandaLasBarras) {
+  // Cooling 100 kW, above its maximum 40.275.
+  CDiagrama d = Bolsillo({20}, {100});
+  std::vector<double> maximos;
+  double frioMostrado = 0;
+  ASSERT_TRUE(Correr(d, 2, [&](Driver& drv) {
+    CCombinarSGDlg& p = Hoja(drv).m_combinar;
+    runner_.ScriptMessage(Answer::No);
+    drv.Click(C::kIdAjustar);  // on: does not fit, kept
+    drv.Click(C::kIdAjustar);  // off
+    maximos = {p.Get<Barrion>(C::kIdCalor)->Maximo(0), p.Get<Barrion>(C::kIdFrio)->Maximo(0)};
+    frioMostrado = p.Get<Barrion>(C::kIdFrio)->LeerScroll(0);
+    drv.Ok();
+  }));
+  ASSERT_EQ(maximos.size(), 2u);
+  EXPECT_NEAR(maximos[0], std::fabs(-55.275 + 50) * 10, 1e-9);
+  EXPECT_NEAR(maximos[1], (40.275 + 50) * 10, 1e-9);
+  EXPECT_NEAR(frioMostrado, 40.275, 1e-9);
+  EXPECT_NEAR(d.m_servicios[1].m_carga, 40.275, 1e-9);
+}
+
+// ================================================================ "Costes"
+
+TEST_F(Servicios, CostesTablasYTotales) {
+  CDiagrama d = Bolsillo({20}, {20, 0});
+  d.m_servicios[0].m_coste = 100;
+  d.m_servicios[1].m_coste = 10;
+  d.m_servicios[2].m_coste = 999;  // load 0: costs nothing
+  std::vector<std::string> anual, totales, titulos;
+  ASSERT_TRUE(Correr(d, 3, [&](Driver& drv) {
+    COptimizarSGDlg& p = Hoja(drv).m_costes;
+    Celdix& costes = *p.Get<Celdix>(O::kIdCostes);
+    Celdix& comb = *p.Get<Celdix>(O::kIdCombinacion);
+    for (int c = 0; c < 7; ++c) titulos.push_back(costes.TextMatrix(0, c).toStdString());
+    EXPECT_TRUE(comb.ReadOnlyTable());
+    EXPECT_EQ(p.Text(O::kIdTotalCalor), "2000.");
+    EXPECT_EQ(p.Text(O::kIdTotalFrio), "200.");
+    drv.Grab(Png("servicios_costes"));
+    EditCell(costes, 2, 2, "30");  // the annual cost follows at once
+    for (int r = 1; r <= 3; ++r) anual.push_back(comb.TextMatrix(r, 2).toStdString());
+    totales = {p.Text(O::kIdTotalCalor), p.Text(O::kIdTotalFrio), p.Text(O::kIdTotal)};
+    drv.Ok();
+  }));
+  EXPECT_EQ(titulos, (std::vector<std::string>{"Nº", "Descripción", "Coste ($/kWa)",
+                                                "h (kW/(m2·K))", "a", "b", "c"}));
+  EXPECT_EQ(anual, (std::vector<std::string>{"2000.", "600.", "0."}));
+  EXPECT_EQ(totales, (std::vector<std::string>{"2000.", "600.", "2600."}));
+  EXPECT_DOUBLE_EQ(d.m_servicios[1].m_coste, 30);
+}
+
+TEST_F(Servicios, CostesSinServiciosYFilasFijas) {
+  CDiagrama vacio = CuatroCorrientes();
+  ASSERT_TRUE(Correr(vacio, 3, [](Driver& drv) {
+    COptimizarSGDlg& p = Hoja(drv).m_costes;
+    EXPECT_EQ(p.Get<Celdix>(O::kIdCostes)->Rows(), 1);
+    EXPECT_EQ(p.Get<Celdix>(O::kIdCombinacion)->Rows(), 1);
+    for (int id : {O::kIdTotalCalor, O::kIdTotalFrio, O::kIdTotal}) EXPECT_EQ(p.Text(id), "0.");
+    drv.Ok();
+  }));
+
+  const std::string filas = "No está permitido modificar el número de filas de esta tabla";
+  for (bool anadir : {true, false}) {
+    SCOPED_TRACE(anadir);
+    runner_.Clear();
+    CDiagrama d = Bolsillo({20}, {20});
+    int filasFinales = 0;
+    ASSERT_TRUE(Correr(d, 3, [&](Driver& drv) {
+      Celdix& t = *Hoja(drv).m_costes.Get<Celdix>(O::kIdCostes);
+      ClickCell(t, 2, 2);
+      PulsarBoton(anadir ? t.AddButton() : t.DelButton());
+      filasFinales = t.Rows();
+      drv.Ok();
+    }));
+    EXPECT_EQ(filasFinales, 3);
+    EXPECT_EQ(Mensajes().back(), filas);
+    EXPECT_EQ(d.GetNumServicios(), 2);
+  }
+}
+
+TEST_F(Servicios, CostesRechazaUnCoeficienteQueNoEsPositivo) {
+  for (const char* texto : {"0", "-2", "abc"}) {
+    SCOPED_TRACE(texto);
+    runner_.Clear();
+    CDiagrama d = Bolsillo({20}, {});
+    d.m_servicios[0].m_h = 1.5;
+    std::string celda;
+    ASSERT_TRUE(Correr(d, 3, [&](Driver& drv) {
+      Celdix& t = *Hoja(drv).m_costes.Get<Celdix>(O::kIdCostes);
+      EditCell(t, 1, 3, texto);
+      celda = t.TextMatrix(1, 3).toStdString();
+      drv.Ok();
+    }));
+    EXPECT_EQ(Mensajes(), std::vector<std::string>{"Introduzca un coeficiente mayor que 0."});
+    EXPECT_EQ(celda, "1.5");
+    EXPECT_DOUBLE_EQ(d.m_servicios[0].m_h, 1.5);
+  }
+}
+
+}  // namespace
+}  // namespace vardo::prueba
