@@ -8,8 +8,6 @@
 
 namespace vardo {
 
-// Whether the two can be run in this program.
-bool HayCoeficientes();
 // The wizard for stream reference ref (a process stream, or 1000 + k for
 // utility k) on the copy; on Finish each stream or utility chosen takes the
 // correlation and the 20 values and estimates its coefficient. True when

@@ -82,7 +82,6 @@ CAreaMinimaDlg::CAreaMinimaDlg(const CDiagrama& modelo, QWidget* parent)
 
 void CAreaMinimaDlg::OnInit() {
   AceptarDecimales(*this, {kIdCoefCorriente, kIdCoefServicio, kIdTempServicio});
-  Enable(kIdEstimarCorriente, HayCoeficientes());
   SetRange(kIdSpinCorriente, 1, std::max(1, modelo_.GetNumCorrientes()));
   SetPos(kIdSpinCorriente, 1);
   SetRange(kIdSpinServicio, 1, 2);
@@ -113,7 +112,7 @@ void CAreaMinimaDlg::GuardarCoeficienteCorriente(int i) {
 void CAreaMinimaDlg::MostrarServicio(int i) {
   if (ModoDefinido()) {
     SetReadOnly(kIdTempServicio, true);
-    Enable(kIdEstimarServicio, HayCoeficientes());
+    Enable(kIdEstimarServicio, true);
     SetRange(kIdSpinServicio, 1, modelo_.GetNumServicios());
     const CServicios& s = modelo_.m_servicios[static_cast<std::size_t>(i)];
     SetInt(kIdServicio, i + 1);

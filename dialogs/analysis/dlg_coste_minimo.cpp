@@ -83,7 +83,6 @@ CCosteMinimoDlg::CCosteMinimoDlg(const CDiagrama& modelo, QWidget* parent)
 }
 
 void CCosteMinimoDlg::OnInit() {
-  Enable(kIdCoeficientes, HayCoeficientes());
   SetRange(kIdSpinCorriente, 1, std::max(1, modelo_.GetNumCorrientes()));
   SetPos(kIdSpinCorriente, 1);
   for (int spin : {kIdSpinServicio, kIdSpinServicioOp}) {

@@ -226,7 +226,6 @@ void CVariacionCosteDlg::DataExchange(kit::Exchange& dx) {
 }
 
 void CVariacionCosteDlg::OnInit() {
-  Enable(kIdCoeficientes, HayCoeficientes());
   SetRange(kIdSpinCorriente, 1, std::max(1, modelo_.GetNumCorrientes()));
   SetPos(kIdSpinCorriente, 1);
   if (modelo_.GetNumCorrientes() > 0) MostrarCorriente(0);

@@ -130,6 +130,27 @@ TEST_F(Objetivos, AreaMinimaPreguntaUnaVezYDevuelveLosServiciosMovidos) {
   EXPECT_EQ(Doc()->NumDeshacer(), 1);
 }
 
+TEST_F(Objetivos, AreaMinimaConElAsistenteTerminado) {
+  using D = CAreaMinimaDlg;
+  const double antes = Doc()->m_Diagrama.m_corrientes[0].m_h;
+  kitRunner_.ScriptDialog([&](Driver& d) {
+    kitRunner_.ScriptDialog([](Driver& w) {
+      w.Next();
+      w.Next();
+      w.Finish();
+    });
+    d.Click(D::kIdEstimarCorriente);
+    EXPECT_NE(d.Text(D::kIdCoefCorriente), "2.");
+    d.Ok();
+  });
+  ASSERT_TRUE(Ejecutar(cmd::kAreaMinima));
+  EXPECT_EQ(Dialogos(), (std::vector<std::string>{"Área mínima de intercambio",
+                                                  "Estimación de coeficientes de Transmisión de Calor"}));
+  EXPECT_NE(Doc()->m_Diagrama.m_corrientes[0].m_h, antes);
+  EXPECT_EQ(Doc()->m_Diagrama.m_corrientes[0].m_correlacion, 0);
+  EXPECT_EQ(Doc()->NumDeshacer(), 1);
+}
+
 TEST_F(Objetivos, CostesMinimosConCtrlDRechazanCeroAnos) {
   using D = CCosteMinimoDlg;
   kitRunner_.ScriptDialog([](Driver& d) {

@@ -191,5 +191,46 @@ TEST_F(AreaMinima, UnNombreLargoDeSoloLecturaNoImpideAceptar) {
   EXPECT_TRUE(Mensajes().empty());
 }
 
+TEST_F(AreaMinima, AsistenteTerminadoEstimaElCoeficienteYLoMuestra) {
+  struct Caso {
+    const char* nombre;
+    CDiagrama modelo;
+    int boton;
+    int campo;
+    std::int32_t ref;
+  };
+  const Caso casos[] = {
+      {"corriente", CuatroCorrientes(), D::kIdEstimarCorriente, D::kIdCoefCorriente, 0},
+      {"servicio", CuatroCorrientesConTresServicios(), D::kIdEstimarServicio, D::kIdCoefServicio,
+       kRefServicio},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.nombre);
+    runner_.Clear();
+    std::string mostrado;
+    const bool ok = Correr(c.modelo, [&](Driver& d) {
+      EXPECT_TRUE(d.Dialog().IsEnabled(c.boton));
+      // The wizard with what it starts from, to its end.
+      runner_.ScriptDialog([](Driver& w) {
+        w.Next();
+        w.Next();
+        w.Finish();
+      });
+      d.Click(c.boton);
+      mostrado = d.Text(c.campo);
+      d.Ok();
+    });
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(runner_.Log().at(1).text, "Estimación de coeficientes de Transmisión de Calor");
+    CCorriente esperada = c.modelo.GetCorriente(c.ref);
+    if (esperada.m_correlacion < 0) esperada.m_correlacion = 0;
+    esperada.EstimarH();
+    ASSERT_NE(esperada.m_h, c.modelo.GetCorriente(c.ref).m_h);
+    EXPECT_EQ(mostrado, NumTexto(esperada.m_h, 10));
+    // The estimate itself, or the field's ten digits once it is stored.
+    EXPECT_NEAR(registro_.modelo.GetCorriente(c.ref).m_h, esperada.m_h, 1e-9 * esperada.m_h);
+  }
+}
+
 }  // namespace
 }  // namespace vardo::prueba

@@ -125,5 +125,27 @@ TEST_F(CosteMinimo, TresServiciosDefinidosEnAmbosGrupos) {
   EXPECT_EQ(registro_.modelo.m_servicios[0].m_coste, 10.0);
 }
 
+TEST_F(CosteMinimo, LosCoeficientesAceptadosVuelvenYRecalculan) {
+  for (const bool aceptar : {true, false}) {
+    SCOPED_TRACE(aceptar);
+    runner_.Clear();
+    std::string antes, despues;
+    Correr(CuatroCorrientes(), [&](Driver& d) {
+      antes = d.Text(D::kIdCosteInmovilizado);
+      runner_.ScriptDialog([aceptar](Driver& c) {
+        EXPECT_EQ(c.Text(1001), "2.");  // the first stream's coefficient
+        c.Type(1001, "0.5");
+        aceptar ? c.Ok() : c.Cancel();
+      });
+      d.Click(D::kIdCoeficientes);
+      despues = d.Text(D::kIdCosteInmovilizado);
+      d.Ok();
+    });
+    EXPECT_EQ(runner_.Log().at(1).text, "Coeficientes de Transmisión de Calor");
+    EXPECT_EQ(registro_.modelo.m_corrientes[0].m_h, aceptar ? 0.5 : 2.0);
+    EXPECT_EQ(despues != antes, aceptar);
+  }
+}
+
 }  // namespace
 }  // namespace vardo::prueba
