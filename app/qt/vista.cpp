@@ -62,12 +62,12 @@ void MargenesDTDisponible(CGrafica& g) {
   g.SetMargenes(ultimo.x, penultimo.x, primero.y, penultimo.y);
 }
 
-// The x range of the cost chart over a loop's heat flow: the flow the loop
-// can take each way (its smallest even and odd duties less 1 kW), in the
+// The x range of the cost chart over a loop's heat flow: the dialog's range,
+// from minus the loop's smallest even duty to its smallest odd duty, in the
 // chart's stored units; the y range stays as scaled.
 void MargenesCostesAnillo(CGrafica& g, const CAnillo& anillo) {
-  const double a = anillo.minimoPar - 1.0, b = anillo.minimoImpar - 1.0;
-  g.SetMargenes(TruncCoord(100.0 * b), TruncCoord(-100.0 * a), g.yMax, g.yMin);
+  g.SetMargenes(TruncCoord(100.0 * anillo.minimoImpar), TruncCoord(-100.0 * anillo.minimoPar),
+                g.yMax, g.yMin);
 }
 
 }  // namespace
@@ -279,8 +279,9 @@ void CVardoView::ComandoGrafica(int id) {
     d.temperatura = m.m_tReferencia;
     d.puntos = 50;
     if (!fabrica_->Exergia(d)) return;
-    m.m_tReferencia = d.temperatura;
+    // The snapshot keeps the temperature the model had.
     doc_->GuardarDeshacer(true);
+    m.m_tReferencia = d.temperatura;
     ConstruirGrafica(modo, 0.0, 0.0, d.puntos);
     Fijar(modo);
   };

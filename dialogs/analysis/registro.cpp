@@ -2,12 +2,30 @@
 
 #include "app/qt/fabrica_dialogos_qt.h"
 #include "dialogs/analysis/dlg_factibilidad.h"
+#include "dialogs/analysis/dlg_area_minima.h"
+#include "dialogs/analysis/dlg_cascada.h"
+#include "dialogs/analysis/dlg_coste_minimo.h"
+#include "dialogs/analysis/dlg_costes_variacion.h"
+#include "dialogs/analysis/dlg_cruce_pinch.h"
+#include "dialogs/analysis/dlg_dt_optima.h"
+#include "dialogs/analysis/dlg_exergia.h"
+#include "dialogs/analysis/dlg_tablas.h"
+#include "dialogs/analysis/dlg_variacion.h"
 
 namespace vardo {
 
 void RegistrarDialogosAnalisis(FabricaDialogosQt& fabrica) {
   // One line per dialog.
   RegistrarFactibilidad(fabrica);
+  RegistrarCalculoCascada(fabrica);
+  RegistrarAreaMinima(fabrica);
+  RegistrarCosteMinimo(fabrica);
+  RegistrarCostesVariacion(fabrica);
+  RegistrarVariacion(fabrica);
+  RegistrarDifTempOptima(fabrica);
+  RegistrarExergia(fabrica);
+  RegistrarCrucePinch(fabrica);
+  RegistrarTablas(fabrica);
 }
 
 }  // namespace vardo

@@ -49,9 +49,8 @@ TEST_F(Comandos, EstadosSegunDocumentoYProblema) {
       {"otras graficas", kOtrasGraficas, false, false, true},
       // The grid diagram's properties (mode 3).
       {"formato", kFormatoGrafica, false, false, true},
-      // Their dialogs are not built yet.
-      {"costes totales", kCosteTotalDTMin, false, false, false},
-      {"servicios vs dt", kServiciosDTMin, false, false, false},
+      {"costes totales", kCosteTotalDTMin, false, false, true},
+      {"servicios vs dt", kServiciosDTMin, false, false, true},
       {"anadir corrientes", kAnadirCorrientes, false, true, true},
       {"autograbacion", kAutograbacion, true, true, true},
       {"barra principal", kVerBarraPrincipal, true, true, true},
@@ -225,17 +224,17 @@ TEST_F(Comandos, GraficaCaducadaSeReconstruyeConParametrosFijos) {
 TEST_F(Comandos, UnDialogoRegistradoHabilitaSuComando) {
   ASSERT_EQ(Iniciar({CopiaEjemplo("cuatro_corrientes.vdo")}), -1);
   auto& fabrica = static_cast<FabricaDialogosQt&>(app_->Fabrica());
-  EXPECT_FALSE(Estado(cmd::kTPinchDTMin).enabled);
+  EXPECT_FALSE(Estado(cmd::kProblemaRemanente).enabled);
   QWidget* padreVisto = nullptr;
-  fabrica.Registrar<DlgVariacionDT>([&](QWidget* padre, DlgVariacionDT& d) {
+  fabrica.Registrar<DlgRemanente>([&](QWidget* padre, DlgRemanente& d) {
     padreVisto = padre;
-    d.final = "30";
+    d.modelo.m_tCalienteGenerico = 480.0;
     return true;
   });
-  EXPECT_TRUE(Estado(cmd::kTPinchDTMin).enabled);
-  ASSERT_TRUE(Ejecutar(cmd::kTPinchDTMin));
+  EXPECT_TRUE(Estado(cmd::kProblemaRemanente).enabled);
+  ASSERT_TRUE(Ejecutar(cmd::kProblemaRemanente));
   EXPECT_EQ(padreVisto, &Marco());
-  EXPECT_EQ(Doc()->m_nModo, 6);
+  EXPECT_EQ(Doc()->m_Diagrama.m_tCalienteGenerico, 480.0);
 }
 
 // The document's commands run on the active document through the main
@@ -410,8 +409,8 @@ TEST_F(ComandosConDialogos, ExergiaEscribeLaTemperaturaYLaPersonalizadaNoGuardaD
   EXPECT_EQ(fabrica_.Ultima<DlgOtrasGraficas>().puntos, 25);
 }
 
-// The cost chart over a loop's heat flow spans the flow the loop can take
-// each way: -(even minimum - 1) to (odd minimum - 1) kW, in hundredths.
+// The cost chart over a loop's heat flow spans the dialog's range: from
+// minus the even minimum to the odd minimum, in hundredths.
 TEST_F(ComandosConDialogos, CostesDelAnilloTomanElRangoDelFlujo) {
   Preparar();
   fabrica_.Aceptar<DlgCostesTotales>([](DlgCostesTotales& d) {
@@ -421,8 +420,8 @@ TEST_F(ComandosConDialogos, CostesDelAnilloTomanElRangoDelFlujo) {
   });
   ASSERT_TRUE(Ejecutar(cmd::kCostesAnillo));
   EXPECT_EQ(Doc()->m_nModo, 11);
-  EXPECT_EQ(Vista()->Grafica().xMin, -2000);
-  EXPECT_EQ(Vista()->Grafica().xMax, 1000);
+  EXPECT_EQ(Vista()->Grafica().xMin, -2100);
+  EXPECT_EQ(Vista()->Grafica().xMax, 1100);
 }
 
 TEST_F(ComandosConDialogos, FormatoDeLaTramaEscalaYRechazaUnTamanoNulo) {

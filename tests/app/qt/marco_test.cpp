@@ -115,8 +115,10 @@ TEST_F(MarcoPrincipal, OtrasGraficasEnSuOrden) {
   Procesar();
   EXPECT_TRUE(Marco().MenuOtrasGraficas()->isVisible());
   // Entries whose chart has no dialog yet are disabled; the others run.
-  for (QAction* a : Marco().MenuOtrasGraficas()->actions())
-    if (a->data().toInt() == cmd::kServiciosDTMin) EXPECT_FALSE(a->isEnabled());
+  for (QAction* a : Marco().MenuOtrasGraficas()->actions()) {
+    if (a->data().toInt() == cmd::kGraficaPersonalizada) EXPECT_FALSE(a->isEnabled());
+    if (a->data().toInt() == cmd::kServiciosDTMin) EXPECT_TRUE(a->isEnabled());
+  }
   Marco().MenuOtrasGraficas()->actions().front()->trigger();
   Marco().MenuOtrasGraficas()->close();
   EXPECT_EQ(Doc()->m_nModo, 14);

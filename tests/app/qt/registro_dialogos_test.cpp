@@ -17,7 +17,15 @@ TEST_F(RegistroDialogos, LosDialogosConstruidosEstanDisponiblesAlArrancar) {
   } casos[] = {{DialogoId::BorrarCorrientes, true},  {DialogoId::BorrarCambiadores, true},
                {DialogoId::BorrarServicios, true},   {DialogoId::PropCorriente, true},
                {DialogoId::PropCambiador, true},     {DialogoId::PropServicio, true},
-               {DialogoId::CalculoCascada, false},   {DialogoId::CorrientesSheet, true}};
+               {DialogoId::CalculoCascada, true},    {DialogoId::CorrientesSheet, true},
+               {DialogoId::AreaMinima, true},        {DialogoId::CosteMinimo, true},
+               {DialogoId::CostesOperacion, true},   {DialogoId::CostesTotales, true},
+               {DialogoId::VariacionDT, true},       {DialogoId::VariacionArea, true},
+               {DialogoId::VariacionCosteInm, true}, {DialogoId::VariacionCosteTot, true},
+               {DialogoId::DifTempOptima, true},     {DialogoId::Exergia, true},
+               {DialogoId::CrucePinch, true},        {DialogoId::TablaCorrientes, true},
+               {DialogoId::TablaCambiadores, true},  {DialogoId::TablaServicios, true},
+               {DialogoId::TablaEmparejamientos, true}, {DialogoId::Remanente, false}};
   for (const auto& c : casos)
     EXPECT_EQ(app_->Fabrica().Disponible(c.id), c.disponible) << static_cast<int>(c.id);
 }

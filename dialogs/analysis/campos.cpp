@@ -1,0 +1,90 @@
+#include "dialogs/analysis/campos.h"
+
+#include <QLineEdit>
+#include <algorithm>
+#include <cmath>
+
+#include "platform/qt/messagerunner.h"
+
+namespace vardo {
+
+QValidator::State CampoDecimal::validate(QString& input, int&) const {
+  int puntos = 0;
+  for (const QChar c : input) {
+    if (c == QLatin1Char('.')) {
+      if (++puntos > 1) return Invalid;
+    } else if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
+      return Invalid;
+    }
+  }
+  return Acceptable;
+}
+
+void AceptarDecimales(kit::ControlHost& h, std::initializer_list<int> ids) {
+  for (int id : ids)
+    if (auto* campo = h.Get<QLineEdit>(id)) campo->setValidator(new CampoDecimal(campo));
+}
+
+int ItemMostrado(const kit::ControlHost& h, const Selector& s) {
+  const int n = s.cuenta();
+  if (n <= 0) return -1;
+  return std::clamp(h.Integer(s.numero), 1, n) - 1;
+}
+
+void Conectar(kit::ControlHost& h, const Selector& s) {
+  h.OnFocusOut(s.numero, [&h, s] {
+    const int i = ItemMostrado(h, s);
+    if (i >= 0) s.mostrar(i);
+  });
+  if (s.guardarAlEntrar) {
+    h.OnFocusIn(s.numero, [&h, s] {
+      const int i = ItemMostrado(h, s);
+      if (i >= 0) s.guardar(i);
+    });
+  }
+  h.OnStep(s.flechas, [s](int pos, int delta) {
+    const int n = s.cuenta();
+    if (n <= 0) return true;
+    s.guardar(std::clamp(pos, 1, n) - 1);
+    const int nuevo = pos + delta;
+    if (nuevo >= 1 && nuevo <= n) s.mostrar(nuevo - 1);
+    return true;
+  });
+}
+
+void FilaLey(std::vector<kit::ControlSpec>& c, int idA, int x, int y, int ancho) {
+  const char* nombres[] = {"a:", "b:", "c:"};
+  for (int k = 0; k < 3; ++k) {
+    const int x0 = x + k * (ancho + 20);
+    c.push_back(kit::Label(nombres[k], x0, y + 2, 9, 8));
+    c.push_back(kit::Edit(idA + k, x0 + 11, y, ancho, 12));
+  }
+}
+
+void MostrarLey(kit::ControlHost& h, int idA, double a, double b, double c, int digitos) {
+  h.SetNumber(idA, a, digitos);
+  h.SetNumber(idA + 1, b, digitos);
+  h.SetNumber(idA + 2, c, digitos);
+}
+
+void GuardarLey(const kit::ControlHost& h, int idA, double& a, double& b, double& c) {
+  a = h.Number(idA);
+  b = h.Number(idA + 1);
+  c = h.Number(idA + 2);
+}
+
+bool AmortizacionValida(double anos) { return anos > 0.0; }
+
+void EscribirCoste(kit::ControlHost& h, int id, double valor, bool definido) {
+  if (definido && std::isfinite(valor)) h.SetNumber(id, valor);
+  else h.SetText(id, "-");
+}
+
+bool ComprobarAmortizacion(kit::Dialog& d, int idAnos) {
+  if (AmortizacionValida(d.Number(idAnos))) return true;
+  ShowMessage(&d, kMensajeAmortizacion, MsgIcon::Warning);
+  d.Focus(idAnos);
+  return false;
+}
+
+}  // namespace vardo

@@ -1,0 +1,236 @@
+// "Área mínima de intercambio" through the program's dialog factory: the two
+// utility modes, the DT min questions, decimal fields, results against the
+// model's own targets, and a long stream name shown read-only.
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+
+#include "dialogs/analysis/dlg_area_minima.h"
+#include "platform/core/numtext.h"
+#include "tests/dialogs/analysis/fixture_analisis.h"
+#include "tests/dialogs/analysis/problemas_analisis.h"
+
+namespace vardo::prueba {
+namespace {
+
+using D = CAreaMinimaDlg;
+
+class AreaMinima : public ConDialogos {
+ protected:
+  bool Correr(const CDiagrama& m, std::function<void(Driver&)> guion,
+              std::initializer_list<Answer> respuestas = {}) {
+    registro_.modelo = m;
+    return ConDialogos::Correr(&FabricaDialogosQt::AreaMinima, registro_, std::move(guion),
+                               respuestas);
+  }
+  DlgAreaMinima registro_;
+};
+
+// The targets the dialog must show for a model.
+void EsperarResultados(Driver& d, CDiagrama m) {
+  m.CalcularObjetivos();
+  EXPECT_EQ(d.Text(D::kIdArea), NumTexto(m.CalcularAreaMinima(0)));
+  EXPECT_EQ(d.Text(D::kIdNMin), std::to_string(m.CalcularNMinCambiadores(0)));
+}
+
+TEST_F(AreaMinima, ServiciosPorDefectoConSusLimitesYResultadosDelModelo) {
+  CDiagrama esperado = CuatroCorrientes();
+  esperado.m_tCalienteGenerico = 448.15;
+  esperado.m_tFrioGenerico = 288.15;
+  const bool ok = Correr(CuatroCorrientes(), [&](Driver& d) {
+    EXPECT_EQ(d.Text(D::kIdDTMin), "10.");
+    EXPECT_EQ(d.Text(D::kIdCorriente), "1");
+    EXPECT_EQ(d.Text(D::kIdCoefCorriente), "2.");
+    EXPECT_EQ(d.Text(D::kIdServicio), "1");
+    EXPECT_EQ(d.Text(D::kIdNombreServicio), "Calefacción");
+    EXPECT_EQ(d.Text(D::kIdTempServicio), "448.15");
+    EXPECT_FALSE(d.Dialog().IsReadOnly(D::kIdTempServicio));
+    EXPECT_FALSE(d.Dialog().IsEnabled(D::kIdEstimarServicio));
+    EsperarResultados(d, esperado);
+    d.Step(D::kIdSpinServicio, 1);
+    EXPECT_EQ(d.Text(D::kIdServicio), "2");
+    EXPECT_EQ(d.Text(D::kIdNombreServicio), "Refrigeración");
+    EXPECT_EQ(d.Text(D::kIdTempServicio), "288.15");
+    d.Step(D::kIdSpinServicio, 1);  // only two
+    EXPECT_EQ(d.Text(D::kIdNombreServicio), "Refrigeración");
+    d.Grab(::testing::TempDir() + "analisis_area_minima.png");
+
+    // A coefficient of 0.5 typed for stream 2 and a cooling water at
+    // 283.15 K: the results are the model's with those values.
+    d.Step(D::kIdSpinCorriente, 1);
+    d.Type(D::kIdCoefCorriente, "0.5");
+    d.Type(D::kIdTempServicio, "283.15");
+    d.Enter();
+    esperado.m_corrientes[1].m_h = 0.5;
+    esperado.m_tFrioGenerico = 283.15;
+    EsperarResultados(d, esperado);
+    d.Ok();
+  });
+  EXPECT_TRUE(ok);
+  EXPECT_EQ(registro_.modelo.m_corrientes[1].m_h, 0.5);
+  EXPECT_EQ(registro_.modelo.m_tCalienteGenerico, 448.15);
+  EXPECT_EQ(registro_.modelo.m_tFrioGenerico, 283.15);
+  EXPECT_TRUE(Mensajes().empty());
+}
+
+TEST_F(AreaMinima, CoeficientesYTemperaturaAdmitenUnNumeroDecimal) {
+  struct Caso {
+    int id;
+    const char* tecleado;
+    const char* queda;
+  };
+  const Caso casos[] = {{D::kIdCoefCorriente, "0.5", "0.5"},
+                        {D::kIdCoefServicio, "1.25", "1.25"},
+                        {D::kIdTempServicio, "573.15", "573.15"},
+                        {D::kIdTempServicio, "1.2.3", "1.23"},
+                        {D::kIdCoefCorriente, "2,5", "25"},
+                        {D::kIdCoefCorriente, "-1e3", "13"},
+                        {D::kIdCorriente, "2.5", "25"}};
+  Correr(CuatroCorrientes(), [&](Driver& d) {
+    for (const Caso& c : casos) {
+      d.Type(c.id, c.tecleado);
+      EXPECT_EQ(d.Text(c.id), c.queda) << c.tecleado;
+    }
+    d.Cancel();
+  });
+}
+
+TEST_F(AreaMinima, DTMin20PreguntaUnaVezYSiMueveLosServiciosAlLimite) {
+  const bool ok = Correr(CuatroCorrientes(), [](Driver& d) {
+    d.Type(D::kIdDTMin, "20");
+    d.Enter();
+    // The focus leaves the field again: the temperatures already comply.
+    d.Focus(D::kIdCoefCorriente);
+    EXPECT_EQ(d.Text(D::kIdServicio), "1");
+    EXPECT_EQ(d.Text(D::kIdTempServicio), "453.15");
+    d.Step(D::kIdSpinServicio, 1);
+    EXPECT_EQ(d.Text(D::kIdTempServicio), "273.15");
+    d.Ok();
+  });
+  EXPECT_TRUE(ok);
+  EXPECT_EQ(Mensajes(), std::vector<std::string>{kPreguntaServiciosViolan});
+  EXPECT_EQ(registro_.modelo.m_dtMin, 20.0);
+  EXPECT_NEAR(registro_.modelo.m_tCalienteGenerico, 453.15, 1e-9);
+  EXPECT_NEAR(registro_.modelo.m_tFrioGenerico, 273.15, 1e-9);
+}
+
+TEST_F(AreaMinima, DTMin20ConNoDejaLosServiciosComoEstabanYSeVuelveAPreguntar) {
+  Correr(
+      CuatroCorrientes(),
+      [](Driver& d) {
+        d.Type(D::kIdDTMin, "20");
+        d.Enter();
+        EXPECT_EQ(d.Text(D::kIdTempServicio), "448.15");
+        // Leaving the field for OK asks again: the limits are still violated.
+        d.Ok();
+      },
+      {Answer::No, Answer::No});
+  EXPECT_EQ(Mensajes(), (std::vector<std::string>{kPreguntaServiciosViolan, kPreguntaServiciosViolan}));
+  EXPECT_EQ(registro_.modelo.m_dtMin, 20.0);
+  EXPECT_EQ(registro_.modelo.m_tCalienteGenerico, 448.15);
+}
+
+TEST_F(AreaMinima, ServiciosDefinidosQueCubrenVanDe1A3) {
+  const CDiagrama m = CuatroCorrientesConTresServicios();
+  std::vector<std::string> nombres;
+  Correr(m, [&](Driver& d) {
+    EXPECT_TRUE(d.Dialog().IsReadOnly(D::kIdTempServicio));
+    for (int k = 0; k < 4; ++k) {
+      nombres.push_back(d.Text(D::kIdNombreServicio));
+      EXPECT_EQ(d.Text(D::kIdServicio), std::to_string(std::min(k + 1, 3)));
+      d.Step(D::kIdSpinServicio, 1);
+    }
+    // A number typed beyond the utilities is pulled back to the last one.
+    d.Type(D::kIdServicio, "9");
+    d.Focus(D::kIdCoefServicio);
+    EXPECT_EQ(d.Text(D::kIdServicio), "3");
+    d.Type(D::kIdCoefServicio, "0.75");
+    d.Enter();
+    d.Ok();
+  });
+  EXPECT_EQ(nombres, (std::vector<std::string>{"Vapor", "Agua 1", "Agua 2", "Agua 2"}));
+  EXPECT_EQ(registro_.modelo.m_servicios[2].m_h, 0.75);
+}
+
+TEST_F(AreaMinima, ServiciosQueDejanDeCubrirPreguntanYNoRestauraElDTMin) {
+  struct Caso {
+    Answer respuesta;
+    double dtMin;
+    const char* campo;
+    const char* nombre;
+  };
+  const Caso casos[] = {{Answer::No, 10.0, "10.", "Vapor"},
+                        {Answer::Yes, 40.0, "40", "Calefacción"}};
+  for (const Caso& c : casos) {
+    runner_.Clear();
+    Correr(
+        CuatroCorrientesConTresServicios(),
+        [&](Driver& d) {
+          d.Type(D::kIdDTMin, "40");
+          d.Focus(D::kIdCoefCorriente);
+          EXPECT_EQ(d.Text(D::kIdDTMin), c.campo);
+          EXPECT_EQ(d.Text(D::kIdNombreServicio), c.nombre);
+          d.Ok();
+        },
+        {c.respuesta});
+    ASSERT_FALSE(Mensajes().empty());
+    EXPECT_EQ(Mensajes().front(), kPreguntaServiciosNoCubren);
+    EXPECT_EQ(registro_.modelo.m_dtMin, c.dtMin);
+  }
+}
+
+TEST_F(AreaMinima, UnNombreLargoDeSoloLecturaNoImpideAceptar) {
+  CDiagrama m = CuatroCorrientes();
+  m.m_corrientes[0].SetNombre("Alimentación del reactor de hidrogenación");
+  const bool ok = Correr(m, [](Driver& d) {
+    EXPECT_EQ(d.Text(D::kIdNombreCorriente), "Alimentación del reactor de hidrogenación");
+    d.Ok();
+    EXPECT_FALSE(d.Dialog().IsOpen());
+  });
+  EXPECT_TRUE(ok);
+  EXPECT_TRUE(Mensajes().empty());
+}
+
+TEST_F(AreaMinima, AsistenteTerminadoEstimaElCoeficienteYLoMuestra) {
+  struct Caso {
+    const char* nombre;
+    CDiagrama modelo;
+    int boton;
+    int campo;
+    std::int32_t ref;
+  };
+  const Caso casos[] = {
+      {"corriente", CuatroCorrientes(), D::kIdEstimarCorriente, D::kIdCoefCorriente, 0},
+      {"servicio", CuatroCorrientesConTresServicios(), D::kIdEstimarServicio, D::kIdCoefServicio,
+       kRefServicio},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.nombre);
+    runner_.Clear();
+    std::string mostrado;
+    const bool ok = Correr(c.modelo, [&](Driver& d) {
+      EXPECT_TRUE(d.Dialog().IsEnabled(c.boton));
+      // The wizard with what it starts from, to its end.
+      runner_.ScriptDialog([](Driver& w) {
+        w.Next();
+        w.Next();
+        w.Finish();
+      });
+      d.Click(c.boton);
+      mostrado = d.Text(c.campo);
+      d.Ok();
+    });
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(runner_.Log().at(1).text, "Estimación de coeficientes de Transmisión de Calor");
+    CCorriente esperada = c.modelo.GetCorriente(c.ref);
+    if (esperada.m_correlacion < 0) esperada.m_correlacion = 0;
+    esperada.EstimarH();
+    ASSERT_NE(esperada.m_h, c.modelo.GetCorriente(c.ref).m_h);
+    EXPECT_EQ(mostrado, NumTexto(esperada.m_h, 10));
+    // The estimate itself, or the field's ten digits once it is stored.
+    EXPECT_NEAR(registro_.modelo.GetCorriente(c.ref).m_h, esperada.m_h, 1e-9 * esperada.m_h);
+  }
+}
+
+}  // namespace
+}  // namespace vardo::prueba

@@ -1,0 +1,140 @@
+// "Cálculo de cascada" through the program's dialog factory: the numbers,
+// the plot fed boundary by boundary, Enter, OK and Cancel, the areas.
+#include <gtest/gtest.h>
+
+#include "controls/cascade/vadizod.h"
+#include "dialogs/analysis/dlg_cascada.h"
+#include "platform/qt/gridwidget.h"
+#include "tests/app/core/ejemplo_archivo.h"
+#include "tests/dialogs/analysis/fixture_analisis.h"
+
+namespace vardo::prueba {
+namespace {
+
+using D = CCalculoCascadaDlg;
+
+void EsperarCerca(const std::vector<double>& v, const std::vector<double>& esperado) {
+  ASSERT_EQ(v.size(), esperado.size());
+  for (std::size_t i = 0; i < v.size(); ++i) EXPECT_NEAR(v[i], esperado[i], 1e-9) << i;
+}
+
+class Cascada : public ConDialogos {
+ protected:
+  // Runs the dialog on a document's problem with a script.
+  bool Correr(const char* ejemplo, std::function<void(Driver&)> guion) {
+    registro_.modelo = CargarEjemplo(ejemplo);
+    return ConDialogos::Correr(&FabricaDialogosQt::CalculoCascada, registro_, std::move(guion));
+  }
+  static Vadizod& Plot(Driver& d) { return *d.Dialog().Get<Vadizod>(D::kIdCascada); }
+  DlgCalculoCascada registro_;
+};
+
+TEST_F(Cascada, NumerosYCascadaDelProblemaEnterRecalculaYAceptarDevuelveDTMin) {
+  EXPECT_TRUE(fabrica_.Disponible(DialogoId::CalculoCascada));
+  const bool ok = Correr("cuatro_corrientes.vdo", [](Driver& d) {
+    EXPECT_EQ(d.Text(D::kIdDTMin), "10.");
+    EXPECT_EQ(d.Text(D::kIdCalefaccion), "20.");
+    EXPECT_EQ(d.Text(D::kIdRefrigeracion), "60.");
+    EXPECT_EQ(d.Text(D::kIdPinch), "358.15");
+    EXPECT_EQ(d.Text(D::kIdNMin), "7");
+    const Vadizod& v = Plot(d);
+    EsperarCerca(v.ListaT(), {438.15, 418.15, 413.15, 358.15, 328.15, 298.15});
+    EsperarCerca(v.ListaH(), {-60, -2.5, 82.5, -75, 15});
+    EsperarCerca(v.ListaHp(), {20, 80, 82.5, 0, 75, 60});
+    EXPECT_EQ(v.MSFlexGrid1()->Rows(), 7);
+    d.Grab(::testing::TempDir() + "analisis_cascada.png");
+
+    // Enter recalculates through the hidden button; the dialog stays open.
+    d.Type(D::kIdDTMin, "20");
+    d.Enter();
+    EXPECT_TRUE(d.Dialog().IsOpen());
+    EXPECT_EQ(d.Text(D::kIdCalefaccion), "65.");
+    EXPECT_EQ(d.Text(D::kIdRefrigeracion), "105.");
+    EXPECT_EQ(d.Text(D::kIdPinch), "363.15");
+    EXPECT_EQ(Plot(d).ListaT().size(), 8u);
+    d.Ok();
+  });
+  EXPECT_TRUE(ok);
+  EXPECT_EQ(registro_.modelo.m_dtMin, 20.0);
+}
+
+TEST_F(Cascada, AceptarTomaElDTMinEscritoAunqueNoSeHayaRecalculadoYCancelarNada) {
+  struct Caso {
+    const char* texto;
+    bool aceptar;
+    bool esperado;
+    double dtMin;
+  };
+  const Caso casos[] = {{"15", true, true, 15.0},
+                        {"abc", true, true, 0.0},
+                        {"15", false, false, 10.0}};
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.texto);
+    const bool ok = Correr("cuatro_corrientes.vdo", [&](Driver& d) {
+      // Typed, then the button clicked with the mouse: the focus-out
+      // recalculates first, but OK reads the field again in any case.
+      d.Type(D::kIdDTMin, c.texto);
+      c.aceptar ? d.Ok() : d.Cancel();
+    });
+    EXPECT_EQ(ok, c.esperado);
+    EXPECT_EQ(registro_.modelo.m_dtMin, c.dtMin);
+  }
+}
+
+TEST_F(Cascada, UnPuntoInteriorDeTablaNoSeEnviaYSuCalorVaConLaFronteraDeArriba) {
+  Correr("latente_y_tabla.vdo", [](Driver& d) {
+    const Vadizod& v = Plot(d);
+    EsperarCerca(v.ListaT(), {468.15, 398.15, 398.15, 378.15, 348.15, 308.15});
+    // Every heat sent takes the cascade down to the next boundary sent.
+    ASSERT_EQ(v.ListaH().size() + 1, v.ListaHp().size());
+    for (std::size_t i = 0; i < v.ListaH().size(); ++i)
+      EXPECT_NEAR(v.ListaHp()[i + 1], v.ListaHp()[i] - v.ListaH()[i], 1e-9) << i;
+    d.Cancel();
+  });
+}
+
+TEST_F(Cascada, SinAreasDiagramaCompletoEnNegroYLosBotonesNoCambianNada) {
+  Correr("cuatro_corrientes.vdo", [](Driver& d) {
+    EXPECT_EQ(d.Dialog().Count(D::kIdAreas), 0);
+    EXPECT_EQ(Lista(d, D::kIdVisibles), std::vector<std::string>{"Diagrama completo"});
+    EXPECT_EQ(d.Dialog().ItemColor(D::kIdVisibles, 0), 0u);
+    d.Click(D::kIdMostrarSeleccionada);
+    d.Click(D::kIdMostrarTodas);
+    EXPECT_EQ(Lista(d, D::kIdVisibles), std::vector<std::string>{"Diagrama completo"});
+    d.Ok();
+  });
+  EXPECT_TRUE(registro_.modelo.m_areas.empty());
+}
+
+TEST_F(Cascada, DosAreasMostradasPorTurnoSiguenVisiblesYMostrarTodasLasOculta) {
+  std::vector<std::string> existentes;
+  const bool ok = Correr("servicios_y_area.vdo", [&](Driver& d) {
+    existentes = Lista(d, D::kIdAreas);
+    ASSERT_EQ(existentes.size(), 2u);
+    const std::string pinch = d.Text(D::kIdPinch);
+    d.Choose(D::kIdAreas, 0);
+    d.Click(D::kIdMostrarSeleccionada);
+    EXPECT_EQ(Lista(d, D::kIdVisibles), std::vector<std::string>{existentes[0]});
+    // The selection stays on the refilled list; the targets follow the area.
+    EXPECT_EQ(d.Dialog().CurSel(D::kIdAreas), 0);
+    d.Choose(D::kIdAreas, 1);
+    d.Click(D::kIdMostrarSeleccionada);
+    EXPECT_EQ(Lista(d, D::kIdVisibles), existentes);
+    EXPECT_EQ(d.Dialog().ItemColor(D::kIdVisibles, 1), d.Dialog().ItemColor(D::kIdAreas, 1));
+    d.Grab(::testing::TempDir() + "analisis_cascada_areas.png");
+    d.Click(D::kIdMostrarTodas);
+    EXPECT_EQ(Lista(d, D::kIdVisibles), std::vector<std::string>{"Diagrama completo"});
+    EXPECT_EQ(d.Text(D::kIdPinch), pinch);
+    d.Choose(D::kIdAreas, 1);
+    d.Click(D::kIdMostrarSeleccionada);
+    d.Ok();
+  });
+  EXPECT_TRUE(ok);
+  EXPECT_EQ(existentes[0].rfind("1 ", 0), 0u);
+  ASSERT_EQ(registro_.modelo.m_areas.size(), 2u);
+  EXPECT_EQ(registro_.modelo.m_areas[0].mostrada, 0);
+  EXPECT_NE(registro_.modelo.m_areas[1].mostrada, 0);
+}
+
+}  // namespace
+}  // namespace vardo::prueba
