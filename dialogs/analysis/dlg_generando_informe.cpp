@@ -25,6 +25,8 @@ kit::Template Plantilla() {
                   66,
                   {
                       Paint(D::kIdImagen, 7, 7, 24, 30),
+                      // The bar draws no edge of its own.
+                      Frame(39, 7, 187, 14),
                       Hosted(D::kIdBarra, kClassIdBarraGradiente, 40, 8, 185, 12),
                       Label(kPreparando, 40, 25, 185, 17, kPlain, D::kIdEstado),
                       Button(kIdOk, "Aceptar", 175, 45, 50, 14, kDefault | kDisabled),
@@ -53,8 +55,8 @@ QColor ColorAlAzar() {
   return QColor(r, g, b);
 }
 
-// The picture on the left: a sheet of paper with lines of text and two
-// curves.
+// The picture on the left: a sheet of paper with lines of text and a hot
+// and a cold curve.
 void PintarHoja(QtDc& dc, const QSize& pixeles) {
   const Point fin = dc.ToLogical(QPointF(pixeles.width() - 1, pixeles.height() - 1));
   const std::int32_t ancho = fin.x;
@@ -74,12 +76,11 @@ void PintarHoja(QtDc& dc, const QSize& pixeles) {
     dc.MoveTo(ancho / 8, y);
     dc.LineTo(i == 0 ? ancho / 2 : ancho * 7 / 8, y);
   }
-  const std::int32_t base = -alto * 7 / 8;
-  const std::int32_t techo = -alto * 9 / 20;
+  const auto y = [alto](int veinteavos) { return -alto * veinteavos / 20; };
   dc.SelectPen(Pen{PenStyle::Solid, 0, MakeRgb(200, 0, 0)});
-  dc.Polyline({{ancho / 8, techo}, {ancho / 2, (techo + base) / 2}, {ancho * 7 / 8, base}});
+  dc.Polyline({{ancho / 8, y(16)}, {ancho / 2, y(13)}, {ancho * 3 / 4, y(9)}});
   dc.SelectPen(Pen{PenStyle::Solid, 0, MakeRgb(0, 0, 200)});
-  dc.Polyline({{ancho / 8, base}, {ancho / 2, base + (techo - base) / 3}, {ancho * 7 / 8, techo}});
+  dc.Polyline({{ancho / 4, y(18)}, {ancho * 5 / 8, y(15)}, {ancho * 7 / 8, y(11)}});
 }
 
 int ContarSecciones(const OpcionesInforme& o) {
