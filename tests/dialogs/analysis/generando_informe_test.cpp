@@ -20,6 +20,7 @@
 #include "tests/comun/archivos.h"
 #include "tests/comun/kit_prueba.h"
 #include "tests/comun/problemas.h"
+#include "tests/report/informe_prueba.h"
 
 namespace vardo::prueba {
 namespace {
@@ -27,20 +28,10 @@ namespace {
 using G = CGenerandoInformeDlg;
 namespace fs = std::filesystem;
 
-OpcionesInforme Ninguna() {
-  OpcionesInforme o;
-  o.corrientes.fill(false);
-  o.cambiadores.fill(false);
-  o.anillos.fill(false);
-  o.dtMinima.fill(false);
-  o.servicios.fill(false);
-  return o;
-}
-
 // Streams table, cascade, composite curves, exchangers table, grid diagram,
 // utilities table and operating costs.
 OpcionesInforme Siete() {
-  OpcionesInforme o = Ninguna();
+  OpcionesInforme o = SinSecciones();
   o.corrientes[0] = o.corrientes[5] = o.corrientes[6] = true;
   o.cambiadores[0] = o.cambiadores[3] = true;
   o.servicios[1] = o.servicios[5] = true;
@@ -190,7 +181,7 @@ TEST_F(GenerandoInforme, EsperaUnSegundoEscribePasoAPasoYTerminaCompleto) {
 }
 
 TEST_F(GenerandoInforme, SinSeccionesLaBarraEstaLlenaNoSeEscribeNadaYEscCierra) {
-  DlgGenerandoInforme d = Registro(Ninguna());
+  DlgGenerandoInforme d = Registro(SinSecciones());
   int pos = -1;
   bool aceptar = true, temporizador = true;
   std::string estado;
@@ -247,7 +238,7 @@ TEST_F(GenerandoInforme, CadaAperturaTieneSusColores) {
   // Dialogs opened within one second do not repeat their colours.
   std::set<std::vector<QRgb>> vistos;
   for (int i = 0; i < 4; ++i) {
-    DlgGenerandoInforme d = Registro(Ninguna());
+    DlgGenerandoInforme d = Registro(SinSecciones());
     runner_.ScriptDialog([&](Driver& dr) {
       std::vector<QRgb> c;
       for (const QColor& q : static_cast<G&>(dr.Dialog()).Barra().Colores()) {
