@@ -11,6 +11,8 @@
 #include "dialogs/analysis/dlg_exergia.h"
 #include "dialogs/analysis/dlg_tablas.h"
 #include "dialogs/analysis/dlg_variacion.h"
+#include "dialogs/analysis/dlg_generando_informe.h"
+#include "dialogs/analysis/dlg_informe.h"
 
 namespace vardo {
 
@@ -26,6 +28,8 @@ void RegistrarDialogosAnalisis(FabricaDialogosQt& fabrica) {
   RegistrarExergia(fabrica);
   RegistrarCrucePinch(fabrica);
   RegistrarTablas(fabrica);
+  RegistrarInforme(fabrica);
+  RegistrarGenerandoInforme(fabrica);
 }
 
 }  // namespace vardo

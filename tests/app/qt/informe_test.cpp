@@ -1,0 +1,134 @@
+// The report command in the running program: the options sheet, the save
+// dialog and the progress dialog write the page and its pictures beside it,
+// leaving the document as it was; a file that cannot be created is reported
+// and nothing is written.
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+#include "app/core/ids_comandos.h"
+#include "dialogs/analysis/dlg_generando_informe.h"
+#include "dialogs/analysis/dlg_informe.h"
+#include "fixture.h"
+#include "tests/comun/archivos.h"
+
+namespace vardo::prueba {
+namespace {
+
+namespace fs = std::filesystem;
+using G = CGenerandoInformeDlg;
+
+class InformeEnElPrograma : public AppFixture {
+ protected:
+  bool Ejecutar(int id) {
+    const bool r = Marco().Commands().Execute(id);
+    Procesar();
+    return r;
+  }
+  std::vector<std::string> Dialogos() const {
+    std::vector<std::string> v;
+    for (const RunRecord& r : kitRunner_.Log()) v.push_back(r.text);
+    return v;
+  }
+  std::vector<std::string> Archivos(const QString& carpeta) const {
+    std::vector<std::string> v;
+    for (const auto& e : fs::directory_iterator(carpeta.toStdString()))
+      v.push_back(e.path().filename().string());
+    std::sort(v.begin(), v.end());
+    return v;
+  }
+};
+
+TEST_F(InformeEnElPrograma, EscribeLaPaginaYSusImagenesSinTocarElDocumento) {
+  const QString vdo = CopiaEjemplo("cuatro_corrientes.vdo");
+  ASSERT_EQ(Iniciar({vdo}), -1);
+  ASSERT_TRUE(QDir(dir_.path()).mkdir("salida"));
+  const QString carpeta = Ruta("salida");
+  const std::string ruta = (carpeta + QString::fromUtf8("/año 1.htm")).toStdString();
+  const auto bytesVdo = LeerBytes(vdo.toStdString());
+  const auto modelo = Guardar(Doc()->m_Diagrama);
+  const int deshacer = Doc()->NumDeshacer();
+  ASSERT_TRUE(Marco().Commands().State(cmd::kInforme).enabled);
+
+  // The sheet adds the available temperature difference to the defaults.
+  kitRunner_.ScriptDialog([](Driver& d) {
+    d.Click(CInfCorrDlg::kPrimerId + 12);
+    d.Ok();
+  });
+  dialogos_.Script(QString::fromStdString(ruta));
+  std::string estadoAntes, estadoDespues;
+  kitRunner_.ScriptDialog([&](Driver& d) {
+    estadoAntes = d.Text(G::kIdEstado);
+    ASSERT_TRUE(d.Timer(G::kIdTemporizador));
+    estadoDespues = d.Text(G::kIdEstado);
+    d.Ok();
+  });
+  ASSERT_TRUE(Ejecutar(cmd::kInforme));
+  EXPECT_TRUE(kitRunner_.Done());
+  EXPECT_EQ(Dialogos(), (std::vector<std::string>{"Informe", "Generando Informe"}));
+  ASSERT_EQ(dialogos_.Log().size(), 1u);
+  EXPECT_TRUE(dialogos_.Log()[0].save);
+  EXPECT_EQ(dialogos_.Log()[0].filter, QStringLiteral("Documentos HTML (*.htm)"));
+  EXPECT_EQ(estadoAntes, "Preparando...");
+  EXPECT_EQ(estadoDespues, "Informe completo");
+  EXPECT_TRUE(runner_.Log().empty());
+
+  // The page, with its pictures beside it under names the page finds.
+  EXPECT_EQ(Archivos(carpeta),
+            (std::vector<std::string>{"año 1.htm", "año 1.htm_CurvComp.svg",
+                                      "año 1.htm_CurvComp.wmf", "año 1.htm_CurvGrand.svg",
+                                      "año 1.htm_CurvGrand.wmf", "año 1.htm_DTDisp.svg",
+                                      "año 1.htm_DTDisp.wmf", "año 1.htm_Trama.svg",
+                                      "año 1.htm_Trama.wmf"}));
+  const auto b = LeerBytes(ruta);
+  const std::string pagina(b.begin(), b.end());
+  for (const char* img : {"_CurvComp.svg", "_CurvGrand.svg", "_DTDisp.svg", "_Trama.svg"})
+    EXPECT_NE(pagina.find(std::string("src=\"a%C3%B1o%201.htm") + img + "\""), std::string::npos)
+        << img;
+  EXPECT_NE(pagina.find("<title>" + Doc()->GetTitle() + "</title>"), std::string::npos);
+  EXPECT_NE(pagina.find("Temperatura de Pinch : 358.15 K."), std::string::npos);
+  const std::string cierre = "</body>\r\n\r\n</html>";
+  ASSERT_GE(pagina.size(), cierre.size());
+  EXPECT_EQ(pagina.substr(pagina.size() - cierre.size()), cierre);
+
+  // No undo step, not modified, the model and its file as they were.
+  EXPECT_EQ(Doc()->NumDeshacer(), deshacer);
+  EXPECT_FALSE(Doc()->IsModified());
+  EXPECT_EQ(Guardar(Doc()->m_Diagrama), modelo);
+  EXPECT_EQ(LeerBytes(vdo.toStdString()), bytesVdo);
+}
+
+TEST_F(InformeEnElPrograma, UnArchivoQueNoSePuedeCrearSeAvisaYNoSeEscribe) {
+  ASSERT_EQ(Iniciar({CopiaEjemplo("cuatro_corrientes.vdo")}), -1);
+  ASSERT_TRUE(QDir(dir_.path()).mkdir("carpeta.htm"));
+  const struct {
+    const char* nombre;
+    QString ruta;
+  } casos[] = {
+      {"carpeta que no existe", Ruta("no/existe.htm")},
+      {"una carpeta", Ruta("carpeta.htm")},
+  };
+  for (const auto& c : casos) {
+    SCOPED_TRACE(c.nombre);
+    kitRunner_.Clear();
+    runner_.Clear();
+    kitRunner_.ScriptDialog([](Driver& d) { d.Ok(); });
+    dialogos_.Script(c.ruta);
+    ASSERT_TRUE(Ejecutar(cmd::kInforme));
+    EXPECT_EQ(Dialogos(), std::vector<std::string>{"Informe"});
+    std::string esperado = kMsgNoEscribir;
+    esperado.replace(esperado.find("%1"), 2, c.ruta.toStdString());
+    ASSERT_EQ(runner_.Log().size(), 1u);
+    EXPECT_EQ(runner_.Log()[0].text, esperado);
+    EXPECT_FALSE(QFile::exists(c.ruta + "_CurvComp.wmf"));
+    EXPECT_FALSE(Doc()->IsModified());
+  }
+  EXPECT_FALSE(QFile::exists(Ruta("no")));
+  EXPECT_TRUE(QFileInfo(Ruta("carpeta.htm")).isDir());
+}
+
+}  // namespace
+}  // namespace vardo::prueba
