@@ -169,8 +169,8 @@ void CFuncionAjusteDlg::OnOK() {
     s.SetAjuste(f.Ajuste().toStdString());
     std::vector<double> x, y;
     for (int i = 0; i < f.NumeroPuntos(); ++i) {
-      x.push_back(f.TablaX(static_cast<std::int16_t>(i)));
-      y.push_back(f.TablaY(static_cast<std::int16_t>(i)));
+      x.push_back(f.TablaX(static_cast<std::int16_t>(i)).value_or(0.0));
+      y.push_back(f.TablaY(static_cast<std::int16_t>(i)).value_or(0.0));
     }
     bool desplazada = false;
     const TablaPuntos filas = TablaDeFuncion(x, y, hDeT, desplazada);

@@ -339,11 +339,8 @@ void CCombinarSGDlg::LeerCargas() {
     const bool frio = s.m_fria != 0;
     const int i = barra[frio]++;
     if (i >= Panel(frio).NumBarras()) continue;
-    try {
-      s.m_carga = Panel(frio).LeerScroll(static_cast<std::int16_t>(i));
-    } catch (const std::invalid_argument&) {
-      // A box left without a number keeps the load it had.
-    }
+    // A box left without a number keeps the load it had.
+    if (const auto v = Panel(frio).LeerScroll(static_cast<std::int16_t>(i))) s.m_carga = *v;
   }
 }
 

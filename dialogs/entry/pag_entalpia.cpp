@@ -136,17 +136,17 @@ bool CAjusteHDlg::FuncionCambiada() const {
   const Tabulix& f = Funcion();
   const int n = c.GetNumPuntos();
   const bool hDeT = Checked(kIdHdeT);
-  try {
-    if (f.Ajuste().toStdString() != c.GetAjuste()) return true;
-    if (f.NumPuntos() != n) return true;
-    const int cual = hDeT ? 1 : 0;
-    if (std::fabs(f.PuntoIni() - c.GetPunto(0, cual)) > kTolSpan) return true;
-    if (hDeT) return std::fabs(f.PuntoFin() - c.GetPunto(n - 1, 1)) > kTolSpan;
-    return f.PuntoFin() != c.GetPunto(n - 1, 0);
-  } catch (const std::invalid_argument&) {
-    // A box that holds no number: the computed table is not the stream's.
-    return true;
-  }
+  if (f.Ajuste().toStdString() != c.GetAjuste()) return true;
+  const auto puntos = f.NumPuntos();
+  const auto ini = f.PuntoIni();
+  const auto fin = f.PuntoFin();
+  // A box that holds no number: the computed table is not the stream's.
+  if (!puntos || !ini || !fin) return true;
+  if (*puntos != n) return true;
+  const int cual = hDeT ? 1 : 0;
+  if (std::fabs(*ini - c.GetPunto(0, cual)) > kTolSpan) return true;
+  if (hDeT) return std::fabs(*fin - c.GetPunto(n - 1, 1)) > kTolSpan;
+  return *fin != c.GetPunto(n - 1, 0);
 }
 
 void CAjusteHDlg::ActualizarDesdeFuncion() {
@@ -154,8 +154,8 @@ void CAjusteHDlg::ActualizarDesdeFuncion() {
   const Tabulix& f = Funcion();
   std::vector<double> x, y;
   for (std::int16_t i = 0; i < f.NumeroPuntos(); ++i) {
-    x.push_back(f.TablaX(i));
-    y.push_back(f.TablaY(i));
+    x.push_back(f.TablaX(i).value_or(0.0));
+    y.push_back(f.TablaY(i).value_or(0.0));
   }
   bool desplazada = false;
   const TablaPuntos filas = TablaDeFuncion(x, y, Checked(kIdHdeT), desplazada);

@@ -235,11 +235,11 @@ TEST(ServiciosGenerales, GraficaDelServicioSeleccionado) {
     std::vector<Point> puntos;
   };
   const Caso casos[] = {
-      // Heating: from |H| at its temperature less DT min/2 to 0 (x 100,
-      // truncated).
+      // Heating: from |H| at its temperature less DT min/2 to 0 (x 100, a
+      // product within rounding of a whole number taken as that number).
       {0, kColorCalefaccion, {{2000, 46815}, {0, 46815}}},
       // Cooling: from H to 0, at its temperatures plus DT min/2.
-      {1, kColorRefrigeracion, {{6000, 28314}, {0, 29314}}},
+      {1, kColorRefrigeracion, {{6000, 28315}, {0, 29315}}},
   };
   for (const Caso& c : casos) {
     SCOPED_TRACE(c.servicio);

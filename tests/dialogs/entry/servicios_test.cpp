@@ -376,7 +376,7 @@ TEST_F(Servicios, CombinarConAjusteCambiosAceptadosCorregidosYRechazados) {
       Barrion& calor = *p.Get<Barrion>(C::kIdCalor);
       Barrion& frio = *p.Get<Barrion>(C::kIdFrio);
       TypeBar(c.frio ? frio : calor, 0, c.valor);
-      barras = {calor.LeerScroll(0), frio.LeerScroll(0)};
+      barras = {calor.LeerScroll(0).value_or(-1.0), frio.LeerScroll(0).value_or(-1.0)};
       total = p.Text(C::kIdTotalCalor);
       drv.Ok();
     }));
@@ -417,7 +417,7 @@ TEST_F(Servicios, CombinarActivarElAjuste) {
       drv.Click(C::kIdAjustar);
       EXPECT_TRUE(p.Checked(C::kIdAjustar));
       Barrion& calor = *p.Get<Barrion>(C::kIdCalor);
-      for (int k = 0; k < calor.NumBarras(); ++k) barras.push_back(calor.LeerScroll(k));
+      for (int k = 0; k < calor.NumBarras(); ++k) barras.push_back(calor.LeerScroll(k).value_or(-1.0));
       drv.Ok();
     }));
     EXPECT_EQ(Mensajes(), std::vector<std::string>{pregunta});
@@ -438,7 +438,7 @@ TEST_F(Servicios, CombinarSinAjusteLimitaLasCargasYAgrandaLasBarras) {
     drv.Click(C::kIdAjustar);  // on: does not fit, kept
     drv.Click(C::kIdAjustar);  // off
     maximos = {p.Get<Barrion>(C::kIdCalor)->Maximo(0), p.Get<Barrion>(C::kIdFrio)->Maximo(0)};
-    frioMostrado = p.Get<Barrion>(C::kIdFrio)->LeerScroll(0);
+    frioMostrado = p.Get<Barrion>(C::kIdFrio)->LeerScroll(0).value_or(-1.0);
     drv.Ok();
   }));
   ASSERT_EQ(maximos.size(), 2u);
