@@ -36,6 +36,9 @@ function(vardo_tests prefix dir)
     target_link_libraries(${exe} PRIVATE ${_vt_LIBS} ${_vt_UNPARSED_ARGUMENTS} GTest::gtest GTest::gmock
                           GTest::gtest_main)
     target_include_directories(${exe} PRIVATE ${CMAKE_SOURCE_DIR})
+    # Sample documents are found by this absolute path, never by __FILE__,
+    # which a compiler cache may make relative to the build directory.
+    target_compile_definitions(${exe} PRIVATE VARDO_EXAMPLES_DIR="${CMAKE_SOURCE_DIR}/examples")
     # Tests with a QApplication take the locale of the environment: label qt.
     set(_props ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
     if(_vt_QT_ENTORNO)

@@ -467,6 +467,8 @@ void CVardoDoc::OnDifTempOptima() {
   CopiarModeloCompleto(dlg.modelo, m_Diagrama);
   dlg.dtMin = m_Diagrama.m_dtMin;
   if (!Dialogos() || !Dialogos()->DifTempOptima(dlg)) return;
+  // No undo step, but the new DT min is stored data: closing must ask.
+  if (dlg.dtMin != m_Diagrama.m_dtMin) modificado_ = true;
   m_Diagrama.SetDTMin(dlg.dtMin);
   UpdateAllViews();
   ActualizarContadores();

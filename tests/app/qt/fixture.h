@@ -29,9 +29,7 @@ namespace vardo::prueba {
 
 // A sample document of the repository.
 inline QString Ejemplo(const char* nombre) {
-  const auto p = std::filesystem::path(__FILE__).parent_path().parent_path().parent_path().parent_path() /
-                 "examples" / nombre;
-  return QString::fromStdString(p.string());
+  return QString::fromStdString((std::filesystem::path(VARDO_EXAMPLES_DIR) / nombre).string());
 }
 
 // Runs the posted events, deferred deletes included.

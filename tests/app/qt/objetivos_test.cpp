@@ -199,6 +199,8 @@ TEST_F(Objetivos, DTOptimaSinPasoDeDeshacer) {
   ASSERT_TRUE(Ejecutar(cmd::kDifTemperaturas));
   EXPECT_EQ(Doc()->m_Diagrama.m_dtMin, dtMejor);
   EXPECT_EQ(Doc()->NumDeshacer(), 0);
+  // The chosen DT min is not lost at close: the document asks to be saved.
+  EXPECT_TRUE(Doc()->IsModified());
   EXPECT_EQ(Marco().Field()->text().toStdString(), NumTexto(dtMejor));
 }
 

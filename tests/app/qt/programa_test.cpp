@@ -56,9 +56,7 @@ class Programa : public ::testing::Test {
 
   // A copy of a sample document in the temporary folder.
   QString Copia(const char* nombre) {
-    const auto origen =
-        std::filesystem::path(__FILE__).parent_path().parent_path().parent_path().parent_path() /
-        "examples" / nombre;
+    const auto origen = std::filesystem::path(VARDO_EXAMPLES_DIR) / nombre;
     const QString destino = dir_.filePath(QString::fromUtf8(nombre));
     EXPECT_TRUE(QFile::copy(QString::fromStdString(origen.string()), destino));
     return destino;
