@@ -72,25 +72,26 @@ bool CDiagrama::ServiciosAjustanGrandCompuesta() {
   CalcularGrandCompuestaServicios();
   const std::size_t nServ = std::min(m_temperaturasServ.size(), m_cascadaServ.size());
   if (nServ == 0) return true;
-  // The utilities' cascade says how much heat their own intervals pass
-  // down; against the process it counts the other way round: a heating
-  // utility hands the process its load below its temperature, a cooling one
-  // takes its load from above it. So the curve set against the process one
-  // is the cascade turned over: its largest entry less each entry. It is 0
-  // where the utilities meet the process's pinch side and reaches the
-  // heating load at the top and the cooling load at the bottom, so a
-  // covering pair of utilities lies within the process curve, and a heating
-  // or cooling load beyond what the process takes crosses it.
+  // Set against the process: a covering pair of utilities lies within the
+  // process curve, a heating or cooling load beyond what the process takes
+  // crosses it.
   const std::vector<double> T(m_temperaturasServ.begin(), m_temperaturasServ.begin() + nServ);
-  std::vector<double> frente(m_cascadaServ.begin(), m_cascadaServ.begin() + nServ);
-  const double tope = *std::max_element(frente.begin(), frente.end());
-  for (double& q : frente) q = tope - q;
+  const std::vector<double> frente = CurvaServiciosFrenteAlProceso(
+      std::vector<double>(m_cascadaServ.begin(), m_cascadaServ.begin() + nServ));
   const std::size_t n = std::min(m_temperaturas.size(), m_cascada.size());
   for (std::size_t k = 0; k < n; ++k)
     if (m_cascada[k] - BuscarEnCurva(T, frente, m_temperaturas[k]) < -kTolAjuste) return false;
   for (std::size_t k = 0; k < nServ; ++k)
     if (frente[k] - CalorEnTemperatura(T[k]) > kTolAjuste) return false;
   return true;
+}
+
+std::vector<double> CurvaServiciosFrenteAlProceso(const std::vector<double>& cascadaServ) {
+  std::vector<double> frente = cascadaServ;
+  if (frente.empty()) return frente;
+  const double tope = *std::max_element(frente.begin(), frente.end());
+  for (double& q : frente) q = tope - q;
+  return frente;
 }
 
 double CDiagrama::CalorEnTemperatura(double T) const {
