@@ -166,7 +166,8 @@ class CDiagrama {
   void CalcularObjetivosServicios();
   void CalcularIntervalosServicios();
   void CalcularCascadaServicios();
-  // Whether the utilities' grand composite curve stays within the process one.
+  // Whether the utilities' grand composite curve, set against the process
+  // (CurvaServiciosFrenteAlProceso), stays within the process one.
   bool ServiciosAjustanGrandCompuesta();
   // Process cascade at shifted temperature T.
   double CalorEnTemperatura(double T) const;
@@ -324,5 +325,13 @@ class CDiagrama {
   void TomarCargado(CDiagrama&& nuevo);
   void TrasSerializar();
 };
+
+// The utilities' cascade (heat their own intervals pass down) as the
+// process sees it: a heating utility hands the process its load below its
+// temperature, a cooling one takes its load from above it, so the curve is
+// the cascade turned over, its largest entry less each entry. It is 0 where
+// the utilities meet the process's pinch side and reaches the heating load
+// at the top and the cooling load at the bottom.
+std::vector<double> CurvaServiciosFrenteAlProceso(const std::vector<double>& cascadaServ);
 
 }  // namespace vardo

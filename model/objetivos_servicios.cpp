@@ -2,6 +2,7 @@
 // table (their grand composite curve), the process streams and utilities
 // together (the cascade with utilities), and the lookups on those curves.
 // The process targets are left as they were.
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -69,14 +70,28 @@ void CDiagrama::CalcularCascadaServicios() {
 bool CDiagrama::ServiciosAjustanGrandCompuesta() {
   CalcularObjetivos();
   CalcularGrandCompuestaServicios();
-  if (m_temperaturasServ.empty()) return true;
+  const std::size_t nServ = std::min(m_temperaturasServ.size(), m_cascadaServ.size());
+  if (nServ == 0) return true;
+  // Set against the process: a covering pair of utilities lies within the
+  // process curve, a heating or cooling load beyond what the process takes
+  // crosses it.
+  const std::vector<double> T(m_temperaturasServ.begin(), m_temperaturasServ.begin() + nServ);
+  const std::vector<double> frente = CurvaServiciosFrenteAlProceso(
+      std::vector<double>(m_cascadaServ.begin(), m_cascadaServ.begin() + nServ));
   const std::size_t n = std::min(m_temperaturas.size(), m_cascada.size());
   for (std::size_t k = 0; k < n; ++k)
-    if (m_cascada[k] - CalorEnTemperaturaServicios(m_temperaturas[k]) < -kTolAjuste) return false;
-  const std::size_t nServ = std::min(m_temperaturasServ.size(), m_cascadaServ.size());
+    if (m_cascada[k] - BuscarEnCurva(T, frente, m_temperaturas[k]) < -kTolAjuste) return false;
   for (std::size_t k = 0; k < nServ; ++k)
-    if (m_cascadaServ[k] - CalorEnTemperatura(m_temperaturasServ[k]) > kTolAjuste) return false;
+    if (frente[k] - CalorEnTemperatura(T[k]) > kTolAjuste) return false;
   return true;
+}
+
+std::vector<double> CurvaServiciosFrenteAlProceso(const std::vector<double>& cascadaServ) {
+  std::vector<double> frente = cascadaServ;
+  if (frente.empty()) return frente;
+  const double tope = *std::max_element(frente.begin(), frente.end());
+  for (double& q : frente) q = tope - q;
+  return frente;
 }
 
 double CDiagrama::CalorEnTemperatura(double T) const {

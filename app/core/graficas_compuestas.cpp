@@ -222,12 +222,14 @@ void GraficaGrandCompuesta(CDiagrama& d, CGrafica& g, bool mostrarSeleccionada,
   const std::size_t n = std::min(d.m_temperaturas.size(), d.m_cascada.size());
   for (std::size_t i = 0; i < n; ++i) AnadirPuntoValor(g, d.m_cascada[i], d.m_temperaturas[i]);
 
-  // The utilities' own grand composite curve, on local data.
+  // The utilities' own grand composite curve, on local data, drawn as the
+  // process sees it (as the fit test reads it).
   bool hayServicios = false;
   TablaProblema serv;
   if (conServicios && d.GetNumServicios() > 0) {
     hayServicios = true;
     serv = ResolverTablaProblema(CorrientesConsideradas(d.m_servicios, d.m_areas), dt);
+    serv.C = CurvaServiciosFrenteAlProceso(serv.C);
     g.AddSerie("Curva Grand Compuesta de Servicios", 0, kColorCurvaServicios);
     for (int i = 0; i < serv.Num(); ++i)
       AnadirPuntoValor(g, serv.C[static_cast<std::size_t>(i)], serv.T[static_cast<std::size_t>(i)]);

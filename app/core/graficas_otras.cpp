@@ -329,7 +329,9 @@ void GrandCompuestasBarridas(CDiagrama& d, CGrafica& g, int n, bool conServicios
     const TablaProblema serv =
         ResolverTablaProblema(CorrientesConsideradas(d.m_servicios, d.m_areas), d.m_dtMin);
     g.AddSerie(nombreServicios, 0, kColorCurvaServicios);
-    BarrerTemperaturas(serv.T, serv.C, n, [&](double t, double H) { punto(t, H); });
+    // As the process sees the utilities, as the grand composite chart.
+    BarrerTemperaturas(serv.T, CurvaServiciosFrenteAlProceso(serv.C), n,
+                       [&](double t, double H) { punto(t, H); });
   }
 }
 

@@ -105,11 +105,6 @@ void CFactibilidadDlg::AfterBuild() {
                      [this, lista, caliente](QListWidgetItem* item) {
                        if (Live() && !Quiet()) OnDblclk(caliente, lista->row(item));
                      });
-    // A press selects its row after the click's handler ran; a handler that
-    // cleared the list's selection meant it.
-    QObject::connect(lista, &QAbstractItemView::pressed, lista, [lista] {
-      if (lista->currentRow() < 0) lista->clearSelection();
-    });
   }
   auto* ayuda = Get<QLabel>(kIdAyuda);
   ayuda->setFrameStyle(QFrame::Panel | QFrame::Sunken);

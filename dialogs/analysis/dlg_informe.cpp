@@ -173,13 +173,6 @@ void CInforme::BeforeBuild() {
   kit::PropertySheet::BeforeBuild();
 }
 
-void CInforme::AfterBuild() {
-  kit::PropertySheet::AfterBuild();
-  // Pages kept from an earlier opening still show that opening's choice.
-  for (int i = 0; i < PageCount(); ++i)
-    if (PageAt(i).Created()) PageAt(i).UpdateData(false);
-}
-
 bool EjecutarInforme(QWidget* padre, DlgInforme& d) {
   CInforme hoja(padre);
   if (hoja.Run() != kit::kIdOk) return false;

@@ -90,7 +90,6 @@ class CInforme : public kit::PropertySheet {
  protected:
   // Every opening starts from the default sections.
   void BeforeBuild() override;
-  void AfterBuild() override;
 
  private:
   OpcionesInforme opciones_;

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "app/core/corriente_edicion.h"
+#include "app/core/estimacion_coeficientes.h"
+#include "platform/qt/messagerunner.h"
 
 namespace vardo {
 
@@ -157,13 +159,29 @@ bool HayEstimarCoeficiente() { return static_cast<bool>(Estimador()); }
 CCorrelCorrDlg::CCorrelCorrDlg(DatosHojaCorrientes& hoja)
     : CPaginaCorrientes(PlantillaCostes(), hoja) {
   OnClick(kIdEstimar, [this] { OnEstimarCoeficiente(); });
+  OnFocusOut(kIdCoeficiente, [this] { CoeficienteValido(); });
 }
 
 void CCorrelCorrDlg::DataExchange(kit::Exchange& dx) {
   dx.Double(kIdA, a_);
   dx.Double(kIdB, b_);
   dx.Double(kIdC, c_);
-  dx.Double(kIdCoeficiente, h_);
+  double h = h_;
+  dx.Double(kIdCoeficiente, h);
+  // The area targets divide by the coefficient.
+  if (dx.Saving() && !(h > 0.0)) dx.Fail(kIdCoeficiente, kMsgCoeficienteNoPositivo);
+  h_ = h;
+}
+
+bool CCorrelCorrDlg::CoeficienteValido() {
+  if (Number(kIdCoeficiente) > 0.0) {
+    coefMostrado_ = Text(kIdCoeficiente);
+    return true;
+  }
+  // Refused: the last accepted coefficient is shown again.
+  ShowMessage(this, kMsgCoeficienteNoPositivo, MsgIcon::Warning);
+  SetText(kIdCoeficiente, coefMostrado_);
+  return false;
 }
 
 void CCorrelCorrDlg::OnSetActive() {
@@ -187,6 +205,7 @@ void CCorrelCorrDlg::MostrarCostes() {
   b_ = s.m_b;
   c_ = s.m_c;
   UpdateData(false);
+  coefMostrado_ = Text(kIdCoeficiente);
 }
 
 void CCorrelCorrDlg::GuardarCostes() {
@@ -218,7 +237,9 @@ void CCorrelCorrDlg::AplicarEstimacion(const ResultadoEstimacion& r) {
     const std::int32_t ref = RefDeIndiceCombinado(modelo_, e);
     return EsCorriente(modelo_, ref) && PrimeraRama(modelo_, ref) == actual;
   });
-  if (elegida) SetNumber(kIdCoeficiente, CorrienteEditada(modelo_, corriente_).m_h, 6);
+  if (!elegida) return;
+  SetNumber(kIdCoeficiente, CorrienteEditada(modelo_, corriente_).m_h, 6);
+  coefMostrado_ = Text(kIdCoeficiente);
 }
 
 }  // namespace vardo

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <string>
 
 #include "app/core/propiedades_fisicas.h"
 #include "dialogs/entry/hoja_corrientes.h"
@@ -40,7 +41,8 @@ class CPropCorrDlg : public CPaginaCorrientes {
 
 // The coefficient-estimation wizard as the costs page runs it: on a copy of
 // the page's problem with the stream being edited as current; true for
-// Finish with the result filled in. The wizard's code installs it.
+// Finish with the result filled in. The dialogs' registration installs the
+// wizard (RegistrarDialogosEntrada); without it the button is disabled.
 using EstimarCoeficienteFn =
     std::function<bool(QWidget* padre, const CDiagrama& modelo, std::int32_t corriente,
                        ResultadoEstimacion& resultado)>;
@@ -67,8 +69,12 @@ class CCorrelCorrDlg : public CPaginaCorrientes {
   void GuardarCostes();
   void OnEstimarCoeficiente();
   void AplicarEstimacion(const ResultadoEstimacion& r);
+  // A coefficient of 0 or below is refused when the field is left, and the
+  // last accepted one shown again; false when refused.
+  bool CoeficienteValido();
 
   double h_ = 0.0, a_ = 0.0, b_ = 0.0, c_ = 0.0;
+  std::string coefMostrado_;  // the last coefficient the field accepted
 };
 
 }  // namespace vardo

@@ -9,6 +9,8 @@
 #include "dialogs/entry/dlg_cambiadores.h"
 #include "dialogs/entry/dlg_corrientes.h"
 #include "dialogs/entry/dlg_coeficientes.h"
+#include "dialogs/entry/dlg_estimar_h.h"
+#include "dialogs/entry/pag_propiedades.h"
 #include "dialogs/entry/dlg_propiedades.h"
 #include "dialogs/entry/dlg_servicios.h"
 
@@ -26,6 +28,8 @@ void RegistrarDialogosEntrada(FabricaDialogosQt& fabrica) {
   RegistrarCorrientes(fabrica);
   RegistrarServicios(fabrica);
   RegistrarCoeficientes(fabrica);
+  // The costs page of the streams sheet runs the estimation wizard.
+  SetEstimarCoeficiente(EjecutarAsistenteResultado);
 }
 
 }  // namespace vardo

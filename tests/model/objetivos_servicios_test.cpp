@@ -66,14 +66,67 @@ INSTANTIATE_TEST_SUITE_P(
         // Above the process: the process's top boundary lies under the utility.
         CasoAjuste{500, 0.001, true}, CasoAjuste{500, 0.0011, false}));
 
-TEST(ObjetivosServicios, CurvaIgualAjusta) {
-  // A utility with the process's own curve fits; a larger one does not.
-  CDiagrama d = Caliente();
-  d.m_servicios.push_back(Servicio(400, 300, 100, 0));
-  EXPECT_TRUE(d.ServiciosAjustanGrandCompuesta());
-  EXPECT_EQ(d.m_temperaturasServ, d.m_temperaturas);
-  d.m_servicios[0].m_carga = 150;
+TEST(ObjetivosServicios, LaCurvaDeServiciosSeMideDesdeElProceso) {
+  // The process's heat (0 at 395 K, 100 kW at 295 K shifted) taken by a
+  // cooling utility heated along the same shifted range fits; a larger one
+  // takes more than there is. A heating utility along that range adds heat
+  // the process cannot take and crosses the curve, whatever its load.
+  struct Caso {
+    const char* nombre;
+    CServicios servicio;
+    bool ajusta;
+  };
+  const Caso casos[] = {
+      {"refrigeración igual", Servicio(290, 390, 100, 1), true},
+      {"refrigeración mayor", Servicio(290, 390, 150, 1), false},
+      {"calefacción", Servicio(400, 300, 100, 0), false},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.nombre);
+    CDiagrama d = Caliente();
+    d.m_servicios.push_back(c.servicio);
+    EXPECT_EQ(d.ServiciosAjustanGrandCompuesta(), c.ajusta);
+    EXPECT_EQ(d.m_temperaturasServ, d.m_temperaturas);
+  }
+}
+
+// The four-stream problem (Qh 20, Qc 60, shifted pinch 358.15 K) with steam
+// at 473.15 K and cooling water 278.15 -> 288.15 K. By hand: the process
+// curve runs 20 (438.15), 80, 82.5, 0 (358.15), 75, 60 (298.15); the
+// utilities' curve set against it holds the steam's load above 468.15 and
+// the water's load at 283.15, and 0 in between. It fits while the steam
+// takes at most 20 kW and the water at most 60 kW.
+TEST(ObjetivosServicios, VaporYAguaSobreElEjemploDeCuatroCorrientes) {
+  struct Caso {
+    double vapor, agua;
+    bool ajusta;
+  };
+  const Caso casos[] = {
+      {20, 60, true},     // they cover the process exactly
+      {10, 30, true},     // less of both: the rest still to be supplied
+      {0, 0, true},
+      {20.0005, 60, true},  // within the tolerance
+      {20.002, 60, false},  // more heat than the process takes
+      {20, 60.002, false},  // more cooling than the process gives
+      {30, 70, false},    // both beyond, though balanced
+      {0, 70, false},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(::testing::Message() << c.vapor << " " << c.agua);
+    CDiagrama d = CuatroCorrientesConServicios(
+        {ServicioLatente(473.15, c.vapor, 0), ServicioSensible(278.15, 288.15, c.agua)});
+    EXPECT_EQ(d.ServiciosAjustanGrandCompuesta(), c.ajusta);
+    // The process targets stay as they are.
+    EXPECT_NEAR(d.m_cascada.front(), 20, 1e-9);
+    EXPECT_NEAR(d.m_cascada.back(), 60, 1e-9);
+  }
+  // Cooling above the pinch (water at 380 K) takes heat from the part of the
+  // process that lacks it: the curves cross at the pinch.
+  CDiagrama d = CuatroCorrientesConServicios(
+      {ServicioLatente(473.15, 20, 0), ServicioLatente(380, 10, 1)});
   EXPECT_FALSE(d.ServiciosAjustanGrandCompuesta());
+  d.m_servicios[1].m_carga = 0;
+  EXPECT_TRUE(d.ServiciosAjustanGrandCompuesta());
 }
 
 TEST(ObjetivosServicios, GrandCompuestaDeLosServicios) {

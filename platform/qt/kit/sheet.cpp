@@ -185,7 +185,10 @@ void PropertySheet::Activate(int index) {
   Page& p = *pages_[static_cast<std::size_t>(index)];
   Hold();
   p.Hold();
-  const bool primera = !p.Built();
+  // The first activation in this run builds the controls afresh, also for
+  // a page an earlier run of the sheet left built: it shows its data, not
+  // what that run left in its controls, and starts from OnInit again.
+  const bool primera = !p.visited_;
   if (primera) {
     p.Build(p.template_);
     p.UpdateData(false);

@@ -30,7 +30,8 @@ class Page : public QWidget, public ControlHost {
 
   PropertySheet* Sheet() const { return sheet_; }
   const Template& Layout() const { return template_; }
-  // Whether the page was ever activated (its controls exist).
+  // Whether the page was ever activated (its controls exist). A sheet run
+  // again builds each page afresh at its first activation in that run.
   bool Created() const { return Built(); }
 
   bool Live() const override;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QStyledItemDelegate>
@@ -159,6 +160,40 @@ ListWidget::ListWidget(bool ownerDrawn, QWidget* parent)
   setSelectionMode(QAbstractItemView::SingleSelection);
   setUniformItemSizes(true);
   if (ownerDrawn_) setItemDelegate(new ColourDelegate(this));
+}
+
+void ListWidget::focusInEvent(QFocusEvent* e) {
+  // The item view would make the first row current when none is, which the
+  // dialog would hear as a choice: only the frame and the rows repaint.
+  QAbstractScrollArea::focusInEvent(e);
+  viewport()->update();
+}
+
+void ListWidget::mousePressEvent(QMouseEvent* e) {
+  const QModelIndex index = indexAt(e->position().toPoint());
+  filaPulsada_ = index.isValid() ? index.row() : -1;
+  anulada_ = false;
+  pulsando_ = true;
+  QListWidget::mousePressEvent(e);
+  pulsando_ = false;
+}
+
+void ListWidget::mouseMoveEvent(QMouseEvent* e) {
+  if (anulada_ && (e->buttons() & Qt::LeftButton)) return;
+  QListWidget::mouseMoveEvent(e);
+}
+
+void ListWidget::mouseReleaseEvent(QMouseEvent* e) {
+  QListWidget::mouseReleaseEvent(e);
+  anulada_ = false;
+}
+
+void ListWidget::setSelection(const QRect& rect, QItemSelectionModel::SelectionFlags command) {
+  // The press made its row current and the choice's handler has run: a
+  // handler that moved or cleared the current row meant it.
+  if (pulsando_ && filaPulsada_ >= 0 && currentRow() != filaPulsada_) anulada_ = true;
+  if (anulada_) return;
+  QListWidget::setSelection(rect, command);
 }
 
 // ---------------------------------------------------------------- progress

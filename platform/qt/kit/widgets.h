@@ -93,14 +93,29 @@ class RadioWidget : public QRadioButton {
 // its text in its colour on the window background, a selected row is filled
 // with its colour and shows its text in the inverse colour; colour 0 uses
 // the system's text and highlight colours.
+//
+// Taking the focus chooses nothing (no row becomes current). A press makes
+// its row current, which the dialog hears as a choice; when the dialog's
+// handler then moves or clears the current row, the press selects nothing
+// and the drag of that press neither, so the handler's doing stands.
 class ListWidget : public QListWidget {
   Q_OBJECT
  public:
   ListWidget(bool ownerDrawn, QWidget* parent = nullptr);
   bool OwnerDrawn() const { return ownerDrawn_; }
 
+ protected:
+  void focusInEvent(QFocusEvent* e) override;
+  void mousePressEvent(QMouseEvent* e) override;
+  void mouseMoveEvent(QMouseEvent* e) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
+  void setSelection(const QRect& rect, QItemSelectionModel::SelectionFlags command) override;
+
  private:
   bool ownerDrawn_;
+  bool pulsando_ = false;  // inside the handling of a press
+  int filaPulsada_ = -1;   // the row under that press
+  bool anulada_ = false;   // the handler changed the current row: this press selects nothing
 };
 
 // Progress bar painted as a gradient from one colour to another.

@@ -72,6 +72,19 @@ TEST(GraficaGrandCompuesta, UtilitiesCurveAndSelectedStretch) {
   EXPECT_TRUE(PuntosSerie(g, 1).empty());
 }
 
+TEST(GraficaGrandCompuesta, UtilitiesCurveAsTheProcessSeesIt) {
+  // Steam at 473.15 K (20 kW) and water 278.15 -> 288.15 K (60 kW) cover the
+  // four streams: their curve runs from 20 kW at the steam to 0, along 0 to
+  // the water and out to 60 kW, within the process curve (20 at the top,
+  // 60 at the bottom), as the fit test reads it.
+  CDiagrama d = CuatroCorrientesConServicios(
+      {ServicioLatente(473.15, 20, 0), ServicioSensible(278.15, 288.15, 60)});
+  ASSERT_TRUE(d.ServiciosAjustanGrandCompuesta());
+  CGrafica g;
+  GraficaGrandCompuesta(d, g, false, true);
+  ComprobarPuntos(PuntosSerie(g, 1), {{20, 468.15}, {0, 468.15}, {0, 293.15}, {60, 283.15}});
+}
+
 TEST(GraficaCompuestas, HotAndColdCurvesOfTheFourStreams) {
   CDiagrama d = CuatroCorrientes();
   CGrafica g;

@@ -268,14 +268,28 @@ TEST(ServiciosGenerales, TotalesYMaximosDeBarras) {
     EXPECT_DOUBLE_EQ(MaximoBarra(d.m_servicios[c.k], c.ajustar), c.maximo);
 }
 
-// A utilities pocket above the pinch: heating at 400 K (at most 55.275 kW
-// at 395 K shifted) and cooling at 380 K (at most 40.275 at 385): their
-// curve fits the process one while the cooling load is at least the heating
-// one and at most 20 kW more.
+// Heating at 400 K (at most 55.275 kW, at 395 K shifted) and cooling at
+// 380 K (at most 40.275, at 385) with these loads.
 CDiagrama Bolsillo(std::vector<double> calefaccion, double refrigeracion) {
   std::vector<CServicios> v;
   for (double c : calefaccion) v.push_back(ServicioLatente(400, c, 0));
   v.push_back(ServicioLatente(380, refrigeracion, 1));
+  return ConServicios(v);
+}
+
+// Steam at 473.15 and 453.15 K (above the process, at most 20 kW each), steam
+// at 360 K (below the pinch, at most 7.875) and cooling water 278.15 ->
+// 288.15 K (below the process, at most 60), with these loads. Their curve
+// fits the process one while the upper steam gives at most 20 kW in all, the
+// lower one nothing and the water takes at most 60.
+CDiagrama Escalonados(std::vector<double> cargas) {
+  const CServicios tipos[] = {ServicioLatente(473.15, 0, 0), ServicioLatente(453.15, 0, 0),
+                              ServicioLatente(360, 0, 0), ServicioSensible(278.15, 288.15, 0)};
+  std::vector<CServicios> v;
+  for (std::size_t k = 0; k < cargas.size() && k < std::size(tipos); ++k) {
+    v.push_back(tipos[k]);
+    v.back().m_carga = cargas[k];
+  }
   return ConServicios(v);
 }
 
@@ -287,19 +301,19 @@ TEST(ServiciosGenerales, CambioAjustado) {
     std::vector<double> final;
   };
   const Caso casos[] = {
-      {"encaja", {10, 10}, {20, 20}, CambioAjustado::Aceptado, {20, 20}},
-      // The raised heating load comes back to what its side still needs.
-      {"corregido", {20, 20}, {30, 20}, CambioAjustado::Corregido, {20, 20}},
-      // Cooling would take 60, beyond what this utility can: everything back.
-      {"rechazado", {20, 20}, {20, 40.2}, CambioAjustado::Rechazado, {20, 20}},
-      // Nothing changed: the first utility would take 20 - 30 = -10 kW, a
+      {"encaja", {10, 10, 0, 30}, {10, 10, 0, 60}, CambioAjustado::Aceptado, {10, 10, 0, 60}},
+      // The raised steam comes back to what its side still needs.
+      {"corregido", {10, 10, 0, 60}, {10, 15, 0, 60}, CambioAjustado::Corregido, {10, 10, 0, 60}},
+      // Steam below the pinch crosses the curve; the 10 kW its side still
+      // needs are more than it may give: everything back.
+      {"rechazado", {10, 0, 0, 60}, {10, 0, 5, 60}, CambioAjustado::Rechazado, {10, 0, 0, 60}},
+      // Nothing changed: the first steam would take 20 - 30 = -10 kW, a
       // negative load; refused instead.
-      {"resto negativo", {5, 30, 20}, {5, 30, 20}, CambioAjustado::Rechazado, {5, 30, 20}},
+      {"resto negativo", {5, 30, 0, 20}, {5, 30, 0, 20}, CambioAjustado::Rechazado, {5, 30, 0, 20}},
   };
   for (const Caso& c : casos) {
     SCOPED_TRACE(c.nombre);
-    std::vector<double> calor(c.despues.begin(), c.despues.end() - 1);
-    CDiagrama d = Bolsillo(calor, c.despues.back());
+    CDiagrama d = Escalonados(c.despues);
     EXPECT_EQ(AplicarCambioAjustado(d, c.antes), c.resultado);
     EXPECT_EQ(Cargas(d), c.final);
   }

@@ -25,6 +25,8 @@ TEST_F(ServiciosPrograma, DefinirCombinarYMostrarLosServicios) {
   EXPECT_TRUE(Marco().Commands().State(cmd::kAnadirServicios).enabled);
 
   std::vector<std::string> tipos, totales;
+  std::vector<double> barras;
+  bool ajusteAlEntrar = false, ajusteAlSalir = false;
   kitRunner_.ScriptDialog([&](Driver& d) {
     CServGenSheet& hoja = Hoja(d);
     EXPECT_EQ(hoja.ActiveIndex(), 0);
@@ -45,12 +47,15 @@ TEST_F(ServiciosPrograma, DefinirCombinarYMostrarLosServicios) {
 
     ASSERT_TRUE(d.Page(1));
     CCombinarSGDlg& c = hoja.m_combinar;
-    // The loads are typed with the curves left free (see the report: the fit
-    // test refuses a covering pair of utilities).
-    if (c.Checked(CCombinarSGDlg::kIdAjustar)) d.Click(CCombinarSGDlg::kIdAjustar);
+    // New utilities carry no load: their curve fits and the box starts
+    // set. The loads are typed with the fit on; each keeps the fit.
+    ajusteAlEntrar = c.Checked(CCombinarSGDlg::kIdAjustar);
     TypeBar(*c.Get<Barrion>(CCombinarSGDlg::kIdCalor), 0, "20");
     TypeBar(*c.Get<Barrion>(CCombinarSGDlg::kIdFrio), 0, "60");
+    ajusteAlSalir = c.Checked(CCombinarSGDlg::kIdAjustar);
     totales = {c.Text(CCombinarSGDlg::kIdTotalCalor), c.Text(CCombinarSGDlg::kIdTotalFrio)};
+    barras = {c.Get<Barrion>(CCombinarSGDlg::kIdCalor)->LeerScroll(0).value_or(-1.0),
+              c.Get<Barrion>(CCombinarSGDlg::kIdFrio)->LeerScroll(0).value_or(-1.0)};
     d.Grab(std::string(::testing::TempDir()) + "programa_servicios_combinar.png");
     d.Ok();
   });
@@ -60,7 +65,12 @@ TEST_F(ServiciosPrograma, DefinirCombinarYMostrarLosServicios) {
 
   ASSERT_TRUE(kitRunner_.Done());
   EXPECT_EQ(tipos, (std::vector<std::string>{"Calefacción Latente", "Refrigeración Sensible"}));
+  EXPECT_TRUE(ajusteAlEntrar);
+  EXPECT_TRUE(ajusteAlSalir);
+  EXPECT_EQ(barras, (std::vector<double>{20, 60}));
   EXPECT_EQ(totales, (std::vector<std::string>{"20. kW/20. kW", "60. kW/60. kW"}));
+  // No change was refused.
+  for (const RunRecord& r : kitRunner_.Log()) EXPECT_NE(r.kind, RunRecord::Kind::Beep);
   ASSERT_FALSE(runner_.Log().empty());
   EXPECT_EQ(runner_.Log().back().text, kCubren);
 

@@ -329,6 +329,47 @@ TEST_F(Coeficientes, NumeroDeCorrienteEscritoYCoeficientes) {
   }
 }
 
+TEST_F(Coeficientes, NumeroDeServicioEscritoFueraDeLosDefinidos) {
+  // Two defined utilities, shown and covering: a typed number beyond them
+  // shows the last one, and every store goes to the utility shown.
+  struct Caso {
+    const char* nombre;
+    std::function<void(Driver&)> accion;
+    std::vector<double> coeficientes;  // of the two utilities after OK
+  };
+  const Caso casos[] = {
+      {"numero y enter",
+       [](Driver& d) {
+         d.Type(K::kIdCoefServicio, "1.25");
+         d.Type(K::kIdServicio, "7");  // utility 1 stored on the way
+         d.Enter();
+       },
+       {1.25, 2}},
+      {"numero y coeficiente",
+       [](Driver& d) {
+         d.Type(K::kIdServicio, "7");
+         d.Type(K::kIdCoefServicio, "0.5");
+       },
+       {2, 0.5}},
+      {"numero cero", [](Driver& d) {
+         d.Type(K::kIdServicio, "0");
+         d.Type(K::kIdCoefServicio, "0.75");
+       },
+       {0.75, 2}},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.nombre);
+    CDiagrama d = ConServicios();
+    d.m_serviciosVisibles = 1;
+    ASSERT_TRUE(Correr(d, [&](Driver& drv) {
+      c.accion(drv);
+      if (drv.Dialog().IsOpen()) drv.Ok();
+    }));
+    EXPECT_EQ((std::vector<double>{d.m_servicios[0].m_h, d.m_servicios[1].m_h}), c.coeficientes);
+    EXPECT_EQ(d.GetNumServicios(), 2);
+  }
+}
+
 TEST_F(Coeficientes, CoeficienteQueNoEsPositivoSeRechaza) {
   for (const char* texto : {"0", "-1", "x"}) {
     for (int campo : {K::kIdCoefCorriente, K::kIdCoefServicio}) {

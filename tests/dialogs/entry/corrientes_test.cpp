@@ -667,17 +667,54 @@ TEST_F(Corrientes, LasPaginasMuestranLaCorrienteQueEsActualAlVisitarlas) {
 TEST_F(Corrientes, UnaCorrienteNuevaMuestraLosCostesYElCoeficientePorDefecto) {
   DlgCorrientes d;
   std::vector<std::string> textos;
-  bool estimar = true;
+  bool estimar = false;
   EXPECT_FALSE(Correr(d, [&](Driver& dr, CCorrientesSheet& hoja) {
     ASSERT_TRUE(dr.Page(3));
     for (int id : {C::kIdA, C::kIdB, C::kIdC, C::kIdCoeficiente}) textos.push_back(dr.Text(id));
-    // Without the wizard's code the button cannot be used.
+    // The dialogs' registration installed the wizard.
     estimar = hoja.Costes().IsEnabled(C::kIdEstimar);
     dr.Grab(Png("corrientes_costes"));
     dr.Cancel();
   }));
   EXPECT_EQ(textos, (std::vector<std::string>{"4600", "920", "0.7", "2"}));
+  EXPECT_TRUE(estimar);
+  // Without the wizard's code the button cannot be used.
+  SetEstimarCoeficiente(nullptr);
+  EXPECT_FALSE(Correr(d, [&](Driver& dr, CCorrientesSheet& hoja) {
+    ASSERT_TRUE(dr.Page(3));
+    estimar = hoja.Costes().IsEnabled(C::kIdEstimar);
+    dr.Cancel();
+  }));
   EXPECT_FALSE(estimar);
+}
+
+TEST_F(Corrientes, UnCoeficienteQueNoEsPositivoSeRechaza) {
+  const struct {
+    const char* texto;
+    bool enter;  // Enter instead of a click on "Aceptar"
+  } casos[] = {{"0", false}, {"-1.5", false}, {"x", false}, {"0", true}};
+  for (const auto& c : casos) {
+    SCOPED_TRACE(c.texto);
+    runner_.Clear();
+    DlgCorrientes d;
+    d.modelo = Lineales(2);
+    d.corriente = 1;
+    std::string queda;
+    EXPECT_TRUE(Correr(d, [&](Driver& dr, CCorrientesSheet&) {
+      ASSERT_TRUE(dr.Page(3));
+      dr.Type(C::kIdCoeficiente, "1.5");
+      dr.Focus(C::kIdA);  // accepted
+      dr.Type(C::kIdCoeficiente, c.texto);
+      // Leaving the field refuses it and shows the last accepted one again.
+      c.enter ? dr.Enter() : dr.Ok();
+      queda = dr.Text(C::kIdCoeficiente);
+      if (dr.Dialog().IsOpen()) dr.Ok();
+    }));
+    EXPECT_EQ(Mensajes(), std::vector<std::string>{"Introduzca un coeficiente mayor que 0."});
+    EXPECT_EQ(queda, "1.5");
+    EXPECT_DOUBLE_EQ(d.modelo.m_corrientes[1].m_h, 1.5);
+    EXPECT_DOUBLE_EQ(d.modelo.m_corrientes[0].m_h, 2.0);
+  }
 }
 
 TEST_F(Corrientes, LaEstimacionDelCoeficienteSeAplicaALasElegidasYQuedaEnElCampo) {

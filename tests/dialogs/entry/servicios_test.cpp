@@ -3,6 +3,8 @@
 // page's bars and fitted curves, the costs page.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app/core/servicios_generales.h"
 #include "app/qt/fabrica_dialogos_qt.h"
 #include "dialogs/entry/dlg_definir_servicio.h"
@@ -30,14 +32,42 @@ CServicios Nombrado(CServicios s, const char* nombre) {
   return s;
 }
 
-// Heating at 400 K and cooling at 380 K with these loads (a pocket above
-// the pinch whose curve fits the process one while the cooling load lies
-// between the heating one and 20 kW more); maxima 55.275 and 40.275.
+// Heating at 400 K and cooling at 380 K with these loads; maxima 55.275 and
+// 40.275.
 CDiagrama Bolsillo(std::vector<double> calor, std::vector<double> frio) {
   std::vector<CServicios> v;
   for (double c : calor) v.push_back(Nombrado(ServicioLatente(400, c, 0), "Vapor"));
   for (double c : frio) v.push_back(Nombrado(ServicioLatente(380, c, 1), "Agua"));
   return Problema(v);
+}
+
+// Utilities whose curve is set against the process one on "Combinar": steam
+// at 473.15 and 453.15 K, above the process (at most 20 kW each), cooling
+// water 278.15 -> 288.15 K, below it (at most 60 kW), and a cooler at 380 K,
+// above the pinch (at most 40.275 kW). They fit while the steam gives at
+// most 20 kW in all, the water takes at most 60 and the cooler nothing.
+CServicios Vapor(double carga) { return Nombrado(ServicioLatente(473.15, carga, 0), "Vapor"); }
+CServicios VaporBajo(double carga) {
+  return Nombrado(ServicioLatente(453.15, carga, 0), "Vapor bajo");
+}
+CServicios Agua(double carga) { return Nombrado(ServicioSensible(278.15, 288.15, carga), "Agua"); }
+CServicios AguaAlta(double carga) { return Nombrado(ServicioLatente(380, carga, 1), "Agua alta"); }
+// Steam at 360 K, below the pinch (at most 7.875 kW): any load crosses.
+CServicios VaporBajoElPinch(double carga) {
+  return Nombrado(ServicioLatente(360, carga, 0), "Vapor");
+}
+
+// The four streams in two shown integrity areas, two in each; no utilities.
+CDiagrama DosAreasMostradas() {
+  CDiagrama d = CuatroCorrientes();
+  d.AddArea("Planta 1", 0);
+  d.AddArea("Planta 2", 0);
+  d.m_areas[0].mostrada = d.m_areas[1].mostrada = 1;
+  for (std::int32_t i = 0; i < 4; ++i) {
+    d.m_corrientes[static_cast<std::size_t>(i)].m_area = i / 2;
+    d.m_areas[static_cast<std::size_t>(i / 2)].AddCorriente(i);
+  }
+  return d;
 }
 
 std::vector<double> Cargas(const CDiagrama& d) {
@@ -251,14 +281,7 @@ TEST_F(Servicios, DobleClicDefineElServicioDeLaFila) {
 }
 
 TEST_F(Servicios, PegarTresFilasConDosAreasMostradasListaTresServicios) {
-  CDiagrama d = CuatroCorrientes();
-  d.AddArea("Planta 1", 0);
-  d.AddArea("Planta 2", 0);
-  d.m_areas[0].mostrada = d.m_areas[1].mostrada = 1;
-  for (std::int32_t i = 0; i < 4; ++i) {
-    d.m_corrientes[static_cast<std::size_t>(i)].m_area = i / 2;
-    d.m_areas[static_cast<std::size_t>(i / 2)].AddCorriente(i);
-  }
+  CDiagrama d = DosAreasMostradas();
   std::vector<std::string> numeros;
   ASSERT_TRUE(Correr(d, 1, [&](Driver& drv) {
     Celdix& t = *Hoja(drv).m_add.Get<Celdix>(A::kIdTabla);
@@ -274,6 +297,33 @@ TEST_F(Servicios, PegarTresFilasConDosAreasMostradasListaTresServicios) {
   EXPECT_EQ(ServiciosListados(d).size(), 3u);
   EXPECT_EQ(d.m_servicios[2].GetNombre(), "Agua");
   EXPECT_EQ(d.m_servicios[1].m_fria, 0);
+}
+
+TEST_F(Servicios, AnadirLineasConDosAreasMostradasLasLista) {
+  // The grid's add button with two areas shown: each new utility joins the
+  // first shown area, so that the table lists it and the next row follows.
+  CDiagrama d = DosAreasMostradas();
+  std::vector<std::string> numeros;
+  std::vector<std::int32_t> listados;
+  ASSERT_TRUE(Correr(d, 1, [&](Driver& drv) {
+    Celdix& t = *Hoja(drv).m_add.Get<Celdix>(A::kIdTabla);
+    PulsarBoton(t.AddButton());
+    PulsarBoton(t.AddButton());
+    EditCell(t, 2, 1, "Agua");
+    for (int r = 1; r < t.Rows(); ++r) numeros.push_back(t.TextMatrix(r, 0).toStdString());
+    listados = Hoja(drv).m_add.Listados();
+    drv.Ok();
+  }));
+  EXPECT_EQ(numeros, (std::vector<std::string>{"1", "2"}));
+  EXPECT_EQ(listados, (std::vector<std::int32_t>{0, 1}));
+  ASSERT_EQ(d.GetNumServicios(), 2);
+  EXPECT_EQ(d.m_servicios[1].GetNombre(), "Agua");
+  for (std::int32_t k : {0, 1}) {
+    EXPECT_EQ(d.m_servicios[static_cast<std::size_t>(k)].m_area, 0);
+    const auto& miembros = d.m_areas[0].corrientes;
+    EXPECT_EQ(std::count(miembros.begin(), miembros.end(), static_cast<std::uint32_t>(kRefServicio + k)),
+              1);
+  }
 }
 
 TEST_F(Servicios, AceptarDesdeCualquierPaginaEntregaLaCopiaDeLaPaginaActiva) {
@@ -321,9 +371,10 @@ TEST_F(Servicios, CombinarAlActivarMarcaElAjusteSiLasCurvasEncajan) {
     bool frioArrancado;
   };
   const Caso casos[] = {
-      {"encajan", Bolsillo({20}, {20}), true, 1, 1, true},
-      {"se cruzan", Bolsillo({10}, {}), false, 1, 0, false},
-      {"dos de calefacción", Bolsillo({10, 5}, {15}), true, 2, 1, true},
+      {"encajan", Problema({Vapor(20), Agua(60)}), true, 1, 1, true},
+      {"se cruzan", Problema({Vapor(30)}), false, 1, 0, false},
+      {"dos de calefacción", Problema({Vapor(10), VaporBajo(5), Agua(15)}), true, 2, 1, true},
+      {"refrigeración sobre el pinch", Problema({Vapor(20), AguaAlta(10)}), false, 1, 1, true},
   };
   for (const Caso& c : casos) {
     SCOPED_TRACE(c.nombre);
@@ -338,10 +389,12 @@ TEST_F(Servicios, CombinarAlActivarMarcaElAjusteSiLasCurvasEncajan) {
       if (c.frioArrancado) EXPECT_EQ(frio.NumBarras(), c.barrasFrio);
       EXPECT_EQ(calor.NumBarras(), c.barrasCalor);
       EXPECT_EQ(calor.Nombre(0), "1 Vapor");
-      EXPECT_NEAR(calor.Maximo(0), c.marcada ? 55.275 : 52.75, 1e-9);
+      // H -20: |H| with the fit, |H + 50| x 10 without.
+      EXPECT_NEAR(calor.Maximo(0), c.marcada ? 20 : 300, 1e-9);
       if (c.nombre == std::string("encajan")) {
         EXPECT_EQ(p.Text(C::kIdTotalCalor), "20. kW/20. kW");
-        EXPECT_EQ(p.Text(C::kIdTotalFrio), "20. kW/60. kW");
+        EXPECT_EQ(p.Text(C::kIdTotalFrio), "60. kW/60. kW");
+        EXPECT_NEAR(frio.Maximo(0), 60, 1e-9);
         drv.Grab(Png("servicios_combinar"));
       }
       drv.Ok();
@@ -350,33 +403,39 @@ TEST_F(Servicios, CombinarAlActivarMarcaElAjusteSiLasCurvasEncajan) {
 }
 
 TEST_F(Servicios, CombinarConAjusteCambiosAceptadosCorregidosYRechazados) {
+  // Steam 10 + 10, water 30, the cooler above the pinch 0: they fit.
   struct Caso {
     const char* nombre;
-    bool frio;  // the bar typed into
+    bool frio;  // the panel typed into
+    int barra;
     const char* valor;
     std::vector<double> barras;  // heating then cooling, as the panels show them
     int pitidos;
     const char* totalCalor;
   };
   const Caso casos[] = {
-      {"cambio que encaja", false, "15", {15, 20}, 0, "15. kW/20. kW"},
-      // The heating side needs 20: the raised bar comes back to it.
-      {"subida corregida", false, "30", {20, 20}, 0, "20. kW/20. kW"},
-      // The cooling side would need 60, more than this utility can take.
-      {"subida rechazada", true, "40.2", {20, 20}, 1, "20. kW/20. kW"},
+      {"cambio que encaja", false, 0, "5", {5, 10, 30, 0}, 0, "15. kW/20. kW"},
+      // The heating side needs 20, 10 of it from the other steam: the
+      // raised bar comes back to 10.
+      {"subida corregida", false, 1, "15", {10, 10, 30, 0}, 0, "20. kW/20. kW"},
+      // Cooling above the pinch crosses the curve; with the 30 kW the
+      // cooling side still needs it crosses too: every bar back, a beep.
+      {"subida rechazada", true, 1, "10", {10, 10, 30, 0}, 1, "20. kW/20. kW"},
   };
   for (const Caso& c : casos) {
     SCOPED_TRACE(c.nombre);
     runner_.Clear();
-    CDiagrama d = Bolsillo({20}, {20});
+    CDiagrama d = Problema({Vapor(10), VaporBajo(10), Agua(30), AguaAlta(0)});
     std::vector<double> barras;
     std::string total;
     ASSERT_TRUE(Correr(d, 2, [&](Driver& drv) {
       CCombinarSGDlg& p = Hoja(drv).m_combinar;
+      ASSERT_TRUE(p.Checked(C::kIdAjustar));
       Barrion& calor = *p.Get<Barrion>(C::kIdCalor);
       Barrion& frio = *p.Get<Barrion>(C::kIdFrio);
-      TypeBar(c.frio ? frio : calor, 0, c.valor);
-      barras = {calor.LeerScroll(0).value_or(-1.0), frio.LeerScroll(0).value_or(-1.0)};
+      TypeBar(c.frio ? frio : calor, c.barra, c.valor);
+      for (Barrion* b : {&calor, &frio})
+        for (int k = 0; k < 2; ++k) barras.push_back(b->LeerScroll(k).value_or(-1.0));
       total = p.Text(C::kIdTotalCalor);
       drv.Ok();
     }));
@@ -399,11 +458,15 @@ TEST_F(Servicios, CombinarActivarElAjuste) {
     std::vector<double> cargas;
   };
   const Caso casos[] = {
-      {"sí pone todo a 0", Bolsillo({10}, {}), Answer::Yes, {0}},
-      {"no deja las cargas", Bolsillo({10}, {}), Answer::No, {10}},
-      // The first heating utility would have to take 20 - 30 kW: no negative
-      // load, the loads stay.
-      {"resto negativo", Bolsillo({5, 30}, {20}), Answer::No, {5, 30, 20}},
+      // Heating below the pinch: the 20 kW the heating side needs are more
+      // than this steam may give, so it is refused.
+      {"sí pone todo a 0", Problema({VaporBajoElPinch(5)}), Answer::Yes, {0}},
+      {"no deja las cargas", Problema({VaporBajoElPinch(5)}), Answer::No, {5}},
+      // The first steam would have to take 20 - 30 kW: no negative load, the
+      // loads stay (the steam at 400 K may show up to 55.275 kW).
+      {"resto negativo",
+       Problema({Vapor(5), Nombrado(ServicioLatente(400, 30, 0), "Vapor medio"), Agua(20)}),
+       Answer::No, {5, 30, 20}},
   };
   for (const Caso& c : casos) {
     SCOPED_TRACE(c.nombre);

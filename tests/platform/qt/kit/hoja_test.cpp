@@ -2,6 +2,7 @@
 // leaving the active page first, activation hooks, and the wizard's
 // buttons.
 #include <QApplication>
+#include <algorithm>
 #include <QTabBar>
 #include <gtest/gtest.h>
 
@@ -168,6 +169,40 @@ TEST_F(KitHoja, PaginaInicialYTamanoDeLaMayor) {
   EXPECT_FALSE(hoja.SetActivePage(7));
   Driver(hoja).Cancel();
   EXPECT_EQ(hoja.Result(), kit::kIdCancel);
+}
+
+TEST_F(KitHoja, UnaHojaQueSeVuelveACorrerMuestraSusDatosDeNuevo) {
+  kit::PropertySheet hoja("Hoja");
+  hoja.AddPage(a_);
+  hoja.AddPage(b_);
+  // First run: both pages visited, something typed into each, Cancel.
+  runner_.ScriptDialog([](Driver& d) {
+    d.Type(kCampo, "4");
+    ASSERT_TRUE(d.Page(1));
+    d.Type(kCampo, "5");
+    d.Cancel();
+  });
+  ASSERT_EQ(hoja.Run(), kit::kIdCancel);
+  EXPECT_EQ(a_.valor, 4);  // A was left, so it stored its field
+  EXPECT_EQ(b_.valor, 1);
+  // The owner's data changed meanwhile; the second run starts on it, with
+  // each page initialised again at its first activation.
+  a_.valor = 3;
+  b_.valor = 2;
+  log_.clear();
+  std::vector<std::string> mostrados;
+  runner_.ScriptDialog([&](Driver& d) {
+    mostrados.push_back(d.Text(kCampo));
+    ASSERT_TRUE(d.Page(1));
+    mostrados.push_back(d.Text(kCampo));
+    d.Ok();
+  });
+  ASSERT_EQ(hoja.Run(), kit::kIdOk);
+  EXPECT_EQ(mostrados, (std::vector<std::string>{"3", "2"}));
+  for (const char* hecho : {"A init", "B init"})
+    EXPECT_EQ(std::count(log_.begin(), log_.end(), hecho), 1) << hecho;
+  EXPECT_EQ(a_.valor, 3);
+  EXPECT_EQ(b_.valor, 2);
 }
 
 struct EstadoBotones {
