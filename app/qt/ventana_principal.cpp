@@ -25,6 +25,7 @@
 #include "app/core/ids_comandos.h"
 #include "app/qt/marco_hijo.h"
 #include "app/qt/vista.h"
+#include "dialogs/entry/dlg_correo.h"
 #include "platform/core/numtext.h"
 #include "platform/qt/filedialogs.h"
 #include "platform/qt/frameworktexts.h"
@@ -391,6 +392,16 @@ void CMainFrame::DefinirComandosMarco() {
   t.OnCommand(kAutograbacion, [this] { OnAutograbacion(); });
   t.OnCommand(kAyuda, [this] { ShowMessage(this, kMsgSinAyuda, MsgIcon::Information); });
   t.OnCommand(kPaginaWeb, [this] { ShowMessage(this, kMsgSinPaginaWeb, MsgIcon::Information); });
+  // The mail forms and the mailing of the active document.
+  t.OnCommand(kContactar, [this] { EjecutarContactar(this); });
+  t.OnCommand(kListaCorreo, [this] { EjecutarListaCorreo(this); });
+  t.OnCommand(kOpinion, [this] { EjecutarOpinion(this); });
+  t.OnCommand(
+      kEnviar,
+      [this] {
+        if (CVardoDoc* doc = CVardoDoc::GetDocActivo()) EnviarDocumento(this, *doc);
+      },
+      [](CmdUi& ui) { ui.enabled = CVardoDoc::GetDocActivo() && CorreoDisponible(); });
   t.OnCommand(kSalir, [this] { close(); });
   t.OnCommand(kOtrasGraficas, [this] { MostrarOtrasGraficas(); }, [](CmdUi& ui) {
     CVardoDoc* doc = CVardoDoc::GetDocActivo();
