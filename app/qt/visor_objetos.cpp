@@ -574,6 +574,7 @@ void CVisorObjetosDlg::ClicDerecho(QTreeWidgetItem* item) {
   if (!item) return;
   arbol_->setCurrentItem(item);
   if (!item->parent() || !registro_) return;  // roots open nothing
+  const std::string texto = item->text(0).toStdString();
   // The menu's commands act on the model's selection: the item's object
   // becomes the selection first.
   ClicElemento(item);
@@ -581,7 +582,7 @@ void CVisorObjetosDlg::ClicDerecho(QTreeWidgetItem* item) {
   if (!doc) return;
   int cual = -1;
   MenuContexto menu = MenuContexto::Corriente;
-  switch (IdentificarElemento(doc->m_Diagrama, item->text(0).toStdString()).clase) {
+  switch (IdentificarElemento(doc->m_Diagrama, texto).clase) {
     case ClaseObjetoVisor::Corriente: cual = 0; menu = MenuContexto::Corriente; break;
     case ClaseObjetoVisor::Cambiador: cual = 1; menu = MenuContexto::Cambiador; break;
     case ClaseObjetoVisor::Servicio: cual = 2; menu = MenuContexto::Servicio; break;
