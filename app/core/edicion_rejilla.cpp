@@ -556,6 +556,12 @@ void CEditorRejilla::Siguiente() {
   MostrarLazo();
 }
 
+void CEditorRejilla::MostrarAnilloEncontrado(std::int32_t n) {
+  if (Modelo().m_lazos.empty()) return;
+  superposicion_ = true;
+  MostrarAnillo(Modelo(), n);
+}
+
 void CEditorRejilla::AnadirAnillo() {
   FabricaDialogos* f = doc_.Puertos().dialogos;
   if (!f) return;

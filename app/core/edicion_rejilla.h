@@ -165,6 +165,8 @@ class CEditorRejilla {
   // The loops-and-paths dialog on a copy of the model; on OK the copy is
   // taken back with an undo step and the network calculated.
   void AnadirAnillo();
+  // The object browser shows found loop n (1-based) with the overlay on.
+  void MostrarAnilloEncontrado(std::int32_t n);
 
   // ---- DT min field ----
   // A value applied: undo step, DT min, targets, modified, network check.

@@ -21,6 +21,7 @@
 #include "app/core/ids_comandos.h"
 #include "app/qt/marco_hijo.h"
 #include "app/qt/ventana_principal.h"
+#include "app/qt/visor_objetos.h"
 #include "app/qt/vista.h"
 #include "dialogs/analysis/registro.h"
 #include "dialogs/entry/registro.h"
@@ -160,6 +161,7 @@ int CVardoApp::InitInstance(const QStringList& argumentos, const OpcionesInicio&
   puertos.campoDTMin = marco_.get();
   puertos.paneles = marco_.get();
   puertos.archivos = marco_.get();
+  RegistrarVisorObjetos(*marco_, puertos);
   CVardoDoc::SetPuertosPorDefecto(puertos);
   marco_->alCerrar = [this] {
     if (cerrando_) return true;

@@ -88,6 +88,14 @@ QMenu* CrearMenuContexto(MenuContexto menu, CommandRegistry& registro, QWidget* 
               {kPropiedadesCambiadorSel, "Ver &Propiedades"}},
              registro);
       break;
+    case MenuContexto::Areas:
+      m->setTitle(QStringLiteral("PopAreas"));
+      Llenar(m, {{kSeleccionarArea, "&Seleccionar"}}, registro);
+      break;
+    case MenuContexto::Anillos:
+      m->setTitle(QStringLiteral("PopAnillos"));
+      Llenar(m, {{kAnadirAnillo, "&Calcular"}}, registro);
+      break;
   }
   return m;
 }

@@ -50,6 +50,7 @@ void GridWidget::Resize(int rows, int cols) {
   text_.swap(text);
   cellBack_.swap(back);
   colWidth_.resize(cols, kDefaultColWidthTwips);
+  colAlign_.resize(cols, ColAlign::General);
   rowHeight_.resize(rows, -1);
   rows_ = rows;
   cols_ = cols;
@@ -137,6 +138,17 @@ bool GridWidget::SetText(int row, int col, const QString& text) {
 int GridWidget::ColWidth(int col) const {
   if (col < 0 || col >= cols_) return -1;
   return colWidth_[col];
+}
+
+GridWidget::ColAlign GridWidget::ColAlignment(int col) const {
+  return col < 0 || col >= cols_ ? ColAlign::General : colAlign_[col];
+}
+
+bool GridWidget::SetColAlignment(int col, ColAlign a) {
+  if (col < 0 || col >= cols_) return false;
+  colAlign_[col] = a;
+  Repaint();
+  return true;
 }
 
 bool GridWidget::SetColWidth(int col, int twips) {
@@ -565,7 +577,9 @@ void GridWidget::paintEvent(QPaintEvent*) {
       if (!t.isEmpty()) {
         p.setPen(fg);
         const QRect tr = cell.adjusted(kTextPadPx, 0, -kTextPadPx - 1, -1);
-        const Qt::Alignment h = LooksNumeric(t) ? Qt::AlignRight : Qt::AlignLeft;
+        const ColAlign a = colAlign_[c];
+        const bool derecha = a == ColAlign::Right || (a == ColAlign::General && LooksNumeric(t));
+        const Qt::Alignment h = derecha ? Qt::AlignRight : Qt::AlignLeft;
         p.drawText(tr, h | Qt::AlignVCenter | Qt::TextSingleLine, t);
       }
       if (!fixed && r == row_ && c == col_) {

@@ -52,6 +52,12 @@ class GridWidget : public QAbstractScrollArea {
   int RowHeight(int row) const;
   bool SetRowHeight(int row, int twips);
 
+  // Horizontal alignment of a column's texts: general (numbers to the
+  // right, other text to the left), left or right.
+  enum class ColAlign { General, Left, Right };
+  ColAlign ColAlignment(int col) const;  // General outside the table
+  bool SetColAlignment(int col, ColAlign a);
+
   // Colours as 32-bit values (red low byte, top bit a system colour).
   // A cell background of 0 means the table's default background.
   std::uint32_t BackColor() const { return backColor_; }
@@ -202,6 +208,7 @@ class GridWidget : public QAbstractScrollArea {
   std::vector<QString> text_;            // rows_ x cols_
   std::vector<std::uint32_t> cellBack_;  // rows_ x cols_, 0 = default
   std::vector<int> colWidth_;            // twips
+  std::vector<ColAlign> colAlign_;
   std::vector<int> rowHeight_;           // twips, -1 = default
   int row_ = 1;
   int col_ = 1;

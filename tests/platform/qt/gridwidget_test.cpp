@@ -4,6 +4,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -151,6 +152,50 @@ TEST_F(GridFixture, ResizingKeepsTextsAndColoursAndRefusesBadCounts) {
   EXPECT_FALSE(grid.SetFixedCols(7));
   EXPECT_FALSE(grid.SetText(8, 0, "x"));
   EXPECT_EQ(grid.Text(-1, 0), "");
+}
+
+// Where a cell's text is drawn: the middle of its ink, as a fraction of the
+// cell's width.
+double CentroDeLaTinta(GridWidget& g, int r, int c) {
+  const QImage img = g.grab().toImage();
+  const QRect cell = g.CellRect(r, c);
+  int izquierda = cell.right(), derecha = cell.left();
+  for (int y = cell.top() + 2; y < cell.bottom() - 1; ++y)
+    for (int x = cell.left() + 2; x < cell.right() - 1; ++x)
+      if (qGray(img.pixel(x, y)) < 128) {
+        izquierda = std::min(izquierda, x);
+        derecha = std::max(derecha, x);
+      }
+  return derecha < izquierda ? -1.0 : ((izquierda + derecha) / 2.0 - cell.left()) / cell.width();
+}
+
+TEST_F(GridFixture, ColumnAlignmentDecidesWhereTextsGo) {
+  grid.SetColWidth(2, 3000);
+  const struct {
+    GridWidget::ColAlign alineacion;
+    const char* texto;
+    bool derecha;
+  } casos[] = {
+      {GridWidget::ColAlign::General, "12.5", true},
+      {GridWidget::ColAlign::General, "abc", false},
+      {GridWidget::ColAlign::Left, "12.5", false},
+      {GridWidget::ColAlign::Right, "abc", true},
+  };
+  EXPECT_EQ(grid.ColAlignment(2), GridWidget::ColAlign::General);
+  for (const auto& c : casos) {
+    ASSERT_TRUE(grid.SetColAlignment(2, c.alineacion));
+    EXPECT_EQ(grid.ColAlignment(2), c.alineacion);
+    grid.SetText(1, 2, QString::fromUtf8(c.texto));
+    const double centro = CentroDeLaTinta(grid, 1, 2);
+    ASSERT_GE(centro, 0.0) << c.texto;
+    EXPECT_EQ(centro > 0.5, c.derecha) << c.texto << " " << centro;
+  }
+  EXPECT_FALSE(grid.SetColAlignment(4, GridWidget::ColAlign::Left));
+  EXPECT_EQ(grid.ColAlignment(-1), GridWidget::ColAlign::General);
+  // A column added later starts general; the others keep theirs.
+  grid.SetCols(5);
+  EXPECT_EQ(grid.ColAlignment(4), GridWidget::ColAlign::General);
+  EXPECT_EQ(grid.ColAlignment(2), GridWidget::ColAlign::Right);
 }
 
 }  // namespace
