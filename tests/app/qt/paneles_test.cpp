@@ -236,6 +236,7 @@ TEST_F(Paneles, BarraDeAreasNorteYSur) {
   EXPECT_EQ(Entradas(), (QStringList{"1 Norte", "2 Sur", "Diagrama Completo", "1 Norte;2 Sur;"}));
   EXPECT_EQ(combo->currentIndex(), 3);
   Guardar(Barra(), "/vardo_barra_areas.png");
+  Guardar(&Marco(), "/vardo_ventana_paneles.png");
 
   // The listing entry chosen from the open list keeps both shown.
   combo->showPopup();
