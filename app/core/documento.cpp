@@ -449,7 +449,8 @@ void CVardoDoc::ActualizarContadores(bool objetivosAlDia) {
   if (PuertoPaneles* p = puertos_.paneles) {
     p->ActualizarTablaCorrientes(m_Diagrama);
     p->ActualizarVisorObjetos(m_Diagrama, conCorrientes);
-    if (!m_Diagrama.m_areas.empty()) p->ActualizarBarraAreas(m_Diagrama);
+    // Always, so that the bar drops the entry of an area just deleted.
+    p->ActualizarBarraAreas(m_Diagrama);
   }
   UpdateAllViews();
 }

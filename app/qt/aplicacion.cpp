@@ -17,9 +17,11 @@
 
 #include "app/core/documento.h"
 #include "app/qt/fabrica_dialogos_qt.h"
+#include "app/qt/barra_areas.h"
 #include "app/qt/iconos.h"
 #include "app/core/ids_comandos.h"
 #include "app/qt/marco_hijo.h"
+#include "app/qt/rejilla_corrientes.h"
 #include "app/qt/ventana_principal.h"
 #include "app/qt/visor_objetos.h"
 #include "app/qt/vista.h"
@@ -152,6 +154,8 @@ int CVardoApp::InitInstance(const QStringList& argumentos, const OpcionesInicio&
   marco_ = std::make_unique<CMainFrame>();
   static_cast<FabricaDialogosQt*>(fabrica_.get())->SetPadre(marco_.get());
   marco_->SetAppTarget(&comandos_);
+  InstalarTablaCorrientes(*marco_);
+  InstalarBarraAreas(*marco_);
   recientes_->Attach(marco_->MenuArchivo(), marco_->SeparadorRecientes(),
                      [this](const QString& ruta) { AbrirDocumento(ruta); });
   PuertosDocumento puertos;

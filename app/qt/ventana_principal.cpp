@@ -639,7 +639,12 @@ void CMainFrame::AlCambiarMarcoActivo(MdiChild* hijo) {
   CVardoDoc::SetDocActivo(marco ? marco->Documento() : nullptr);
   CVardoView::SetVistaActiva(marco ? marco->Vista() : nullptr);
   for (QMenu* m : menusDocumento_) m->menuAction()->setVisible(marco != nullptr);
-  if (marco) SetTexto(NumTexto(marco->Documento()->m_Diagrama.m_dtMin));
+  if (marco) {
+    SetTexto(NumTexto(marco->Documento()->m_Diagrama.m_dtMin));
+    // The streams table and the area bar show the active document.
+    ActualizarTablaCorrientes(marco->Documento()->m_Diagrama);
+    ActualizarBarraAreas(marco->Documento()->m_Diagrama);
+  }
   Commands().UpdateSoon();
 }
 

@@ -118,6 +118,18 @@ void CVardoView::SetVistaActiva(CVardoView* vista) {
 
 void CVardoView::SetEstadoEdicion(int estado) { editor_.SetTipo(estado); }
 
+void CVardoView::EditarCorriente(std::int32_t i) {
+  CDiagrama& d = doc_->m_Diagrama;
+  if (i < 0 || i >= d.GetNumCorrientes()) return;
+  d.SeleccionarCorriente(i);
+  editor_.SetTipo(kSelCorriente);
+  Pendiente p;
+  p.tipo = Pendiente::kComando;
+  p.comando = cmd::kModificarCorriente;
+  Rehacer();
+  Encolar(p);
+}
+
 bool CVardoView::HayCorrientes() const { return doc_->m_Diagrama.GetNumCorrientes() > 0; }
 
 bool CVardoView::Disponible(DialogoId dialogo) const {

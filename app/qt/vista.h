@@ -88,6 +88,10 @@ class CVardoView : public QAbstractScrollArea {
   void SetEstadoEdicion(int estado);
   int EstadoEdicion() const { return editor_.Tipo(); }
   CEditorRejilla& Editor() { return editor_; }
+  // Opens process stream i as a double click on it does: the stream becomes
+  // the selected object and its edit runs once the caller's event is done.
+  // Nothing for an index that names no stream.
+  void EditarCorriente(std::int32_t i);
   // The context menu opened last (null before the first).
   QMenu* MenuAbierto() const { return menuAbierto_; }
 

@@ -249,7 +249,9 @@ TEST_F(DocumentoTest, ContadoresConUnAreaMostrada) {
   // The targets count C1 and H2 alone: 330 kW hot against 230 kW cold.
   EXPECT_EQ(estado.cal, "Cal:30./0.");
   EXPECT_EQ(estado.ref, "Ref:7./100.");
-  EXPECT_EQ(paneles.llamadasBarra, 1);  // the model has areas now
+  // The bar's copy has the areas now.
+  ASSERT_EQ(paneles.barra.m_areas.size(), 2u);
+  EXPECT_EQ(paneles.barra.m_areas[0].mostrada, 1);
 }
 
 TEST_F(DocumentoTest, SinCorrientesLosPanelesGuardanSuTexto) {
@@ -264,7 +266,9 @@ TEST_F(DocumentoTest, SinCorrientesLosPanelesGuardanSuTexto) {
   EXPECT_EQ(paneles.llamadasTabla, 1);
   EXPECT_EQ(paneles.llamadasVisor, 1);
   EXPECT_FALSE(paneles.visorConCorrientes);
-  EXPECT_EQ(paneles.llamadasBarra, 0);
+  // The area bar is refilled too, so it never keeps a deleted area.
+  EXPECT_EQ(paneles.llamadasBarra, 1);
+  EXPECT_TRUE(paneles.barra.m_areas.empty());
   EXPECT_GT(vistas.actualizaciones, vistasAntes);
 }
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <functional>
 
 namespace vardo {
 namespace {
@@ -115,6 +116,32 @@ TEST_F(Barra, ExtremosIgualesVaciaConCeroPorCiento) {
   for (int y = 0; y < img.height(); ++y)
     for (int x = 0; x < img.width(); ++x) tinta += img.pixel(x, y) != fondo;
   EXPECT_GT(tinta, 10);
+}
+
+TEST_F(Barra, ExtremosIgualesEnCadaEstiloYMovimiento) {
+  // Equal ends in every direction and in the moving-segment mode, after
+  // each way of moving: the bar stays empty and the percentage is 0.
+  using G = CGradientProgressCtrl;
+  const unsigned estilos[] = {0, G::kVertical, G::kInvertido, G::kVertical | G::kInvertido,
+                              G::kSegmento, G::kSegmento | G::kVertical};
+  const std::function<void(G&)> movimientos[] = {
+      [](G& b) { b.SetPos(5); }, [](G& b) { b.StepIt(); }, [](G& b) { b.OffsetPos(-30); },
+      [](G& b) { for (int i = 0; i < 12; ++i) b.StepIt(); }};
+  for (unsigned estilo : estilos) {
+    for (const auto& mover : movimientos) {
+      G b;
+      b.resize(120, 30);
+      b.SetBkColor(MakeRgb(240, 240, 240));
+      b.SetEstilo(estilo | G::kMostrarPorcentaje);
+      b.SetRange(5, 5);
+      mover(b);
+      EXPECT_TRUE(b.RectanguloLleno().isEmpty()) << estilo;
+      EXPECT_EQ(b.Texto(), QStringLiteral("0%")) << estilo;
+      const QImage img = Imagen(b);
+      EXPECT_EQ(img.pixel(0, 0), fondo) << estilo;
+      EXPECT_EQ(img.pixel(119, 29), fondo) << estilo;
+    }
+  }
 }
 
 TEST_F(Barra, Textos) {
