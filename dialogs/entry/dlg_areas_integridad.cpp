@@ -1,5 +1,6 @@
 #include "dialogs/entry/dlg_areas_integridad.h"
 
+#include <QListWidget>
 #include <QString>
 #include <string>
 
@@ -24,25 +25,25 @@ kit::Template Plantilla() {
       306,
       {
           Label("Áreas existentes:", 7, 7, 120, 8),
-          List(D::kIdAreas, 7, 17, 120, 62, kOwnerDrawn),
-          Button(D::kIdNueva, "Nueva", 7, 82, 50, 14),
+          List(D::kIdAreas, 7, 17, 120, 54, kOwnerDrawn),
+          Button(D::kIdNueva, "Nueva", 7, 74, 50, 14),
           Label("Áreas visibles:", 137, 7, 120, 8),
-          List(D::kIdVisibles, 137, 17, 120, 62, kOwnerDrawn),
-          Button(D::kIdMostrarSeleccionada, "Mostrar Selecionada", 137, 82, 66, 14),
-          Button(D::kIdMostrarTodas, "Mostrar Todas", 207, 82, 50, 14),
-          Group("", 7, 100, 353, 96),
-          Label("Corrientes disponibles:", 14, 109, 110, 8),
-          List(D::kIdDisponibles, 14, 119, 110, 72),
-          Button(D::kIdMeter, ">", 130, 122, 30, 14),
-          Button(D::kIdSacar, "<", 130, 140, 30, 14),
-          Button(D::kIdMeterTodas, ">>", 130, 158, 30, 14),
-          Button(D::kIdSacarTodas, "<<", 130, 176, 30, 14),
-          Label("Corrientes seleccionadas:", 166, 109, 110, 8),
-          List(D::kIdSeleccionadas, 166, 119, 110, 72, kSorted),
-          Label("Nombre:", 284, 119, 70, 8),
-          Edit(D::kIdNombre, 284, 129, 70, 12),
-          Button(D::kIdCambiarColor, "Cambiar Color", 284, 149, 70, 14),
-          Hosted(D::kIdTabla, kCeldixClassId, 7, 202, 353, 97),
+          List(D::kIdVisibles, 137, 17, 120, 54, kOwnerDrawn),
+          Button(D::kIdMostrarSeleccionada, "Mostrar Selecionada", 137, 74, 72, 14),
+          Button(D::kIdMostrarTodas, "Mostrar Todas", 212, 74, 50, 14),
+          Group("", 7, 92, 353, 96),
+          Label("Corrientes disponibles:", 14, 101, 110, 8),
+          List(D::kIdDisponibles, 14, 111, 110, 72),
+          Button(D::kIdMeter, ">", 130, 114, 30, 14),
+          Button(D::kIdSacar, "<", 130, 132, 30, 14),
+          Button(D::kIdMeterTodas, ">>", 130, 150, 30, 14),
+          Button(D::kIdSacarTodas, "<<", 130, 168, 30, 14),
+          Label("Corrientes seleccionadas:", 166, 101, 110, 8),
+          List(D::kIdSeleccionadas, 166, 111, 110, 72, kSorted),
+          Label("Nombre:", 284, 111, 70, 8),
+          Edit(D::kIdNombre, 284, 121, 70, 12),
+          Button(D::kIdCambiarColor, "Cambiar Color", 284, 141, 70, 14),
+          Hosted(D::kIdTabla, kCeldixClassId, 7, 194, 353, 105),
           Button(D::kIdEnter, "Button1", 0, 0, 10, 10, kHidden | kDefault),
           Button(kIdOk, "Aceptar", 310, 7, 50, 14),
           Button(kIdCancel, "Cancelar", 310, 25, 50, 14),
@@ -54,7 +55,6 @@ kit::Template Plantilla() {
 CAreasIntegridadDlg::CAreasIntegridadDlg(const CDiagrama& modelo, QWidget* parent)
     : kit::Dialog(Plantilla(), parent) {
   CopiarModeloCompleto(modelo_, modelo);
-  OnSelect(kIdAreas, [this] { RellenarCorrientes(AreaActual()); });
   OnClick(kIdNueva, [this] { OnNueva(); });
   OnClick(kIdMostrarSeleccionada, [this] { OnMostrarSeleccionada(); });
   OnClick(kIdMostrarTodas, [this] { OnMostrarTodas(); });
@@ -69,19 +69,32 @@ CAreasIntegridadDlg::CAreasIntegridadDlg(const CDiagrama& modelo, QWidget* paren
 }
 
 void CAreasIntegridadDlg::OnInit() {
+  // An area is chosen when its row becomes selected (a row made current by
+  // the focus alone is no choice).
+  auto* areas = Get<QListWidget>(kIdAreas);
+  connect(areas, &QListWidget::itemSelectionChanged, this, [this] {
+    if (Live() && !Quiet() && AreaActual() >= 0) RellenarCorrientes(AreaActual());
+  });
   RellenarAreas();
   // Fills the available streams and the table; the members and name of a
   // first area show although no area is selected yet.
   RellenarCorrientes(0);
 }
 
+int CAreasIntegridadDlg::Elegida(int id) const {
+  // A list that takes the focus gets a current row without any choice being
+  // made: only a selected row counts.
+  const QListWidgetItem* item = Get<QListWidget>(id)->currentItem();
+  return item && item->isSelected() ? CurSel(id) : -1;
+}
+
 std::int32_t CAreasIntegridadDlg::AreaActual() const {
-  const int k = CurSel(kIdAreas);
+  const int k = Elegida(kIdAreas);
   return k >= 0 && k < static_cast<int>(modelo_.m_areas.size()) ? k : -1;
 }
 
 void CAreasIntegridadDlg::RellenarAreas() {
-  const int elegida = CurSel(kIdAreas);
+  const int elegida = AreaActual();
   ResetContent(kIdAreas);
   ResetContent(kIdVisibles);
   for (std::size_t k = 0; k < modelo_.m_areas.size(); ++k) {
@@ -155,7 +168,7 @@ void CAreasIntegridadDlg::Mover(bool meter, bool todas) {
   if (todas) {
     for (const std::int32_t r : refs) AsignarArea(modelo_, r, destino);
   } else {
-    const int i = CurSel(lista);
+    const int i = Elegida(lista);
     if (i < 0 || i >= static_cast<int>(refs.size())) return;
     AsignarArea(modelo_, refs[static_cast<std::size_t>(i)], destino);
   }

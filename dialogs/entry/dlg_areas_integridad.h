@@ -48,6 +48,8 @@ class CAreasIntegridadDlg : public kit::Dialog {
   void RellenarCorrientes(std::int32_t area);
   void GuardarSeleccion();
   void RellenarTabla();
+  // The selected entry of a list; -1 when none.
+  int Elegida(int id) const;
   // The selected area of "Áreas existentes:"; -1 when none.
   std::int32_t AreaActual() const;
   // Moves the chosen entry (or every entry) of one stream list to the other.
