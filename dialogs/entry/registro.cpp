@@ -1,6 +1,7 @@
 #include "dialogs/entry/registro.h"
 
 #include "app/qt/fabrica_dialogos_qt.h"
+#include "dialogs/entry/dlg_areas_integridad.h"
 #include "dialogs/entry/dlg_bifurcar.h"
 #include "dialogs/entry/dlg_borrar.h"
 #include "dialogs/entry/dlg_formato_cambiadores.h"
@@ -30,6 +31,7 @@ void RegistrarDialogosEntrada(FabricaDialogosQt& fabrica) {
   RegistrarCoeficientes(fabrica);
   // The costs page of the streams sheet runs the estimation wizard.
   SetEstimarCoeficiente(EjecutarAsistenteResultado);
+  RegistrarAreasIntegridad(fabrica);
 }
 
 }  // namespace vardo

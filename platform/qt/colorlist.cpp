@@ -1,6 +1,7 @@
 #include "platform/qt/colorlist.h"
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
 
@@ -69,9 +70,47 @@ QSize DelegadoListaColores::sizeHint(const QStyleOptionViewItem& option,
 
 // ---------------------------------------------------------------- list
 
-CListaColores::CListaColores(QWidget* parent) : QListWidget(parent) {
+CListaEleccion::CListaEleccion(QWidget* parent) : QListWidget(parent) {
   setSelectionMode(QAbstractItemView::SingleSelection);
   setUniformItemSizes(true);
+}
+
+void CListaEleccion::focusInEvent(QFocusEvent* e) {
+  // The item view would make the first row current when none is, which the
+  // dialog would hear as a choice: only the frame and the rows repaint.
+  QAbstractScrollArea::focusInEvent(e);
+  viewport()->update();
+}
+
+void CListaEleccion::mousePressEvent(QMouseEvent* e) {
+  const QModelIndex index = indexAt(e->position().toPoint());
+  filaPulsada_ = index.isValid() ? index.row() : -1;
+  anulada_ = false;
+  pulsando_ = true;
+  QListWidget::mousePressEvent(e);
+  pulsando_ = false;
+}
+
+void CListaEleccion::mouseMoveEvent(QMouseEvent* e) {
+  if (anulada_ && (e->buttons() & Qt::LeftButton)) return;
+  QListWidget::mouseMoveEvent(e);
+}
+
+void CListaEleccion::mouseReleaseEvent(QMouseEvent* e) {
+  QListWidget::mouseReleaseEvent(e);
+  anulada_ = false;
+}
+
+void CListaEleccion::setSelection(const QRect& rect,
+                                  QItemSelectionModel::SelectionFlags command) {
+  // The press made its row current and the choice's handler has run: a
+  // handler that moved or cleared the current row meant it.
+  if (pulsando_ && filaPulsada_ >= 0 && currentRow() != filaPulsada_) anulada_ = true;
+  if (anulada_) return;
+  QListWidget::setSelection(rect, command);
+}
+
+CListaColores::CListaColores(QWidget* parent) : CListaEleccion(parent) {
   setItemDelegate(new DelegadoListaColores(this));
 }
 

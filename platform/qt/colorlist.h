@@ -25,7 +25,30 @@ struct ColoresFilaLista {
 // The rule of the rows: colour, selected, enabled, the list's palette.
 ColoresFilaLista ColoresFila(Rgb color, bool seleccionada, bool activa, const QPalette& paleta);
 
-class CListaColores : public QListWidget {
+// A single-choice list box as dialogs use it. Taking the focus chooses
+// nothing (no row becomes current). A press makes its row current, which the
+// dialog hears as a choice; when the dialog's handler then moves or clears
+// the current row, the press selects nothing and the drag of that press
+// neither, so the handler's doing stands.
+class CListaEleccion : public QListWidget {
+  Q_OBJECT
+ public:
+  explicit CListaEleccion(QWidget* parent = nullptr);
+
+ protected:
+  void focusInEvent(QFocusEvent* e) override;
+  void mousePressEvent(QMouseEvent* e) override;
+  void mouseMoveEvent(QMouseEvent* e) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
+  void setSelection(const QRect& rect, QItemSelectionModel::SelectionFlags command) override;
+
+ private:
+  bool pulsando_ = false;  // inside the handling of a press
+  int filaPulsada_ = -1;   // the row under that press
+  bool anulada_ = false;   // the handler changed the current row: this press selects nothing
+};
+
+class CListaColores : public CListaEleccion {
   Q_OBJECT
  public:
   explicit CListaColores(QWidget* parent = nullptr);

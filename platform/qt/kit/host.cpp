@@ -21,9 +21,12 @@
 #include <stdexcept>
 
 #include "platform/core/numtext.h"
+#include "platform/qt/colorlist.h"
 #include "platform/qt/componentregistry.h"
+#include "platform/qt/gradientprogress.h"
 #include "platform/qt/kit/widgets.h"
 #include "platform/qt/messagerunner.h"
+#include "platform/qt/olecolor.h"
 
 namespace vardo::kit {
 
@@ -222,7 +225,11 @@ void ControlHost::Build(const Template& t) {
         break;
       }
       case Kind::List:
-        w = new ListWidget(s.style & kOwnerDrawn, &self_);
+        if (s.style & kOwnerDrawn) {
+          w = new CListaColores(&self_);
+        } else {
+          w = new CListaEleccion(&self_);
+        }
         break;
       case Kind::Combo: {
         auto* c = new QComboBox(&self_);
@@ -239,7 +246,7 @@ void ControlHost::Build(const Template& t) {
         w = new QSlider(s.w >= s.h ? Qt::Horizontal : Qt::Vertical, &self_);
         break;
       case Kind::Progress:
-        w = new ProgressWidget(&self_);
+        w = new CGradientProgressCtrl(&self_);
         break;
       case Kind::Paint:
         w = new PaintWidget(&self_);
@@ -676,7 +683,8 @@ void ControlHost::SetCurSel(int id, int index) {
 void ControlHost::SetItemColor(int id, int index, Rgb colour) {
   const Lista l = ListaDe(Widget(id), id);
   if (index < 0 || index >= Count(id)) return;
-  if (l.list) l.list->item(index)->setData(Qt::UserRole, static_cast<uint>(colour));
+  if (auto* colores = qobject_cast<CListaColores*>(l.list)) colores->SetColor(index, colour);
+  else if (l.list) l.list->item(index)->setData(Qt::UserRole, static_cast<uint>(colour));
   else l.combo->setItemData(index, static_cast<uint>(colour));
 }
 
@@ -694,7 +702,7 @@ void ControlHost::SetRange(int id, int lo, int hi) {
   Hold();
   if (auto* u = qobject_cast<UpDownWidget*>(w)) u->SetRange(lo, hi);
   else if (auto* s = qobject_cast<QSlider*>(w)) s->setRange(lo, hi);
-  else if (auto* p = qobject_cast<ProgressWidget*>(w)) p->SetRange(lo, hi);
+  else if (auto* p = qobject_cast<CGradientProgressCtrl*>(w)) p->SetRange(lo, hi);
   else {
     Release();
     WrongKind(id, "range");
@@ -707,7 +715,7 @@ void ControlHost::SetPos(int id, int pos) {
   Hold();
   if (auto* u = qobject_cast<UpDownWidget*>(w)) u->SetPos(pos);
   else if (auto* s = qobject_cast<QSlider*>(w)) s->setValue(pos);
-  else if (auto* p = qobject_cast<ProgressWidget*>(w)) p->SetPos(pos);
+  else if (auto* p = qobject_cast<CGradientProgressCtrl*>(w)) p->SetPos(pos);
   else {
     Release();
     WrongKind(id, "position");
@@ -719,26 +727,26 @@ int ControlHost::Pos(int id) const {
   QWidget* w = Widget(id);
   if (auto* u = qobject_cast<UpDownWidget*>(w)) return u->Pos();
   if (auto* s = qobject_cast<QSlider*>(w)) return s->value();
-  if (auto* p = qobject_cast<ProgressWidget*>(w)) return p->Pos();
+  if (auto* p = qobject_cast<CGradientProgressCtrl*>(w)) return p->Pos();
   WrongKind(id, "position");
 }
 
 void ControlHost::SetStep(int id, int step) {
-  auto* p = qobject_cast<ProgressWidget*>(Widget(id));
+  auto* p = qobject_cast<CGradientProgressCtrl*>(Widget(id));
   if (!p) WrongKind(id, "step");
   p->SetStep(step);
 }
 
 void ControlHost::StepIt(int id) {
-  auto* p = qobject_cast<ProgressWidget*>(Widget(id));
+  auto* p = qobject_cast<CGradientProgressCtrl*>(Widget(id));
   if (!p) WrongKind(id, "step");
   p->StepIt();
 }
 
 void ControlHost::SetGradient(int id, Rgb from, Rgb to) {
-  auto* p = qobject_cast<ProgressWidget*>(Widget(id));
+  auto* p = qobject_cast<CGradientProgressCtrl*>(Widget(id));
   if (!p) WrongKind(id, "gradient");
-  p->SetGradient(from, to);
+  p->SetColores({OleToQColor(from & 0xFFFFFFu), OleToQColor(to & 0xFFFFFFu)});
 }
 
 void ControlHost::Invalidate(int id) { Widget(id)->update(); }

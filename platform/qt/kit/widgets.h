@@ -1,9 +1,10 @@
 // The widgets the kit makes for the kinds Qt has no match for: the up-down
-// arrows on an integer buddy, the radio button whose group the host keeps,
-// the colour list, the gradient progress bar and the paint area. Dialogs
-// reach them through ControlHost; tests may use their parts directly.
+// arrows on an integer buddy, the radio button whose group the host keeps
+// and the paint area. Owner-drawn lists are the program's colour list
+// (CListaColores, colorlist.h) and progress bars its gradient bar
+// (CGradientProgressCtrl, gradientprogress.h). Dialogs reach them through
+// ControlHost; tests may use their parts directly.
 #pragma once
-#include <QListWidget>
 #include <QRadioButton>
 #include <QValidator>
 #include <QWidget>
@@ -87,64 +88,6 @@ class RadioWidget : public QRadioButton {
 
  protected:
   void nextCheckState() override { setChecked(true); }
-};
-
-// List box. Owner-drawn, each row carries a colour: an unselected row shows
-// its text in its colour on the window background, a selected row is filled
-// with its colour and shows its text in the inverse colour; colour 0 uses
-// the system's text and highlight colours.
-//
-// Taking the focus chooses nothing (no row becomes current). A press makes
-// its row current, which the dialog hears as a choice; when the dialog's
-// handler then moves or clears the current row, the press selects nothing
-// and the drag of that press neither, so the handler's doing stands.
-class ListWidget : public QListWidget {
-  Q_OBJECT
- public:
-  ListWidget(bool ownerDrawn, QWidget* parent = nullptr);
-  bool OwnerDrawn() const { return ownerDrawn_; }
-
- protected:
-  void focusInEvent(QFocusEvent* e) override;
-  void mousePressEvent(QMouseEvent* e) override;
-  void mouseMoveEvent(QMouseEvent* e) override;
-  void mouseReleaseEvent(QMouseEvent* e) override;
-  void setSelection(const QRect& rect, QItemSelectionModel::SelectionFlags command) override;
-
- private:
-  bool ownerDrawn_;
-  bool pulsando_ = false;  // inside the handling of a press
-  int filaPulsada_ = -1;   // the row under that press
-  bool anulada_ = false;   // the handler changed the current row: this press selects nothing
-};
-
-// Progress bar painted as a gradient from one colour to another.
-class ProgressWidget : public QWidget {
-  Q_OBJECT
- public:
-  explicit ProgressWidget(QWidget* parent = nullptr);
-
-  void SetRange(int lo, int hi);
-  void SetPos(int pos);
-  int Pos() const { return pos_; }
-  int Lower() const { return lo_; }
-  int Upper() const { return hi_; }
-  void SetStep(int step) { step_ = step; }
-  // Advances by the step; past the end it starts again from the start.
-  void StepIt();
-  void SetGradient(Rgb from, Rgb to);
-
- protected:
-  void paintEvent(QPaintEvent* e) override;
-
- private:
-  int lo_ = 0;
-  int hi_ = 100;
-  int pos_ = 0;
-  int step_ = 10;
-  bool gradient_ = false;
-  Rgb from_ = 0;
-  Rgb to_ = 0;
 };
 
 // White area painted by the dialog through QtDc: 0.01 mm units, y upwards,
