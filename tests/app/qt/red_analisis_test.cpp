@@ -119,7 +119,7 @@ class RedAnalisis : public AppFixture {
 };
 
 TEST_F(RedAnalisis, LosComandosSeHabilitanSegunLosCambiadores) {
-  Abrir("servicios_y_area.vdo");
+  ASSERT_NO_FATAL_FAILURE(Abrir("servicios_y_area.vdo"));
   CDiagrama& m = Doc()->m_Diagrama;
   ASSERT_EQ(m.GetNumCambiadores(), 3);
   const std::vector<CCambiador> todos = m.m_cambiadores;
@@ -144,7 +144,7 @@ TEST_F(RedAnalisis, LosComandosSeHabilitanSegunLosCambiadores) {
 }
 
 TEST_F(RedAnalisis, RemanenteConCtrlRYNoALaPregunta) {
-  Abrir("servicios_y_area.vdo");
+  ASSERT_NO_FATAL_FAILURE(Abrir("servicios_y_area.vdo"));
   CDiagrama& m = Doc()->m_Diagrama;
   Violar();
   runner_.Script({Answer::No});
@@ -197,7 +197,7 @@ TEST_F(RedAnalisis, RemanenteConCtrlRYNoALaPregunta) {
 }
 
 TEST_F(RedAnalisis, RemanenteSiYCancelarNoCambiaNadaSiYAceptarFijaLosServicios) {
-  Abrir("servicios_y_area.vdo");
+  ASSERT_NO_FATAL_FAILURE(Abrir("servicios_y_area.vdo"));
   CDiagrama& m = Doc()->m_Diagrama;
   Violar();
   runner_.Script({Answer::Yes});
@@ -218,7 +218,7 @@ TEST_F(RedAnalisis, RemanenteSiYCancelarNoCambiaNadaSiYAceptarFijaLosServicios) 
 }
 
 TEST_F(RedAnalisis, RemanenteSinCambiadores) {
-  Abrir("cuatro_corrientes.vdo");
+  ASSERT_NO_FATAL_FAILURE(Abrir("cuatro_corrientes.vdo"));
   CDiagrama copia = Doc()->m_Diagrama;
   RecordingUiPort ui;
   ui.Script({Answer::No});
@@ -236,7 +236,7 @@ TEST_F(RedAnalisis, RemanenteSinCambiadores) {
 
 TEST_F(RedAnalisis, AnillosConCtrlLDesplazaLaCargaConUnPasoDeDeshacer) {
   using D = CAnadirAnillosDlg;
-  Abrir("cuatro_corrientes.vdo");
+  ASSERT_NO_FATAL_FAILURE(Abrir("cuatro_corrientes.vdo"));
   Doc()->m_Diagrama = DosCambiadoresH2C3();
   Doc()->SetModifiedFlag(false);
   ASSERT_TRUE(Habilitado(cmd::kAnadirAnillo));
@@ -283,7 +283,7 @@ TEST_F(RedAnalisis, AnillosConCtrlLDesplazaLaCargaConUnPasoDeDeshacer) {
 }
 
 TEST_F(RedAnalisis, PerturbacionesNoDevuelveNada) {
-  Abrir("servicios_y_area.vdo");
+  ASSERT_NO_FATAL_FAILURE(Abrir("servicios_y_area.vdo"));
   const std::vector<std::uint8_t> antes = Guardado(Doc()->m_Diagrama);
   Filas vista;
   kitRunner_.ScriptDialog([&](Driver& d) {
@@ -302,7 +302,7 @@ TEST_F(RedAnalisis, PerturbacionesNoDevuelveNada) {
 // "&Copiar" of the table's menu reaches the active view: the matrix text on
 // the clipboard; "&Exportar como .dat" writes the file.
 TEST_F(RedAnalisis, MenuMANCopiaYExportaPorLaVista) {
-  Abrir("servicios_y_area.vdo");
+  ASSERT_NO_FATAL_FAILURE(Abrir("servicios_y_area.vdo"));
   CDiagrama copia = Doc()->m_Diagrama;
   const TablaMAN t = TablaMatrizMAN(copia);
   QApplication::clipboard()->setText("nada");
