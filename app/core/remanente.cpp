@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/core/documento.h"
 #include "app/core/texto_grafico.h"
 #include "model/constantes.h"
 #include "platform/core/numtext.h"
@@ -220,7 +221,9 @@ CDiagrama ProblemaRemanente(const CDiagrama& problema) {
   return r;
 }
 
-AnalisisRemanente CalcularRemanente(CDiagrama& problema) {
+AnalisisRemanente CalcularRemanente(const CDiagrama& original) {
+  CDiagrama problema;
+  CopiarModeloCompleto(problema, original);
   AnalisisRemanente a;
   a.minimo = Objetivos(problema);
   a.instalado = Instalado(problema);

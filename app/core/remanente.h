@@ -63,11 +63,12 @@ struct AnalisisRemanente {
 };
 
 // The four columns (after ComprobarServiciosGenericos, when the caller asks
-// it). The targets are computed on `problema` and on the remaining problem;
-// apart from its computed targets `problema` is left as it was. With an
+// it). The targets are computed on a copy of `problema` and on the remaining
+// problem, so `problema` is left as it was: the area targets fix unset
+// generic utility temperatures, which only the user's Yes may change. With an
 // integrity area shown an exchanger counts as installed when one of its sides
 // is the generic utility or names a process stream of a shown area.
-AnalisisRemanente CalcularRemanente(CDiagrama& problema);
+AnalisisRemanente CalcularRemanente(const CDiagrama& problema);
 
 // Grid texts, [row][column]: row 0 the headings ("", "Mínimo", "Instalado",
 // "Remanente", "Total"), column 0 the five row labels; the number of units as

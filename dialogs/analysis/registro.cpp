@@ -13,6 +13,10 @@
 #include "dialogs/analysis/dlg_variacion.h"
 #include "dialogs/analysis/dlg_generando_informe.h"
 #include "dialogs/analysis/dlg_informe.h"
+#include "dialogs/analysis/dlg_remanente.h"
+#include "dialogs/analysis/dlg_anillos.h"
+#include "dialogs/analysis/dlg_perturbaciones.h"
+#include "dialogs/analysis/dlg_man.h"
 
 namespace vardo {
 
@@ -30,6 +34,10 @@ void RegistrarDialogosAnalisis(FabricaDialogosQt& fabrica) {
   RegistrarTablas(fabrica);
   RegistrarInforme(fabrica);
   RegistrarGenerandoInforme(fabrica);
+  RegistrarRemanente(fabrica);
+  RegistrarAnadirAnillos(fabrica);
+  RegistrarPerturbaciones(fabrica);
+  RegistrarMAN(fabrica);
 }
 
 }  // namespace vardo

@@ -100,6 +100,10 @@ TEST_F(RemanenteServicios, RemainingProblemIsWhatTheExchangersLeave) {
 
 TEST_F(RemanenteServicios, ColumnsAndCharts) {
   const AnalisisRemanente a = CalcularRemanente(problema);
+  // The area targets fix unset generic temperatures on their own copy: the
+  // problem keeps them unset (only a Yes to the question moves them).
+  EXPECT_EQ(problema.m_tCalienteGenerico, kTSentinel);
+  EXPECT_EQ(problema.m_tFrioGenerico, kTSentinel);
   double area = 0.0, coste = 0.0;
   for (std::int32_t i = 0; i < 3; ++i) {
     area += problema.AreaCambiador(i);

@@ -296,8 +296,12 @@ TEST_F(Edicion, ComandosDeAnillosSegunElDisenoYSuDialogo) {
   EXPECT_TRUE(Marco().Commands().State(cmd::kBuscarAnillos).enabled);
   // No search yet: nothing to step through.
   EXPECT_FALSE(Marco().Commands().State(cmd::kAnilloSiguiente).enabled);
-  // Its dialog is not built yet.
+  // Its dialog is registered: enabled from two exchangers on.
+  EXPECT_TRUE(Marco().Commands().State(cmd::kAnadirAnillo).enabled);
+  const std::vector<CCambiador> todos = M().m_cambiadores;
+  M().m_cambiadores.resize(1);
   EXPECT_FALSE(Marco().Commands().State(cmd::kAnadirAnillo).enabled);
+  M().m_cambiadores = todos;
 }
 
 }  // namespace

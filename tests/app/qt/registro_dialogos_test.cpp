@@ -25,7 +25,9 @@ TEST_F(RegistroDialogos, LosDialogosConstruidosEstanDisponiblesAlArrancar) {
                {DialogoId::DifTempOptima, true},     {DialogoId::Exergia, true},
                {DialogoId::CrucePinch, true},        {DialogoId::TablaCorrientes, true},
                {DialogoId::TablaCambiadores, true},  {DialogoId::TablaServicios, true},
-               {DialogoId::TablaEmparejamientos, true}, {DialogoId::Remanente, false}};
+               {DialogoId::TablaEmparejamientos, true}, {DialogoId::Remanente, true},
+               {DialogoId::AnadirAnillos, true},     {DialogoId::Perturbaciones, true},
+               {DialogoId::MAN, true}};
   for (const auto& c : casos)
     EXPECT_EQ(app_->Fabrica().Disponible(c.id), c.disponible) << static_cast<int>(c.id);
 }
