@@ -52,7 +52,7 @@ void Conectar(kit::ControlHost& h, const Selector& s) {
   });
 }
 
-void FilaLey(std::vector<kit::ControlSpec>& c, int idA, int x, int y, int ancho) {
+void FilaLey(std::vector<kit::DefControl>& c, int idA, int x, int y, int ancho) {
   const char* nombres[] = {"a:", "b:", "c:"};
   for (int k = 0; k < 3; ++k) {
     const int x0 = x + k * (ancho + 20);

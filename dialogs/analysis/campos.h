@@ -47,7 +47,7 @@ int ItemMostrado(const kit::ControlHost& h, const Selector& s);
 
 // A cost law C = a + b·A^c in three fields idA, idA + 1, idA + 2: the row
 // "a:", "b:", "c:" with its fields from x, each field `ancho` wide, at y.
-void FilaLey(std::vector<kit::ControlSpec>& c, int idA, int x, int y, int ancho);
+void FilaLey(std::vector<kit::DefControl>& c, int idA, int x, int y, int ancho);
 void MostrarLey(kit::ControlHost& h, int idA, double a, double b, double c, int digitos);
 void GuardarLey(const kit::ControlHost& h, int idA, double& a, double& b, double& c);
 

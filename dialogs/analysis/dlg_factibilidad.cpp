@@ -34,7 +34,7 @@ constexpr const char* kPreguntaBifurcar =
 
 // The two groups both windows share, from y on: the criteria of one side
 // (two labels, the ids given) and the m·cp table with its two lists.
-void Tablas(std::vector<ControlSpec>& c, int y, int idNumero, const char* numero, int idMcp,
+void Tablas(std::vector<DefControl>& c, int y, int idNumero, const char* numero, int idMcp,
             const char* mcp, int idCalientes, int idFrias, int altoListas, unsigned estiloListas) {
   // The number criterion takes two lines at the dialog font.
   c.push_back(Group("Criterios de factibilidad", 7, y, 202, 42));

@@ -17,7 +17,7 @@ namespace {
 kit::Template Plantilla() {
   using namespace kit;
   using D = CRemanenteDlg;
-  std::vector<ControlSpec> c;
+  std::vector<DefControl> c;
   // The five charts side by side along the top, the table below them.
   for (int k = 0; k < 5; ++k)
     c.push_back(Hosted(D::kIdGraficos[k], kClassIdGraficoBarras, 4 + 78 * k, 4, 76, 122));

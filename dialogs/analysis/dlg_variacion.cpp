@@ -16,7 +16,7 @@ constexpr int kDigitosDefecto = 6;
 constexpr int kDigitosRegistro = 10;
 
 // A row of the form label, field and unit.
-void Fila(std::vector<kit::ControlSpec>& c, const char* etiqueta, int id, const char* unidad,
+void Fila(std::vector<kit::DefControl>& c, const char* etiqueta, int id, const char* unidad,
           int x, int y, unsigned estilo = kit::kPlain) {
   c.push_back(kit::Label(etiqueta, x, y + 2, 92, 8));
   c.push_back(kit::Edit(id, x + 93, y, 50, 12, estilo));
@@ -24,7 +24,7 @@ void Fila(std::vector<kit::ControlSpec>& c, const char* etiqueta, int id, const 
 }
 
 // "Número de corriente:", its field and up-down at y.
-void FilaCorriente(std::vector<kit::ControlSpec>& c, int id, int idSpin, int y) {
+void FilaCorriente(std::vector<kit::DefControl>& c, int id, int idSpin, int y) {
   c.push_back(kit::Label("Número de corriente:", 13, y + 2, 80, 8));
   c.push_back(kit::Edit(id, 106, y, 40, 12, kit::kDigits));
   c.push_back(kit::UpDown(idSpin, id, 0, 0, 10, 12));
@@ -103,7 +103,7 @@ kit::Template PlantillaCoste(bool totales) {
 
 }  // namespace
 
-int GrupoRangoDT(std::vector<kit::ControlSpec>& c, int idInicial, int idFinal, int idPuntos, int y) {
+int GrupoRangoDT(std::vector<kit::DefControl>& c, int idInicial, int idFinal, int idPuntos, int y) {
   using namespace kit;
   c.push_back(Group("Diferencia mínima de temperaturas", 7, y, 242, 62));
   c.push_back(Label("Diferencia de temperaturas mínima inicial:", 13, y + 16, 140, 8));

@@ -16,7 +16,7 @@ using D = CAddCambDlg;
 // One end block at (x, y) of its group: the box, the value button with its
 // field, the pinch choice with its list below it (wide enough for two
 // temperatures), the exchanger choice with its list and the stream's own end.
-void Bloque(std::vector<ControlSpec>& c, int e, int x, int y) {
+void Bloque(std::vector<DefControl>& c, int e, int x, int y) {
   const bool entrada = e == kEntradaCaliente || e == kEntradaFria;
   c.push_back(Check(D::IdCasilla(e), entrada ? "Temperatura de entrada:" : "Temperatura de salida:",
                     x + 5, y, 110, 10));

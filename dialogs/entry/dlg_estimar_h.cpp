@@ -23,7 +23,7 @@ std::vector<std::string> Situaciones() {
 const ComponentRegistrar kRegistroBanner(kClassIdBannerCoeficientes, "BannerCoeficientes",
                                          [](QWidget* p) { return new CBannerCoeficientes(p); });
 
-kit::ControlSpec Banner(int id) {
+kit::DefControl Banner(int id) {
   return kit::Hosted(id, kClassIdBannerCoeficientes, 7, 7, 306, 56);
 }
 

@@ -14,7 +14,7 @@ using namespace kit;
 const char* const kTextoTemperaturas = "Temperaturas que aparecen en el diagrama de trama:";
 
 // The four temperature check boxes, one under the other from y.
-void Temperaturas(std::vector<ControlSpec>& c, int y, int idEntradaCaliente, int idSalidaCaliente,
+void Temperaturas(std::vector<DefControl>& c, int y, int idEntradaCaliente, int idSalidaCaliente,
                   int idEntradaFria, int idSalidaFria) {
   c.push_back(Check(idEntradaCaliente, "Entrada de la corriente caliente", 20, y, 170, 10));
   c.push_back(Check(idSalidaCaliente, "Salida de la corriente caliente", 20, y + 13, 170, 10));

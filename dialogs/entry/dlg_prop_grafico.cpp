@@ -21,7 +21,7 @@ const char* const kTextoEjes = "Títulos de Ejes";
 const char* const kTextoTitulo = "Título";
 
 // One font row of the "Fuente" group: the sample and its button.
-void FilaFuente(std::vector<ControlSpec>& c, int y, int idMuestra, int idCambiar) {
+void FilaFuente(std::vector<DefControl>& c, int y, int idMuestra, int idCambiar) {
   c.push_back(Edit(idMuestra, 14, y, 84, 16, kReadOnly));
   c.push_back(Button(idCambiar, "Cambiar", 102, y + 1, 38, 14));
 }

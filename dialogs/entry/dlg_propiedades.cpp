@@ -70,7 +70,7 @@ Template PlantillaServicio() {
 
 // One side of an exchanger: the group named by the side, its stream's field
 // on the group's caption line, and the two temperatures.
-void Lado(std::vector<ControlSpec>& c, const char* nombre, int x, int idCorriente, int idEntrada,
+void Lado(std::vector<DefControl>& c, const char* nombre, int x, int idCorriente, int idEntrada,
           int idSalida) {
   c.push_back(Group(nombre, x, 77, 90, 62));
   c.push_back(Edit(idCorriente, x + 46, 74, 38, 12, kReadOnly));

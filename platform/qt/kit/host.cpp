@@ -164,10 +164,10 @@ void ControlHost::Build(const Template& t) {
 
   int grupo = 0;
   entries_.reserve(t.controls.size());
-  for (const ControlSpec& s : t.controls) {
+  for (const DefControl& s : t.controls) {
     if ((s.style & kGroup) && !entries_.empty()) ++grupo;
     Entry e;
-    e.spec = s;
+    e.def = s;
     e.group = grupo;
     const QRect r = ToPixels(font_, s.x, s.y, s.w, s.h);
     QWidget* w = nullptr;
@@ -277,13 +277,13 @@ void ControlHost::Build(const Template& t) {
   }
   // Frames and groups lie under the controls they surround.
   for (Entry& e : entries_) {
-    if (e.spec.kind == Kind::Frame || e.spec.kind == Kind::Group) {
+    if (e.def.kind == Kind::Frame || e.def.kind == Kind::Group) {
       e.widget->lower();
       e.widget->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
   }
   for (Entry& e : entries_) {
-    for (const std::string& item : e.spec.items) AddString(e.spec.id, item);
+    for (const std::string& item : e.def.items) AddString(e.def.id, item);
     Connect(e);
   }
   self_.setFixedSize(ToPixels(font_, 0, 0, t.w, t.h).size());
@@ -292,10 +292,10 @@ void ControlHost::Build(const Template& t) {
 
 void ControlHost::Connect(Entry& e) {
   QWidget* w = e.widget;
-  const int id = e.spec.id;
+  const int id = e.def.id;
   if (id == kNoId) return;
   w->installEventFilter(filter_);
-  switch (e.spec.kind) {
+  switch (e.def.kind) {
     case Kind::Edit:
       if (auto* le = qobject_cast<QLineEdit*>(w))
         QObject::connect(le, &QLineEdit::textEdited, w, [this, id] { Notify(id, Event::Edit); });
@@ -335,12 +335,12 @@ void ControlHost::Connect(Entry& e) {
     }
     case Kind::UpDown: {
       auto* u = static_cast<UpDownWidget*>(w);
-      if (e.spec.buddy != kNoId) {
-        const Entry& b = At(e.spec.buddy);
+      if (e.def.buddy != kNoId) {
+        const Entry& b = At(e.def.buddy);
         auto* le = qobject_cast<QLineEdit*>(b.widget);
-        if (!le) WrongKind(e.spec.buddy, "one-line edit to be an up-down's buddy");
-        u->SetBuddy(le, e.spec.style & kArrowKeys);
-        if (e.spec.style & kAlignRight) {
+        if (!le) WrongKind(e.def.buddy, "one-line edit to be an up-down's buddy");
+        u->SetBuddy(le, e.def.style & kArrowKeys);
+        if (e.def.style & kAlignRight) {
           // The arrows take the right end of the buddy.
           const QRect br = le->geometry();
           const int ancho = std::min(w->width(), br.width() / 2);
@@ -403,14 +403,14 @@ const ControlHost::Entry& ControlHost::At(int id) const {
 }
 
 bool ControlHost::Has(int id) const { return Find(id) != nullptr; }
-Kind ControlHost::KindOf(int id) const { return At(id).spec.kind; }
+Kind ControlHost::KindOf(int id) const { return At(id).def.kind; }
 QWidget* ControlHost::Widget(int id) const { return At(id).widget; }
 
 int ControlHost::IdOf(const QWidget* w) const {
   for (; w && w != &self_; w = w->parentWidget()) {
     if (w->parentWidget() != &self_) continue;
     for (const Entry& e : entries_)
-      if (e.widget == w) return e.spec.id;
+      if (e.widget == w) return e.def.id;
     return kNoId;
   }
   return kNoId;
@@ -489,18 +489,18 @@ void ControlHost::SetCheck(int id, bool on) {
 
 void ControlHost::Uncheck(int group, const QWidget* except) {
   for (const Entry& e : entries_)
-    if (e.widget != except && e.spec.kind == Kind::Radio && e.group == group)
+    if (e.widget != except && e.def.kind == Kind::Radio && e.group == group)
       static_cast<QAbstractButton*>(e.widget)->setChecked(false);
 }
 
 std::vector<const ControlHost::Entry*> ControlHost::RadiosOf(int firstId) const {
   const Entry& first = At(firstId);
-  if (first.spec.kind != Kind::Radio) WrongKind(firstId, "radio group");
+  if (first.def.kind != Kind::Radio) WrongKind(firstId, "radio group");
   std::vector<const Entry*> radios;
   for (std::size_t i = index_.at(firstId); i < entries_.size(); ++i) {
     const Entry& e = entries_[i];
     if (e.group != first.group) break;
-    if (e.spec.kind == Kind::Radio) radios.push_back(&e);
+    if (e.def.kind == Kind::Radio) radios.push_back(&e);
   }
   return radios;
 }
@@ -573,7 +573,7 @@ void ControlHost::SelectAll(int id) {
 
 void ControlHost::SetDefaultId(int id) {
   for (const Entry& e : entries_)
-    if (auto* b = qobject_cast<QPushButton*>(e.widget)) b->setDefault(e.spec.id == id);
+    if (auto* b = qobject_cast<QPushButton*>(e.widget)) b->setDefault(e.def.id == id);
   defaultId_ = id;
 }
 
@@ -603,7 +603,7 @@ void ControlHost::ResetContent(int id) {
 int ControlHost::AddString(int id, std::string_view text, Rgb colour) {
   const Entry& e = At(id);
   int index = Count(id);
-  if (e.spec.style & kSorted) {
+  if (e.def.style & kSorted) {
     const QString t = Q(text);
     index = 0;
     while (index < Count(id) && !Antes(t, QString::fromStdString(ItemText(id, index)))) ++index;

@@ -15,7 +15,7 @@
 
 #include "platform/core/types.h"
 #include "platform/qt/kit/exchange.h"
-#include "platform/qt/kit/spec.h"
+#include "platform/qt/kit/definicion.h"
 
 class QTimer;
 
@@ -181,7 +181,7 @@ class ControlHost {
   enum class Event { Click, DoubleClick, Select, FocusIn, FocusOut, Edit, Slide };
 
   struct Entry {
-    ControlSpec spec;
+    DefControl def;
     QWidget* widget = nullptr;
     int group = 0;
   };

@@ -7,7 +7,7 @@
 // each with its id, kind, text, rectangle in dialog units (x, y, w, h as
 // the templates give them; a horizontal unit is a quarter of the dialog
 // font's average character width, a vertical unit an eighth of its height)
-// and styles (spec.h):
+// and styles (definicion.h):
 //
 //   kit::Template Plantilla() {
 //     using namespace kit;
@@ -158,5 +158,5 @@
 #include "platform/qt/kit/host.h"
 #include "platform/qt/kit/runner.h"
 #include "platform/qt/kit/sheet.h"
-#include "platform/qt/kit/spec.h"
+#include "platform/qt/kit/definicion.h"
 #include "platform/qt/kit/widgets.h"

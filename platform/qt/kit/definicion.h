@@ -54,7 +54,7 @@ enum Style : unsigned {
 // One row of a control table. Rectangles are in dialog units (x, y, width,
 // height), as dialog templates give them; a combo's height is its height
 // with the list dropped, its closed box is 12 units high.
-struct ControlSpec {
+struct DefControl {
   int id = kNoId;
   Kind kind = Kind::Label;
   std::string text;   // UTF-8
@@ -71,28 +71,28 @@ struct ControlSpec {
 struct Template {
   std::string caption;
   int w = 0, h = 0;
-  std::vector<ControlSpec> controls;
+  std::vector<DefControl> controls;
 };
 
 // ---- Factories, one per kind (x, y, w, h in dialog units).
-ControlSpec Label(std::string text, int x, int y, int w, int h, unsigned style = kPlain,
+DefControl Label(std::string text, int x, int y, int w, int h, unsigned style = kPlain,
                   int id = kNoId);
-ControlSpec Frame(int x, int y, int w, int h, int id = kNoId);
-ControlSpec Group(std::string text, int x, int y, int w, int h, int id = kNoId);
-ControlSpec Edit(int id, int x, int y, int w, int h, unsigned style = kPlain, int limit = 0);
-ControlSpec Button(int id, std::string text, int x, int y, int w, int h, unsigned style = kPlain);
-ControlSpec Check(int id, std::string text, int x, int y, int w, int h, unsigned style = kPlain);
-ControlSpec Radio(int id, std::string text, int x, int y, int w, int h, unsigned style = kPlain);
-ControlSpec List(int id, int x, int y, int w, int h, unsigned style = kPlain,
+DefControl Frame(int x, int y, int w, int h, int id = kNoId);
+DefControl Group(std::string text, int x, int y, int w, int h, int id = kNoId);
+DefControl Edit(int id, int x, int y, int w, int h, unsigned style = kPlain, int limit = 0);
+DefControl Button(int id, std::string text, int x, int y, int w, int h, unsigned style = kPlain);
+DefControl Check(int id, std::string text, int x, int y, int w, int h, unsigned style = kPlain);
+DefControl Radio(int id, std::string text, int x, int y, int w, int h, unsigned style = kPlain);
+DefControl List(int id, int x, int y, int w, int h, unsigned style = kPlain,
                  std::vector<std::string> items = {});
-ControlSpec Combo(int id, int x, int y, int w, int h, unsigned style = kListOnly,
+DefControl Combo(int id, int x, int y, int w, int h, unsigned style = kListOnly,
                   std::vector<std::string> items = {});
-ControlSpec UpDown(int id, int buddy, int x, int y, int w, int h,
+DefControl UpDown(int id, int buddy, int x, int y, int w, int h,
                    unsigned style = kAlignRight | kArrowKeys);
-ControlSpec Slider(int id, int x, int y, int w, int h, unsigned style = kPlain);
-ControlSpec Progress(int id, int x, int y, int w, int h, unsigned style = kPlain);
-ControlSpec Paint(int id, int x, int y, int w, int h, unsigned style = kPlain);
-ControlSpec Hosted(int id, std::string classId, int x, int y, int w, int h,
+DefControl Slider(int id, int x, int y, int w, int h, unsigned style = kPlain);
+DefControl Progress(int id, int x, int y, int w, int h, unsigned style = kPlain);
+DefControl Paint(int id, int x, int y, int w, int h, unsigned style = kPlain);
+DefControl Hosted(int id, std::string classId, int x, int y, int w, int h,
                    unsigned style = kPlain);
 
 }  // namespace vardo::kit
