@@ -110,6 +110,10 @@ void CRejillaCorrientesDlg::AlClick() {
 }
 
 void CRejillaCorrientesDlg::AlDobleClick() {
+  // A double click on the heading row (which selects a whole column) or
+  // below the rows names no stream; one in an open cell editor names its row.
+  const GridWidget* g = tabla_->Grid();
+  if (!tabla_->EditorOpen() && g->DoubleClickRow() < g->FixedRows()) return;
   CVardoDoc* doc = CVardoDoc::GetDocActivo();
   if (!doc || !SeleccionarFilaTabla(*doc, tabla_->GetSelRow())) return;
   if (CVardoView* vista = CVardoView::GetVistaActiva(); vista && vista->GetDocument() == doc)

@@ -649,7 +649,10 @@ void GridWidget::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 void GridWidget::mouseDoubleClickEvent(QMouseEvent* e) {
-  if (e->button() == Qt::LeftButton) emit doubleClicked();
+  if (e->button() != Qt::LeftButton) return;
+  int r = -1, c = -1;
+  dblClickRow_ = CellAtViewport(e->position().toPoint(), &r, &c) ? r : -1;
+  emit doubleClicked();
 }
 
 void GridWidget::keyPressEvent(QKeyEvent* e) {

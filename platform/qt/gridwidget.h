@@ -80,6 +80,9 @@ class GridWidget : public QAbstractScrollArea {
   // the cell that is already current raises nothing. RowSel/ColSel are the
   // selection's other corner.
   int Row() const { return row_; }
+  // The row under the last double click of the left button, -1 outside the
+  // cells (fixed rows count: a heading row is row 0).
+  int DoubleClickRow() const { return dblClickRow_; }
   bool SetRow(int row);
   int Col() const { return col_; }
   bool SetCol(int col);
@@ -211,6 +214,7 @@ class GridWidget : public QAbstractScrollArea {
   std::vector<ColAlign> colAlign_;
   std::vector<int> rowHeight_;           // twips, -1 = default
   int row_ = 1;
+  int dblClickRow_ = -1;
   int col_ = 1;
   int rowSel_ = 1;
   int colSel_ = 1;

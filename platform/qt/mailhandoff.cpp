@@ -35,8 +35,10 @@ ResultadoCorreo EntregarCorreo(const MensajeCorreo& m, int esperaMs) {
   // Owned by the application, so that a mail program still running when the
   // wait ends is not killed with the process object.
   auto* proceso = new QProcess(QCoreApplication::instance());
+  // The mail program's output goes where ours goes; it reads nothing.
   proceso->setProcessChannelMode(QProcess::ForwardedChannels);
-  proceso->start(QString::fromLatin1(kProgramaCorreo), argumentos, QIODevice::NotOpen);
+  proceso->setStandardInputFile(QProcess::nullDevice());
+  proceso->start(QString::fromLatin1(kProgramaCorreo), argumentos, QIODevice::ReadOnly);
   if (!proceso->waitForStarted()) {
     delete proceso;
     return {false, kMsgCorreoNoInicia};

@@ -222,6 +222,13 @@ TEST_F(Paneles, ClicSeleccionaYDobleClicAbreLaCorriente) {
   EXPECT_EQ(abiertas, std::vector<std::int32_t>{1});
   EXPECT_EQ(M().m_corrienteSel, 1);
   EXPECT_EQ(Doc()->NumDeshacer(), 0);
+
+  // A double click on a column heading selects the column and opens nothing.
+  QTest::mouseClick(g->viewport(), Qt::LeftButton, Qt::NoModifier, Celda(0, kColNumero));
+  QTest::mouseDClick(g->viewport(), Qt::LeftButton, Qt::NoModifier, Celda(0, kColNumero));
+  Procesar();
+  EXPECT_EQ(abiertas, std::vector<std::int32_t>{1});
+  EXPECT_EQ(Doc()->NumDeshacer(), 0);
 }
 
 TEST_F(Paneles, BarraDeAreasNorteYSur) {
