@@ -77,7 +77,7 @@ void LimpiarAnillos(CDiagrama& d);
 // Fills the load-shifting loop's streams with every stream reached from its
 // exchangers (through the exchangers on them and the branches of splits).
 void PrepararAnillo(CDiagrama& d);
-// Rewrites the specifications of the exchangers on those streams so that
+// Rewrites the set values of the exchangers on those streams so that
 // their duties can be shifted: duty given, temperatures chained along each
 // stream.
 void DesplazarCargaAnillo(CDiagrama& d);

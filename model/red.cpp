@@ -1,5 +1,5 @@
 // Network calculation: every exchanger's duty and end temperatures from the
-// engineer's specifications, propagated along kind-4 links and stream
+// engineer's set values, propagated along kind-4 links and stream
 // completions; then the check and the ordering of the exchangers along every
 // stream and utility with the placement of their circles.
 #include "model/red.h"

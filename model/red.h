@@ -13,7 +13,7 @@ namespace vardo {
 // exchanger index (0 or more) means errors were found at that exchanger.
 inline constexpr std::int32_t kRedSinAvisos = -1;   // nothing to report
 inline constexpr std::int32_t kRedSoloAvisos = -2;  // warnings only
-// The specifications leave some exchanger undetermined; the user has been
+// The set values leave some exchanger undetermined; the user has been
 // told. Callers that open the exchanger editor on a result use exchanger 0.
 inline constexpr std::int32_t kRedIndeterminada = -3;
 

@@ -8,6 +8,7 @@
 #include "platform/core/uiport.h"
 #include "report/pagina_informe.h"
 #include "report/secciones_informe.h"
+#include "platform/core/sustituir.h"
 
 namespace vardo {
 
@@ -33,11 +34,7 @@ std::string LineaFecha(const FechaHoraInforme& f) {
          Entero(f.minuto) + " horas.</font></p>";
 }
 
-std::string MensajeFallo(const std::string& ruta) {
-  std::string m = kMsgErrorEscribir;
-  m.replace(m.find("%1"), 2, ruta);
-  return m;
-}
+std::string MensajeFallo(const std::string& ruta) { return Sustituir(kMsgErrorEscribir, ruta); }
 
 // Decodes one UTF-8 character at s[i]; returns its length, 0 for an invalid
 // sequence.

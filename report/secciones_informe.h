@@ -28,7 +28,7 @@ std::string EstimacionHtml(const GrupoCorrientes& g);
 // Streams: their tables, cascade, targets, feasibility, the four charts and
 // the integrity areas.
 void SeccionesCorrientes(PaginaInforme& p);
-// Exchangers: tables, specifications, grid diagram, remaining problem,
+// Exchangers: tables, set values, grid diagram, remaining problem,
 // matches across the pinch.
 void SeccionesCambiadores(PaginaInforme& p);
 // Utilities.

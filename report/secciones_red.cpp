@@ -88,7 +88,7 @@ std::array<std::string, 2> Extremo(std::int32_t tipo, double valor) {
   }
 }
 
-// Kind and value of the load, from the specification type.
+// Kind and value of the load, from how the exchanger's duty is set.
 std::array<std::string, 2> Carga(const CCambiador& c) {
   switch (c.modo) {
     case kModoQ: return {"Especificada por Usuario", Num(c.valorQ)};

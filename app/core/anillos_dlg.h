@@ -14,7 +14,7 @@
 
 namespace vardo {
 
-// Confirmation asked on "Aceptar" before the specifications are rewritten.
+// Confirmation asked on "Aceptar" before the exchangers' set values are rewritten.
 inline constexpr const char* kPreguntaAnillo =
     "Al calcular el anillo o senda se producirán algunos cambios en las especificaciones de los "
     "cambiadores implicados:\n\n\t-Pasarán a ser del tipo 'entalpía especificada por el "
@@ -64,7 +64,7 @@ CantidadAplicada AplicarCantidad(const DesplazamientoAnillo& s, std::string_view
 
 // "Aceptar": with the chain under construction complete (a path or a loop),
 // asks kPreguntaAnillo (Yes/No, default No); on Yes rewrites the
-// specifications of the exchangers reached from the chain, shifts the typed
+// set values of the exchangers reached from the chain, shifts the typed
 // amount (kept within -b to a) around it and recalculates the network, and
 // answers true: the dialog ends with OK. An incomplete chain (without the
 // question) and No answer false: the dialog ends as Cancel would.

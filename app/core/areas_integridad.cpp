@@ -85,19 +85,6 @@ std::int32_t NuevaArea(CDiagrama& d, Rgb color) {
   return n;
 }
 
-Rgb GeneradorColores::Siguiente() {
-  std::uniform_int_distribution<int> componente(0, 255);
-  const int r = componente(gen_);
-  const int g = componente(gen_);
-  const int b = componente(gen_);
-  return MakeRgb(r, g, b);
-}
-
-Rgb ColorNuevaArea() {
-  static GeneradorColores generador{std::random_device{}()};
-  return generador.Siguiente();
-}
-
 // ------------------------------------------------------------ targets table
 
 const std::array<const char*, kFilasObjetivos> kEtiquetasObjetivos = {

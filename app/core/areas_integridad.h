@@ -6,7 +6,6 @@
 #pragma once
 #include <array>
 #include <cstdint>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -50,17 +49,6 @@ void GuardarMiembros(CDiagrama& d, std::int32_t area, const std::vector<std::int
 // shown and without members; returns its index.
 std::int32_t NuevaArea(CDiagrama& d, Rgb color);
 
-// Random colours for new areas: each component drawn uniformly from 0 to 255.
-class GeneradorColores {
- public:
-  explicit GeneradorColores(std::uint32_t semilla) : gen_(semilla) {}
-  Rgb Siguiente();
-
- private:
-  std::mt19937 gen_;
-};
-// The colour of a new area, from one generator of the program seeded once.
-Rgb ColorNuevaArea();
 
 // ------------------------------------------------------------ targets table
 

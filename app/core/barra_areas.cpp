@@ -38,8 +38,7 @@ bool ElegirEntradaArea(CVardoDoc& doc, int s) {
   if (s <= a) {
     for (int i = 0; i < a; ++i) d.m_areas[static_cast<std::size_t>(i)].mostrada = i == s ? 1 : 0;
   }
-  doc.UpdateAllViews();
-  doc.ActualizarContadores();
+  doc.ActualizarContadores();  // counts, panes, this bar and the views
   return true;
 }
 

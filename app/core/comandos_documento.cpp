@@ -15,6 +15,7 @@
 #include "model/constantes.h"
 #include "model/red.h"
 #include "platform/core/numtext.h"
+#include "platform/core/sustituir.h"
 
 namespace vardo {
 
@@ -850,9 +851,7 @@ void CVardoDoc::OnInforme() {
   // The report file starts empty; the progress dialog writes it.
   std::FILE* f = std::fopen(ruta.c_str(), "w");
   if (!f) {
-    std::string texto = kMsgNoEscribir;
-    texto.replace(texto.find("%1"), 2, ruta);
-    Ui().Message(texto, MsgKind::Error);
+    Ui().Message(Sustituir(kMsgNoEscribir, ruta), MsgKind::Error);
     return;
   }
   std::fclose(f);

@@ -18,19 +18,13 @@
 #include "model/objetivos_area.h"
 #include "model/red.h"
 #include "platform/core/numtext.h"
+#include "platform/core/sustituir.h"
 
 namespace vardo {
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string Sustituir(const char* plantilla, const std::string& valor) {
-  std::string s = plantilla;
-  const auto p = s.find("%1");
-  if (p != std::string::npos) s.replace(p, 2, valor);
-  return s;
-}
 
 ResultadoArchivo Error(const char* plantilla, const std::string& ruta) {
   return {false, Sustituir(plantilla, ruta)};

@@ -458,7 +458,7 @@ struct OpcionesInforme {
   // composites with utilities, available temperature difference.
   std::array<bool, 13> corrientes{true, false, false, true, false, true, true,
                                   false, false, false, false, false, false};
-  // "Cambiadores": exchangers table, specifications, remaining problem, grid
+  // "Cambiadores": exchangers table, set values, remaining problem, grid
   // diagram, matches across the pinch.
   std::array<bool, 5> cambiadores{true, false, true, true, false};
   // "Anillos y Sendas": loops and paths, node matrix, disturbance matrix.

@@ -388,7 +388,7 @@ void CVisorObjetosDlg::PintarDibujo(QPainter& p) const {
 }
 
 void CVisorObjetosDlg::LlenarCascada() {
-  if (CVardoDoc* doc = CVardoDoc::GetDocActivo()) CopiarModeloCompleto(modelo_, doc->m_Diagrama);
+  // The browser's copy, as the document last handed it over.
   cascada_->Vaciar();
   if (!modelo_.m_corrientes.empty()) {
     modelo_.CalcularObjetivos();

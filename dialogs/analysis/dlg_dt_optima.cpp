@@ -1,7 +1,5 @@
 #include "dialogs/analysis/dlg_dt_optima.h"
 
-#include <chrono>
-#include <random>
 
 #include "app/core/documento.h"
 #include "app/core/dt_optima.h"
@@ -40,16 +38,6 @@ kit::Template Plantilla() {
 }
 
 }  // namespace
-
-Rgb ColorAlAzar() {
-  static std::mt19937 generador(static_cast<std::mt19937::result_type>(
-      std::chrono::system_clock::now().time_since_epoch().count()));
-  std::uniform_int_distribution<int> parte(0, 255);
-  const int r = parte(generador);
-  const int g = parte(generador);
-  const int b = parte(generador);
-  return MakeRgb(r, g, b);
-}
 
 CDifTempOptimaDlg::CDifTempOptimaDlg(const CDiagrama& modelo, QWidget* parent)
     : kit::Dialog(Plantilla(), parent) {

@@ -5,6 +5,7 @@
 // the sweep has ended.
 #pragma once
 #include "app/core/puertos.h"
+#include "platform/core/color_azar.h"
 #include "platform/core/types.h"
 #include "platform/qt/kit/kit.h"
 
@@ -38,10 +39,6 @@ class CDifTempOptimaDlg : public kit::Dialog {
   Rgb color1_ = 0;
   Rgb color2_ = 0;
 };
-
-// A colour whose three parts are drawn uniformly from 0 to 255 by the
-// program's generator, seeded once with the time.
-Rgb ColorAlAzar();
 
 bool EjecutarDifTempOptima(QWidget* padre, DlgDifTempOptima& d);
 void RegistrarDifTempOptima(FabricaDialogosQt& fabrica);

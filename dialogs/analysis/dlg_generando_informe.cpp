@@ -1,14 +1,14 @@
 #include "dialogs/analysis/dlg_generando_informe.h"
 
 #include <QColor>
-#include <chrono>
-#include <random>
 
 #include "app/qt/fabrica_dialogos_qt.h"
+#include "platform/core/color_azar.h"
 #include "platform/core/dc.h"
 #include "platform/qt/componentregistry.h"
 #include "platform/qt/gradientprogress.h"
 #include "platform/qt/messagerunner.h"
+#include "platform/qt/olecolor.h"
 #include "platform/qt/qt_dc.h"
 
 namespace vardo {
@@ -40,19 +40,6 @@ void RegistrarBarra() {
     return true;
   }();
   static_cast<void>(registrada);
-}
-
-// One generator for the whole run, seeded once: dialogs opened within the
-// same second still get colours of their own.
-QColor ColorAlAzar() {
-  static std::mt19937 generador(static_cast<std::mt19937::result_type>(
-      std::random_device{}() ^
-      static_cast<unsigned>(std::chrono::system_clock::now().time_since_epoch().count())));
-  std::uniform_int_distribution<int> componente(0, 255);
-  const int r = componente(generador);
-  const int g = componente(generador);
-  const int b = componente(generador);
-  return QColor(r, g, b);
 }
 
 // The picture on the left: a sheet of paper with lines of text and a hot
@@ -112,8 +99,8 @@ CGradientProgressCtrl& CGenerandoInformeDlg::Barra() const {
 }
 
 void CGenerandoInformeDlg::OnInit() {
-  const QColor desde = ColorAlAzar();
-  const QColor hasta = ColorAlAzar();
+  const QColor desde = OleToQColor(ColorAlAzar());
+  const QColor hasta = OleToQColor(ColorAlAzar());
   CGradientProgressCtrl& barra = Barra();
   barra.SetColores({desde, hasta});
   barra.SetRange(0, 100);

@@ -8,6 +8,7 @@
 #include "app/core/documento.h"
 #include "app/qt/fabrica_dialogos_qt.h"
 #include "controls/grid/celdix.h"
+#include "platform/core/color_azar.h"
 #include "platform/qt/messagerunner.h"
 
 namespace vardo {
@@ -176,7 +177,7 @@ void CAreasIntegridadDlg::Mover(bool meter, bool todas) {
 }
 
 void CAreasIntegridadDlg::OnNueva() {
-  const std::int32_t k = NuevaArea(modelo_, ColorNuevaArea());
+  const std::int32_t k = NuevaArea(modelo_, ColorAlAzar());
   RellenarAreas();
   SetCurSel(kIdAreas, k);
   RellenarCorrientes(k);

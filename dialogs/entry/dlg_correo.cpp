@@ -10,6 +10,7 @@
 
 #include "app/core/documento.h"
 #include "platform/qt/messagerunner.h"
+#include "platform/core/sustituir.h"
 
 namespace vardo {
 
@@ -130,13 +131,6 @@ kit::Template PlantillaOpinion() {
           Button(kIdOk, "Enviar", 309, 320, 50, 14, kDefault),
           Button(kIdCancel, "Cancelar", 363, 320, 50, 14),
       }};
-}
-
-std::string Sustituir(const char* plantilla, const std::string& valor) {
-  std::string s = plantilla;
-  const auto p = s.find("%1");
-  if (p != std::string::npos) s.replace(p, 2, valor);
-  return s;
 }
 
 // The recipient as the profile holds it, without surrounding blanks.

@@ -4,18 +4,13 @@
 #include <QProcess>
 #include <QStringList>
 
+#include "platform/core/sustituir.h"
+
 namespace vardo {
 
 namespace {
 
 QString Q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
-std::string Sustituir(const char* plantilla, int codigo) {
-  std::string s = plantilla;
-  const auto p = s.find("%1");
-  if (p != std::string::npos) s.replace(p, 2, std::to_string(codigo));
-  return s;
-}
 
 }  // namespace
 
@@ -52,13 +47,13 @@ ResultadoCorreo EntregarCorreo(const MensajeCorreo& m, int esperaMs) {
   const bool normal = proceso->exitStatus() == QProcess::NormalExit;
   const int codigo = proceso->exitCode();
   delete proceso;
-  if (!normal) return {false, Sustituir(kMsgCorreoFallo, -1)};
+  if (!normal) return {false, Sustituir(kMsgCorreoFallo, std::to_string(-1))};
   switch (codigo) {
     case 0: return {true, {}};
     case 2:
     case 5: return {false, kMsgCorreoAdjunto};
     case 3: return {false, kMsgCorreoSinPrograma};
-    default: return {false, Sustituir(kMsgCorreoFallo, codigo)};
+    default: return {false, Sustituir(kMsgCorreoFallo, std::to_string(codigo))};
   }
 }
 

@@ -154,7 +154,7 @@ CDiagrama ExtremosLibres() {
   return d;
 }
 
-TEST_F(PerturbacionesTest, PreparedSpecificationsKeepTheStreamsEnds) {
+TEST_F(PerturbacionesTest, PreparedSetValuesKeepTheStreamsEnds) {
   CDiagrama d = ExtremosLibres();
   ASSERT_TRUE(Calculada(CalcularRed(d)));
   ASSERT_NEAR(d.m_cambiadores[0].tSalidaCaliente, 340.0, 1e-9);

@@ -1,4 +1,4 @@
-// Network calculation: propagation of the specifications, stream completion,
+// Network calculation: propagation of the set values, stream completion,
 // the undetermined-network failure, exchanger ordering and placement.
 #include "model/red.h"
 
@@ -133,7 +133,7 @@ TEST_F(RedTest, MutualReferencesFailWithTheirNumbers) {
   EXPECT_EQ(d.m_cambiadores[1].calculado, 0);
 }
 
-TEST_F(RedTest, UndeterminedSpecificationsAreListedNotFollowed) {
+TEST_F(RedTest, UndeterminedSetValuesAreListedNotFollowed) {
   // Kind-4 values that name no exchanger, and completions of a generic side.
   const double nan = std::numeric_limits<double>::quiet_NaN();
   CDiagrama d;

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "model/constantes.h"
+#include "platform/core/color_azar.h"
 #include "platform/core/numtext.h"
 #include "tests/comun/problemas.h"
 
@@ -157,7 +158,7 @@ TEST(AreasIntegridadNueva, NombreYColoresUniformesSinRepetir) {
   }
   // New areas made one after the other (within the same second) differ.
   std::set<Rgb> colores;
-  for (int i = 0; i < 20; ++i) colores.insert(ColorNuevaArea());
+  for (int i = 0; i < 20; ++i) colores.insert(ColorAlAzar());
   EXPECT_EQ(colores.size(), 20u);
 }
 
