@@ -67,12 +67,7 @@ void InstalarBarraAreas(CMainFrame& marco) {
   QObject::connect(&marco, &QObject::destroyed, barra, [barra] {
     if (!barra->parent()) delete barra;
   });
-  marco.RegistrarBarraAreas(
-      [barra] {
-        barra->Rellenar();
-        return barra;
-      },
-      barra);
+  marco.RegistrarBarraAreas([barra] { return barra; }, barra);
 }
 
 }  // namespace vardo

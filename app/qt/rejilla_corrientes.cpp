@@ -132,10 +132,7 @@ void InstalarTablaCorrientes(CMainFrame& marco) {
   p.comando = cmd::kVerTablaCorrientes;
   p.titulo = QString::fromUtf8(kTituloTablaCorrientes);
   p.lado = Qt::BottomDockWidgetArea;
-  p.crear = [panel] {
-    if (CVardoDoc* doc = CVardoDoc::GetDocActivo()) panel->ActualizarTablaCorrientes(doc->m_Diagrama);
-    return panel;
-  };
+  p.crear = [panel] { return panel; };
   p.puerto = panel;
   marco.RegistrarPanel(p);
 }

@@ -540,7 +540,16 @@ void CMainFrame::AlternarPanel(int comando) {
   }
   if (!d) d = CrearPanel(it->second);
   if (d) d->show();
-  if (CVardoDoc* doc = CVardoDoc::GetDocActivo()) doc->ActualizarContadores();
+  PanelesDelDocumentoActivo();
+}
+
+void CMainFrame::PanelesDelDocumentoActivo() {
+  const CVardoDoc* doc = CVardoDoc::GetDocActivo();
+  if (!doc) return;
+  const CDiagrama& m = doc->m_Diagrama;
+  ActualizarTablaCorrientes(m);
+  ActualizarVisorObjetos(m, !m.m_corrientes.empty());
+  ActualizarBarraAreas(m);
 }
 
 void CMainFrame::RegistrarBarraAreas(std::function<QWidget*()> crear, PuertoPaneles* puerto) {
@@ -573,6 +582,8 @@ void CMainFrame::PrimeraActivacion() {
     bandaAreas_->addWidget(w);
     addToolBar(Qt::TopToolBarArea, bandaAreas_);
   }
+  // A document opened before the panes existed: they show it now.
+  PanelesDelDocumentoActivo();
   autograbacion_.Iniciar();
   primeraActivacion_ = false;
   ContadorEjecuciones();
@@ -641,9 +652,7 @@ void CMainFrame::AlCambiarMarcoActivo(MdiChild* hijo) {
   for (QMenu* m : menusDocumento_) m->menuAction()->setVisible(marco != nullptr);
   if (marco) {
     SetTexto(NumTexto(marco->Documento()->m_Diagrama.m_dtMin));
-    // The streams table and the area bar show the active document.
-    ActualizarTablaCorrientes(marco->Documento()->m_Diagrama);
-    ActualizarBarraAreas(marco->Documento()->m_Diagrama);
+    PanelesDelDocumentoActivo();
   }
   Commands().UpdateSoon();
 }

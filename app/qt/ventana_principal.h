@@ -139,6 +139,8 @@ class CMainFrame : public MdiFrame,
   void AlCambiarMarcoActivo(MdiChild* hijo);
   void MostrarOtrasGraficas();
   void AlternarPanel(int comando);
+  // The panes and the area bar show the active document's model.
+  void PanelesDelDocumentoActivo();
   QDockWidget* CrearPanel(Panel& p);
   void ContadorEjecuciones();
 

@@ -428,5 +428,22 @@ TEST_F(Visor, ElementoViejoNoNombraNada) {
   EXPECT_TRUE(Dialogos().empty());
 }
 
+// Switching document windows: the browser shows the window now active, as the
+// streams table does.
+TEST_F(Visor, SigueAlDocumentoActivo) {
+  ASSERT_EQ(Iniciar({CopiaEjemplo("servicios_y_area.vdo")}), -1);
+  CChildFrame* conEjemplo = Activo();
+  ASSERT_TRUE(Marco().Commands().Execute(cmd::kNuevo));
+  Procesar();
+  ASSERT_NE(Activo(), conEjemplo);
+  EXPECT_TRUE(Raices().empty());
+
+  Marco().ActivateChild(conEjemplo);
+  Procesar();
+  ASSERT_EQ(Activo(), conEjemplo);
+  EXPECT_EQ(Raices(), (std::vector<std::string>{"Corrientes", "Cambiadores", "Servicios",
+                                                "Áreas de Integridad"}));
+}
+
 }  // namespace
 }  // namespace vardo::prueba
