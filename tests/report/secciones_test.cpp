@@ -283,7 +283,7 @@ TEST(SeccionesInforme, CambiadoresConServicioGenerico) {
       << t;
   // The cooler: generic utility on the cold side, H4 brought to its target.
   EXPECT_TRUE(Contiene(t, "    <td>303.15</td>\n    <td>SG</td>\n    <td>-</td>\n    <td>-</td>\n"));
-  // Specifications: load by type, ends by kind.
+  // Set values: load by type, ends by kind.
   const auto fila = [](std::vector<std::string> celdas) {
     std::string s = "  <tr>\n";
     for (const auto& c : celdas) s += "    <td>" + c + "</td>\n";
