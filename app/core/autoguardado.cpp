@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "app/core/documento.h"
-#include "platform/core/numtext.h"
+#include "platform/core/numero_tecleado.h"
 
 namespace vardo {
 
@@ -34,8 +34,9 @@ std::string RutaCopiaSeguridad(const std::string& rutaDocumento) {
 }
 
 std::string ValidarMinutos(const std::string& texto, double& minutos) {
-  double v = 0.0;
-  if (!EsNumero(texto, &v)) return "Introduzca un número.";
+  const auto leido = LeerNumeroTecleado(texto);
+  if (!leido) return kMsgNumero;
+  const double v = *leido;
   if (v < kMinutosMin || v > kMinutosMax) return "Introduzca un número entre 0 y 300.";
   if (std::trunc(v * 60000.0) < kIntervaloMinimoMs) return kMsgIntervaloMinimo;
   minutos = v;

@@ -64,19 +64,18 @@ void Exchange::Int(int id, int& v, int lo, int hi) {
   v = leido;
 }
 
-void Exchange::Double(int id, double& v) {
-  Double(id, v, -std::numeric_limits<double>::infinity(), std::numeric_limits<double>::infinity());
-}
-
-void Exchange::Double(int id, double& v, double lo, double hi) {
+void Exchange::Double(int id, double& v, const RangoNumero& rango) {
   if (!saving_) {
     host_.SetText(id, TextoDoble(v));
     return;
   }
-  double leido = 0.0;
-  if (!EsNumero(host_.Text(id), &leido)) Fail(id, kMsgNumero);
-  if (leido < lo || leido > hi) Fail(id, Sustituir(kMsgEntre, TextoDoble(lo), TextoDoble(hi)));
-  v = leido;
+  if (!host_.ReadNumber(id, v, rango)) throw ExchangeFailed{};
+}
+
+void Exchange::Double(int id, double& v, double lo, double hi) {
+  RangoNumero r = RangoNumero::Entre(lo, hi);
+  r.mensaje = Sustituir(kMsgEntre, TextoDoble(lo), TextoDoble(hi));
+  Double(id, v, r);
 }
 
 void Exchange::Text(int id, std::string& s, int maxChars) {

@@ -6,13 +6,15 @@
 #pragma once
 #include <string>
 
+#include "platform/core/numero_tecleado.h"
+
 namespace vardo::kit {
 
 class ControlHost;
 
 // The framework's texts; %1 and %2 stand for the limits.
-inline constexpr const char* kMsgNumero = "Introduzca un número.";
-inline constexpr const char* kMsgEntre = "Introduzca un número entre %1 y %2.";
+using vardo::kMsgEntre;
+using vardo::kMsgNumero;
 inline constexpr const char* kMsgLongitud = "No introduzca más de %1 caracteres.";
 
 // A double as the exchange writes it: at most 15 significant digits, the
@@ -28,10 +30,12 @@ class Exchange {
   bool Saving() const { return saving_; }
 
   // Edits as whole numbers ("%d") and doubles (TextoDoble); the ranges are
-  // checked when saving. A failed read leaves the member as it was.
+  // checked when saving. A failed read leaves the member as it was. Doubles
+  // are read by the one number rule (ControlHost::ReadNumber): a field the
+  // user left untouched is taken as it is.
   void Int(int id, int& v);
   void Int(int id, int& v, int lo, int hi);
-  void Double(int id, double& v);
+  void Double(int id, double& v, const RangoNumero& rango = RangoNumero::Finito());
   void Double(int id, double& v, double lo, double hi);
   // Text of an edit, combo or label; maxChars > 0 also limits typing.
   void Text(int id, std::string& s, int maxChars = 0);

@@ -459,6 +459,25 @@ void ControlHost::SetText(int id, std::string_view text) {
 
 double ControlHost::Number(int id) const { return TextoANumero(Text(id)); }
 
+bool ControlHost::Typed(int id) const {
+  QWidget* w = Widget(id);
+  if (auto* e = qobject_cast<QLineEdit*>(w)) return e->isModified();
+  if (auto* c = qobject_cast<QComboBox*>(w); c && c->lineEdit()) return c->lineEdit()->isModified();
+  return true;
+}
+
+bool ControlHost::ReadNumber(int id, double& v, const RangoNumero& rango) {
+  const std::string texto = Text(id);
+  if (!Typed(id)) {
+    if (const auto n = LeerNumeroTecleado(texto)) v = *n;
+    return true;
+  }
+  const std::string mensaje = ComprobarNumeroTecleado(texto, rango, v);
+  if (mensaje.empty()) return true;
+  Refuse(id, mensaje);
+  return false;
+}
+
 int ControlHost::Integer(int id) const {
   const std::string s = Text(id);
   std::size_t i = 0;
@@ -837,13 +856,17 @@ bool ControlHost::UpdateData(bool save) {
   return true;
 }
 
-void ControlHost::Fail(int id, const std::string& message) {
+void ControlHost::Refuse(int id, const std::string& message) {
   // The message first, then the field gets the focus with its text selected.
   ShowMessage(self_.window(), message, MsgIcon::Warning);
   if (Has(id)) {
     Widget(id)->setFocus(Qt::OtherFocusReason);
     SelectAll(id);
   }
+}
+
+void ControlHost::Fail(int id, const std::string& message) {
+  Refuse(id, message);
   throw ExchangeFailed{};
 }
 

@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/core/numero_tecleado.h"
 #include "platform/core/types.h"
 #include "platform/qt/kit/exchange.h"
 #include "platform/qt/kit/definicion.h"
@@ -55,6 +56,19 @@ class ControlHost {
   void SetText(int id, std::string_view text);
   // The field read as typed: its leading number, 0 when it has none.
   double Number(int id) const;
+  // The field read by the one number rule (platform/core/numero_tecleado.h)
+  // within the range. A refused text shows its message, puts the focus on
+  // the field with its text selected and returns false, v unchanged. A field
+  // the user has not edited since the program wrote it is taken as it is:
+  // its number without the range check, or v unchanged when it holds none
+  // (a "-" standing for a value not set).
+  bool ReadNumber(int id, double& v, const RangoNumero& rango = RangoNumero::Finito());
+  // True when the user changed the field's text (typing, pasting) since the
+  // program last wrote it; true for a control that is no edit.
+  bool Typed(int id) const;
+  // Shows a refusal: the message, then the focus on the field with its text
+  // selected.
+  void Refuse(int id, const std::string& message);
   // Its leading whole number (blanks, a sign, digits), 0 when none.
   int Integer(int id) const;
   // Writes v as the program's number text with that many significant digits.

@@ -252,6 +252,8 @@ TEST(AutograbacionMinutos, Validacion) {
       {"0.5", ""},
       {"300", ""},
       {" 2.25 ", ""},
+      {"2,5", ""},
+      {"2,5,0", "Introduzca un número."},
       {"abc", "Introduzca un número."},
       {"", "Introduzca un número."},
       {"-1", "Introduzca un número entre 0 y 300."},

@@ -28,7 +28,7 @@ TEST_F(DialogoAutograbacion, RechazaLosMinutosMalosYAplicaLaEleccion) {
     const char* mensaje;
   } rechazos[] = {{"abc", "Introduzca un número."},
                   {"", "Introduzca un número."},
-                  {"2,5", "Introduzca un número."},
+                  {"2,5,0", "Introduzca un número."},
                   {"400", "Introduzca un número entre 0 y 300."},
                   {"-1", "Introduzca un número entre 0 y 300."},
                   {"0.01", kMsgIntervaloMinimo}};
@@ -50,7 +50,7 @@ TEST_F(DialogoAutograbacion, RechazaLosMinutosMalosYAplicaLaEleccion) {
       vistos.push_back(Mensajes());
     }
     d.Click(D::kIdPreguntar);
-    d.Type(D::kIdMinutos, "0.5");
+    d.Type(D::kIdMinutos, "0,5");
     d.Enter();
   });
   ASSERT_TRUE(Marco().Commands().Execute(cmd::kAutograbacion));

@@ -57,7 +57,8 @@ TEST_F(KitDialogo, CadaRechazoDejaElDialogoAbiertoYElFocoEnElCampo) {
       {"entero con decimales", kEntero, "2.5", nullptr, "Introduzca un número."},
       {"entero fuera", kEntero, "11", nullptr, "Introduzca un número entre 1 y 10."},
       {"entero por debajo", kEntero, "0", nullptr, "Introduzca un número entre 1 y 10."},
-      {"doble con coma", kDoble, "1,5", nullptr, "Introduzca un número."},
+      {"doble con dos comas", kDoble, "1,5,0", nullptr, "Introduzca un número."},
+      {"doble infinito", kDoble, "1e999", nullptr, "Introduzca un número."},
       {"doble con cola", kDoble, "12abc", nullptr, "Introduzca un número."},
       {"doble fuera", kDoble, "300.5", nullptr, "Introduzca un número entre 0 y 300."},
       {"doble negativo", kDoble, "-1e-3", nullptr, "Introduzca un número entre 0 y 300."},
@@ -313,16 +314,16 @@ TEST_F(KitDialogo, LosNumerosLlevanPuntoConLocaleEspanola) {
   d.datos.doble = 299.99;
   Driver drv = Abrir(d);
   EXPECT_EQ(d.Text(kDoble), "299.99");
-  drv.Type(kDoble, "1,5");
+  // A decimal comma is a decimal point; a second one makes no number.
+  drv.Type(kDoble, "1,5,0");
   drv.Ok();
   EXPECT_TRUE(d.IsOpen());
   EXPECT_EQ(Mensajes(), std::vector<std::string>{"Introduzca un número."});
-  drv.Type(kLibre, "12,75");
-  EXPECT_EQ(d.Number(kLibre), 12.0);
   d.SetNumber(kLibre, 0.05);
   EXPECT_EQ(d.Text(kLibre), "5.e-002");
-  drv.Type(kDoble, "1.5e2");
+  drv.Type(kDoble, "1,5e2");
   drv.Ok();
+  EXPECT_FALSE(d.IsOpen());
   EXPECT_EQ(d.datos.doble, 150.0);
   QLocale::setDefault(localeAntes);
   std::setlocale(LC_ALL, antes.c_str());
