@@ -169,6 +169,8 @@ void CBifurcarDlg::OnInit() {
 }
 
 void CBifurcarDlg::DejarEntrada() {
+  // What is no number stays as typed, for OK to refuse.
+  if (!LeerNumeroTecleado(Text(kIdEntrada))) return;
   const double v = Number(kIdEntrada);
   const double T1 = corriente_.GetT1();
   const double T2 = corriente_.GetT2();
@@ -188,6 +190,7 @@ void CBifurcarDlg::DejarEntrada() {
 }
 
 void CBifurcarDlg::DejarSalida(int id) {
+  if (!LeerNumeroTecleado(Text(id))) return;
   const double salida = Number(id);
   const double entrada = Number(kIdEntrada);
   const double T2 = corriente_.GetT2();

@@ -217,10 +217,10 @@ TEST_F(Bifurcar, UnaRamaSinIntervaloNoDaNadaFueraDeRango) {
 
 TEST_F(Bifurcar, UnCampoSinNumeroDejaElDialogoAbierto) {
   EXPECT_TRUE(Nueva(Fria(), [](Driver& d) {
-    d.Dialog().SetText(B::kIdSalida2, "abc");
+    d.Type(B::kIdSalida2, "abc");
     d.Ok();
     EXPECT_TRUE(d.Dialog().IsOpen());
-    d.Dialog().SetText(B::kIdSalida2, "390");
+    d.Type(B::kIdSalida2, "390");
     d.Ok();
   }));
   ASSERT_GE(runner_.Log().size(), 2u);
