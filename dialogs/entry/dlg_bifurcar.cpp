@@ -1,5 +1,6 @@
 #include "dialogs/entry/dlg_bifurcar.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <algorithm>
 #include <climits>
@@ -26,6 +27,31 @@ int PosicionBarra(double p) { return static_cast<int>(std::trunc(Porcentaje(p)))
 
 // A number written into a field; -0 is written as 0.
 void Escribir(ControlHost& h, int id, double v) { h.SetNumber(id, v + 0.0); }
+
+// The number a field holds by the number rule within the range; otherwise
+// the value given.
+double Valor(const ControlHost& h, int id, double otro,
+             const RangoNumero& rango = RangoNumero::Finito()) {
+  const auto v = LeerNumeroTecleado(h.Text(id));
+  return v && rango.Contiene(*v) ? *v : otro;
+}
+
+// A field just left: true when it holds a number the rule takes (a text the
+// program wrote is taken as it is). A text it refuses is said, and the field
+// keeps the focus, unless the field is left by Enter or by a click on
+// "Aceptar" or "Cancelar": OK then refuses it with its one message, and
+// Cancel is never held up by it.
+bool Dejado(ControlHost& h, int id, const RangoNumero& rango) {
+  double v = 0.0;
+  if (!h.Typed(id)) return true;
+  const std::string mensaje = ComprobarNumeroTecleado(h.Text(id), rango, v);
+  if (mensaje.empty()) return true;
+  const QWidget* destino = QApplication::focusWidget();
+  const bool clic = QGuiApplication::mouseButtons() != Qt::NoButton &&
+                    (destino == h.Widget(kIdOk) || destino == h.Widget(kIdCancel));
+  if (destino != h.Widget(id) && !clic) h.Refuse(id, mensaje);
+  return false;
+}
 
 // A share as the slider and the opening write it: a whole number as "%d".
 void EscribirPorcentaje(ControlHost& h, int id, double p) {
@@ -103,26 +129,38 @@ CBifurcarDlg::CBifurcarDlg(const DlgBifurcar& datos, QWidget* parent)
       porcentaje2_(datos.porcentaje2),
       mcp1_(datos.mcp1),
       mcp2_(datos.mcp2) {
-  OnFocusOut(kIdEntrada, [this] { DejarEntrada(); });
-  OnFocusOut(kIdSalida1, [this] { DejarSalida(kIdSalida1); });
-  OnFocusOut(kIdSalida2, [this] { DejarSalida(kIdSalida2); });
-  OnFocusOut(kIdMcp1, [this] { DejarMcp(1); });
-  OnFocusOut(kIdMcp2, [this] { DejarMcp(2); });
-  OnFocusOut(kIdPorcentaje1, [this] { DejarPorcentaje(1); });
-  OnFocusOut(kIdPorcentaje2, [this] { DejarPorcentaje(2); });
-  OnFocusOut(kIdH1, [this] { DejarCarga(1); });
-  OnFocusOut(kIdH2, [this] { DejarCarga(2); });
+  // A field's check runs only when what it holds is a number: a refused
+  // text leaves every other field as it is.
+  auto dejar = [this](int id, const RangoNumero& rango, std::function<void()> f) {
+    OnFocusOut(id, [this, id, rango, f] {
+      if (Dejado(*this, id, rango)) f();
+    });
+  };
+  const RangoNumero temperatura = RangoNumero::Temperatura();
+  const RangoNumero numero = RangoNumero::Finito();
+  dejar(kIdEntrada, temperatura, [this] { DejarEntrada(); });
+  dejar(kIdSalida1, temperatura, [this] { DejarSalida(kIdSalida1); });
+  dejar(kIdSalida2, temperatura, [this] { DejarSalida(kIdSalida2); });
+  dejar(kIdMcp1, numero, [this] { DejarMcp(1); });
+  dejar(kIdMcp2, numero, [this] { DejarMcp(2); });
+  dejar(kIdPorcentaje1, numero, [this] { DejarPorcentaje(1); });
+  dejar(kIdPorcentaje2, numero, [this] { DejarPorcentaje(2); });
+  dejar(kIdH1, numero, [this] { DejarCarga(1); });
+  dejar(kIdH2, numero, [this] { DejarCarga(2); });
   OnSlide(kIdBarra, [this] { MoverBarra(); });
 }
 
+std::vector<CBifurcarDlg::Campo> CBifurcarDlg::Campos() {
+  const RangoNumero t = RangoNumero::Temperatura();
+  const RangoNumero n = RangoNumero::Finito();
+  return {{kIdEntrada, &tEntrada_, t},        {kIdSalida1, &tSalida1_, t},
+          {kIdSalida2, &tSalida2_, t},        {kIdPorcentaje1, &porcentaje1_, n},
+          {kIdPorcentaje2, &porcentaje2_, n}, {kIdMcp1, &mcp1_, n},
+          {kIdMcp2, &mcp2_, n}};
+}
+
 void CBifurcarDlg::DataExchange(kit::Exchange& dx) {
-  dx.Double(kIdEntrada, tEntrada_);
-  dx.Double(kIdSalida1, tSalida1_);
-  dx.Double(kIdSalida2, tSalida2_);
-  dx.Double(kIdPorcentaje1, porcentaje1_);
-  dx.Double(kIdPorcentaje2, porcentaje2_);
-  dx.Double(kIdMcp1, mcp1_);
-  dx.Double(kIdMcp2, mcp2_);
+  for (const Campo& c : Campos()) dx.Double(c.id, *c.valor, c.rango);
 }
 
 double CBifurcarDlg::H(double T) const { return corriente_.GetH(T, 1); }
@@ -134,7 +172,10 @@ double CBifurcarDlg::McpRama(double desde, double hasta) const {
 
 bool CBifurcarDlg::Fria() const { return corriente_.m_fria != 0; }
 
-void CBifurcarDlg::LeerTodo() { UpdateData(true); }
+void CBifurcarDlg::LeerTodo() {
+  // Without messages: a field the rule refuses keeps the value last read.
+  for (const Campo& c : Campos()) *c.valor = Valor(*this, c.id, *c.valor, c.rango);
+}
 
 void CBifurcarDlg::Derivar(double p, unsigned que) {
   p = Porcentaje(p);
@@ -169,9 +210,7 @@ void CBifurcarDlg::OnInit() {
 }
 
 void CBifurcarDlg::DejarEntrada() {
-  // What is no number stays as typed, for OK to refuse.
-  if (!LeerNumeroTecleado(Text(kIdEntrada))) return;
-  const double v = Number(kIdEntrada);
+  const double v = Valor(*this, kIdEntrada, tEntrada_);
   const double T1 = corriente_.GetT1();
   const double T2 = corriente_.GetT2();
   const bool fria = Fria();
@@ -182,17 +221,16 @@ void CBifurcarDlg::DejarEntrada() {
     Escribir(*this, kIdEntrada, T1);
   }
   // Before both outlets, as typed.
-  const double s1 = Number(kIdSalida1);
-  const double s2 = Number(kIdSalida2);
+  const double s1 = Valor(*this, kIdSalida1, tSalida1_);
+  const double s2 = Valor(*this, kIdSalida2, tSalida2_);
   if (fria ? std::min(s1, s2) < v : std::max(s1, s2) > v) Escribir(*this, kIdEntrada, T1);
   LeerTodo();
   DejarMcp(1);
 }
 
 void CBifurcarDlg::DejarSalida(int id) {
-  if (!LeerNumeroTecleado(Text(id))) return;
-  const double salida = Number(id);
-  const double entrada = Number(kIdEntrada);
+  const double salida = Valor(*this, id, id == kIdSalida1 ? tSalida1_ : tSalida2_);
+  const double entrada = Valor(*this, kIdEntrada, tEntrada_);
   const double T2 = corriente_.GetT2();
   // After the inlet and not past the stream's target.
   const bool fuera = Fria() ? entrada > salida || salida > T2 : entrada < salida || salida < T2;
@@ -247,7 +285,7 @@ void CBifurcarDlg::DejarCarga(int rama) {
   LeerTodo();
   const bool uno = rama == 1;
   const int id = uno ? kIdH1 : kIdH2;
-  double h = Number(id);
+  double h = Valor(*this, id, 0.0);
   // A cold stream takes positive loads, a hot one negative ones.
   if (Fria() ? h < 0.0 : h > 0.0) {
     h = -h;
@@ -277,8 +315,10 @@ void CBifurcarDlg::MoverBarra() {
 }
 
 void CBifurcarDlg::OnOK() {
-  // A field that holds no number keeps the dialog open with one message.
-  if (!UpdateData(true)) return;
+  // A field that holds no number keeps the dialog open with one message;
+  // the two heat loads, bound to nothing, are checked the same way.
+  double h = 0.0;
+  if (!UpdateData(true) || !ReadNumber(kIdH1, h) || !ReadNumber(kIdH2, h)) return;
   // Each check rewrites the others from its own field, in this order, so
   // that the values handed back agree.
   DejarEntrada();
@@ -320,8 +360,12 @@ CBifurcarHDlg::CBifurcarHDlg(const DlgBifurcarH& datos, QWidget* parent)
   q_ = std::isfinite(H) ? std::fabs(H) : 0.0;
   // Hundredths of a kW while the range fits the slider.
   escala_ = q_ * 100.0 <= static_cast<double>(INT_MAX) ? 100.0 : static_cast<double>(INT_MAX) / q_;
-  OnFocusOut(kIdH1, [this] { DejarCarga(kIdH1, kIdH2); });
-  OnFocusOut(kIdH2, [this] { DejarCarga(kIdH2, kIdH1); });
+  OnFocusOut(kIdH1, [this] {
+    if (Dejado(*this, kIdH1, RangoNumero::Finito())) DejarCarga(kIdH1, kIdH2);
+  });
+  OnFocusOut(kIdH2, [this] {
+    if (Dejado(*this, kIdH2, RangoNumero::Finito())) DejarCarga(kIdH2, kIdH1);
+  });
   OnSlide(kIdBarra, [this] { MoverBarra(); });
 }
 
@@ -341,13 +385,13 @@ void CBifurcarHDlg::OnInit() {
 }
 
 void CBifurcarHDlg::BarraDesdeH1() {
-  const double v = Number(kIdH1) * escala_;
+  const double v = Valor(*this, kIdH1, 0.0) * escala_;
   const double tope = std::trunc(q_ * escala_);
   SetPos(kIdBarra, static_cast<int>(std::clamp(std::trunc(v), 0.0, tope)));
 }
 
 void CBifurcarHDlg::DejarCarga(int id, int otro) {
-  const double v = Number(id);
+  const double v = Valor(*this, id, 0.0);
   if (v > q_) {
     Escribir(*this, id, q_);
     SetText(otro, "0");

@@ -6,6 +6,8 @@
 // load. Both work on a copy of the stream and hand back plain numbers; the
 // caller changes the model.
 #pragma once
+#include <vector>
+
 #include "app/core/puertos.h"
 #include "platform/qt/kit/kit.h"
 
@@ -53,6 +55,14 @@ class CBifurcarDlg : public kit::Dialog {
     kMcps = 16,
   };
   void Derivar(double p, unsigned que);
+  // The seven bound fields with their members and ranges.
+  struct Campo {
+    int id;
+    double* valor;
+    RangoNumero rango;
+  };
+  std::vector<Campo> Campos();
+  // Reads every bound field that holds a number the rule takes.
   void LeerTodo();
   double H(double T) const;
   // Mean m·cp of a branch's range; 0 when the stream gives none.

@@ -48,9 +48,16 @@ class HostFilter : public QObject {
         if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) break;
         const int id = host_.IdOf(w);
         if (id == kNoId) break;
-        host_.Notify(id, ev->type() == QEvent::FocusIn ? ControlHost::Event::FocusIn
-                                                       : ControlHost::Event::FocusOut);
-        break;
+        if (ev->type() == QEvent::FocusIn) {
+          host_.Notify(id, ControlHost::Event::FocusIn);
+          break;
+        }
+        // The control finishes losing the focus before it is told, so that
+        // a handler that gives the focus back (a refused number) leaves it
+        // focused, its cursor shown and its text selected.
+        static_cast<QObject*>(w)->event(ev);
+        host_.Notify(id, ControlHost::Event::FocusOut);
+        return true;
       }
       case QEvent::MouseButtonPress: {
         // A list box row pressed again counts as a choice too.
@@ -857,10 +864,11 @@ bool ControlHost::UpdateData(bool save) {
 }
 
 void ControlHost::Refuse(int id, const std::string& message) {
-  // The message first, then the field gets the focus with its text selected.
+  // The message first, then the field gets the focus with its text selected;
+  // the field the focus was leaving for is told nothing.
   ShowMessage(self_.window(), message, MsgIcon::Warning);
   if (Has(id)) {
-    Widget(id)->setFocus(Qt::OtherFocusReason);
+    Focus(id);
     SelectAll(id);
   }
 }

@@ -4,14 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QSlider>
+#include <algorithm>
 #include <climits>
 #include <cmath>
 
 #include "app/qt/fabrica_dialogos_qt.h"
 #include "dialogs/entry/dlg_bifurcar.h"
 #include "dialogs/entry/registro.h"
-#include "platform/core/numtext.h"
+#include "platform/core/numero_tecleado.h"
 #include "tests/comun/kit_prueba.h"
 
 namespace vardo::prueba {
@@ -20,7 +22,8 @@ namespace {
 using B = CBifurcarDlg;
 using L = CBifurcarHDlg;
 
-double N(Driver& d, int id) { return TextoANumero(d.Text(id)); }
+// A field's number as the dialog reads it; NaN for none.
+double N(Driver& d, int id) { return LeerNumeroTecleado(d.Text(id)).value_or(std::nan("")); }
 
 std::string Png(const char* nombre) {
   return std::string(::testing::TempDir()) + "bifurcar_" + nombre + ".png";
@@ -216,16 +219,120 @@ TEST_F(Bifurcar, UnaRamaSinIntervaloNoDaNadaFueraDeRango) {
 }
 
 TEST_F(Bifurcar, UnCampoSinNumeroDejaElDialogoAbierto) {
-  EXPECT_TRUE(Nueva(Fria(), [](Driver& d) {
-    d.Type(B::kIdSalida2, "abc");
-    d.Ok();
-    EXPECT_TRUE(d.Dialog().IsOpen());
-    d.Type(B::kIdSalida2, "390");
-    d.Ok();
+  // Clicked "Aceptar", pressed Enter: one message, the field focused.
+  for (bool enter : {false, true}) {
+    SCOPED_TRACE(enter);
+    runner_.Clear();
+    EXPECT_TRUE(Nueva(Fria(), [&](Driver& d) {
+      d.Type(B::kIdSalida2, "abc");
+      if (enter) d.Enter();
+      else d.Ok();
+      EXPECT_TRUE(d.Dialog().IsOpen());
+      EXPECT_EQ(d.Dialog().FocusedId(), B::kIdSalida2);
+      d.Type(B::kIdSalida2, "390");
+      d.Ok();
+    }));
+    ASSERT_EQ(runner_.Log().size(), 2u);
+    EXPECT_EQ(runner_.Log()[1].text, "Introduzca un número.");
+    EXPECT_EQ(datos_.tSalida2, 390.0);
+  }
+}
+
+// The texts of the ten fields, the slider position last.
+std::vector<std::string> Campos(Driver& d, std::initializer_list<int> ids) {
+  std::vector<std::string> v;
+  for (int id : ids) v.push_back(d.Text(id));
+  return v;
+}
+constexpr std::initializer_list<int> kCamposRamas = {
+    B::kIdEntrada, B::kIdSalida1, B::kIdSalida2, B::kIdMcp1, B::kIdMcp2,
+    B::kIdPorcentaje1, B::kIdPorcentaje2, B::kIdH1, B::kIdH2};
+
+TEST_F(Bifurcar, UnaComaDecimalSeLeeComoPunto) {
+  struct Caso {
+    int campo;
+    const char* texto;
+    double tEntrada, tSalida1, p1;
+  } casos[] = {
+      {B::kIdEntrada, "320,5", 320.5, 400, 0},
+      {B::kIdSalida1, "380,5", 300, 380.5, 0},
+      {B::kIdPorcentaje1, "33,3", 300, 400, 33.3},
+      {B::kIdPorcentaje2, "62,5", 300, 400, 37.5},
+      {B::kIdMcp1, "0,5", 300, 400, 25},
+      {B::kIdH1, "50,5", 300, 400, 25.25},
+  };
+  for (const Caso& k : casos) {
+    SCOPED_TRACE(k.texto);
+    runner_.Clear();
+    EXPECT_TRUE(Nueva(Fria(), [&](Driver& d) {
+      d.Type(k.campo, k.texto);
+      d.Key(Qt::Key_Tab);
+      EXPECT_NEAR(N(d, B::kIdPorcentaje1), k.p1, 1e-4);
+      d.Ok();
+    }));
+    for (const RunRecord& r : runner_.Log()) EXPECT_EQ(r.kind, RunRecord::Kind::Dialog) << r.text;
+    EXPECT_NEAR(datos_.tEntrada, k.tEntrada, 1e-9);
+    EXPECT_NEAR(datos_.tSalida1, k.tSalida1, 1e-9);
+    EXPECT_NEAR(datos_.porcentaje1, k.p1, 1e-4);
+  }
+}
+
+TEST_F(Bifurcar, UnTextoRechazadoAlDejarloNoCambiaLosDemasCampos) {
+  // The share is set first, then a field is given a text the rule refuses
+  // and left with Tab: the message, the field keeps the focus and its text
+  // selected, every other field and the slider stay; Cancel hands nothing.
+  const char* numero = "Introduzca un número.";
+  const char* temperatura = "Introduzca una temperatura mayor que 0 K.";
+  struct Caso {
+    int campo;
+    const char* texto;
+    const char* mensaje;
+  } casos[] = {
+      {B::kIdPorcentaje1, "abc", numero}, {B::kIdPorcentaje2, "", numero},
+      {B::kIdH1, "4x0", numero},          {B::kIdH2, "1e999", numero},
+      {B::kIdMcp1, "1,5,0", numero},      {B::kIdMcp2, "abc", numero},
+      {B::kIdEntrada, "abc", numero},     {B::kIdSalida1, "", numero},
+      {B::kIdSalida2, "1e999", numero},   {B::kIdEntrada, "-5", temperatura},
+      {B::kIdSalida1, "0", temperatura},
+  };
+  for (const Caso& k : casos) {
+    SCOPED_TRACE(std::to_string(k.campo) + " " + k.texto);
+    runner_.Clear();
+    EXPECT_FALSE(Nueva(Fria(), [&](Driver& d) {
+      d.Type(B::kIdPorcentaje1, "40");
+      d.Focus(B::kIdH1);
+      d.Focus(k.campo);
+      const std::vector<std::string> antes = Campos(d, kCamposRamas);
+      d.Type(k.campo, k.texto);
+      d.Key(Qt::Key_Tab);
+      EXPECT_EQ(d.Dialog().FocusedId(), k.campo);
+      EXPECT_EQ(d.Dialog().Get<QLineEdit>(k.campo)->selectedText().toStdString(), k.texto);
+      std::vector<std::string> despues = Campos(d, kCamposRamas);
+      std::vector<std::string> esperado = antes;
+      const auto i = static_cast<std::size_t>(
+          std::find(kCamposRamas.begin(), kCamposRamas.end(), k.campo) - kCamposRamas.begin());
+      esperado[i] = k.texto;
+      EXPECT_EQ(despues, esperado);
+      EXPECT_EQ(d.Dialog().Pos(B::kIdBarra), 40);
+      // OK refuses it again, and stays open.
+      d.Ok();
+      EXPECT_TRUE(d.Dialog().IsOpen());
+      d.Cancel();
+    }));
+    std::vector<std::string> mensajes;
+    for (const RunRecord& r : runner_.Log())
+      if (r.kind == RunRecord::Kind::Message) mensajes.push_back(r.text);
+    EXPECT_EQ(mensajes, (std::vector<std::string>{k.mensaje, k.mensaje}));
+  }
+}
+
+TEST_F(Bifurcar, CancelarNoSeDetienePorUnCampoSinNumero) {
+  EXPECT_FALSE(Nueva(Fria(), [](Driver& d) {
+    d.Type(B::kIdPorcentaje1, "abc");
+    d.Cancel();
+    EXPECT_FALSE(d.Dialog().IsOpen());
   }));
-  ASSERT_GE(runner_.Log().size(), 2u);
-  EXPECT_EQ(runner_.Log()[1].text, "Introduzca un número.");
-  EXPECT_EQ(datos_.tSalida2, 390.0);
+  EXPECT_EQ(runner_.Log().size(), 1u);  // no message
 }
 
 // ------------------------------------------------------------------ latent
@@ -295,6 +402,35 @@ TEST_F(BifurcarLatente, CadaCargaAlDejarlaCompletaLaOtra) {
     EXPECT_NEAR(datos_.h1, k.h1, 1e-9);
     EXPECT_NEAR(datos_.h2, k.h2, 1e-9);
   }
+}
+
+TEST_F(BifurcarLatente, UnaComaDecimalYUnTextoRechazado) {
+  EXPECT_TRUE(Correr(1000, true, [](Driver& d) {
+    d.Type(L::kIdH2, "250,5");
+    d.Key(Qt::Key_Tab);
+    EXPECT_NEAR(N(d, L::kIdH1), 749.5, 1e-9);
+    EXPECT_EQ(d.Dialog().Pos(L::kIdBarra), 74950);
+    for (const char* texto : {"abc", "", "4x0", "1e999"}) {
+      d.Type(L::kIdH1, texto);
+      d.Key(Qt::Key_Tab);
+      EXPECT_EQ(d.Dialog().FocusedId(), L::kIdH1);
+      EXPECT_EQ(d.Text(L::kIdH2), "250,5");
+      EXPECT_EQ(d.Dialog().Pos(L::kIdBarra), 74950);
+    }
+    d.Ok();
+    EXPECT_TRUE(d.Dialog().IsOpen());
+    d.Type(L::kIdH1, "700,25");
+    d.Ok();
+  }));
+  int mensajes = 0;
+  for (const RunRecord& r : runner_.Log())
+    if (r.kind == RunRecord::Kind::Message) {
+      EXPECT_EQ(r.text, "Introduzca un número.");
+      ++mensajes;
+    }
+  EXPECT_EQ(mensajes, 5);
+  EXPECT_NEAR(datos_.h1, 700.25, 1e-9);
+  EXPECT_NEAR(datos_.h2, 299.75, 1e-9);
 }
 
 TEST_F(BifurcarLatente, LaBarraCuentaCentesimasDeKilovatio) {
