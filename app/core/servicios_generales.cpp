@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "app/core/celda_numero.h"
 #include "app/core/graficas.h"
 #include "model/constantes.h"
 #include "model/tabla_problema.h"
@@ -62,13 +63,28 @@ std::int32_t ServicioDeFila(const CDiagrama& d, const std::string& numero) {
   return n >= 1 && n <= d.GetNumServicios() ? n - 1 : -1;
 }
 
-void LeerFila(CDiagrama& d, const FilaServicio& fila, const DefinirServicioFn& definir) {
+// The columns of the add page's temperatures.
+constexpr int kColumnaEntrada = 4;
+constexpr int kColumnaSalida = 5;
+
+std::optional<CeldaRechazada> ComprobarFila(const FilaServicio& fila, const FilaServicio* escrita) {
+  const RangoNumero rango = RangoNumero::Temperatura();
+  double t = 0.0;
+  std::string mensaje = LeerCelda(fila.tEntrada, escrita ? &escrita->tEntrada : nullptr, rango, t);
+  if (!mensaje.empty()) return CeldaRechazada{0, kColumnaEntrada, mensaje};
+  mensaje = LeerCelda(fila.tSalida, escrita ? &escrita->tSalida : nullptr, rango, t);
+  if (!mensaje.empty()) return CeldaRechazada{0, kColumnaSalida, mensaje};
+  return std::nullopt;
+}
+
+void LeerFila(CDiagrama& d, const FilaServicio& fila, const FilaServicio* escrita,
+              const DefinirServicioFn& definir) {
   const std::int32_t k = ServicioDeFila(d, fila.numero);
   if (k < 0) return;
   CServicios& s = Servicio(d, k);
   s.SetNombre(fila.nombre);
-  const double t1 = TextoANumero(fila.tEntrada);
-  double t2 = TextoANumero(fila.tSalida);
+  const double t1 = NumeroCelda(fila.tEntrada, escrita ? &escrita->tEntrada : nullptr, s.GetT1());
+  double t2 = NumeroCelda(fila.tSalida, escrita ? &escrita->tSalida : nullptr, s.GetT2());
   // A cooling utility is never cooled, a heating one never heated.
   if (fila.servicio == kTextoRefrigeracion) {
     s.m_fria = 1;
@@ -101,7 +117,8 @@ void LeerFila(CDiagrama& d, const FilaServicio& fila, const DefinirServicioFn& d
   if (definido) return;
   s.SetT1(t1);
   s.SetT2(t2);
-  s.m_entalpiaMaxima = TextoANumero(fila.hMaxima);
+  s.m_entalpiaMaxima =
+      NumeroCelda(fila.hMaxima, escrita ? &escrita->hMaxima : nullptr, s.m_entalpiaMaxima);
 }
 
 void ReclasificarServicios(CDiagrama& d) {
@@ -151,6 +168,21 @@ std::int32_t ServicioBorrado(const std::vector<std::int32_t>& listados,
   return listados.back();
 }
 
+std::optional<CeldaRechazada> ComprobarPegado(const std::vector<FilaPegada>& filas) {
+  for (std::size_t i = 0; i < filas.size(); ++i) {
+    FilaServicio fila;
+    fila.tEntrada = filas[i].tEntrada;
+    // A latent row's outlet is its inlet, whatever was pasted there.
+    fila.tSalida = filas[i].calor == kTextoLatente ? fila.tEntrada : filas[i].tSalida;
+    // Nothing pasted was written by the program: every cell is checked.
+    if (auto r = ComprobarFila(fila, nullptr)) {
+      r->fila = static_cast<int>(i);
+      return r;
+    }
+  }
+  return std::nullopt;
+}
+
 void AplicarPegado(CDiagrama& d, const std::vector<std::int32_t>& servicios,
                    const std::vector<FilaPegada>& filas) {
   d.CalcularObjetivos();
@@ -160,8 +192,8 @@ void AplicarPegado(CDiagrama& d, const std::vector<std::int32_t>& servicios,
   for (std::size_t i = 0; i < filas.size() && i < servicios.size(); ++i) {
     if (servicios[i] < 0 || servicios[i] >= d.GetNumServicios()) continue;
     const FilaPegada& f = filas[i];
-    const double t1 = TextoANumero(f.tEntrada);
-    double t2 = TextoANumero(f.tSalida);
+    const double t1 = LeerNumeroTecleado(f.tEntrada).value_or(0.0);
+    double t2 = LeerNumeroTecleado(f.tSalida).value_or(0.0);
     bool latente = f.calor == kTextoLatente || t2 == t1;
     if (f.calor == kTextoLatente) t2 = t1;
     const bool fria = !(t1 > tp + mitad);

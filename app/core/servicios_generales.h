@@ -7,6 +7,7 @@
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -57,12 +58,29 @@ std::int32_t ServicioDeFila(const CDiagrama& d, const std::string& numero);
 // when the user accepted (the utility then holds the new definition).
 using DefinirServicioFn = std::function<bool(CServicios&)>;
 
+// A cell of a utilities table that the number rule refuses: its row (from
+// 0 among the rows checked), its column and the message.
+struct CeldaRechazada {
+  int fila = 0;
+  int columna = 0;
+  std::string mensaje;
+};
+
+// The end temperatures of a row as the number rule reads them (above 0 K).
+// A cell that still holds what `escrita` (the row as the page wrote it;
+// nullptr for none) shows is taken as it is. Empty when the row is taken,
+// else its first refused cell.
+std::optional<CeldaRechazada> ComprobarFila(const FilaServicio& fila, const FilaServicio* escrita);
+
 // Reads one row back into the utility its number names (a row that names
 // none is skipped): name, kind (with the outlet kept on the kind's side of
 // the inlet), heat type (a row just changed to "Combinado" is defined
 // through `definir`, whose accepted utility replaces the row's values) and
-// the end temperatures and maximum enthalpy.
-void LeerFila(CDiagrama& d, const FilaServicio& fila, const DefinirServicioFn& definir);
+// the end temperatures and maximum enthalpy. A cell that still holds what
+// `escrita` shows keeps the utility's value; the row is one ComprobarFila
+// took.
+void LeerFila(CDiagrama& d, const FilaServicio& fila, const FilaServicio* escrita,
+              const DefinirServicioFn& definir);
 
 // After an edit: the targets, then every utility classified again by its
 // supply temperature against the pinch (one between Tp - DTmin/2 and
@@ -85,8 +103,12 @@ std::int32_t ServicioBorrado(const std::vector<std::int32_t>& listados,
 struct FilaPegada {
   std::string nombre, calor, tEntrada, tSalida;
 };
-// Writes the pasted rows into the utilities they stand for (row i into
-// servicios[i]): name, kind by the pinch, latent when so typed or when the
+// The pasted temperatures as the number rule reads them (above 0 K): empty
+// when every row is taken, else the first refused cell (its row counted
+// from 0, its column that of the add page).
+std::optional<CeldaRechazada> ComprobarPegado(const std::vector<FilaPegada>& filas);
+// Writes the pasted rows, taken by ComprobarPegado, into the utilities they
+// stand for (row i into servicios[i]): name, kind by the pinch, latent when so typed or when the
 // outlet equals (or crossed) the inlet, normalised curve, end temperatures
 // and maximum enthalpy.
 void AplicarPegado(CDiagrama& d, const std::vector<std::int32_t>& servicios,

@@ -5,11 +5,12 @@
 #include <cstddef>
 
 #include "model/constantes.h"
+#include "platform/core/numero_tecleado.h"
 #include "platform/core/numtext.h"
 
 namespace vardo {
 
-double ValorCelda(const std::string& texto) { return TextoANumero(texto); }
+double ValorCelda(const std::string& texto) { return LeerNumeroTecleado(texto).value_or(0.0); }
 
 bool TablaAscendente(const TablaPuntos& filas) {
   if (filas.empty()) return false;

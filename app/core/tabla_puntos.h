@@ -30,7 +30,7 @@ inline constexpr const char* kMsgEntalpiaInicial =
     "Se ha restado el valor inicial de la entalpía a todas las columnas de la tabla para que "
     "se cumpla esta condición";
 
-// The number a cell holds (its leading number, 0 when none).
+// The number a cell holds by the number rule, 0 when none.
 double ValorCelda(const std::string& texto);
 
 // Direction of a table: rising when its last temperature lies at least

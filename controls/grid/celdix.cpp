@@ -12,6 +12,7 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "platform/core/numero_tecleado.h"
 #include "platform/core/numtext.h"
 #include "platform/core/types.h"
 #include "platform/qt/componentregistry.h"
@@ -114,7 +115,7 @@ std::vector<QString> SplitLines(const QString& text) {
   return lines;
 }
 
-bool IsNumeric(const QString& s) { return EsNumero(s.toStdString()); }
+bool IsNumeric(const QString& s) { return LeerNumeroTecleado(s.toStdString()).has_value(); }
 
 }  // namespace
 

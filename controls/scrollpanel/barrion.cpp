@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <cmath>
 
+#include "platform/core/numero_tecleado.h"
 #include "platform/core/numtext.h"
 #include "platform/core/redondeo.h"
 #include "platform/qt/componentregistry.h"
@@ -171,9 +172,7 @@ void Barrion::EstablecerScrolls(bool Horz, bool Vert) {
 
 std::optional<double> Barrion::LeerScroll(std::int16_t Indx) const {
   if (Indx < 0 || Indx >= NumBarras()) return std::nullopt;
-  double v = 0;
-  if (!EsNumero(barras_[static_cast<std::size_t>(Indx)].valor->text().toStdString(), &v)) return std::nullopt;
-  return v;
+  return LeerNumeroTecleado(barras_[static_cast<std::size_t>(Indx)].valor->text().toStdString());
 }
 
 bool Barrion::EscribirScroll(std::int16_t Indx, double val) {
@@ -225,11 +224,12 @@ void Barrion::Confirmar(int k) {
   if (k < 0 || k >= NumBarras()) return;
   const Barra& b = barras_[static_cast<std::size_t>(k)];
   const double max = Maximo(k);
-  double v = 0;
-  if (!EsNumero(b.valor->text().toStdString(), &v)) {
+  const auto leido = LeerNumeroTecleado(b.valor->text().toStdString());
+  if (!leido) {
     b.valor->setText(TextoValorBarra(b.barra->value() * max / kPosicionMax));
     return;
   }
+  const double v = *leido;
   const bool activos = eventosActivos_;
   eventosActivos_ = false;  // the bar's own change must not answer
   if (v < 0) {

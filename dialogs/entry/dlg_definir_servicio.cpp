@@ -8,6 +8,7 @@
 #include "app/core/tabla_puntos.h"
 #include "controls/grid/celdix.h"
 #include "model/constantes.h"
+#include "app/core/celda_numero.h"
 #include "platform/qt/messagerunner.h"
 
 namespace vardo {
@@ -25,14 +26,6 @@ TablaPuntos LeerTabla(const Celdix& t) {
   for (int r = 1; r < t.Rows(); ++r)
     filas.push_back({t.TextMatrix(r, 0).toStdString(), t.TextMatrix(r, 1).toStdString()});
   return filas;
-}
-void EscribirTabla(Celdix& t, const TablaPuntos& filas) {
-  t.SetRows(static_cast<int>(filas.size()) + 1);
-  for (std::size_t i = 0; i < filas.size(); ++i) {
-    const int r = static_cast<int>(i) + 1;
-    t.SetTextMatrix(r, 0, Q(filas[i].t));
-    t.SetTextMatrix(r, 1, Q(filas[i].h));
-  }
 }
 
 
@@ -100,14 +93,32 @@ void CDefinirServicioDlg::OnInit() {
   t.SetTextMatrix(0, 1, QStringLiteral("H(kW)"));
   t.SetColNumeric(0);
   t.SetColNumeric(1);
-  EscribirTabla(t, TablaDeCorriente(m_servicio));
+  EscribirTabla(TablaDeCorriente(m_servicio));
   t.SetReadOnlyCells(1, 1, true);
 }
 
-void CDefinirServicioDlg::OnNuevaLinea() { CopiarFilaAnterior(Tabla()); }
+void CDefinirServicioDlg::EscribirTabla(const TablaPuntos& filas) {
+  Celdix& t = Tabla();
+  t.SetRows(static_cast<int>(filas.size()) + 1);
+  for (std::size_t i = 0; i < filas.size(); ++i) {
+    const int r = static_cast<int>(i) + 1;
+    t.SetTextMatrix(r, 0, Q(filas[i].t));
+    t.SetTextMatrix(r, 1, Q(filas[i].h));
+  }
+  escritas_ = filas;
+  escritasConocidas_ = true;
+}
+
+void CDefinirServicioDlg::OnNuevaLinea() {
+  Celdix& t = Tabla();
+  CopiarFilaAnterior(t);
+  if (escritasConocidas_ && static_cast<int>(escritas_.size()) == t.Rows() - 2)
+    escritas_.push_back(LeerTabla(t).back());
+}
 
 void CDefinirServicioDlg::OnBorrarLinea() {
   Celdix& t = Tabla();
+  escritasConocidas_ = false;
   if (t.Rows() != 2) return;
   ShowMessage(this, kDosLineas);
   t.SetRows(3);
@@ -116,8 +127,30 @@ void CDefinirServicioDlg::OnBorrarLinea() {
 }
 
 void CDefinirServicioDlg::OnOK() {
+  if (!ComprobarCeldas()) return;
   ComprobarYGuardar();
   kit::Dialog::OnOK();
+}
+
+bool CDefinirServicioDlg::ComprobarCeldas() {
+  Celdix& t = Tabla();
+  const RangoNumero rangos[2] = {RangoNumero::Temperatura(), RangoNumero::Finito()};
+  for (int r = 1; r < t.Rows(); ++r)
+    for (int c = 0; c < 2; ++c) {
+      const auto i = static_cast<std::size_t>(r - 1);
+      const FilaPuntos* escrita =
+          escritasConocidas_ && i < escritas_.size() ? &escritas_[i] : nullptr;
+      const std::string* escrito = escrita ? (c == 0 ? &escrita->t : &escrita->h) : nullptr;
+      double v = 0.0;
+      const std::string mensaje =
+          LeerCelda(t.TextMatrix(r, c).toStdString(), escrito, rangos[c], v);
+      if (mensaje.empty()) continue;
+      Refuse(kIdTabla, mensaje);
+      // The cell opens for editing, its text selected.
+      t.Grid()->SetCurrentCell(r, c, true);
+      return false;
+    }
+  return true;
 }
 
 void CDefinirServicioDlg::ComprobarYGuardar() {
@@ -125,7 +158,7 @@ void CDefinirServicioDlg::ComprobarYGuardar() {
   TablaPuntos filas = LeerTabla(t);
   const bool creciente = TablaAscendente(filas);
   const bool corregida = ComprobarTabla(filas);
-  EscribirTabla(t, filas);
+  EscribirTabla(filas);
   if (corregida) ShowMessage(this, kMsgTablaNoMonotona);
   PuntosDeTabla(filas, m_servicio);
   const int n = m_servicio.GetNumPuntos();
@@ -175,7 +208,7 @@ void CFuncionAjusteDlg::OnOK() {
     bool desplazada = false;
     const TablaPuntos filas = TablaDeFuncion(x, y, hDeT, desplazada);
     if (desplazada) ShowMessage(this, kMsgEntalpiaInicial, MsgIcon::Information);
-    EscribirTabla(m_propietario.Tabla(), filas);
+    m_propietario.EscribirTabla(filas);
   }
   kit::Dialog::OnOK();
 }

@@ -2,6 +2,7 @@
 // points, checked and stored normalised (0 to +1 cooling, 0 to -1 heating)
 // on OK; and "Función de Ajuste", which turns a formula into that table.
 #pragma once
+#include "app/core/tabla_puntos.h"
 #include "model/servicios.h"
 #include "platform/qt/kit/kit.h"
 
@@ -19,15 +20,28 @@ class CDefinirServicioDlg : public kit::Dialog {
   // The utility being defined; on OK it holds the checked curve.
   CServicios m_servicio;
   Celdix& Tabla() const;
+  // Writes the rows into the table; a cell left as written here is taken as
+  // it is on OK.
+  void EscribirTabla(const TablaPuntos& filas);
 
  protected:
   void OnInit() override;
   void OnOK() override;
 
  private:
+  // Every cell by the number rule: temperatures above 0 K, enthalpies
+  // finite; a cell that still holds what the dialog wrote there is taken as
+  // it is. False, with the message and the refused cell opened, when one is
+  // refused.
+  bool ComprobarCeldas();
   void ComprobarYGuardar();
   void OnNuevaLinea();
   void OnBorrarLinea();
+
+  // The rows as the dialog wrote them; after the grid deleted a row nobody
+  // knows which, and every cell is checked.
+  TablaPuntos escritas_;
+  bool escritasConocidas_ = true;
 };
 
 class CFuncionAjusteDlg : public kit::Dialog {

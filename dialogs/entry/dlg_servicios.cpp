@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/core/estimacion_coeficientes.h"
+#include "app/core/celda_numero.h"
 #include "app/core/grafica.h"
 #include "app/core/graficas.h"
 #include "app/core/servicios_generales.h"
@@ -108,6 +108,9 @@ constexpr int kAnchosAnadir[] = {300, 2000, 1100, 900, 700, 700, 900};
 constexpr const char* kTitulosAnadir[] = {"Nº",     "Descripción", "Servicio", "Calor",
                                           "T ent(K)", "T sal(K)",  "H max(kW)"};
 constexpr int kAnchosCostes[] = {500, 2000, 1350, 1350, 700, 700, 700};
+// The costs table's numbers: unit cost, h, a, b and c from column 2.
+constexpr int kPrimerNumeroCostes = 2;
+constexpr int kNumerosCostes = 5;
 constexpr const char* kTitulosCostes[] = {"Nº", "Descripción", "Coste ($/kWa)", "h (kW/(m2·K))",
                                           "a",  "b",           "c"};
 
@@ -157,7 +160,7 @@ void CAddSGDlg::OnSetActive() {
 }
 
 bool CAddSGDlg::OnKillActive() {
-  LeerTabla();
+  if (!LeerTabla()) return false;
   hoja_ = m_diagrama;
   return kit::Page::OnKillActive();
 }
@@ -165,7 +168,8 @@ bool CAddSGDlg::OnKillActive() {
 void CAddSGDlg::LlenarTabla() {
   Celdix& t = Tabla();
   listados_ = ServiciosListados(m_diagrama);
-  const std::vector<FilaServicio> filas = PrepararFilas(m_diagrama, listados_);
+  escritas_ = PrepararFilas(m_diagrama, listados_);
+  const std::vector<FilaServicio>& filas = escritas_;
   const int n = static_cast<int>(filas.size());
   t.SetRows(n + 1);
   for (int r = 1; r <= n; ++r) {
@@ -191,14 +195,24 @@ void CAddSGDlg::LlenarTabla() {
   Invalidate(kIdGrafico);
 }
 
-void CAddSGDlg::LeerTabla() {
+bool CAddSGDlg::LeerTabla() {
   Celdix& t = Tabla();
-  for (int r = 1; r < t.Rows(); ++r) {
-    FilaServicio f{S(t.TextMatrix(r, 0)), S(t.TextMatrix(r, 1)), S(t.TextMatrix(r, 2)),
-                   S(t.TextMatrix(r, 3)), S(t.TextMatrix(r, 4)), S(t.TextMatrix(r, 5)),
-                   S(t.TextMatrix(r, 6))};
-    LeerFila(m_diagrama, f, [this](CServicios& s) { return EjecutarDefinirServicio(this, s); });
-  }
+  std::vector<FilaServicio> filas;
+  for (int r = 1; r < t.Rows(); ++r)
+    filas.push_back({S(t.TextMatrix(r, 0)), S(t.TextMatrix(r, 1)), S(t.TextMatrix(r, 2)),
+                     S(t.TextMatrix(r, 3)), S(t.TextMatrix(r, 4)), S(t.TextMatrix(r, 5)),
+                     S(t.TextMatrix(r, 6))});
+  auto escrita = [this](std::size_t i) { return i < escritas_.size() ? &escritas_[i] : nullptr; };
+  for (std::size_t i = 0; i < filas.size(); ++i)
+    if (const auto rechazo = ComprobarFila(filas[i], escrita(i))) {
+      LlenarTabla();
+      Refuse(kIdTabla, rechazo->mensaje);
+      return false;
+    }
+  for (std::size_t i = 0; i < filas.size(); ++i)
+    LeerFila(m_diagrama, filas[i], escrita(i),
+             [this](CServicios& s) { return EjecutarDefinirServicio(this, s); });
+  return true;
 }
 
 std::int32_t CAddSGDlg::ServicioSeleccionado() const {
@@ -209,7 +223,7 @@ std::int32_t CAddSGDlg::ServicioSeleccionado() const {
 }
 
 void CAddSGDlg::OnTablaModificada() {
-  LeerTabla();
+  if (!LeerTabla()) return;
   ReclasificarServicios(m_diagrama);
   LlenarTabla();
 }
@@ -234,17 +248,24 @@ void CAddSGDlg::OnTablaPegada() {
   // the list get new utilities that the list will show.
   std::vector<std::int32_t> servicios = listados_;
   const int filas = t.Rows() - 1;
+  std::vector<FilaPegada> pegadas;
+  for (int r = 1; r <= filas; ++r)
+    pegadas.push_back({S(t.TextMatrix(r, 1)), S(t.TextMatrix(r, 3)), S(t.TextMatrix(r, 4)),
+                       S(t.TextMatrix(r, 5))});
+  // A temperature the number rule refuses refuses the paste: the table
+  // shows the utilities as they were.
+  if (const auto rechazo = ComprobarPegado(pegadas)) {
+    LlenarTabla();
+    Refuse(kIdTabla, rechazo->mensaje);
+    return;
+  }
   if (filas > static_cast<int>(servicios.size())) {
     const std::vector<std::int32_t> nuevos =
         AnadirServiciosListados(m_diagrama, filas - static_cast<int>(servicios.size()));
     servicios.insert(servicios.end(), nuevos.begin(), nuevos.end());
   }
-  std::vector<FilaPegada> pegadas;
-  for (int r = 1; r <= filas; ++r) {
+  for (int r = 1; r <= filas; ++r)
     t.SetTextMatrix(r, 0, Q(std::to_string(servicios[static_cast<std::size_t>(r - 1)] + 1)));
-    pegadas.push_back({S(t.TextMatrix(r, 1)), S(t.TextMatrix(r, 3)), S(t.TextMatrix(r, 4)),
-                       S(t.TextMatrix(r, 5))});
-  }
   AplicarPegado(m_diagrama, servicios, pegadas);
   LlenarTabla();
 }
@@ -406,8 +427,7 @@ void CCombinarSGDlg::Dibujar(QtDc& dc) {
 COptimizarSGDlg::COptimizarSGDlg(CDiagrama& hoja) : kit::Page(PlantillaCostes()), hoja_(hoja) {
   using namespace celdix_event;
   OnEvent(kIdCostes, TablaModificada, [this] {
-    LeerTabla();
-    Llenar();
+    if (LeerTabla()) Llenar();
   });
   OnEvent(kIdCostes, NuevaLinea, [this] { FilasFijas(); });
   OnEvent(kIdCostes, BorrarLinea, [this] { FilasFijas(); });
@@ -435,10 +455,7 @@ void COptimizarSGDlg::OnSetActive() {
 }
 
 bool COptimizarSGDlg::OnKillActive() {
-  if (!LeerTabla()) {
-    Llenar();
-    return false;
-  }
+  if (!LeerTabla()) return false;
   hoja_ = m_diagrama;
   return kit::Page::OnKillActive();
 }
@@ -450,6 +467,7 @@ void COptimizarSGDlg::Llenar() {
   costes.SetRows(n + 1);
   combinacion.SetRows(n + 1);
   double calor = 0.0, frio = 0.0;
+  escritas_.clear();
   for (int i = 0; i < n; ++i) {
     const CServicios& s = m_diagrama.m_servicios[static_cast<std::size_t>(i)];
     const int r = i + 1;
@@ -457,11 +475,11 @@ void COptimizarSGDlg::Llenar() {
     costes.SetTextMatrix(r, 0, numero);
     costes.SetTextMatrix(r, 1, Q(s.GetNombre()));
     costes.SetReadOnlyCells(1, r, true);
-    costes.SetTextMatrix(r, 2, Q(NumTexto(s.m_coste)));
-    costes.SetTextMatrix(r, 3, Q(NumTexto(s.m_h)));
-    costes.SetTextMatrix(r, 4, Q(NumTexto(s.m_a)));
-    costes.SetTextMatrix(r, 5, Q(NumTexto(s.m_b)));
-    costes.SetTextMatrix(r, 6, Q(NumTexto(s.m_c)));
+    escritas_.push_back({NumTexto(s.m_coste), NumTexto(s.m_h), NumTexto(s.m_a), NumTexto(s.m_b),
+                         NumTexto(s.m_c)});
+    for (int c = 0; c < kNumerosCostes; ++c)
+      costes.SetTextMatrix(r, kPrimerNumeroCostes + c,
+                           Q(escritas_.back()[static_cast<std::size_t>(c)]));
     const double anual = s.m_coste * s.m_carga;
     combinacion.SetTextMatrix(r, 0, numero);
     combinacion.SetTextMatrix(r, 1, Q(NumTexto(s.m_carga)));
@@ -476,22 +494,38 @@ void COptimizarSGDlg::Llenar() {
 
 bool COptimizarSGDlg::LeerTabla() {
   const Celdix& t = Tabla(kIdCostes);
-  auto numero = [&t](int r, int c) { return TextoANumero(S(t.TextMatrix(r, c))); };
-  bool bien = true;
+  const RangoNumero rangos[kNumerosCostes] = {RangoNumero::Finito(), RangoNumero::Coeficiente(),
+                                              RangoNumero::Finito(), RangoNumero::Finito(),
+                                              RangoNumero::Finito()};
+  // Every cell is checked before any is stored.
+  std::vector<std::vector<double>> leidos;
   for (int i = 0; i < m_diagrama.GetNumServicios() && i + 1 < t.Rows(); ++i) {
-    CServicios& s = m_diagrama.m_servicios[static_cast<std::size_t>(i)];
-    const int r = i + 1;
-    s.m_coste = numero(r, 2);
-    // The area targets divide by the coefficient.
-    const double h = numero(r, 3);
-    if (h > 0.0) s.m_h = h;
-    else bien = false;
-    s.m_a = numero(r, 4);
-    s.m_b = numero(r, 5);
-    s.m_c = numero(r, 6);
+    const CServicios& s = m_diagrama.m_servicios[static_cast<std::size_t>(i)];
+    std::vector<double> v = {s.m_coste, s.m_h, s.m_a, s.m_b, s.m_c};
+    for (int c = 0; c < kNumerosCostes; ++c) {
+      const auto k = static_cast<std::size_t>(c);
+      const std::string* escrito =
+          static_cast<std::size_t>(i) < escritas_.size() ? &escritas_[static_cast<std::size_t>(i)][k]
+                                                         : nullptr;
+      const std::string mensaje =
+          LeerCelda(S(t.TextMatrix(i + 1, kPrimerNumeroCostes + c)), escrito, rangos[c], v[k]);
+      if (!mensaje.empty()) {
+        Llenar();
+        Refuse(kIdCostes, mensaje);
+        return false;
+      }
+    }
+    leidos.push_back(v);
   }
-  if (!bien) ShowMessage(this, kMsgCoeficienteNoPositivo, MsgIcon::Warning);
-  return bien;
+  for (std::size_t i = 0; i < leidos.size(); ++i) {
+    CServicios& s = m_diagrama.m_servicios[i];
+    s.m_coste = leidos[i][0];
+    s.m_h = leidos[i][1];
+    s.m_a = leidos[i][2];
+    s.m_b = leidos[i][3];
+    s.m_c = leidos[i][4];
+  }
+  return true;
 }
 
 void COptimizarSGDlg::FilasFijas() {

@@ -6,9 +6,11 @@
 // left; the caller takes the sheet's copy on OK.
 #pragma once
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "app/core/puertos.h"
+#include "app/core/servicios_generales.h"
 #include "platform/qt/kit/kit.h"
 
 namespace vardo {
@@ -39,7 +41,11 @@ class CAddSGDlg : public kit::Page {
  private:
   Celdix& Tabla() const;
   void LlenarTabla();
-  void LeerTabla();
+  // Reads the table back into the page's copy. A temperature the number
+  // rule refuses changes nothing: the table is filled again from the copy
+  // (the cell shows its previous text), the message is shown and the answer
+  // is false.
+  bool LeerTabla();
   void Dibujar(QtDc& dc);
   // The utility named in the selected row, -1 when none.
   std::int32_t ServicioSeleccionado() const;
@@ -51,6 +57,8 @@ class CAddSGDlg : public kit::Page {
 
   CDiagrama& hoja_;
   std::vector<std::int32_t> listados_;
+  // The rows as the page last wrote them.
+  std::vector<FilaServicio> escritas_;
 };
 
 // "Combinar": one bar per listed utility, heating and cooling in two
@@ -117,13 +125,16 @@ class COptimizarSGDlg : public kit::Page {
  private:
   Celdix& Tabla(int id) const;
   void Llenar();
-  // Reads the costs table into the utilities; a film coefficient that is
-  // not above 0 is refused (message, the utility keeps its own) and the
-  // answer is false.
+  // Reads the costs table into the utilities by the number rule (finite
+  // costs and cost laws, film coefficients above 0). A cell it refuses
+  // changes nothing: the tables are filled again, the message is shown and
+  // the answer is false.
   bool LeerTabla();
   void FilasFijas();
 
   CDiagrama& hoja_;
+  // The number cells (unit cost, h, a, b, c) of each row as last written.
+  std::vector<std::vector<std::string>> escritas_;
 };
 
 class CServGenSheet : public kit::PropertySheet {

@@ -42,6 +42,7 @@ inline void EditCell(Celdix& grid, int row, int col, const std::string& text) {
   ClickCell(grid, row, col);
   QLineEdit* editor = grid.TextEditor();
   editor->selectAll();
+  if (text.empty()) QTest::keyClick(editor, Qt::Key_Delete);
   TypeKeys(editor, text);
   QTest::keyClick(editor, Qt::Key_Return);
 }

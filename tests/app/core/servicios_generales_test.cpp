@@ -45,7 +45,8 @@ TEST(ServiciosGenerales, FilaQueNoNombraServicioNoSeLee) {
   for (const char* numero : {"", "0", "2", "-1", "1x", " 1", "99999999999"}) {
     SCOPED_TRACE(numero);
     EXPECT_EQ(ServicioDeFila(d, numero), -1);
-    LeerFila(d, {numero, "Otro", kTextoRefrigeracion, kTextoSensible, "300", "200", "5"}, nullptr);
+    LeerFila(d, {numero, "Otro", kTextoRefrigeracion, kTextoSensible, "300", "200", "5"}, nullptr,
+             nullptr);
     EXPECT_EQ(d.m_servicios[0].GetNombre(), antes.m_servicios[0].GetNombre());
     EXPECT_EQ(d.m_servicios[0].m_T, antes.m_servicios[0].m_T);
   }
@@ -70,13 +71,15 @@ TEST(ServiciosGenerales, LecturaDeFilas) {
        0, 0, 1, 450, 450},
       {"latente", {"1", "Vapor", kTextoCalefaccion, kTextoLatente, "473.15", "473.15", "7"}, 0, 1,
        1, 473.15, 473.15},
-      // Text that is no number reads as 0.
-      {"texto", {"1", "X", kTextoRefrigeracion, kTextoSensible, "abc", "1e1", "x"}, 1, 0, 1, 0, 10},
+      // A decimal comma is a decimal point.
+      {"coma", {"1", "Agua", kTextoRefrigeracion, kTextoSensible, "280,5", " 1e3 ", "7"}, 1, 0, 1,
+       280.5, 1000},
   };
   for (const Caso& c : casos) {
     SCOPED_TRACE(c.nombre);
     CDiagrama d = ConServicios({ServicioSensible(280, 290, 0)});
-    LeerFila(d, c.fila, nullptr);
+    ASSERT_FALSE(ComprobarFila(c.fila, nullptr));
+    LeerFila(d, c.fila, nullptr, nullptr);
     const CServicios& s = d.m_servicios[0];
     EXPECT_EQ(s.GetNombre(), c.fila.nombre);
     EXPECT_EQ(s.m_fria, c.fria);
@@ -84,9 +87,74 @@ TEST(ServiciosGenerales, LecturaDeFilas) {
     EXPECT_EQ(s.m_lineal, c.lineal);
     EXPECT_DOUBLE_EQ(s.GetT1(), c.t1);
     EXPECT_DOUBLE_EQ(s.GetT2(), c.t2);
-    EXPECT_DOUBLE_EQ(s.m_entalpiaMaxima, TextoANumero(c.fila.hMaxima));
+    EXPECT_DOUBLE_EQ(s.m_entalpiaMaxima, 7);
     for (double h : s.m_H) EXPECT_TRUE(c.fria ? h >= 0 : h <= 0);
   }
+}
+
+TEST(ServiciosGenerales, TemperaturasQueLaReglaRechaza) {
+  // The row as the page wrote it: a cell left so is taken as it is, even a
+  // temperature of 0 K a file brought; what the user typed is checked.
+  const FilaServicio escrita{"1", "Agua", kTextoRefrigeracion, kTextoSensible, "0.", "288.15", "7"};
+  const char* numero = "Introduzca un número.";
+  const char* temperatura = "Introduzca una temperatura mayor que 0 K.";
+  struct Caso {
+    const char* tEntrada;
+    const char* tSalida;
+    int columna;  // -1 taken
+    const char* mensaje;
+  };
+  const Caso casos[] = {
+      {"0.", "288.15", -1, ""},      {"280,5", "288.15", -1, ""}, {"abc", "288.15", 4, numero},
+      {"", "288.15", 4, numero},     {"4x0", "288.15", 4, numero}, {"0.", "1e999", 5, numero},
+      {"0.", "1,5,0", 5, numero},    {"0", "288.15", 4, temperatura},
+      {"0.", "-5", 5, temperatura},  {"nan", "288.15", 4, numero},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(std::string(c.tEntrada) + " / " + c.tSalida);
+    FilaServicio fila = escrita;
+    fila.tEntrada = c.tEntrada;
+    fila.tSalida = c.tSalida;
+    const auto r = ComprobarFila(fila, &escrita);
+    if (c.columna < 0) {
+      EXPECT_FALSE(r);
+      continue;
+    }
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->columna, c.columna);
+    EXPECT_EQ(r->mensaje, c.mensaje);
+  }
+  // Untouched cells keep the utility's own values, not their six digits.
+  CDiagrama d = ConServicios({ServicioSensible(280.123456, 290.654321, 0)});
+  const FilaServicio mostrada{"1", "Agua", kTextoRefrigeracion, kTextoSensible, "280.123",
+                              "290.654", "7"};
+  FilaServicio tecleada = mostrada;
+  tecleada.nombre = "Agua de pozo";
+  LeerFila(d, tecleada, &mostrada, nullptr);
+  EXPECT_EQ(d.m_servicios[0].GetNombre(), "Agua de pozo");
+  EXPECT_EQ(d.m_servicios[0].GetT1(), 280.123456);
+  EXPECT_EQ(d.m_servicios[0].GetT2(), 290.654321);
+  tecleada.tSalida = "295,25";
+  LeerFila(d, tecleada, &mostrada, nullptr);
+  EXPECT_EQ(d.m_servicios[0].GetT1(), 280.123456);
+  EXPECT_EQ(d.m_servicios[0].GetT2(), 295.25);
+}
+
+TEST(ServiciosGenerales, PegadoQueLaReglaRechaza) {
+  const std::vector<FilaPegada> buenas = {{"Vapor", kTextoSensible, "473,15", "450"},
+                                          {"Agua", kTextoLatente, "280", "lo que sea"}};
+  EXPECT_FALSE(ComprobarPegado(buenas));
+  std::vector<FilaPegada> malas = buenas;
+  malas.push_back({"Aceite", kTextoSensible, "520", "4x0"});
+  const auto r = ComprobarPegado(malas);
+  ASSERT_TRUE(r);
+  EXPECT_EQ(r->fila, 2);
+  EXPECT_EQ(r->columna, 5);
+  EXPECT_EQ(r->mensaje, "Introduzca un número.");
+  CDiagrama d = CuatroCorrientes();
+  d.AddServicio();
+  AplicarPegado(d, {0}, {buenas[0]});
+  EXPECT_DOUBLE_EQ(d.m_servicios[0].GetT1(), 473.15);
 }
 
 TEST(ServiciosGenerales, CombinadoPideLaTablaSoloAlCambiar) {
@@ -108,7 +176,7 @@ TEST(ServiciosGenerales, CombinadoPideLaTablaSoloAlCambiar) {
     CDiagrama d = ConServicios({ServicioSensible(280, 290, 0)});
     d.m_servicios[0].m_lineal = c.linealAntes;
     int llamadas = 0;
-    LeerFila(d, fila, [&](CServicios& s) {
+    LeerFila(d, fila, nullptr, [&](CServicios& s) {
       ++llamadas;
       EXPECT_DOUBLE_EQ(s.m_dtMin, 10.0);  // the page's DT min and pinch go along
       EXPECT_DOUBLE_EQ(s.m_pinch, d.m_tPinch);

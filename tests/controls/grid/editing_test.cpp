@@ -170,9 +170,9 @@ struct NumericCase {
 TEST_F(CeldixFixture, NumericColumnKeepsNumbersAndTurnsTheRestIntoZero) {
   grid.SetColNumeric(2);
   const NumericCase cases[] = {{"12", "12"},         {"-1.5e3", "-1.5e3"}, {"+.5", "+.5"},
-                               {"3.25", "3.25"},     {"abc", "0"},         {"1,5", "0"},
+                               {"3.25", "3.25"},     {"abc", "0"},         {"1,5", "1,5"},
                                {"", "0"},            {"2x", "0"}};
-  // '.' is the decimal point whatever the locale.
+  // '.' is the decimal point whatever the locale, and ',' is one too.
   LocaleComa coma;
   ASSERT_TRUE(coma.Puesto());
   for (const NumericCase& c : cases) {

@@ -259,10 +259,14 @@ TEST_F(BarrionTest, LosDecimalesNoDependenDelLocale) {
   Teclear(0, "62.5");
   EXPECT_EQ(Posicion(0), 2500);
   EXPECT_EQ(p_.LeerScroll(0), 62.5);
-  // A comma is no decimal point: the bar's value comes back.
+  // A comma is a decimal point too; text that is no number gets the bar's
+  // value back.
   Teclear(0, "37,5");
-  EXPECT_EQ(Caja(0), QStringLiteral("62.5"));
-  EXPECT_EQ(Posicion(0), 2500);
+  EXPECT_EQ(Posicion(0), 1500);
+  EXPECT_EQ(p_.LeerScroll(0), 37.5);
+  Teclear(0, "37x5");
+  EXPECT_EQ(Caja(0), QStringLiteral("37.5"));
+  EXPECT_EQ(Posicion(0), 1500);
 }
 
 TEST(Barrion, CuarentaBarrasCabenConPosicionesDe32Bits) {

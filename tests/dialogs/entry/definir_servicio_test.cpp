@@ -87,6 +87,46 @@ TEST_F(DefinirServicio, LaTablaSeGuardaNormalizada) {
   }
 }
 
+TEST_F(DefinirServicio, LasCeldasPorLaReglaDeLosNumeros) {
+  // A decimal comma is a decimal point; a temperature not above 0 K keeps
+  // the dialog open on OK with the message, that cell opened, nothing stored.
+  struct Caso {
+    int fila, columna;
+    const char* texto;
+    bool tomado;
+  };
+  const Caso casos[] = {
+      {2, 0, "295,5", true}, {2, 1, "40,5", true}, {1, 0, "0", false}, {2, 0, "-5", false}};
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.texto);
+    runner_.Clear();
+    CServicios s = ServicioSensible(280, 290, 0);
+    bool abierto = false;
+    std::string editado;
+    runner_.ScriptDialog([&](Driver& drv) {
+      Celdix& t = *drv.Dialog().Get<Celdix>(D::kIdTabla);
+      EditCell(t, c.fila, c.columna, c.texto);
+      drv.Ok();
+      abierto = drv.Dialog().IsOpen();
+      if (abierto) {
+        editado = t.TextEditor()->selectedText().toStdString();
+        drv.Cancel();
+      }
+    });
+    EXPECT_EQ(EjecutarDefinirServicio(nullptr, s), c.tomado);
+    EXPECT_EQ(abierto, !c.tomado);
+    if (c.tomado) {
+      EXPECT_TRUE(Mensajes().empty());
+      if (c.columna == 0) EXPECT_EQ(s.m_T, (std::vector<double>{280, 295.5}));
+      else EXPECT_EQ(s.m_T, (std::vector<double>{280, 290}));
+    } else {
+      EXPECT_EQ(Mensajes(), std::vector<std::string>{"Introduzca una temperatura mayor que 0 K."});
+      EXPECT_EQ(editado, c.texto);
+      EXPECT_EQ(s.m_T, (std::vector<double>{280, 290}));
+    }
+  }
+}
+
 TEST_F(DefinirServicio, NoSeBorraLaUltimaFilaDeDatos) {
   CServicios s = ServicioSensible(280, 290, 0);
   std::vector<std::pair<std::string, std::string>> filas;

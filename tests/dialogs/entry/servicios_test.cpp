@@ -10,6 +10,7 @@
 #include "dialogs/entry/dlg_definir_servicio.h"
 #include "dialogs/entry/registro.h"
 #include "servicios_prueba.h"
+#include "platform/core/numtext.h"
 #include "tests/comun/problemas.h"
 
 namespace vardo::prueba {
@@ -229,6 +230,98 @@ TEST_F(Servicios, AnadirCasosDeLaTabla) {
   }
 }
 
+TEST_F(Servicios, AnadirTemperaturasPorLaReglaDeLosNumeros) {
+  // Steam at 473.15 K and water 278.15 -> 288.15 K. A decimal comma is a
+  // decimal point; a temperature the rule refuses changes nothing: one
+  // message, the cell shows its text again, the utility stays.
+  const char* numero = "Introduzca un número.";
+  const char* temperatura = "Introduzca una temperatura mayor que 0 K.";
+  struct Caso {
+    int fila, columna;
+    const char* texto;
+    const char* mensaje;  // nullptr: taken
+    double t1, t2;        // of that row's utility, afterwards
+  };
+  const Caso casos[] = {
+      // A heating utility at 400.5 K, not a cooler at 0 K.
+      {1, 4, "400,5", nullptr, 400.5, 400.5},
+      {2, 5, "295,25", nullptr, 278.15, 295.25},
+      {2, 5, "abc", numero, 278.15, 288.15},
+      {2, 5, "", numero, 278.15, 288.15},
+      {2, 5, "4x0", numero, 278.15, 288.15},
+      {2, 5, "1e999", numero, 278.15, 288.15},
+      {2, 5, "-5", temperatura, 278.15, 288.15},
+      {1, 4, "0", temperatura, 473.15, 473.15},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(std::string(c.texto) + " en la columna " + std::to_string(c.columna));
+    runner_.Clear();
+    CDiagrama d = Problema({Nombrado(ServicioLatente(473.15, 0, 0), "Vapor"),
+                            Nombrado(ServicioSensible(278.15, 288.15, 0), "Agua")});
+    std::string celda, servicio;
+    int foco = -1;
+    ASSERT_TRUE(Correr(d, 1, [&](Driver& drv) {
+      Celdix& t = *Hoja(drv).m_add.Get<Celdix>(A::kIdTabla);
+      EditCell(t, c.fila, c.columna, c.texto);
+      celda = t.TextMatrix(c.fila, c.columna).toStdString();
+      servicio = t.TextMatrix(c.fila, 2).toStdString();
+      foco = Hoja(drv).m_add.FocusedId();
+      drv.Ok();
+    }));
+    const CServicios& s = d.m_servicios[static_cast<std::size_t>(c.fila - 1)];
+    EXPECT_DOUBLE_EQ(s.GetT1(), c.t1);
+    EXPECT_DOUBLE_EQ(s.GetT2(), c.t2);
+    if (c.mensaje) {
+      EXPECT_EQ(Mensajes(), std::vector<std::string>{c.mensaje});
+      EXPECT_EQ(celda, c.fila == 1 ? "473.15" : "288.15");
+      EXPECT_EQ(foco, A::kIdTabla);
+    } else {
+      EXPECT_TRUE(Mensajes().empty());
+      EXPECT_EQ(celda, c.columna == 4 ? "400.5" : "295.25");
+    }
+    EXPECT_EQ(servicio, c.fila == 1 ? "Calefacción" : "Refrigeración");
+  }
+}
+
+TEST_F(Servicios, AnadirUnaTemperaturaQueNoSeTocoSeTomaComoEsta) {
+  // A utility at 0 K, as a file may bring it: renaming it asks nothing.
+  CDiagrama d = Problema({Nombrado(ServicioSensible(278.15, 288.15, 0), "Agua")});
+  d.m_servicios[0].m_T = {0, 0};
+  ASSERT_TRUE(Correr(d, 1, [](Driver& drv) {
+    EditCell(*Hoja(drv).m_add.Get<Celdix>(A::kIdTabla), 1, 1, "Agua fría");
+    drv.Ok();
+  }));
+  EXPECT_TRUE(Mensajes().empty());
+  EXPECT_EQ(d.m_servicios[0].GetNombre(), "Agua fría");
+}
+
+TEST_F(Servicios, AnadirPegarConComaYPegadoRechazado) {
+  for (bool bueno : {true, false}) {
+    SCOPED_TRACE(bueno);
+    runner_.Clear();
+    CDiagrama d = Problema({Nombrado(ServicioSensible(278.15, 288.15, 0), "Agua")});
+    int filas = 0;
+    ASSERT_TRUE(Correr(d, 1, [&](Driver& drv) {
+      Celdix& t = *Hoja(drv).m_add.Get<Celdix>(A::kIdTabla);
+      Pegar(t, bueno ? "\tRio\t\tSensible\t280,5\t290,25\t" : "\tRio\t\tSensible\t280,5\tabc\t");
+      filas = t.Rows();
+      drv.Ok();
+    }));
+    EXPECT_EQ(filas, 2);
+    const CServicios& s = d.m_servicios[0];
+    if (bueno) {
+      EXPECT_TRUE(Mensajes().empty());
+      EXPECT_EQ(s.GetNombre(), "Rio");
+      EXPECT_DOUBLE_EQ(s.GetT1(), 280.5);
+      EXPECT_DOUBLE_EQ(s.GetT2(), 290.25);
+    } else {
+      EXPECT_EQ(Mensajes(), std::vector<std::string>{"Introduzca un número."});
+      EXPECT_EQ(s.GetNombre(), "Agua");
+      EXPECT_DOUBLE_EQ(s.GetT2(), 288.15);
+    }
+  }
+}
+
 TEST_F(Servicios, CombinadoAbreLaDefinicionUnaVezYQuedaCombinadoAlCancelar) {
   CDiagrama d = Problema({Nombrado(ServicioSensible(278.15, 288.15, 0), "Agua")});
   std::string calor;
@@ -336,10 +429,11 @@ TEST_F(Servicios, AceptarDesdeCualquierPaginaEntregaLaCopiaDeLaPaginaActiva) {
       {1,
        [](Driver& drv) { EditCell(*Hoja(drv).m_add.Get<Celdix>(A::kIdTabla), 1, 1, "Vapor alto"); },
        [](const CDiagrama& d) { EXPECT_EQ(d.m_servicios[0].GetNombre(), "Vapor alto"); }},
-      {2, [](Driver& drv) { TypeBar(*Hoja(drv).m_combinar.Get<Barrion>(C::kIdCalor), 0, "15"); },
-       [](const CDiagrama& d) { EXPECT_DOUBLE_EQ(d.m_servicios[0].m_carga, 15); }},
-      {3, [](Driver& drv) { EditCell(*Hoja(drv).m_costes.Get<Celdix>(O::kIdCostes), 1, 2, "80"); },
-       [](const CDiagrama& d) { EXPECT_DOUBLE_EQ(d.m_servicios[0].m_coste, 80); }},
+      // Typed with a decimal comma, as a Spanish engineer types it.
+      {2, [](Driver& drv) { TypeBar(*Hoja(drv).m_combinar.Get<Barrion>(C::kIdCalor), 0, "15,5"); },
+       [](const CDiagrama& d) { EXPECT_DOUBLE_EQ(d.m_servicios[0].m_carga, 15.5); }},
+      {3, [](Driver& drv) { EditCell(*Hoja(drv).m_costes.Get<Celdix>(O::kIdCostes), 1, 2, "80,5"); },
+       [](const CDiagrama& d) { EXPECT_DOUBLE_EQ(d.m_servicios[0].m_coste, 80.5); }},
   };
   for (const Caso& c : casos) {
     SCOPED_TRACE(c.pagina);
@@ -569,22 +663,58 @@ TEST_F(Servicios, CostesSinServiciosYFilasFijas) {
   }
 }
 
-TEST_F(Servicios, CostesRechazaUnCoeficienteQueNoEsPositivo) {
-  for (const char* texto : {"0", "-2", "abc"}) {
-    SCOPED_TRACE(texto);
+TEST_F(Servicios, CostesPorLaReglaDeLosNumeros) {
+  // Unit cost, h, a, b, c: a decimal comma is a decimal point; a text the
+  // rule refuses, or a coefficient not above 0, changes nothing: one
+  // message, the cell shows its text again, the grid keeps the focus.
+  const char* numero = "Introduzca un número.";
+  const char* coeficiente = "Introduzca un coeficiente mayor que 0.";
+  struct Caso {
+    int columna;
+    const char* texto;
+    const char* mensaje;  // nullptr: taken
+    double valor;         // of that column afterwards
+  };
+  const Caso casos[] = {
+      {2, "80,5", nullptr, 80.5},  {3, "1,5", nullptr, 1.5},  {4, "1000,5", nullptr, 1000.5},
+      {5, "0,25", nullptr, 0.25},  {6, "0,6", nullptr, 0.6},  {3, "0", coeficiente, 2.5},
+      {3, "-2", coeficiente, 2.5}, {3, "abc", numero, 2.5},   {4, "", numero, 10},
+      {5, "4x0", numero, 20},      {6, "1e999", numero, 0.8}, {6, "1,5,0", numero, 0.8},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(std::string(c.texto) + " en la columna " + std::to_string(c.columna));
     runner_.Clear();
     CDiagrama d = Bolsillo({20}, {});
-    d.m_servicios[0].m_h = 1.5;
+    CServicios& s0 = d.m_servicios[0];
+    s0.m_coste = 100;
+    s0.m_h = 2.5;
+    s0.m_a = 10;
+    s0.m_b = 20;
+    s0.m_c = 0.8;
+    const std::string antes = NumTexto(c.columna == 2   ? s0.m_coste
+                                       : c.columna == 3 ? s0.m_h
+                                       : c.columna == 4 ? s0.m_a
+                                       : c.columna == 5 ? s0.m_b
+                                                        : s0.m_c);
     std::string celda;
+    int foco = -1;
     ASSERT_TRUE(Correr(d, 3, [&](Driver& drv) {
       Celdix& t = *Hoja(drv).m_costes.Get<Celdix>(O::kIdCostes);
-      EditCell(t, 1, 3, texto);
-      celda = t.TextMatrix(1, 3).toStdString();
+      EditCell(t, 1, c.columna, c.texto);
+      celda = t.TextMatrix(1, c.columna).toStdString();
+      foco = Hoja(drv).m_costes.FocusedId();
       drv.Ok();
     }));
-    EXPECT_EQ(Mensajes(), std::vector<std::string>{"Introduzca un coeficiente mayor que 0."});
-    EXPECT_EQ(celda, "1.5");
-    EXPECT_DOUBLE_EQ(d.m_servicios[0].m_h, 1.5);
+    const CServicios& s = d.m_servicios[0];
+    const double valores[] = {s.m_coste, s.m_h, s.m_a, s.m_b, s.m_c};
+    EXPECT_DOUBLE_EQ(valores[c.columna - 2], c.valor);
+    if (c.mensaje) {
+      EXPECT_EQ(Mensajes(), std::vector<std::string>{c.mensaje});
+      EXPECT_EQ(celda, antes);
+      EXPECT_EQ(foco, O::kIdCostes);
+    } else {
+      EXPECT_TRUE(Mensajes().empty());
+    }
   }
 }
 
