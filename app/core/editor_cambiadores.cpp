@@ -7,6 +7,7 @@
 #include "app/core/comandos_documento.h"
 #include "model/constantes.h"
 #include "model/red.h"
+#include "platform/core/numero_tecleado.h"
 #include "platform/core/numtext.h"
 
 namespace vardo {
@@ -154,7 +155,7 @@ bool EditorCambiadores::GenericaCaliente() const { return offset_ == 1 && c_.cal
 
 // ------------------------------------------------------------------ showing
 
-int EditorCambiadores::LeerNumero() {
+int EditorCambiadores::LeerNumero() const {
   int v = 0;
   const std::string& t = c_.numero;
   const auto r = std::from_chars(t.data(), t.data() + t.size(), v);
@@ -265,6 +266,45 @@ void EditorCambiadores::MostrarCambiador() {
 
 // ------------------------------------------------------------------ storing
 
+std::int32_t EditorCambiadores::ModoGuardado() const {
+  if (c_.tipo >= kModoQ && c_.tipo <= kModoCompletarCaliente) return c_.tipo;
+  const std::int32_t n = mostrado_;
+  return n >= 0 && n < NumCambiadores() ? datos_.modelo.m_cambiadores[static_cast<std::size_t>(n)].modo
+                                        : kModoQ;
+}
+
+bool EditorCambiadores::LeeCampoQ() const { return c_.casillaQ && ModoGuardado() == kModoQ; }
+
+bool EditorCambiadores::LeeCampo(int e) const {
+  const BloqueExtremo& b = c_.extremos[static_cast<std::size_t>(e)];
+  return b.casilla && b.radio == kRadioValor;
+}
+
+std::optional<CampoRechazado> EditorCambiadores::ComprobarCampos(
+    const std::function<bool(int campo)>& tecleado) const {
+  auto comprobar = [&](int campo, const std::string& texto,
+                       const RangoNumero& rango) -> std::optional<CampoRechazado> {
+    double v = 0.0;
+    // A field left as shown is taken when it holds a number; an empty one
+    // (a value button just chosen) still asks for one.
+    const std::string mensaje =
+        !tecleado(campo) && LeerNumeroTecleado(texto) ? std::string()
+                                                      : ComprobarNumeroTecleado(texto, rango, v);
+    if (mensaje.empty()) return std::nullopt;
+    return CampoRechazado{campo, mensaje};
+  };
+  if (LeeCampoQ())
+    if (auto r = comprobar(kCampoQ, c_.campoQ, RangoNumero::Finito())) return r;
+  for (int e = 0; e < 4; ++e)
+    if (LeeCampo(e))
+      if (auto r = comprobar(e, c_.extremos[static_cast<std::size_t>(e)].campo,
+                             RangoNumero::Temperatura()))
+        return r;
+  return std::nullopt;
+}
+
+bool EditorCambiadores::IntroGuarda() const { return LeerNumero() - 1 == mostrado_; }
+
 void EditorCambiadores::GuardarCambiador() {
   CDiagrama& d = datos_.modelo;
   const std::int32_t n = mostrado_;
@@ -291,27 +331,30 @@ void EditorCambiadores::GuardarCambiador() {
       tipo = kTipoNinguno;
     } else if (b.radio == kRadioValor) {
       tipo = kTipoValor;
-      valor = TextoANumero(b.campo);
+      // ComprobarCampos took the text; one it refuses keeps the stored value.
+      valor = LeerNumeroTecleado(b.campo).value_or(DeCambiador(x).valor[static_cast<std::size_t>(e)]);
     } else if (b.radio == kRadioPinch) {
       tipo = kTipoPinch;
       valor = b.pinch;
     } else if (b.radio == kRadioCambiador) {
       tipo = kTipoCambiador;
+      // The list holds exchanger numbers ("%d").
       const bool hay = b.cambiador >= 0 && b.cambiador < static_cast<int>(lista.size());
-      valor = (hay ? TextoANumero(lista[static_cast<std::size_t>(b.cambiador)]) : 0.0) - 1.0;
+      valor = (hay ? LeerNumeroTecleado(lista[static_cast<std::size_t>(b.cambiador)]).value_or(0.0)
+                   : 0.0) -
+              1.0;
     } else {
       tipo = kTipoExtremo;
     }
   }
   // 3. The type and the duty.
-  const std::int32_t modo =
-      c_.tipo >= kModoQ && c_.tipo <= kModoCompletarCaliente ? c_.tipo : x.modo;
+  const std::int32_t modo = ModoGuardado();
   std::int32_t tipoQ = 0;
   double valorQ = 0.0;
   if (c_.casillaQ) {
     if (modo == kModoQ) {
       tipoQ = 1;
-      valorQ = TextoANumero(c_.campoQ);
+      valorQ = LeerNumeroTecleado(c_.campoQ).value_or(x.tipoQ == 1 ? x.valorQ : 0.0);
     } else if (modo == kModoCompletarFria || modo == kModoCompletarCaliente) {
       tipoQ = modo;
     }

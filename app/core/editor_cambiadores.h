@@ -15,6 +15,8 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -81,6 +83,15 @@ struct ControlesCambiadores {
   std::vector<std::string> cambiadoresCaliente, cambiadoresFria;
 };
 
+// The duty field among the end fields (kEntradaCaliente ... kSalidaFria).
+inline constexpr int kCampoQ = -1;
+
+// A field the number rule refuses: kCampoQ or an end, and the message.
+struct CampoRechazado {
+  int campo = kCampoQ;
+  std::string mensaje;
+};
+
 // Whether an end belongs to the hot side.
 constexpr bool EsExtremoCaliente(int e) { return e == kEntradaCaliente || e == kSalidaCaliente; }
 // The other end of the same side.
@@ -103,6 +114,17 @@ class EditorCambiadores {
   std::int32_t ReferenciaCaliente(int entrada) const;
   // The exchanger whose fields are shown (0-based).
   std::int32_t Mostrado() const { return mostrado_; }
+
+  // The fields the exchanger shown is stored from (the duty when typed in
+  // type 0, each end whose value button is chosen), by the number rule: the
+  // duty any finite number, a temperature above 0 K. `tecleado` tells
+  // whether the user typed into a field since it was last shown; one left
+  // as shown is taken when it holds a number, without the range check.
+  // Empty when every field is taken, else the first refused.
+  std::optional<CampoRechazado> ComprobarCampos(
+      const std::function<bool(int campo)>& tecleado) const;
+  // Whether Enter stores the exchanger shown (the number names it).
+  bool IntroGuarda() const;
 
   // ---- The user's actions ----
   // The number field gains the focus: the shown exchanger is stored.
@@ -156,7 +178,13 @@ class EditorCambiadores {
  private:
   std::int32_t NumCambiadores() const { return datos_.modelo.GetNumCambiadores(); }
   // The number field read and held within 1..N (N when outside).
-  int LeerNumero();
+  int LeerNumero() const;
+  // Whether storing reads the duty field, or end e's field.
+  bool LeeCampoQ() const;
+  bool LeeCampo(int e) const;
+  // The type stored: the list's, or the exchanger's own when the list
+  // stands on none.
+  std::int32_t ModoGuardado() const;
   void SetNumero(int numero);
   void LlenarListasCorrientes();
   void LlenarPinches();

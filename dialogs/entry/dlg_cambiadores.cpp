@@ -1,5 +1,6 @@
 #include "dialogs/entry/dlg_cambiadores.h"
 
+#include <QToolButton>
 #include <vector>
 
 #include "app/core/documento.h"
@@ -12,6 +13,10 @@ namespace {
 
 using namespace kit;
 using D = CAddCambDlg;
+
+// The beep that refuses a field inside a press of a spin arrow.
+constexpr int kFrecuenciaPitido = 1000;
+constexpr int kDuracionPitido = 50;
 
 // One end block at (x, y) of its group: the box, the value button with its
 // field, the pinch choice with its list below it (wide enough for two
@@ -75,17 +80,29 @@ Template Plantilla() {
 CAddCambDlg::CAddCambDlg(DlgCambiadores& datos, QWidget* parent)
     : kit::Dialog(Plantilla(), parent), editor_(datos, ui_) {
   EditorCambiadores& ed = editor_;
-  OnFocusIn(kIdNumero, [this, &ed] { Accion([&] { ed.NumeroEntra(); }); });
+  // The actions that store the exchanger shown check its fields first.
+  OnFocusIn(kIdNumero, [this, &ed] {
+    // An arrow press puts the focus here first; its step stores.
+    if (FlechaPulsada()) return;
+    if (CamposValidos()) Accion([&] { ed.NumeroEntra(); });
+  });
   OnFocusOut(kIdNumero, [this, &ed] { Accion([&] { ed.NumeroSale(); }); });
-  OnClick(kIdIntro, [this, &ed] { Accion([&] { ed.Intro(); }); });
+  OnClick(kIdIntro, [this, &ed] {
+    Leer();
+    if (ed.IntroGuarda() && !CamposValidos()) return;
+    Accion([&] { ed.Intro(); });
+  });
   OnStep(kIdSpin, [this, &ed](int pos, int delta) {
+    if (!CamposValidos(false)) return false;
     bool sigue = true;
     Accion([&] { sigue = ed.Paso(pos, delta); });
     // The up-down takes its own step from where it stood.
     SetPos(kIdSpin, pos);
     return sigue;
   });
-  OnClick(kIdAnadir, [this, &ed] { Accion([&] { ed.AnadirCambiador(); }); });
+  OnClick(kIdAnadir, [this, &ed] {
+    if (CamposValidos()) Accion([&] { ed.AnadirCambiador(); });
+  });
   OnClick(kIdBorrar, [this, &ed] {
     bool fin = false;
     Accion([&] { fin = ed.BorrarCambiador(); });
@@ -124,6 +141,30 @@ void CAddCambDlg::Leer() {
   for (int e = 0; e < 4; ++e) c.extremos[static_cast<std::size_t>(e)].campo = Text(IdCampo(e));
 }
 
+bool CAddCambDlg::FlechaPulsada() const {
+  const auto* flechas = Get<kit::UpDownWidget>(kIdSpin);
+  return flechas && (flechas->UpArrow()->isDown() || flechas->DownArrow()->isDown());
+}
+
+bool CAddCambDlg::CamposValidos(bool decir) {
+  Leer();
+  const auto id = [](int campo) { return campo == kCampoQ ? kIdCampoQ : IdCampo(campo); };
+  const auto rechazo = editor_.ComprobarCampos([&](int campo) { return Typed(id(campo)); });
+  if (!rechazo) return true;
+  if (decir) {
+    Refuse(id(rechazo->campo), rechazo->mensaje);
+  } else {
+    kit::Beep(kFrecuenciaPitido, kDuracionPitido);
+    Focus(id(rechazo->campo));
+    SelectAll(id(rechazo->campo));
+  }
+  return false;
+}
+
+void CAddCambDlg::Campo(int id, const std::string& texto) {
+  if (Text(id) != texto) SetText(id, texto);
+}
+
 void CAddCambDlg::Lista(int id, const std::vector<std::string>& entradas) {
   bool igual = Count(id) == static_cast<int>(entradas.size());
   for (int i = 0; igual && i < Count(id); ++i)
@@ -145,13 +186,13 @@ void CAddCambDlg::Mostrar() {
   SetCurSel(kIdTipo, c.tipo);
   SetCheck(kIdCasillaQ, c.casillaQ);
   SetReadOnly(kIdCampoQ, !c.editableQ);
-  SetText(kIdCampoQ, c.campoQ);
+  Campo(kIdCampoQ, c.campoQ);
   for (int e = 0; e < 4; ++e) {
     const BloqueExtremo& b = c.extremos[static_cast<std::size_t>(e)];
     SetCheck(IdCasilla(e), b.casilla);
     SetRadioIndex(IdRadio(e, kRadioValor), b.radio);
     SetReadOnly(IdCampo(e), !b.editable);
-    SetText(IdCampo(e), b.campo);
+    Campo(IdCampo(e), b.campo);
     Lista(IdPinch(e), c.pinches);
     Show(IdPinch(e), c.pinchesVisibles);
     Enable(IdPinch(e), b.pinchActivo);
@@ -173,7 +214,7 @@ void CAddCambDlg::VerPropiedades(bool fria) {
 }
 
 void CAddCambDlg::OnOK() {
-  Leer();
+  if (!CamposValidos()) return;
   editor_.Aceptar();
   kit::Dialog::OnOK();
 }

@@ -51,6 +51,16 @@ class CAddCambDlg : public kit::Dialog {
   void Accion(F f);
   void Leer();
   void Mostrar();
+  // The fields the exchanger shown is stored from, read in and checked by
+  // the number rule before it is stored. A refused field gets the focus with
+  // its text selected, and its message when `decir`; a spin step, where a
+  // message box would keep the arrow pressed, beeps instead.
+  bool CamposValidos(bool decir = true);
+  // Whether a spin arrow is held down.
+  bool FlechaPulsada() const;
+  // Writes a field's text, leaving a field that already shows it as the
+  // user left it.
+  void Campo(int id, const std::string& texto);
   void Lista(int id, const std::vector<std::string>& entradas);
   void VerPropiedades(bool fria);
 

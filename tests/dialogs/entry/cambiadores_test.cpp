@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLineEdit>
 
 #include "app/qt/fabrica_dialogos_qt.h"
 #include "dialogs/entry/dlg_cambiadores.h"
@@ -96,6 +97,130 @@ TEST_F(Cambiadores, MuestraElCambiadorYEnterGuardaLaCargaSinCerrar) {
   // Streams of the changed exchanger are to be ordered again.
   EXPECT_EQ(datos_.modelo.m_corrientes[1].m_cambiadores, std::vector<std::uint32_t>{0});
   EXPECT_NE(datos_.modelo.m_corrientes[1].m_marcaOrden, 0);
+}
+
+TEST_F(Cambiadores, LaCargaYLasTemperaturasConComaDecimal) {
+  runner_.ScriptDialog([&](Driver& d) {
+    d.Type(D::kIdCampoQ, "60,5");
+    d.Click(D::IdRadio(kSalidaCaliente, kRadioValor));  // the hot outlet given as a value
+    d.Type(D::IdCampo(kSalidaCaliente), "400,25");
+    d.Ok();
+  });
+  ASSERT_TRUE(Correr(Provisional()));
+  for (const RunRecord& r : runner_.Log()) EXPECT_EQ(r.kind, RunRecord::Kind::Dialog) << r.text;
+  EXPECT_EQ(X(0).valorQ, 60.5);
+  EXPECT_EQ(X(0).tipoSalidaCaliente, kTipoValor);
+  EXPECT_EQ(X(0).valorSalidaCaliente, 400.25);
+}
+
+TEST_F(Cambiadores, UnCampoQueLaReglaRechazaNoSeGuardaPorNingunCamino) {
+  // The duty, or the hot outlet's value, typed with a text the rule
+  // refuses; then each action that stores the exchanger shown: the message,
+  // the field focused with its text selected, the dialog on the same
+  // exchanger; Cancel then hands nothing back.
+  const char* numero = "Introduzca un número.";
+  const char* temperatura = "Introduzca una temperatura mayor que 0 K.";
+  enum Via { Aceptar, Intro, Anadir, Numero };
+  struct Caso {
+    bool carga;  // else the hot outlet
+    const char* texto;
+    const char* mensaje;
+    Via via;
+  };
+  const Caso casos[] = {
+      {true, "abc", numero, Aceptar},        {true, "", numero, Intro},
+      {true, "4x0", numero, Anadir},         {true, "1e999", numero, Numero},
+      {false, "abc", numero, Aceptar},       {false, "0", temperatura, Intro},
+      {false, "-5", temperatura, Anadir},    {false, "1,5,0", numero, Numero},
+  };
+  for (const Caso& k : casos) {
+    SCOPED_TRACE(std::string(k.texto) + " " + std::to_string(k.via));
+    runner_.Clear();
+    const int campo = k.carga ? D::kIdCampoQ : D::IdCampo(kSalidaCaliente);
+    runner_.ScriptDialog([&](Driver& d) {
+      if (!k.carga) d.Click(D::IdRadio(kSalidaCaliente, kRadioValor));
+      d.Type(campo, k.texto);
+      switch (k.via) {
+        case Aceptar: d.Ok(); break;
+        case Intro: d.Enter(); break;
+        case Anadir: d.Click(D::kIdAnadir); break;
+        case Numero: ClickAt(d.W(D::kIdNumero)); break;
+      }
+      EXPECT_TRUE(d.Dialog().IsOpen());
+      EXPECT_EQ(d.Dialog().FocusedId(), campo);
+      EXPECT_EQ(d.Dialog().Get<QLineEdit>(campo)->selectedText().toStdString(), k.texto);
+      EXPECT_EQ(d.Text(campo), k.texto);
+      EXPECT_EQ(d.Text(D::kIdNumero), "1");
+      EXPECT_EQ(dynamic_cast<D&>(d.Dialog()).Editor().Controles().spinMax, 1);  // none added
+      d.Cancel();
+    });
+    EXPECT_FALSE(Correr(Provisional()));
+    std::vector<std::string> mensajes;
+    for (const RunRecord& r : runner_.Log())
+      if (r.kind == RunRecord::Kind::Message) mensajes.push_back(r.text);
+    EXPECT_EQ(mensajes, std::vector<std::string>{k.mensaje});
+  }
+}
+
+TEST_F(Cambiadores, LasFlechasNoAbrenMensajeConUnCampoRechazado) {
+  // A message box inside an arrow press would keep the arrow pressed: the
+  // step is refused with a beep, the field gets the focus; OK then says why.
+  CDiagrama d0 = DisenoCuatroCorrientes();
+  ASSERT_TRUE(Calculada(CalcularRed(d0)));
+  runner_.ScriptDialog([&](Driver& d) {
+    d.Type(D::kIdCampoQ, "abc");
+    d.Step(D::kIdSpin, +1);
+    EXPECT_EQ(d.Text(D::kIdNumero), "1");
+    EXPECT_EQ(d.Dialog().FocusedId(), D::kIdCampoQ);
+    EXPECT_EQ(d.Text(D::kIdCampoQ), "abc");
+    d.Ok();
+    EXPECT_TRUE(d.Dialog().IsOpen());
+    d.Type(D::kIdCampoQ, "230,5");
+    d.Step(D::kIdSpin, +1);
+    EXPECT_EQ(d.Text(D::kIdNumero), "2");
+    d.Ok();
+  });
+  ASSERT_TRUE(Correr(d0));
+  int pitidos = 0;
+  std::vector<std::string> mensajes;
+  for (const RunRecord& r : runner_.Log()) {
+    if (r.kind == RunRecord::Kind::Beep) ++pitidos;
+    if (r.kind == RunRecord::Kind::Message) mensajes.push_back(r.text);
+  }
+  EXPECT_GE(pitidos, 1);
+  EXPECT_EQ(mensajes, std::vector<std::string>{"Introduzca un número."});
+  EXPECT_EQ(X(0).valorQ, 230.5);
+}
+
+TEST_F(Cambiadores, LoQueElDialogoMostroSinTocarSeGuardaComoEsta) {
+  // A hot outlet stored at 0 K (a file may bring it) stays when only the
+  // duty is changed; a value button just chosen on an empty field asks for
+  // a number.
+  CDiagrama d0 = Provisional();
+  d0.m_cambiadores[0].tipoSalidaCaliente = kTipoValor;
+  d0.m_cambiadores[0].valorSalidaCaliente = 0.0;
+  runner_.ScriptDialog([&](Driver& d) {
+    EXPECT_EQ(d.Text(D::IdCampo(kSalidaCaliente)), "0.");
+    d.Type(D::kIdCampoQ, "45");
+    d.Ok();
+  });
+  ASSERT_TRUE(Correr(d0));
+  EXPECT_EQ(runner_.Log().size(), 1u);
+  EXPECT_EQ(X(0).valorQ, 45.0);
+  EXPECT_EQ(X(0).valorSalidaCaliente, 0.0);
+
+  runner_.Clear();
+  runner_.ScriptDialog([&](Driver& d) {
+    d.Click(D::IdCasilla(kEntradaFria));  // a value, its field empty
+    EXPECT_EQ(d.Text(D::IdCampo(kEntradaFria)), "");
+    d.Ok();
+    EXPECT_TRUE(d.Dialog().IsOpen());
+    EXPECT_EQ(d.Dialog().FocusedId(), D::IdCampo(kEntradaFria));
+    d.Cancel();
+  });
+  EXPECT_FALSE(Correr(Provisional()));
+  ASSERT_EQ(runner_.Log().size(), 2u);
+  EXPECT_EQ(runner_.Log()[1].text, "Introduzca un número.");
 }
 
 TEST_F(Cambiadores, CancelarYEscapeNoDevuelvenNada) {
