@@ -23,6 +23,7 @@
 #include "app/core/grafica.h"
 #include "model/corriente.h"
 #include "model/diagrama.h"
+#include "platform/core/numero_tecleado.h"
 #include "platform/core/types.h"
 
 namespace vardo {
@@ -340,6 +341,16 @@ struct VentanaPropCambiador {
   std::string corrienteCaliente, tEntradaCaliente, tSalidaCaliente;
   std::string corrienteFria, tEntradaFria, tSalidaFria;
 };
+
+// The size of the grid diagram or of a chart, typed in centimetres: from 1
+// to 1000 (the drawing takes its whole centimetres). The properties dialogs
+// refuse any other text before they close.
+inline constexpr const char* kMsgTamanoGrafico = "Introduzca un ancho y un alto entre 1 y 1000 cm.";
+inline RangoNumero RangoTamanoGrafico() {
+  RangoNumero r = RangoNumero::Entre(1.0, 1000.0);
+  r.mensaje = kMsgTamanoGrafico;
+  return r;
+}
 
 // Grid-diagram properties "Propiedades del Gráfico".
 struct DlgPropDiagrama {

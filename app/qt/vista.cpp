@@ -422,6 +422,18 @@ void CVardoView::RedibujarGrafica() {
 
 // ---------------------------------------------------------------- format
 
+namespace {
+
+// Width and height of the grid or a chart as the properties dialogs took
+// them (cm, 1 to 1000); false for any other text.
+bool LeerTamanos(const std::string& ancho, const std::string& alto, double& w, double& h) {
+  const RangoNumero rango = RangoTamanoGrafico();
+  return ComprobarNumeroTecleado(ancho, rango, w).empty() &&
+         ComprobarNumeroTecleado(alto, rango, h).empty();
+}
+
+}  // namespace
+
 void CVardoView::FormatoGrafica() {
   CDiagrama& m = doc_->m_Diagrama;
   UiPort& ui = doc_->Puertos().ui ? *doc_->Puertos().ui : DefaultUiPort();
@@ -441,16 +453,16 @@ void CVardoView::FormatoGrafica() {
     d.colorearAreas = m.m_colorearAreas;
     d.colorearServicios = m.m_colorearServicios;
     if (!fabrica_->PropDiagrama(d)) return;
-    const double ancho = TextoANumero(d.ancho);
-    const double alto = TextoANumero(d.alto);
-    const auto W = static_cast<std::int32_t>(ancho);
-    const auto H = static_cast<std::int32_t>(alto);
-    // A grid without width or height would divide the exchangers' scale by
-    // zero: refused, nothing changes.
-    if (W <= 0 || H <= 0 || W > 1000 || H > 1000) {
-      ui.Message(kMsgTamanoRejilla);
+    // The dialog took the sizes; a record that brings any other is refused
+    // as a whole (a grid without width would divide the exchangers' scale
+    // by zero).
+    double ancho = 0.0, alto = 0.0;
+    if (!LeerTamanos(d.ancho, d.alto, ancho, alto)) {
+      ui.Message(kMsgTamanoGrafico);
       return;
     }
+    const auto W = static_cast<std::int32_t>(ancho);
+    const auto H = static_cast<std::int32_t>(alto);
     doc_->GuardarDeshacer(true);
     const double anchoViejo = r.right - r.left;
     const double altoViejo = r.bottom - r.top;
@@ -493,20 +505,22 @@ void CVardoView::FormatoGrafica() {
   d.rejilla = g.rejilla;
   d.series = g.series;
   if (!fabrica_->PropGrafico(d)) return;
-  const auto W = static_cast<std::int32_t>(TextoANumero(d.ancho));
-  const auto H = static_cast<std::int32_t>(TextoANumero(d.alto));
-  if (W <= 0 || H <= 0 || W > 1000 || H > 1000) {
-    ui.Message(kMsgTamanoRejilla);
+  double ancho = 0.0, alto = 0.0;
+  if (!LeerTamanos(d.ancho, d.alto, ancho, alto)) {
+    ui.Message(kMsgTamanoGrafico);
     return;
   }
+  const auto W = static_cast<std::int32_t>(ancho);
+  const auto H = static_cast<std::int32_t>(alto);
   g.SetTitulos(d.tituloX, d.tituloY, d.titulo);
-  auto limite = [escala](const std::string& t) {
-    return ValorGrafica(static_cast<double>(static_cast<long long>(TextoANumero(t))) *
-                            static_cast<double>(escala),
-                        0);
+  // Whole axis units; a limit that is no number keeps the chart's own.
+  auto limite = [escala](const std::string& t, std::int32_t actual) {
+    const auto v = LeerNumeroTecleado(t);
+    return v ? ValorGrafica(std::trunc(*v) * static_cast<double>(escala), 0) : actual;
   };
   // An axis whose maximum is not above its minimum keeps its range.
-  g.SetMargenes(limite(d.xMax), limite(d.xMin), limite(d.yMax), limite(d.yMin));
+  g.SetMargenes(limite(d.xMax, g.xMax), limite(d.xMin, g.xMin), limite(d.yMax, g.yMax),
+                limite(d.yMin, g.yMin));
   g.marco = Rect{1500, -1500, 1500 + 1000 * W, -1500 - 1000 * H};
   g.posLeyenda = d.posLeyenda;
   g.rejilla = d.rejilla;

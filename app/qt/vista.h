@@ -42,8 +42,6 @@ inline constexpr const char* kMsgDTInicial =
     "La diferencia de temperaturas mínima inicial debe ser mayor que 0";
 inline constexpr const char* kMsgDTFinal =
     "La diferencia de temperaturas final debe ser mayor que la inicial";
-inline constexpr const char* kMsgTamanoRejilla =
-    "Introduzca un ancho y un alto mayores que 0 cm.";
 
 // Pages of a printout: the picture's rectangle plus a 20 mm margin, cut in
 // pages of the printable area; pages run down the first column first. The

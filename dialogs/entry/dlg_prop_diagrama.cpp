@@ -5,6 +5,7 @@
 
 #include "app/qt/fabrica_dialogos_qt.h"
 #include "dialogs/entry/ejecutar_copia.h"
+#include "dialogs/entry/tamano_grafico.h"
 #include "platform/qt/messagerunner.h"
 
 namespace vardo {
@@ -84,6 +85,8 @@ CPropDiagramaDlg::CPropDiagramaDlg(DlgPropDiagrama& datos, QWidget* parent)
 void CPropDiagramaDlg::DataExchange(kit::Exchange& dx) {
   dx.Text(kIdAncho, datos_.ancho);
   dx.Text(kIdAlto, datos_.alto);
+  ComprobarTamano(dx, kIdAncho, datos_.ancho);
+  ComprobarTamano(dx, kIdAlto, datos_.alto);
   dx.Check(kIdTPinch, datos_.mostrarTPinch);
   dx.Check(kIdTBifurcadas, datos_.mostrarTBifurcadas);
   dx.Check(kIdNombres, datos_.mostrarNombres);

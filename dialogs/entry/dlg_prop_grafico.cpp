@@ -7,6 +7,7 @@
 
 #include "app/qt/fabrica_dialogos_qt.h"
 #include "dialogs/entry/ejecutar_copia.h"
+#include "dialogs/entry/tamano_grafico.h"
 
 namespace vardo {
 
@@ -138,14 +139,24 @@ CPropGraficoDlg::CPropGraficoDlg(DlgPropGrafico& datos, QWidget* parent)
 void CPropGraficoDlg::DataExchange(kit::Exchange& dx) {
   dx.Text(kIdAncho, datos_.ancho);
   dx.Text(kIdAlto, datos_.alto);
+  ComprobarTamano(dx, kIdAncho, datos_.ancho);
+  ComprobarTamano(dx, kIdAlto, datos_.alto);
   dx.Check(kIdRejilla, datos_.rejilla);
   dx.Text(kIdTituloX, datos_.tituloX);
   dx.Text(kIdTituloY, datos_.tituloY);
   dx.Text(kIdTitulo, datos_.titulo);
-  dx.Text(kIdXMin, datos_.xMin);
-  dx.Text(kIdXMax, datos_.xMax);
-  dx.Text(kIdYMin, datos_.yMin);
-  dx.Text(kIdYMax, datos_.yMax);
+  // The axis limits: any number, as typed; what the chart showed stays.
+  const std::pair<int, std::string*> limites[] = {{kIdXMin, &datos_.xMin},
+                                                  {kIdXMax, &datos_.xMax},
+                                                  {kIdYMin, &datos_.yMin},
+                                                  {kIdYMax, &datos_.yMax}};
+  for (const auto& [id, texto] : limites) {
+    dx.Text(id, *texto);
+    double v = 0.0;
+    if (!dx.Saving() || !Typed(id)) continue;
+    const std::string mensaje = ComprobarNumeroTecleado(*texto, RangoNumero::Finito(), v);
+    if (!mensaje.empty()) dx.Fail(id, mensaje);
+  }
   dx.Radio(kIdLeyenda, datos_.posLeyenda);
 }
 

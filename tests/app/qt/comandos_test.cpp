@@ -440,7 +440,7 @@ TEST_F(ComandosConDialogos, FormatoDeLaTramaEscalaYRechazaUnTamanoNulo) {
   ASSERT_TRUE(Ejecutar(cmd::kFormatoGrafica));
   EXPECT_EQ(m.m_rectGrafico, antes);
   ASSERT_EQ(runner_.Log().size(), 1u);
-  EXPECT_EQ(runner_.Log()[0].text, kMsgTamanoRejilla);
+  EXPECT_EQ(runner_.Log()[0].text, kMsgTamanoGrafico);
 
   fabrica_.Aceptar<DlgPropDiagrama>([](DlgPropDiagrama& d) {
     d.ancho = "20";

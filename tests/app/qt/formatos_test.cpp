@@ -63,6 +63,55 @@ TEST_F(Formatos, RejillaDeVeinteCentimetros) { Ensanchar("20", 21500, 20.0 / 18.
 
 TEST_F(Formatos, RejillaDeDieciochoYMedio) { Ensanchar("18.5", 19500, 18.5 / 18.0); }
 
+TEST_F(Formatos, RejillaDeDieciochoComaCinco) { Ensanchar("18,5", 19500, 18.5 / 18.0); }
+
+TEST_F(Formatos, UnTamanoRechazadoNoCierraNiPierdeLoDemas) {
+  // Width or height refused inside the dialog: its message with the real
+  // range, the field focused, the dialog open with the option already
+  // changed; the next OK takes both.
+  using D = CPropDiagramaDlg;
+  Abrir("servicios_y_area.vdo");
+  const std::int32_t nombres = M().m_mostrarNombres;
+  int n = 0;
+  const char* tamano = "Introduzca un ancho y un alto entre 1 y 1000 cm.";
+  const char* numero = "Introduzca un número.";
+  const std::pair<const char*, const char*> casos[] = {
+      {"0", tamano},   {"0,5", tamano}, {"1000,5", tamano}, {"2000", tamano},
+      {"abc", numero}, {"", numero},    {"4x0", numero},    {"1e999", numero}};
+  for (const auto& [texto, mensaje] : casos) {
+    SCOPED_TRACE(texto);
+    for (int campo : {D::kIdAncho, D::kIdAlto}) {
+      runner_.Clear();
+      kitRunner_.ScriptDialog([&](Driver& d) {
+        d.Click(D::kIdNombres);
+        d.Type(campo, texto);
+        d.Ok();
+        EXPECT_TRUE(d.Dialog().IsOpen());
+        EXPECT_EQ(d.Dialog().FocusedId(), campo);
+        EXPECT_EQ(d.Dialog().Checked(D::kIdNombres), nombres == 0);
+        if (++n == 1) d.Grab(std::string(::testing::TempDir()) + "rejilla_tamano_rechazado.png");
+        d.Cancel();
+      });
+      ASSERT_TRUE(Ejecutar(cmd::kFormatoGrafica));
+      ASSERT_EQ(runner_.Log().size(), 1u);
+      EXPECT_EQ(runner_.Log()[0].text, mensaje);
+      EXPECT_EQ(M().m_rectGrafico, CDiagrama::kRectGraficoDefecto);
+      EXPECT_EQ(M().m_mostrarNombres, nombres);
+      EXPECT_EQ(Doc()->NumDeshacer(), 0);
+    }
+  }
+  kitRunner_.ScriptDialog([](Driver& d) {
+    d.Click(D::kIdNombres);
+    d.Type(D::kIdAncho, "0");
+    d.Ok();
+    d.Type(D::kIdAncho, "1000");
+    d.Ok();
+  });
+  ASSERT_TRUE(Ejecutar(cmd::kFormatoGrafica));
+  EXPECT_EQ(M().m_rectGrafico.right, 1500 + 1000 * 1000);
+  EXPECT_EQ(M().m_mostrarNombres, 1 - nombres);
+}
+
 TEST_F(Formatos, PropiedadesDeLaGraficaNoSonDelDocumento) {
   using D = CPropGraficoDlg;
   Abrir("cuatro_corrientes.vdo");
@@ -83,6 +132,56 @@ TEST_F(Formatos, PropiedadesDeLaGraficaNoSonDelDocumento) {
   EXPECT_EQ(g.series[0].estilo, kEstiloMarcas);
   EXPECT_EQ(Doc()->NumDeshacer(), pasos);
   EXPECT_FALSE(Doc()->IsModified());
+}
+
+TEST_F(Formatos, PropiedadesDeLaGraficaPorLaReglaDeLosNumeros) {
+  // Size and axis limits with a decimal comma; a refused one keeps the
+  // dialog open with its message and the title already typed.
+  using D = CPropGraficoDlg;
+  Abrir("cuatro_corrientes.vdo");
+  ASSERT_TRUE(Ejecutar(cmd::kCompuestas));
+  const char* tamano = "Introduzca un ancho y un alto entre 1 y 1000 cm.";
+  const char* numero = "Introduzca un número.";
+  struct Caso {
+    int campo;
+    const char* texto;
+    const char* mensaje;
+  } casos[] = {{D::kIdAncho, "0", tamano},      {D::kIdAlto, "1000,5", tamano},
+               {D::kIdAncho, "abc", numero},    {D::kIdXMin, "abc", numero},
+               {D::kIdXMax, "", numero},        {D::kIdYMin, "4x0", numero},
+               {D::kIdYMax, "1e999", numero}};
+  const CGrafica antes = Vista()->Grafica();
+  for (const Caso& k : casos) {
+    SCOPED_TRACE(k.texto);
+    runner_.Clear();
+    kitRunner_.ScriptDialog([&](Driver& d) {
+      d.Type(D::kIdTitulo, "Compuestas");
+      d.Type(k.campo, k.texto);
+      d.Ok();
+      EXPECT_TRUE(d.Dialog().IsOpen());
+      EXPECT_EQ(d.Dialog().FocusedId(), k.campo);
+      EXPECT_EQ(d.Text(D::kIdTitulo), "Compuestas");
+      d.Cancel();
+    });
+    ASSERT_TRUE(Ejecutar(cmd::kFormatoGrafica));
+    ASSERT_EQ(runner_.Log().size(), 1u);
+    EXPECT_EQ(runner_.Log()[0].text, k.mensaje);
+    EXPECT_EQ(Vista()->Grafica().titulo, antes.titulo);
+    EXPECT_EQ(Vista()->Grafica().marco, antes.marco);
+  }
+  kitRunner_.ScriptDialog([](Driver& d) {
+    d.Type(D::kIdTitulo, "Compuestas");
+    d.Type(D::kIdAncho, "12,7");
+    d.Type(D::kIdXMin, "-50,5");
+    d.Type(D::kIdXMax, "250,5");
+    d.Ok();
+  });
+  ASSERT_TRUE(Ejecutar(cmd::kFormatoGrafica));
+  const CGrafica& g = Vista()->Grafica();
+  EXPECT_EQ(g.titulo, "Compuestas");
+  EXPECT_EQ(g.marco.right - g.marco.left, 12000);
+  EXPECT_EQ(g.xMin, -5000);  // whole axis units, as the chart keeps them
+  EXPECT_EQ(g.xMax, 25000);
 }
 
 TEST_F(Formatos, GraficaPersonalizada) {

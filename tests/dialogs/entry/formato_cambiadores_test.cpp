@@ -73,6 +73,10 @@ TEST_F(FormatoCambiadores, ElTamanoVaDeUnoADiezMilimetros) {
       {"0.5", "Introduzca un número entre 1 y 10.", 0},
       {"12", "Introduzca un número entre 1 y 10.", 0},
       {"tres", "Introduzca un número.", 0},
+      {"", "Introduzca un número.", 0},
+      {"4x0", "Introduzca un número.", 0},
+      {"1e999", "Introduzca un número.", 0},
+      {"4,5", nullptr, 4.5},
       {"1", nullptr, 1.0},
       {"10", nullptr, 10.0},
   };

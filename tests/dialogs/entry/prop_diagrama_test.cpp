@@ -92,8 +92,12 @@ TEST_F(PropDiagrama, OtrasGraficasCompruebaElRango) {
       {"-1", "10", "25", "Introduzca un número entre 0 y 10000."},
       {"1", "20000", "25", "Introduzca un número entre 0 y 10000."},
       {"1", "diez", "25", "Introduzca un número."},
+      {"", "10", "25", "Introduzca un número."},
+      {"1", "4x0", "25", "Introduzca un número."},
+      {"1", "1e999", "25", "Introduzca un número."},
       {"1", "10", "40000", "Introduzca un número entre 0 y 30000."},
       {"10", "10.5", "30", nullptr},
+      {"10,0", "10,5", "30", nullptr},
   };
   for (const auto& c : casos) {
     SCOPED_TRACE(std::string(c.inicial) + " " + c.final + " " + c.puntos);
