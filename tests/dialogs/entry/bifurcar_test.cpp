@@ -314,6 +314,7 @@ TEST_F(Bifurcar, UnTextoRechazadoAlDejarloNoCambiaLosDemasCampos) {
       esperado[i] = k.texto;
       EXPECT_EQ(despues, esperado);
       EXPECT_EQ(d.Dialog().Pos(B::kIdBarra), 40);
+      if (&k == &casos[0]) d.Grab(Png("rechazado"));
       // OK refuses it again, and stays open.
       d.Ok();
       EXPECT_TRUE(d.Dialog().IsOpen());

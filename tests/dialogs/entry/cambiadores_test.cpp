@@ -152,6 +152,7 @@ TEST_F(Cambiadores, UnCampoQueLaReglaRechazaNoSeGuardaPorNingunCamino) {
       EXPECT_EQ(d.Text(campo), k.texto);
       EXPECT_EQ(d.Text(D::kIdNumero), "1");
       EXPECT_EQ(dynamic_cast<D&>(d.Dialog()).Editor().Controles().spinMax, 1);  // none added
+      if (&k == &casos[5]) d.Grab(Png("rechazado"));
       d.Cancel();
     });
     EXPECT_FALSE(Correr(Provisional()));

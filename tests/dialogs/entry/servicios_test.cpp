@@ -263,6 +263,7 @@ TEST_F(Servicios, AnadirTemperaturasPorLaReglaDeLosNumeros) {
     ASSERT_TRUE(Correr(d, 1, [&](Driver& drv) {
       Celdix& t = *Hoja(drv).m_add.Get<Celdix>(A::kIdTabla);
       EditCell(t, c.fila, c.columna, c.texto);
+      if (&c == &casos[0]) drv.Grab(Png("servicios_anadir_coma"));
       celda = t.TextMatrix(c.fila, c.columna).toStdString();
       servicio = t.TextMatrix(c.fila, 2).toStdString();
       foco = Hoja(drv).m_add.FocusedId();
@@ -430,7 +431,11 @@ TEST_F(Servicios, AceptarDesdeCualquierPaginaEntregaLaCopiaDeLaPaginaActiva) {
        [](Driver& drv) { EditCell(*Hoja(drv).m_add.Get<Celdix>(A::kIdTabla), 1, 1, "Vapor alto"); },
        [](const CDiagrama& d) { EXPECT_EQ(d.m_servicios[0].GetNombre(), "Vapor alto"); }},
       // Typed with a decimal comma, as a Spanish engineer types it.
-      {2, [](Driver& drv) { TypeBar(*Hoja(drv).m_combinar.Get<Barrion>(C::kIdCalor), 0, "15,5"); },
+      {2,
+       [](Driver& drv) {
+         TypeBar(*Hoja(drv).m_combinar.Get<Barrion>(C::kIdCalor), 0, "15,5");
+         drv.Grab(Png("servicios_combinar_coma"));
+       },
        [](const CDiagrama& d) { EXPECT_DOUBLE_EQ(d.m_servicios[0].m_carga, 15.5); }},
       {3, [](Driver& drv) { EditCell(*Hoja(drv).m_costes.Get<Celdix>(O::kIdCostes), 1, 2, "80,5"); },
        [](const CDiagrama& d) { EXPECT_DOUBLE_EQ(d.m_servicios[0].m_coste, 80.5); }},
