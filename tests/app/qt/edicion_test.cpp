@@ -230,6 +230,8 @@ TEST_F(Edicion, DTMinRechazaLoQueNoEsUnNumeroNoNegativo) {
     EXPECT_TRUE(campo->hasFocus());
     EXPECT_EQ(campo->text().toStdString(), texto);
     EXPECT_EQ(campo->selectedText(), campo->text());
+    if (texto.size() < 10)
+      Marco().grab().save(QString::fromStdString(::testing::TempDir() + "dtmin_rechazado.png"));
     // Leaving it now refuses nothing more and shows DT min again.
     Vista()->setFocus();
     Procesar();

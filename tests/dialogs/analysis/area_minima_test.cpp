@@ -135,6 +135,7 @@ TEST_F(AreaMinima, ComaDecimalYCoeficienteOTemperaturaCeroRechazados) {
       EXPECT_EQ(d.Dialog().FocusedId(), c.id);
       EXPECT_EQ(d.Text(c.id), c.texto);
       EXPECT_EQ(d.Text(D::kIdArea), area);
+      if (c.id == D::kIdTempServicio) d.Grab(::testing::TempDir() + "analisis_area_minima_rechazo.png");
       // Leaving the field recalculates nothing and asks nothing.
       d.Focus(D::kIdDTMin);
       EXPECT_EQ(d.Text(D::kIdArea), area);

@@ -104,6 +104,7 @@ TEST_F(Cascada, DTMinQueNoEsUnNumeroNoNegativoSeRechaza) {
       d.Enter();
       EXPECT_EQ(Mensajes(), std::vector<std::string>{c.mensaje});
       EXPECT_EQ(d.Dialog().FocusedId(), D::kIdDTMin);
+      if (&c == casos) d.Grab(::testing::TempDir() + "analisis_cascada_rechazo.png");
       EXPECT_EQ(d.Text(D::kIdCalefaccion), "20.");
       EXPECT_EQ(Plot(d).ListaT().size(), 6u);
       d.Ok();

@@ -201,6 +201,8 @@ TEST_F(Variacion, AreaRechazaCoeficientesYTemperaturasQueNoSonMayoresQue0) {
       EXPECT_EQ(Mensajes(), std::vector<std::string>{c.mensaje});
       EXPECT_EQ(dr.Dialog().FocusedId(), c.id);
       dr.Type(c.id, c.bueno);
+      if (c.id == A::kIdHRefrigeracion)
+        dr.Grab(::testing::TempDir() + "analisis_variacion_area_coma.png");
     }
     dr.Ok();
   });
@@ -231,6 +233,7 @@ TEST_F(Variacion, CostesRechazanLoQueNoEsUnNumeroFinito) {
       EXPECT_EQ(Mensajes(), std::vector<std::string>{"Introduzca un número."});
       dr.Type(id, "62,5");
     }
+    dr.Grab(::testing::TempDir() + "analisis_variacion_costes_coma.png");
     dr.Ok();
   });
   ASSERT_TRUE(fabrica_.VariacionCosteTot(d));
