@@ -15,6 +15,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/arbol.h"
@@ -28,6 +29,19 @@
 #include "platform/core/types.h"
 
 namespace vardo {
+
+// A document body the reader refuses: "Formato de archivo no esperado." as
+// every damaged file, with the reason a user can act on when there is one
+// ("la corriente 2 tiene una temperatura ..."), for the writer's message.
+class CuerpoIlegible : public FormatError {
+ public:
+  explicit CuerpoIlegible(std::string motivo)
+      : FormatError("Formato de archivo no esperado."), motivo_(std::move(motivo)) {}
+  const std::string& Motivo() const { return motivo_; }
+
+ private:
+  std::string motivo_;
+};
 
 class CDiagrama {
  public:
@@ -58,6 +72,9 @@ class CDiagrama {
   // reads into a fresh object and validates it; on any fault it throws
   // FormatError and this object is unchanged.
   virtual void Serialize(Archive& ar);
+  // Loading into this fresh object without the steps after it: the body as
+  // read, validated; throws CuerpoIlegible (a FormatError) on any fault.
+  void LeerCuerpo(Archive& ar);
   // The drawing font: five int32, eight bytes, the face name (at most 31
   // characters are kept on loading).
   void SerializarFuente(Archive& ar);

@@ -11,7 +11,11 @@ namespace vardo {
 
 namespace {
 
-[[noreturn]] void Danado() { throw FormatError("Formato de archivo no esperado."); }
+// A refused body. The reader says only "Formato de archivo no esperado.";
+// the reason a user can act on travels with it for the writer's message.
+[[noreturn]] void Danado(std::string motivo = {}) { throw CuerpoIlegible(std::move(motivo)); }
+
+constexpr const char* kPuntosNoFinitos = " tiene una temperatura o una entalpía que no es un número finito";
 
 // Least bytes one record of each kind takes in a file; a count that the bytes
 // left cannot hold is refused before anything is allocated.
@@ -62,12 +66,12 @@ std::string PrimerosCaracteres(const std::string& s, std::size_t n) {
 }
 
 // A stream record read from a file: finite points and exchanger numbers that
-// exist.
-void ValidarRegistro(const CCorriente& c, std::size_t numCambiadores) {
+// exist. nombre names the record in the reason of a refusal.
+void ValidarRegistro(const CCorriente& c, std::size_t numCambiadores, const std::string& nombre) {
   if (c.m_T.size() < 2 || c.m_T.size() != c.m_H.size()) Danado();
   if (!RectPlausible(c.m_rect)) Danado();
   for (std::size_t k = 0; k < c.m_T.size(); ++k)
-    if (!std::isfinite(c.m_T[k]) || !std::isfinite(c.m_H[k])) Danado();
+    if (!std::isfinite(c.m_T[k]) || !std::isfinite(c.m_H[k])) Danado(nombre + kPuntosNoFinitos);
   for (std::uint32_t e : c.m_cambiadores)
     if (e >= numCambiadores) Danado();
 }
@@ -191,7 +195,7 @@ void CDiagrama::IoCuerpo(Archive& ar) {
 
 // Every reference of a freshly read body must name a record that exists.
 void CDiagrama::ValidarCargado() const {
-  if (!std::isfinite(m_dtMin)) Danado();
+  if (!std::isfinite(m_dtMin)) Danado("la diferencia mínima de temperatura no es un número finito");
   if (!RectPlausible(m_rectGrafico)) Danado();
   if (!TamanoFuentePlausible(m_fuente.height) || !TamanoFuentePlausible(m_fuente.width)) Danado();
   const auto S = static_cast<std::int64_t>(m_corrientes.size());
@@ -204,12 +208,14 @@ void CDiagrama::ValidarCargado() const {
   };
   auto indiceEn = [](std::int64_t v, std::int64_t n) { return v == -1 || (v >= 0 && v < n); };
 
-  auto validarRed = [&](const CCorriente& c) {
-    ValidarRegistro(c, E);
+  auto validarRed = [&](const CCorriente& c, const std::string& nombre) {
+    ValidarRegistro(c, E, nombre);
     if (!indiceEn(c.m_split, B) || !indiceEn(c.m_area, A)) Danado();
   };
-  for (const auto& c : m_corrientes) validarRed(c);
-  for (const auto& s : m_servicios) validarRed(s);
+  for (std::size_t k = 0; k < m_corrientes.size(); ++k)
+    validarRed(m_corrientes[k], "la corriente " + std::to_string(k + 1));
+  for (std::size_t k = 0; k < m_servicios.size(); ++k)
+    validarRed(m_servicios[k], "el servicio S" + std::to_string(k + 1));
 
   for (const auto& c : m_cambiadores) {
     if (!RectPlausible(c.rectCaliente) || !RectPlausible(c.rectFrio)) Danado();
@@ -248,8 +254,9 @@ void CDiagrama::ValidarCargado() const {
     for (const auto& c : b.conexiones)
       if (!propia(c.primero) || !propia(c.segundo)) Danado();
     ValidarNodosSinCiclos(b);
-    ValidarRegistro(b.corriente, E);
-    for (const auto& n : b.nodos) ValidarRegistro(n.segmento, E);
+    const std::string nombre = "la bifurcación " + std::to_string(k + 1);
+    ValidarRegistro(b.corriente, E, nombre);
+    for (const auto& n : b.nodos) ValidarRegistro(n.segmento, E, nombre);
   }
 
   for (const auto& a : m_areas)
@@ -316,13 +323,17 @@ void CDiagrama::TrasSerializar() {
   }
 }
 
+void CDiagrama::LeerCuerpo(Archive& ar) {
+  IoCuerpo(ar);
+  ValidarCargado();
+}
+
 void CDiagrama::Serialize(Archive& ar) {
   if (ar.IsStoring()) {
     IoCuerpo(ar);
   } else {
     CDiagrama nuevo;
-    nuevo.IoCuerpo(ar);
-    nuevo.ValidarCargado();
+    nuevo.LeerCuerpo(ar);
     TomarCargado(std::move(nuevo));
   }
   TrasSerializar();

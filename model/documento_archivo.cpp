@@ -2,10 +2,34 @@
 
 namespace vardo {
 
+namespace {
+
+constexpr const char* kMsgNoGuardable = "El documento no se ha guardado: ";
+constexpr const char* kMotivoGeneral = "contiene datos que no se podrían volver a leer";
+
+// The reader's own check of a written body.
+void ComprobarLegible(const std::vector<std::uint8_t>& cuerpo) {
+  try {
+    Archive lector(cuerpo);
+    CDiagrama leido;
+    leido.LeerCuerpo(lector);
+  } catch (const CuerpoIlegible& e) {
+    const std::string& motivo = e.Motivo().empty() ? std::string(kMotivoGeneral) : e.Motivo();
+    throw DocumentoNoGuardable(kMsgNoGuardable + motivo + ".");
+  } catch (const FormatError&) {
+    throw DocumentoNoGuardable(std::string(kMsgNoGuardable) + kMotivoGeneral + ".");
+  }
+}
+
+}  // namespace
+
 void EscribirDocumento(Archive& ar, const MarcoDocumento& marco, CDiagrama& diagrama) {
+  Archive cuerpo;
+  diagrama.Serialize(cuerpo);
+  ComprobarLegible(cuerpo.Bytes());
   ar.WriteUInt32(marco.usarFactibilidad);
   ar.WriteUInt32(static_cast<std::uint32_t>(marco.modo));
-  diagrama.Serialize(ar);
+  ar.WriteRaw(cuerpo.Bytes().data(), cuerpo.Bytes().size());
   // The next loop search rebuilds its node matrix.
   diagrama.InvalidarGrafo();
 }

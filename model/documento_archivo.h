@@ -4,6 +4,7 @@
 // through these functions; opening and saving files is theirs.
 #pragma once
 #include <cstdint>
+#include <stdexcept>
 #include <vector>
 
 #include "model/diagrama.h"
@@ -22,8 +23,18 @@ struct MarcoDocumento {
   bool redibujar = false;
 };
 
+// Every document written reads back: a model whose body the reader would
+// refuse is not written, and EscribirDocumento throws this, its what() the
+// Spanish message to show.
+class DocumentoNoGuardable : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
 // Writes the two framing words, then the body (which recomputes the targets
-// when there are streams); then clears the model's graph-built flag.
+// when there are streams); then clears the model's graph-built flag. The
+// body is first written apart and read back as a file is read: when the
+// reader refuses it, throws DocumentoNoGuardable with nothing written to ar.
 void EscribirDocumento(Archive& ar, const MarcoDocumento& marco, CDiagrama& diagrama);
 
 // Reads the two framing words and the body. The mode word is filtered: 1..17

@@ -53,10 +53,8 @@ std::string CantidadEnPosicion(const DesplazamientoAnillo& s, int p) {
   return NumTexto((s.a + s.b) * p * 0.01 - s.b, 10);
 }
 
-CantidadAplicada AplicarCantidad(const DesplazamientoAnillo& s, std::string_view texto) {
+CantidadAplicada AplicarCantidad(const DesplazamientoAnillo& s, double v) {
   CantidadAplicada r;
-  const double v = TextoANumero(texto);
-  r.texto = std::string(texto);
   if (v < -s.b) {
     r.reescrita = true;
     r.texto = NumTexto(-s.b, 7);
@@ -74,7 +72,7 @@ CantidadAplicada AplicarCantidad(const DesplazamientoAnillo& s, std::string_view
   return r;
 }
 
-bool AceptarAnillo(CDiagrama& d, std::string_view cantidad, UiPort& ui) {
+bool AceptarAnillo(CDiagrama& d, double cantidad, UiPort& ui) {
   if (d.m_lazoEnCurso.Clasificar(d.m_cambiadores) == kLazoIncompleto) return false;
   if (ui.AskYesNo(kPreguntaAnillo, Answer::No) != Answer::Yes) return false;
   // The shift record follows the chain as it is now, whatever was prepared
@@ -82,7 +80,7 @@ bool AceptarAnillo(CDiagrama& d, std::string_view cantidad, UiPort& ui) {
   const DesplazamientoAnillo s = PrepararDesplazamiento(d);
   PrepararAnillo(d);
   DesplazarCargaAnillo(d);
-  double v = TextoANumero(cantidad);
+  double v = cantidad;
   if (v < -s.b) v = -s.b;
   if (v > s.a) v = s.a;
   RelajarAnillo(d, v);

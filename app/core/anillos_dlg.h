@@ -6,7 +6,6 @@
 #pragma once
 #include <cstdint>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "model/diagrama.h"
@@ -51,16 +50,16 @@ inline constexpr int kPosicionMaxima = 100;
 // Amount at slider position p: (a + b) × p / 100 − b, 10 significant digits.
 std::string CantidadEnPosicion(const DesplazamientoAnillo& s, int p);
 
-// A typed amount applied: below -b it becomes -b (7 significant digits) with
-// the slider at 0, above a it becomes a with the slider at 100; otherwise the
-// text stays as typed and the slider goes to its place between them. Text
-// that is no number reads 0.
+// A typed amount v applied (the dialog reads it by the number rule): below
+// -b it becomes -b (7 significant digits) with the slider at 0, above a it
+// becomes a with the slider at 100; otherwise the text stays as typed and
+// the slider goes to its place between them.
 struct CantidadAplicada {
   bool reescrita = false;  // texto replaces what was typed
   std::string texto;
   int posicion = 0;
 };
-CantidadAplicada AplicarCantidad(const DesplazamientoAnillo& s, std::string_view texto);
+CantidadAplicada AplicarCantidad(const DesplazamientoAnillo& s, double v);
 
 // "Aceptar": with the chain under construction complete (a path or a loop),
 // asks kPreguntaAnillo (Yes/No, default No); on Yes rewrites the
@@ -68,6 +67,6 @@ CantidadAplicada AplicarCantidad(const DesplazamientoAnillo& s, std::string_view
 // amount (kept within -b to a) around it and recalculates the network, and
 // answers true: the dialog ends with OK. An incomplete chain (without the
 // question) and No answer false: the dialog ends as Cancel would.
-bool AceptarAnillo(CDiagrama& d, std::string_view cantidad, UiPort& ui);
+bool AceptarAnillo(CDiagrama& d, double cantidad, UiPort& ui);
 
 }  // namespace vardo

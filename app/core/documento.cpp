@@ -366,7 +366,12 @@ ResultadoArchivo CVardoDoc::OnOpenDocument(const std::string& ruta) {
 
 ResultadoArchivo CVardoDoc::OnSaveDocument(const std::string& ruta) {
   Archive ar;
-  Serialize(ar);
+  try {
+    Serialize(ar);
+  } catch (const DocumentoNoGuardable& e) {
+    // Nothing is written: the file keeps what it held.
+    return Informar({false, e.what()});
+  }
   ResultadoArchivo r = EscribirArchivoSeguro(ruta, ar.Bytes());
   if (!r.ok) return Informar(r);
   SetPathName(ruta);
@@ -382,7 +387,11 @@ ResultadoArchivo CVardoDoc::GuardarCopia(const std::string& ruta) const {
   MarcoDocumento marco;
   marco.usarFactibilidad = m_bUsarFactibilidad ? 1u : 0u;
   marco.modo = m_nModo;
-  return EscribirArchivoSeguro(ruta, GuardarDocumento(marco, copia));
+  try {
+    return EscribirArchivoSeguro(ruta, GuardarDocumento(marco, copia));
+  } catch (const DocumentoNoGuardable& e) {
+    return {false, e.what()};
+  }
 }
 
 // ---- undo and redo ----

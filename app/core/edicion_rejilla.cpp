@@ -10,7 +10,7 @@
 #include "model/bifurcacion_layout.h"
 #include "model/constantes.h"
 #include "model/red.h"
-#include "platform/core/numtext.h"
+#include "platform/core/numero_tecleado.h"
 
 namespace vardo {
 
@@ -582,15 +582,22 @@ void CEditorRejilla::AnadirAnillo() {
 
 // ---- DT min
 
-bool CEditorRejilla::AplicarDTMin(const std::string& texto) {
+CEditorRejilla::ResultadoDTMin CEditorRejilla::AplicarDTMin(const std::string& texto) {
   CDiagrama& d = Modelo();
-  if (d.GetNumCorrientes() == 0) return false;
+  if (d.GetNumCorrientes() == 0) return ResultadoDTMin::SinCorrientes;
+  double dt = d.m_dtMin;
+  const std::string rechazo = ComprobarNumeroTecleado(texto, RangoNumero::NoNegativo(), dt);
+  if (!rechazo.empty()) {
+    UiPort& ui = doc_.Puertos().ui ? *doc_.Puertos().ui : DefaultUiPort();
+    ui.Message(rechazo, MsgKind::Warning);
+    return ResultadoDTMin::Rechazado;
+  }
   doc_.GuardarDeshacer(true);
-  d.SetDTMin(TextoANumero(texto));
+  d.SetDTMin(dt);
   d.CalcularObjetivos();
   doc_.SetModifiedFlag(true);
   doc_.ComprobarCambiadores();
-  return true;
+  return ResultadoDTMin::Aplicado;
 }
 
 }  // namespace vardo

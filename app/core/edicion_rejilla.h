@@ -169,9 +169,12 @@ class CEditorRejilla {
   void MostrarAnilloEncontrado(std::int32_t n);
 
   // ---- DT min field ----
-  // A value applied: undo step, DT min, targets, modified, network check.
-  // False (nothing done) without streams.
-  bool AplicarDTMin(const std::string& texto);
+  // The text typed in the field applied: undo step, DT min, targets,
+  // modified, network check. Without streams nothing is done; a text that is
+  // no DT min (a number of at least 0, by the number rule) is refused with
+  // its message and changes nothing.
+  enum class ResultadoDTMin { Aplicado, SinCorrientes, Rechazado };
+  ResultadoDTMin AplicarDTMin(const std::string& texto);
 
  private:
   CDiagrama& Modelo() const;

@@ -24,6 +24,7 @@
 #include "app/qt/menus_contexto.h"
 #include "model/anillos.h"
 #include "model/constantes.h"
+#include "platform/core/numero_tecleado.h"
 #include "platform/core/numtext.h"
 #include "platform/qt/clipboard.h"
 #include "platform/qt/filedialogs.h"
@@ -207,13 +208,17 @@ void CVardoView::DefinirComandos() {
 bool CVardoView::LeerRango(const std::string& inicial, const std::string& final, double& desde,
                            double& hasta) {
   UiPort& ui = doc_->Puertos().ui ? *doc_->Puertos().ui : DefaultUiPort();
-  desde = TextoANumero(inicial);
-  hasta = TextoANumero(final);
-  if (!(desde > 0.0)) {
+  // The dialogs refuse a text that is no number; one that reached here
+  // anyway is no range either.
+  const auto a = LeerNumeroTecleado(inicial);
+  const auto b = LeerNumeroTecleado(final);
+  desde = a.value_or(0.0);
+  hasta = b.value_or(0.0);
+  if (!a || !(desde > 0.0)) {
     ui.Message(kMsgDTInicial);
     return false;
   }
-  if (!(hasta > desde)) {
+  if (!b || !(hasta > desde)) {
     ui.Message(kMsgDTFinal);
     return false;
   }
@@ -346,8 +351,8 @@ void CVardoView::ComandoGrafica(int id) {
       d.costeRefrigeracion = NumTexto(m.m_costeFrio);
       if (!fabrica_->CostesOperacion(d)) return;
       doc_->GuardarDeshacer(true);
-      m.m_costeCaliente = TextoANumero(d.costeCalefaccion);
-      m.m_costeFrio = TextoANumero(d.costeRefrigeracion);
+      m.m_costeCaliente = LeerNumeroTecleado(d.costeCalefaccion).value_or(m.m_costeCaliente);
+      m.m_costeFrio = LeerNumeroTecleado(d.costeRefrigeracion).value_or(m.m_costeFrio);
       doc_->SetModifiedFlag(true);
       if (!LeerRango(d.inicial, d.final, desde, hasta)) return;
       ConstruirGrafica(9, desde, hasta, d.puntos);
@@ -634,8 +639,7 @@ void CVardoView::scrollContentsBy(int, int) {
 
 void CVardoView::focusInEvent(QFocusEvent* e) {
   QAbstractScrollArea::focusInEvent(e);
-  if (PuertoCampoDTMin* c = doc_->Puertos().campoDTMin)
-    c->SetTexto(NumTexto(doc_->m_Diagrama.m_dtMin));
+  EscribirCampoDTMin();
   MostrarEstadoVista();
   ActualizarContadoresDoc();
 }
@@ -777,9 +781,10 @@ bool CVardoView::OnExportarMAN() {
 
 namespace {
 
-// What a key typed into the DT min field does: digits, the point, Delete,
-// the left and right arrows and Backspace reach the field (and the copy and
-// undo keys); Enter applies the value; any other key is swallowed.
+// What a key typed into the DT min field does: digits, the decimal point
+// ("." or ","), Delete, the left and right arrows and Backspace reach the
+// field (and the copy and undo keys); Enter applies the value; any other
+// key is swallowed.
 enum class TeclaDTMin { Pasa, Aplica, Traga };
 
 TeclaDTMin ClasificarTecla(const QKeyEvent& k) {
@@ -798,12 +803,15 @@ TeclaDTMin ClasificarTecla(const QKeyEvent& k) {
   // Copying the value and undoing the typing change nothing of the value's form.
   if (k.matches(QKeySequence::Copy) || k.matches(QKeySequence::Undo)) return TeclaDTMin::Pasa;
   const QString t = k.text();
-  if (t.size() == 1 && (t[0] == QLatin1Char('.') || (t[0] >= QLatin1Char('0') && t[0] <= QLatin1Char('9'))))
+  if (t.size() == 1 && (t[0] == QLatin1Char('.') || t[0] == QLatin1Char(',') ||
+                        (t[0] >= QLatin1Char('0') && t[0] <= QLatin1Char('9'))))
     return TeclaDTMin::Pasa;
   return TeclaDTMin::Traga;
 }
 
-// Watches the main window's DT min field for the active view.
+// Watches the main window's DT min field for the active view. A refused
+// text (its message shown) stays selected in the field after Enter; leaving
+// the field with it, or refused there, shows the DT min in force again.
 class FiltroCampoDTMin : public QObject {
  public:
   using QObject::QObject;
@@ -820,7 +828,11 @@ class FiltroCampoDTMin : public QObject {
         if (t == TeclaDTMin::Pasa) return false;
         if (t == TeclaDTMin::Aplica && e->type() == QEvent::KeyPress && vista) {
           campo->setModified(false);
-          vista->OnDTMinAplicar(campo->text().toStdString());
+          if (!vista->OnDTMinAplicar(campo->text().toStdString())) {
+            rechazado_ = campo->text();
+            campo->setModified(true);
+            campo->selectAll();
+          }
         }
         return true;
       }
@@ -828,13 +840,19 @@ class FiltroCampoDTMin : public QObject {
         // Leaving the field applies what was typed there.
         if (campo->isModified() && vista) {
           campo->setModified(false);
-          vista->OnDTMinAplicar(campo->text().toStdString());
+          const bool yaRechazado = campo->text() == rechazado_;
+          rechazado_.clear();
+          if (yaRechazado || !vista->OnDTMinAplicar(campo->text().toStdString()))
+            vista->EscribirCampoDTMin();
         }
         return false;
       default:
         return false;
     }
   }
+
+ private:
+  QString rechazado_;
 };
 
 }  // namespace
@@ -848,11 +866,19 @@ void CVardoView::VigilarCampoDTMin(QLineEdit* campo) {
   campo->installEventFilter(new FiltroCampoDTMin(campo));
 }
 
-void CVardoView::OnDTMinAplicar(const std::string& texto) {
-  if (!editor_.AplicarDTMin(texto)) return;
+bool CVardoView::OnDTMinAplicar(const std::string& texto) {
+  using R = CEditorRejilla::ResultadoDTMin;
+  const R r = editor_.AplicarDTMin(texto);
+  if (r != R::Aplicado) return r != R::Rechazado;
   const int modo = doc_->m_nModo;
   if (modo >= 1 && modo <= 3) RedibujarGrafica();
   ActualizarContadoresDoc();
+  return true;
+}
+
+void CVardoView::EscribirCampoDTMin() {
+  if (PuertoCampoDTMin* c = doc_->Puertos().campoDTMin)
+    c->SetTexto(NumTexto(doc_->m_Diagrama.m_dtMin));
 }
 
 void CVardoView::DefinirComandosEdicion() {

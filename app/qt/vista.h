@@ -94,10 +94,13 @@ class CVardoView : public QAbstractScrollArea {
   QMenu* MenuAbierto() const { return menuAbierto_; }
 
   // The toolbar's DT min field: what a key does there (pass, apply or
-  // swallow), and the value applied (Enter, or leaving an edited field).
-  // The main window's field is watched once the first view is activated.
+  // swallow), and the value applied (Enter, or leaving an edited field):
+  // false when the text was refused, its message shown. The main window's
+  // field is watched once the first view is activated.
   static void VigilarCampoDTMin(QLineEdit* campo);
-  void OnDTMinAplicar(const std::string& texto);
+  bool OnDTMinAplicar(const std::string& texto);
+  // The field shows the document's DT min.
+  void EscribirCampoDTMin();
 
   // First update after the window is made: the picture and the status text.
   void OnInitialUpdate();

@@ -11,7 +11,7 @@ namespace vardo {
 QValidator::State CampoDecimal::validate(QString& input, int&) const {
   int puntos = 0;
   for (const QChar c : input) {
-    if (c == QLatin1Char('.')) {
+    if (c == QLatin1Char('.') || c == QLatin1Char(',')) {
       if (++puntos > 1) return Invalid;
     } else if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
       return Invalid;
@@ -23,6 +23,31 @@ QValidator::State CampoDecimal::validate(QString& input, int&) const {
 void AceptarDecimales(kit::ControlHost& h, std::initializer_list<int> ids) {
   for (int id : ids)
     if (auto* campo = h.Get<QLineEdit>(id)) campo->setValidator(new CampoDecimal(campo));
+}
+
+bool LeerCampo(kit::ControlHost& h, int id, double& v, const RangoNumero& rango, Aviso aviso) {
+  if (aviso == Aviso::Mensaje) return h.ReadNumber(id, v, rango);
+  double leido = v;
+  if (h.Typed(id) && !ComprobarNumeroTecleado(h.Text(id), rango, leido).empty()) {
+    if (aviso == Aviso::Foco) {
+      h.Focus(id);
+      h.SelectAll(id);
+    }
+    return false;
+  }
+  return h.ReadNumber(id, v, rango);
+}
+
+bool LeerCampos(kit::ControlHost& h, const std::vector<CampoNumero>& campos, Aviso aviso) {
+  std::vector<double> leidos;
+  leidos.reserve(campos.size());
+  for (const CampoNumero& c : campos) {
+    double v = *c.destino;
+    if (!LeerCampo(h, c.id, v, c.rango, aviso)) return false;
+    leidos.push_back(v);
+  }
+  for (std::size_t k = 0; k < campos.size(); ++k) *campos[k].destino = leidos[k];
+  return true;
 }
 
 int ItemMostrado(const kit::ControlHost& h, const Selector& s) {
@@ -45,7 +70,7 @@ void Conectar(kit::ControlHost& h, const Selector& s) {
   h.OnStep(s.flechas, [s](int pos, int delta) {
     const int n = s.cuenta();
     if (n <= 0) return true;
-    s.guardar(std::clamp(pos, 1, n) - 1);
+    if (!s.guardar(std::clamp(pos, 1, n) - 1)) return false;
     const int nuevo = pos + delta;
     if (nuevo >= 1 && nuevo <= n) s.mostrar(nuevo - 1);
     return true;
@@ -67,21 +92,29 @@ void MostrarLey(kit::ControlHost& h, int idA, double a, double b, double c, int 
   h.SetNumber(idA + 2, c, digitos);
 }
 
-void GuardarLey(const kit::ControlHost& h, int idA, double& a, double& b, double& c) {
-  a = h.Number(idA);
-  b = h.Number(idA + 1);
-  c = h.Number(idA + 2);
+std::vector<CampoNumero> CamposLey(int idA, double& a, double& b, double& c) {
+  return {{idA, &a}, {idA + 1, &b}, {idA + 2, &c}};
+}
+
+void TextoNumerico(kit::Exchange& dx, kit::ControlHost& h, int id, std::string& s) {
+  dx.Text(id, s);
+  if (!dx.Saving() || !h.Typed(id)) return;
+  double v = 0.0;
+  const std::string mensaje = ComprobarNumeroTecleado(s, RangoNumero::Finito(), v);
+  if (!mensaje.empty()) dx.Fail(id, mensaje);
 }
 
 bool AmortizacionValida(double anos) { return anos > 0.0; }
 
-void EscribirCoste(kit::ControlHost& h, int id, double valor, bool definido) {
+void EscribirResultado(kit::ControlHost& h, int id, double valor, bool definido) {
   if (definido && std::isfinite(valor)) h.SetNumber(id, valor);
   else h.SetText(id, "-");
 }
 
 bool ComprobarAmortizacion(kit::Dialog& d, int idAnos) {
-  if (AmortizacionValida(d.Number(idAnos))) return true;
+  double anos = 0.0;
+  if (!LeerCampo(d, idAnos, anos, RangoNumero::Finito(), Aviso::Mensaje)) return false;
+  if (AmortizacionValida(anos)) return true;
   ShowMessage(&d, kMensajeAmortizacion, MsgIcon::Warning);
   d.Focus(idAnos);
   return false;

@@ -59,9 +59,9 @@ CAnadirAnillosDlg::CAnadirAnillosDlg(const CDiagrama& modelo, QWidget* parent)
   OnClick(kIdSiguiente, [this] { OnPaso(true); });
   OnClick(kIdAnterior, [this] { OnPaso(false); });
   OnSlide(kIdDeslizador, [this] { OnDeslizar(); });
-  OnFocusOut(kIdCantidad, [this] { AplicarTecleada(); });
+  OnFocusOut(kIdCantidad, [this] { AplicarTecleada(Aviso::Ninguno); });
   OnClick(kIdAplicar, [this] {
-    if (Completo()) AplicarTecleada();
+    if (Completo()) AplicarTecleada(Aviso::Mensaje);
   });
 }
 
@@ -151,15 +151,22 @@ void CAnadirAnillosDlg::OnDeslizar() {
   SetText(kIdCantidad, CantidadEnPosicion(rango_, Pos(kIdDeslizador)));
 }
 
-void CAnadirAnillosDlg::AplicarTecleada() {
-  const CantidadAplicada r = AplicarCantidad(rango_, Text(kIdCantidad));
+void CAnadirAnillosDlg::AplicarTecleada(Aviso aviso) {
+  double v = 0.0;
+  if (!LeerCampo(*this, kIdCantidad, v, RangoNumero::Finito(), aviso)) return;
+  const CantidadAplicada r = AplicarCantidad(rango_, v);
   if (r.reescrita) SetText(kIdCantidad, r.texto);
   SetPos(kIdDeslizador, r.posicion);
 }
 
 void CAnadirAnillosDlg::OnOK() {
+  // The amount counts only for a complete chain; what is typed there must
+  // be a number.
+  double v = 0.0;
+  if (Completo() && !LeerCampo(*this, kIdCantidad, v, RangoNumero::Finito(), Aviso::Mensaje))
+    return;
   RunnerUiPort ui;
-  End(AceptarAnillo(modelo_, Text(kIdCantidad), ui) ? kit::kIdOk : kit::kIdCancel);
+  End(AceptarAnillo(modelo_, v, ui) ? kit::kIdOk : kit::kIdCancel);
 }
 
 bool EjecutarAnadirAnillos(QWidget* padre, DlgAnadirAnillos& d) {

@@ -5,6 +5,7 @@
 #pragma once
 #include "app/core/anillos_dlg.h"
 #include "app/core/puertos.h"
+#include "dialogs/analysis/campos.h"
 #include "platform/qt/kit/kit.h"
 
 namespace vardo {
@@ -44,7 +45,8 @@ class CAnadirAnillosDlg : public kit::Dialog {
   void OnBuscar();
   void OnPaso(bool siguiente);
   void OnDeslizar();
-  void AplicarTecleada();
+  // The typed amount, kept within the range, moves the slider.
+  void AplicarTecleada(Aviso aviso);
   bool Completo() const;
 
   CDiagrama modelo_;

@@ -59,17 +59,17 @@ CAreaMinimaDlg::CAreaMinimaDlg(const CDiagrama& modelo, QWidget* parent)
                  kIdSpinCorriente,
                  [this] { return modelo_.GetNumCorrientes(); },
                  [this](int i) { MostrarCorriente(i); },
-                 [this](int i) { GuardarCoeficienteCorriente(i); }};
+                 [this](int i) { return GuardarCoeficienteCorriente(i, Aviso::Foco); }};
   servicios_ = {kIdServicio,
                 kIdSpinServicio,
                 [this] { return NumServicios(); },
                 [this](int i) { MostrarServicio(i); },
-                [this](int i) { GuardarServicio(i); }};
+                [this](int i) { return GuardarServicio(i, Aviso::Foco); }};
   Conectar(*this, corrientes_);
   Conectar(*this, servicios_);
   for (int id : {kIdCoefCorriente, kIdCoefServicio, kIdTempServicio})
-    OnFocusOut(id, [this] { Calcular(); });
-  OnClick(kIdCalcular, [this] { Calcular(); });
+    OnFocusOut(id, [this] { Calcular(Aviso::Ninguno); });
+  OnClick(kIdCalcular, [this] { CalcularConAviso(); });
   OnClick(kIdEstimarCorriente, [this] {
     const int i = ItemMostrado(*this, corrientes_);
     if (i >= 0) Estimar(i);
@@ -89,12 +89,12 @@ void CAreaMinimaDlg::OnInit() {
   if (modelo_.GetNumCorrientes() > 0) MostrarCorriente(0);
   MostrarServicio(0);
   SetNumber(kIdDTMin, modelo_.m_dtMin);
-  Calcular();
+  Calcular(Aviso::Ninguno);
 }
 
 void CAreaMinimaDlg::OnOK() {
-  const int i = ItemMostrado(*this, corrientes_);
-  if (i >= 0) GuardarCoeficienteCorriente(i);
+  // Every field shown is stored, or refused with the dialog left open.
+  if (!CalcularConAviso()) return;
   kit::Dialog::OnOK();
 }
 
@@ -105,8 +105,9 @@ void CAreaMinimaDlg::MostrarCorriente(int i) {
   SetNumber(kIdCoefCorriente, c.m_h, 10);
 }
 
-void CAreaMinimaDlg::GuardarCoeficienteCorriente(int i) {
-  modelo_.m_corrientes[static_cast<std::size_t>(i)].m_h = Number(kIdCoefCorriente);
+bool CAreaMinimaDlg::GuardarCoeficienteCorriente(int i, Aviso aviso) {
+  double& h = modelo_.m_corrientes[static_cast<std::size_t>(i)].m_h;
+  return LeerCampo(*this, kIdCoefCorriente, h, RangoNumero::Coeficiente(), aviso);
 }
 
 void CAreaMinimaDlg::MostrarServicio(int i) {
@@ -133,25 +134,31 @@ void CAreaMinimaDlg::MostrarServicio(int i) {
   SetText(kIdNombreServicio, frio ? kNombreRefrigeracion : kNombreCalefaccion);
 }
 
-void CAreaMinimaDlg::GuardarServicio(int i) {
+bool CAreaMinimaDlg::GuardarServicio(int i, Aviso aviso) {
   if (ModoDefinido()) {
-    if (i < modelo_.GetNumServicios())
-      modelo_.m_servicios[static_cast<std::size_t>(i)].m_h = Number(kIdCoefServicio);
-    return;
+    if (i >= modelo_.GetNumServicios()) return true;
+    double& h = modelo_.m_servicios[static_cast<std::size_t>(i)].m_h;
+    return LeerCampo(*this, kIdCoefServicio, h, RangoNumero::Coeficiente(), aviso);
   }
   const bool frio = i == kServicioRefrigeracion;
-  (frio ? modelo_.m_tFrioGenerico : modelo_.m_tCalienteGenerico) = Number(kIdTempServicio);
-  (frio ? modelo_.m_hFrioGenerico : modelo_.m_hCalienteGenerico) = Number(kIdCoefServicio);
+  double& t = frio ? modelo_.m_tFrioGenerico : modelo_.m_tCalienteGenerico;
+  double& h = frio ? modelo_.m_hFrioGenerico : modelo_.m_hCalienteGenerico;
+  return LeerCampos(*this,
+                    {{kIdCoefServicio, &h, RangoNumero::Coeficiente()},
+                     {kIdTempServicio, &t, RangoNumero::Temperatura()}},
+                    aviso);
 }
 
-void CAreaMinimaDlg::Calcular() {
+bool CAreaMinimaDlg::Calcular(Aviso aviso) {
   const int c = ItemMostrado(*this, corrientes_);
-  if (c >= 0) GuardarCoeficienteCorriente(c);
+  if (c >= 0 && !GuardarCoeficienteCorriente(c, aviso)) return false;
   const int s = ItemMostrado(*this, servicios_);
-  if (s >= 0) GuardarServicio(s);
+  if (s >= 0 && !GuardarServicio(s, aviso)) return false;
   modelo_.CalcularObjetivos();
-  SetNumber(kIdArea, modelo_.CalcularAreaMinima(0));
+  // An area too large for a double (a tiny coefficient) shows as "-".
+  EscribirResultado(*this, kIdArea, modelo_.CalcularAreaMinima(0));
   SetInt(kIdNMin, modelo_.CalcularNMinCambiadores(0));
+  return true;
 }
 
 void CAreaMinimaDlg::Estimar(std::int32_t ref) {

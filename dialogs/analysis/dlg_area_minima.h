@@ -33,14 +33,14 @@ class CAreaMinimaDlg : public CDialogoObjetivos {
  protected:
   void OnInit() override;
   void OnOK() override;
-  void Calcular() override;
+  bool Calcular(Aviso aviso) override;
   void MostrarPrimerServicio() override { MostrarServicio(0); }
 
  private:
   void MostrarCorriente(int i);
-  void GuardarCoeficienteCorriente(int i);
+  bool GuardarCoeficienteCorriente(int i, Aviso aviso);
   void MostrarServicio(int i);
-  void GuardarServicio(int i);
+  bool GuardarServicio(int i, Aviso aviso);
   // The coefficient wizard for a stream (reference < 1000) or a utility.
   void Estimar(std::int32_t ref);
 

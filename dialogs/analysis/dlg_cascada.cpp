@@ -56,27 +56,32 @@ kit::Template Plantilla() {
 CCalculoCascadaDlg::CCalculoCascadaDlg(const CDiagrama& modelo, QWidget* parent)
     : kit::Dialog(Plantilla(), parent) {
   CopiarModeloCompleto(modelo_, modelo);
-  OnFocusOut(kIdDTMin, [this] { Calcular(); });
-  OnClick(kIdRecalcular, [this] { Calcular(); });
+  OnFocusOut(kIdDTMin, [this] { Calcular(Aviso::Ninguno); });
+  OnClick(kIdRecalcular, [this] { Calcular(Aviso::Mensaje); });
   OnClick(kIdMostrarSeleccionada, [this] { OnMostrarSeleccionada(); });
   OnClick(kIdMostrarTodas, [this] { OnMostrarTodas(); });
 }
 
 void CCalculoCascadaDlg::OnInit() {
   SetNumber(kIdDTMin, modelo_.m_dtMin);
-  Calcular();
+  Calcular(Aviso::Ninguno);
   RellenarAreas();
 }
 
 void CCalculoCascadaDlg::OnOK() {
-  LeerDTMin();
+  if (!LeerDTMin(Aviso::Mensaje)) return;
   kit::Dialog::OnOK();
 }
 
-void CCalculoCascadaDlg::LeerDTMin() { modelo_.SetDTMin(Number(kIdDTMin)); }
+bool CCalculoCascadaDlg::LeerDTMin(Aviso aviso) {
+  double dt = modelo_.m_dtMin;
+  if (!LeerCampo(*this, kIdDTMin, dt, RangoNumero::NoNegativo(), aviso)) return false;
+  modelo_.SetDTMin(dt);
+  return true;
+}
 
-void CCalculoCascadaDlg::Calcular() {
-  LeerDTMin();
+bool CCalculoCascadaDlg::Calcular(Aviso aviso) {
+  if (!LeerDTMin(aviso)) return false;
   modelo_.CalcularObjetivos();
   const std::vector<double>& c = modelo_.m_cascada;
   SetNumber(kIdRefrigeracion, c.empty() ? 0.0 : c.back());
@@ -84,6 +89,7 @@ void CCalculoCascadaDlg::Calcular() {
   SetNumber(kIdPinch, modelo_.m_tPinch);
   AlimentarCascada();
   SetInt(kIdNMin, modelo_.CalcularNMinCambiadores(0));
+  return true;
 }
 
 void CCalculoCascadaDlg::AlimentarCascada() {
@@ -117,15 +123,18 @@ void CCalculoCascadaDlg::RellenarAreas() {
 void CCalculoCascadaDlg::OnMostrarSeleccionada() {
   const int k = CurSel(kIdAreas);
   if (k < 0 || k >= static_cast<int>(modelo_.m_areas.size())) return;
+  // The areas change only with a DT min to recalculate them for.
+  if (!LeerDTMin(Aviso::Mensaje)) return;
   modelo_.m_areas[static_cast<std::size_t>(k)].mostrada = 1;
   RellenarAreas();
-  Calcular();
+  Calcular(Aviso::Mensaje);
 }
 
 void CCalculoCascadaDlg::OnMostrarTodas() {
+  if (!LeerDTMin(Aviso::Mensaje)) return;
   for (CAreaIntegridad& a : modelo_.m_areas) a.mostrada = 0;
   RellenarAreas();
-  Calcular();
+  Calcular(Aviso::Mensaje);
 }
 
 bool EjecutarCalculoCascada(QWidget* padre, DlgCalculoCascada& d) {

@@ -4,6 +4,7 @@
 // restrict the calculation to the areas made visible.
 #pragma once
 #include "app/core/puertos.h"
+#include "dialogs/analysis/campos.h"
 #include "platform/qt/kit/kit.h"
 
 namespace vardo {
@@ -32,8 +33,10 @@ class CCalculoCascadaDlg : public kit::Dialog {
   void OnOK() override;
 
  private:
-  void Calcular();
-  void LeerDTMin();
+  // DT min from its field, then the targets; false, nothing changed, when
+  // the field holds no DT min (a number of at least 0).
+  bool Calcular(Aviso aviso);
+  bool LeerDTMin(Aviso aviso);
   void AlimentarCascada();
   void RellenarAreas();
   void OnMostrarSeleccionada();

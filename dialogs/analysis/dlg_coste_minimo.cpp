@@ -68,17 +68,20 @@ kit::Template Plantilla() {
 CCosteMinimoDlg::CCosteMinimoDlg(const CDiagrama& modelo, QWidget* parent)
     : CDialogoObjetivos(Plantilla(), modelo, kIdDTMin, parent) {
   corrientes_ = {kIdCorriente, kIdSpinCorriente, [this] { return modelo_.GetNumCorrientes(); },
-                 [this](int i) { MostrarCorriente(i); }, [this](int i) { GuardarCorriente(i); }};
+                 [this](int i) { MostrarCorriente(i); },
+                 [this](int i) { return GuardarCorriente(i, Aviso::Foco); }};
   leyes_ = {kIdServicio, kIdSpinServicio, [this] { return NumServicios(); },
-            [this](int i) { MostrarLeyServicio(i); }, [this](int i) { GuardarLeyServicio(i); }};
+            [this](int i) { MostrarLeyServicio(i); },
+            [this](int i) { return GuardarLeyServicio(i, Aviso::Foco); }};
   costes_ = {kIdServicioOp, kIdSpinServicioOp, [this] { return NumServicios(); },
              [this](int i) { MostrarCosteServicio(i); },
-             [this](int i) { GuardarCosteServicio(i); }};
+             [this](int i) { return GuardarCosteServicio(i, Aviso::Foco); }};
   for (const Selector* s : {&corrientes_, &leyes_, &costes_}) Conectar(*this, *s);
   // The years are read when something else is recalculated, or on Enter.
-  for (int id = kIdA; id <= kIdCosteServicio; ++id) OnFocusOut(id, [this] { Calcular(); });
-  for (int id : {kIdCosteOperacion, kIdInteres, kIdLang}) OnFocusOut(id, [this] { Calcular(); });
-  OnClick(kIdCalcular, [this] { Calcular(); });
+  const auto recalcular = [this] { Calcular(Aviso::Ninguno); };
+  for (int id = kIdA; id <= kIdCosteServicio; ++id) OnFocusOut(id, recalcular);
+  for (int id : {kIdCosteOperacion, kIdInteres, kIdLang}) OnFocusOut(id, recalcular);
+  OnClick(kIdCalcular, [this] { CalcularConAviso(); });
   OnClick(kIdCoeficientes, [this] { VerCoeficientesTC(); });
 }
 
@@ -96,12 +99,12 @@ void CCosteMinimoDlg::OnInit() {
   SetNumber(kIdInteres, modelo_.m_interes);
   SetNumber(kIdLang, modelo_.m_factorLang);
   SetNumber(kIdDTMin, modelo_.m_dtMin);
-  Calcular();
+  Calcular(Aviso::Ninguno);
 }
 
 void CCosteMinimoDlg::OnOK() {
-  const int i = ItemMostrado(*this, corrientes_);
-  if (i >= 0) GuardarCorriente(i);
+  // Every field shown is stored, or refused with the dialog left open.
+  if (!CalcularConAviso()) return;
   if (!ComprobarAmortizacion(*this, kIdAnos)) return;
   kit::Dialog::OnOK();
 }
@@ -118,12 +121,13 @@ void CCosteMinimoDlg::MostrarCorriente(int i) {
   MostrarLey(*this, kIdA, c.m_a, c.m_b, c.m_c, kDigitosRegistro);
 }
 
-void CCosteMinimoDlg::GuardarCorriente(int i) {
+bool CCosteMinimoDlg::GuardarCorriente(int i, Aviso aviso) {
   CCorriente& c = modelo_.m_corrientes[static_cast<std::size_t>(i)];
-  GuardarLey(*this, kIdA, c.m_a, c.m_b, c.m_c);
-  modelo_.m_amortizacion = Number(kIdAnos);
-  modelo_.m_interes = Number(kIdInteres);
-  modelo_.m_factorLang = Number(kIdLang);
+  std::vector<CampoNumero> campos = {{kIdAnos, &modelo_.m_amortizacion},
+                                     {kIdInteres, &modelo_.m_interes},
+                                     {kIdLang, &modelo_.m_factorLang}};
+  for (const CampoNumero& f : CamposLey(kIdA, c.m_a, c.m_b, c.m_c)) campos.push_back(f);
+  return LeerCampos(*this, campos, aviso);
 }
 
 void CCosteMinimoDlg::MostrarLeyServicio(int i) {
@@ -143,16 +147,17 @@ void CCosteMinimoDlg::MostrarLeyServicio(int i) {
   SetText(kIdNombreServicio, frio ? kNombreRefrigeracion : kNombreCalefaccion);
 }
 
-void CCosteMinimoDlg::GuardarLeyServicio(int i) {
+bool CCosteMinimoDlg::GuardarLeyServicio(int i, Aviso aviso) {
   if (ModoDefinido()) {
-    if (i >= modelo_.GetNumServicios()) return;
+    if (i >= modelo_.GetNumServicios()) return true;
     CServicios& s = modelo_.m_servicios[static_cast<std::size_t>(i)];
-    GuardarLey(*this, kIdAServicio, s.m_a, s.m_b, s.m_c);
-  } else if (i == kServicioRefrigeracion) {
-    GuardarLey(*this, kIdAServicio, modelo_.m_a2, modelo_.m_b2, modelo_.m_c2);
-  } else {
-    GuardarLey(*this, kIdAServicio, modelo_.m_a1, modelo_.m_b1, modelo_.m_c1);
+    return LeerCampos(*this, CamposLey(kIdAServicio, s.m_a, s.m_b, s.m_c), aviso);
   }
+  CDiagrama& m = modelo_;
+  return LeerCampos(*this,
+                    i == kServicioRefrigeracion ? CamposLey(kIdAServicio, m.m_a2, m.m_b2, m.m_c2)
+                                                : CamposLey(kIdAServicio, m.m_a1, m.m_b1, m.m_c1),
+                    aviso);
 }
 
 void CCosteMinimoDlg::MostrarCosteServicio(int i) {
@@ -172,36 +177,36 @@ void CCosteMinimoDlg::MostrarCosteServicio(int i) {
   SetText(kIdNombreServicioOp, frio ? kNombreRefrigeracion : kNombreCalefaccion);
 }
 
-void CCosteMinimoDlg::GuardarCosteServicio(int i) {
-  if (ModoDefinido()) {
-    if (i < modelo_.GetNumServicios())
-      modelo_.m_servicios[static_cast<std::size_t>(i)].m_coste = Number(kIdCosteServicio);
-    return;
-  }
-  (i == kServicioRefrigeracion ? modelo_.m_costeFrio : modelo_.m_costeCaliente) =
-      Number(kIdCosteServicio);
+bool CCosteMinimoDlg::GuardarCosteServicio(int i, Aviso aviso) {
+  double* coste = nullptr;
+  if (!ModoDefinido())
+    coste = i == kServicioRefrigeracion ? &modelo_.m_costeFrio : &modelo_.m_costeCaliente;
+  else if (i < modelo_.GetNumServicios())
+    coste = &modelo_.m_servicios[static_cast<std::size_t>(i)].m_coste;
+  return !coste || LeerCampo(*this, kIdCosteServicio, *coste, RangoNumero::Finito(), aviso);
 }
 
-void CCosteMinimoDlg::Calcular() {
+bool CCosteMinimoDlg::Calcular(Aviso aviso) {
   const int c = ItemMostrado(*this, corrientes_);
-  if (c >= 0) GuardarCorriente(c);
+  if (c >= 0 && !GuardarCorriente(c, aviso)) return false;
   const int l = ItemMostrado(*this, leyes_);
-  if (l >= 0) GuardarLeyServicio(l);
+  if (l >= 0 && !GuardarLeyServicio(l, aviso)) return false;
   const int o = ItemMostrado(*this, costes_);
-  if (o >= 0) GuardarCosteServicio(o);
+  if (o >= 0 && !GuardarCosteServicio(o, aviso)) return false;
   modelo_.CalcularObjetivos();
   const double anos = modelo_.m_amortizacion;
   const bool conAnos = AmortizacionValida(anos);
   const double inmovilizado = conAnos ? modelo_.CosteInmovilizado(0) / anos : 0.0;
   const double operacion = modelo_.CosteOperacion(0);
-  EscribirCoste(*this, kIdCosteInmovilizado, inmovilizado, conAnos);
-  EscribirCoste(*this, kIdCosteOperacion, operacion);
-  EscribirCoste(*this, kIdCosteTotal, inmovilizado + operacion, conAnos);
+  EscribirResultado(*this, kIdCosteInmovilizado, inmovilizado, conAnos);
+  EscribirResultado(*this, kIdCosteOperacion, operacion);
+  EscribirResultado(*this, kIdCosteTotal, inmovilizado + operacion, conAnos);
+  return true;
 }
 
 void CCosteMinimoDlg::VerCoeficientesTC() {
   if (!VerCoeficientes(this, modelo_)) return;
-  Calcular();
+  Calcular(Aviso::Mensaje);
 }
 
 bool EjecutarCosteMinimo(QWidget* padre, DlgCosteMinimo& d) {

@@ -43,17 +43,17 @@ class CCosteMinimoDlg : public CDialogoObjetivos {
  protected:
   void OnInit() override;
   void OnOK() override;
-  void Calcular() override;
+  bool Calcular(Aviso aviso) override;
   void MostrarPrimerServicio() override;
 
  private:
   void MostrarCorriente(int i);
   // The stream's law and the economic parameters.
-  void GuardarCorriente(int i);
+  bool GuardarCorriente(int i, Aviso aviso);
   void MostrarLeyServicio(int i);
-  void GuardarLeyServicio(int i);
+  bool GuardarLeyServicio(int i, Aviso aviso);
   void MostrarCosteServicio(int i);
-  void GuardarCosteServicio(int i);
+  bool GuardarCosteServicio(int i, Aviso aviso);
   void VerCoeficientesTC();
 
   Selector corrientes_;

@@ -71,11 +71,12 @@ CCostesOperacionDlg::CCostesOperacionDlg(DlgCostesOperacion& datos, QWidget* par
     : kit::Dialog(PlantillaOperacion(), parent), datos_(datos) {}
 
 void CCostesOperacionDlg::DataExchange(kit::Exchange& dx) {
-  dx.Text(kIdInicial, datos_.inicial);
-  dx.Text(kIdFinal, datos_.final);
+  // The range's limits are checked by the chart's command.
+  TextoNumerico(dx, *this, kIdInicial, datos_.inicial);
+  TextoNumerico(dx, *this, kIdFinal, datos_.final);
   dx.Int(kIdPuntos, datos_.puntos);
-  dx.Text(kIdCalefaccion, datos_.costeCalefaccion);
-  dx.Text(kIdRefrigeracion, datos_.costeRefrigeracion);
+  TextoNumerico(dx, *this, kIdCalefaccion, datos_.costeCalefaccion);
+  TextoNumerico(dx, *this, kIdRefrigeracion, datos_.costeRefrigeracion);
 }
 
 bool EjecutarCostesOperacion(QWidget* padre, DlgCostesOperacion& d) {

@@ -1,6 +1,9 @@
 #include "dialogs/analysis/dlg_informe.h"
 
+#include <optional>
+
 #include "app/qt/fabrica_dialogos_qt.h"
+#include "platform/core/numero_tecleado.h"
 
 namespace vardo {
 
@@ -135,17 +138,37 @@ void CInfDTMinDlg::DataExchange(kit::Exchange& dx) {
     if (grafica) dx.Fail(kInicial, kMsgDTInicialInforme);
 }
 
-// The fix-ups change only the box's text, as typed; OK reads it.
+namespace {
+
+// A box's number by the rule; none for a text that OK will refuse.
+std::optional<double> Valor(const kit::ControlHost& h, int id) {
+  return LeerNumeroTecleado(h.Text(id));
+}
+
+}  // namespace
+
+// The fix-ups change only the box's text, as typed; OK reads it. A box that
+// holds no number is left for OK to refuse.
 void CInfDTMinDlg::ComprobarInicial() {
-  if (Number(kInicial) < 0.0) SetText(kInicial, "1");
-  const double fin = Number(kFinal);
-  if (Number(kInicial) > fin) SetNumber(kInicial, fin - 1.0);
+  auto inicial = Valor(*this, kInicial);
+  if (!inicial) return;
+  if (*inicial < 0.0) {
+    SetText(kInicial, "1");
+    inicial = 1.0;
+  }
+  const auto fin = Valor(*this, kFinal);
+  if (fin && *inicial > *fin) SetNumber(kInicial, *fin - 1.0);
 }
 
 void CInfDTMinDlg::ComprobarFinal() {
-  if (Number(kFinal) < 0.0) SetText(kFinal, "1");
-  const double inicial = Number(kInicial);
-  if (Number(kFinal) < inicial) SetNumber(kFinal, inicial + 1.0);
+  auto fin = Valor(*this, kFinal);
+  if (!fin) return;
+  if (*fin < 0.0) {
+    SetText(kFinal, "1");
+    fin = 1.0;
+  }
+  const auto inicial = Valor(*this, kInicial);
+  if (inicial && *fin < *inicial) SetNumber(kFinal, *inicial + 1.0);
 }
 
 void CInfDTMinDlg::ComprobarPuntos() {

@@ -27,10 +27,17 @@ void FijarTemperaturasPorDefecto(CDiagrama& d) {
   d.m_tFrioGenerico = d.m_temperaturas.back() - d.m_dtMin;
 }
 
+bool CDialogoObjetivos::ComprobarDTMin(Aviso aviso) {
+  double dt = modelo_.m_dtMin;
+  return LeerCampo(*this, idDTMin_, dt, RangoNumero::NoNegativo(), aviso);
+}
+
 void CDialogoObjetivos::OnCambioDTMin() {
   const double anterior = modelo_.m_dtMin;
+  double dt = anterior;
+  if (!LeerCampo(*this, idDTMin_, dt, RangoNumero::NoNegativo(), Aviso::Ninguno)) return;
   const bool definido = ModoDefinido();
-  modelo_.SetDTMin(Number(idDTMin_));
+  modelo_.SetDTMin(dt);
   const bool definidoAhora = ModoDefinido();
   if (definido && !definidoAhora) {
     if (AskYesNo(this, kPreguntaServiciosNoCubren) != Answer::Yes) {
@@ -60,7 +67,7 @@ void CDialogoObjetivos::OnCambioDTMin() {
       guardia_ = 0;
     }
   }
-  Calcular();
+  Calcular(Aviso::Ninguno);
 }
 
 }  // namespace vardo

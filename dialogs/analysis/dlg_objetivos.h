@@ -6,6 +6,7 @@
 #pragma once
 #include <string>
 
+#include "dialogs/analysis/campos.h"
 #include "model/diagrama.h"
 #include "platform/qt/kit/kit.h"
 
@@ -47,15 +48,24 @@ class CDialogoObjetivos : public kit::Dialog {
   // Utilities the selectors run over: the defined ones, or the two defaults.
   int NumServicios();
 
-  // The dialog's own recalculation, and showing utility 1 again after the
-  // mode or the default temperatures changed.
-  virtual void Calcular() = 0;
+  // The dialog's own recalculation (false, nothing stored, when a field
+  // shown holds a text the number rule refuses), and showing utility 1
+  // again after the mode or the default temperatures changed.
+  virtual bool Calcular(Aviso aviso) = 0;
   virtual void MostrarPrimerServicio() = 0;
+
+  // The DT min field holds a number of at least 0 (DT min itself is taken
+  // when the field is left).
+  bool ComprobarDTMin(Aviso aviso);
+  // Enter (the hidden default button) and OK recalculate with the refusal's
+  // message.
+  bool CalcularConAviso() { return ComprobarDTMin(Aviso::Mensaje) && Calcular(Aviso::Mensaje); }
 
   CDiagrama modelo_;
 
  private:
   // Edit idDTMin left: the new DT min, the questions and the recalculation.
+  // A text that is no DT min stays for Enter or OK to refuse.
   void OnCambioDTMin();
 
   int idDTMin_;

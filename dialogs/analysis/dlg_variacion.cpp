@@ -5,7 +5,7 @@
 #include "dialogs/analysis/campos.h"
 #include "dialogs/analysis/coeficientes.h"
 #include "dialogs/analysis/dlg_objetivos.h"
-#include "platform/core/numtext.h"
+#include "platform/core/numero_tecleado.h"
 
 namespace vardo {
 
@@ -129,8 +129,8 @@ CVariacionDTDlg::CVariacionDTDlg(DlgVariacionDT& datos, QWidget* parent)
     : kit::Dialog(PlantillaDT(), parent), datos_(datos) {}
 
 void CVariacionDTDlg::DataExchange(kit::Exchange& dx) {
-  dx.Text(kIdInicial, datos_.inicial);
-  dx.Text(kIdFinal, datos_.final);
+  TextoNumerico(dx, *this, kIdInicial, datos_.inicial);
+  TextoNumerico(dx, *this, kIdFinal, datos_.final);
   dx.Int(kIdPuntos, datos_.puntos, 2, 10000);
 }
 
@@ -142,12 +142,13 @@ bool EjecutarVariacionDT(QWidget* padre, DlgVariacionDT& d) {
 
 CVariacionAreaDlg::CVariacionAreaDlg(const DlgVariacionArea& datos, QWidget* parent)
     : kit::Dialog(PlantillaArea(), parent),
-      inicial_(TextoANumero(datos.inicial)),
-      final_(TextoANumero(datos.final)),
+      inicial_(LeerNumeroTecleado(datos.inicial).value_or(0.0)),
+      final_(LeerNumeroTecleado(datos.final).value_or(0.0)),
       puntos_(datos.puntos) {
   CopiarModeloCompleto(modelo_, datos.modelo);
   corrientes_ = {kIdCorriente, kIdSpinCorriente, [this] { return modelo_.GetNumCorrientes(); },
-                 [this](int i) { MostrarCorriente(i); }, [this](int i) { GuardarCorriente(i); }};
+                 [this](int i) { MostrarCorriente(i); },
+                 [this](int i) { return GuardarCorriente(i, Aviso::Foco); }};
   Conectar(*this, corrientes_);
 }
 
@@ -155,10 +156,11 @@ void CVariacionAreaDlg::DataExchange(kit::Exchange& dx) {
   dx.Double(kIdInicial, inicial_);
   dx.Double(kIdFinal, final_);
   dx.Int(kIdPuntos, puntos_, 1, 10000);
-  dx.Double(kIdTCalefaccion, modelo_.m_tCalienteGenerico);
-  dx.Double(kIdHCalefaccion, modelo_.m_hCalienteGenerico);
-  dx.Double(kIdTRefrigeracion, modelo_.m_tFrioGenerico);
-  dx.Double(kIdHRefrigeracion, modelo_.m_hFrioGenerico);
+  // The range's limits are checked by the chart's command.
+  dx.Double(kIdTCalefaccion, modelo_.m_tCalienteGenerico, RangoNumero::Temperatura());
+  dx.Double(kIdHCalefaccion, modelo_.m_hCalienteGenerico, RangoNumero::Coeficiente());
+  dx.Double(kIdTRefrigeracion, modelo_.m_tFrioGenerico, RangoNumero::Temperatura());
+  dx.Double(kIdHRefrigeracion, modelo_.m_hFrioGenerico, RangoNumero::Coeficiente());
 }
 
 void CVariacionAreaDlg::OnInit() {
@@ -170,7 +172,7 @@ void CVariacionAreaDlg::OnInit() {
 
 void CVariacionAreaDlg::OnOK() {
   const int i = ItemMostrado(*this, corrientes_);
-  if (i >= 0) GuardarCorriente(i);
+  if (i >= 0 && !GuardarCorriente(i, Aviso::Mensaje)) return;
   kit::Dialog::OnOK();
 }
 
@@ -181,8 +183,9 @@ void CVariacionAreaDlg::MostrarCorriente(int i) {
   SetNumber(kIdCoeficiente, c.m_h, kDigitosRegistro);
 }
 
-void CVariacionAreaDlg::GuardarCorriente(int i) {
-  modelo_.m_corrientes[static_cast<std::size_t>(i)].m_h = Number(kIdCoeficiente);
+bool CVariacionAreaDlg::GuardarCorriente(int i, Aviso aviso) {
+  double& h = modelo_.m_corrientes[static_cast<std::size_t>(i)].m_h;
+  return LeerCampo(*this, kIdCoeficiente, h, RangoNumero::Coeficiente(), aviso);
 }
 
 bool EjecutarVariacionArea(QWidget* padre, DlgVariacionArea& d) {
@@ -214,14 +217,15 @@ CVariacionCosteDlg::CVariacionCosteDlg(bool totales, const CDiagrama& modelo, st
       puntos_(puntos) {
   CopiarModeloCompleto(modelo_, modelo);
   corrientes_ = {kIdCorriente, kIdSpinCorriente, [this] { return modelo_.GetNumCorrientes(); },
-                 [this](int i) { MostrarCorriente(i); }, [this](int i) { Guardar(i); }};
+                 [this](int i) { MostrarCorriente(i); },
+                 [this](int i) { return Guardar(i, Aviso::Foco); }};
   Conectar(*this, corrientes_);
   OnClick(kIdCoeficientes, [this] { VerCoeficientes(this, modelo_); });
 }
 
 void CVariacionCosteDlg::DataExchange(kit::Exchange& dx) {
-  dx.Text(kIdInicial, inicial_);
-  dx.Text(kIdFinal, final_);
+  TextoNumerico(dx, *this, kIdInicial, inicial_);
+  TextoNumerico(dx, *this, kIdFinal, final_);
   dx.Int(kIdPuntos, puntos_);
 }
 
@@ -243,7 +247,7 @@ void CVariacionCosteDlg::OnInit() {
 
 void CVariacionCosteDlg::OnOK() {
   const int i = ItemMostrado(*this, corrientes_);
-  if (i >= 0) Guardar(i);
+  if (i >= 0 && !Guardar(i, Aviso::Mensaje)) return;
   if (!ComprobarAmortizacion(*this, kIdAnos)) return;
   kit::Dialog::OnOK();
 }
@@ -254,19 +258,21 @@ void CVariacionCosteDlg::MostrarCorriente(int i) {
   MostrarLey(*this, kIdA, c.m_a, c.m_b, c.m_c, kDigitosRegistro);
 }
 
-void CVariacionCosteDlg::Guardar(int i) {
+bool CVariacionCosteDlg::Guardar(int i, Aviso aviso) {
+  // Every field in its order; nothing is stored unless all are numbers.
   CDiagrama& m = modelo_;
   CCorriente& c = m.m_corrientes[static_cast<std::size_t>(i)];
-  GuardarLey(*this, kIdA, c.m_a, c.m_b, c.m_c);
-  GuardarLey(*this, kIdACalefaccion, m.m_a1, m.m_b1, m.m_c1);
-  GuardarLey(*this, kIdARefrigeracion, m.m_a2, m.m_b2, m.m_c2);
+  std::vector<CampoNumero> campos = {
+      {kIdAnos, &m.m_amortizacion}, {kIdInteres, &m.m_interes}, {kIdLang, &m.m_factorLang}};
+  for (auto ley : {CamposLey(kIdA, c.m_a, c.m_b, c.m_c),
+                   CamposLey(kIdACalefaccion, m.m_a1, m.m_b1, m.m_c1),
+                   CamposLey(kIdARefrigeracion, m.m_a2, m.m_b2, m.m_c2)})
+    campos.insert(campos.end(), ley.begin(), ley.end());
   if (totales_) {
-    m.m_costeCaliente = Number(kIdCosteCalefaccion);
-    m.m_costeFrio = Number(kIdCosteRefrigeracion);
+    campos.push_back({kIdCosteCalefaccion, &m.m_costeCaliente});
+    campos.push_back({kIdCosteRefrigeracion, &m.m_costeFrio});
   }
-  m.m_amortizacion = Number(kIdAnos);
-  m.m_interes = Number(kIdInteres);
-  m.m_factorLang = Number(kIdLang);
+  return LeerCampos(*this, campos, aviso);
 }
 
 namespace {

@@ -66,7 +66,7 @@ class CVariacionAreaDlg : public kit::Dialog {
 
  private:
   void MostrarCorriente(int i);
-  void GuardarCorriente(int i);
+  bool GuardarCorriente(int i, Aviso aviso);
 
   CDiagrama modelo_;
   double inicial_;
@@ -109,8 +109,9 @@ class CVariacionCosteDlg : public kit::Dialog {
 
  private:
   void MostrarCorriente(int i);
-  // The stream's law and every other field of the dialog.
-  void Guardar(int i);
+  // The stream's law and every other field of the dialog; false, nothing
+  // stored, when one of them holds no number.
+  bool Guardar(int i, Aviso aviso);
 
   bool totales_;
   CDiagrama modelo_;

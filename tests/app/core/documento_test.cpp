@@ -12,6 +12,9 @@
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
+#include <cmath>
+#include <limits>
+#include <functional>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -684,6 +687,88 @@ TEST_F(DocumentoTest, GuardarRefrescaYNoCambiaElModo) {
   EXPECT_EQ(doc.m_Diagrama.m_grafoConstruido, 0);
   EXPECT_EQ(estado.dtMin, "12.5");
   EXPECT_EQ(estado.cal.rfind("Cal:0./", 0), 0u);
+}
+
+// Whatever path put a value in the model, a save either refuses it with its
+// message and writes nothing (the old file stays as it was), or writes bytes
+// that open again: the document's save and the autosave copy alike.
+TEST_F(DocumentoTest, CadaGuardadoSeVuelveAAbrirORechazaSinEscribir) {
+  const double inf = std::numeric_limits<double>::infinity();
+  const double valores[] = {inf, -inf, std::numeric_limits<double>::quiet_NaN(), 1e308};
+  const std::string kNoFinitos = " tiene una temperatura o una entalpía que no es un número finito.";
+  struct Campo {
+    const char* nombre;
+    // Puts v in its place; false when the sample has no such place.
+    std::function<bool(CDiagrama&, double)> poner;
+    // The reason of a refusal for a value that is not finite; empty: every
+    // value is written and read back.
+    std::string motivo;
+  };
+  const Campo campos[] = {
+      {"DT min", [](CDiagrama& d, double v) { d.SetDTMin(v); return true; },
+       "la diferencia mínima de temperatura no es un número finito."},
+      {"entrada de una corriente", [](CDiagrama& d, double v) { d.m_corrientes[1].SetT1(v); return true; },
+       "la corriente 2" + kNoFinitos},
+      {"salida de una corriente", [](CDiagrama& d, double v) { d.m_corrientes[1].SetT2(v); return true; },
+       "la corriente 2" + kNoFinitos},
+      {"calor de una corriente", [](CDiagrama& d, double v) { d.m_corrientes[0].SetHFinal(v); return true; },
+       "la corriente 1" + kNoFinitos},
+      {"coeficiente de una corriente", [](CDiagrama& d, double v) { d.m_corrientes[0].m_h = v; return true; },
+       ""},
+      {"temperatura de un servicio",
+       [](CDiagrama& d, double v) {
+         if (d.m_servicios.empty()) return false;
+         d.m_servicios[0].SetT1(v);
+         return true;
+       },
+       "el servicio S1" + kNoFinitos},
+      {"temperatura del servicio por defecto",
+       [](CDiagrama& d, double v) { d.m_tCalienteGenerico = v; return true; }, ""},
+      {"coste de la calefacción", [](CDiagrama& d, double v) { d.m_costeCaliente = v; return true; }, ""},
+      {"ley de costes de una corriente", [](CDiagrama& d, double v) { d.m_corrientes[0].m_a = v; return true; },
+       ""},
+  };
+  for (const char* ejemplo : kEjemplos) {
+    for (const Campo& c : campos) {
+      for (const double v : valores) {
+        SCOPED_TRACE(std::string(ejemplo) + ", " + c.nombre + " = " + std::to_string(v));
+        Carpeta dir;
+        const std::string ruta = dir / "planta.vdo";
+        const Bytes viejo = LeerBytes(kEjemplos[0]);
+        EscribirBytes(ruta, viejo);
+        CVardoDoc d;
+        PuertosDocumento p;
+        p.ui = &ui;
+        d.SetPuertos(p);
+        ASSERT_TRUE(d.OnOpenDocument(ejemplo).ok);
+        if (!c.poner(d.m_Diagrama, v)) continue;
+        d.SetModifiedFlag();
+        ui.Clear();
+        const bool rechazado = !c.motivo.empty() && !std::isfinite(v);
+        const std::string mensaje = "El documento no se ha guardado: " + c.motivo;
+
+        const ResultadoArchivo r = d.OnSaveDocument(ruta);
+        const ResultadoArchivo copia = d.GuardarCopia(dir / "Backup_of_planta.vdo");
+        EXPECT_EQ(r.ok, !rechazado);
+        EXPECT_EQ(copia.ok, !rechazado);
+        if (rechazado) {
+          EXPECT_EQ(r.mensaje, mensaje);
+          EXPECT_EQ(copia.mensaje, mensaje);
+          EXPECT_EQ(ui.Messages(), std::vector<std::string>{mensaje});
+          EXPECT_EQ(LeerBytes(ruta), viejo);
+          EXPECT_EQ(dir.Archivos(), std::vector<std::string>{"planta.vdo"});
+          EXPECT_TRUE(d.IsModified());
+          continue;
+        }
+        EXPECT_TRUE(ui.Messages().empty());
+        for (const std::string& escrito : {ruta, dir / "Backup_of_planta.vdo"}) {
+          CVardoDoc leido;
+          leido.SetPuertos(p);
+          EXPECT_TRUE(leido.OnOpenDocument(escrito).ok) << escrito;
+        }
+      }
+    }
+  }
 }
 
 TEST_F(DocumentoTest, LaCopiaNoTocaElDocumento) {

@@ -610,28 +610,46 @@ TEST_F(Editor, SuprimirBorraUnaVezYLaSegundaNoHaceNada) {
 // ------------------------------------------------------------ DT min field
 
 TEST_F(Editor, DTMinDelCampo) {
+  using R = CEditorRejilla::ResultadoDTMin;
+  const std::string nueves(400, '9');
   const struct {
-    const char* texto;
-    double dtMin;
-  } casos[] = {{"12.5", 12.5}, {"7.", 7.0}, {"", 0.0}};
+    std::string texto;
+    double dtMin;       // taken, or 10 as it was
+    const char* rechazo;  // the message of a refused text
+  } casos[] = {{"12.5", 12.5, nullptr},
+               {"12,5", 12.5, nullptr},
+               {"7.", 7.0, nullptr},
+               {"0", 0.0, nullptr},
+               {"", 10.0, "Introduzca un número."},
+               {"abc", 10.0, "Introduzca un número."},
+               {"1,5,0", 10.0, "Introduzca un número."},
+               {nueves, 10.0, "Introduzca un número."},
+               {"1e999", 10.0, "Introduzca un número."},
+               {"-5", 10.0, "Introduzca un número mayor o igual que 0."}};
   for (const auto& c : casos) {
-    SCOPED_TRACE(c.texto);
+    SCOPED_TRACE(c.texto.substr(0, 10));
     Cargar(prueba::CuatroCorrientesSinCalcular());
     const int pasos = doc.NumDeshacer();
     doc.SetModifiedFlag(false);
-    ASSERT_TRUE(ed.AplicarDTMin(c.texto));
+    ui.Clear();
+    const R r = ed.AplicarDTMin(c.texto);
+    EXPECT_EQ(r, c.rechazo ? R::Rechazado : R::Aplicado);
     EXPECT_EQ(M().m_dtMin, c.dtMin);
-    EXPECT_EQ(doc.NumDeshacer(), pasos + 1);
-    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(doc.NumDeshacer(), pasos + (c.rechazo ? 0 : 1));
+    EXPECT_EQ(doc.IsModified(), !c.rechazo);
+    EXPECT_EQ(ui.Messages(), c.rechazo ? std::vector<std::string>{c.rechazo}
+                                       : std::vector<std::string>{});
     CDiagrama ref = prueba::CuatroCorrientesSinCalcular();
     ref.SetDTMin(c.dtMin);
     ref.CalcularObjetivos();
-    EXPECT_EQ(M().m_tPinch, ref.m_tPinch);
-    EXPECT_EQ(M().m_cascada, ref.m_cascada);
+    if (!c.rechazo) {
+      EXPECT_EQ(M().m_tPinch, ref.m_tPinch);
+      EXPECT_EQ(M().m_cascada, ref.m_cascada);
+    }
   }
   // Without streams nothing happens.
   Cargar(CDiagrama{}, false);
-  EXPECT_FALSE(ed.AplicarDTMin("12.5"));
+  EXPECT_EQ(ed.AplicarDTMin("12.5"), R::SinCorrientes);
   EXPECT_EQ(M().m_dtMin, 10.0);
 }
 

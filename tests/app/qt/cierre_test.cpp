@@ -1,7 +1,11 @@
 // Saving, and the close of documents and of the program with its questions.
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
+#include <limits>
+
+#include "app/core/autoguardado.h"
 #include "app/core/ids_comandos.h"
 #include "fixture.h"
 #include "platform/qt/recentfiles.h"
@@ -86,6 +90,56 @@ TEST_F(Cierre, GuardarComoRetitulaYGuardarEscribeEnSuRuta) {
   EXPECT_EQ(dialogos_.Log().size(), 1u);  // no second dialog: the path is known
   EXPECT_TRUE(QFile::exists(nueva));
   EXPECT_FALSE(Doc()->IsModified());
+}
+
+// A model its own file could not hold again (a DT min that is no finite
+// number, which no field lets through any more, put in the model here) is
+// saved by no path: each says why, the old file stays as it was, no other
+// file appears, and the document stays open and modified.
+TEST_F(Cierre, UnModeloQueNoSePodriaReabrirNoSeGuardaPorNingunCamino) {
+  const QString ruta = CopiaEjemplo("cuatro_corrientes.vdo");
+  ASSERT_EQ(Iniciar({ruta}), -1);
+  Marco().PrimeraActivacion();
+  const QByteArray viejo = Leer(ruta);
+  Doc()->m_Diagrama.SetDTMin(std::numeric_limits<double>::infinity());
+  Doc()->SetModifiedFlag(true);
+  const std::string mensaje =
+      "El documento no se ha guardado: la diferencia mínima de temperatura no es un número finito.";
+  auto intacto = [&] {
+    EXPECT_EQ(Leer(ruta), viejo);
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{"cuatro_corrientes.vdo"});
+    EXPECT_TRUE(Doc()->IsModified());
+    EXPECT_EQ(Marco().Marcos().size(), 1u);
+  };
+
+  ASSERT_TRUE(Marco().Commands().Execute(cmd::kGuardar));
+  Procesar();
+  EXPECT_EQ(runner_.Log().size(), 1u);
+  EXPECT_EQ(runner_.Log().back().text, mensaje);
+  intacto();
+
+  dialogos_.Script(Ruta("otra.vdo"));
+  ASSERT_TRUE(Marco().Commands().Execute(cmd::kGuardarComo));
+  Procesar();
+  EXPECT_EQ(runner_.Log().size(), 2u);
+  EXPECT_EQ(runner_.Log().back().text, mensaje);
+  EXPECT_EQ(Doc()->GetTitle(), "cuatro_corrientes");
+  intacto();
+
+  Marco().Disparar(kTimerAutograbacion);
+  Procesar();
+  EXPECT_EQ(runner_.Log().size(), 3u);
+  EXPECT_EQ(runner_.Log().back().text, mensaje);
+  intacto();
+
+  // Closing with "Sí" to saving: the save is refused and the window stays.
+  runner_.Script({Answer::Yes});
+  ASSERT_TRUE(Marco().Commands().Execute(cmd::kCerrar));
+  Procesar();
+  ASSERT_EQ(runner_.Log().size(), 5u);
+  EXPECT_EQ(runner_.Log().back().text, mensaje);
+  intacto();
+  Doc()->SetModifiedFlag(false);
 }
 
 TEST_F(Cierre, CadaEjemploGuardadoYReabiertoDaLosMismosBytes) {

@@ -1,6 +1,8 @@
 // Editing the grid diagram in the running program, with real mouse and key
 // events on the view: adding an exchanger by clicks, dragging it, deleting
 // it, the context menus, the double click, the DT min field and scrolling.
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QScrollBar>
@@ -165,14 +167,16 @@ TEST_F(Edicion, DTMinConIntroEsUnPasoYRehaceLasCompuestas) {
   campo->setFocus();
   campo->selectAll();
   QTest::keyClick(campo, Qt::Key_Backspace);
-  QTest::keyClicks(campo, "1x2,.5");  // a letter and a comma never reach it
-  EXPECT_EQ(campo->text(), QStringLiteral("12.5"));
+  QTest::keyClicks(campo, "1x2e,5");  // letters never reach it; the comma is a decimal point
+  EXPECT_EQ(campo->text(), QStringLiteral("12,5"));
   QTest::keyClick(campo, Qt::Key_Return);
   Procesar();
   EXPECT_EQ(M().m_dtMin, 12.5);
   EXPECT_EQ(Doc()->NumDeshacer(), pasos + 1);
   EXPECT_TRUE(Doc()->IsModified());
+  // The field then shows DT min as the program writes numbers.
   EXPECT_EQ(campo->text(), QStringLiteral("12.5"));
+  EXPECT_TRUE(Preguntas().empty());
   // The composite curves of the new DT min are shown.
   CDiagrama copia = M();
   CGrafica nueva;
@@ -191,6 +195,69 @@ TEST_F(Edicion, DTMinConIntroEsUnPasoYRehaceLasCompuestas) {
   Procesar();
   EXPECT_EQ(M().m_dtMin, 15.0);
   EXPECT_EQ(Doc()->NumDeshacer(), pasos + 2);
+}
+
+// What the DT min field cannot take is refused with its message: DT min,
+// the undo steps and the picture stay; after Enter the text stays selected
+// in the field, and leaving the field shows the DT min in force again.
+TEST_F(Edicion, DTMinRechazaLoQueNoEsUnNumeroNoNegativo) {
+  Abrir("cuatro_corrientes.vdo");
+  ASSERT_TRUE(Marco().Commands().Execute(cmd::kCompuestas));
+  Procesar();
+  const int pasos = Doc()->NumDeshacer();
+  const std::vector<Point> antes = Vista()->Grafica().puntos;
+  Doc()->SetModifiedFlag(false);
+  QLineEdit* campo = Marco().Field();
+  ASSERT_NE(campo, nullptr);
+  auto sinCambios = [&] {
+    EXPECT_EQ(M().m_dtMin, 10.0);
+    EXPECT_EQ(Doc()->NumDeshacer(), pasos);
+    EXPECT_FALSE(Doc()->IsModified());
+    EXPECT_EQ(Vista()->Grafica().puntos, antes);
+  };
+
+  // A run of 400 nines, and two decimal points, typed and Enter.
+  for (const std::string& texto : {std::string(400, '9'), std::string("1,5.0")}) {
+    SCOPED_TRACE(texto.substr(0, 8));
+    runner_.Clear();
+    campo->setFocus();
+    campo->selectAll();
+    QTest::keyClicks(campo, QString::fromStdString(texto));
+    QTest::keyClick(campo, Qt::Key_Return);
+    Procesar();
+    EXPECT_EQ(Preguntas(), std::vector<std::string>{"Introduzca un número."});
+    sinCambios();
+    EXPECT_TRUE(campo->hasFocus());
+    EXPECT_EQ(campo->text().toStdString(), texto);
+    EXPECT_EQ(campo->selectedText(), campo->text());
+    if (texto.size() < 10)
+      Marco().grab().save(QString::fromStdString(::testing::TempDir() + "dtmin_rechazado.png"));
+    // Leaving it now refuses nothing more and shows DT min again.
+    Vista()->setFocus();
+    Procesar();
+    EXPECT_EQ(Preguntas().size(), 1u);
+    EXPECT_EQ(campo->text(), QStringLiteral("10."));
+    sinCambios();
+  }
+
+  // A paste of "-5" with the middle button (the field takes no other
+  // paste), then the field left: refused, DT min shown again.
+  runner_.Clear();
+  campo->setFocus();
+  campo->selectAll();
+  QGuiApplication::clipboard()->setText(QStringLiteral("-5"), QClipboard::Selection);
+  if (QGuiApplication::clipboard()->supportsSelection()) {
+    campo->clear();
+    QTest::mouseClick(campo, Qt::MiddleButton);
+  } else {
+    campo->insert(QStringLiteral("-5"));  // what the middle-click paste does
+  }
+  EXPECT_EQ(campo->text(), QStringLiteral("-5"));
+  Vista()->setFocus();
+  Procesar();
+  EXPECT_EQ(Preguntas(), std::vector<std::string>{"Introduzca un número mayor o igual que 0."});
+  EXPECT_EQ(campo->text(), QStringLiteral("10."));
+  sinCambios();
 }
 
 TEST_F(Edicion, MenusContextualesSegunLoElegido) {

@@ -233,6 +233,35 @@ TEST_F(Objetivos, CadaDialogoDeRangoDibujaSuModo) {
   EXPECT_TRUE(Mensajes().empty());
 }
 
+// In the running program a decimal comma is a decimal point: the cascade's
+// DT min, and the operating-cost chart's range and heating cost.
+TEST_F(Objetivos, ComaDecimalEnLaCascadaYEnElRangoYLosCostes) {
+  kitRunner_.ScriptDialog([](Driver& d) {
+    d.Type(CCalculoCascadaDlg::kIdDTMin, "1,5");
+    d.Enter();
+    d.Ok();
+  });
+  QTest::keyClick(Vista(), Qt::Key_M, Qt::ControlModifier);
+  Procesar();
+  EXPECT_EQ(Doc()->m_Diagrama.m_dtMin, 1.5);
+  EXPECT_EQ(Marco().Field()->text().toStdString(), "1.5");
+
+  using O = CCostesOperacionDlg;
+  kitRunner_.ScriptDialog([](Driver& d) {
+    d.Type(O::kIdInicial, "2,5");
+    d.Type(O::kIdFinal, "40");
+    d.Type(O::kIdCalefaccion, "62,5");
+    d.Ok();
+  });
+  ASSERT_TRUE(Ejecutar(cmd::kCosteOperacionDTMin));
+  EXPECT_EQ(Doc()->m_nModo, 9);
+  EXPECT_EQ(Doc()->m_Diagrama.m_costeCaliente, 62.5);
+  const CGrafica& g = Vista()->Grafica();
+  ASSERT_FALSE(g.puntos.empty());
+  EXPECT_EQ(g.puntos.front().x, ValorGrafica(2.5, g.decimales));
+  EXPECT_TRUE(Mensajes().empty());
+}
+
 TEST_F(Objetivos, UnRangoRechazadoDejaElModo) {
   kitRunner_.ScriptDialog([](Driver& d) {
     d.Type(1075, "1");  // final DT min no greater than the initial one

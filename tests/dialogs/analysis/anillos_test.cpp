@@ -97,19 +97,34 @@ TEST_F(Anillos, BuscarDesplazarYAceptarConSi) {
         // The slider writes the amount of its position: 240 × p / 100 − 100.
         d.Slide(D::kIdDeslizador, 50);
         EXPECT_EQ(d.Text(D::kIdCantidad), "20.");
-        // Typed amounts: Enter applies them, beyond the ends they are held.
+        // Typed amounts: Enter applies them, beyond the ends they are held;
+        // what is no number is refused and leaves the slider where it was.
         const struct {
           const char* tecleado;
           const char* texto;
           int posicion;
-        } casos[] = {{"141", "140.", 100}, {"-500", "-100.", 0}, {"40", "40", 58}, {"x", "x", 41}};
+          bool rechazado;
+        } casos[] = {{"141", "140.", 100, false}, {"-500", "-100.", 0, false},
+                     {"40", "40", 58, false},     {"x", "x", 58, true},
+                     {"12,5", "12,5", 46, false}, {"1e999", "1e999", 46, true}};
         for (const auto& c : casos) {
+          SCOPED_TRACE(c.tecleado);
+          runner_.Clear();
           d.Type(D::kIdCantidad, c.tecleado);
           d.Enter();
-          EXPECT_TRUE(h.IsOpen()) << c.tecleado;
-          EXPECT_EQ(d.Text(D::kIdCantidad), c.texto) << c.tecleado;
-          EXPECT_EQ(s->value(), c.posicion) << c.tecleado;
+          EXPECT_TRUE(h.IsOpen());
+          EXPECT_EQ(d.Text(D::kIdCantidad), c.texto);
+          EXPECT_EQ(s->value(), c.posicion);
+          EXPECT_EQ(Mensajes(), c.rechazado ? std::vector<std::string>{"Introduzca un número."}
+                                            : std::vector<std::string>{});
         }
+        // "Aceptar" with an amount that is no number: refused, still open.
+        runner_.Clear();
+        d.Ok();
+        EXPECT_TRUE(h.IsOpen());
+        EXPECT_EQ(Mensajes(), std::vector<std::string>{"Introduzca un número."});
+        EXPECT_EQ(h.FocusedId(), D::kIdCantidad);
+        runner_.Clear();
         d.Type(D::kIdCantidad, "40");
         d.Ok();
       },

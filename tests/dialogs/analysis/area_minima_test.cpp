@@ -73,6 +73,8 @@ TEST_F(AreaMinima, ServiciosPorDefectoConSusLimitesYResultadosDelModelo) {
   EXPECT_TRUE(Mensajes().empty());
 }
 
+// What the keys leave in the fields: digits and one decimal point, "." or
+// ","; the stream number takes digits only.
 TEST_F(AreaMinima, CoeficientesYTemperaturaAdmitenUnNumeroDecimal) {
   struct Caso {
     int id;
@@ -83,7 +85,8 @@ TEST_F(AreaMinima, CoeficientesYTemperaturaAdmitenUnNumeroDecimal) {
                         {D::kIdCoefServicio, "1.25", "1.25"},
                         {D::kIdTempServicio, "573.15", "573.15"},
                         {D::kIdTempServicio, "1.2.3", "1.23"},
-                        {D::kIdCoefCorriente, "2,5", "25"},
+                        {D::kIdCoefCorriente, "2,5", "2,5"},
+                        {D::kIdCoefCorriente, "2,5.1", "2,51"},
                         {D::kIdCoefCorriente, "-1e3", "13"},
                         {D::kIdCorriente, "2.5", "25"}};
   Correr(CuatroCorrientes(), [&](Driver& d) {
@@ -93,6 +96,103 @@ TEST_F(AreaMinima, CoeficientesYTemperaturaAdmitenUnNumeroDecimal) {
     }
     d.Cancel();
   });
+  // Cancel left with what the fields held: nothing asked, nothing refused.
+  EXPECT_TRUE(Mensajes().empty());
+}
+
+// A decimal comma is a decimal point; a coefficient of 0 or a temperature of
+// 0 K is refused on Enter and on OK, the field keeping the focus, and the
+// area never becomes "nan".
+TEST_F(AreaMinima, ComaDecimalYCoeficienteOTemperaturaCeroRechazados) {
+  const std::string kCoef = "Introduzca un coeficiente mayor que 0.";
+  const std::string kTemp = "Introduzca una temperatura mayor que 0 K.";
+  CDiagrama esperado = CuatroCorrientes();
+  esperado.m_tCalienteGenerico = 448.15;
+  esperado.m_tFrioGenerico = 288.15;
+  const bool ok = Correr(CuatroCorrientes(), [&](Driver& d) {
+    d.Type(D::kIdCoefCorriente, "2,5");
+    d.Enter();
+    esperado.m_corrientes[0].m_h = 2.5;
+    EsperarResultados(d, esperado);
+    const std::string area = d.Text(D::kIdArea);
+
+    struct Caso {
+      int id;
+      const char* texto;
+      std::string mensaje;
+      const char* bueno;  // typed afterwards: the value the model keeps
+    };
+    const Caso casos[] = {{D::kIdCoefCorriente, "0", kCoef, "2,5"},
+                          {D::kIdCoefServicio, "0", kCoef, "2"},
+                          {D::kIdTempServicio, "0", kTemp, "448.15"},
+                          {D::kIdCoefCorriente, "", "Introduzca un número.", "2,5"}};
+    for (const Caso& c : casos) {
+      SCOPED_TRACE(c.texto);
+      runner_.Clear();
+      d.Type(c.id, c.texto);
+      d.Enter();
+      EXPECT_EQ(Mensajes(), std::vector<std::string>{c.mensaje});
+      EXPECT_EQ(d.Dialog().FocusedId(), c.id);
+      EXPECT_EQ(d.Text(c.id), c.texto);
+      EXPECT_EQ(d.Text(D::kIdArea), area);
+      if (c.id == D::kIdTempServicio) d.Grab(::testing::TempDir() + "analisis_area_minima_rechazo.png");
+      // Leaving the field recalculates nothing and asks nothing.
+      d.Focus(D::kIdDTMin);
+      EXPECT_EQ(d.Text(D::kIdArea), area);
+      EXPECT_EQ(Mensajes().size(), 1u);
+      // An arrow does not take the refused text away: the item stays, the
+      // field gets the focus back, and no message opens inside the press.
+      const int spin = c.id == D::kIdCoefCorriente ? D::kIdSpinCorriente : D::kIdSpinServicio;
+      const int numero = c.id == D::kIdCoefCorriente ? D::kIdCorriente : D::kIdServicio;
+      d.Step(spin, 1);
+      EXPECT_EQ(d.Text(numero), "1");
+      EXPECT_EQ(d.Text(c.id), c.texto);
+      EXPECT_EQ(d.Dialog().FocusedId(), c.id);
+      EXPECT_EQ(Mensajes().size(), 1u);
+      // OK refuses it too and stays open.
+      d.Ok();
+      EXPECT_TRUE(d.Dialog().IsOpen());
+      EXPECT_EQ(Mensajes().size(), 2u);
+      EXPECT_EQ(d.Dialog().FocusedId(), c.id);
+      d.Type(c.id, c.bueno);
+    }
+    d.Ok();
+  });
+  EXPECT_TRUE(ok);
+  EXPECT_EQ(registro_.modelo.m_corrientes[0].m_h, 2.5);
+  EXPECT_EQ(registro_.modelo.m_hCalienteGenerico, 2.0);
+  EXPECT_EQ(registro_.modelo.m_tCalienteGenerico, 448.15);
+}
+
+// DT min: "1,5" is 1.5; what is no number of at least 0 is refused on Enter
+// and on OK with the focus kept in the field, and changes nothing.
+TEST_F(AreaMinima, DTMinConComaYRechazos) {
+  const bool ok = Correr(CuatroCorrientes(), [&](Driver& d) {
+    d.Type(D::kIdDTMin, "1,5");
+    d.Enter();
+    CDiagrama esperado = CuatroCorrientes();
+    esperado.m_tCalienteGenerico = 448.15;
+    esperado.m_tFrioGenerico = 288.15;
+    esperado.SetDTMin(1.5);
+    EsperarResultados(d, esperado);
+    const std::string area = d.Text(D::kIdArea);
+    for (const char* texto : {"1e999", "-2", "abc"}) {
+      SCOPED_TRACE(texto);
+      runner_.Clear();
+      d.Type(D::kIdDTMin, texto);
+      d.Enter();
+      ASSERT_EQ(Mensajes().size(), 1u);
+      EXPECT_EQ(d.Dialog().FocusedId(), D::kIdDTMin);
+      EXPECT_EQ(d.Text(D::kIdArea), area);
+      d.Ok();
+      EXPECT_TRUE(d.Dialog().IsOpen());
+      EXPECT_EQ(Mensajes().size(), 2u);
+    }
+    d.Type(D::kIdDTMin, "1,5");
+    d.Ok();
+  });
+  EXPECT_TRUE(ok);
+  EXPECT_EQ(registro_.modelo.m_dtMin, 1.5);
 }
 
 TEST_F(AreaMinima, DTMin20PreguntaUnaVezYSiMueveLosServiciosAlLimite) {

@@ -65,9 +65,7 @@ TEST_F(Cascada, AceptarTomaElDTMinEscritoAunqueNoSeHayaRecalculadoYCancelarNada)
     bool esperado;
     double dtMin;
   };
-  const Caso casos[] = {{"15", true, true, 15.0},
-                        {"abc", true, true, 0.0},
-                        {"15", false, false, 10.0}};
+  const Caso casos[] = {{"15", true, true, 15.0}, {"1,5", true, true, 1.5}, {"15", false, false, 10.0}};
   for (const Caso& c : casos) {
     SCOPED_TRACE(c.texto);
     const bool ok = Correr("cuatro_corrientes.vdo", [&](Driver& d) {
@@ -78,6 +76,44 @@ TEST_F(Cascada, AceptarTomaElDTMinEscritoAunqueNoSeHayaRecalculadoYCancelarNada)
     });
     EXPECT_EQ(ok, c.esperado);
     EXPECT_EQ(registro_.modelo.m_dtMin, c.dtMin);
+  }
+  EXPECT_TRUE(Mensajes().empty());
+}
+
+// A DT min that is no number of at least 0 is refused on Enter (one message)
+// and on OK, with the focus kept in the field; leaving the field asks
+// nothing and recalculates nothing; Cancel still closes at once.
+TEST_F(Cascada, DTMinQueNoEsUnNumeroNoNegativoSeRechaza) {
+  struct Caso {
+    const char* texto;
+    const char* mensaje;
+  };
+  const Caso casos[] = {{"1e999", "Introduzca un número."},
+                        {"abc", "Introduzca un número."},
+                        {"1,5,0", "Introduzca un número."},
+                        {"-1", "Introduzca un número mayor o igual que 0."}};
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.texto);
+    runner_.Clear();
+    const bool ok = Correr("cuatro_corrientes.vdo", [&](Driver& d) {
+      d.Type(D::kIdDTMin, c.texto);
+      d.Focus(D::kIdCalefaccion);
+      EXPECT_TRUE(Mensajes().empty());
+      EXPECT_EQ(d.Text(D::kIdCalefaccion), "20.");
+      d.Focus(D::kIdDTMin);
+      d.Enter();
+      EXPECT_EQ(Mensajes(), std::vector<std::string>{c.mensaje});
+      EXPECT_EQ(d.Dialog().FocusedId(), D::kIdDTMin);
+      if (&c == casos) d.Grab(::testing::TempDir() + "analisis_cascada_rechazo.png");
+      EXPECT_EQ(d.Text(D::kIdCalefaccion), "20.");
+      EXPECT_EQ(Plot(d).ListaT().size(), 6u);
+      d.Ok();
+      EXPECT_TRUE(d.Dialog().IsOpen());
+      EXPECT_EQ(Mensajes().size(), 2u);
+      d.Cancel();
+    });
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(Mensajes().size(), 2u);
   }
 }
 

@@ -68,19 +68,24 @@ TEST_F(CosteMinimo, ServiciosPorDefectoA50YResultadosQueSiguenAlCampoQueSeDeja) 
 }
 
 TEST_F(CosteMinimo, SinAmortizacionLosCostesSeLeenGuionYAceptarSeRechaza) {
+  const std::string kAmortizacion = "El tiempo de amortización debe ser mayor que 0.";
+  const std::string kNumero = "Introduzca un número.";
   struct Caso {
     const char* anos;
+    bool numero;  // a number: the costs are recalculated without it
   };
-  const Caso casos[] = {{"0"}, {"-2"}, {"abc"}};
+  const Caso casos[] = {{"0", true}, {"-2", true}, {"abc", false}, {"1e999", false}};
   for (const Caso& c : casos) {
     SCOPED_TRACE(c.anos);
     runner_.Clear();
     const bool ok = Correr(CuatroCorrientes(), [&](Driver& d) {
       const std::string operacion = d.Text(D::kIdCosteOperacion);
+      const std::string total = d.Text(D::kIdCosteTotal);
       d.Type(D::kIdAnos, c.anos);
       d.Enter();
-      EXPECT_EQ(d.Text(D::kIdCosteInmovilizado), "-");
-      EXPECT_EQ(d.Text(D::kIdCosteTotal), "-");
+      // No number: refused on Enter, the results stay as they were.
+      EXPECT_EQ(d.Text(D::kIdCosteInmovilizado) == "-", c.numero);
+      EXPECT_EQ(d.Text(D::kIdCosteTotal), c.numero ? "-" : total);
       EXPECT_EQ(d.Text(D::kIdCosteOperacion), operacion);
       d.Ok();
       EXPECT_TRUE(d.Dialog().IsOpen());
@@ -89,10 +94,54 @@ TEST_F(CosteMinimo, SinAmortizacionLosCostesSeLeenGuionYAceptarSeRechaza) {
       d.Ok();
     });
     EXPECT_TRUE(ok);
-    ASSERT_EQ(runner_.Log().size(), 2u);
-    EXPECT_EQ(runner_.Log()[1].text, "El tiempo de amortización debe ser mayor que 0.");
+    const std::vector<std::string> esperados =
+        c.numero ? std::vector<std::string>{kAmortizacion}
+                 : std::vector<std::string>{kNumero, kNumero};
+    EXPECT_EQ(Mensajes(), esperados);
     EXPECT_EQ(registro_.modelo.m_amortizacion, 5.0);
   }
+}
+
+// DT min "1,5" is 1.5 and "1e999" is refused; a cost that is no finite
+// number is refused on Enter and keeps the focus.
+TEST_F(CosteMinimo, DTMinYCostesPorLaReglaDelNumero) {
+  const bool ok = Correr(CuatroCorrientes(), [&](Driver& d) {
+    d.Type(D::kIdDTMin, "1,5");
+    d.Enter();
+    // The default utilities took their temperatures at the first DT min.
+    CDiagrama esperado = CuatroCorrientes();
+    esperado.CalcularObjetivos();
+    esperado.CosteInmovilizado(0);
+    esperado.SetDTMin(1.5);
+    EsperarCostes(d, esperado);
+    const std::string total = d.Text(D::kIdCosteTotal);
+    const struct {
+      int id;
+      const char* texto;
+      const char* bueno;  // typed back afterwards
+    } casos[] = {{D::kIdDTMin, "1e999", "1,5"},
+                 {D::kIdCosteServicio, "1e400", "50"},
+                 {D::kIdA + 1, "9x", "920"}};
+    for (const auto& c : casos) {
+      SCOPED_TRACE(c.texto);
+      runner_.Clear();
+      d.Type(c.id, c.texto);
+      d.Enter();
+      EXPECT_EQ(Mensajes(), std::vector<std::string>{"Introduzca un número."});
+      EXPECT_EQ(d.Dialog().FocusedId(), c.id);
+      EXPECT_EQ(d.Text(D::kIdCosteTotal), total);
+      d.Type(c.id, c.bueno);
+    }
+    // A cost with a decimal comma.
+    d.Type(D::kIdCosteServicio, "62,5");
+    d.Enter();
+    esperado.m_costeCaliente = 62.5;
+    EsperarCostes(d, esperado);
+    d.Ok();
+  });
+  EXPECT_TRUE(ok);
+  EXPECT_EQ(registro_.modelo.m_dtMin, 1.5);
+  EXPECT_EQ(registro_.modelo.m_costeCaliente, 62.5);
 }
 
 TEST_F(CosteMinimo, LosAnosSoloSeLeenAlRecalcular) {

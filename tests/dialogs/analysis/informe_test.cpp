@@ -244,6 +244,13 @@ TEST_F(Informe, AlDejarUnaCasillaDelIntervaloSeCorrige) {
       {"pocos puntos", {{DT::kPuntos, "5"}}, "1", "50", "10"},
       {"nueve puntos", {{DT::kPuntos, "9"}}, "1", "50", "10"},
       {"puntos sin número", {{DT::kPuntos, "x"}}, "1", "50", "10"},
+      // A decimal comma is a decimal point; what is no number stays as typed
+      // for OK to refuse, and the other box is not fixed up against it.
+      {"inicial con coma mayor que la final", {{DT::kInicial, "60,5"}}, "49.", "50", "50"},
+      {"final con coma bajo la inicial", {{DT::kInicial, "20"}, {DT::kFinal, "12,5"}}, "20", "21.",
+       "50"},
+      {"inicial sin número", {{DT::kInicial, "abc"}}, "abc", "50", "50"},
+      {"final sin número", {{DT::kInicial, "20"}, {DT::kFinal, "1e999"}}, "20", "1e999", "50"},
       {"diez puntos", {{DT::kPuntos, "10"}}, "1", "50", "10"},
   };
   for (const auto& c : casos) {
@@ -327,6 +334,29 @@ TEST_F(Informe, UnaGraficaDeDTMinNoEmpiezaEnCeroNiPorDebajo) {
     }
     EXPECT_EQ(d.opciones.dtMinima[6], c.grafica);
   }
+}
+
+// A box of the interval that holds no number is refused on OK with the
+// focus on it; "2,5" is 2.5.
+TEST_F(Informe, UnExtremoSinNumeroSeRechazaAlAceptar) {
+  DlgInforme d;
+  int foco = kit::kNoId;
+  const bool ok = Correr(
+      [&](Driver& dr) {
+        ASSERT_TRUE(dr.Page(kPaginaDT));
+        dr.Type(DT::kInicial, "1e999");
+        dr.Focus(DT::kPrimerId);
+        dr.Ok();
+        EXPECT_TRUE(dr.Dialog().IsOpen());
+        foco = dr.Host(DT::kInicial).FocusedId();
+        dr.Type(DT::kInicial, "2,5");
+        dr.Ok();
+      },
+      d);
+  EXPECT_TRUE(ok);
+  EXPECT_EQ(Mensajes(), std::vector<std::string>{"Introduzca un número."});
+  EXPECT_EQ(foco, DT::kInicial);
+  EXPECT_EQ(d.opciones.dtInicial, 2.5);
 }
 
 }  // namespace

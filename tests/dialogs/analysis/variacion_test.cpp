@@ -9,6 +9,7 @@
 #include "dialogs/analysis/dlg_exergia.h"
 #include "dialogs/analysis/dlg_variacion.h"
 #include "model/red.h"
+#include "platform/core/numero_tecleado.h"
 #include "platform/core/numtext.h"
 #include "tests/comun/problemas.h"
 #include "tests/dialogs/analysis/fixture_analisis.h"
@@ -105,6 +106,35 @@ TEST_F(Variacion, NumeroDePuntosSegunLaPlantilla) {
   }
 }
 
+// The range's ends: a decimal comma is a decimal point; what is no finite
+// number is refused on OK with the focus in its field (the command checks
+// the range itself).
+TEST_F(Variacion, ExtremosDelRangoPorLaReglaDelNumero) {
+  for (const CasoRango& c : Rangos()) {
+    SCOPED_TRACE(c.titulo);
+    runner_.Clear();
+    runner_.ScriptDialog([&](Driver& d) {
+      for (const int id : {CVariacionDTDlg::kIdInicial, CVariacionDTDlg::kIdFinal}) {
+        for (const char* malo : {"abc", "1e999", "2,5,0", ""}) {
+          SCOPED_TRACE(malo);
+          d.Type(id, malo);
+          d.Ok();
+          EXPECT_TRUE(d.Dialog().IsOpen());
+          EXPECT_EQ(d.Dialog().FocusedId(), id);
+        }
+        d.Type(id, id == CVariacionDTDlg::kIdInicial ? "1,5" : "40,5");
+      }
+      d.Ok();
+    });
+    std::string ini, fin;
+    int puntos = 0;
+    EXPECT_TRUE(c.correr(fabrica_, ini, fin, puntos));
+    EXPECT_EQ(Mensajes(), std::vector<std::string>(8, "Introduzca un número."));
+    EXPECT_EQ(LeerNumeroTecleado(ini), 1.5);
+    EXPECT_EQ(LeerNumeroTecleado(fin), 40.5);
+  }
+}
+
 TEST_F(Variacion, AreaConLosServiciosPorDefectoEnLaCopiaYDecimales) {
   DlgVariacionArea d;
   d.modelo = CuatroCorrientes();
@@ -134,6 +164,83 @@ TEST_F(Variacion, AreaConLosServiciosPorDefectoEnLaCopiaYDecimales) {
   runner_.ScriptDialog([](Driver& dr) { dr.Cancel(); });
   EXPECT_FALSE(fabrica_.VariacionArea(cancelado));
   EXPECT_EQ(cancelado.modelo.m_tCalienteGenerico, -10000.0);
+}
+
+// The coefficients and temperatures of the area chart's dialog: "2,5" is
+// 2.5 (the stream's coefficient too); 0 is refused on OK with its message,
+// and the arrow does not leave a stream whose coefficient is refused.
+TEST_F(Variacion, AreaRechazaCoeficientesYTemperaturasQueNoSonMayoresQue0) {
+  using A = CVariacionAreaDlg;
+  const std::string kCoef = "Introduzca un coeficiente mayor que 0.";
+  const std::string kTemp = "Introduzca una temperatura mayor que 0 K.";
+  DlgVariacionArea d;
+  d.modelo = CuatroCorrientes();
+  runner_.ScriptDialog([&](Driver& dr) {
+    const struct {
+      int id;
+      const char* malo;
+      std::string mensaje;
+      const char* bueno;
+    } casos[] = {{A::kIdCoeficiente, "0", kCoef, "2,5"},
+                 {A::kIdTCalefaccion, "0", kTemp, "450,5"},
+                 {A::kIdHCalefaccion, "0", kCoef, "1,5"},
+                 {A::kIdTRefrigeracion, "0", kTemp, "280"},
+                 {A::kIdHRefrigeracion, "0", kCoef, "0,25"}};
+    for (const auto& c : casos) {
+      SCOPED_TRACE(c.id);
+      runner_.Clear();
+      dr.Type(c.id, c.malo);
+      if (c.id == A::kIdCoeficiente) {
+        dr.Step(A::kIdSpinCorriente, 1);
+        EXPECT_EQ(dr.Text(A::kIdCorriente), "1");
+        EXPECT_EQ(dr.Dialog().FocusedId(), c.id);
+        EXPECT_TRUE(Mensajes().empty());
+      }
+      dr.Ok();
+      EXPECT_TRUE(dr.Dialog().IsOpen());
+      EXPECT_EQ(Mensajes(), std::vector<std::string>{c.mensaje});
+      EXPECT_EQ(dr.Dialog().FocusedId(), c.id);
+      dr.Type(c.id, c.bueno);
+      if (c.id == A::kIdHRefrigeracion)
+        dr.Grab(::testing::TempDir() + "analisis_variacion_area_coma.png");
+    }
+    dr.Ok();
+  });
+  ASSERT_TRUE(fabrica_.VariacionArea(d));
+  EXPECT_EQ(d.modelo.m_corrientes[0].m_h, 2.5);
+  EXPECT_EQ(d.modelo.m_tCalienteGenerico, 450.5);
+  EXPECT_EQ(d.modelo.m_hCalienteGenerico, 1.5);
+  EXPECT_EQ(d.modelo.m_tFrioGenerico, 280.0);
+  EXPECT_EQ(d.modelo.m_hFrioGenerico, 0.25);
+}
+
+// The cost dialogs: a field that is no finite number keeps the selector on
+// its stream and is refused on OK; "62,5" is 62.5.
+TEST_F(Variacion, CostesRechazanLoQueNoEsUnNumeroFinito) {
+  using C = CVariacionCosteDlg;
+  DlgVariacionCosteTot d;
+  d.modelo = CuatroCorrientes();
+  runner_.ScriptDialog([&](Driver& dr) {
+    for (const int id : {C::kIdA + 1, C::kIdACalefaccion, C::kIdCosteCalefaccion, C::kIdInteres}) {
+      SCOPED_TRACE(id);
+      runner_.Clear();
+      dr.Type(id, "1e400");
+      dr.Step(C::kIdSpinCorriente, 1);
+      EXPECT_EQ(dr.Text(C::kIdCorriente), "1");
+      EXPECT_EQ(dr.Dialog().FocusedId(), id);
+      dr.Ok();
+      EXPECT_TRUE(dr.Dialog().IsOpen());
+      EXPECT_EQ(Mensajes(), std::vector<std::string>{"Introduzca un número."});
+      dr.Type(id, "62,5");
+    }
+    dr.Grab(::testing::TempDir() + "analisis_variacion_costes_coma.png");
+    dr.Ok();
+  });
+  ASSERT_TRUE(fabrica_.VariacionCosteTot(d));
+  EXPECT_EQ(d.modelo.m_corrientes[0].m_b, 62.5);
+  EXPECT_EQ(d.modelo.m_a1, 62.5);
+  EXPECT_EQ(d.modelo.m_costeCaliente, 62.5);
+  EXPECT_EQ(d.modelo.m_interes, 62.5);
 }
 
 TEST_F(Variacion, CostesLlevanCadaCampoALaCopiaAlMoverElSelectorYAlAceptar) {
@@ -193,11 +300,17 @@ TEST_F(Variacion, OperacionDevuelveLosCostesEscritos) {
   d.costeRefrigeracion = "50.";
   runner_.ScriptDialog([](Driver& dr) {
     EXPECT_EQ(dr.Text(CCostesOperacionDlg::kIdCalefaccion), "50.");
-    dr.Type(CCostesOperacionDlg::kIdRefrigeracion, "35.5");
+    // A cost that is no finite number is refused on OK.
+    dr.Type(CCostesOperacionDlg::kIdRefrigeracion, "1e999");
+    dr.Ok();
+    EXPECT_TRUE(dr.Dialog().IsOpen());
+    EXPECT_EQ(dr.Dialog().FocusedId(), CCostesOperacionDlg::kIdRefrigeracion);
+    dr.Type(CCostesOperacionDlg::kIdRefrigeracion, "35,5");
     dr.Ok();
   });
   ASSERT_TRUE(fabrica_.CostesOperacion(d));
-  EXPECT_EQ(d.costeRefrigeracion, "35.5");
+  EXPECT_EQ(Mensajes(), std::vector<std::string>{"Introduzca un número."});
+  EXPECT_EQ(LeerNumeroTecleado(d.costeRefrigeracion), 35.5);
   EXPECT_EQ(d.costeCalefaccion, "50.");
 }
 
