@@ -139,15 +139,6 @@ std::int32_t ElegirBorrado(FabricaDialogos* f, UiPort& ui, bool (FabricaDialogos
   return r;
 }
 
-// The stored form of a model (the body a file would hold).
-std::vector<std::uint8_t> Guardado(const CDiagrama& d) {
-  CDiagrama copia;
-  CopiarModeloCompleto(copia, d);
-  Archive ar;
-  copia.Serialize(ar);
-  return ar.Bytes();
-}
-
 }  // namespace
 
 // ------------------------------------------------------------ selection
@@ -263,12 +254,12 @@ void CVardoDoc::OnAnadirCorriente() {
   dlg.corriente = 0;
   CopiarModeloCompleto(dlg.modelo, m_Diagrama);
   if (!Dialogos() || !Dialogos()->Corrientes(dlg)) return;
-  GuardarDeshacer(true);
-  MarcarObsoleta12();
-  m_Diagrama = dlg.modelo;
-  m_Diagrama.InvalidarGrafo();
-  ComprobarCambiadores();
-  ActualizarContadores();
+  CambiarModelo([&] {
+    MarcarObsoleta12();
+    m_Diagrama = dlg.modelo;
+    m_Diagrama.InvalidarGrafo();
+    ComprobarCambiadores();
+  });
 }
 
 void CVardoDoc::OnModificarCorriente() {
@@ -278,18 +269,16 @@ void CVardoDoc::OnModificarCorriente() {
   dlg.corriente = s;
   CopiarModeloCompleto(dlg.modelo, m_Diagrama);
   if (!Dialogos() || !Dialogos()->Corrientes(dlg)) return;
-  GuardarDeshacer(true);
-  MarcarObsoleta12();
-  m_Diagrama = dlg.modelo;
-  Reconectar();
-  // An exchanger in error opens the exchangers dialog at once; so does an
-  // undetermined network (its message was shown), on the first exchanger.
-  const std::int32_t r = CalcularRed(m_Diagrama);
-  if (r >= 0 || r == kRedIndeterminada) EditarCambiadores(std::max(r, 0), 1);
-  modificado_ = true;
-  m_Diagrama.InvalidarGrafo();
-  ActualizarContadores();
-  UpdateAllViews();
+  CambiarModelo([&] {
+    MarcarObsoleta12();
+    m_Diagrama = dlg.modelo;
+    Reconectar();
+    // An exchanger in error opens the exchangers dialog at once; so does an
+    // undetermined network (its message was shown), on the first exchanger.
+    const std::int32_t r = CalcularRed(m_Diagrama);
+    if (r >= 0 || r == kRedIndeterminada) EditarCambiadores(std::max(r, 0), 1);
+    m_Diagrama.InvalidarGrafo();
+  });
 }
 
 void CVardoDoc::OnBorrarCorriente() {
@@ -298,27 +287,25 @@ void CVardoDoc::OnBorrarCorriente() {
                     m_Diagrama.GetNumCorrientes(), true, kConfirmaCorriente);
   if (eleccion == kBorrarNada) return;
   const bool todas = eleccion == kBorrarTodos;
-  GuardarDeshacer(true);
-  MarcarObsoleta12();
-  BorrarLazos();
-  if (todas) {
-    DeseleccionarCorriente();
-    DeseleccionarCambiador();
-    // Through the model's deletions, so that integrity areas and the
-    // selection lose the streams too.
-    for (std::int32_t e = m_Diagrama.GetNumCambiadores() - 1; e >= 0; --e)
-      m_Diagrama.BorrarCambiador(e);
-    for (std::int32_t s = m_Diagrama.GetNumCorrientes() - 1; s >= 0; --s)
-      m_Diagrama.BorrarCorriente(std::min(s, m_Diagrama.GetNumCorrientes() - 1));
-    m_Diagrama.m_bifurcadas.clear();
-    m_nModo = kModoNinguno;
-  } else {
-    BorrarUnaCorriente(eleccion);
-  }
-  modificado_ = true;
-  m_Diagrama.InvalidarGrafo();
-  ActualizarContadores();
-  UpdateAllViews();
+  CambiarModelo([&] {
+    MarcarObsoleta12();
+    BorrarLazos();
+    if (todas) {
+      DeseleccionarCorriente();
+      DeseleccionarCambiador();
+      // Through the model's deletions, so that integrity areas and the
+      // selection lose the streams too.
+      for (std::int32_t e = m_Diagrama.GetNumCambiadores() - 1; e >= 0; --e)
+        m_Diagrama.BorrarCambiador(e);
+      for (std::int32_t s = m_Diagrama.GetNumCorrientes() - 1; s >= 0; --s)
+        m_Diagrama.BorrarCorriente(std::min(s, m_Diagrama.GetNumCorrientes() - 1));
+      m_Diagrama.m_bifurcadas.clear();
+      m_nModo = kModoNinguno;
+    } else {
+      BorrarUnaCorriente(eleccion);
+    }
+    m_Diagrama.InvalidarGrafo();
+  });
 }
 
 void CVardoDoc::BorrarCorrienteSel() {
@@ -328,14 +315,12 @@ void CVardoDoc::BorrarCorrienteSel() {
     return;
   }
   if (Ui().AskYesNo(kConfirmaCorriente) != Answer::Yes) return;
-  GuardarDeshacer(true);
-  BorrarLazos();
-  MarcarObsoleta12();
-  BorrarUnaCorriente(s);
-  m_Diagrama.InvalidarGrafo();
-  modificado_ = true;
-  ActualizarContadores();
-  UpdateAllViews();
+  CambiarModelo([&] {
+    BorrarLazos();
+    MarcarObsoleta12();
+    BorrarUnaCorriente(s);
+    m_Diagrama.InvalidarGrafo();
+  });
   RevisarSeleccion();
 }
 
@@ -351,26 +336,28 @@ void CVardoDoc::OnNuevaBifurcacion() {
     dlg.corriente = c;
     dlg.numero = s + 1;
     if (!Dialogos()->BifurcarH(dlg)) return;
-    GuardarDeshacer(true);
-    MarcarObsoleta12();
-    BorrarLazos();
-    DeseleccionarCorriente();
-    DividirCorrienteLatente(m_Diagrama, s, dlg.h1, dlg.h2);
+    CambiarModelo([&] {
+      MarcarObsoleta12();
+      BorrarLazos();
+      DeseleccionarCorriente();
+      DividirCorrienteLatente(m_Diagrama, s, dlg.h1, dlg.h2);
+      ComprobarCambiadores();
+    });
   } else {
     DlgBifurcar dlg;
     dlg.corriente = c;
     CopiarModeloCompleto(dlg.modelo, m_Diagrama);
     dlg.numero = s + 1;
     if (!Dialogos()->Bifurcar(dlg)) return;
-    GuardarDeshacer(true);
-    MarcarObsoleta12();
-    BorrarLazos();
-    DeseleccionarCorriente();
-    BifurcarCorriente(m_Diagrama, s, dlg.tEntrada, dlg.tSalida1, dlg.tSalida2, dlg.porcentaje1,
-                      dlg.porcentaje2);
+    CambiarModelo([&] {
+      MarcarObsoleta12();
+      BorrarLazos();
+      DeseleccionarCorriente();
+      BifurcarCorriente(m_Diagrama, s, dlg.tEntrada, dlg.tSalida1, dlg.tSalida2,
+                        dlg.porcentaje1, dlg.porcentaje2);
+      ComprobarCambiadores();
+    });
   }
-  ComprobarCambiadores();
-  ActualizarContadores();
 }
 
 void CVardoDoc::OnModificarBifurcacion() {
@@ -395,16 +382,18 @@ void CVardoDoc::OnModificarBifurcacion() {
     if (mcp > 0.0 && mcp1 >= 0.0) dlg.porcentaje1 = 100.0 * mcp1 / mcp;
   }
   if (!Dialogos()->Bifurcar(dlg)) return;
-  GuardarDeshacer(true);
-  CCorrienteBifurcada& tras = m_Diagrama.m_bifurcadas[static_cast<std::size_t>(b)];
-  const CCorriente segmento = tras.nodos[static_cast<std::size_t>(n)].segmento;
-  Bifurcar(tras, m_Diagrama.m_corrientes, n, dlg.tEntrada, dlg.tSalida1, dlg.tSalida2,
-           TemperaturaMezcla(segmento, dlg.tEntrada, dlg.tSalida1, dlg.tSalida2, dlg.porcentaje1,
-                             dlg.porcentaje2),
-           dlg.porcentaje1, dlg.porcentaje2);
-  m_Diagrama.InvalidarGrafo();
-  ActualizarContadores();
-  ComprobarCambiadores();
+  CambiarModelo([&] {
+    CCorrienteBifurcada& tras = m_Diagrama.m_bifurcadas[static_cast<std::size_t>(b)];
+    const CCorriente segmento = tras.nodos[static_cast<std::size_t>(n)].segmento;
+    Bifurcar(tras, m_Diagrama.m_corrientes, n, dlg.tEntrada, dlg.tSalida1, dlg.tSalida2,
+             TemperaturaMezcla(segmento, dlg.tEntrada, dlg.tSalida1, dlg.tSalida2,
+                               dlg.porcentaje1, dlg.porcentaje2),
+             dlg.porcentaje1, dlg.porcentaje2);
+    m_Diagrama.InvalidarGrafo();
+    // The counts are current when the network check speaks.
+    ActualizarContadores();
+    ComprobarCambiadores();
+  });
 }
 
 void CVardoDoc::OnBorrarBifurcacion() {
@@ -412,25 +401,19 @@ void CVardoDoc::OnBorrarBifurcacion() {
   const std::int32_t b = BifurcacionDe(m_Diagrama, s);
   if (b < 0) return;
   if (Ui().AskYesNo(kConfirmaBifurcacion) != Answer::Yes) return;
-  GuardarDeshacer(true);
-  const std::int32_t area = m_Diagrama.m_corrientes[static_cast<std::size_t>(s)].m_area;
-  DeseleccionarCorriente();
-  UnirBifurcacion(m_Diagrama, b, area);
-  m_Diagrama.InvalidarGrafo();
-  CalcularRed(m_Diagrama);
-  modificado_ = true;
-  ActualizarContadores();
-  UpdateAllViews();
+  CambiarModelo([&] {
+    const std::int32_t area = m_Diagrama.m_corrientes[static_cast<std::size_t>(s)].m_area;
+    DeseleccionarCorriente();
+    UnirBifurcacion(m_Diagrama, b, area);
+    m_Diagrama.InvalidarGrafo();
+    CalcularRed(m_Diagrama);
+  });
 }
 
 void CVardoDoc::OnCalcularTemperaturas() {
   const std::int32_t b = BifurcacionDe(m_Diagrama, CorrienteSeleccionada());
   if (b < 0) return;
-  const std::vector<std::uint8_t> antes = Guardado(m_Diagrama);
-  m_Diagrama.CalcularTemperaturas(b);
-  if (Guardado(m_Diagrama) != antes) modificado_ = true;
-  ActualizarContadores();
-  UpdateAllViews();
+  CambiarModelo([&] { m_Diagrama.CalcularTemperaturas(b); }, false);
 }
 
 // ------------------------------------------------------------ targets
@@ -440,11 +423,11 @@ void CVardoDoc::ConDTMin(bool (FabricaDialogos::*ejecutar)(D&)) {
   D dlg;
   CopiarModeloCompleto(dlg.modelo, m_Diagrama);
   if (!Dialogos() || !(Dialogos()->*ejecutar)(dlg)) return;
-  GuardarDeshacer(true);
-  m_Diagrama = dlg.modelo;
-  modificado_ = true;
+  CambiarModelo([&] {
+    m_Diagrama = dlg.modelo;
+    MarcarObsoleta13();
+  });
   EscribirCampoDTMin();
-  MarcarObsoleta13();
 }
 
 void CVardoDoc::OnCascada() { ConDTMin(&FabricaDialogos::CalculoCascada); }
@@ -455,12 +438,8 @@ void CVardoDoc::OnProblemaRemanente() {
   DlgRemanente dlg;
   CopiarModeloCompleto(dlg.modelo, m_Diagrama);
   if (!Dialogos() || !Dialogos()->Remanente(dlg)) return;
-  // No undo step; the document is modified only when what it stores changed
-  // (the dialog may set the default utilities' temperatures).
-  const std::vector<std::uint8_t> antes = Guardado(m_Diagrama);
-  m_Diagrama = dlg.modelo;
-  if (Guardado(m_Diagrama) != antes) modificado_ = true;
-  UpdateAllViews();
+  // No undo step; the dialog may set the default utilities' temperatures.
+  CambiarModelo([&] { m_Diagrama = dlg.modelo; }, false);
 }
 
 void CVardoDoc::OnDifTempOptima() {
@@ -468,12 +447,14 @@ void CVardoDoc::OnDifTempOptima() {
   CopiarModeloCompleto(dlg.modelo, m_Diagrama);
   dlg.dtMin = m_Diagrama.m_dtMin;
   if (!Dialogos() || !Dialogos()->DifTempOptima(dlg)) return;
-  // No undo step, but the new DT min is stored data: closing must ask.
-  if (dlg.dtMin != m_Diagrama.m_dtMin) modificado_ = true;
-  m_Diagrama.SetDTMin(dlg.dtMin);
-  UpdateAllViews();
-  ActualizarContadores();
-  ComprobarCambiadores();
+  // No undo step, but a new DT min is stored data: closing must ask.
+  CambiarModelo(
+      [&] {
+        m_Diagrama.SetDTMin(dlg.dtMin);
+        ActualizarContadores();
+        ComprobarCambiadores();
+      },
+      false);
 }
 
 // ------------------------------------------------------------ feasibility
@@ -485,13 +466,11 @@ void CVardoDoc::Factibilidad(std::int32_t lado) {
     dlg.lado = lado;
     CopiarModeloCompleto(dlg.modelo, m_Diagrama);
     if (!Dialogos()->Factibilidad(dlg)) return;
-    GuardarDeshacer(true);
-    m_Diagrama = dlg.modelo;
-    ComprobarCambiadores();
-    ActualizarContadores();
-    m_Diagrama.InvalidarGrafo();
-    UpdateAllViews();
-    modificado_ = true;
+    CambiarModelo([&] {
+      m_Diagrama = dlg.modelo;
+      ComprobarCambiadores();
+      m_Diagrama.InvalidarGrafo();
+    });
     return;
   }
   VentanaFactibilidad v;
@@ -561,26 +540,20 @@ void CVardoDoc::OnAreasIntegridad() {
     Ui().Message(kNotaAreas, MsgKind::Information);
     m_bNotaAreas = true;
   }
-  GuardarDeshacer(true);
-  modificado_ = true;
-  m_Diagrama = dlg.modelo;
-  ComprobarCambiadores();
-  if (PuertoPaneles* p = puertos_.paneles) {
-    p->ActualizarBarraAreas(m_Diagrama);
-    p->ActualizarVisorObjetos(m_Diagrama, !m_Diagrama.m_corrientes.empty());
-  }
+  CambiarModelo([&] {
+    m_Diagrama = dlg.modelo;
+    ComprobarCambiadores();
+  });
 }
 
 void CVardoDoc::OnSeleccionarArea() {
   if (!puertos_.visor) return;
   const std::int32_t a = puertos_.visor->GetAreaSeleccionada();
   if (a < 0 || a >= static_cast<std::int32_t>(m_Diagrama.m_areas.size())) return;
-  modificado_ = true;
-  GuardarDeshacer(true);
-  for (CAreaIntegridad& x : m_Diagrama.m_areas) x.mostrada = 0;
-  m_Diagrama.m_areas[static_cast<std::size_t>(a)].mostrada = 1;
-  if (puertos_.paneles) puertos_.paneles->ActualizarBarraAreas(m_Diagrama);
-  UpdateAllViews();
+  CambiarModelo([&] {
+    for (CAreaIntegridad& x : m_Diagrama.m_areas) x.mostrada = 0;
+    m_Diagrama.m_areas[static_cast<std::size_t>(a)].mostrada = 1;
+  });
 }
 
 // ------------------------------------------------------------ properties
@@ -656,18 +629,16 @@ void CVardoDoc::OnBorrarCambiador() {
                     m_Diagrama.GetNumCambiadores(), true, kConfirmaCambiador);
   if (eleccion == kBorrarNada) return;
   const bool todos = eleccion == kBorrarTodos;
-  GuardarDeshacer(true);
-  if (todos) {
-    DeseleccionarCambiador();
-    for (std::int32_t e = m_Diagrama.GetNumCambiadores() - 1; e >= 0; --e)
-      m_Diagrama.BorrarCambiador(e);
-    BorrarLazos();
-  } else {
-    BorrarUnCambiador(eleccion);
-  }
-  modificado_ = true;
-  ActualizarContadores();
-  UpdateAllViews();
+  CambiarModelo([&] {
+    if (todos) {
+      DeseleccionarCambiador();
+      for (std::int32_t e = m_Diagrama.GetNumCambiadores() - 1; e >= 0; --e)
+        m_Diagrama.BorrarCambiador(e);
+      BorrarLazos();
+    } else {
+      BorrarUnCambiador(eleccion);
+    }
+  });
 }
 
 void CVardoDoc::BorrarCambiadorSel() {
@@ -677,13 +648,11 @@ void CVardoDoc::BorrarCambiadorSel() {
     return;
   }
   if (Ui().AskYesNo(kConfirmaCambiador) != Answer::Yes) return;
-  GuardarDeshacer(true);
-  BorrarLazos();
-  MarcarObsoleta12();
-  BorrarUnCambiador(e);
-  modificado_ = true;
-  ActualizarContadores();
-  UpdateAllViews();
+  CambiarModelo([&] {
+    BorrarLazos();
+    MarcarObsoleta12();
+    BorrarUnCambiador(e);
+  });
   RevisarSeleccion();
 }
 
@@ -709,12 +678,11 @@ void CVardoDoc::OnFormatoCambiadores() {
   dlg.tamano = f.tamano;
   dlg.posicionNumero = f.posicionNumero;
   if (!Dialogos()->FormatoCambiadores(dlg)) return;
-  GuardarDeshacer(true);
-  for (CCambiador& c : m_Diagrama.m_cambiadores)
-    c.SetFormato(dlg.verEntradaCaliente, dlg.verSalidaCaliente, dlg.verEntradaFria,
-                 dlg.verSalidaFria, dlg.verQ, dlg.posicionNumero, dlg.tamano);
-  UpdateAllViews();
-  modificado_ = true;
+  CambiarModelo([&] {
+    for (CCambiador& c : m_Diagrama.m_cambiadores)
+      c.SetFormato(dlg.verEntradaCaliente, dlg.verSalidaCaliente, dlg.verEntradaFria,
+                   dlg.verSalidaFria, dlg.verQ, dlg.posicionNumero, dlg.tamano);
+  });
 }
 
 void CVardoDoc::OnFormatoCambiador() {
@@ -728,12 +696,11 @@ void CVardoDoc::OnFormatoCambiador() {
   dlg.verSalidaCaliente = c.verSalidaCaliente;
   dlg.verSalidaFria = c.verSalidaFria;
   if (!Dialogos()->FormatoCambiador(dlg)) return;
-  GuardarDeshacer(true);
-  CCambiador& x = m_Diagrama.m_cambiadores[static_cast<std::size_t>(e)];
-  x.SetFormato(dlg.verEntradaCaliente, dlg.verSalidaCaliente, dlg.verEntradaFria,
-               dlg.verSalidaFria, x.verQ, x.posicionNumero, x.tamano);
-  modificado_ = true;
-  UpdateAllViews();
+  CambiarModelo([&] {
+    CCambiador& x = m_Diagrama.m_cambiadores[static_cast<std::size_t>(e)];
+    x.SetFormato(dlg.verEntradaCaliente, dlg.verSalidaCaliente, dlg.verEntradaFria,
+                 dlg.verSalidaFria, x.verQ, x.posicionNumero, x.tamano);
+  });
 }
 
 // ------------------------------------------------------------ utilities
@@ -743,15 +710,13 @@ void CVardoDoc::Servicios(std::int32_t pagina) {
   dlg.pagina = pagina;
   CopiarModeloCompleto(dlg.modelo, m_Diagrama);
   if (!Dialogos() || !Dialogos()->Servicios(dlg)) return;
-  GuardarDeshacer(true);
-  modificado_ = true;
-  m_Diagrama = dlg.modelo;
-  m_bRedibujar = true;
-  if (!m_Diagrama.m_serviciosVisibles && m_Diagrama.ServiciosCubrenProblema() &&
-      Ui().AskYesNo(kServiciosCubren) == Answer::Yes)
-    OnMostrarServicios();
-  // The views show the model as it is now (no refresh of the panes).
-  UpdateAllViews();
+  CambiarModelo([&] {
+    m_Diagrama = dlg.modelo;
+    m_bRedibujar = true;
+    if (!m_Diagrama.m_serviciosVisibles && m_Diagrama.ServiciosCubrenProblema() &&
+        Ui().AskYesNo(kServiciosCubren) == Answer::Yes)
+      OnMostrarServicios();
+  });
 }
 
 void CVardoDoc::OnAnadirServicio() { Servicios(1); }
@@ -765,16 +730,15 @@ void CVardoDoc::OnBorrarServicio() {
                     m_Diagrama.GetNumServicios(), false, kConfirmaServicio);
   if (eleccion == kBorrarNada) return;
   const bool todos = eleccion == kBorrarTodos;
-  GuardarDeshacer(true);
-  modificado_ = true;
-  m_bRedibujar = true;
-  if (todos) {
-    while (m_Diagrama.GetNumServicios() > 0) m_Diagrama.BorrarServicio(0);
-  } else {
-    m_Diagrama.BorrarServicio(eleccion);
-  }
-  if (m_Diagrama.GetNumServicios() == 0) m_Diagrama.m_serviciosVisibles = 0;
-  UpdateAllViews();
+  CambiarModelo([&] {
+    m_bRedibujar = true;
+    if (todos) {
+      while (m_Diagrama.GetNumServicios() > 0) m_Diagrama.BorrarServicio(0);
+    } else {
+      m_Diagrama.BorrarServicio(eleccion);
+    }
+    if (m_Diagrama.GetNumServicios() == 0) m_Diagrama.m_serviciosVisibles = 0;
+  });
 }
 
 void CVardoDoc::BorrarServicioSel() {
@@ -784,14 +748,13 @@ void CVardoDoc::BorrarServicioSel() {
     return;
   }
   if (Ui().AskYesNo(kConfirmaServicio) != Answer::Yes) return;
-  GuardarDeshacer(true);
-  modificado_ = true;
-  DeseleccionarCorriente();
-  m_Diagrama.BorrarServicio(IndiceServicio(ref));
-  // Shown utilities need at least one utility.
-  if (m_Diagrama.GetNumServicios() == 0) m_Diagrama.m_serviciosVisibles = 0;
-  if (!m_Diagrama.ServiciosCubrenProblema()) Ui().Message(kServiciosNoCubren, MsgKind::Warning);
-  UpdateAllViews();
+  CambiarModelo([&] {
+    DeseleccionarCorriente();
+    m_Diagrama.BorrarServicio(IndiceServicio(ref));
+    // Shown utilities need at least one utility.
+    if (m_Diagrama.GetNumServicios() == 0) m_Diagrama.m_serviciosVisibles = 0;
+    if (!m_Diagrama.ServiciosCubrenProblema()) Ui().Message(kServiciosNoCubren, MsgKind::Warning);
+  });
   RevisarSeleccion();
 }
 
@@ -808,19 +771,20 @@ void CVardoDoc::OnMostrarServicios() {
     return;
   bool haySobrantes = false;
   for (const CCambiador& c : d.m_cambiadores) haySobrantes = haySobrantes || sobra(c);
-  if (haySobrantes) {
-    if (Ui().AskYesNo(mostrar ? kMostrarBorraGenericos : kOcultarBorraServicios) != Answer::Yes)
-      return;
-    for (std::int32_t e = d.GetNumCambiadores() - 1; e >= 0; --e) {
-      if (!sobra(d.m_cambiadores[static_cast<std::size_t>(e)])) continue;
-      if (e == d.m_cambiadorSel) DeseleccionarCambiador();
-      d.BorrarCambiador(e);
-    }
-  }
-  d.m_serviciosVisibles = mostrar ? 1 : 0;
+  if (haySobrantes &&
+      Ui().AskYesNo(mostrar ? kMostrarBorraGenericos : kOcultarBorraServicios) != Answer::Yes)
+    return;
   // No undo step, but the flag and any deleted exchanger are stored.
-  modificado_ = true;
-  UpdateAllViews();
+  CambiarModelo(
+      [&] {
+        for (std::int32_t e = d.GetNumCambiadores() - 1; e >= 0; --e) {
+          if (!sobra(d.m_cambiadores[static_cast<std::size_t>(e)])) continue;
+          if (e == d.m_cambiadorSel) DeseleccionarCambiador();
+          d.BorrarCambiador(e);
+        }
+        d.m_serviciosVisibles = mostrar ? 1 : 0;
+      },
+      false);
 }
 
 // ------------------------------------------------------------ tables

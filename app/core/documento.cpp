@@ -114,6 +114,20 @@ bool EsEnfriador(const CCambiador& c) {
   return c.ladoFrio.ref == kRefGenerico || EsServicio(c.ladoFrio.ref);
 }
 
+// The stored form of a model (the body a file would hold); empty when the
+// writer refuses the model.
+std::vector<std::uint8_t> Guardado(const CDiagrama& d) {
+  CDiagrama copia;
+  CopiarModeloCompleto(copia, d);
+  try {
+    Archive ar;
+    copia.Serialize(ar);
+    return ar.Bytes();
+  } catch (const DocumentoNoGuardable&) {
+    return {};
+  }
+}
+
 }  // namespace
 
 // ------------------------------------------------------------------- files
@@ -252,6 +266,8 @@ TextosContadores CalcularContadores(CDiagrama& d, bool objetivosAlDia) {
   t.ref = "Ref:" + NumTexto(enfriadores) + "/" + NumTexto(refMin);
   return t;
 }
+
+TextosContadores ContadoresVacios() { return {"Camb:0/0", "Cal:0/0", "Ref:0/0"}; }
 
 // ---------------------------------------------------------------- document
 
@@ -442,12 +458,28 @@ bool CVardoDoc::Rehacer() {
 
 // ---- refresh and check ----
 
+void CVardoDoc::CambiarModelo(const std::function<void()>& cambio, bool pasoDeshacer) {
+  const std::vector<std::uint8_t> antes = Guardado(m_Diagrama);
+  const bool yaModificado = modificado_;
+  if (pasoDeshacer) GuardarDeshacer(true);
+  cambio();
+  // Steps inside the change (the network check) may have set the mark; it
+  // tells whether the stored model changed, nothing else.
+  const std::vector<std::uint8_t> despues = Guardado(m_Diagrama);
+  modificado_ = yaModificado || despues.empty() || despues != antes;
+  ActualizarContadores();
+}
+
 void CVardoDoc::ActualizarContadores(bool objetivosAlDia) {
   const bool conCorrientes = !m_Diagrama.m_corrientes.empty();
   if (conCorrientes) {
     const TextosContadores t = CalcularContadores(m_Diagrama, objetivosAlDia);
     if (puertos_.estado) puertos_.estado->SetContadores(t.camb, t.cal, t.ref);
     EscribirCampoDTMin();
+  } else if (puertos_.estado) {
+    // No stream, no target: the counts of an empty problem.
+    const TextosContadores t = ContadoresVacios();
+    puertos_.estado->SetContadores(t.camb, t.cal, t.ref);
   }
   if (PuertoPaneles* p = puertos_.paneles) {
     p->ActualizarTablaCorrientes(m_Diagrama);
@@ -479,11 +511,11 @@ void CVardoDoc::EditarCambiadores(std::int32_t n, std::int32_t modo) {
       DeseleccionarCorriente();
       if (!m_Diagrama.m_cambiadores.empty()) m_Diagrama.BorrarCambiador(m_Diagrama.GetNumCambiadores() - 1);
     }
-    GuardarDeshacer(true);
-    m_Diagrama = dlg.modelo;
-    m_Diagrama.InvalidarGrafo();
-    ComprobarCambiadores();
-    ActualizarContadores();
+    CambiarModelo([&] {
+      m_Diagrama = dlg.modelo;
+      m_Diagrama.InvalidarGrafo();
+      ComprobarCambiadores();
+    });
   } else {
     // Only the provisional exchanger goes: exchangers accepted earlier and
     // not drawn yet (while a chart was shown) stay.
@@ -491,7 +523,8 @@ void CVardoDoc::EditarCambiadores(std::int32_t n, std::int32_t modo) {
       DeseleccionarCambiador();
       m_Diagrama.BorrarCambiador(m_Diagrama.GetNumCambiadores() - 1);
     }
-    UpdateAllViews();
+    // The counts and the browser lose the provisional exchanger too.
+    ActualizarContadores();
   }
   RevisarSeleccion();
 }

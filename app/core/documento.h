@@ -6,6 +6,7 @@
 #pragma once
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -80,6 +81,8 @@ struct TextosContadores {
   std::string camb, cal, ref;
 };
 TextosContadores CalcularContadores(CDiagrama& d, bool objetivosAlDia = false);
+// The counts of a problem without streams, and of no document.
+TextosContadores ContadoresVacios();
 
 // The ports of one document. Null members do nothing (the UiPort falls back
 // to DefaultUiPort()).
@@ -169,10 +172,19 @@ class CVardoDoc {
   int NumDeshacer() const { return static_cast<int>(deshacer_.size()); }
   int NumRehacer() const { return static_cast<int>(rehacer_.size()); }
 
+  // ---- One change of the stored data ----
+  // Every command that changes what the document stores hands its change
+  // here: the undo step first (when the command keeps one), the change, the
+  // modified mark exactly when the stored model changed (a document already
+  // modified stays so), the targets recalculated, then one refresh of the
+  // counts, the streams pane, the browser, the area bar and the views.
+  void CambiarModelo(const std::function<void()>& cambio, bool pasoDeshacer = true);
+
   // ---- Refresh and network check ----
   // With streams: recomputes the targets (unless objetivosAlDia: reading or
   // writing the document has just computed them), writes the count panes
-  // and the DT min field. Then refreshes the panes and updates the views.
+  // and the DT min field; without streams the count panes read zero. Then
+  // refreshes the panes and updates the views.
   void ActualizarContadores(bool objetivosAlDia = false);
   // Calculates the network; warnings or errors go to the calculation
   // message, whose "Corregir" opens the exchangers dialog on the faulty

@@ -573,11 +573,11 @@ void CEditorRejilla::AnadirAnillo() {
   MostrarEstadoReposo();
   Modelo().m_lazoEnCurso.Vaciar();
   if (!f->AnadirAnillos(dlg)) return;
-  doc_.GuardarDeshacer(true);
-  Modelo() = dlg.modelo;
-  Modelo().m_lazoEnCurso.Vaciar();
-  doc_.SetModifiedFlag(true);
-  doc_.ComprobarCambiadores();
+  doc_.CambiarModelo([&] {
+    Modelo() = dlg.modelo;
+    Modelo().m_lazoEnCurso.Vaciar();
+    doc_.ComprobarCambiadores();
+  });
 }
 
 // ---- DT min
@@ -592,11 +592,11 @@ CEditorRejilla::ResultadoDTMin CEditorRejilla::AplicarDTMin(const std::string& t
     ui.Message(rechazo, MsgKind::Warning);
     return ResultadoDTMin::Rechazado;
   }
-  doc_.GuardarDeshacer(true);
-  d.SetDTMin(dt);
-  d.CalcularObjetivos();
-  doc_.SetModifiedFlag(true);
-  doc_.ComprobarCambiadores();
+  doc_.CambiarModelo([&] {
+    d.SetDTMin(dt);
+    d.CalcularObjetivos();
+    doc_.ComprobarCambiadores();
+  });
   return ResultadoDTMin::Aplicado;
 }
 

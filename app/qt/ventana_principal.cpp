@@ -244,9 +244,10 @@ void CMainFrame::CrearBarras() {
   AddToolBar(kRecursoBarraDiagrama, Q("Barra de herramientas de &diagrama"),
              {kCompuestas, kGrandCompuesta, kCosteTotalDTMin, kDiagramaTrama, kOtrasGraficas,
               kFormatoGrafica});
-  AddCountPane(kPanelCamb, QStringLiteral("Camb:0/0"));
-  AddCountPane(kPanelCal, QStringLiteral("Cal:0/0"));
-  AddCountPane(kPanelRef, QStringLiteral("Ref:0/0"));
+  const TextosContadores vacios = ContadoresVacios();
+  AddCountPane(kPanelCamb, QString::fromStdString(vacios.camb));
+  AddCountPane(kPanelCal, QString::fromStdString(vacios.cal));
+  AddCountPane(kPanelRef, QString::fromStdString(vacios.ref));
 
   menuOtras_ = new QMenu(Q("Diagrama"), this);
   for (const EntradaOtras& e : kEntradasOtras) {
@@ -469,8 +470,8 @@ void CMainFrame::ActualizarVisorObjetos(const CDiagrama& modelo, bool conCorrien
 }
 
 void CMainFrame::ActualizarBarraAreas(const CDiagrama& modelo) {
-  if (puertoBarraAreas_ && bandaAreas_ && !bandaAreas_->isHidden())
-    puertoBarraAreas_->ActualizarBarraAreas(modelo);
+  // Hidden too: shown again, the bar lists the areas as they are.
+  if (puertoBarraAreas_ && bandaAreas_) puertoBarraAreas_->ActualizarBarraAreas(modelo);
 }
 
 void CMainFrame::Iniciar(int id, int periodoMs) {
@@ -545,7 +546,16 @@ void CMainFrame::AlternarPanel(int comando) {
 
 void CMainFrame::PanelesDelDocumentoActivo() {
   const CVardoDoc* doc = CVardoDoc::GetDocActivo();
-  if (!doc) return;
+  if (!doc) {
+    // No document: the panes and counts show nothing of the last one.
+    static const CDiagrama vacio;
+    const TextosContadores t = ContadoresVacios();
+    SetContadores(t.camb, t.cal, t.ref);
+    ActualizarTablaCorrientes(vacio);
+    ActualizarVisorObjetos(vacio, false);
+    ActualizarBarraAreas(vacio);
+    return;
+  }
   const CDiagrama& m = doc->m_Diagrama;
   ActualizarTablaCorrientes(m);
   ActualizarVisorObjetos(m, !m.m_corrientes.empty());
@@ -558,7 +568,9 @@ void CMainFrame::RegistrarBarraAreas(std::function<QWidget*()> crear, PuertoPane
   FrameTarget().OnCommand(
       cmd::kVerBarraAreas,
       [this] {
-        if (bandaAreas_) bandaAreas_->setVisible(bandaAreas_->isHidden());
+        if (!bandaAreas_) return;
+        bandaAreas_->setVisible(bandaAreas_->isHidden());
+        if (!bandaAreas_->isHidden()) PanelesDelDocumentoActivo();
       },
       [this](CmdUi& ui) {
         ui.enabled = bandaAreas_ != nullptr;
@@ -650,10 +662,8 @@ void CMainFrame::AlCambiarMarcoActivo(MdiChild* hijo) {
   CVardoDoc::SetDocActivo(marco ? marco->Documento() : nullptr);
   CVardoView::SetVistaActiva(marco ? marco->Vista() : nullptr);
   for (QMenu* m : menusDocumento_) m->menuAction()->setVisible(marco != nullptr);
-  if (marco) {
-    SetTexto(NumTexto(marco->Documento()->m_Diagrama.m_dtMin));
-    PanelesDelDocumentoActivo();
-  }
+  if (marco) SetTexto(NumTexto(marco->Documento()->m_Diagrama.m_dtMin));
+  PanelesDelDocumentoActivo();
   Commands().UpdateSoon();
 }
 

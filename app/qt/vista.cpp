@@ -283,8 +283,7 @@ void CVardoView::ComandoGrafica(int id) {
     if (!fabrica_) return;
     d.modelo = m;
     if (!ejecutar(d)) return;
-    doc_->GuardarDeshacer(true);
-    m = d.modelo;
+    doc_->CambiarModelo([&] { m = d.modelo; });
     if (!LeerRango(d.inicial, d.final, desde, hasta)) return;
     CursorEspera espera;
     ConstruirGrafica(modo, desde, hasta, d.puntos);
@@ -296,9 +295,9 @@ void CVardoView::ComandoGrafica(int id) {
     d.temperatura = m.m_tReferencia;
     d.puntos = 50;
     if (!fabrica_->Exergia(d)) return;
-    // The snapshot keeps the temperature the model had.
-    doc_->GuardarDeshacer(true);
-    m.m_tReferencia = d.temperatura;
+    // The snapshot keeps the temperature the model had; the ambient
+    // temperature is not stored, so the document stays as it was.
+    doc_->CambiarModelo([&] { m.m_tReferencia = d.temperatura; });
     ConstruirGrafica(modo, 0.0, 0.0, d.puntos);
     Fijar(modo);
   };
@@ -350,10 +349,10 @@ void CVardoView::ComandoGrafica(int id) {
       d.costeCalefaccion = NumTexto(m.m_costeCaliente);
       d.costeRefrigeracion = NumTexto(m.m_costeFrio);
       if (!fabrica_->CostesOperacion(d)) return;
-      doc_->GuardarDeshacer(true);
-      m.m_costeCaliente = LeerNumeroTecleado(d.costeCalefaccion).value_or(m.m_costeCaliente);
-      m.m_costeFrio = LeerNumeroTecleado(d.costeRefrigeracion).value_or(m.m_costeFrio);
-      doc_->SetModifiedFlag(true);
+      doc_->CambiarModelo([&] {
+        m.m_costeCaliente = LeerNumeroTecleado(d.costeCalefaccion).value_or(m.m_costeCaliente);
+        m.m_costeFrio = LeerNumeroTecleado(d.costeRefrigeracion).value_or(m.m_costeFrio);
+      });
       if (!LeerRango(d.inicial, d.final, desde, hasta)) return;
       ConstruirGrafica(9, desde, hasta, d.puntos);
       Fijar(9);
@@ -364,8 +363,7 @@ void CVardoView::ComandoGrafica(int id) {
       DlgCostesTotales d;
       d.modelo = m;
       if (!fabrica_->CostesTotales(d)) return;
-      doc_->GuardarDeshacer(true);
-      m = d.modelo;
+      doc_->CambiarModelo([&] { m = d.modelo; });
       CursorEspera espera;
       GraficaCostesAnillo(m, grafica_, d.puntos);
       grafica_.Recalcular();
@@ -468,25 +466,24 @@ void CVardoView::FormatoGrafica() {
     }
     const auto W = static_cast<std::int32_t>(ancho);
     const auto H = static_cast<std::int32_t>(alto);
-    doc_->GuardarDeshacer(true);
-    const double anchoViejo = r.right - r.left;
-    const double altoViejo = r.bottom - r.top;
-    m.m_rectGrafico = Rect{1500, -1500, 1500 + 1000 * W, -1500 - 1000 * H};
-    if (anchoViejo != 0 && altoViejo != 0) {
-      const double fx = ancho * 1000.0 / anchoViejo;
-      const double fy = alto * -1000.0 / altoViejo;
-      for (auto& c : m.m_cambiadores) c.Escalar(fx, fy);
-    }
-    if (d.fuenteCambiada) m.m_fuente = d.fuente;
-    m.m_mostrarTPinch = d.mostrarTPinch;
-    m.m_mostrarTBifurcadas = d.mostrarTBifurcadas;
-    m.m_mostrarNombres = d.mostrarNombres;
-    m.m_ordenarCalientesFrias = d.ordenarCalientesFrias;
-    m.m_ordenarAreas = d.ordenarAreas;
-    m.m_colorearAreas = d.colorearAreas;
-    m.m_colorearServicios = d.colorearServicios;
-    doc_->SetModifiedFlag(true);
-    doc_->UpdateAllViews();
+    doc_->CambiarModelo([&] {
+      const double anchoViejo = r.right - r.left;
+      const double altoViejo = r.bottom - r.top;
+      m.m_rectGrafico = Rect{1500, -1500, 1500 + 1000 * W, -1500 - 1000 * H};
+      if (anchoViejo != 0 && altoViejo != 0) {
+        const double fx = ancho * 1000.0 / anchoViejo;
+        const double fy = alto * -1000.0 / altoViejo;
+        for (auto& c : m.m_cambiadores) c.Escalar(fx, fy);
+      }
+      if (d.fuenteCambiada) m.m_fuente = d.fuente;
+      m.m_mostrarTPinch = d.mostrarTPinch;
+      m.m_mostrarTBifurcadas = d.mostrarTBifurcadas;
+      m.m_mostrarNombres = d.mostrarNombres;
+      m.m_ordenarCalientesFrias = d.ordenarCalientesFrias;
+      m.m_ordenarAreas = d.ordenarAreas;
+      m.m_colorearAreas = d.colorearAreas;
+      m.m_colorearServicios = d.colorearServicios;
+    });
     return;
   }
   CGrafica& g = grafica_;

@@ -165,6 +165,8 @@ void CAreaMinimaDlg::Estimar(std::int32_t ref) {
   if (!EstimarCoeficientes(this, modelo_, ref)) return;
   if (EsServicio(ref)) MostrarServicio(IndiceServicio(ref));
   else MostrarCorriente(ref);
+  // The area shown goes with the new coefficient.
+  Calcular(Aviso::Ninguno);
 }
 
 bool EjecutarAreaMinima(QWidget* padre, DlgAreaMinima& d) {

@@ -115,6 +115,19 @@ int Dialog::EnterId(ControlHost& focusHost) const {
   return kIdOk;
 }
 
+bool Dialog::LeaveFocusedField() {
+  if (!open_) return true;  // nothing shown, nothing being left
+  QWidget* foco = QApplication::focusWidget();
+  if (foco && !isAncestorOf(foco)) foco = nullptr;
+  ControlHost& host = HostOf(foco);
+  const int id = host.IdOf(foco);
+  if (id == kNoId) return true;
+  const Kind kind = host.KindOf(id);
+  if (kind == Kind::Hosted || kind == Kind::Button) return true;
+  host.Notify(id, Event::FocusOut);
+  return open_;
+}
+
 void Dialog::PressEnter() {
   if (!open_) return;
   QWidget* foco = QApplication::focusWidget();
@@ -130,9 +143,8 @@ void Dialog::PressEnter() {
       host.Command(id);
       return;
     }
-    host.Notify(id, Event::FocusOut);
-    if (!open_) return;
   }
+  if (!LeaveFocusedField()) return;
   const int defecto = EnterId(host);
   if (defecto == kNoId) return;
   ControlHost* destino = host.Has(defecto) ? &host : Has(defecto) ? this : nullptr;

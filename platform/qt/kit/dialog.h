@@ -58,6 +58,10 @@ class Dialog : public QDialog, public ControlHost {
   virtual void AfterBuild() {}
   virtual ControlHost& HostOf(QWidget* focus);
   virtual int EnterId(ControlHost& focusHost) const;
+  // Delivers the focused field's focus-out, as the user leaving it would,
+  // before a key acts on the dialog (Enter, a page change); false when the
+  // dialog closed meanwhile. Buttons and hosted controls keep their focus.
+  bool LeaveFocusedField();
   void SetLayout(Template t) { template_ = std::move(t); }
 
   void keyPressEvent(QKeyEvent* e) override;

@@ -176,6 +176,9 @@ void PropertySheet::AfterBuild() {
 bool PropertySheet::SetActivePage(int index) {
   if (index < 0 || index >= PageCount() || !pages_[static_cast<std::size_t>(index)]) return false;
   if (index == active_) return true;
+  // By key or by mouse, the field being left takes its focus-out first, so
+  // that the page stores what the field now says.
+  if (!LeaveFocusedField()) return false;
   if (Page* actual = ActivePage(); actual && !actual->OnKillActive()) return false;
   Activate(index);
   return true;
