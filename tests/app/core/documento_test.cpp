@@ -257,15 +257,18 @@ TEST_F(DocumentoTest, ContadoresConUnAreaMostrada) {
   EXPECT_EQ(paneles.barra.m_areas[0].mostrada, 1);
 }
 
-TEST_F(DocumentoTest, SinCorrientesLosPanelesGuardanSuTexto) {
+TEST_F(DocumentoTest, SinCorrientesLosContadoresVuelvenACero) {
   doc.OnNewDocument();
   estado.camb = "Camb:2/3";
   estado.dtMin = "12.";
   const int vistasAntes = vistas.actualizaciones;
   doc.ActualizarContadores();
-  EXPECT_EQ(estado.camb, "Camb:2/3");
+  // No stream, no target: the counts of an empty problem; DT min stays.
+  EXPECT_EQ(estado.camb, "Camb:0/0");
+  EXPECT_EQ(estado.cal, "Cal:0/0");
+  EXPECT_EQ(estado.ref, "Ref:0/0");
   EXPECT_EQ(estado.dtMin, "12.");
-  EXPECT_EQ(estado.llamadasContadores, 0);
+  EXPECT_EQ(estado.llamadasContadores, 1);
   EXPECT_EQ(paneles.llamadasTabla, 1);
   EXPECT_EQ(paneles.llamadasVisor, 1);
   EXPECT_FALSE(paneles.visorConCorrientes);
