@@ -180,7 +180,7 @@ class CambiosDocumento : public AppFixture {
 };
 
 // In "Áreas de Integridad" of the sample with two areas: H4 leaves the second
-// area for a new third one.
+// area for a new third one, which is shown alone.
 void NuevaAreaConH4(Driver& d) {
   using A = CAreasIntegridadDlg;
   d.Click(A::kIdNueva);
@@ -190,6 +190,7 @@ void NuevaAreaConH4(Driver& d) {
   d.Choose(A::kIdAreas, 2);
   d.Choose(A::kIdDisponibles, 0);
   d.Click(A::kIdMeter);
+  d.Click(A::kIdMostrarSeleccionada);
   d.Ok();
 }
 
@@ -292,7 +293,12 @@ const Caso kCasos[] = {
      true, 1},
     {"cambiador añadido con clics y cancelado", "cuatro_corrientes.vdo", nullptr,
      [](CambiosDocumento& f) {
-       T(f).Dialogos().ScriptDialog([](Driver& d) { d.Cancel(); });
+       T(f).Dialogos().ScriptDialog([&f](Driver& d) {
+         // The panes show the provisional exchanger while the dialog is
+         // open (the view takes the focus back as it closes, refreshing).
+         T(f).Doc()->ActualizarContadores();
+         d.Cancel();
+       });
        T(f).Clic(1);
        T(f).Clic(2);
      },
