@@ -344,11 +344,13 @@ class CDiagrama {
 };
 
 // The utilities' cascade (heat their own intervals pass down) as the
-// process sees it: a heating utility hands the process its load below its
-// temperature, a cooling one takes its load from above it, so the curve is
-// the cascade turned over, its largest entry less each entry. It is 0 where
-// the utilities meet the process's pinch side and reaches the heating load
-// at the top and the cooling load at the bottom.
-std::vector<double> CurvaServiciosFrenteAlProceso(const std::vector<double>& cascadaServ);
+// process sees it: the heat the utilities still have to hand the process at
+// each temperature. At the top it is the load of the considered heating
+// utilities; each interval's heat passes down from there, so an entry is
+// that load plus the cascade's first entry less the entry; at the bottom it
+// is the cooling load. The fit test and every grand composite chart with
+// utilities use it.
+std::vector<double> CurvaServiciosFrenteAlProceso(const CDiagrama& d,
+                                                  const std::vector<double>& cascadaServ);
 
 }  // namespace vardo

@@ -77,7 +77,7 @@ bool CDiagrama::ServiciosAjustanGrandCompuesta() {
   // crosses it.
   const std::vector<double> T(m_temperaturasServ.begin(), m_temperaturasServ.begin() + nServ);
   const std::vector<double> frente = CurvaServiciosFrenteAlProceso(
-      std::vector<double>(m_cascadaServ.begin(), m_cascadaServ.begin() + nServ));
+      *this, std::vector<double>(m_cascadaServ.begin(), m_cascadaServ.begin() + nServ));
   const std::size_t n = std::min(m_temperaturas.size(), m_cascada.size());
   for (std::size_t k = 0; k < n; ++k)
     if (m_cascada[k] - BuscarEnCurva(T, frente, m_temperaturas[k]) < -kTolAjuste) return false;
@@ -86,11 +86,15 @@ bool CDiagrama::ServiciosAjustanGrandCompuesta() {
   return true;
 }
 
-std::vector<double> CurvaServiciosFrenteAlProceso(const std::vector<double>& cascadaServ) {
+std::vector<double> CurvaServiciosFrenteAlProceso(const CDiagrama& d,
+                                                  const std::vector<double>& cascadaServ) {
   std::vector<double> frente = cascadaServ;
   if (frente.empty()) return frente;
-  const double tope = *std::max_element(frente.begin(), frente.end());
-  for (double& q : frente) q = tope - q;
+  double calefaccion = 0.0;
+  for (const CCorriente* s : CorrientesConsideradas(d.m_servicios, d.m_areas))
+    if (!s->m_fria) calefaccion += static_cast<const CServicios*>(s)->m_carga;
+  const double arriba = frente.front();
+  for (double& q : frente) q = calefaccion + arriba - q;
   return frente;
 }
 

@@ -176,7 +176,13 @@ void Colocar(CDiagrama& d, CCorriente& s, std::int32_t ref, bool servicio, bool 
     return c.ladoCaliente.ref == ref ? c.rectCaliente : c.rectFrio;
   };
 
-  if (s.m_marcaOrden == 0) {
+  // An exchanger joined to the stream since the last full placement (its
+  // circle still the empty rectangle it was created with) needs its column.
+  const bool sinColumna = std::any_of(
+      s.m_cambiadores.begin(), s.m_cambiadores.end(), [&](std::uint32_t k) {
+        return IndiceValido(d, k) && rectDe(d.m_cambiadores[k]) == Rect{};
+      });
+  if (s.m_marcaOrden == 0 && !sinColumna) {
     // Only the vertical place changes; hidden ends are parked off the grid.
     bool oculto = hayAreas && !CorrienteEnAreaMostrada(d, ref, hayAreas);
     if (servicio && !d.m_serviciosVisibles) oculto = true;
@@ -197,7 +203,7 @@ void Colocar(CDiagrama& d, CCorriente& s, std::int32_t ref, bool servicio, bool 
   }
 
   // Full placement: columns by the region of the stream the exchangers lie in.
-  s.m_marcaOrden = s.m_marcaOrden == 3 ? 0 : 3;
+  if (s.m_marcaOrden != 0) s.m_marcaOrden = s.m_marcaOrden == 3 ? 0 : 3;
   const bool fria = s.m_fria != 0;
   std::uint32_t region = fria ? s.GetPosicionT2(-1) : s.GetPosicionT1(-1);
   const double pinchFrio = d.m_tPinch - d.m_dtMin / 2.0;

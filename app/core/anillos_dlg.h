@@ -20,6 +20,10 @@ inline constexpr const char* kPreguntaAnillo =
     "usuario'.\n\n\t-Las especificaciones de temperatura se transformarán a 'igual a la de la "
     "\n\tcorriente o el cambiador anterior o posterior'.\n\n¿Desea continuar?";
 
+// Said when "Buscar" finds no loop or path in the network.
+inline constexpr const char* kMsgSinAnillos =
+    "No se ha encontrado ningún anillo ni ninguna senda en el diagrama.";
+
 // Label of an exchanger side in the lists: "SG" for the generic utility,
 // "%d (Bif. %d)" (stream and split number) for a branch of a split, "S%d" for
 // a utility, "%d" for a process stream; numbers from 1.

@@ -326,9 +326,23 @@ void CVardoDoc::BorrarCorrienteSel() {
 
 // ------------------------------------------------------------ splits
 
+namespace {
+
+// Whether process stream s can be split by "Nueva": a sensible stream where
+// PuedeBifurcarse allows it (a part of a split extends that split), a latent
+// one while no node of a split names it.
+bool PuedeNuevaBifurcacion(const CDiagrama& d, std::int32_t s) {
+  if (s < 0 || s >= d.GetNumCorrientes()) return false;
+  if (EsLatente(d.m_corrientes[static_cast<std::size_t>(s)]))
+    return NodoDeCorriente(d, BifurcacionDe(d, s), s) < 0;
+  return PuedeBifurcarse(d, s);
+}
+
+}  // namespace
+
 void CVardoDoc::OnNuevaBifurcacion() {
   const std::int32_t s = CorrienteSeleccionada();
-  if (s < 0 || NodoDeCorriente(m_Diagrama, BifurcacionDe(m_Diagrama, s), s) >= 0) return;
+  if (!PuedeNuevaBifurcacion(m_Diagrama, s)) return;
   const CCorriente& c = m_Diagrama.m_corrientes[static_cast<std::size_t>(s)];
   if (!Dialogos()) return;
   if (EsLatente(c)) {
@@ -845,7 +859,7 @@ enum class Cuando {
   CorrienteSel,        // a process stream selected
   ServicioSel,         // a utility selected
   CambiadorSel,        // an exchanger selected
-  NoRamaSel,           // a process stream that no node of its split names
+  Bifurcable,          // a process stream that "Nueva" can split
   RamaSel,             // a process stream of a split
 };
 
@@ -877,7 +891,7 @@ const Regla kReglas[] = {
      DialogoId::CorrientesSheet},
     {cmd::kBorrarCorrientes, &CVardoDoc::OnBorrarCorriente, Cuando::HayCorrientes, D,
      DialogoId::BorrarCorrientes},
-    {cmd::kBifurcarNueva, &CVardoDoc::OnNuevaBifurcacion, Cuando::NoRamaSel,
+    {cmd::kBifurcarNueva, &CVardoDoc::OnNuevaBifurcacion, Cuando::Bifurcable,
      Necesita::Bifurcacion},
     {cmd::kBifurcarModificar, &CVardoDoc::OnModificarBifurcacion, Cuando::RamaSel, D,
      DialogoId::Bifurcar},
@@ -989,10 +1003,8 @@ bool Se(const CVardoDoc& doc, Cuando c) {
       return doc.ServicioSeleccionado() >= 0;
     case Cuando::CambiadorSel:
       return doc.CambiadorSeleccionado() >= 0;
-    case Cuando::NoRamaSel: {
-      const std::int32_t s = doc.CorrienteSeleccionada();
-      return s >= 0 && NodoDeCorriente(d, BifurcacionDe(d, s), s) < 0;
-    }
+    case Cuando::Bifurcable:
+      return PuedeNuevaBifurcacion(d, doc.CorrienteSeleccionada());
     case Cuando::RamaSel:
       return BifurcacionDe(d, doc.CorrienteSeleccionada()) >= 0;
   }

@@ -40,6 +40,32 @@ std::array<double, 4> Calculadas(const CCambiador& c) {
   return {c.tEntradaCaliente, c.tSalidaCaliente, c.tEntradaFria, c.tSalidaFria};
 }
 
+// Sides and outlet kinds of a new exchanger on process stream 1: against the
+// generic utility, or with the utilities shown, against the first utility of
+// the kind stream 1 needs (the generic side stays when there is none), both
+// outlets at their streams' ends.
+struct Lados {
+  std::int32_t caliente = kRefGenerico, fria = kRefGenerico;
+  std::int32_t tipoSalidaCaliente = kTipoNinguno, tipoSalidaFria = kTipoNinguno;
+};
+
+Lados LadosIniciales(const CDiagrama& d, bool mostrados) {
+  const bool fria = d.GetNumCorrientes() > 0 && d.m_corrientes.front().m_fria != 0;
+  Lados l;
+  (fria ? l.fria : l.caliente) = 0;
+  if (!mostrados) {
+    (fria ? l.tipoSalidaFria : l.tipoSalidaCaliente) = kTipoExtremo;
+    return l;
+  }
+  for (std::size_t k = 0; k < d.m_servicios.size(); ++k) {
+    if ((d.m_servicios[k].m_fria != 0) == fria) continue;
+    (fria ? l.caliente : l.fria) = kRefServicio + static_cast<std::int32_t>(k);
+    break;
+  }
+  l.tipoSalidaCaliente = l.tipoSalidaFria = kTipoExtremo;
+  return l;
+}
+
 }  // namespace
 
 EditorCambiadores::EditorCambiadores(DlgCambiadores& datos, UiPort& ui) : datos_(datos), ui_(ui) {}
@@ -55,25 +81,9 @@ void EditorCambiadores::Abrir() {
   marcas_.assign(static_cast<std::size_t>(NumCambiadores()), kSinCambios);
 
   if (NumCambiadores() == 0) {
-    const bool fria = d.GetNumCorrientes() > 0 && d.m_corrientes.front().m_fria != 0;
-    std::int32_t caliente = kRefGenerico, frio = kRefGenerico;
-    std::int32_t tipoSalidaCaliente = kTipoNinguno, tipoSalidaFria = kTipoNinguno;
-    if (!mostrados) {
-      (fria ? frio : caliente) = 0;
-      (fria ? tipoSalidaFria : tipoSalidaCaliente) = kTipoExtremo;
-    } else {
-      // The first utility of the kind stream 1 needs; the generic side
-      // stays when there is none.
-      for (std::size_t k = 0; k < d.m_servicios.size(); ++k) {
-        if ((d.m_servicios[k].m_fria != 0) == fria) continue;
-        (fria ? caliente : frio) = kRefServicio + static_cast<std::int32_t>(k);
-        break;
-      }
-      (fria ? frio : caliente) = 0;
-      tipoSalidaCaliente = tipoSalidaFria = kTipoExtremo;
-    }
-    d.AddCambiador(kModoQ, caliente, frio, kTipoNinguno, 0.0, tipoSalidaCaliente, 0.0, kTipoNinguno,
-                   0.0, tipoSalidaFria, 0.0, 1, 0.0);
+    const Lados l = LadosIniciales(d, mostrados);
+    d.AddCambiador(kModoQ, l.caliente, l.fria, kTipoNinguno, 0.0, l.tipoSalidaCaliente, 0.0,
+                   kTipoNinguno, 0.0, l.tipoSalidaFria, 0.0, 1, 0.0);
     marcas_.push_back(kCreadoAlAbrir);
   }
 
@@ -608,9 +618,16 @@ bool EditorCambiadores::Paso(int pos, int delta) {
 void EditorCambiadores::AnadirCambiador() {
   GuardarCambiador();
   CDiagrama& d = datos_.modelo;
-  const bool fria = d.GetNumCorrientes() > 0 && d.m_corrientes.front().m_fria != 0;
-  d.AddCambiador(kModoQ, fria ? kRefGenerico : 0, fria ? 0 : kRefGenerico, kTipoNinguno, 0.0,
-                 kTipoNinguno, 0.0, kTipoNinguno, 0.0, kTipoExtremo, 0.0, 1, 0.0);
+  if (offset_ == 0) {
+    // The generic utility is not in the lists while the utilities are shown.
+    const Lados l = LadosIniciales(d, true);
+    d.AddCambiador(kModoQ, l.caliente, l.fria, kTipoNinguno, 0.0, l.tipoSalidaCaliente, 0.0,
+                   kTipoNinguno, 0.0, l.tipoSalidaFria, 0.0, 1, 0.0);
+  } else {
+    const bool fria = d.GetNumCorrientes() > 0 && d.m_corrientes.front().m_fria != 0;
+    d.AddCambiador(kModoQ, fria ? kRefGenerico : 0, fria ? 0 : kRefGenerico, kTipoNinguno, 0.0,
+                   kTipoNinguno, 0.0, kTipoNinguno, 0.0, kTipoExtremo, 0.0, 1, 0.0);
+  }
   marcas_.push_back(kCambiado);
   c_.spinMax = NumCambiadores();
   SetNumero(NumCambiadores());

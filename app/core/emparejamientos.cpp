@@ -1,6 +1,7 @@
 #include "app/core/emparejamientos.h"
 
 #include <cmath>
+#include <utility>
 
 #include "model/cambiador.h"
 #include "model/constantes.h"
@@ -17,16 +18,23 @@ bool Latente(const CCorriente& s) { return s.GetCP(kTSentinel, kTSentinel) == kC
 double H(const CCorriente& s, double T) { return s.GetH(T, 1); }
 
 // The nearest pinches above (U) and below (L) the chosen one, on the shifted
-// scale, with their indices; far away when there is none.
+// scale, with their indices; far away when there is none. medio is half of
+// DT min, which takes them to each stream's own scale.
 struct Vecinos {
   double U = 1000000.0;
   int iU = 0;
   double L = -1000000.0;
   int iL = 0;
+  double medio = 0.0;
+
+  // The neighbouring pinch on the scale of a hot or a cold stream.
+  double Arriba(const CCorriente& s) const { return s.m_fria ? U - medio : U + medio; }
+  double Abajo(const CCorriente& s) const { return s.m_fria ? L - medio : L + medio; }
 };
 
 Vecinos PinchesVecinos(const CDiagrama& d, int pinch, double T) {
   Vecinos v;
+  v.medio = d.m_dtMin / 2.0;
   const std::vector<double> pinches = PinchesServicioRed(d);
   const bool deProceso = pinch == 0;
   for (std::size_t i = 0; i < pinches.size(); ++i) {
@@ -53,18 +61,28 @@ Vecinos PinchesVecinos(const CDiagrama& d, int pinch, double T) {
   return v;
 }
 
-// Heat a stream can exchange on this side between the pinch and its far end:
-// its own end or, when it reaches past it, the neighbouring pinch (taken
-// unshifted).
+// The far end of a stream on this side: its own end (hot supply or cold
+// target above the pinch, hot target or cold supply below it), or the
+// neighbouring pinch on the stream's own scale when the stream reaches past
+// it. First: whether the stream's own end is the nearer.
+std::pair<bool, double> ExtremoDeLado(const CCorriente& s, int lado, const Vecinos& v) {
+  if (lado == kLadoCaliente) {
+    const double propio = s.m_fria ? s.GetT2() : s.GetT1();
+    const double vecino = v.Arriba(s);
+    return propio < vecino ? std::pair{true, propio} : std::pair{false, vecino};
+  }
+  const double propio = s.m_fria ? s.GetT1() : s.GetT2();
+  const double vecino = v.Abajo(s);
+  return propio > vecino ? std::pair{true, propio} : std::pair{false, vecino};
+}
+
+// Heat a stream can exchange on this side between the pinch and its far end.
 double CalorHastaExtremo(const CCorriente& s, int lado, const TemperaturasPinch& p,
                          const Vecinos& v) {
   if (Latente(s)) return s.m_fria ? H(s, kTSentinel) : -H(s, kTSentinel);
-  if (lado == kLadoCaliente) {
-    if (!s.m_fria) return s.GetT1() < v.U ? H(s, s.GetT1()) - H(s, p.Th) : H(s, v.U) - H(s, p.Th);
-    return s.GetT2() < v.U ? H(s, s.GetT2()) - H(s, p.Tc) : H(s, v.U) - H(s, p.Tc);
-  }
-  if (!s.m_fria) return s.GetT2() > v.L ? H(s, p.Th) - H(s, s.GetT2()) : H(s, p.Th) - H(s, v.L);
-  return s.GetT1() > v.L ? H(s, p.Tc) - H(s, s.GetT1()) : H(s, p.Tc) - H(s, v.L);
+  const double lejano = ExtremoDeLado(s, lado, v).second;
+  const double enPinch = s.m_fria ? p.Tc : p.Th;
+  return lado == kLadoCaliente ? H(s, lejano) - H(s, enPinch) : H(s, enPinch) - H(s, lejano);
 }
 
 // One temperature end of a new exchanger: (kind, value).
@@ -87,19 +105,15 @@ void AnadirCambiador(CDiagrama& d, const Emparejamiento& e, int pinch, int lado,
   const CCorriente& c = d.GetCorriente(e.fria);
   const bool completaCaliente =
       CalorHastaExtremo(h, lado, p, v) <= CalorHastaExtremo(c, lado, p, v);
+  const int vecino = lado == kLadoCaliente ? v.iU : v.iL;
+  const bool propio = ExtremoDeLado(completaCaliente ? h : c, lado, v).first;
   Extremo ec, sc, ef, sf;
   if (lado == kLadoCaliente) {
     sc = ef = EnPinch(pinch);
-    if (completaCaliente)
-      ec = ExtremoLejano(h.GetT1() < v.U, v.iU);
-    else
-      sf = ExtremoLejano(c.GetT2() < v.U, v.iU);
+    (completaCaliente ? ec : sf) = ExtremoLejano(propio, vecino);
   } else {
     ec = sf = EnPinch(pinch);
-    if (completaCaliente)
-      sc = ExtremoLejano(h.GetT2() > v.L, v.iL);
-    else
-      ef = ExtremoLejano(c.GetT1() > v.L, v.iL);
+    (completaCaliente ? sc : ef) = ExtremoLejano(propio, vecino);
   }
   d.AddCambiador(kModoTemperaturas, e.caliente, e.fria, ec.tipo, ec.valor, sc.tipo, sc.valor,
                  ef.tipo, ef.valor, sf.tipo, sf.valor, kTipoNinguno, 0.0);
@@ -206,6 +220,21 @@ ResultadoClic CEmparejamientosPinch::Clic(CDiagrama& d, int pinch, int lado, int
   emparejamientos_.push_back(nuevo);
   fc.color = ff.color = SiguienteColor();
   return ResultadoClic::Anadido;
+}
+
+void CEmparejamientosPinch::TrasBifurcar(std::int32_t partida) {
+  emparejamientos_.clear();
+  auto renumerar = [partida](std::int32_t& ref) {
+    if (!EsServicio(ref) && ref > partida) --ref;
+  };
+  std::vector<Emparejamiento> quedan;
+  for (Emparejamiento e : eliminados_) {
+    if (e.caliente == partida || e.fria == partida) continue;
+    renumerar(e.caliente);
+    renumerar(e.fria);
+    quedan.push_back(e);
+  }
+  eliminados_ = std::move(quedan);
 }
 
 void CEmparejamientosPinch::GuardarCambiadores(CDiagrama& d, int pinch, int lado) {

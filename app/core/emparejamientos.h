@@ -4,7 +4,7 @@
 //
 // The state belongs to the design dialog, which owns the model copy and
 // passes it to every call. After a split of a listed stream the dialog calls
-// OlvidarEmparejamientos and RellenarListas again.
+// TrasBifurcar and RellenarListas again.
 #pragma once
 #include <array>
 #include <cstdint>
@@ -93,12 +93,11 @@ class CEmparejamientosPinch {
   // utility's exchanger list and runs the network calculation. A pinch that
   // no longer exists writes and deletes nothing.
   void GuardarCambiadores(CDiagrama& d, int pinch, int lado);
-  // Drops the matches and removals not yet written: a split renumbers the
-  // streams, so their references would name other streams.
-  void OlvidarEmparejamientos() {
-    emparejamientos_.clear();
-    eliminados_.clear();
-  }
+  // After process stream `partida` was split (deleted, every stream above it
+  // shifted down by one, the parts appended): the matches not yet written
+  // are dropped, the removals kept with their references renumbered, and a
+  // removal naming the split stream dropped (its exchangers went with it).
+  void TrasBifurcar(std::int32_t partida);
 
   const std::vector<Fila>& Calientes() const { return calientes_; }
   const std::vector<Fila>& Frias() const { return frias_; }

@@ -229,7 +229,7 @@ void GraficaGrandCompuesta(CDiagrama& d, CGrafica& g, bool mostrarSeleccionada,
   if (conServicios && d.GetNumServicios() > 0) {
     hayServicios = true;
     serv = ResolverTablaProblema(CorrientesConsideradas(d.m_servicios, d.m_areas), dt);
-    serv.C = CurvaServiciosFrenteAlProceso(serv.C);
+    serv.C = CurvaServiciosFrenteAlProceso(d, serv.C);
     g.AddSerie("Curva Grand Compuesta de Servicios", 0, kColorCurvaServicios);
     for (int i = 0; i < serv.Num(); ++i)
       AnadirPuntoValor(g, serv.C[static_cast<std::size_t>(i)], serv.T[static_cast<std::size_t>(i)]);

@@ -330,7 +330,7 @@ void GrandCompuestasBarridas(CDiagrama& d, CGrafica& g, int n, bool conServicios
         ResolverTablaProblema(CorrientesConsideradas(d.m_servicios, d.m_areas), d.m_dtMin);
     g.AddSerie(nombreServicios, 0, kColorCurvaServicios);
     // As the process sees the utilities, as the grand composite chart.
-    BarrerTemperaturas(serv.T, CurvaServiciosFrenteAlProceso(serv.C), n,
+    BarrerTemperaturas(serv.T, CurvaServiciosFrenteAlProceso(d, serv.C), n,
                        [&](double t, double H) { punto(t, H); });
   }
 }

@@ -234,7 +234,7 @@ void GraficaServicio(CDiagrama& d, CGrafica& g, std::int32_t servicio) {
 
 double MaximoBarra(const CServicios& s, bool ajustar) {
   const double h = s.m_entalpiaMaxima;
-  return ajustar ? std::fabs(h) : std::fabs(h + 50.0) * 10.0;
+  return std::max(ajustar ? std::fabs(h) : std::fabs(h + 50.0) * 10.0, s.m_carga);
 }
 
 TotalesServicios CalcularTotales(CDiagrama& d, const std::vector<std::int32_t>& listados) {

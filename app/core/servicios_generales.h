@@ -121,7 +121,8 @@ void GraficaServicio(CDiagrama& d, CGrafica& g, std::int32_t servicio);
 // ---- Combine page ----
 
 // A bar's maximum: |H| while the curves are kept fitted, |H + 50| x 10
-// otherwise (H the utility's maximum enthalpy).
+// otherwise (H the utility's maximum enthalpy); never below the utility's
+// load, so the bar can show it (loads kept that do not fit).
 double MaximoBarra(const CServicios& s, bool ajustar);
 
 // Load sums of the listed heating and cooling utilities against the minimum

@@ -24,6 +24,10 @@ inline constexpr const char* kMsgTablaNoMonotona =
     "Los datos introducidos en la tabla no son correctos\n\n"
     "Temperatura y entalpía deben ser funciones monótonas\n\n"
     "El programa ha modificado los datos de la tabla para que cumplan esta condición";
+// Shown when a utility's table ends at enthalpy 0: such a curve holds no heat.
+inline constexpr const char* kMsgEntalpiaFinalNula =
+    "La entalpía del último punto no puede ser cero: el servicio no intercambiaría calor.\n\n"
+    "Introduzca una entalpía final distinta de cero.";
 // Shown when a computed table did not start at enthalpy 0 and was shifted.
 inline constexpr const char* kMsgEntalpiaInicial =
     "El valor inicial de la entalpía debe ser cero.\n\n"

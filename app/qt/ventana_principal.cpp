@@ -298,6 +298,8 @@ void CMainFrame::CrearMenus() {
                                            kPropiedadesCorriente}, true);
   submenu(corrientes, "B&ifurcar",
           {kBifurcarNueva, kBifurcarModificar, kBifurcarBorrar, kBifurcarTemperaturas});
+  submenu(corrientes, "&Factibilidad",
+          {kFactibilidadCaliente, kFactibilidadFrio, kTablaEmparejamientos, kUsarFactibilidad});
   c.AddToMenu(corrientes, {0, kAreasIntegridad});
   menu("Ca&mbiadores",
        {kAnadirCambiadores, kBorrarCambiadores, kFormatoCambiadores, kPropiedadesCambiador,
@@ -316,10 +318,7 @@ void CMainFrame::CrearMenus() {
           {kTPinchDTMin, kServiciosDTMin, kNMinDTMin, kAreaMinDTMin, kCosteOperacionDTMin,
            kCosteInmDTMin, kCosteTotalDTMin});
   c.AddToMenu(diagrama, {kCostesAnillo, kGraficaPersonalizada, 0, kFormatoGrafica});
-  QMenu* analisis = menu("A&nálisis", {kVadizod}, true);
-  submenu(analisis, "&Factibilidad",
-          {kFactibilidadCaliente, kFactibilidadFrio, kTablaEmparejamientos, kUsarFactibilidad});
-  c.AddToMenu(analisis, {kAreaMinima, kCostesMinimos, kProblemaRemanente});
+  menu("A&nálisis", {kVadizod, kAreaMinima, kCostesMinimos, kProblemaRemanente}, true);
   menu("Anillos y Sen&das",
        {kAnadirAnillo, kBuscarAnillos, kAnilloAnterior, kAnilloSiguiente, 0, kMAN,
         kPerturbaciones},

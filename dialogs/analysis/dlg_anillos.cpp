@@ -4,11 +4,13 @@
 #include <QSlider>
 #include <string>
 
+#include "app/core/anillos_dlg.h"
 #include "app/core/documento.h"
 #include "app/qt/fabrica_dialogos_qt.h"
 #include "dialogs/analysis/campos.h"
 #include "model/anillos.h"
 #include "model/lazo.h"
+#include "platform/qt/messagerunner.h"
 #include "platform/qt/runneruiport.h"
 
 namespace vardo {
@@ -135,7 +137,8 @@ void CAnadirAnillosDlg::OnBuscar() {
   RunnerUiPort ui;
   BuscarAnillos(modelo_, ui);
   Rellenar();
-  PrepararControles();
+  ControlesDeLaCadena();
+  if (modelo_.m_lazos.empty()) ShowMessage(this, kMsgSinAnillos, MsgIcon::Information);
 }
 
 void CAnadirAnillosDlg::OnPaso(bool siguiente) {
@@ -144,7 +147,15 @@ void CAnadirAnillosDlg::OnPaso(bool siguiente) {
   else
     AnilloAnterior(modelo_);
   Rellenar();
-  PrepararControles();
+  ControlesDeLaCadena();
+}
+
+void CAnadirAnillosDlg::ControlesDeLaCadena() {
+  // Only a complete chain has a range to shift its load along.
+  if (Completo())
+    PrepararControles();
+  else
+    ReiniciarControles();
 }
 
 void CAnadirAnillosDlg::OnDeslizar() {

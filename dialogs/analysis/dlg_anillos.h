@@ -39,6 +39,9 @@ class CAnadirAnillosDlg : public kit::Dialog {
   void Rellenar();
   void PrepararControles();
   void ReiniciarControles();
+  // The shift controls for the chain shown: ready when it is complete, reset
+  // and disabled otherwise.
+  void ControlesDeLaCadena();
   void OnAnadir();
   void OnQuitar();
   void OnVaciar();

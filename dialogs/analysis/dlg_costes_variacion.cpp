@@ -107,16 +107,20 @@ CCostesTotalesDlg::CCostesTotalesDlg(const CDiagrama& modelo, std::int32_t punto
     Enable(kit::kIdOk, false);
     Rellenar();
   });
+  // A chain found or stepped to can be taken as it is.
   OnClick(kIdBuscar, [this] {
     modelo_.BuscarAnillos();
+    Enable(kit::kIdOk, Completo());
     Rellenar();
   });
   OnClick(kIdSiguiente, [this] {
     modelo_.AnilloSiguiente();
+    Enable(kit::kIdOk, Completo());
     Rellenar();
   });
   OnClick(kIdAnterior, [this] {
     modelo_.AnilloAnterior();
+    Enable(kit::kIdOk, Completo());
     Rellenar();
   });
 }

@@ -217,9 +217,9 @@ void CFactibilidadDlg::OnDblclk(bool caliente, int fila) {
   CopiarModeloCompleto(dlg.modelo, m_Diagrama);
   dlg.numero = s + 1;
   if (!fabrica_.Bifurcar(dlg)) return;
-  estado_.OlvidarEmparejamientos();
-  BifurcarCorriente(m_Diagrama, s, dlg.tEntrada, dlg.tSalida1, dlg.tSalida2, dlg.porcentaje1,
-                    dlg.porcentaje2);
+  if (BifurcarCorriente(m_Diagrama, s, dlg.tEntrada, dlg.tSalida1, dlg.tSalida2, dlg.porcentaje1,
+                        dlg.porcentaje2) >= 0)
+    estado_.TrasBifurcar(s);
   RellenarListas(m_nPinch, ladoMostrado_);
 }
 

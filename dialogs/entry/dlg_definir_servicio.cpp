@@ -129,6 +129,14 @@ void CDefinirServicioDlg::OnBorrarLinea() {
 void CDefinirServicioDlg::OnOK() {
   if (!ComprobarCeldas()) return;
   ComprobarYGuardar();
+  // A curve that ends at enthalpy 0 holds no heat, whatever its load: the
+  // dialog stays open on the last enthalpy.
+  const int n = m_servicio.GetNumPuntos();
+  if (n == 0 || m_servicio.GetPunto(n - 1, 0) == 0.0) {
+    Refuse(kIdTabla, kMsgEntalpiaFinalNula);
+    Tabla().Grid()->SetCurrentCell(Tabla().Rows() - 1, 1, true);
+    return;
+  }
   kit::Dialog::OnOK();
 }
 

@@ -129,6 +129,35 @@ TEST(ObjetivosServicios, VaporYAguaSobreElEjemploDeCuatroCorrientes) {
   EXPECT_TRUE(d.ServiciosAjustanGrandCompuesta());
 }
 
+// Heating that does not lie above all the cooling: steam 20 kW and a heater
+// at 405 K of 10 kW, water 60 kW and a table cooler taking 10 kW between 425
+// and 430 K. Each side is 10 kW over its minimum, so the set crosses the
+// process curve; without the heater and the cooler it fits.
+TEST(ObjetivosServicios, CalefaccionBajoUnaRefrigeracionNoEncajaSiSobra) {
+  CServicios tabla;
+  tabla.CCorriente::BorrarPuntos();
+  tabla.AddPunto(353.15, 0.0);
+  tabla.AddPunto(425, 0.0);
+  tabla.AddPunto(430, 1.0);
+  tabla.m_fria = 1;
+  tabla.m_latente = 0;
+  tabla.m_lineal = 0;
+  tabla.m_carga = 10;
+  CDiagrama d = CuatroCorrientesConServicios({ServicioLatente(473.15, 20, 0),
+                                              ServicioLatente(405, 10, 0),
+                                              ServicioSensible(278.15, 288.15, 60), tabla});
+  EXPECT_FALSE(d.ServiciosAjustanGrandCompuesta());
+  // The curve as the process sees it: the heating load at the top, the
+  // cooling load at the bottom.
+  const std::vector<double> frente = CurvaServiciosFrenteAlProceso(d, d.m_cascadaServ);
+  ASSERT_FALSE(frente.empty());
+  EXPECT_NEAR(frente.front(), 30, 1e-9);
+  EXPECT_NEAR(frente.back(), 70, 1e-9);
+  d.m_servicios[1].m_carga = 0;
+  d.m_servicios[3].m_carga = 0;
+  EXPECT_TRUE(d.ServiciosAjustanGrandCompuesta());
+}
+
 TEST(ObjetivosServicios, GrandCompuestaDeLosServicios) {
   CDiagrama d;
   d.SetDTMin(10);

@@ -165,7 +165,8 @@ TEST_F(Comandos, HabilitadosSegunProblemaYSeleccion) {
       {"borrar servicio sel", kBorrarServicioSel, {0, 0, 0, 0, 1, 0, 0, 0, 0}},
       {"formato cambiador", kFormatoCambiador, {0, 0, 0, 1, 0, 0, 0, 0, 0}},
       {"borrar cambiador sel", kBorrarCambiadorSel, {0, 0, 0, 1, 0, 0, 0, 0, 0}},
-      {"nueva bifurcación", kBifurcarNueva, {0, 0, 1, 0, 0, 0, 0, 0, 0}},
+      // A part of a split can be split again (the split grows).
+      {"nueva bifurcación", kBifurcarNueva, {0, 0, 1, 0, 0, 0, 0, 1, 0}},
       {"borrar bifurcación", kBifurcarBorrar, {0, 0, 0, 0, 0, 0, 0, 1, 0}},
       {"lado caliente (menú de corriente)", kLadoCalienteCorriente, {1, 1, 1, 1, 1, 1, 1, 1, 1}},
       {"seleccionar área", kSeleccionarArea, {1, 1, 1, 1, 1, 1, 1, 1, 1}},
@@ -180,6 +181,18 @@ TEST_F(Comandos, HabilitadosSegunProblemaYSeleccion) {
   }
   // Without a document nothing is enabled.
   for (const Caso& c : casos) EXPECT_FALSE(EstadoComandoDocumento(nullptr, c.id).habilitado);
+  // On a split of H2 (443.15 -> 333.15 K) at 420 K into branches to 350 K,
+  // every part but the main branch (drawn on its node's row, with no room
+  // for a further node) can be split.
+  doc.OnNewDocument();
+  Cargar(Diseno());
+  ASSERT_EQ(BifurcarCorriente(doc.m_Diagrama, 1, 420, 350, 350, 50, 50), 0);
+  const CCuaterna& nodo = doc.m_Diagrama.m_bifurcadas[0].nodos[0];
+  for (std::int32_t parte = 0; parte < 4; ++parte) {
+    const std::int32_t ref = nodo.Referencia(parte);
+    SeleccionarCorriente(ref);
+    EXPECT_EQ(Habilitado(kBifurcarNueva), ref != nodo.refRamaPrincipal) << parte;
+  }
   // The view runs its own loop commands.
   EXPECT_FALSE(EsComandoDocumento(kAnadirAnillo));
   EXPECT_FALSE(Ejecutar(kAnilloSiguiente));

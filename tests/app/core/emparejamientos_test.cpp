@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "model/bifurcacion_edicion.h"
 #include "model/cambiador.h"
 #include "model/constantes.h"
 #include "model/red.h"
@@ -273,34 +274,71 @@ CDiagrama ConPinchDeServicioArriba(double entrada) {
   return d;
 }
 
-TEST_F(EmparejamientosUi, CalienteQueLlegaAlPinchDeServicioVecinoEntraEnEl) {
+// The same problem mirrored about 400 K, hot and cold swapped: the process
+// pinch at shifted 405 (hot streams 410, cold ones 400), latent cold
+// utilities of 50 kW at 280 and 350 K, the utility pinch at shifted 355 and
+// the cold stream C from `entrada` to 400 K.
+CDiagrama ConPinchDeServicioAbajo(double entrada) {
+  CDiagrama d;
+  d.AddCorriente(510, 310, 1, 0, 0);
+  d.AddCorriente(400, 500, 1, 1, 0);
+  d.AddCorriente(entrada, 400, 0.5, 1, 0);
+  d.m_servicios.push_back(prueba::ServicioLatente(280, 50, 1));
+  d.m_servicios.push_back(prueba::ServicioLatente(350, 50, 1));
+  d.m_serviciosVisibles = 1;
+  return d;
+}
+
+// A stream that ends near the utility pinch next to the process pinch: its
+// own end counts while it lies short of that pinch on its own scale (hot
+// U + DT min/2 = 450 K, cold L - DT min/2 = 350 K), and the exchanger written
+// lies within both streams and the check accepts it.
+TEST_F(EmparejamientosUi, CorrienteQueLlegaAlPinchDeServicioVecinoDaUnCambiadorValido) {
   struct Caso {
+    bool abajo;  // the cold mirror
     double entrada;
-    std::int32_t tipo;
-    double valor;
+    std::int32_t tipo;  // of the completed stream's far end
+    double entradaCaliente, salidaCaliente, entradaFria, salidaFria, q;
   };
-  // U = 445: a supply at or above it (up to U + DT min/2, which keeps the
-  // utility pinch in place) takes that pinch as its inlet.
   const Caso casos[] = {
-      {440, kTipoExtremo, 0}, {445, kTipoPinch, 1}, {447, kTipoPinch, 1}, {450, kTipoPinch, 1}};
+      {false, 440, kTipoExtremo, 440, 400, 390, 410, 20},
+      {false, 445, kTipoExtremo, 445, 400, 390, 412.5, 22.5},
+      {false, 447, kTipoExtremo, 447, 400, 390, 413.5, 23.5},
+      {false, 450, kTipoPinch, 450, 400, 390, 415, 25},
+      {true, 360, kTipoExtremo, 410, 390, 360, 400, 20},
+      {true, 355, kTipoExtremo, 410, 387.5, 355, 400, 22.5},
+      {true, 353, kTipoExtremo, 410, 386.5, 353, 400, 23.5},
+      {true, 350, kTipoPinch, 410, 385, 350, 400, 25},
+  };
   for (const Caso& c : casos) {
-    SCOPED_TRACE(c.entrada);
-    CDiagrama d = ConPinchDeServicioArriba(c.entrada);
+    SCOPED_TRACE(testing::Message() << (c.abajo ? "fría " : "caliente ") << c.entrada);
+    CDiagrama d = c.abajo ? ConPinchDeServicioAbajo(c.entrada) : ConPinchDeServicioArriba(c.entrada);
     const auto p = TemperaturaPinch(d, 0);
     ASSERT_TRUE(p.has_value());
-    ASSERT_EQ(p->T, 395.0);
-    ASSERT_EQ(PinchesServicioRed(d), std::vector<double>{445.0});
-    Diseno s(d, 0, kLadoCaliente);
-    ASSERT_EQ(s.Clic(2, 0), ResultadoClic::Anadido);
+    ASSERT_EQ(p->T, c.abajo ? 405.0 : 395.0);
+    ASSERT_EQ(PinchesServicioRed(d), std::vector<double>{c.abajo ? 355.0 : 445.0});
+    const int lado = c.abajo ? kLadoFrio : kLadoCaliente;
+    Diseno s(d, 0, lado);
+    ASSERT_EQ(c.abajo ? s.Clic(0, 2) : s.Clic(2, 0), ResultadoClic::Anadido);
     s.Guardar();
     ASSERT_EQ(d.GetNumCambiadores(), 1);
     const CCambiador& x = d.m_cambiadores[0];
-    EXPECT_EQ(x.tipoEntradaCaliente, c.tipo);
-    EXPECT_EQ(x.valorEntradaCaliente, c.valor);
-    EXPECT_EQ(x.tipoSalidaFria, kTipoNinguno);  // the hot stream is completed
-    if (c.tipo == kTipoPinch) {
-      EXPECT_NEAR(x.tEntradaCaliente, 450.0, 1e-9);
+    // C (H) is completed: its far end is its own supply or the pinch.
+    if (c.abajo) {
+      EXPECT_EQ(x.tipoEntradaFria, c.tipo);
+      EXPECT_EQ(x.tipoSalidaCaliente, kTipoNinguno);
+    } else {
+      EXPECT_EQ(x.tipoEntradaCaliente, c.tipo);
+      EXPECT_EQ(x.tipoSalidaFria, kTipoNinguno);
     }
+    EXPECT_EQ(x.calculado, 1);
+    EXPECT_NEAR(x.tEntradaCaliente, c.entradaCaliente, 1e-9);
+    EXPECT_NEAR(x.tSalidaCaliente, c.salidaCaliente, 1e-9);
+    EXPECT_NEAR(x.tEntradaFria, c.entradaFria, 1e-9);
+    EXPECT_NEAR(x.tSalidaFria, c.salidaFria, 1e-9);
+    EXPECT_NEAR(x.q, c.q, 1e-9);
+    EXPECT_TRUE(prueba::Calculada(d.CalcularRed()));
+    EXPECT_EQ(d.m_textoComprobacion.find("Errores"), std::string::npos) << d.m_textoComprobacion;
   }
 }
 
@@ -351,19 +389,29 @@ TEST(Emparejamientos, FilasFueraDeLaListaNoHacenNada) {
   EXPECT_TRUE(e.Emparejamientos().empty());
 }
 
-TEST(Emparejamientos, TrasBifurcarSeOlvidanLosEmparejamientosSinEscribir) {
+// A split of C1 while H2-C3 and H4-C1 are removed: the matches not written
+// go, the removal H2-C3 stays with the streams renumbered (H2 0, C3 1) and
+// still deletes its exchanger at OK; H4-C1 went with C1's exchangers.
+TEST(Emparejamientos, TrasBifurcarSeConservanLasEliminacionesRenumeradas) {
   CDiagrama d = prueba::DisenoCuatroCorrientes();
   d.CalcularRed();
-  CEmparejamientosPinch e;
-  e.MostrarCambiadores(d, 0, kLadoCaliente);
-  ASSERT_EQ(e.Clic(d, 0, kLadoCaliente, 0, 1), ResultadoClic::Eliminado);  // H2-C3
-  e.OlvidarEmparejamientos();
-  e.RellenarListas(d, 0, kLadoCaliente);
-  EXPECT_TRUE(e.Emparejamientos().empty());
-  EXPECT_TRUE(e.Eliminados().empty());
-  for (const auto& f : e.Calientes()) EXPECT_EQ(f.color, 0u);
-  e.GuardarCambiadores(d, 0, kLadoCaliente);
-  EXPECT_EQ(d.GetNumCambiadores(), 6);
+  Diseno s(d, 0, kLadoCaliente);
+  ASSERT_EQ(s.Clic(1, 2), ResultadoClic::Eliminado);  // H2-C3
+  ASSERT_EQ(s.Clic(3, 0), ResultadoClic::Eliminado);  // H4-C1
+  ASSERT_EQ(s.Clic(3, 2), ResultadoClic::Anadido);    // H4-C3, not written
+  ASSERT_GE(BifurcarCorriente(d, 0, 320, 408.15, 408.15, 50, 50), 0);
+  s.e.TrasBifurcar(0);
+  s.e.RellenarListas(d, 0, kLadoCaliente);
+  EXPECT_TRUE(s.e.Emparejamientos().empty());
+  EXPECT_EQ(s.e.Eliminados(), (std::vector<Emparejamiento>{{0, 1}}));
+  for (const auto& f : s.e.Calientes()) EXPECT_EQ(f.color, 0u);
+  // Left: H2-C3 and the cooler on H4; the removal takes H2-C3 away.
+  ASSERT_EQ(d.GetNumCambiadores(), 2);
+  s.Guardar();
+  ASSERT_EQ(d.GetNumCambiadores(), 1);
+  EXPECT_EQ(d.m_cambiadores[0].ladoCaliente.ref, 2);  // H4
+  EXPECT_EQ(d.m_cambiadores[0].ladoFrio.ref, kRefGenerico);
+  EsperarListasCompletas(d);
 }
 
 TEST(Emparejamientos, TextosDeAyuda) {

@@ -13,6 +13,10 @@
 #include "app/core/ids_comandos.h"
 #include "app/qt/fabrica_dialogos_qt.h"
 #include "app/qt/menus_contexto.h"
+#include "dialogs/analysis/dlg_factibilidad.h"
+#include "dialogs/entry/dlg_bifurcar.h"
+#include "dialogs/entry/dlg_cambiadores.h"
+#include "tests/comun/kit_listas.h"
 #include "fixture.h"
 #include "model/constantes.h"
 #include "tests/comun/problemas.h"
@@ -67,48 +71,84 @@ class Edicion : public AppFixture {
   }
 };
 
-// The exchangers dialog as a user fills it on the provisional exchanger: its
-// two inlets at the streams' inlets and a duty of 60 kW; the dialog keeps
-// every stream's exchanger list.
-bool Especificar60(DlgCambiadores& d) {
-  CCambiador& e = d.modelo.m_cambiadores.back();
-  e.modo = kModoQ;
-  e.tipoEntradaCaliente = kTipoExtremo;
-  e.tipoEntradaFria = kTipoExtremo;
-  e.tipoSalidaCaliente = 0;
-  e.tipoSalidaFria = 0;
-  e.tipoQ = 1;
-  e.valorQ = 60.0;
-  ReconstruirListas(d.modelo);
-  return true;
+// The real exchangers dialog as a user fills it: a duty of 60 kW, then OK.
+void Carga60(Driver& d) {
+  d.Choose(CAddCambDlg::kIdTipo, 0);
+  d.Type(CAddCambDlg::kIdCampoQ, "60");
+  d.Ok();
+}
+
+// Both circles of exchanger e lie inside the grid and inside the rows of
+// their streams.
+void DentroDeLaRejilla(const CDiagrama& m, const CCambiador& e) {
+  const Rect& g = m.m_rectGrafico;
+  for (const auto& [r, ref] : {std::pair{e.rectCaliente, e.ladoCaliente.ref},
+                               std::pair{e.rectFrio, e.ladoFrio.ref}}) {
+    if (ref == kRefGenerico) continue;
+    SCOPED_TRACE(ref);
+    EXPECT_GE(r.left, g.left);
+    EXPECT_LE(r.right, g.right);
+    EXPECT_LT(r.left, r.right);
+    EXPECT_LE(std::max(r.top, r.bottom), std::max(g.top, g.bottom));
+    EXPECT_GE(std::min(r.top, r.bottom), std::min(g.top, g.bottom));
+    const Rect& fila = m.GetCorriente(ref).m_rect;
+    EXPECT_GE(r.left, fila.left);
+    EXPECT_LE(r.right, fila.right);
+  }
 }
 
 TEST_F(Edicion, CtrlClicAnadeArrastraYSuprimeUnCambiador) {
   Abrir("cuatro_corrientes.vdo");
-  std::vector<DlgCambiadores> vistos;
-  Fabrica().Registrar<DlgCambiadores>([&](QWidget*, DlgCambiadores& d) {
-    vistos.push_back(d);
-    return Especificar60(d);
+  // The column an exchanger H2–C3 of 60 kW gets when it is added through
+  // the dialog of the "Añadir Cambiadores" command.
+  kitRunner_.ScriptDialog([](Driver& d) {
+    // The lists: the generic utility, then the streams of each kind.
+    d.Choose(CAddCambDlg::kIdCaliente, 1);
+    d.Choose(CAddCambDlg::kIdFria, 2);
+    EXPECT_EQ(d.Text(CAddCambDlg::kIdCaliente), "2   H2");
+    EXPECT_EQ(d.Text(CAddCambDlg::kIdFria), "3   C3");
+    Carga60(d);
   });
+  ASSERT_TRUE(Marco().Commands().Execute(cmd::kAnadirCambiadores));
+  Procesar();
+  ASSERT_TRUE(kitRunner_.Done());
+  ASSERT_EQ(M().GetNumCambiadores(), 1);
+  const CCambiador porDialogo = M().m_cambiadores[0];
+  DentroDeLaRejilla(M(), porDialogo);
+  ASSERT_TRUE(Marco().Commands().Execute(cmd::kDeshacer));
+  Procesar();
+  ASSERT_EQ(M().GetNumCambiadores(), 0);
 
-  // Ctrl+click H2, then C3.
+  // Ctrl+click H2, then C3; the real dialog opens on the new exchanger.
+  std::string caliente, fria;
+  kitRunner_.ScriptDialog([&](Driver& d) {
+    caliente = d.Text(CAddCambDlg::kIdCaliente);
+    fria = d.Text(CAddCambDlg::kIdFria);
+    Carga60(d);
+  });
   Clic(EnFila(1), Qt::ControlModifier);
   EXPECT_EQ(Marco().LastMessage().toStdString(),
             "Añadiendo cambiador: corriente caliente: 2 - pulse ESC para cancelar");
-  EXPECT_TRUE(vistos.empty());
+  EXPECT_FALSE(kitRunner_.Done());
   Clic(EnFila(2), Qt::ControlModifier);
-  ASSERT_EQ(vistos.size(), 1u);
-  EXPECT_EQ(vistos[0].modo, 0);
-  EXPECT_EQ(vistos[0].cambiador, 0);
-  ASSERT_EQ(vistos[0].modelo.GetNumCambiadores(), 1);
-  EXPECT_EQ(vistos[0].modelo.m_cambiadores[0].ladoCaliente.ref, 1);
-  EXPECT_EQ(vistos[0].modelo.m_cambiadores[0].ladoFrio.ref, 2);
+  ASSERT_TRUE(kitRunner_.Done());
+  EXPECT_EQ(caliente, "2   H2");
+  EXPECT_EQ(fria, "3   C3");
   ASSERT_EQ(M().GetNumCambiadores(), 1);
   EXPECT_EQ(Doc()->NumDeshacer(), 1);
   const CCambiador& e = M().m_cambiadores[0];
+  EXPECT_EQ(e.ladoCaliente.ref, 1);
+  EXPECT_EQ(e.ladoFrio.ref, 2);
+  EXPECT_NEAR(e.q, 60.0, 1e-9);
+  EXPECT_NEAR(e.tEntradaCaliente, 443.15, 1e-9);
   EXPECT_NEAR(e.tSalidaCaliente, 423.15, 1e-9);
+  EXPECT_NEAR(e.tEntradaFria, 353.15, 1e-9);
   EXPECT_NEAR(e.tSalidaFria, 368.15, 1e-9);
-  ASSERT_NE(e.rectCaliente.top, 0);  // drawn
+  // Drawn inside the grid, in the column the dialog gives it.
+  DentroDeLaRejilla(M(), e);
+  EXPECT_EQ(e.rectCaliente, porDialogo.rectCaliente);
+  EXPECT_EQ(e.rectFrio, porDialogo.rectFrio);
+  EXPECT_TRUE(M().m_textoComprobacion.empty()) << M().m_textoComprobacion;
 
   // A drag: one undo step, which puts it back.
   const Rect antes = e.rectCaliente;
@@ -133,6 +173,167 @@ TEST_F(Edicion, CtrlClicAnadeArrastraYSuprimeUnCambiador) {
   Tecla(Qt::Key_Delete);
   EXPECT_EQ(Preguntas().size(), 1u);
   EXPECT_EQ(M().GetNumCambiadores(), 0);
+}
+
+// The index of the entry of a list of the exchangers dialog that names
+// stream ref ("%d   %s").
+int EntradaDe(Driver& d, int id, std::int32_t ref) {
+  const std::string prefijo = std::to_string(ref + 1) + "   ";
+  const std::vector<std::string> e = Entradas(d.Dialog(), id);
+  for (std::size_t i = 0; i < e.size(); ++i)
+    if (e[i].rfind(prefijo, 0) == 0) return static_cast<int>(i);
+  ADD_FAILURE() << "sin entrada " << prefijo;
+  return 0;
+}
+
+// On a branch of a split: H2 to C3's main branch, 60 kW, by Ctrl+click and
+// by the dialog, drawn in the same place inside the grid.
+TEST_F(Edicion, CtrlClicSobreUnaRamaLoDibujaDondeElDialogo) {
+  Abrir("cuatro_corrientes.vdo");
+  // C3 (353.15 -> 413.15 K, m·cp 4) split at 380 K into two branches.
+  M().SeleccionarCorriente(2);
+  Doc()->SetTipoSeleccion(kSelCorriente);
+  kitRunner_.ScriptDialog([](Driver& d) {
+    d.Type(CBifurcarDlg::kIdEntrada, "380");
+    d.Type(CBifurcarDlg::kIdPorcentaje1, "50");
+    d.Enter();
+  });
+  ASSERT_TRUE(Marco().Commands().Execute(cmd::kBifurcarNueva));
+  Procesar();
+  ASSERT_EQ(M().m_bifurcadas.size(), 1u);
+  const std::int32_t rama = M().m_bifurcadas[0].nodos[0].refRamaPrincipal;
+  const std::int32_t h2 = 1;
+  const int pasos = Doc()->NumDeshacer();
+
+  kitRunner_.ScriptDialog([&](Driver& d) {
+    d.Choose(CAddCambDlg::kIdCaliente, EntradaDe(d, CAddCambDlg::kIdCaliente, h2));
+    d.Choose(CAddCambDlg::kIdFria, EntradaDe(d, CAddCambDlg::kIdFria, rama));
+    Carga60(d);
+  });
+  ASSERT_TRUE(Marco().Commands().Execute(cmd::kAnadirCambiadores));
+  Procesar();
+  ASSERT_TRUE(kitRunner_.Done());
+  ASSERT_EQ(M().GetNumCambiadores(), 1);
+  const CCambiador porDialogo = M().m_cambiadores[0];
+  ASSERT_TRUE(Marco().Commands().Execute(cmd::kDeshacer));
+  Procesar();
+  ASSERT_EQ(Doc()->NumDeshacer(), pasos);
+
+  kitRunner_.ScriptDialog(Carga60);
+  Clic(EnFila(h2), Qt::ControlModifier);
+  Clic(EnFila(rama), Qt::ControlModifier);
+  ASSERT_TRUE(kitRunner_.Done());
+  ASSERT_EQ(M().GetNumCambiadores(), 1);
+  const CCambiador& e = M().m_cambiadores[0];
+  EXPECT_EQ(e.ladoCaliente.ref, h2);
+  EXPECT_EQ(e.ladoFrio.ref, rama);
+  EXPECT_NEAR(e.q, 60.0, 1e-9);
+  EXPECT_NEAR(e.tEntradaCaliente, 443.15, 1e-9);
+  EXPECT_NEAR(e.tSalidaCaliente, 423.15, 1e-9);
+  EXPECT_NEAR(e.tEntradaFria, 380.0, 1e-9);
+  DentroDeLaRejilla(M(), e);
+  EXPECT_EQ(e.rectCaliente, porDialogo.rectCaliente);
+  EXPECT_EQ(e.rectFrio, porDialogo.rectFrio);
+}
+
+// The four-stream maximum-energy-recovery design as an engineer builds it:
+// the matches at the pinch in the feasibility windows, the rest by
+// Ctrl+click (a heater and a cooler by Ctrl+double click) and the dialog.
+TEST_F(Edicion, DisenoDeMaximaRecuperacionConLasVentanasYLosClics) {
+  Abrir("cuatro_corrientes.vdo");
+  ASSERT_TRUE(Marco().Commands().Execute(cmd::kUsarFactibilidad));
+  using F = CFactibilidadDlg;
+  auto emparejar = [](Driver& d, int caliente, int fria) {
+    d.Choose(F::kIdCalientes, caliente);
+    d.Choose(F::kIdFrias, fria);
+  };
+  // Above the pinch: H2-C3 and H4-C1.
+  kitRunner_.ScriptDialog([&](Driver& d) {
+    emparejar(d, 0, 1);
+    emparejar(d, 1, 0);
+    d.Ok();
+  });
+  ASSERT_TRUE(Marco().Commands().Execute(cmd::kFactibilidadCaliente));
+  Procesar();
+  // Below it: H2-C1.
+  kitRunner_.ScriptDialog([&](Driver& d) {
+    emparejar(d, 0, 0);
+    d.Ok();
+  });
+  ASSERT_TRUE(Marco().Commands().Execute(cmd::kFactibilidadFrio));
+  Procesar();
+  ASSERT_TRUE(kitRunner_.Done());
+  ASSERT_EQ(M().GetNumCambiadores(), 3);
+
+  // The heater completing C1: Ctrl+double click on C1, 20 kW up to C1's
+  // target.
+  kitRunner_.ScriptDialog([](Driver& d) {
+    EXPECT_EQ(d.Text(CAddCambDlg::kIdCaliente), kServiciosGenerales);
+    d.Type(CAddCambDlg::kIdCampoQ, "20");
+    d.Ok();
+  });
+  QTest::mouseDClick(Lienzo(), Qt::LeftButton, Qt::ControlModifier, Pixel(EnFila(0)));
+  Procesar();
+  ASSERT_TRUE(kitRunner_.Done());
+  ASSERT_EQ(M().GetNumCambiadores(), 4);
+  // H4-C1 below the pinch: H4 from E2's outlet (363.15 K), C1 from its
+  // supply, 30 kW.
+  kitRunner_.ScriptDialog([](Driver& d) {
+    d.Choose(CAddCambDlg::kIdTipo, 0);
+    d.Click(CAddCambDlg::IdRadio(kEntradaCaliente, kRadioValor));
+    d.Type(CAddCambDlg::IdCampo(kEntradaCaliente), "363.15");
+    d.Type(CAddCambDlg::kIdCampoQ, "30");
+    d.Ok();
+  });
+  Clic(EnFila(3), Qt::ControlModifier);
+  Clic(EnFila(0), Qt::ControlModifier);
+  ASSERT_TRUE(kitRunner_.Done());
+  ASSERT_EQ(M().GetNumCambiadores(), 5);
+  // The cooler completing H4: 60 kW down to H4's target.
+  kitRunner_.ScriptDialog([](Driver& d) {
+    EXPECT_EQ(d.Text(CAddCambDlg::kIdFria), kServiciosGenerales);
+    d.Type(CAddCambDlg::kIdCampoQ, "60");
+    d.Ok();
+  });
+  QTest::mouseDClick(Lienzo(), Qt::LeftButton, Qt::ControlModifier, Pixel(EnFila(3)));
+  Procesar();
+  ASSERT_TRUE(kitRunner_.Done());
+  ASSERT_EQ(M().GetNumCambiadores(), 6);
+
+  struct Esperado {
+    std::int32_t caliente, fria;
+    double q, the, ths, tfe, tfs;
+  };
+  const Esperado esperados[] = {
+      {1, 2, 240, 443.15, 363.15, 353.15, 413.15},
+      {3, 0, 90, 423.15, 363.15, 353.15, 398.15},
+      {1, 0, 90, 363.15, 333.15, 308.15, 353.15},
+      {kRefGenerico, 0, 20, NAN, NAN, 398.15, 408.15},
+      {3, 0, 30, 363.15, 343.15, 293.15, 308.15},
+      {3, kRefGenerico, 60, 343.15, 303.15, NAN, NAN},
+  };
+  for (std::size_t i = 0; i < std::size(esperados); ++i) {
+    SCOPED_TRACE(i + 1);
+    const Esperado& x = esperados[i];
+    const CCambiador& c = M().m_cambiadores[i];
+    EXPECT_EQ(c.ladoCaliente.ref, x.caliente);
+    EXPECT_EQ(c.ladoFrio.ref, x.fria);
+    EXPECT_NEAR(c.q, x.q, 1e-6);
+    if (x.caliente != kRefGenerico) {
+      EXPECT_NEAR(c.tEntradaCaliente, x.the, 1e-6);
+      EXPECT_NEAR(c.tSalidaCaliente, x.ths, 1e-6);
+    }
+    if (x.fria != kRefGenerico) {
+      EXPECT_NEAR(c.tEntradaFria, x.tfe, 1e-6);
+      EXPECT_NEAR(c.tSalidaFria, x.tfs, 1e-6);
+    }
+    DentroDeLaRejilla(M(), c);
+  }
+  EXPECT_TRUE(M().m_textoComprobacion.empty()) << M().m_textoComprobacion;
+  // Heating and cooling are the minimum ones.
+  EXPECT_EQ(Marco().PaneText(kPanelCal).toStdString(), "Cal:20./20.");
+  Vista()->grab().save(QString::fromStdString(std::string(::testing::TempDir()) +
+                                              "diseno_maxima_recuperacion.png"));
 }
 
 TEST_F(Edicion, CtrlClicYEscapeNoAnadenNada) {

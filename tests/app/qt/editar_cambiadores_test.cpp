@@ -183,6 +183,45 @@ TEST_F(EditarCambiadores, UnaBifurcacionHechaModificadaYDeshecha) {
   EXPECT_EQ(antes.m_corrientes[0].GetT2(), 408.15);
 }
 
+// "Nueva" on a part of a split made before: the real dialog opens on that
+// part and the split gets a second node; the main branch cannot be split.
+TEST_F(EditarCambiadores, NuevaSobreUnaParteDeUnaBifurcacionLaAmplia) {
+  ASSERT_EQ(Iniciar({CopiaEjemplo("cuatro_corrientes.vdo")}), -1);
+  Seleccionar(0);  // C1, 293.15 -> 408.15 K, m·cp 2
+  kitRunner_.ScriptDialog([](Driver& d) {
+    d.Type(B::kIdSalida1, "380");
+    d.Type(B::kIdPorcentaje1, "50");
+    d.Enter();
+  });
+  ASSERT_TRUE(Ejecutar(cmd::kBifurcarNueva));
+  const CDiagrama& m = Doc()->m_Diagrama;
+  ASSERT_EQ(m.m_bifurcadas.size(), 1u);
+  ASSERT_EQ(m.GetNumCorrientes(), 7);
+  const CCuaterna primero = m.m_bifurcadas[0].nodos[0];
+  Seleccionar(primero.refRamaPrincipal);
+  EXPECT_FALSE(Marco().Commands().State(cmd::kBifurcarNueva).enabled);
+
+  // The outgoing part, 380 -> 408.15 K after the branches mix.
+  const std::int32_t salida = primero.refSalida;
+  Seleccionar(salida);
+  ASSERT_TRUE(Marco().Commands().State(cmd::kBifurcarNueva).enabled);
+  kitRunner_.ScriptDialog([&](Driver& d) {
+    d.Type(B::kIdPorcentaje1, "50");
+    d.Grab(std::string(::testing::TempDir()) + "programa_bifurcar_parte.png");
+    d.Enter();
+  });
+  ASSERT_TRUE(Ejecutar(cmd::kBifurcarNueva));
+  EXPECT_EQ(kitRunner_.Log().back().text,
+            "Bifurcar la corriente número " + std::to_string(salida + 1));
+  const CDiagrama& tras = Doc()->m_Diagrama;
+  ASSERT_EQ(tras.m_bifurcadas.size(), 1u);
+  EXPECT_EQ(tras.m_bifurcadas[0].nodos.size(), 2u);
+  EXPECT_EQ(tras.GetNumCorrientes(), 10);
+  // One undo step takes the second node away.
+  ASSERT_TRUE(Ejecutar(cmd::kDeshacer));
+  EXPECT_EQ(Doc()->m_Diagrama.m_bifurcadas[0].nodos.size(), 1u);
+}
+
 TEST_F(EditarCambiadores, UnaCorrienteLatenteSeDividePorCarga) {
   ASSERT_EQ(Iniciar({CopiaEjemplo("latente_y_tabla.vdo")}), -1);
   const CDiagrama& m = Doc()->m_Diagrama;

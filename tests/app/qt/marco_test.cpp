@@ -251,6 +251,43 @@ TEST_F(MarcoPrincipal, ListaDeVentanasYMenusDeDocumento) {
   EXPECT_EQ(CVardoView::GetVistaActiva(), nullptr);
 }
 
+// The feasibility windows are opened from the streams menu, after the
+// split submenu; the analysis menu no longer holds them.
+TEST_F(MarcoPrincipal, FactibilidadEstaEnElMenuDeCorrientesTrasBifurcar) {
+  ASSERT_EQ(Iniciar({CopiaEjemplo("cuatro_corrientes.vdo")}), -1);
+  auto textos = [](QMenu* m) {
+    QStringList t;
+    for (QAction* a : m->actions())
+      if (!a->isSeparator()) t << a->text();
+    return t;
+  };
+  QMenu* corrientes = MenuDeBarra(Marco(), QStringLiteral("&Corrientes"));
+  QMenu* analisis = MenuDeBarra(Marco(), QString::fromUtf8("A&nálisis"));
+  ASSERT_NE(corrientes, nullptr);
+  ASSERT_NE(analisis, nullptr);
+  const QStringList enCorrientes = textos(corrientes);
+  const auto bifurcar = enCorrientes.indexOf(QStringLiteral("B&ifurcar"));
+  ASSERT_GE(bifurcar, 0);
+  EXPECT_EQ(enCorrientes.value(bifurcar + 1), QStringLiteral("&Factibilidad"));
+  EXPECT_FALSE(textos(analisis).contains(QStringLiteral("&Factibilidad")));
+  QMenu* factibilidad = nullptr;
+  for (QAction* a : corrientes->actions())
+    if (a->text() == QStringLiteral("&Factibilidad")) factibilidad = a->menu();
+  ASSERT_NE(factibilidad, nullptr);
+  const QList<int> esperados{cmd::kFactibilidadCaliente, cmd::kFactibilidadFrio,
+                             cmd::kTablaEmparejamientos, cmd::kUsarFactibilidad};
+  EXPECT_EQ(factibilidad->actions().size(), esperados.size());
+  // Its entries run the same commands as before.
+  QList<int> corridos;
+  for (QAction* a : factibilidad->actions())
+    for (int id : esperados)
+      if (a == Marco().Commands().Action(id)) corridos << id;
+  EXPECT_EQ(corridos, esperados);
+  corrientes->adjustSize();
+  corrientes->grab().save(QString::fromStdString(std::string(::testing::TempDir()) +
+                                                 "menu_corrientes.png"));
+}
+
 TEST_F(MarcoPrincipal, ArchivoSoltadoSobreLaVentana) {
   const QString ruta = CopiaEjemplo("latente_y_tabla.vdo");
   ASSERT_EQ(Iniciar(), -1);

@@ -10,6 +10,7 @@
 #include "dialogs/analysis/dlg_anillos.h"
 #include "model/anillos.h"
 #include "model/constantes.h"
+#include "tests/app/core/ejemplo_archivo.h"
 #include "tests/dialogs/analysis/fixture_analisis.h"
 #include "tests/dialogs/analysis/problemas_analisis.h"
 
@@ -203,6 +204,34 @@ TEST_F(Anillos, BotonesDeLaCadena) {
     EXPECT_EQ(Lista(d, D::kIdAnillo), Lineas{"2 - CC: 2, CF: 3"});
     d.Cancel();
   });
+}
+
+// A network without loops or paths: "Buscar" says so and, the chain being
+// incomplete, the shift controls stay empty and disabled (no range made of
+// the "none" markers); the step buttons give nothing either.
+TEST_F(Anillos, BuscarSinNadaQueEncontrarLoDiceYDejaLosControlesApagados) {
+  DlgAnadirAnillos r;
+  r.modelo = CargarEjemplo("servicios_y_area.vdo");
+  ASSERT_GT(r.modelo.GetNumCambiadores(), 0);
+  std::vector<std::string> tras;
+  EXPECT_FALSE(Correr(r, [&](Driver& d) {
+    d.Choose(D::kIdCambiadores, 0);
+    d.Click(D::kIdAnadir);
+    EXPECT_EQ(Lista(d, D::kIdAnillo).size(), 1u);
+    d.Click(D::kIdBuscar);
+    tras = Mensajes();
+    EXPECT_TRUE(Habilitados(d, kDesplazamiento, false));
+    for (int id : {D::kIdMinimo, D::kIdMaximo, D::kIdCantidad}) EXPECT_EQ(d.Text(id), "");
+    d.Grab(::testing::TempDir() + "analisis_anillos_sin_nada.png");
+    for (int id : {D::kIdSiguiente, D::kIdAnterior}) {
+      if (!d.Dialog().IsEnabled(id)) continue;
+      d.Click(id);
+      EXPECT_TRUE(Habilitados(d, kDesplazamiento, false));
+      EXPECT_EQ(d.Text(D::kIdMaximo), "");
+    }
+    d.Cancel();
+  }));
+  EXPECT_EQ(tras, std::vector<std::string>{kMsgSinAnillos});
 }
 
 // "<" (1161) steps forward, ">" (1162) back, both round the ends.

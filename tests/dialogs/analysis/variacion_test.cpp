@@ -417,9 +417,12 @@ TEST_F(Anillo, AceptarSoloConUnAnilloOSendaYConPuntosDe2A10000) {
   EXPECT_EQ(m.m_anillo.minimoImpar, m.m_cambiadores[1].q);
 }
 
-TEST_F(Anillo, VaciarDeshabilitaYBuscarHabilitaLasFlechasSinTocarAceptar) {
+// Emptying the chain disables "Aceptar"; a loop or path found by "Buscar",
+// or stepped to with the arrows, is complete and can be accepted.
+TEST_F(Anillo, VaciarDeshabilitaYUnaCadenaBuscadaSePuedeAceptar) {
   using T = CCostesTotalesDlg;
-  runner_.ScriptDialog([](Driver& d) {
+  std::vector<std::string> mostrada;
+  runner_.ScriptDialog([&](Driver& d) {
     for (int i : {2, 1, 5}) {
       d.Choose(T::kIdCambiadores, i);
       d.Click(T::kIdAnadir);
@@ -431,12 +434,25 @@ TEST_F(Anillo, VaciarDeshabilitaYBuscarHabilitaLasFlechasSinTocarAceptar) {
     d.Click(T::kIdBuscar);
     EXPECT_TRUE(d.Dialog().IsEnabled(T::kIdSiguiente));
     EXPECT_TRUE(d.Dialog().IsEnabled(T::kIdAnterior));
+    EXPECT_FALSE(Lista(d, T::kIdAnillo).empty());
+    EXPECT_TRUE(d.Dialog().IsEnabled(kit::kIdOk));
+    d.Click(T::kIdVaciar);
+    EXPECT_FALSE(d.Dialog().IsEnabled(kit::kIdOk));
     d.Click(T::kIdSiguiente);
     EXPECT_FALSE(Lista(d, T::kIdAnillo).empty());
-    EXPECT_FALSE(d.Dialog().IsEnabled(kit::kIdOk));
-    d.Cancel();
+    EXPECT_TRUE(d.Dialog().IsEnabled(kit::kIdOk));
+    d.Click(T::kIdAnterior);
+    EXPECT_TRUE(d.Dialog().IsEnabled(kit::kIdOk));
+    mostrada = Lista(d, T::kIdAnillo);
+    d.Type(T::kIdPuntos, "20");
+    d.Ok();
   });
-  EXPECT_FALSE(fabrica_.CostesTotales(registro_));
+  ASSERT_TRUE(fabrica_.CostesTotales(registro_));
+  // The chain shown is the one handed back.
+  const CDiagrama& m = registro_.modelo;
+  std::vector<std::string> devuelta;
+  for (std::int32_t i : m.m_anillo.cambiadores) devuelta.push_back(LineaCambiadorCostes(m, i));
+  EXPECT_EQ(devuelta, mostrada);
 }
 
 }  // namespace

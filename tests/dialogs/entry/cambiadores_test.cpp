@@ -224,6 +224,44 @@ TEST_F(Cambiadores, LoQueElDialogoMostroSinTocarSeGuardaComoEsta) {
   EXPECT_EQ(runner_.Log()[1].text, "Introduzca un número.");
 }
 
+// With the utilities shown the generic utility is in no list: a new exchanger
+// starts on the first utility of the kind stream 1 (cold) needs, here the
+// steam, listed second.
+TEST_F(Cambiadores, AnadirConLosServiciosMostradosEmpiezaEnElPrimerServicioDeSuTipo) {
+  CServicios agua = ServicioSensible(278.15, 288.15, 60);
+  agua.SetNombre("Agua");
+  CServicios vapor = ServicioLatente(473.15, 20, 0);
+  vapor.SetNombre("Vapor");
+  CDiagrama d0 = CuatroCorrientesConServicios({agua, vapor});
+  d0.m_serviciosVisibles = 1;
+  d0.AddCambiador(kModoQ, 1, 2, 0, 0, kTipoExtremo, 0, 0, 0, kTipoExtremo, 0, 1, 0);
+  std::string caliente, fria;
+  runner_.ScriptDialog([&](Driver& d) {
+    d.Choose(D::kIdTipo, 0);  // from both inlets
+    d.Type(D::kIdCampoQ, "60");
+    d.Click(D::kIdAnadir);
+    EXPECT_EQ(d.Text(D::kIdNumero), "2");
+    caliente = d.Text(D::kIdCaliente);
+    fria = d.Text(D::kIdFria);
+    d.Choose(D::kIdTipo, 0);
+    d.Type(D::kIdCampoQ, "10");
+    d.Grab(Png("anadir_con_servicios"));
+    d.Ok();
+  });
+  ASSERT_TRUE(Correr(d0));
+  EXPECT_EQ(caliente, "S2   Vapor");
+  EXPECT_EQ(fria, "1   ");
+  ASSERT_EQ(datos_.modelo.GetNumCambiadores(), 2);
+  EXPECT_EQ(X(1).ladoCaliente.ref, kRefServicio + 1);
+  EXPECT_EQ(X(1).ladoFrio.ref, 0);
+  EXPECT_EQ(X(1).valorQ, 10.0);
+  // The network calculation takes it: C1 heated by 10 kW of steam (below
+  // the pinch, which the check only warns about).
+  EXPECT_TRUE(Calculada(CalcularRed(datos_.modelo))) << datos_.modelo.m_textoComprobacion;
+  EXPECT_NEAR(X(1).q, 10.0, 1e-9);
+  EXPECT_NEAR(X(1).tEntradaCaliente, 473.15, 1e-9);
+}
+
 TEST_F(Cambiadores, CancelarYEscapeNoDevuelvenNada) {
   for (bool escape : {false, true}) {
     runner_.ScriptDialog([&](Driver& d) {

@@ -2,6 +2,8 @@
 // table or made from a formula, stored normalised.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app/core/tabla_puntos.h"
 #include "app/qt/fabrica_dialogos_qt.h"
 #include "dialogs/entry/dlg_definir_servicio.h"
@@ -146,6 +148,52 @@ TEST_F(DefinirServicio, NoSeBorraLaUltimaFilaDeDatos) {
   EXPECT_EQ(m.back(),
             "No se puede borrar la línea.\n\nLa tabla de entalpía debe tener al menos dos líneas.");
   EXPECT_EQ(s.m_T, (std::vector<double>{280, 290}));  // Cancel kept the utility
+}
+
+// A curve that ends at enthalpy 0 holds no heat: OK says so and the dialog
+// stays open until the last enthalpy is made non-zero. The same after the
+// repair a deletion makes ((T, 0), (T, 0.)).
+TEST_F(DefinirServicio, UnaCurvaQueAcabaEnEntalpiaCeroNoSeAcepta) {
+  struct Caso {
+    const char* nombre;
+    bool borrar;  // one row deleted, the repair making the table
+    std::vector<std::pair<std::string, std::string>> filas;
+    std::string ultima;  // the last enthalpy typed afterwards
+    std::vector<double> T, H;
+  };
+  const Caso casos[] = {
+      {"dos puntos", false, {{"300", "0"}, {"310", "0"}}, "10", {300, 310}, {0, 1}},
+      {"tres puntos", false, {{"310", "0"}, {"305", "0"}, {"300", "0"}}, "-20",
+       {310, 305, 300}, {0, 0, -1}},
+      {"tras borrar", true, {}, "-50", {275, 275}, {0, -1}},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.nombre);
+    runner_.Clear();
+    CServicios s = ServicioSensible(280, 290, 10);
+    bool abierto = false;
+    runner_.ScriptDialog([&](Driver& drv) {
+      Celdix& t = *drv.Dialog().Get<Celdix>(D::kIdTabla);
+      if (c.borrar) {
+        EditCell(t, 1, 0, "275");
+        ClickCell(t, 2, 0);
+        PulsarBoton(t.DelButton());
+      } else {
+        EscribirTabla(t, c.filas);
+      }
+      drv.Ok();
+      abierto = drv.Dialog().IsOpen();
+      if (!c.borrar && c.filas.size() == 2) drv.Grab(Png("definir_servicio_entalpia_nula"));
+      EditCell(t, t.Rows() - 1, 1, c.ultima);
+      drv.Ok();
+    });
+    EXPECT_TRUE(EjecutarDefinirServicio(nullptr, s));
+    EXPECT_TRUE(abierto);
+    const std::vector<std::string> m = Mensajes();
+    EXPECT_EQ(std::count(m.begin(), m.end(), std::string(kMsgEntalpiaFinalNula)), 1);
+    EXPECT_EQ(s.m_T, c.T);
+    EXPECT_EQ(s.m_H, c.H);
+  }
 }
 
 TEST_F(DefinirServicio, FuncionDeAjuste) {

@@ -566,6 +566,9 @@ TEST_F(Servicios, CombinarActivarElAjuste) {
       {"resto negativo",
        Problema({Vapor(5), Nombrado(ServicioLatente(400, 30, 0), "Vapor medio"), Agua(20)}),
        Answer::No, {5, 30, 20}},
+      // Water of 100 kW where 60 fit: kept, and its bar still shows it.
+      {"no deja una carga mayor que su máximo", Problema({Vapor(20), Agua(100)}), Answer::No,
+       {20, 100}},
   };
   for (const Caso& c : casos) {
     SCOPED_TRACE(c.nombre);
@@ -578,13 +581,19 @@ TEST_F(Servicios, CombinarActivarElAjuste) {
       runner_.ScriptMessage(c.respuesta);
       drv.Click(C::kIdAjustar);
       EXPECT_TRUE(p.Checked(C::kIdAjustar));
-      Barrion& calor = *p.Get<Barrion>(C::kIdCalor);
-      for (int k = 0; k < calor.NumBarras(); ++k) barras.push_back(calor.LeerScroll(k).value_or(-1.0));
+      if (c.cargas.size() == 2) drv.Grab(Png("servicios_combinar_no_ajusta"));
+      // Each bar shows its utility's load, heating then cooling.
+      for (bool frio : {false, true}) {
+        Barrion& b = *p.Get<Barrion>(frio ? C::kIdFrio : C::kIdCalor);
+        int k = 0;
+        for (const CServicios& s : c.d.m_servicios)
+          if ((s.m_fria != 0) == frio) barras.push_back(b.LeerScroll(k++).value_or(-1.0));
+      }
       drv.Ok();
     }));
     EXPECT_EQ(Mensajes(), std::vector<std::string>{pregunta});
     EXPECT_EQ(Cargas(d), c.cargas);
-    for (double b : barras) EXPECT_GE(b, 0.0);
+    EXPECT_EQ(barras, c.cargas);
     EXPECT_GE(Pitidos(), 1);
   }
 }
