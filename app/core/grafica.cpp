@@ -1,6 +1,7 @@
 #include "app/core/grafica.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cmath>
 #include <limits>
 
@@ -236,11 +237,18 @@ void CGrafica::Dibujar(Dc& dc, bool aMetafile) const {
       if (m.normal > 0 && m.normal < ex.rango) Linea(PosX(m.normal), plot.bottom, PosX(m.normal), plot.top);
     dc.SelectPen(antes);
   }
+  // A label that would run into the one before it is left out; its tick
+  // stays.
+  std::int64_t finEtiqueta = INT64_MIN;
   for (const auto& m : ex.marcas) {
     const std::int64_t X = PosX(m.normal);
     Linea(X, static_cast<std::int64_t>(plot.bottom) - semiMarca, X,
           static_cast<std::int64_t>(plot.bottom) + semiMarca);
-    dc.TextOut(Saturar32(X - 300), plot.bottom - 400, m.etiqueta);
+    const std::int64_t desde = X - 300;
+    if (desde < finEtiqueta) continue;
+    dc.TextOut(Saturar32(desde), plot.bottom - 400, m.etiqueta);
+    const Point ext = dc.TextExtent(m.etiqueta);
+    finEtiqueta = desde + ext.x + ext.y / 2;
   }
 
   // y axis.
@@ -252,11 +260,16 @@ void CGrafica::Dibujar(Dc& dc, bool aMetafile) const {
       if (m.normal > 0 && m.normal < ey.rango) Linea(plot.left, PosY(m.normal), plot.right, PosY(m.normal));
     dc.SelectPen(antes);
   }
+  std::int64_t yEtiqueta = INT64_MIN;
   for (const auto& m : ey.marcas) {
     const std::int64_t Y = PosY(m.normal);
     Linea(static_cast<std::int64_t>(plot.left) - semiMarca, Y,
           static_cast<std::int64_t>(plot.left) + semiMarca, Y);
+    // Upwards from the lowest: a label closer than a text height to the one
+    // below it is left out.
+    if (yEtiqueta != INT64_MIN && Y - yEtiqueta < dc.TextExtent(m.etiqueta).y) continue;
     dc.TextOut(marco.left + sangriaEtiquetas, Saturar32(Y + 300), m.etiqueta);
+    yEtiqueta = Y;
   }
 
   // Legend.

@@ -411,9 +411,17 @@ bool Celdix::SetHeight(int twips) {
   return true;
 }
 
+void Celdix::SetMostrarBotones(bool v) {
+  mostrarBotones_ = v;
+  for (QToolButton* b : {copyButton_, pegarCommand_, addButton_, delButton_}) b->setVisible(v);
+  grid_->move(v ? Px(kGridLeft) : 0, Px(kGridTop));
+  AjustarTabla(100);
+}
+
 void Celdix::AjustarTabla(int) {
   const int h = height() * kTwipsPerPixel - kResizeMarginH;
-  const int w = width() * kTwipsPerPixel - kResizeMarginW;
+  // Without the buttons the grid also takes the column they stand in.
+  const int w = width() * kTwipsPerPixel - kResizeMarginW + (mostrarBotones_ ? 0 : kGridLeft);
   grid_->resize(w > 0 ? Px(w) : grid_->width(), h > 0 ? Px(h) : grid_->height());
 }
 
@@ -650,6 +658,9 @@ bool Celdix::eventFilter(QObject* watched, QEvent* e) {
       return true;
     }
   } else if (watched == grid_ && enter) {
+    // A table that is only read has nothing to move on to: Enter goes on to
+    // the dialog and its default button.
+    if (readOnlyTable_) return false;
     MoveForEnter();
     return true;
   }

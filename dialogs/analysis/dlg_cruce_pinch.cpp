@@ -55,6 +55,7 @@ void CCrucePinchDlg::OnInit() {
     grafico->SetData(QString::fromStdString(f.textoGrafico));
   }
   tabla->SetReadOnlyTable(true);
+  tabla->SetMostrarBotones(false);
 }
 
 bool EjecutarCrucePinch(QWidget* padre, DlgCrucePinch& d) {

@@ -46,6 +46,7 @@ void CPerturbacionesDlg::OnInit() {
       tabla->SetTextMatrix(
           r, c, QString::fromStdString(celdas[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]));
   tabla->SetReadOnlyTable(true);
+  tabla->SetMostrarBotones(false);
 }
 
 bool EjecutarPerturbaciones(QWidget* padre, DlgPerturbaciones& d) {

@@ -75,6 +75,7 @@ void CTablaCambiadoresDlg::OnInit() {
   auto* t = Get<Celdix>(kIdTabla);
   Llenar(*t, TablaCambiadores(modelo_));
   t->SetReadOnlyTable(true);
+  t->SetMostrarBotones(false);
   // Room for the heading of the first column and for the costs.
   t->SetColWidth(0, 1000);
   t->SetColWidth(9, 1200);
@@ -93,6 +94,7 @@ void CTablaServiciosDlg::OnInit() {
   auto* t = Get<Celdix>(kIdTabla);
   Llenar(*t, TablaServicios(modelo_));
   t->SetReadOnlyTable(true);
+  t->SetMostrarBotones(false);
   const struct {
     int columna, ancho;
   } anchos[] = {{0, 400}, {1, 2300}, {2, 1100}, {8, 1500}, {9, 1500}};

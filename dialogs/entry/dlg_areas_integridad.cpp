@@ -158,6 +158,7 @@ void CAreasIntegridadDlg::RellenarTabla() {
                        QString::fromStdString(tabla[c].valores[static_cast<std::size_t>(f)]));
   }
   t->SetReadOnlyTable(true);
+  t->SetMostrarBotones(false);
 }
 
 void CAreasIntegridadDlg::Mover(bool meter, bool todas) {
