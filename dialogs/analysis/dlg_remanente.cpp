@@ -67,6 +67,8 @@ void CRemanenteDlg::OnInit() {
   for (int r = 0; r < static_cast<int>(t.size()); ++r)
     for (int col = 0; col < static_cast<int>(t[0].size()); ++col)
       tabla->SetTextMatrix(r, col, Q(t[static_cast<std::size_t>(r)][static_cast<std::size_t>(col)]));
+  // The widths are the least; the texts at the font in use may need more.
+  tabla->Grid()->AjustarColumnasAlTexto();
 
   // The key: a square of each bar's colour before its column's name.
   QString leyenda;

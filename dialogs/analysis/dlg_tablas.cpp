@@ -79,6 +79,7 @@ void CTablaCambiadoresDlg::OnInit() {
   // Room for the heading of the first column and for the costs.
   t->SetColWidth(0, 1000);
   t->SetColWidth(9, 1200);
+  t->Grid()->AjustarColumnasAlTexto();
 }
 
 // ---------------------------------------------------------------- utilities
@@ -99,6 +100,7 @@ void CTablaServiciosDlg::OnInit() {
     int columna, ancho;
   } anchos[] = {{0, 400}, {1, 2300}, {2, 1100}, {8, 1500}, {9, 1500}};
   for (const auto& a : anchos) t->SetColWidth(a.columna, a.ancho);
+  t->Grid()->AjustarColumnasAlTexto();
 }
 
 // ---------------------------------------------------------------- streams

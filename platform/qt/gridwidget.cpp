@@ -338,6 +338,10 @@ void GridWidget::AjustarColumnaAlTexto(int col, int desdeFila) {
   if (px > ColWidthPx(col)) SetColWidth(col, px * kTwipsPerPixel);
 }
 
+void GridWidget::AjustarColumnasAlTexto() {
+  for (int c = 0; c < cols_; ++c) AjustarColumnaAlTexto(c);
+}
+
 int GridWidget::RowHeightPx(int row) const {
   return rowHeight_[row] < 0 ? DefaultRowHeightPx() : rowHeight_[row] / kTwipsPerPixel;
 }

@@ -57,6 +57,8 @@ class GridWidget : public QAbstractScrollArea {
   // Widens a column, never narrows it, so that the texts of the rows from
   // `desdeFila` on fit at the font in use.
   void AjustarColumnaAlTexto(int col, int desdeFila = 0);
+  // The same for every column, all rows.
+  void AjustarColumnasAlTexto();
 
   // Horizontal alignment of a column's texts: general (numbers to the
   // right, other text to the left), left or right.
