@@ -16,6 +16,7 @@
 #include "platform/core/numtext.h"
 #include "platform/core/types.h"
 #include "platform/qt/componentregistry.h"
+#include "platform/qt/kit/host.h"
 #include "platform/qt/messagerunner.h"
 
 namespace vardo {
@@ -199,6 +200,7 @@ void Celdix::SetReadOnlyTable(bool v) {
   if (v) HideEditors();
   grid_->SetBackColor(v ? kReadOnlyBack : kEditableBack);
   UpdateButtons();
+  MarcarIntro();
   MarkDirty();
 }
 
@@ -410,6 +412,8 @@ bool Celdix::SetHeight(int twips) {
   AjustarTabla(100);
   return true;
 }
+
+void Celdix::MarcarIntro() { grid_->setProperty(kit::kIntroAlDialogo, readOnlyTable_); }
 
 void Celdix::SetMostrarBotones(bool v) {
   mostrarBotones_ = v;
@@ -781,6 +785,7 @@ void Celdix::InitProperties() {
   fontSize_ = 0;
   fontName_.clear();
   readOnlyTable_ = false;
+  MarcarIntro();
   permitirNuevoBorrar_ = false;
   painting_ = false;
 }
@@ -816,6 +821,7 @@ void Celdix::ReadProperties(const PropertyBag& bag) {
   grid_->SetText(0, 0, QString::fromStdString(bag.ReadString("TextMatrix0", "")));
   // The flag only: the grey look is the host's to ask for at run time.
   readOnlyTable_ = bag.ReadBool("ReadOnlyTable", false);
+  MarcarIntro();
   permitirNuevoBorrar_ = bag.ReadBool("PermitirNuevoBorrar", false);
   grid_->SetForeColorFixed(
       static_cast<std::uint32_t>(bag.ReadInt("ForeColorFixed", kDefaultForeColorFixed)));

@@ -254,6 +254,8 @@ class Celdix : public QWidget {
   float fontSize_ = 0;
   bool readOnlyTable_ = false;
   bool mostrarBotones_ = true;
+  // Marks the grid for the dialog host: a read-only table lets Enter go on.
+  void MarcarIntro();
   bool permitirNuevoBorrar_ = false;
   std::vector<int> dropdownCols_;
   bool hasDropdownCols_ = false;

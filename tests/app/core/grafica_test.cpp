@@ -307,9 +307,9 @@ TEST_F(CGraficaDibujo, LayoutOfFrameTicksAndCaptions) {
   EXPECT_TRUE(marca);
 }
 
-// In a narrow or low frame a label that would run into the one before it is
-// left out: the labels drawn never overlap, the first of each axis is
-// always drawn, and every tick keeps its mark.
+// In a narrow or low frame labels that would run into each other are thinned
+// to every k-th: the labels drawn never overlap and the first of each axis
+// is always drawn.
 TEST_F(CGraficaDibujo, TickLabelsNeverRunIntoEachOther) {
   const Rect marcos[] = {{0, 0, 5000, -14500}, {0, 0, 14500, -7000}, {0, 0, 4500, -6500}};
   for (const Rect& m : marcos) {
@@ -325,6 +325,22 @@ TEST_F(CGraficaDibujo, TickLabelsNeverRunIntoEachOther) {
     ASSERT_GE(ex.size(), 2u) << m.right;
     ASSERT_GE(ey.size(), 2u) << m.bottom;
     EXPECT_EQ(ex.front()->text, "0.");
+    // The labels kept are every k-th tick's, for one k per axis.
+    const auto Regular = [](const std::vector<const RecordingDc::Item*>& dibujadas,
+                            const CGrafica::EscalaEje& e) {
+      std::vector<std::string> todas;
+      for (const auto& mk : e.marcas) todas.push_back(mk.etiqueta);
+      for (std::size_t k = 1; k <= todas.size(); ++k) {
+        std::vector<std::string> cada;
+        for (std::size_t i = 0; i < todas.size(); i += k) cada.push_back(todas[i]);
+        std::vector<std::string> vistas;
+        for (const auto* it : dibujadas) vistas.push_back(it->text);
+        if (cada == vistas) return true;
+      }
+      return false;
+    };
+    EXPECT_TRUE(Regular(ex, g.Marcas(g.xMin, g.xMax, true))) << m.right;
+    EXPECT_TRUE(Regular(ey, g.Marcas(g.yMin, g.yMax, false))) << m.bottom;
     for (std::size_t i = 1; i < ex.size(); ++i)
       EXPECT_GE(ex[i]->points[0].x, ex[i - 1]->points[0].x + dc.TextExtent(ex[i - 1]->text).x)
           << ex[i - 1]->text << " " << ex[i]->text;

@@ -7,11 +7,15 @@
 #include <QTest>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
+#include <functional>
 #include <map>
 #include <set>
 
 #include "app/core/ids_comandos.h"
 #include "app/qt/visor_objetos.h"
+#include "controls/grid/celdix.h"
+#include "dialogs/analysis/dlg_variacion.h"
+#include "dialogs/entry/dlg_coeficientes.h"
 #include "fixture.h"
 #include "platform/qt/displaygrid.h"
 #include "tests/comun/recortes.h"
@@ -57,12 +61,23 @@ class Revisor : public ScriptedRunner {
       for (const std::string& r : TextosRecortados(&d)) recortes[nombre].push_back(r);
       QDir().mkpath(QStringLiteral(VARDO_SALIDA_PRUEBAS));
       d.grab().save(QString::fromStdString(NombrePng(nombre)), "PNG");
+      // The dialogs opened from this one, once.
+      auto a = anidados.find(nombre);
+      if (a != anidados.end()) {
+        auto accion = std::move(a->second);
+        anidados.erase(a);
+        Driver driver(d);
+        accion(driver);
+      }
     }
     if (d.IsOpen()) d.End(aceptar.count(titulo) ? kit::kIdOk : kit::kIdCancel);
     return d.Result();
   }
 
   std::set<std::string> aceptar;  // the dialogs ended with OK
+  // What the user does in a dialog (or a sheet's page, "title n") to open
+  // the dialogs it leads to.
+  std::map<std::string, std::function<void(Driver&)>> anidados;
   std::set<std::string> vistos;
   std::map<std::string, std::vector<std::string>> recortes;
 };
@@ -78,6 +93,18 @@ TEST_F(Legibilidad, NingunDialogoNiPanelCortaSusTextos) {
   // The report's options are taken, so that its progress dialog comes too.
   revisor.aceptar.insert("Informe");
   revisor.ScriptFile(Ruta("informe.htm"));
+  revisor.anidados["Variación de los costes totales"] = [](Driver& d) {
+    d.Click(CVariacionCosteDlg::kIdCoeficientes);
+  };
+  revisor.anidados["Coeficientes de Transmisión de Calor"] = [](Driver& d) {
+    d.Click(CCoeficientesDlg::kIdEstimarCorriente);
+  };
+  revisor.anidados["Servicios Generales 1"] = [](Driver& d) {
+    auto* t = d.Dialog().findChild<Celdix*>();
+    if (!t) return;
+    QTest::mouseDClick(t->Grid()->viewport(), Qt::LeftButton, {},
+                       t->Grid()->CellRect(1, 1).center() - t->Grid()->viewport()->pos());
+  };
 
   using namespace cmd;
   const int comandos[] = {
@@ -91,7 +118,7 @@ TEST_F(Legibilidad, NingunDialogoNiPanelCortaSusTextos) {
       kCosteInmDTMin,    kCosteOperacionDTMin, kCosteTotalDTMin,    kGraficaPersonalizada,
       kCompuestasExergia, kDifTemperaturas,   kAutograbacion,
       kFactibilidadCaliente, kCompuestas,     kFormatoGrafica,      kTablaEmparejamientos,
-      kEnviar,
+      kEnviar,           kContactar,          kListaCorreo,         kOpinion,
   };
   const QWidgetList antes = QApplication::topLevelWidgets();
   // Windows left open beside the main one (the modeless ones).

@@ -3,6 +3,7 @@
 // the record gets back on OK and on Cancel.
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QTextDocument>
 #include <QToolButton>
@@ -32,6 +33,7 @@ struct Visto {
   int anchoEtiquetas = 0;
   std::array<std::string, 5> etiquetas;
   std::array<std::array<double, 4>, 5> valores{};
+  bool etiquetasCaben = false;  // every row label fits its cell
   std::string leyenda;  // the key as read
   std::string htmlLeyenda;
   std::string escala;
@@ -63,6 +65,11 @@ class Remanente : public ConDialogos {
           visto.leyenda = doc.toPlainText().simplified().toStdString();
           visto.escala = d.Text(D::kIdEscalaCoste);
           visto.anchoEtiquetas = t->ColWidth(0);
+          visto.etiquetasCaben = true;
+          for (int f = 0; f < t->Rows(); ++f)
+            visto.etiquetasCaben = visto.etiquetasCaben &&
+                                   QFontMetrics(t->Grid()->font()).horizontalAdvance(t->TextMatrix(f, 0)) <=
+                                       t->Grid()->AnchoTextoPx(0);
           for (int k = 0; k < 5; ++k) {
             auto* g = d.Dialog().Get<BarChart>(D::kIdGraficos[k]);
             EXPECT_EQ(g->RowCount(), 1);
@@ -107,7 +114,10 @@ TEST_F(Remanente, ServiciosYAreaConNoALaPregunta) {
   EXPECT_EQ(r.modelo.m_tFrioGenerico, kTSentinel);
 
   EXPECT_TRUE(visto.soloLectura);
-  EXPECT_EQ(visto.anchoEtiquetas, D::kAnchoEtiquetas);
+  // At least the width given; wider where the labels need it at the font in
+  // use.
+  EXPECT_GE(visto.anchoEtiquetas, D::kAnchoEtiquetas);
+  EXPECT_TRUE(visto.etiquetasCaben);
   ASSERT_EQ(visto.tabla.size(), 6u);
   EXPECT_EQ(visto.tabla[0],
             (std::vector<std::string>{"", "Mínimo", "Instalado", "Remanente", "Total"}));
