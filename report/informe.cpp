@@ -149,6 +149,7 @@ bool EscribirInforme(const std::string& ruta, CDiagrama& copia, const std::strin
     p.Escribir("\n\n</body>\n\n</html>");
     p.Cerrar();
   } catch (const FalloEscritura& f) {
+    p.Descartar();
     puerto.progreso.Fallo(MensajeFallo(f.ruta));
     return false;
   }

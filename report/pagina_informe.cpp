@@ -43,6 +43,7 @@ PaginaInforme::~PaginaInforme() {
 void PaginaInforme::Abrir() {
   archivo_ = std::fopen(ruta_.c_str(), "wb");
   if (!archivo_) throw FalloEscritura{ruta_};
+  creados_.push_back(ruta_);
 }
 
 void PaginaInforme::Escribir(const std::string& texto) {
@@ -57,6 +58,17 @@ void PaginaInforme::Cerrar() {
   const bool vaciado = f && std::fflush(f) == 0;
   const bool cerrado = f && std::fclose(f) == 0;
   if (!vaciado || !cerrado) throw FalloEscritura{ruta_};
+}
+
+void PaginaInforme::Descartar() {
+  if (archivo_) std::fclose(archivo_);
+  archivo_ = nullptr;
+  // Only regular files: a device or a folder in the way is not ours.
+  for (const std::string& r : creados_) {
+    std::error_code e;
+    if (std::filesystem::is_regular_file(r, e)) std::filesystem::remove(r, e);
+  }
+  creados_.clear();
 }
 
 void PaginaInforme::Seccion(const char* estado, const std::function<void()>& cuerpo) {
@@ -74,21 +86,25 @@ std::string PaginaInforme::Imagen(const std::string& sufijo,
   const std::vector<std::uint8_t>& emf = dibujo.Metafile();
   {
     std::FILE* f = std::fopen((base + ".wmf").c_str(), "wb");
+    if (f) creados_.push_back(base + ".wmf");
     const bool escrito = f && std::fwrite(emf.data(), 1, emf.size(), f) == emf.size();
     const bool cerrado = f && std::fclose(f) == 0;
     if (!escrito || !cerrado) throw FalloEscritura{base + ".wmf"};
   }
-  if (!puerto_.imagenes.GrabarSvg(base + ".svg", dibujo.Items(), extension))
-    throw FalloEscritura{base + ".svg"};
+  const bool svg = puerto_.imagenes.GrabarSvg(base + ".svg", dibujo.Items(), extension);
+  creados_.push_back(base + ".svg");
+  if (!svg) throw FalloEscritura{base + ".svg"};
   return NombreEnUrl(nombre_ + sufijo + ".svg");
 }
 
 std::string PaginaInforme::ImagenGrafica(const std::string& sufijo,
-                                         const std::function<void(CGrafica&)>& construir) {
+                                         const std::function<void(CGrafica&)>& construir,
+                                         const std::function<void(CGrafica&)>& ajustar) {
   const std::string src = Imagen(sufijo, [&](Dc& dc) {
     CGrafica g;
     construir(g);
     g.Recalcular();
+    if (ajustar) ajustar(g);
     g.Dibujar(dc, true);
   });
   return ElementoImagen(src, kAnchoGrafica, kAltoGrafica);

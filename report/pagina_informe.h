@@ -37,6 +37,9 @@ class PaginaInforme {
   void Escribir(const std::string& texto);
   // Flushes and closes the page file.
   void Cerrar();
+  // After a failed write: closes the page and removes it and every picture
+  // written for it, so that no partial report is left to be opened.
+  void Descartar();
 
   // One section: its status text, its body, one progress step.
   void Seccion(const char* estado, const std::function<void()>& cuerpo);
@@ -45,10 +48,12 @@ class PaginaInforme {
   // Draws a picture once and writes it as ruta + sufijo + ".wmf" and ".svg";
   // returns the src of its <img>.
   std::string Imagen(const std::string& sufijo, const std::function<void(Dc&)>& dibujar);
-  // A chart picture: the builder fills the chart, which is then scaled and
-  // drawn. Returns the centred <img> element, 500 × 538.
+  // A chart picture: the builder fills the chart, which is then scaled,
+  // given its own ranges by `ajustar` when there is one, and drawn. Returns
+  // the centred <img> element, 500 × 538.
   std::string ImagenGrafica(const std::string& sufijo,
-                            const std::function<void(CGrafica&)>& construir);
+                            const std::function<void(CGrafica&)>& construir,
+                            const std::function<void(CGrafica&)>& ajustar = {});
 
   CDiagrama& modelo;
   const OpcionesInforme& opciones;
@@ -58,6 +63,7 @@ class PaginaInforme {
   std::string nombre_;  // file name without folder
   PuertoInforme& puerto_;
   std::FILE* archivo_ = nullptr;
+  std::vector<std::string> creados_;  // the files this page has created
 };
 
 // ---- HTML pieces ----

@@ -48,11 +48,11 @@ struct ColumnaPropiedad {
 const std::array<ColumnaPropiedad, CCorriente::kNumPropiedades> kColumnas{{
     {"k", "Conductividad calorífica (W/m·K)", 1},
     {"C<sub>p</sub>", "Capacidad calorífica (J/kg·K)", 6},
-    {"<font face=\"Symbol\">r</font>", "Densidad (kg/m<sup>3</sup>)", 3},
-    {"<font face=\"Symbol\">r</font><sub>L</sub>", "Densidad del líquido (kg/m<sup>3</sup>)", 4},
-    {"<font face=\"Symbol\">r</font><sub>V</sub>", "Densidad del vapor (kg/m<sup>3</sup>)", 5},
-    {"<font face=\"Symbol\">m</font>", "Viscosidad (kg/m·s)", 2},
-    {"<font face=\"Symbol\">s</font>", "Tensión superficial (N/m)", 10},
+    {"<font face=\"Symbol\">&#961;</font>", "Densidad (kg/m<sup>3</sup>)", 3},
+    {"<font face=\"Symbol\">&#961;</font><sub>L</sub>", "Densidad del líquido (kg/m<sup>3</sup>)", 4},
+    {"<font face=\"Symbol\">&#961;</font><sub>V</sub>", "Densidad del vapor (kg/m<sup>3</sup>)", 5},
+    {"<font face=\"Symbol\">&#956;</font>", "Viscosidad (kg/m·s)", 2},
+    {"<font face=\"Symbol\">&#963;</font>", "Tensión superficial (N/m)", 10},
     {"H<sub>v</sub>", "Calor de vaporización (J/kg)", 9},
     {"u", "Velocidad de flujo (m/s)", 7},
     {"D", "Diámetro de la tubería (m)", 8},
@@ -331,7 +331,7 @@ std::string TablaCorrientesHtml(const GrupoCorrientes& g, const char* titulo) {
                                    : (c.m_fria ? "Fría" : "Caliente");
     Fila(s, {Entero(static_cast<long long>(i) + 1), TextoHtml(c.GetNombre()), tipo,
              Latente(c) ? "Latente" : "Sensible", Num(c.GetT1()), Num(c.GetT2()),
-             Num(c.GetH(kTSentinel, 1)), Num(c.GetCP(kTSentinel, kTSentinel))});
+             Num(c.GetH(kTSentinel, 1)), TextoMcp(c.GetCP(kTSentinel, kTSentinel))});
   }
   return s + "</table>\n\n";
 }
@@ -460,25 +460,28 @@ void SeccionesCorrientes(PaginaInforme& p) {
     const char* sufijo;
     const char* titulo;
     void (*construir)(CDiagrama&, CGrafica&);
+    void (*ajustar)(CGrafica&);  // the chart's own ranges once scaled, or none
   };
   const Grafica graficas[] = {
       {kCurvasCompuestas, "Grabando Curvas Compuestas...", "_CurvComp", "Curvas Compuestas",
-       [](CDiagrama& m, CGrafica& g) { GraficaCompuestas(m, g, false); }},
+       [](CDiagrama& m, CGrafica& g) { GraficaCompuestas(m, g, false); }, nullptr},
       {kGrandCompuestas, "Grabando Curvas Grand Compuestas...", "_CurvGrand",
        "Curvas Grand Compuestas",
-       [](CDiagrama& m, CGrafica& g) { GraficaGrandCompuesta(m, g, false, true); }},
+       [](CDiagrama& m, CGrafica& g) { GraficaGrandCompuesta(m, g, false, true); }, nullptr},
       {kCompuestasServicios, "Grabando Curvas Compuestas con Servicios...", "_CurvCompServ",
        "Curvas Compuestas con Servicios",
-       [](CDiagrama& m, CGrafica& g) { GraficaCompuestasServicios(m, g, false); }},
+       [](CDiagrama& m, CGrafica& g) { GraficaCompuestasServicios(m, g, false); }, nullptr},
       {kDTDisponible, "Grabando DT disponible...", "_DTDisp",
        "Curva de Diferencia de Temperaturas Disponible",
-       [](CDiagrama& m, CGrafica& g) { GraficaDTDisponible(m, g); }},
+       [](CDiagrama& m, CGrafica& g) { GraficaDTDisponible(m, g); }, MargenesDTDisponible},
   };
   for (const Grafica& g : graficas) {
     if (!f[g.bandera]) continue;
     p.Seccion(g.estado, [&] {
       const std::string img =
-          p.ImagenGrafica(g.sufijo, [&](CGrafica& grafica) { g.construir(d, grafica); });
+          p.ImagenGrafica(g.sufijo, [&](CGrafica& grafica) { g.construir(d, grafica); },
+                          g.ajustar ? std::function<void(CGrafica&)>(g.ajustar)
+                                    : std::function<void(CGrafica&)>());
       p.Escribir(std::string("<p><b>") + g.titulo + "</b></p>\n" + img);
     });
   }

@@ -306,7 +306,7 @@ void SeccionesDTMin(PaginaInforme& p) {
   CDiagrama& d = p.modelo;
   if (Alguna(f))
     p.Escribir(
-        "<p><u><b><font size=\"4\">Análisis de <font face=\"Symbol\">D</font>T "
+        "<p><u><b><font size=\"4\">Análisis de <font face=\"Symbol\">&#916;</font>T "
         "mínima</font></b></u></p>\n");
   using Constructor = void (*)(CDiagrama&, CGrafica&, double, double, int);
   struct Grafica {
@@ -337,7 +337,7 @@ void SeccionesDTMin(PaginaInforme& p) {
     if (!f[g.bandera]) continue;
     p.Seccion(g.estado, [&] {
       p.Escribir(std::string("<p><b>Variación ") + g.palabras +
-                 " con <font face=\"Symbol\">D</font>T\nmínima</b></p>\n");
+                 " con <font face=\"Symbol\">&#916;</font>T\nmínima</b></p>\n");
       p.Escribir(p.ImagenGrafica(g.sufijo, [&](CGrafica& grafica) {
         g.construir(d, grafica, o.dtInicial, o.dtFinal, o.puntos);
       }));

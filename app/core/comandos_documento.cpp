@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <string>
 
+#include "app/core/factibilidad.h"
 #include "app/core/ids_comandos.h"
 #include "model/bifurcacion_edicion.h"
 #include "model/bifurcacion_layout.h"
@@ -108,10 +109,9 @@ double SinCambiadores(double H, double suma) {
 }
 
 // One line of a read-only feasibility list: the stream's number and its
-// mean m·cp between its end and the pinch, nothing for a latent stream.
+// mean m·cp between its end and the pinch.
 std::string LineaFactibilidad(const CCorriente& c, std::int32_t i, double extremo, double pinch) {
-  const double mcp = c.GetCP(extremo, pinch);
-  return Entero(i + 1) + ": " + (mcp == kCpLatente ? std::string() : NumTexto(mcp));
+  return TextoFilaFactibilidad(i, c.GetCP(extremo, pinch));
 }
 
 // What the delete dialogs and their question leave to delete.
@@ -582,7 +582,7 @@ VentanaPropCorriente VentanaDeCorriente(const CDiagrama& d, std::int32_t ref) {
   const double H = c.GetH(kTSentinel, 1);
   v.entalpiaTotal = NumTexto(H);
   const double mcp = c.GetCP(kTSentinel, kTSentinel);
-  v.mcp = mcp == kCpLatente ? "-" : NumTexto(mcp);
+  v.mcp = TextoMcp(mcp);
   double suma = 0.0;
   v.cambiadores = LineasCambiadores(d, c, suma);
   v.entalpiaSinCambiadores = NumTexto(SinCambiadores(H, suma));

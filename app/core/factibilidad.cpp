@@ -89,8 +89,10 @@ double McpEnLado(const CCorriente& s, int lado, const TemperaturasPinch& p) {
   return s.m_fria ? s.GetCP(s.GetT1(), p.Tc) : s.GetCP(p.Th, s.GetT2());
 }
 
+std::string TextoMcp(double mcp) { return mcp == kCpLatente ? std::string("-") : NumTexto(mcp); }
+
 std::string TextoFilaFactibilidad(std::int32_t ref, double mcp) {
-  return EtiquetaCorriente(ref) + ": " + (mcp == kCpLatente ? std::string("-") : NumTexto(mcp));
+  return EtiquetaCorriente(ref) + ": " + TextoMcp(mcp);
 }
 
 bool CumpleCriterioMcp(int lado, double mcpCaliente, double mcpFria) {

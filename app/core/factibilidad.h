@@ -81,6 +81,9 @@ ListadoFactibilidad ListarCorrientesPinch(CDiagrama& d, int pinch, int lado,
 // T1..Tc. -1.0 for a latent stream.
 double McpEnLado(const CCorriente& s, int lado, const TemperaturasPinch& p);
 
+// An m·cp as every table shows it: "-" for a latent stream's marker.
+std::string TextoMcp(double mcp);
+
 // Row text: "%d: %s" (process stream) or "S%d: %s" (utility) with the m·cp,
 // "-" in place of a latent stream's.
 std::string TextoFilaFactibilidad(std::int32_t ref, double mcp);

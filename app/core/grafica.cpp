@@ -1,6 +1,7 @@
 #include "app/core/grafica.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cmath>
 #include <limits>
 
@@ -236,11 +237,29 @@ void CGrafica::Dibujar(Dc& dc, bool aMetafile) const {
       if (m.normal > 0 && m.normal < ex.rango) Linea(PosX(m.normal), plot.bottom, PosX(m.normal), plot.top);
     dc.SelectPen(antes);
   }
-  for (const auto& m : ex.marcas) {
-    const std::int64_t X = PosX(m.normal);
+  // Labels that would run into each other are thinned to every k-th, the
+  // first always kept, with k the smallest step that leaves room; every tick
+  // keeps its mark.
+  const auto PasoX = [&] {
+    for (std::size_t k = 1; k < ex.marcas.size(); ++k) {
+      bool cabe = true;
+      std::int64_t fin = INT64_MIN;
+      for (std::size_t i = 0; i < ex.marcas.size() && cabe; i += k) {
+        const std::int64_t desde = PosX(ex.marcas[i].normal) - 300;
+        const Point ext = dc.TextExtent(ex.marcas[i].etiqueta);
+        cabe = desde >= fin;
+        fin = desde + ext.x + ext.y / 2;
+      }
+      if (cabe) return k;
+    }
+    return std::max<std::size_t>(ex.marcas.size(), 1);
+  };
+  const std::size_t pasoX = PasoX();
+  for (std::size_t i = 0; i < ex.marcas.size(); ++i) {
+    const std::int64_t X = PosX(ex.marcas[i].normal);
     Linea(X, static_cast<std::int64_t>(plot.bottom) - semiMarca, X,
           static_cast<std::int64_t>(plot.bottom) + semiMarca);
-    dc.TextOut(Saturar32(X - 300), plot.bottom - 400, m.etiqueta);
+    if (i % pasoX == 0) dc.TextOut(Saturar32(X - 300), plot.bottom - 400, ex.marcas[i].etiqueta);
   }
 
   // y axis.
@@ -252,11 +271,22 @@ void CGrafica::Dibujar(Dc& dc, bool aMetafile) const {
       if (m.normal > 0 && m.normal < ey.rango) Linea(plot.left, PosY(m.normal), plot.right, PosY(m.normal));
     dc.SelectPen(antes);
   }
-  for (const auto& m : ey.marcas) {
-    const std::int64_t Y = PosY(m.normal);
+  const auto PasoY = [&] {
+    for (std::size_t k = 1; k < ey.marcas.size(); ++k) {
+      bool cabe = true;
+      for (std::size_t i = k; i < ey.marcas.size() && cabe; i += k)
+        cabe = PosY(ey.marcas[i].normal) - PosY(ey.marcas[i - k].normal) >=
+               dc.TextExtent(ey.marcas[i].etiqueta).y;
+      if (cabe) return k;
+    }
+    return std::max<std::size_t>(ey.marcas.size(), 1);
+  };
+  const std::size_t pasoY = PasoY();
+  for (std::size_t i = 0; i < ey.marcas.size(); ++i) {
+    const std::int64_t Y = PosY(ey.marcas[i].normal);
     Linea(static_cast<std::int64_t>(plot.left) - semiMarca, Y,
           static_cast<std::int64_t>(plot.left) + semiMarca, Y);
-    dc.TextOut(marco.left + sangriaEtiquetas, Saturar32(Y + 300), m.etiqueta);
+    if (i % pasoY == 0) dc.TextOut(marco.left + sangriaEtiquetas, Saturar32(Y + 300), ey.marcas[i].etiqueta);
   }
 
   // Legend.

@@ -99,6 +99,10 @@ void GraficaDTDisponible(CDiagrama& d, CGrafica& g, Preguntas preguntas, UiPort&
 inline void GraficaDTDisponible(CDiagrama& d, CGrafica& g) {
   GraficaDTDisponible(d, g, Preguntas::NoPreguntar, DefaultUiPort());
 }
+// The ranges of the available-temperature-difference chart, set after its
+// scaling: x from the last two points (the separator's ends), y from the
+// first point down to the separator's lower end.
+void MargenesDTDisponible(CGrafica& g);
 
 // One target variable against another over a DT min sweep, points paired by
 // DT. False (chart untouched) for a variable code outside 0..7.

@@ -147,6 +147,15 @@ int GraficaCostesAnillo(CDiagrama& d, CGrafica& g, int n) {
 
 // ------------------------------------------------ available temperature difference
 
+void MargenesDTDisponible(CGrafica& g) {
+  const auto& p = g.puntos;
+  if (p.size() < 2) return;
+  const Point& primero = p.front();
+  const Point& ultimo = p.back();
+  const Point& penultimo = p[p.size() - 2];
+  g.SetMargenes(ultimo.x, penultimo.x, primero.y, penultimo.y);
+}
+
 void GraficaDTDisponible(CDiagrama& d, CGrafica& g, Preguntas preguntas, UiPort& ui) {
   d.CalcularObjetivos();
   if (d.m_temperaturas.empty() || d.m_cascada.empty()) return;

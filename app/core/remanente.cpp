@@ -265,6 +265,16 @@ double EscalaCosteRemanente(double costeMinimo) {
   return escala;
 }
 
+std::string TextoEscalaCoste(double escala) {
+  static const char* const kSuperindices[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
+  const int exponente = static_cast<int>(std::lround(std::log10(std::max(escala, 1.0))));
+  std::string s = "Escala de coste: × ";
+  if (exponente == 0) return s + "1";
+  s += "10";
+  for (char c : std::to_string(exponente)) s += kSuperindices[c - '0'];
+  return s;
+}
+
 std::array<GraficaRemanente, 5> GraficasRemanente(const AnalisisRemanente& a) {
   const ValoresRemanente* columnas[] = {&a.minimo, &a.instalado, &a.remanente};
   const double escala = EscalaCosteRemanente(a.minimo.coste);

@@ -79,6 +79,9 @@ TablaRemanente TextosRemanente(const AnalisisRemanente& a);
 // Divisor of the cost chart for a capital cost target: 1, 1000 above 10000,
 // 10000 above 100000 and so on up to 10000000 above 100000000.
 double EscalaCosteRemanente(double costeMinimo);
+// What the cost chart's bars count in: "Escala de coste: × 10⁴" (power
+// written with superscript digits), "× 1" when not scaled.
+std::string TextoEscalaCoste(double escala);
 
 // One bar chart: its row label and the texts of its columns 1 to 3 (Mínimo,
 // Instalado, Remanente) with the first "." turned into ",". The "Total"

@@ -353,11 +353,7 @@ bool GraficaVisor(CDiagrama& d, CGrafica& g, int indice, bool mostrarSeleccionad
   g.semiMarca = 40;
   g.rejilla = 1;
   g.Recalcular();
-  if (indice == 3 && g.puntos.size() >= 2) {
-    const Point& ultimo = g.puntos.back();
-    const Point& penultimo = g.puntos[g.puntos.size() - 2];
-    g.SetMargenes(ultimo.x, penultimo.x, g.puntos.front().y, penultimo.y);
-  }
+  if (indice == 3) MargenesDTDisponible(g);
   return g.escalado != 0;
 }
 

@@ -52,7 +52,7 @@ const DefComando kComandos[] = {
     {cmd::kConfigurarImpresion, "Configurar impresión...", "Cambia la impresora y sus opciones\nConfigurar impresión"},
     {cmd::kImprimir, "&Imprimir...\tCtrl+I", "Imprime el documento activo\nImprimir"},
     {cmd::kConfigurarImpresora, "Con&figurar impresora...", "Cambia la impresora y sus opciones\nConfigurar impresora"},
-    {cmd::kEnviar, "&Enviar...", "Envía el documento activo por correo electrónico\nEnviar"},
+    {cmd::kEnviar, "&Enviar", "Envía el documento activo por correo electrónico\nEnviar"},
     {cmd::kSalir, "&Salir", "Sale del programa; pregunta si desea guardar los documentos\nSalir"},
     // Edit
     {cmd::kDeshacer, "&Deshacer\tCtrl+Z", "Deshace el último cambio\nDeshacer"},

@@ -303,6 +303,10 @@ CVisorObjetosDlg::~CVisorObjetosDlg() {
 
 // ---- layout
 
+QSize CVisorObjetosDlg::sizeHint() const {
+  return {graficas_->sizeHint().width() + 10, 640};
+}
+
 void CVisorObjetosDlg::Colocar() {
   const QRect c = rect().adjusted(5, 5, -5, -5);
   const int L = c.left();
@@ -435,6 +439,9 @@ void CVisorObjetosDlg::Llenar(const FilasPropiedades& filas) {
     propiedades_->SetTextMatrix(static_cast<int>(i), 0, Q(filas[i].first));
     propiedades_->SetTextMatrix(static_cast<int>(i), 1, Q(filas[i].second));
   }
+  // The widths are the least; the captions and values at the font in use may
+  // need more.
+  propiedades_->AjustarColumnasAlTexto();
   propiedades_->SetRedraw(true);
 }
 

@@ -47,6 +47,8 @@ QIcon IconoVisor(int indice);
 class CVisorObjetosDlg : public QWidget {
   Q_OBJECT
  public:
+  // Wide enough for the chart chooser's longest entry at the font in use.
+  QSize sizeHint() const override;
   static constexpr int kIdGraficas = 1059;
   static constexpr int kIdDibujo = 1014;
   static constexpr int kIdCascada = 1063;

@@ -51,18 +51,6 @@ class CursorEspera {
   CursorEspera& operator=(const CursorEspera&) = delete;
 };
 
-// The ranges of the available-temperature-difference chart: x from the
-// last two points (the separator's ends), y from the first point down to
-// the separator's lower end.
-void MargenesDTDisponible(CGrafica& g) {
-  const auto& p = g.puntos;
-  if (p.size() < 2) return;
-  const Point& primero = p.front();
-  const Point& ultimo = p.back();
-  const Point& penultimo = p[p.size() - 2];
-  g.SetMargenes(ultimo.x, penultimo.x, primero.y, penultimo.y);
-}
-
 // The x range of the cost chart over a loop's heat flow: the dialog's range,
 // from minus the loop's smallest even duty to its smallest odd duty, in the
 // chart's stored units; the y range stays as scaled.
@@ -739,6 +727,7 @@ bool CVardoView::GuardarExportado(const TipoArchivoExportado& tipo,
   r.save = true;
   r.title = QString::fromUtf8(textos::kTituloGuardarComo);
   r.filter = QString::fromUtf8(tipo.texto) + QStringLiteral(" (*.") + ext + QStringLiteral(")");
+  r.hideFilterDetails = true;
   r.defaultSuffix = ext;
   r.initialPath = QStringLiteral("*.") + ext;
   const QString ruta = CurrentFileDialogRunner().Run(this, r);

@@ -16,6 +16,7 @@
 #include "platform/core/numtext.h"
 #include "platform/core/types.h"
 #include "platform/qt/componentregistry.h"
+#include "platform/qt/kit/host.h"
 #include "platform/qt/messagerunner.h"
 
 namespace vardo {
@@ -199,6 +200,7 @@ void Celdix::SetReadOnlyTable(bool v) {
   if (v) HideEditors();
   grid_->SetBackColor(v ? kReadOnlyBack : kEditableBack);
   UpdateButtons();
+  MarcarIntro();
   MarkDirty();
 }
 
@@ -411,9 +413,19 @@ bool Celdix::SetHeight(int twips) {
   return true;
 }
 
+void Celdix::MarcarIntro() { grid_->setProperty(kit::kIntroAlDialogo, readOnlyTable_); }
+
+void Celdix::SetMostrarBotones(bool v) {
+  mostrarBotones_ = v;
+  for (QToolButton* b : {copyButton_, pegarCommand_, addButton_, delButton_}) b->setVisible(v);
+  grid_->move(v ? Px(kGridLeft) : 0, Px(kGridTop));
+  AjustarTabla(100);
+}
+
 void Celdix::AjustarTabla(int) {
   const int h = height() * kTwipsPerPixel - kResizeMarginH;
-  const int w = width() * kTwipsPerPixel - kResizeMarginW;
+  // Without the buttons the grid also takes the column they stand in.
+  const int w = width() * kTwipsPerPixel - kResizeMarginW + (mostrarBotones_ ? 0 : kGridLeft);
   grid_->resize(w > 0 ? Px(w) : grid_->width(), h > 0 ? Px(h) : grid_->height());
 }
 
@@ -650,6 +662,9 @@ bool Celdix::eventFilter(QObject* watched, QEvent* e) {
       return true;
     }
   } else if (watched == grid_ && enter) {
+    // A table that is only read has nothing to move on to: Enter goes on to
+    // the dialog and its default button.
+    if (readOnlyTable_) return false;
     MoveForEnter();
     return true;
   }
@@ -770,6 +785,7 @@ void Celdix::InitProperties() {
   fontSize_ = 0;
   fontName_.clear();
   readOnlyTable_ = false;
+  MarcarIntro();
   permitirNuevoBorrar_ = false;
   painting_ = false;
 }
@@ -805,6 +821,7 @@ void Celdix::ReadProperties(const PropertyBag& bag) {
   grid_->SetText(0, 0, QString::fromStdString(bag.ReadString("TextMatrix0", "")));
   // The flag only: the grey look is the host's to ask for at run time.
   readOnlyTable_ = bag.ReadBool("ReadOnlyTable", false);
+  MarcarIntro();
   permitirNuevoBorrar_ = bag.ReadBool("PermitirNuevoBorrar", false);
   grid_->SetForeColorFixed(
       static_cast<std::uint32_t>(bag.ReadInt("ForeColorFixed", kDefaultForeColorFixed)));

@@ -104,6 +104,11 @@ class Celdix : public QWidget {
   void SetPermitirNuevoBorrar(bool v);
   bool ReadOnlyTable() const { return readOnlyTable_; }
   void SetReadOnlyTable(bool v);
+  // The copy, paste, add-row and delete-row buttons, shown by default. A
+  // host that shows a table only to be read hides them; the grid then takes
+  // their place. Set at run time, never stored.
+  bool MostrarBotones() const { return mostrarBotones_; }
+  void SetMostrarBotones(bool v);
   QString TextMatrix(int row, int col) const;
   bool SetTextMatrix(int row, int col, const QString& text);
   int ScrollBars() const;
@@ -248,6 +253,9 @@ class Celdix : public QWidget {
   QString fontName_;
   float fontSize_ = 0;
   bool readOnlyTable_ = false;
+  bool mostrarBotones_ = true;
+  // Marks the grid for the dialog host: a read-only table lets Enter go on.
+  void MarcarIntro();
   bool permitirNuevoBorrar_ = false;
   std::vector<int> dropdownCols_;
   bool hasDropdownCols_ = false;

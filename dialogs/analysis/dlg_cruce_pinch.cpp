@@ -54,7 +54,9 @@ void CCrucePinchDlg::OnInit() {
     grafico->SetRowLabel(QString::fromStdString(f.numero));
     grafico->SetData(QString::fromStdString(f.textoGrafico));
   }
+  tabla->Grid()->AjustarColumnasAlTexto();
   tabla->SetReadOnlyTable(true);
+  tabla->SetMostrarBotones(false);
 }
 
 bool EjecutarCrucePinch(QWidget* padre, DlgCrucePinch& d) {

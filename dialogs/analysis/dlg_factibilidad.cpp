@@ -38,7 +38,7 @@ void Tablas(std::vector<DefControl>& c, int y, int idNumero, const char* numero,
             const char* mcp, int idCalientes, int idFrias, int altoListas, unsigned estiloListas) {
   // The number criterion takes two lines at the dialog font.
   c.push_back(Group("Criterios de factibilidad", 7, y, 202, 42));
-  c.push_back(Label(numero, 14, y + 11, 190, 16, kPlain, idNumero));
+  c.push_back(Label(numero, 14, y + 11, 190, 17, kPlain, idNumero));
   c.push_back(Label(mcp, 14, y + 29, 190, 8, kPlain, idMcp));
   const int t = y + 46;
   c.push_back(Group("Tabla de m·cp", 7, t, 202, altoListas + 26));
@@ -57,7 +57,7 @@ Template PlantillaFactibilidad() {
   Tablas(c, 40, D::kIdNumeroCaliente, kCriterioNumeroCaliente, D::kIdMcpCaliente,
          kCriterioMcpCaliente, D::kIdCalientes, D::kIdFrias, 38, kOwnerDrawn);
   // The cold side's labels, hidden, where the hot side's stand.
-  c.push_back(Label(kCriterioNumeroFrio, 14, 51, 190, 16, kHidden, D::kIdNumeroFrio));
+  c.push_back(Label(kCriterioNumeroFrio, 14, 51, 190, 17, kHidden, D::kIdNumeroFrio));
   c.push_back(Label(kCriterioMcpFrio, 14, 69, 190, 8, kHidden, D::kIdMcpFrio));
   c.push_back(Label(kAyudaFactibilidad, 7, 153, 202, 20, kPlain, D::kIdAyuda));
   c.push_back(Button(kIdOk, "Aceptar", 105, 176, 50, 14, kDefault));

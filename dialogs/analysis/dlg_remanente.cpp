@@ -1,5 +1,6 @@
 #include "dialogs/analysis/dlg_remanente.h"
 
+#include <QLabel>
 #include <string>
 
 #include "app/core/documento.h"
@@ -23,6 +24,8 @@ kit::Template Plantilla() {
     c.push_back(Hosted(D::kIdGraficos[k], kClassIdGraficoBarras, 4 + 78 * k, 4, 76, 122));
   // Wide and tall enough for the five rows and the costs in exponent form.
   c.push_back(Hosted(D::kIdTabla, kCeldixClassId, 7, 130, 381, 90));
+  c.push_back(Label("", 7, 226, 160, 10, kPlain, D::kIdLeyenda));
+  c.push_back(Label("", 170, 227, 105, 8, kPlain, D::kIdEscalaCoste));
   c.push_back(Button(kIdOk, "Aceptar", 281, 225, 50, 14, kDefault));
   c.push_back(Button(kIdCancel, "Cancelar", 338, 225, 50, 14));
   return Template{"Análisis del problema remanente", 395, 246, std::move(c)};
@@ -45,6 +48,7 @@ void CRemanenteDlg::OnInit() {
   tabla->SetFixedCols(1);
   tabla->SetFixedRows(1);
   tabla->SetReadOnlyTable(true);
+  tabla->SetMostrarBotones(false);
   for (int k = 0; k < 5; ++k) {
     auto* g = Get<BarChart>(kIdGraficos[k]);
     g->SetRowCount(1);
@@ -63,6 +67,18 @@ void CRemanenteDlg::OnInit() {
   for (int r = 0; r < static_cast<int>(t.size()); ++r)
     for (int col = 0; col < static_cast<int>(t[0].size()); ++col)
       tabla->SetTextMatrix(r, col, Q(t[static_cast<std::size_t>(r)][static_cast<std::size_t>(col)]));
+  // The widths are the least; the texts at the font in use may need more.
+  tabla->Grid()->AjustarColumnasAlTexto();
+
+  // The key: a square of each bar's colour before its column's name.
+  QString leyenda;
+  for (int col = 1; col <= 3; ++col)
+    leyenda += QStringLiteral("<span style=\"color:%1\">&#9632;</span>&nbsp;%2&nbsp;&nbsp; ")
+                   .arg(BarChart::ColumnColor(col).name(), Q(t[0][static_cast<std::size_t>(col)]));
+  auto* clave = Get<QLabel>(kIdLeyenda);
+  clave->setTextFormat(Qt::RichText);
+  clave->setText(leyenda.trimmed());
+  SetText(kIdEscalaCoste, TextoEscalaCoste(EscalaCosteRemanente(a.minimo.coste)));
 
   const std::array<GraficaRemanente, 5> graficas = GraficasRemanente(a);
   for (int k = 0; k < 5; ++k) {

@@ -16,6 +16,9 @@ class CRemanenteDlg : public kit::Dialog {
   static constexpr int kIdTabla = 1040;
   // The five charts, in the order of the table's rows.
   static constexpr int kIdGraficos[5] = {1067, 1068, 1069, 1070, 1071};
+  // Below the charts: which bar is which, and what the cost chart counts in.
+  static constexpr int kIdLeyenda = 1201;
+  static constexpr int kIdEscalaCoste = 1202;
   // Column 0 of the table, twips.
   static constexpr int kAnchoEtiquetas = 2200;
   // Columns 1 to 4, twips: room for a cost in exponent form.

@@ -75,9 +75,11 @@ void CTablaCambiadoresDlg::OnInit() {
   auto* t = Get<Celdix>(kIdTabla);
   Llenar(*t, TablaCambiadores(modelo_));
   t->SetReadOnlyTable(true);
+  t->SetMostrarBotones(false);
   // Room for the heading of the first column and for the costs.
   t->SetColWidth(0, 1000);
   t->SetColWidth(9, 1200);
+  t->Grid()->AjustarColumnasAlTexto();
 }
 
 // ---------------------------------------------------------------- utilities
@@ -93,10 +95,12 @@ void CTablaServiciosDlg::OnInit() {
   auto* t = Get<Celdix>(kIdTabla);
   Llenar(*t, TablaServicios(modelo_));
   t->SetReadOnlyTable(true);
+  t->SetMostrarBotones(false);
   const struct {
     int columna, ancho;
   } anchos[] = {{0, 400}, {1, 2300}, {2, 1100}, {8, 1500}, {9, 1500}};
   for (const auto& a : anchos) t->SetColWidth(a.columna, a.ancho);
+  t->Grid()->AjustarColumnasAlTexto();
 }
 
 // ---------------------------------------------------------------- streams

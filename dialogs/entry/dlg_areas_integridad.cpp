@@ -157,7 +157,9 @@ void CAreasIntegridadDlg::RellenarTabla() {
       t->SetTextMatrix(f + 1, col,
                        QString::fromStdString(tabla[c].valores[static_cast<std::size_t>(f)]));
   }
+  t->Grid()->AjustarColumnasAlTexto();
   t->SetReadOnlyTable(true);
+  t->SetMostrarBotones(false);
 }
 
 void CAreasIntegridadDlg::Mover(bool meter, bool todas) {

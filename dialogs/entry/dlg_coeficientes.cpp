@@ -40,7 +40,7 @@ kit::Template Plantilla() {
                       Label("Coeficiente:", 163, 52, 42, 8),
                       Edit(D::kIdCoefServicio, 207, 50, 50, 12),
                       Label("kW/(m2·K)", 260, 52, 36, 8),
-                      Label("Temperatura:", 163, 67, 42, 8),
+                      Label("Temperatura:", 159, 67, 47, 8),
                       Edit(D::kIdTemperatura, 207, 65, 50, 12),
                       Label("K", 260, 67, 10, 8),
                       Button(D::kIdEstimarServicio, "Estimar coeficiente", 188, 83, 76, 14),

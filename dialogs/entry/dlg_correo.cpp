@@ -57,21 +57,21 @@ kit::Template PlantillaContactar() {
   using namespace kit;
   using D = CContactarDlg;
   return Template{"Contactar",
-                  300,
+                  310,
                   232,
                   {
-                      Label("Asunto:", 7, 9, 40, 8),
-                      Combo(D::kAsunto, 50, 7, 243, 110, kPlain, kAsuntosContactar),
+                      Label("Asunto:", 7, 9, 32, 8),
+                      Combo(D::kAsunto, 40, 7, 263, 110, kPlain, kAsuntosContactar),
                       Label("Nombre:", 7, 28, 110, 8),
-                      Edit(D::kNombre, 120, 26, 173, 12),
+                      Edit(D::kNombre, 120, 26, 183, 12),
                       Label("Organización:", 7, 44, 110, 8),
-                      Edit(D::kOrganizacion, 120, 42, 173, 12),
+                      Edit(D::kOrganizacion, 120, 42, 183, 12),
                       Label("Dirección de correo electrónico:", 7, 60, 110, 8),
-                      Edit(D::kDireccion, 120, 58, 173, 12),
-                      Edit(D::kTexto, 7, 76, 286, 108, kMultiline),
+                      Edit(D::kDireccion, 120, 58, 183, 12),
+                      Edit(D::kTexto, 7, 76, 296, 108, kMultiline),
                       Check(D::kMostrar, kMostrarVentana, 7, 191, 200, 10),
-                      Button(kIdOk, "Enviar", 189, 211, 50, 14, kDefault),
-                      Button(kIdCancel, "Cancelar", 243, 211, 50, 14),
+                      Button(kIdOk, "Enviar", 199, 211, 50, 14, kDefault),
+                      Button(kIdCancel, "Cancelar", 253, 211, 50, 14),
                   }};
 }
 

@@ -1,6 +1,11 @@
 #include "dialogs/entry/dlg_formato_cambiadores.h"
 
+#include <QFontMetrics>
 #include <QPlainTextEdit>
+#include <QStyle>
+#include <QTextDocument>
+#include <algorithm>
+#include <cmath>
 
 #include "app/qt/fabrica_dialogos_qt.h"
 #include "dialogs/entry/ejecutar_copia.h"
@@ -56,6 +61,31 @@ Template PlantillaFormatoUno() {
   return t;
 }
 
+// Breaks the message's lines to a width, each continuation starting with the
+// tabs of the line it continues, so that the parts of an indented line stay
+// under their own heading.
+QString EnvolverConSangria(const QString& texto, const QFontMetrics& fm, int ancho, qreal tab) {
+  QStringList salida;
+  for (const QString& linea : texto.split(QLatin1Char('\n'))) {
+    qsizetype n = 0;
+    while (n < linea.size() && linea[n] == QLatin1Char('\t')) ++n;
+    const QString sangria(n, QLatin1Char('\t'));
+    const int room = std::max(1, ancho - static_cast<int>(n * tab));
+    QString actual;
+    for (const QString& palabra : linea.mid(n).split(QLatin1Char(' '))) {
+      const QString prueba = actual.isEmpty() ? palabra : actual + QLatin1Char(' ') + palabra;
+      if (!actual.isEmpty() && fm.horizontalAdvance(prueba) > room) {
+        salida << sangria + actual;
+        actual = palabra;
+      } else {
+        actual = prueba;
+      }
+    }
+    salida << sangria + actual;
+  }
+  return salida.join(QLatin1Char('\n'));
+}
+
 Template PlantillaCalculo() {
   using D = CCalculoCambDlg;
   Template t{"Cálculo de cambiadores", 257, 215, {}};
@@ -104,8 +134,16 @@ CCalculoCambDlg::CCalculoCambDlg(const DlgCalculoCambiadores& datos, QWidget* pa
 void CCalculoCambDlg::OnInit() {
   // The message scrolls when long but never takes the focus, so that Enter
   // reaches "Cerrar".
-  Widget(kIdTexto)->setFocusPolicy(Qt::NoFocus);
-  SetText(kIdTexto, datos_.texto);
+  auto* texto = Get<QPlainTextEdit>(kIdTexto);
+  texto->setFocusPolicy(Qt::NoFocus);
+  // The lines are broken here, not by the box, so that each keeps its indent.
+  texto->setLineWrapMode(QPlainTextEdit::NoWrap);
+  const int ancho = texto->contentsRect().width() -
+                    texto->style()->pixelMetric(QStyle::PM_ScrollBarExtent) -
+                    2 * static_cast<int>(std::ceil(texto->document()->documentMargin())) - 4;
+  texto->setPlainText(EnvolverConSangria(QString::fromStdString(datos_.texto),
+                                         QFontMetrics(texto->font()), ancho,
+                                         texto->tabStopDistance()));
   Enable(kIdCorregir, datos_.corregible);
   Focus(kIdCerrar);
 }

@@ -1,5 +1,9 @@
 #include "dialogs/entry/dlg_servicios.h"
 
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QStyle>
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 #include <string>
@@ -124,6 +128,7 @@ void Encabezar(Celdix& t, int columnas, const char* const* titulos, const int* a
     t.SetTextMatrix(0, c, QString::fromUtf8(titulos[c]));
     t.SetColWidth(c, anchos[c]);
   }
+  t.Grid()->AjustarColumnasAlTexto();
 }
 
 }  // namespace
@@ -149,8 +154,15 @@ void CAddSGDlg::OnInit() {
   t.SetColNumeric(4);
   t.SetColReadOnly(0);
   t.SetColDropdown(3);
-  for (const char* opcion : {kTextoSensible, kTextoLatente, kTextoCombinado})
+  // The heat column opens a list: room for its longest entry and the arrow.
+  const QFontMetrics fm(t.ComboEditor()->font());
+  int ancho = 0;
+  for (const char* opcion : {kTextoSensible, kTextoLatente, kTextoCombinado}) {
     t.SetTextoDropdown(3, QString::fromUtf8(opcion));
+    ancho = std::max(ancho, fm.horizontalAdvance(QString::fromUtf8(opcion)));
+  }
+  ancho += t.ComboEditor()->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 16;
+  if (ancho * kTwipsPerPixel > t.ColWidth(3)) t.SetColWidth(3, ancho * kTwipsPerPixel);
 }
 
 void CAddSGDlg::OnSetActive() {
@@ -190,6 +202,7 @@ void CAddSGDlg::LlenarTabla() {
     t.SetTextMatrix(r, 6, Q(f.hMaxima));
     t.SetColor(r, f.servicio == kTextoRefrigeracion ? kColorRefrigeracion : kColorCalefaccion);
   }
+  t.Grid()->AjustarColumnasAlTexto();
   t.ColorearTabla();
   t.Refresh();
   Invalidate(kIdGrafico);

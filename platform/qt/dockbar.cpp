@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QMouseEvent>
 #include <QTimer>
+#include <algorithm>
 
 namespace vardo {
 
@@ -19,6 +20,8 @@ CBarraAcoplable::CBarraAcoplable(const QString& titulo, QWidget* dialogo, QWidge
   if (dialogo) {
     dialogo->setMinimumSize(0, 0);
     setWidget(dialogo);
+    // Beside the window the bar starts wide enough for what it holds.
+    vertical_.setWidth(std::max(kInicial, dialogo->sizeHint().width()));
   }
   connect(this, &QDockWidget::dockLocationChanged, this, [this] { AlCambiarLado(); });
   connect(this, &QDockWidget::topLevelChanged, this, [this](bool f) { AlFlotar(f); });

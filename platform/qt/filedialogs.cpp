@@ -22,6 +22,7 @@ QString QtFileDialogRunner::Run(QWidget* parent, const FileDialogRequest& r) {
   dialog.setAcceptMode(r.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(r.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   if (!r.defaultSuffix.isEmpty()) dialog.setDefaultSuffix(r.defaultSuffix);
+  dialog.setOption(QFileDialog::HideNameFilterDetails, r.hideFilterDetails);
   dialog.setLabelText(QFileDialog::Accept, r.save ? QStringLiteral("Guardar")
                                                   : QStringLiteral("Abrir"));
   dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Cancelar"));

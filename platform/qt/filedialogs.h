@@ -16,6 +16,7 @@ struct FileDialogRequest {
   QString filter;         // "Archivos de Calorama (*.vdo);;Todos los archivos (*.*)"
   QString defaultSuffix;  // without the dot, e.g. "vdo"
   QString initialPath;    // suggested file name or folder
+  bool hideFilterDetails = false;  // the type list shows each entry's text, not its pattern
 };
 
 class FileDialogRunner {

@@ -1,5 +1,6 @@
 #include "platform/qt/gridwidget.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -322,6 +323,24 @@ int GridWidget::DefaultRowHeightPx() const {
 }
 
 int GridWidget::ColWidthPx(int col) const { return colWidth_[col] / kTwipsPerPixel; }
+
+int GridWidget::AnchoTextoPx(int col) const {
+  return col < 0 || col >= cols_ ? 0 : ColWidthPx(col) - 2 * kTextPadPx - 1;
+}
+
+void GridWidget::AjustarColumnaAlTexto(int col, int desdeFila) {
+  if (col < 0 || col >= cols_) return;
+  const QFontMetrics fm(font());
+  int necesita = 0;
+  for (int r = std::max(0, desdeFila); r < rows_; ++r)
+    necesita = std::max(necesita, fm.horizontalAdvance(Text(r, col)));
+  const int px = necesita + 2 * kTextPadPx + 1;
+  if (px > ColWidthPx(col)) SetColWidth(col, px * kTwipsPerPixel);
+}
+
+void GridWidget::AjustarColumnasAlTexto() {
+  for (int c = 0; c < cols_; ++c) AjustarColumnaAlTexto(c);
+}
 
 int GridWidget::RowHeightPx(int row) const {
   return rowHeight_[row] < 0 ? DefaultRowHeightPx() : rowHeight_[row] / kTwipsPerPixel;

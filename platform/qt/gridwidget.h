@@ -51,6 +51,14 @@ class GridWidget : public QAbstractScrollArea {
   bool SetColWidth(int col, int twips);
   int RowHeight(int row) const;
   bool SetRowHeight(int row, int twips);
+  // The room a column gives its cells' texts, in pixels (the cell less its
+  // padding).
+  int AnchoTextoPx(int col) const;
+  // Widens a column, never narrows it, so that the texts of the rows from
+  // `desdeFila` on fit at the font in use.
+  void AjustarColumnaAlTexto(int col, int desdeFila = 0);
+  // The same for every column, all rows.
+  void AjustarColumnasAlTexto();
 
   // Horizontal alignment of a column's texts: general (numbers to the
   // right, other text to the left), left or right.

@@ -1,6 +1,7 @@
 // A report whose page or picture cannot be written never ends as complete:
 // the writer stops at the first failed write and gives the message with the
-// file it could not write.
+// file it could not write; the page and the pictures written for it are
+// removed, so no partial report is left to be opened.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -28,32 +29,41 @@ TEST(FallosInforme, UnaEscrituraFallidaNoTerminaComoCompleta) {
     std::function<std::pair<std::string, std::string>(const Carpeta&)> preparar;
     OpcionesInforme opciones;
     bool svgRechaza;
+    std::vector<std::string> quedan;  // what the folder holds afterwards
   };
   OpcionesInforme tabla = SinSecciones();
   tabla.corrientes[5] = true;
   OpcionesInforme compuestas = SinSecciones();
   compuestas.corrientes[0] = true;
   compuestas.corrientes[5] = true;
+  OpcionesInforme dosGraficas = compuestas;
+  dosGraficas.corrientes[3] = true;
   const Caso casos[] = {
       {"disco lleno",
        [](const Carpeta&) { return std::pair<std::string, std::string>{"/dev/full", "/dev/full"}; },
-       tabla, false},
+       tabla, false, {}},
       {"carpeta inexistente",
        [](const Carpeta& c) {
          return std::pair<std::string, std::string>{c / "no/a.htm", c / "no/a.htm"};
        },
-       tabla, false},
+       tabla, false, {}},
       {"metafile rechazado",
        [](const Carpeta& c) {
          std::filesystem::create_directory(c / "a.htm_CurvComp.wmf");
          return std::pair<std::string, std::string>{c / "a.htm", c / "a.htm_CurvComp.wmf"};
        },
-       compuestas, false},
+       compuestas, false, {"a.htm_CurvComp.wmf"}},
+      {"segunda imagen rechazada",
+       [](const Carpeta& c) {
+         std::filesystem::create_directory(c / "a.htm_CurvGrand.wmf");
+         return std::pair<std::string, std::string>{c / "a.htm", c / "a.htm_CurvGrand.wmf"};
+       },
+       dosGraficas, false, {"a.htm_CurvGrand.wmf"}},
       {"svg rechazado",
        [](const Carpeta& c) {
          return std::pair<std::string, std::string>{c / "a.htm", c / "a.htm_CurvComp.svg"};
        },
-       compuestas, true},
+       compuestas, true, {}},
   };
   const CDiagrama modelo = prueba::CargarEjemplo("cuatro_corrientes.vdo");
   for (const Caso& c : casos) {
@@ -72,7 +82,10 @@ TEST(FallosInforme, UnaEscrituraFallidaNoTerminaComoCompleta) {
         << c.nombre;
     EXPECT_EQ(progreso.Contar("completo"), 0) << c.nombre;
     EXPECT_EQ(progreso.Contar("estado: Informe completo"), 0) << c.nombre;
+    EXPECT_EQ(carpeta.Archivos(), c.quedan) << c.nombre;
   }
+  // The device written to is left alone.
+  EXPECT_TRUE(std::filesystem::exists("/dev/full"));
 }
 
 TEST(FallosInforme, LaSeccionQueFallaNoDaSuPaso) {

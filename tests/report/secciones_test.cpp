@@ -63,17 +63,17 @@ TEST(SeccionesInforme, UnaSolaOpcion) {
        "height=\"538\"></p>\n",
        {"a.htm", "a.htm_DTDisp.svg", "a.htm_DTDisp.wmf"}},
       {"coste del inmovilizado", nullptr, 1, 2,
-       "<p><u><b><font size=\"4\">Análisis de <font face=\"Symbol\">D</font>T "
+       "<p><u><b><font size=\"4\">Análisis de <font face=\"Symbol\">&#916;</font>T "
        "mínima</font></b></u></p>\n"
-       "<p><b>Variación de los costes del inmovilizado con <font face=\"Symbol\">D</font>T\n"
+       "<p><b>Variación de los costes del inmovilizado con <font face=\"Symbol\">&#916;</font>T\n"
        "mínima</b></p>\n"
        "<p align=\"center\"><img border=\"0\" src=\"a.htm_VarCInm.svg\" width=\"500\" "
        "height=\"538\"></p>\n",
        {"a.htm", "a.htm_VarCInm.svg", "a.htm_VarCInm.wmf"}},
       {"coste total", nullptr, 3, 2,
-       "<p><u><b><font size=\"4\">Análisis de <font face=\"Symbol\">D</font>T "
+       "<p><u><b><font size=\"4\">Análisis de <font face=\"Symbol\">&#916;</font>T "
        "mínima</font></b></u></p>\n"
-       "<p><b>Variación de los costes totales con <font face=\"Symbol\">D</font>T\n"
+       "<p><b>Variación de los costes totales con <font face=\"Symbol\">&#916;</font>T\n"
        "mínima</b></p>\n"
        "<p align=\"center\"><img border=\"0\" src=\"a.htm_VarCTot.svg\" width=\"500\" "
        "height=\"538\"></p>\n",
@@ -387,11 +387,41 @@ TEST(SeccionesInforme, PropiedadesSoloDeLasColumnasDeCadaCorrelacion) {
   // Streams without a correlation have no row.
   EXPECT_FALSE(Contiene(t, "<td width=\"5%\" height=\"19\">2</td>"));
   EXPECT_FALSE(Contiene(t, "    <td>2</td>\n"));
-  EXPECT_TRUE(Contiene(t, "<li><font face=\"Symbol\">r</font><sub>L</sub>: Densidad del líquido "
+  EXPECT_TRUE(Contiene(t, "<li><font face=\"Symbol\">&#961;</font><sub>L</sub>: Densidad del líquido "
                           "(kg/m<sup>3</sup>)</li>\n"));
   EXPECT_TRUE(Contiene(t, "    <td>1</td>\n    <td>Tanques encamisados</td>\n"
                           "    <td>Nu=0.36*Re^0.67*Pr^0.33</td>\n"));
   EXPECT_TRUE(Contiene(t, "    <td>3</td>\n    <td>Convección forzada en el interior de tubos</td>\n"));
+}
+
+// A latent stream or utility has no m·cp: its cell reads "-", never the
+// latent marker.
+TEST(SeccionesInforme, McpDeUnaCorrienteLatenteEsUnGuion) {
+  struct Caso {
+    const char* ejemplo;
+    bool servicios;
+    std::string fila;
+  };
+  const Caso casos[] = {
+      {"latente_y_tabla.vdo", false,
+       "    <td>1</td>\n    <td>Evaporador</td>\n    <td>Fría</td>\n    <td>Latente</td>\n"},
+      {"servicios_y_area.vdo", true,
+       "    <td>1</td>\n    <td>Vapor</td>\n    <td>Calefacción</td>\n    <td>Latente</td>\n"},
+  };
+  for (const Caso& c : casos) {
+    OpcionesInforme o = SinSecciones();
+    if (c.servicios) o.servicios[5] = true;
+    else o.corrientes[5] = true;
+    Informe inf;
+    const std::string t = TextoPagina(inf.Escribir(CargarEjemplo(c.ejemplo), o));
+    const std::size_t en = t.find(c.fila);
+    ASSERT_NE(en, std::string::npos) << c.ejemplo << "\n" << t;
+    const std::size_t fin = t.find("  </tr>\n", en);
+    ASSERT_NE(fin, std::string::npos);
+    const std::string fila = t.substr(en, fin - en);
+    EXPECT_TRUE(Contiene(fila, "    <td>-</td>\n")) << c.ejemplo << "\n" << fila;
+    EXPECT_FALSE(Contiene(fila, "-1.")) << c.ejemplo << "\n" << fila;
+  }
 }
 
 TEST(SeccionesInforme, CriteriosDeFactibilidadYMatrices) {

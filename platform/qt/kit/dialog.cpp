@@ -136,9 +136,9 @@ void Dialog::PressEnter() {
   const int id = host.IdOf(foco);
   if (id != kNoId) {
     const Kind kind = host.KindOf(id);
-    // Hosted controls and multi-line edits keep their Enter; a focused push
-    // button is pressed.
-    if (kind == Kind::Hosted) return;
+    // Hosted controls and multi-line edits keep their Enter, unless the
+    // control lets it go on to the dialog; a focused push button is pressed.
+    if (kind == Kind::Hosted && !foco->property(kIntroAlDialogo).toBool()) return;
     if (kind == Kind::Button) {
       host.Command(id);
       return;

@@ -26,6 +26,10 @@ class QtDc;
 
 namespace vardo::kit {
 
+// A hosted control's widget that holds this property true does not keep
+// Enter: the dialog presses its default button.
+inline constexpr const char* kIntroAlDialogo = "vardoIntroAlDialogo";
+
 // The dialog font (the templates' 8-point sans serif) and its dialog units:
 // one horizontal unit is a quarter of its average character width, one
 // vertical unit an eighth of its height.

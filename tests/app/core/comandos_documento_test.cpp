@@ -662,7 +662,7 @@ TEST_F(Comandos, FactibilidadSinLaOpcionListaLasCorrientesDeCadaLado) {
     std::vector<std::string> calientes, frias;
   };
   const Caso casos[] = {
-      {cmd::kFactibilidadCaliente, {"1: 10.", "4: 0.1", "8: "}, {"2: 20.", "6: 0.1"}},
+      {cmd::kFactibilidadCaliente, {"1: 10.", "4: 0.1", "8: -"}, {"2: 20.", "6: 0.1"}},
       {cmd::kLadoFrioCorriente, {"1: 10.", "3: 10.", "4: 0.1", "5: 0.1"}, {"6: 0.1", "7: 0.1"}},
   };
   for (const Caso& c : casos) {

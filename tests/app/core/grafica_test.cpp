@@ -307,6 +307,49 @@ TEST_F(CGraficaDibujo, LayoutOfFrameTicksAndCaptions) {
   EXPECT_TRUE(marca);
 }
 
+// In a narrow or low frame labels that would run into each other are thinned
+// to every k-th: the labels drawn never overlap and the first of each axis
+// is always drawn.
+TEST_F(CGraficaDibujo, TickLabelsNeverRunIntoEachOther) {
+  const Rect marcos[] = {{0, 0, 5000, -14500}, {0, 0, 14500, -7000}, {0, 0, 4500, -6500}};
+  for (const Rect& m : marcos) {
+    g.marco = m;
+    RecordingDc dc = Draw();
+    const std::int32_t bajo = m.bottom + 4000;  // the plot's lower edge
+    std::vector<const RecordingDc::Item*> ex, ey;
+    for (const auto& it : dc.Items()) {
+      if (it.op != RecordingDc::Op::Text) continue;
+      if (it.points[0].y == bajo - 400) ex.push_back(&it);
+      else if (it.points[0].x == m.left + g.sangriaEtiquetas && it.text != "T (K)") ey.push_back(&it);
+    }
+    ASSERT_GE(ex.size(), 2u) << m.right;
+    ASSERT_GE(ey.size(), 2u) << m.bottom;
+    EXPECT_EQ(ex.front()->text, "0.");
+    // The labels kept are every k-th tick's, for one k per axis.
+    const auto Regular = [](const std::vector<const RecordingDc::Item*>& dibujadas,
+                            const CGrafica::EscalaEje& e) {
+      std::vector<std::string> todas;
+      for (const auto& mk : e.marcas) todas.push_back(mk.etiqueta);
+      for (std::size_t k = 1; k <= todas.size(); ++k) {
+        std::vector<std::string> cada;
+        for (std::size_t i = 0; i < todas.size(); i += k) cada.push_back(todas[i]);
+        std::vector<std::string> vistas;
+        for (const auto* it : dibujadas) vistas.push_back(it->text);
+        if (cada == vistas) return true;
+      }
+      return false;
+    };
+    EXPECT_TRUE(Regular(ex, g.Marcas(g.xMin, g.xMax, true))) << m.right;
+    EXPECT_TRUE(Regular(ey, g.Marcas(g.yMin, g.yMax, false))) << m.bottom;
+    for (std::size_t i = 1; i < ex.size(); ++i)
+      EXPECT_GE(ex[i]->points[0].x, ex[i - 1]->points[0].x + dc.TextExtent(ex[i - 1]->text).x)
+          << ex[i - 1]->text << " " << ex[i]->text;
+    for (std::size_t i = 1; i < ey.size(); ++i)
+      EXPECT_GE(ey[i]->points[0].y - ey[i - 1]->points[0].y, dc.TextExtent(ey[i]->text).y)
+          << ey[i - 1]->text << " " << ey[i]->text;
+  }
+}
+
 TEST_F(CGraficaDibujo, SeriesMapToThePlotWithTheirOwnPens) {
   RecordingDc dc = Draw();
   const auto polys = ItemsOf(dc, RecordingDc::Op::Polyline);

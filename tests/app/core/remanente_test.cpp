@@ -391,6 +391,14 @@ TEST(Remanente, CostScale) {
                {10000001.0, 1e6},    {100000000.0, 1e6},       {100000001.0, 1e7},
                {1e12, 1e7}};
   for (const auto& c : casos) EXPECT_EQ(EscalaCosteRemanente(c.coste), c.escala) << c.coste;
+  const struct {
+    double escala;
+    const char* texto;
+  } textos[] = {{1.0, "Escala de coste: × 1"},
+                {1000.0, "Escala de coste: × 10³"},
+                {10000.0, "Escala de coste: × 10⁴"},
+                {1e7, "Escala de coste: × 10⁷"}};
+  for (const auto& t : textos) EXPECT_EQ(TextoEscalaCoste(t.escala), t.texto) << t.escala;
 }
 
 TEST(Remanente, ChartTextsTurnTheFirstPointIntoAComma) {

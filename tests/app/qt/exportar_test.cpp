@@ -7,6 +7,9 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -120,10 +123,23 @@ TEST_F(Exportar, GrabarImagenEnUnArchivo) {
   EXPECT_TRUE(r.save);
   EXPECT_EQ(r.title, QStringLiteral("Guardar como"));
   EXPECT_EQ(r.filter, QStringLiteral("Windows Metafile (wmf) (*.wmf)"));
+  EXPECT_TRUE(r.hideFilterDetails);
   EXPECT_EQ(r.defaultSuffix, QStringLiteral("wmf"));
   EXPECT_EQ(r.initialPath, QStringLiteral("*.wmf"));
   EXPECT_EQ(LeerArchivo(ruta), Bytes(MetafileImagen(Doc()->m_Diagrama, Vista()->Grafica(), 3)));
   EXPECT_TRUE(runner_.Log().empty());
+  // The real save dialog given that request lists the type by its text alone.
+  QStringList tipos;
+  QTimer::singleShot(0, [&tipos] {
+    auto* dlg = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (!dlg) return;
+    if (auto* combo = dlg->findChild<QComboBox*>(QStringLiteral("fileTypeCombo")))
+      for (int i = 0; i < combo->count(); ++i) tipos << combo->itemText(i);
+    dlg->reject();
+  });
+  QtFileDialogRunner real;
+  EXPECT_TRUE(real.Run(Vista(), r).isEmpty());
+  EXPECT_EQ(tipos, QStringList{QStringLiteral("Windows Metafile (wmf)")});
   // Cancel writes nothing and says nothing.
   QFile::remove(ruta);
   dialogos_.Script(QString());
@@ -173,6 +189,7 @@ TEST_F(Exportar, DatosDeLaGraficaEnTexto) {
   ASSERT_TRUE(Ejecutar(cmd::kExportarGrafica));
   const FileDialogRequest& r = dialogos_.Log().back();
   EXPECT_EQ(r.filter, QStringLiteral("Archivos de texto (txt) (*.txt)"));
+  EXPECT_TRUE(r.hideFilterDetails);
   EXPECT_EQ(r.defaultSuffix, QStringLiteral("txt"));
   EXPECT_EQ(r.initialPath, QStringLiteral("*.txt"));
   const QByteArray texto = LeerArchivo(ruta);
@@ -225,6 +242,7 @@ TEST_F(Exportar, TablasYMatrizPorSuIdentificador) {
   Vista()->Comandos().Run(cmd::kExportarMAN);
   const FileDialogRequest& r = dialogos_.Log().back();
   EXPECT_EQ(r.filter, QStringLiteral("Archivos para Anillos.nb (Archivos dat) (*.dat)"));
+  EXPECT_TRUE(r.hideFilterDetails);
   EXPECT_EQ(r.defaultSuffix, QStringLiteral("dat"));
   const QByteArray dat = LeerArchivo(ruta);
   EXPECT_TRUE(dat.startsWith(QByteArray::number(static_cast<int>(t.nombres.size())) + "\r\n"));

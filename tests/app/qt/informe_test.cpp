@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <regex>
+#include <set>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -99,6 +101,43 @@ TEST_F(InformeEnElPrograma, EscribeLaPaginaYSusImagenesSinTocarElDocumento) {
   EXPECT_FALSE(Doc()->IsModified());
   EXPECT_EQ(Guardar(Doc()->m_Diagrama), modelo);
   EXPECT_EQ(LeerBytes(vdo.toStdString()), bytesVdo);
+}
+
+// The report's available-temperature-difference picture has the axes of the
+// program's own chart of the same document: every tick label it shows is
+// one of the view's, the lowest of each axis among them.
+TEST_F(InformeEnElPrograma, DTDisponibleConLosEjesDeLaVista) {
+  ASSERT_EQ(Iniciar({CopiaEjemplo("cuatro_corrientes.vdo")}), -1);
+  ASSERT_TRUE(QDir(dir_.path()).mkdir("salida"));
+  const std::string ruta = (Ruta("salida") + QStringLiteral("/dt.htm")).toStdString();
+  kitRunner_.ScriptDialog([](Driver& d) {
+    d.Click(CInfCorrDlg::kPrimerId + 12);
+    d.Ok();
+  });
+  dialogos_.Script(QString::fromStdString(ruta));
+  kitRunner_.ScriptDialog([&](Driver& d) {
+    ASSERT_TRUE(d.Timer(G::kIdTemporizador));
+    d.Ok();
+  });
+  ASSERT_TRUE(Ejecutar(cmd::kInforme));
+  const auto b = LeerBytes(ruta + "_DTDisp.svg");
+  const std::string svg(b.begin(), b.end());
+  std::set<std::string> enImagen;
+  const std::regex re(">\\s*([-0-9.e+]+)\\s*</text>");
+  for (auto it = std::sregex_iterator(svg.begin(), svg.end(), re); it != std::sregex_iterator(); ++it)
+    enImagen.insert((*it)[1]);
+  ASSERT_FALSE(enImagen.empty()) << svg.substr(0, 2000);
+
+  ASSERT_TRUE(Ejecutar(cmd::kDTDisponible));
+  const CGrafica& g = Vista()->Grafica();
+  std::set<std::string> enVista;
+  const CGrafica::EscalaEje ex = g.Marcas(g.xMin, g.xMax, true);
+  const CGrafica::EscalaEje ey = g.Marcas(g.yMin, g.yMax, false);
+  for (const auto* e : {&ex, &ey})
+    for (const auto& m : e->marcas) enVista.insert(m.etiqueta);
+  for (const std::string& t : enImagen) EXPECT_TRUE(enVista.count(t)) << t;
+  EXPECT_TRUE(enImagen.count(ex.marcas.front().etiqueta)) << ex.marcas.front().etiqueta;
+  EXPECT_TRUE(enImagen.count(ey.marcas.front().etiqueta)) << ey.marcas.front().etiqueta;
 }
 
 TEST_F(InformeEnElPrograma, UnArchivoQueNoSePuedeCrearSeAvisaYNoSeEscribe) {

@@ -214,6 +214,16 @@ QMenu* MenuDeBarra(QMainWindow& w, const QString& titulo) {
   return nullptr;
 }
 
+TEST_F(MarcoPrincipal, EntradaEnviarDelMenuArchivo) {
+  ASSERT_EQ(Iniciar(), -1);
+  QMenu* archivo = MenuDeBarra(Marco(), QStringLiteral("&Archivo"));
+  ASSERT_NE(archivo, nullptr);
+  QString texto;
+  for (QAction* a : archivo->actions())
+    if (a->data().toInt() == cmd::kEnviar) texto = a->text();
+  EXPECT_EQ(texto, QStringLiteral("&Enviar"));
+}
+
 TEST_F(MarcoPrincipal, ListaDeVentanasYMenusDeDocumento) {
   ASSERT_EQ(Iniciar(), -1);
   const std::string primero = Doc()->GetTitle();

@@ -1,11 +1,14 @@
 // Rows, clipboard, stored properties and creation by class id.
 #include <QClipboard>
+#include <QTest>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
 #include <QToolButton>
 
 #include "celdix_fixture.h"
 #include "platform/qt/componentregistry.h"
+#include "platform/qt/kit/host.h"
 
 namespace vardo {
 namespace {
@@ -88,6 +91,54 @@ TEST_F(CeldixFixture, DeleteButtonFollowsTheRowCountAndReadOnlyTable) {
   grid.SetReadOnlyTable(false);
   for (QToolButton* b : {grid.AddButton(), grid.DelButton(), grid.PegarButton()})
     EXPECT_TRUE(b->isEnabled());
+}
+
+// The buttons are shown by default; a host that hides them gives their
+// column to the grid, and the switch is neither stored nor tied to the
+// read-only mode. The popup menu still copies.
+TEST_F(CeldixFixture, ButtonsCanBeHiddenAtRunTime) {
+  const QList<QToolButton*> botones{grid.CopyButton(), grid.PegarButton(), grid.AddButton(),
+                                    grid.DelButton()};
+  EXPECT_TRUE(grid.MostrarBotones());
+  for (QToolButton* b : botones) EXPECT_TRUE(b->isVisible()) << b->objectName().toStdString();
+  const QRect antes = G()->geometry();
+  PropertyBag guardado;
+  grid.WriteProperties(guardado);
+
+  grid.SetMostrarBotones(false);
+  for (QToolButton* b : botones) EXPECT_FALSE(b->isVisible()) << b->objectName().toStdString();
+  EXPECT_EQ(G()->x(), 0);
+  EXPECT_EQ(G()->y(), antes.y());
+  EXPECT_EQ(G()->width(), antes.width() + antes.x());
+  EXPECT_FALSE(grid.ReadOnlyTable());
+  PropertyBag ahora;
+  grid.WriteProperties(ahora);
+  EXPECT_EQ(ahora, guardado);
+  // A new size keeps the grid where the buttons were.
+  grid.resize(400, 200);
+  EXPECT_EQ(G()->x(), 0);
+  EXPECT_EQ(G()->width(), antes.width() + antes.x() - 100);
+  // Copy stays on the popup menu.
+  EXPECT_FALSE(grid.Menu()->findChild<QAction*>(QStringLiteral("CopyTable")) == nullptr);
+
+  grid.SetMostrarBotones(true);
+  for (QToolButton* b : botones) EXPECT_TRUE(b->isVisible());
+  grid.resize(500, 260);
+  EXPECT_EQ(G()->geometry(), antes);
+}
+
+// A read-only table leaves Enter to the window around it; an editable one
+// moves on to the next cell.
+TEST_F(CeldixFixture, EnterInAReadOnlyTableGoesToTheWindow) {
+  for (bool soloLectura : {false, true}) {
+    grid.SetReadOnlyTable(soloLectura);
+    G()->SetCurrentCell(1, 1);
+    G()->setFocus();
+    QTest::keyClick(G(), Qt::Key_Return);
+    EXPECT_EQ(G()->Col(), soloLectura ? 1 : 2) << soloLectura;
+    // The dialog host reads this mark to press its default button.
+    EXPECT_EQ(G()->property(kit::kIntroAlDialogo).toBool(), soloLectura);
+  }
 }
 
 // ---------------------------------------------------------------- paste

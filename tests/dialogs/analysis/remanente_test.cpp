@@ -3,6 +3,11 @@
 // the record gets back on OK and on Cancel.
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
+#include <QLabel>
+#include <QTextDocument>
+#include <QToolButton>
+
 #include <array>
 #include <string>
 
@@ -28,6 +33,11 @@ struct Visto {
   int anchoEtiquetas = 0;
   std::array<std::string, 5> etiquetas;
   std::array<std::array<double, 4>, 5> valores{};
+  bool etiquetasCaben = false;  // every row label fits its cell
+  std::string leyenda;  // the key as read
+  std::string htmlLeyenda;
+  std::string escala;
+  bool botones = true;
 };
 
 class Remanente : public ConDialogos {
@@ -47,7 +57,19 @@ class Remanente : public ConDialogos {
               visto.tabla.back().push_back(t->TextMatrix(f, c).toStdString());
           }
           visto.soloLectura = t->ReadOnlyTable();
+          visto.botones = t->AddButton()->isVisible() || t->CopyButton()->isVisible();
+          auto* clave = d.Dialog().Get<QLabel>(D::kIdLeyenda);
+          visto.htmlLeyenda = clave->text().toStdString();
+          QTextDocument doc;
+          doc.setHtml(clave->text());
+          visto.leyenda = doc.toPlainText().simplified().toStdString();
+          visto.escala = d.Text(D::kIdEscalaCoste);
           visto.anchoEtiquetas = t->ColWidth(0);
+          visto.etiquetasCaben = true;
+          for (int f = 0; f < t->Rows(); ++f)
+            visto.etiquetasCaben = visto.etiquetasCaben &&
+                                   QFontMetrics(t->Grid()->font()).horizontalAdvance(t->TextMatrix(f, 0)) <=
+                                       t->Grid()->AnchoTextoPx(0);
           for (int k = 0; k < 5; ++k) {
             auto* g = d.Dialog().Get<BarChart>(D::kIdGraficos[k]);
             EXPECT_EQ(g->RowCount(), 1);
@@ -92,7 +114,10 @@ TEST_F(Remanente, ServiciosYAreaConNoALaPregunta) {
   EXPECT_EQ(r.modelo.m_tFrioGenerico, kTSentinel);
 
   EXPECT_TRUE(visto.soloLectura);
-  EXPECT_EQ(visto.anchoEtiquetas, D::kAnchoEtiquetas);
+  // At least the width given; wider where the labels need it at the font in
+  // use.
+  EXPECT_GE(visto.anchoEtiquetas, D::kAnchoEtiquetas);
+  EXPECT_TRUE(visto.etiquetasCaben);
   ASSERT_EQ(visto.tabla.size(), 6u);
   EXPECT_EQ(visto.tabla[0],
             (std::vector<std::string>{"", "Mínimo", "Instalado", "Remanente", "Total"}));
@@ -128,6 +153,16 @@ TEST_F(Remanente, ServiciosYAreaConNoALaPregunta) {
   EXPECT_NEAR(visto.valores[1][1], area, 1e-3 * area);
   const double escala = EscalaCosteRemanente(CDiagrama(problema).CosteInmovilizado(0));
   EXPECT_NEAR(visto.valores[2][1], coste / escala, 1e-6 * coste / escala);
+  // The key names the three charted columns in their bars' colours, and the
+  // cost chart's scale is written out.
+  EXPECT_EQ(visto.leyenda, "■ Mínimo ■ Instalado ■ Remanente");
+  for (int col = 1; col <= 3; ++col)
+    EXPECT_NE(visto.htmlLeyenda.find(BarChart::ColumnColor(col).name().toStdString()), std::string::npos)
+        << col;
+  EXPECT_EQ(visto.escala, TextoEscalaCoste(escala));
+  EXPECT_NE(escala, 1.0);
+  // A table only to be read shows no buttons to change it.
+  EXPECT_FALSE(visto.botones);
 }
 
 // Yes moves both generic temperatures in the copy: Cancel drops it, OK hands

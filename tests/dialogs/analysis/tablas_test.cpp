@@ -5,8 +5,11 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFontMetrics>
 #include <QMenu>
 #include <QTest>
+#include <QToolButton>
+#include <functional>
 
 #include "app/core/exportar.h"
 #include "controls/grid/celdix.h"
@@ -93,12 +96,50 @@ TEST_F(Tablas, CambiadoresConElServicioGenericoYServiciosDefinidos) {
     EXPECT_TRUE(t->ReadOnlyTable());
     EXPECT_EQ(Celdas(*t), TablaServicios(s.modelo));
     EXPECT_EQ(t->Rows(), 4);
-    EXPECT_EQ(t->ColWidth(1), 2300);
-    EXPECT_EQ(t->ColWidth(9), 1500);
+    // At least the widths given; wider where the texts need it.
+    EXPECT_GE(t->ColWidth(1), 2300);
+    EXPECT_GE(t->ColWidth(9), 1500);
+    for (int c = 0; c < t->Cols(); ++c)
+      EXPECT_LE(QFontMetrics(t->Grid()->font()).horizontalAdvance(t->TextMatrix(0, c)),
+                t->Grid()->AnchoTextoPx(c))
+          << c;
     d.Grab(::testing::TempDir() + "analisis_tabla_servicios.png");
     d.Ok();
   });
   fabrica_.TablaServicios(s);
+  EXPECT_TRUE(runner_.Done());
+}
+
+// The tables only to be read show no buttons to change them, and Enter in
+// the table closes the window.
+TEST_F(Tablas, SoloLecturaSinBotonesEIntroCierra) {
+  DlgTablaCambiadores c;
+  c.modelo = DisenoCuatroCorrientes();
+  ASSERT_TRUE(Calculada(c.modelo.CalcularRed()));
+  DlgTablaServicios s;
+  s.modelo = CuatroCorrientesConTresServicios();
+  const std::function<void()> abrir[] = {[&] { fabrica_.TablaCambiadores(c); },
+                                         [&] { fabrica_.TablaServicios(s); }};
+  for (const auto& a : abrir) {
+    bool botones = true, abierta = true;
+    int resultado = 0;
+    runner_.ScriptDialog([&](Driver& d) {
+      auto* t = d.Dialog().Get<Celdix>(CTablaCambiadoresDlg::kIdTabla);
+      botones = false;
+      for (QToolButton* b : {t->CopyButton(), t->PegarButton(), t->AddButton(), t->DelButton()})
+        botones = botones || b->isVisible();
+      t->Grid()->setFocus();
+      t->Grid()->SetCurrentCell(1, 1);
+      QTest::keyClick(t->Grid(), Qt::Key_Return);
+      abierta = d.Dialog().IsOpen();
+      resultado = d.Dialog().Result();
+      if (abierta) d.Ok();
+    });
+    a();
+    EXPECT_FALSE(botones);
+    EXPECT_FALSE(abierta);
+    EXPECT_EQ(resultado, kit::kIdOk);
+  }
   EXPECT_TRUE(runner_.Done());
 }
 

@@ -2,7 +2,9 @@
 // program's dialog factory, driven as a user drives them.
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 
 #include "app/qt/fabrica_dialogos_qt.h"
 #include "dialogs/entry/dlg_formato_cambiadores.h"
@@ -179,6 +181,48 @@ TEST_F(FormatoCambiadores, CalculoCorregirSoloConErrores) {
     EXPECT_EQ(habilitado, c.corregible);
     EXPECT_TRUE(visible);
   }
+}
+
+// A long indented line is broken to the box's width and every piece keeps
+// the line's indent, so that none stands under the heading; no word is lost.
+TEST_F(FormatoCambiadores, CalculoPartePorLaSangria) {
+  using D = CCalculoCambDlg;
+  const std::string largo =
+      "\tEl cambiador 3 no cumple la diferencia mínima de temperaturas entre la corriente 1 "
+      "y la corriente 2 en el extremo caliente, con una diferencia de 3 K";
+  const std::string texto = "Errores:\n" + largo + "\n\nAdvertencias:\n" + largo;
+  QStringList lineas;
+  int ancho = 0;
+  qreal tab = 0;
+  QFont fuente;
+  runner_.ScriptDialog([&](Driver& d) {
+    auto* caja = d.Dialog().Get<QPlainTextEdit>(D::kIdTexto);
+    lineas = caja->toPlainText().split(QLatin1Char('\n'));
+    ancho = caja->viewport()->width();
+    tab = caja->tabStopDistance();
+    fuente = caja->font();
+    d.Grab(Png("calculo_sangria.png"));
+    d.Enter();
+  });
+  DlgCalculoCambiadores dlg;
+  dlg.texto = texto;
+  fabrica_.CalculoCambiadores(dlg);
+  ASSERT_GT(lineas.size(), 6);
+  const QFontMetrics fm(fuente);
+  QStringList palabras;
+  for (const QString& l : lineas) {
+    qsizetype n = 0;
+    while (n < l.size() && l[n] == QLatin1Char('\t')) ++n;
+    EXPECT_LE(n * tab + fm.horizontalAdvance(l.mid(n)), ancho) << l.toStdString();
+    // Only the headings and the blank line stand at the margin.
+    if (!l.isEmpty() && l != QStringLiteral("Errores:") && l != QStringLiteral("Advertencias:"))
+      EXPECT_EQ(n, 1) << l.toStdString();
+    palabras << l.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+  }
+  EXPECT_EQ(palabras.join(QLatin1Char(' ')),
+            QString::fromStdString(texto).split(QRegularExpression(QStringLiteral("\\s+")),
+                                                Qt::SkipEmptyParts)
+                .join(QLatin1Char(' ')));
 }
 
 }  // namespace

@@ -116,5 +116,44 @@ TEST(NavegadorInforme, LasImagenesSeVenEnChromium) {
   EXPECT_EQ(Pixeles(imgSin, kColorCurvaFria), 0);
 }
 
+// The Greek letters of the physical properties table reach the browser as
+// letters: the page of examples/latente_y_tabla.vdo read by Chromium holds
+// ρ, μ and σ, and its screenshot is kept to be looked at.
+TEST(NavegadorInforme, LetrasGriegasDeLasPropiedades) {
+  if (QStandardPaths::findExecutable(QStringLiteral("chromium")).isEmpty())
+    GTEST_SKIP() << "sin chromium";
+  Carpeta carpeta;
+  OpcionesInforme o = prueba::SinSecciones();
+  o.corrientes[4] = true;  // physical properties
+  prueba::ProgresoPrueba progreso;
+  prueba::RelojFijo reloj;
+  ImagenSvgInforme svg;
+  PuertoInforme puerto{progreso, reloj, svg};
+  CDiagrama copia = prueba::CargarEjemplo("latente_y_tabla.vdo");
+  const std::string pagina = carpeta / "propiedades.htm";
+  ASSERT_TRUE(EscribirInforme(pagina, copia, "Propiedades", o, puerto));
+
+  const QString salida = QStringLiteral(VARDO_SALIDA_PRUEBAS);
+  QDir().mkpath(salida);
+  const QString png = salida + "/informe_propiedades_en_chromium.png";
+  QFile::remove(png);
+  QTemporaryDir perfiles;
+  ASSERT_TRUE(perfiles.isValid());
+  std::unique_ptr<QProcess> captura(Capturar(pagina, png, perfiles.filePath("png")));
+  // The page as the browser read it.
+  QProcess dom;
+  dom.start(QStringLiteral("chromium"),
+            {"--headless", "--no-sandbox", "--disable-gpu", "--no-first-run",
+             "--disable-background-networking", "--disable-component-update", "--disable-sync",
+             "--user-data-dir=" + perfiles.filePath("dom"), "--dump-dom",
+             QString::fromUtf8(QUrl::fromLocalFile(QString::fromStdString(pagina)).toEncoded())});
+  ASSERT_TRUE(dom.waitForFinished(90000));
+  ASSERT_TRUE(captura->waitForFinished(90000)) << captura->readAll().toStdString();
+  const QString leido = QString::fromUtf8(dom.readAllStandardOutput());
+  for (const char* letra : {"ρ</font>: Densidad", "μ</font>: Viscosidad", "σ</font>: Tensión superficial"})
+    EXPECT_TRUE(leido.contains(QString::fromUtf8(letra))) << letra << "\n" << leido.toStdString();
+  EXPECT_FALSE(QImage(png).isNull());
+}
+
 }  // namespace
 }  // namespace vardo
