@@ -377,14 +377,18 @@ TEST_F(Coeficientes, CoeficienteQueNoEsPositivoSeRechaza) {
       runner_.Clear();
       CDiagrama d = CuatroCorrientes();
       std::string queda;
-      ASSERT_TRUE(Correr(d, [&](Driver& drv) {
+      bool abierto = false;
+      ASSERT_FALSE(Correr(d, [&](Driver& drv) {
         drv.Type(campo, texto);
-        drv.Ok();  // leaving the field refuses it: the stored value is shown again
+        drv.Ok();  // refused: the dialog stays with the text typed
         queda = drv.Text(campo);
-        if (drv.Dialog().IsOpen()) drv.Ok();
+        abierto = drv.Dialog().IsOpen();
+        drv.Cancel();  // one click, no second message
       }));
-      EXPECT_EQ(Mensajes(), std::vector<std::string>{kNoPositivo});
-      EXPECT_EQ(queda, "2.");
+      EXPECT_EQ(Mensajes(), std::vector<std::string>{std::string(texto) == "x" ? "Introduzca un número."
+                                                                             : kNoPositivo});
+      EXPECT_EQ(queda, texto);
+      EXPECT_TRUE(abierto);
       EXPECT_DOUBLE_EQ(d.m_corrientes[0].m_h, 2.0);
       EXPECT_DOUBLE_EQ(d.m_hCalienteGenerico, 2.0);
     }

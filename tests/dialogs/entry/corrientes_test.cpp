@@ -702,18 +702,38 @@ TEST_F(Corrientes, UnCoeficienteQueNoEsPositivoSeRechaza) {
     std::string queda;
     EXPECT_TRUE(Correr(d, [&](Driver& dr, CCorrientesSheet&) {
       ASSERT_TRUE(dr.Page(3));
-      dr.Type(C::kIdCoeficiente, "1.5");
-      dr.Focus(C::kIdA);  // accepted
+      dr.Type(C::kIdCoeficiente, "1,5");
+      dr.Focus(C::kIdA);  // nothing said on leaving the field
       dr.Type(C::kIdCoeficiente, c.texto);
-      // Leaving the field refuses it and shows the last accepted one again.
+      // Refused where the page is left: the text typed stays to be mended.
       c.enter ? dr.Enter() : dr.Ok();
       queda = dr.Text(C::kIdCoeficiente);
-      if (dr.Dialog().IsOpen()) dr.Ok();
+      if (std::string(c.texto) == "0" && !c.enter) dr.Grab(Png("corrientes_coeficiente_rechazado"));
+      dr.Type(C::kIdCoeficiente, "1,5");
+      dr.Ok();
     }));
-    EXPECT_EQ(Mensajes(), std::vector<std::string>{"Introduzca un coeficiente mayor que 0."});
-    EXPECT_EQ(queda, "1.5");
+    EXPECT_EQ(Mensajes(), std::vector<std::string>{std::string(c.texto) == "x"
+                                                       ? "Introduzca un número."
+                                                       : "Introduzca un coeficiente mayor que 0."});
+    EXPECT_EQ(queda, c.texto);
     EXPECT_DOUBLE_EQ(d.modelo.m_corrientes[1].m_h, 1.5);
     EXPECT_DOUBLE_EQ(d.modelo.m_corrientes[0].m_h, 2.0);
+  }
+}
+
+TEST_F(Corrientes, CancelarYEscapeCierranLaHojaConUnCoeficienteRechazable) {
+  for (bool escape : {false, true}) {
+    SCOPED_TRACE(escape);
+    runner_.Clear();
+    DlgCorrientes d;
+    d.modelo = Lineales(1);
+    EXPECT_FALSE(Correr(d, [&](Driver& dr, CCorrientesSheet&) {
+      ASSERT_TRUE(dr.Page(3));
+      dr.Type(C::kIdCoeficiente, "0");
+      escape ? dr.Escape() : dr.Cancel();
+      EXPECT_FALSE(dr.Dialog().IsOpen());
+    }));
+    EXPECT_TRUE(Mensajes().empty());
   }
 }
 
