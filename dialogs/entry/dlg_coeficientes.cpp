@@ -74,15 +74,20 @@ CCoeficientesDlg::CCoeficientesDlg(QWidget* parent) : kit::Dialog(Plantilla(), p
   });
   OnFocusOut(kIdCorriente, [this] {
     const int n = m_diagrama.GetNumCorrientes();
-    MostrarCorriente(std::clamp(Integer(kIdCorriente), 1, std::max(n, 1)) - 1);
+    const int i = std::clamp(Integer(kIdCorriente), 1, std::max(n, 1)) - 1;
+    // The stream already shown keeps the fields as typed.
+    if (i == corriente_) SetInt(kIdCorriente, i + 1);
+    else MostrarCorriente(i);
   });
   OnFocusIn(kIdServicio, [this] {
     if (!FlechaPulsada(kIdPasoServicio)) GuardarServicio(servicio_);
   });
   OnFocusOut(kIdServicio, [this] {
     const int numero = Integer(kIdServicio);
-    if (ModoDefinido()) MostrarServicio(std::clamp(numero, 1, std::max(NumServicios(), 1)) - 1);
-    else MostrarServicio(numero <= 1 ? 0 : 1);
+    const int i = ModoDefinido() ? std::clamp(numero, 1, std::max(NumServicios(), 1)) - 1
+                                 : (numero <= 1 ? 0 : 1);
+    if (i == servicio_) SetInt(kIdServicio, i + 1);
+    else MostrarServicio(i);
   });
   OnClick(kIdEstimarCorriente, [this] {
     if (GuardarCorriente(corriente_)) Estimar(corriente_);
@@ -191,6 +196,8 @@ bool CCoeficientesDlg::LeerCampo(int id, double& v, const RangoNumero& rango, bo
   double leido = v;
   if (!ComprobarNumeroTecleado(Text(id), rango, leido).empty()) {
     kit::Beep(1000, 50);
+    Focus(id);
+    SelectAll(id);
     return false;
   }
   v = leido;

@@ -255,11 +255,12 @@ void CCorrientesDlg::OnMcp() {
 
 void CCorrientesDlg::DecidirTipo() {
   if (Checked(kIdLatente)) return;
-  // Only two numbers decide: a field being typed that holds none changes
-  // nothing (it is refused when the stream is stored).
+  // Only two temperatures decide: a field being typed that holds none
+  // changes nothing (it is refused when the stream is stored).
   const auto entrada = LeerNumeroTecleado(Text(kIdTEntrada));
   const auto salida = LeerNumeroTecleado(Text(kIdTSalida));
-  if (!entrada || !salida) return;
+  const RangoNumero t = RangoNumero::Temperatura();
+  if (!entrada || !salida || !t.Contiene(*entrada) || !t.Contiene(*salida)) return;
   const bool caliente = *salida <= *entrada;
   SetRadioIndex(kIdCaliente, caliente ? 0 : 1);
 }
