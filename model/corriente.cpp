@@ -311,7 +311,7 @@ void CCorriente::AddPinchServicioInferior(double T) { m_pinchesInf.push_back(T);
 
 void CCorriente::CalcularHFinal() {
   const double h = (m_T.back() - m_T.front()) * m_mcp;
-  m_H.back() = h;
+  m_H.back() = h == 0.0 ? 0.0 : h;  // no heat is +0, never a signed zero
   if (h < 0.0) m_fria = 0;
   if (h > 0.0) m_fria = 1;
 }

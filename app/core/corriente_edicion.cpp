@@ -67,6 +67,12 @@ void CambiarCorrienteYRamas(CDiagrama& d, std::int32_t i,
     if (SplitDe(d, k) == b) cambio(d.m_corrientes[static_cast<std::size_t>(k)]);
 }
 
+bool CorrienteFinita(const CCorriente& c) {
+  for (std::size_t k = 0; k < c.m_T.size() && k < c.m_H.size(); ++k)
+    if (!std::isfinite(c.m_T[k]) || !std::isfinite(c.m_H[k])) return false;
+  return std::isfinite(c.m_mcp);
+}
+
 CamposCorriente CamposDe(const CDiagrama& d, std::int32_t i) {
   CamposCorriente f;
   if (!EsIndice(d, i)) return f;
@@ -96,8 +102,8 @@ void GuardarCampos(CDiagrama& d, std::int32_t i, const CamposCorriente& f) {
     c.m_lineal = 1;
     c.AddPunto(t1, 0.0);
     c.m_fria = f.caliente ? 0 : 1;
-    // A heat typed for the stream, signed as hot or cold.
-    const double q = c.m_fria ? std::fabs(f.h) : -std::fabs(f.h);
+    // A heat typed for the stream, signed as hot or cold (no heat is +0).
+    const double q = f.h == 0.0 ? 0.0 : c.m_fria ? std::fabs(f.h) : -std::fabs(f.h);
     if (f.latente && b < 0) {
       c.m_latente = 1;
       c.m_mcp = kCpLatente;

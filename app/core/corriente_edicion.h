@@ -57,6 +57,14 @@ struct CamposCorriente {
   bool latente = false;    // "Latente" (else "Sensible")
 };
 
+// Whether a stream's points and m·cp are finite numbers (a huge m·cp over a
+// span gives an infinite heat, which no document may hold).
+bool CorrienteFinita(const CCorriente& c);
+
+// The message that refuses a typed value giving a stream such numbers.
+inline constexpr const char* kMsgCalorNoFinito =
+    "Con este valor el calor de la corriente no es un número finito.";
+
 // The fields stream i shows (its split's whole stream for a branch).
 CamposCorriente CamposDe(const CDiagrama& d, std::int32_t i);
 

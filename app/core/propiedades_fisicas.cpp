@@ -1,5 +1,6 @@
 #include "app/core/propiedades_fisicas.h"
 
+#include <cmath>
 #include <initializer_list>
 
 #include "app/core/corriente_edicion.h"
@@ -93,7 +94,18 @@ std::int32_t RefDeIndiceCombinado(const CDiagrama& d, std::uint32_t indice) {
   return kRefServicio + static_cast<std::int32_t>(k);
 }
 
-void AplicarEstimacion(CDiagrama& d, const ResultadoEstimacion& r) {
+std::optional<double> CoeficienteEstimado(std::int32_t c,
+                                          const std::array<double, kNumPropiedadesFisicas>& valores) {
+  CCorriente prueba;
+  prueba.m_correlacion = c;
+  for (int k = 0; k < kNumPropiedadesFisicas; ++k) SetValorPropiedad(prueba, k, valores[k]);
+  prueba.EstimarH();
+  if (!std::isfinite(prueba.m_h) || !(prueba.m_h > 0.0)) return std::nullopt;
+  return prueba.m_h;
+}
+
+bool AplicarEstimacion(CDiagrama& d, const ResultadoEstimacion& r) {
+  if (!CoeficienteEstimado(r.correlacion, r.valores)) return false;
   auto aplicar = [&r](CCorriente& c) {
     c.m_correlacion = r.correlacion;
     for (int k = 0; k < kNumPropiedadesFisicas; ++k) SetValorPropiedad(c, k, r.valores[k]);
@@ -105,6 +117,7 @@ void AplicarEstimacion(CDiagrama& d, const ResultadoEstimacion& r) {
     if (EsServicio(ref)) aplicar(d.GetCorriente(ref));
     else CambiarCorrienteYRamas(d, ref, aplicar);
   }
+  return true;
 }
 
 }  // namespace vardo

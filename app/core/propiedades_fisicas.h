@@ -7,6 +7,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -61,10 +62,20 @@ struct ResultadoEstimacion {
 // that names no utility.
 std::int32_t RefDeIndiceCombinado(const CDiagrama& d, std::uint32_t indice);
 
+// The film coefficient correlation c estimates from the 20 values; nullopt
+// when that is not a finite number above 0 (a value 0 or negative, fins
+// thicker than their spacing), which no stream may be given.
+std::optional<double> CoeficienteEstimado(std::int32_t c,
+                                          const std::array<double, kNumPropiedadesFisicas>& valores);
+inline constexpr const char* kMsgEstimacionNoValida =
+    "Con estos datos el coeficiente estimado no es un número mayor que 0. Revise los valores.";
+
 // Gives each chosen stream or utility, in the list's order, the correlation
 // and the 20 values and lets it estimate its film coefficient. A process
 // stream of a split stands for the whole split: its whole stream and every
-// branch get them. Entries that name nothing are skipped.
-void AplicarEstimacion(CDiagrama& d, const ResultadoEstimacion& r);
+// branch get them. Entries that name nothing are skipped. Nothing changes,
+// and false is returned, when the estimate is no coefficient
+// (CoeficienteEstimado).
+bool AplicarEstimacion(CDiagrama& d, const ResultadoEstimacion& r);
 
 }  // namespace vardo

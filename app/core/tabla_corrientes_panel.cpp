@@ -1,10 +1,13 @@
 #include "app/core/tabla_corrientes_panel.h"
 
+#include <algorithm>
 #include <cmath>
 
+#include "app/core/corriente_edicion.h"
 #include "app/core/documento.h"
 #include "app/core/puertos.h"
 #include "model/constantes.h"
+#include "platform/core/numero_tecleado.h"
 #include "platform/core/numtext.h"
 
 namespace vardo {
@@ -132,6 +135,11 @@ bool Aplicable(const CDiagrama& d, const CambioCorriente& c) {
   return !(Latente(s) && (c.campo == CambioCorriente::kT2 || c.campo == CambioCorriente::kMcp));
 }
 
+bool CorrientesFinitas(const CDiagrama& d) {
+  return std::all_of(d.m_corrientes.begin(), d.m_corrientes.end(),
+                     [](const CCorriente& s) { return CorrienteFinita(s); });
+}
+
 }  // namespace
 
 std::vector<FilaTablaCorrientes> FilasTablaCorrientes(const CDiagrama& d) {
@@ -255,21 +263,42 @@ std::int32_t CorrienteBorrada(const CDiagrama& d, const CeldasTablaCorrientes& f
 }
 
 bool AplicarEventoTabla(CVardoDoc& doc, const CDiagrama& mostrado,
-                        const CeldasTablaCorrientes& filas, EventoTablaCorrientes evento) {
+                        const CeldasTablaCorrientes& filas, EventoTablaCorrientes evento,
+                        std::string* rechazo) {
   CDiagrama& d = doc.m_Diagrama;
   switch (evento) {
     case EventoTablaCorrientes::kModificada: {
       const std::optional<CambioCorriente> c = DetectarCambio(mostrado, filas);
       // A row past the document's streams changes nothing.
       if (!c || !Aplicable(d, *c)) return false;
+      const bool temperatura = c->campo == CambioCorriente::kT1 || c->campo == CambioCorriente::kT2;
+      if (temperatura && !RangoNumero::Temperatura().Contiene(c->numero)) {
+        if (rechazo) *rechazo = RangoNumero::Temperatura().Mensaje();
+        return false;
+      }
+      // Tried on a copy first: a value giving a stream no finite heat is
+      // refused at the cell, with no undo step.
+      CDiagrama prueba = d;
+      AplicarCambio(prueba, *c);
+      if (!CorrientesFinitas(prueba)) {
+        if (rechazo) *rechazo = kMsgCalorNoFinito;
+        return false;
+      }
       doc.GuardarDeshacer(true);
       AplicarCambio(d, *c);
       break;
     }
-    case EventoTablaCorrientes::kPegada:
+    case EventoTablaCorrientes::kPegada: {
+      CDiagrama prueba = d;
+      AplicarPegado(prueba, mostrado, filas);
+      if (!CorrientesFinitas(prueba)) {
+        if (rechazo) *rechazo = kMsgCalorNoFinito;
+        return false;
+      }
       doc.GuardarDeshacer(true);
       AplicarPegado(d, mostrado, filas);
       break;
+    }
     case EventoTablaCorrientes::kNuevaLinea:
       doc.GuardarDeshacer(true);
       AnadirCorrientePorDefecto(d);

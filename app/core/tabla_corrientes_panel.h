@@ -111,9 +111,12 @@ enum class EventoTablaCorrientes { kModificada, kPegada, kNuevaLinea, kBorrarLin
 // current model with one undo step, checks the exchangers, marks the
 // document modified and its charts stale and refreshes it (counts, panes,
 // views). True when something changed; a change that names a stream the
-// document no longer has does nothing.
+// document no longer has does nothing. A typed temperature not above 0 K or
+// a value that gives a stream no finite heat is refused: nothing changes
+// (no undo step) and `rechazo`, when given, gets the message to show.
 bool AplicarEventoTabla(CVardoDoc& doc, const CDiagrama& mostrado,
-                        const CeldasTablaCorrientes& filas, EventoTablaCorrientes evento);
+                        const CeldasTablaCorrientes& filas, EventoTablaCorrientes evento,
+                        std::string* rechazo = nullptr);
 
 // A click on grid row `fila` (0 the headings): its stream becomes the
 // selected object of the document's view, loop marks and the exchanger

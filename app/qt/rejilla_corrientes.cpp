@@ -7,6 +7,7 @@
 #include "app/qt/ventana_principal.h"
 #include "app/qt/vista.h"
 #include "controls/grid/celdix.h"
+#include "platform/qt/messagerunner.h"
 
 namespace vardo {
 
@@ -100,8 +101,12 @@ void CRejillaCorrientesDlg::AlEvento(EventoTablaCorrientes evento) {
     return;
   }
   // The document's refresh fills the table again; a change that applied
-  // nothing (a row the document no longer has) is taken back from the model.
-  if (!AplicarEventoTabla(*doc, modelo_, Celdas(), evento)) ActualizarTablaCorrientes(doc->m_Diagrama);
+  // nothing (a row the document no longer has, a refused value) is taken
+  // back from the model.
+  std::string rechazo;
+  if (AplicarEventoTabla(*doc, modelo_, Celdas(), evento, &rechazo)) return;
+  ActualizarTablaCorrientes(doc->m_Diagrama);
+  if (!rechazo.empty()) ShowMessage(this, rechazo, MsgIcon::Warning);
 }
 
 void CRejillaCorrientesDlg::AlClick() {

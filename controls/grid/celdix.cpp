@@ -118,6 +118,12 @@ std::vector<QString> SplitLines(const QString& text) {
 
 bool IsNumeric(const QString& s) { return LeerNumeroTecleado(s.toStdString()).has_value(); }
 
+// A number the rule took, as the program writes numbers: "." for a decimal
+// comma, no blanks around.
+QString NumeroEscrito(const QString& s) {
+  return s.trimmed().replace(QLatin1Char(','), QLatin1Char('.'));
+}
+
 }  // namespace
 
 Celdix::Celdix(QWidget* parent) : QWidget(parent) {
@@ -577,8 +583,15 @@ void Celdix::OnLeaveCell() {
     value = combo1_->currentText();
     combo1_->hide();
   } else if (IsNumericCol(c)) {
-    value = IsNumeric(text1_->text()) ? text1_->text() : QStringLiteral("0");
+    const QString typed = text1_->text();
     text1_->hide();
+    if (!IsNumeric(typed)) {
+      // Refused: the cell keeps its text and no change is told.
+      PaintCell(r, c);
+      ShowMessage(this, kMsgNumero, MsgIcon::Warning);
+      return;
+    }
+    value = NumeroEscrito(typed);
   } else {
     value = text1_->text();
     text1_->hide();
@@ -642,6 +655,13 @@ bool Celdix::eventFilter(QObject* watched, QEvent* e) {
   auto* k = static_cast<QKeyEvent*>(e);
   const int key = k->key();
   const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+  if ((inText || inCombo) && key == Qt::Key_Escape && k->modifiers() == Qt::NoModifier) {
+    // Escape drops the cell's edit and nothing more: the window holding the
+    // grid stays open and the cell keeps its text.
+    grid_->setFocus(Qt::OtherFocusReason);
+    HideEditors();
+    return true;
+  }
   if (inText) {
     painting_ = false;
     if (enter) {
@@ -761,7 +781,7 @@ void Celdix::PasteText(const QString& text) {
         const auto& options = dropdownTexts_[col];
         if (std::find(options.begin(), options.end(), v) == options.end()) continue;
       }
-      grid_->SetText(row, col, v);
+      grid_->SetText(row, col, IsNumericCol(col) ? NumeroEscrito(v) : v);
     }
   }
   emit TablaPegada();

@@ -96,8 +96,6 @@ CAddCambDlg::CAddCambDlg(DlgCambiadores& datos, QWidget* parent)
     if (!CamposValidos(false)) return false;
     bool sigue = true;
     Accion([&] { sigue = ed.Paso(pos, delta); });
-    // The up-down takes its own step from where it stood.
-    SetPos(kIdSpin, pos);
     return sigue;
   });
   OnClick(kIdAnadir, [this, &ed] {
@@ -143,7 +141,7 @@ void CAddCambDlg::Leer() {
 
 bool CAddCambDlg::FlechaPulsada() const {
   const auto* flechas = Get<kit::UpDownWidget>(kIdSpin);
-  return flechas && (flechas->UpArrow()->isDown() || flechas->DownArrow()->isDown());
+  return flechas && flechas->Pulsada();
 }
 
 bool CAddCambDlg::CamposValidos(bool decir) {

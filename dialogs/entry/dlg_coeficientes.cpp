@@ -6,7 +6,9 @@
 #include "dialogs/entry/dlg_estimar_h.h"
 #include "dialogs/entry/ejecutar_modelo.h"
 #include "model/constantes.h"
+#include "platform/core/numero_tecleado.h"
 #include "platform/core/numtext.h"
+#include "platform/qt/kit/runner.h"
 #include "platform/qt/messagerunner.h"
 
 namespace vardo {
@@ -54,31 +56,39 @@ std::string TextoTemperatura(double t) { return t == kTSentinel ? kSinTemperatur
 }  // namespace
 
 CCoeficientesDlg::CCoeficientesDlg(QWidget* parent) : kit::Dialog(Plantilla(), parent) {
+  // A step never shows a message: a refused field makes it beep and stay.
   OnStep(kIdPasoCorriente, [this](int pos, int paso) {
-    GuardarCorriente(corriente_);
+    if (!GuardarCorriente(corriente_, false)) return false;
     const int i = pos - 1 + paso;
     if (i >= 0 && i < m_diagrama.GetNumCorrientes()) MostrarCorriente(i);
     return true;
   });
   OnStep(kIdPasoServicio, [this](int pos, int paso) {
-    GuardarServicio(servicio_);
+    if (!GuardarServicio(servicio_, false)) return false;
     const int i = pos - 1 + paso;
     if (i >= 0 && i < NumServicios()) MostrarServicio(i);
     return true;
   });
-  OnFocusIn(kIdCorriente, [this] { GuardarCorriente(corriente_); });
+  OnFocusIn(kIdCorriente, [this] {
+    if (!FlechaPulsada(kIdPasoCorriente)) GuardarCorriente(corriente_);
+  });
   OnFocusOut(kIdCorriente, [this] {
     const int n = m_diagrama.GetNumCorrientes();
-    MostrarCorriente(std::clamp(Integer(kIdCorriente), 1, std::max(n, 1)) - 1);
+    const int i = std::clamp(Integer(kIdCorriente), 1, std::max(n, 1)) - 1;
+    // The stream already shown keeps the fields as typed.
+    if (i == corriente_) SetInt(kIdCorriente, i + 1);
+    else MostrarCorriente(i);
   });
-  OnFocusIn(kIdServicio, [this] { GuardarServicio(servicio_); });
+  OnFocusIn(kIdServicio, [this] {
+    if (!FlechaPulsada(kIdPasoServicio)) GuardarServicio(servicio_);
+  });
   OnFocusOut(kIdServicio, [this] {
     const int numero = Integer(kIdServicio);
-    if (ModoDefinido()) MostrarServicio(std::clamp(numero, 1, std::max(NumServicios(), 1)) - 1);
-    else MostrarServicio(numero <= 1 ? 0 : 1);
+    const int i = ModoDefinido() ? std::clamp(numero, 1, std::max(NumServicios(), 1)) - 1
+                                 : (numero <= 1 ? 0 : 1);
+    if (i == servicio_) SetInt(kIdServicio, i + 1);
+    else MostrarServicio(i);
   });
-  OnFocusOut(kIdCoefCorriente, [this] { CoeficienteValido(kIdCoefCorriente); });
-  OnFocusOut(kIdCoefServicio, [this] { CoeficienteValido(kIdCoefServicio); });
   OnClick(kIdEstimarCorriente, [this] {
     if (GuardarCorriente(corriente_)) Estimar(corriente_);
   });
@@ -114,10 +124,11 @@ void CCoeficientesDlg::MostrarCorriente(int i) {
   SetNumber(kIdCoefCorriente, c.m_h, 10);
 }
 
-bool CCoeficientesDlg::GuardarCorriente(int i) {
+bool CCoeficientesDlg::GuardarCorriente(int i, bool decir) {
   if (i < 0 || i >= m_diagrama.GetNumCorrientes() || i != corriente_) return true;
-  if (!CoeficienteValido(kIdCoefCorriente)) return false;
-  m_diagrama.m_corrientes[static_cast<std::size_t>(i)].m_h = TextoANumero(Text(kIdCoefCorriente));
+  double h = m_diagrama.m_corrientes[static_cast<std::size_t>(i)].m_h;
+  if (!LeerCampo(kIdCoefCorriente, h, RangoNumero::Coeficiente(), decir)) return false;
+  m_diagrama.m_corrientes[static_cast<std::size_t>(i)].m_h = h;
   return true;
 }
 
@@ -156,31 +167,46 @@ void CCoeficientesDlg::MostrarServicio(int i) {
   SetPos(kIdPasoServicio, i + 1);
 }
 
-bool CCoeficientesDlg::GuardarServicio(int i) {
+bool CCoeficientesDlg::GuardarServicio(int i, bool decir) {
   CDiagrama& d = m_diagrama;
   if (i != servicio_) return true;
   if (ModoDefinido()) {
     if (i < 0 || i >= d.GetNumServicios()) return true;
-    if (!CoeficienteValido(kIdCoefServicio)) return false;
-    d.m_servicios[static_cast<std::size_t>(i)].m_h = TextoANumero(Text(kIdCoefServicio));
+    double h = d.m_servicios[static_cast<std::size_t>(i)].m_h;
+    if (!LeerCampo(kIdCoefServicio, h, RangoNumero::Coeficiente(), decir)) return false;
+    d.m_servicios[static_cast<std::size_t>(i)].m_h = h;
     return true;
   }
   if (i < 0 || i > 1) return true;
-  if (!CoeficienteValido(kIdCoefServicio)) return false;
   const bool calor = i == 0;
-  (calor ? d.m_hCalienteGenerico : d.m_hFrioGenerico) = TextoANumero(Text(kIdCoefServicio));
-  const std::string t = Text(kIdTemperatura);
-  if (t != kSinTemperatura) (calor ? d.m_tCalienteGenerico : d.m_tFrioGenerico) = TextoANumero(t);
+  double h = calor ? d.m_hCalienteGenerico : d.m_hFrioGenerico;
+  double t = calor ? d.m_tCalienteGenerico : d.m_tFrioGenerico;
+  // The "-" of a temperature not set, left untouched, keeps it unset.
+  if (!LeerCampo(kIdCoefServicio, h, RangoNumero::Coeficiente(), decir) ||
+      !LeerCampo(kIdTemperatura, t, RangoNumero::Temperatura(), decir))
+    return false;
+  (calor ? d.m_hCalienteGenerico : d.m_hFrioGenerico) = h;
+  (calor ? d.m_tCalienteGenerico : d.m_tFrioGenerico) = t;
   return true;
 }
 
-bool CCoeficientesDlg::CoeficienteValido(int id) {
-  if (TextoANumero(Text(id)) > 0.0) return true;
-  // The area targets divide by the coefficient.
-  ShowMessage(this, kMsgCoeficienteNoPositivo, MsgIcon::Warning);
-  if (id == kIdCoefCorriente) MostrarCorriente(corriente_);
-  else MostrarServicio(servicio_);
-  return false;
+bool CCoeficientesDlg::LeerCampo(int id, double& v, const RangoNumero& rango, bool decir) {
+  if (decir) return ReadNumber(id, v, rango);
+  if (!Typed(id)) return ReadNumber(id, v, rango);  // taken as it is: no message
+  double leido = v;
+  if (!ComprobarNumeroTecleado(Text(id), rango, leido).empty()) {
+    kit::Beep(1000, 50);
+    Focus(id);
+    SelectAll(id);
+    return false;
+  }
+  v = leido;
+  return true;
+}
+
+bool CCoeficientesDlg::FlechaPulsada(int id) const {
+  const auto* flechas = Get<kit::UpDownWidget>(id);
+  return flechas && flechas->Pulsada();
 }
 
 void CCoeficientesDlg::Estimar(std::int32_t ref) {

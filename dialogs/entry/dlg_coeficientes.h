@@ -39,13 +39,18 @@ class CCoeficientesDlg : public kit::Dialog {
   // otherwise the default heating (0) and cooling (1) ones.
   bool ModoDefinido();
   int NumServicios();
+  // Storing reads the typed fields by the number rule: a coefficient above
+  // 0, a temperature above 0 K. A refused field keeps the record shown and
+  // the text typed; with `decir` its message is shown and the field takes
+  // the focus, otherwise (an arrow step) the step only beeps.
   void MostrarCorriente(int i);
-  bool GuardarCorriente(int i);
+  bool GuardarCorriente(int i, bool decir = true);
   void MostrarServicio(int i);
-  bool GuardarServicio(int i);
-  // A coefficient field that does not hold a number above 0 is refused: the
-  // message, and the field shows the stored value again.
-  bool CoeficienteValido(int id);
+  bool GuardarServicio(int i, bool decir = true);
+  bool LeerCampo(int id, double& v, const RangoNumero& rango, bool decir);
+  // An arrow of the up-down is held down: its step stores, not the focus
+  // that the press moved.
+  bool FlechaPulsada(int id) const;
   void Estimar(std::int32_t ref);
 
   int corriente_ = 0;  // the stream shown

@@ -211,7 +211,22 @@ bool CHEst1::OnWizardNext() {
 CH2Est::CH2Est() : kit::Page(PlantillaPaso2()) {}
 
 void CH2Est::DataExchange(kit::Exchange& dx) {
-  for (int k = 0; k < kNumPropiedadesFisicas; ++k) dx.Double(IdValor(k), m_valores[k]);
+  // The values the correlation uses are physical sizes: above 0.
+  for (int k = 0; k < kNumPropiedadesFisicas; ++k)
+    dx.Double(IdValor(k), m_valores[k],
+              CorrelacionUsa(m_situacion, k) ? RangoNumero::Positivo() : RangoNumero::Finito());
+  if (!dx.Saving()) return;
+  std::array<double, kNumPropiedadesFisicas> valores{};
+  std::copy(std::begin(m_valores), std::end(m_valores), valores.begin());
+  if (CoeficienteEstimado(m_situacion, valores)) return;
+  // Values taken as they were (a stream's stored 0) or that only together
+  // give no coefficient: the first value the correlation uses is pointed at.
+  int campo = -1;
+  for (int k = 0; k < kNumPropiedadesFisicas && campo < 0; ++k)
+    if (CorrelacionUsa(m_situacion, k) && !(m_valores[k] > 0.0)) campo = k;
+  for (int k = 0; k < kNumPropiedadesFisicas && campo < 0; ++k)
+    if (CorrelacionUsa(m_situacion, k)) campo = k;
+  dx.Fail(IdValor(campo < 0 ? 0 : campo), kMsgEstimacionNoValida);
 }
 
 void CH2Est::OnSetActive() {
@@ -320,8 +335,7 @@ bool EjecutarAsistenteResultado(QWidget* padre, const CDiagrama& modelo, std::in
 bool EjecutarAsistenteCoeficientes(QWidget* padre, CDiagrama& modelo, std::int32_t ref) {
   ResultadoEstimacion r;
   if (!EjecutarAsistenteResultado(padre, modelo, ref, r) || r.elegidas.empty()) return false;
-  AplicarEstimacion(modelo, r);
-  return true;
+  return AplicarEstimacion(modelo, r);
 }
 
 }  // namespace vardo

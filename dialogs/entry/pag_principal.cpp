@@ -4,6 +4,8 @@
 
 #include "app/core/corriente_edicion.h"
 #include "model/bifurcacion_edicion.h"
+#include "platform/core/numero_tecleado.h"
+#include "platform/qt/kit/runner.h"
 
 namespace vardo {
 
@@ -62,7 +64,11 @@ CCorrientesDlg::CCorrientesDlg(DatosHojaCorrientes& hoja) : CPaginaCorrientes(Pl
   // The stream shown is stored before another number is typed; the typed
   // number is shown when the field is left (the last stream for a number
   // outside the list), nothing being stored.
-  OnFocusIn(kIdNumero, [this] { GuardarCorriente(Numero() - 1); });
+  OnFocusIn(kIdNumero, [this] {
+    // An arrow press moves the focus here first: its step stores.
+    const auto* giro = Get<kit::UpDownWidget>(kIdGiro);
+    if (!(giro && giro->Pulsada())) GuardarCorriente(Numero() - 1);
+  });
   OnFocusOut(kIdNumero, [this] {
     std::int32_t i = Numero() - 1;
     if (i < 0 || i >= Cuenta()) i = Cuenta() - 1;
@@ -71,7 +77,9 @@ CCorrientesDlg::CCorrientesDlg(DatosHojaCorrientes& hoja) : CPaginaCorrientes(Pl
   // A step stores the stream the fields show (not a number typed but not
   // yet taken up), then moves from the number in the field.
   OnStep(kIdGiro, [this](int pos, int delta) {
-    GuardarCorriente(corriente_);
+    // A refused field makes the step beep and stay; its message comes when
+    // the stream is stored otherwise.
+    if (!GuardarCorriente(corriente_, false)) return false;
     const PasoCorriente paso = DestinoPaso(modelo_, pos, delta);
     if (paso.indice < 0) return true;
     MostrarCorriente(paso.indice);
@@ -112,7 +120,7 @@ void CCorrientesDlg::OnSetActive() {
 
 bool CCorrientesDlg::OnKillActive() {
   const std::int32_t n = Numero();
-  GuardarCorriente(n - 1);
+  if (!GuardarCorriente(n - 1)) return false;
   DevolverAHoja();
   hoja_.m_corriente = n - 1;
   return kit::Page::OnKillActive();
@@ -150,23 +158,57 @@ void CCorrientesDlg::MostrarCorriente(std::int32_t i) {
   if (f.latente) SetText(kIdTSalida, "");
 }
 
-void CCorrientesDlg::GuardarCorriente(std::int32_t i) {
-  if (i < 0 || i >= Cuenta()) return;
-  CamposCorriente f;
+bool CCorrientesDlg::GuardarCorriente(std::int32_t i, bool decir) {
+  if (i < 0 || i >= Cuenta()) return true;
+  // Fields the user left as the page wrote them keep the stream's values;
+  // those a latent stream or the heat not given leaves unused are not read.
+  CamposCorriente f = CamposDe(modelo_, i);
   f.nombre = Text(kIdNombre);
   f.lineal = Checked(kIdLineal);
-  f.tEntrada = Number(kIdTEntrada);
-  f.tSalida = Number(kIdTSalida);
   f.mcpDado = Checked(kIdRadioMcp);
-  f.mcp = Number(kIdMcp);
-  f.h = Number(kIdH);
   f.caliente = Checked(kIdCaliente);
   f.latente = Checked(kIdLatente);
-  GuardarCampos(modelo_, i, f);
+  const auto leer = [&](int id, double& v, const RangoNumero& rango) {
+    if (!Typed(id)) return true;
+    double leido = v;
+    const std::string mensaje = ComprobarNumeroTecleado(Text(id), rango, leido);
+    if (mensaje.empty()) {
+      v = leido;
+      return true;
+    }
+    Rechazar(id, mensaje, decir);
+    return false;
+  };
+  int campoCalor = kIdTEntrada;
+  if (f.lineal) {
+    if (!leer(kIdTEntrada, f.tEntrada, RangoNumero::Temperatura())) return false;
+    if (!f.latente && !leer(kIdTSalida, f.tSalida, RangoNumero::Temperatura())) return false;
+    campoCalor = !f.latente && f.mcpDado ? kIdMcp : kIdH;
+    if (!leer(campoCalor, campoCalor == kIdMcp ? f.mcp : f.h, RangoNumero::Finito())) return false;
+  }
+  // A heat or m·cp that is no finite number is refused at the field typed.
+  CDiagrama prueba = modelo_;
+  GuardarCampos(prueba, i, f);
+  if (!CorrienteFinita(CorrienteEditada(prueba, i))) {
+    Rechazar(Typed(campoCalor) ? campoCalor : kIdTEntrada, kMsgCalorNoFinito, decir);
+    return false;
+  }
+  modelo_ = std::move(prueba);
+  return true;
+}
+
+void CCorrientesDlg::Rechazar(int id, const std::string& mensaje, bool decir) {
+  if (decir) {
+    Refuse(id, mensaje);
+    return;
+  }
+  kit::Beep(kPitidoHz, kPitidoMs);
+  Focus(id);
+  SelectAll(id);
 }
 
 void CCorrientesDlg::OnAnadir() {
-  GuardarCorriente(Numero() - 1);
+  if (!GuardarCorriente(Numero() - 1)) return;
   modelo_.AddCorriente(0.0, 1.0, 0.0, 1, 0);
   const std::int32_t n = Cuenta();
   SetRange(kIdGiro, 1, n);
@@ -213,7 +255,13 @@ void CCorrientesDlg::OnMcp() {
 
 void CCorrientesDlg::DecidirTipo() {
   if (Checked(kIdLatente)) return;
-  const bool caliente = Number(kIdTSalida) <= Number(kIdTEntrada);
+  // Only two temperatures decide: a field being typed that holds none
+  // changes nothing (it is refused when the stream is stored).
+  const auto entrada = LeerNumeroTecleado(Text(kIdTEntrada));
+  const auto salida = LeerNumeroTecleado(Text(kIdTSalida));
+  const RangoNumero t = RangoNumero::Temperatura();
+  if (!entrada || !salida || !t.Contiene(*entrada) || !t.Contiene(*salida)) return;
+  const bool caliente = *salida <= *entrada;
   SetRadioIndex(kIdCaliente, caliente ? 0 : 1);
 }
 

@@ -6,6 +6,7 @@
 // number of its first branch.
 #pragma once
 #include <cstdint>
+#include <string>
 
 #include "dialogs/entry/hoja_corrientes.h"
 
@@ -31,13 +32,19 @@ class CCorrientesDlg : public CPaginaCorrientes {
   static constexpr int kIdLatente = 1015;
 
   static constexpr int kMaxNombre = 25;
+  static constexpr int kPitidoHz = 1000;
+  static constexpr int kPitidoMs = 50;
 
   explicit CCorrientesDlg(DatosHojaCorrientes& hoja);
 
   // Shows stream i (a split under its first branch's number) and stores the
-  // fields into stream i; both on the page's copy.
+  // fields into stream i; both on the page's copy. Storing reads the typed
+  // fields by the number rule (temperatures above 0 K, a finite m·cp or
+  // heat giving a finite stream): a refused field stores nothing and returns
+  // false, with its message (`decir`) or a beep (an arrow step), the field
+  // then holding the focus.
   void MostrarCorriente(std::int32_t i);
-  void GuardarCorriente(std::int32_t i);
+  bool GuardarCorriente(std::int32_t i, bool decir = true);
 
  protected:
   void DataExchange(kit::Exchange& dx) override;
@@ -48,6 +55,7 @@ class CCorrientesDlg : public CPaginaCorrientes {
   std::int32_t Numero() const { return Integer(kIdNumero); }
   std::int32_t Cuenta() const { return modelo_.GetNumCorrientes(); }
   void CamposNumericos(bool editables);
+  void Rechazar(int id, const std::string& mensaje, bool decir);
   void OnAnadir();
   void OnLineal();
   void OnLatente();

@@ -159,29 +159,18 @@ bool HayEstimarCoeficiente() { return static_cast<bool>(Estimador()); }
 CCorrelCorrDlg::CCorrelCorrDlg(DatosHojaCorrientes& hoja)
     : CPaginaCorrientes(PlantillaCostes(), hoja) {
   OnClick(kIdEstimar, [this] { OnEstimarCoeficiente(); });
-  OnFocusOut(kIdCoeficiente, [this] { CoeficienteValido(); });
 }
 
 void CCorrelCorrDlg::DataExchange(kit::Exchange& dx) {
   dx.Double(kIdA, a_);
   dx.Double(kIdB, b_);
   dx.Double(kIdC, c_);
+  // The area targets divide by the coefficient; it is checked where the
+  // page is left, so "Cancelar" and Escape always close the sheet.
   double h = h_;
-  dx.Double(kIdCoeficiente, h);
-  // The area targets divide by the coefficient.
+  dx.Double(kIdCoeficiente, h, RangoNumero::Coeficiente());
   if (dx.Saving() && !(h > 0.0)) dx.Fail(kIdCoeficiente, kMsgCoeficienteNoPositivo);
   h_ = h;
-}
-
-bool CCorrelCorrDlg::CoeficienteValido() {
-  if (Number(kIdCoeficiente) > 0.0) {
-    coefMostrado_ = Text(kIdCoeficiente);
-    return true;
-  }
-  // Refused: the last accepted coefficient is shown again.
-  ShowMessage(this, kMsgCoeficienteNoPositivo, MsgIcon::Warning);
-  SetText(kIdCoeficiente, coefMostrado_);
-  return false;
 }
 
 void CCorrelCorrDlg::OnSetActive() {
@@ -205,7 +194,6 @@ void CCorrelCorrDlg::MostrarCostes() {
   b_ = s.m_b;
   c_ = s.m_c;
   UpdateData(false);
-  coefMostrado_ = Text(kIdCoeficiente);
 }
 
 void CCorrelCorrDlg::GuardarCostes() {
@@ -227,7 +215,7 @@ void CCorrelCorrDlg::OnEstimarCoeficiente() {
 }
 
 void CCorrelCorrDlg::AplicarEstimacion(const ResultadoEstimacion& r) {
-  vardo::AplicarEstimacion(modelo_, r);
+  if (!vardo::AplicarEstimacion(modelo_, r)) return;
   // The field ends with the current stream's coefficient when it was
   // chosen (a split counts as chosen through any of its branches), and
   // keeps what it held otherwise.
@@ -239,7 +227,6 @@ void CCorrelCorrDlg::AplicarEstimacion(const ResultadoEstimacion& r) {
   });
   if (!elegida) return;
   SetNumber(kIdCoeficiente, CorrienteEditada(modelo_, corriente_).m_h, 6);
-  coefMostrado_ = Text(kIdCoeficiente);
 }
 
 }  // namespace vardo

@@ -69,12 +69,8 @@ class CCorrelCorrDlg : public CPaginaCorrientes {
   void GuardarCostes();
   void OnEstimarCoeficiente();
   void AplicarEstimacion(const ResultadoEstimacion& r);
-  // A coefficient of 0 or below is refused when the field is left, and the
-  // last accepted one shown again; false when refused.
-  bool CoeficienteValido();
 
   double h_ = 0.0, a_ = 0.0, b_ = 0.0, c_ = 0.0;
-  std::string coefMostrado_;  // the last coefficient the field accepted
 };
 
 }  // namespace vardo

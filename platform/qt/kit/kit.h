@@ -65,7 +65,8 @@
 // OnDoubleClick, OnSelect (a user's choice in a list or combo, even of the
 // entry already chosen), OnFocusIn, OnFocusOut, OnEdit (the user changed an
 // edit's text), OnSlide, OnStep (up-down: (pos, delta) with pos re-read from
-// the buddy first; return false to refuse the step), OnEvent(id, n) (event
+// the buddy first; return false to refuse the step; a handler that moves
+// the up-down itself has made the step, which is then not added again), OnEvent(id, n) (event
 // n of a hosted control, numbered from 1 as the control declares them),
 // OnPaint(id, fn(QtDc&)) (a paint area: white, 0.01 mm, y upwards, origin
 // at its top-left corner) and OnTimer(fn(id)) with SetTimer(id, ms) and

@@ -91,10 +91,20 @@ void UpDownWidget::WriteBuddy() {
   if (buddy_) buddy_->setText(QString::fromStdString(std::to_string(pos_)));
 }
 
+bool UpDownWidget::Pulsada() const { return up_->isDown() || down_->isDown(); }
+
 void UpDownWidget::Step(int delta) {
   if (!isEnabled()) return;
   ReadBuddy();
+  const int antes = pos_;
   if (onStep && !onStep(pos_, delta)) return;
+  // A handler that moved the up-down itself (showing the record it stepped
+  // to) has made the step: the delta is not added a second time.
+  ReadBuddy();
+  if (pos_ != antes) {
+    WriteBuddy();
+    return;
+  }
   const int nuevo = std::clamp(pos_ + delta, std::min(lo_, hi_), std::max(lo_, hi_));
   if (nuevo == pos_) return;
   pos_ = nuevo;

@@ -40,7 +40,12 @@ class UpDownWidget : public QWidget {
   int Pos() const { return pos_; }
 
   // Asked before each step with the position and the step; false refuses it.
+  // A handler that moves the position itself (the buddy then shows another
+  // number) has made the step: the delta is not added on top.
   std::function<bool(int pos, int delta)> onStep;
+
+  // An arrow is held down (its press is still being handled).
+  bool Pulsada() const;
 
   // One step as the user makes it with an arrow: +1 up, -1 down.
   void Step(int delta);

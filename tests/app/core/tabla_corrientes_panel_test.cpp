@@ -385,5 +385,33 @@ TEST_F(EventosTabla, ClicSeleccionaLaCorrienteDeLaFila) {
   EXPECT_FALSE(doc.IsModified());
 }
 
+TEST_F(EventosTabla, UnValorQueDaUnCalorNoFinitoOUnaTemperaturaNoPositivaSeRechaza) {
+  const struct {
+    int col;
+    const char* texto;
+    const char* mensaje;
+  } casos[] = {
+      {kColMcp, "1e308", "Con este valor el calor de la corriente no es un número finito."},
+      {kColT1, "0", "Introduzca una temperatura mayor que 0 K."},
+      {kColMcp, "1.5", nullptr},
+  };
+  for (const auto& c : casos) {
+    SCOPED_TRACE(c.texto);
+    std::string rechazo;
+    const bool hecho = AplicarEventoTabla(doc, mostrado, Editada(mostrado, 0, c.col, c.texto),
+                                          EventoTablaCorrientes::kModificada, &rechazo);
+    if (c.mensaje) {
+      EXPECT_FALSE(hecho);
+      EXPECT_EQ(rechazo, c.mensaje);
+      EXPECT_EQ(doc.NumDeshacer(), 0);
+      EXPECT_FALSE(doc.IsModified());
+    } else {
+      EXPECT_TRUE(hecho);
+      EXPECT_TRUE(rechazo.empty());
+      EXPECT_DOUBLE_EQ(S(M(), 0).m_mcp, 1.5);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace vardo

@@ -167,20 +167,36 @@ struct NumericCase {
   const char* stored;
 };
 
-TEST_F(CeldixFixture, NumericColumnKeepsNumbersAndTurnsTheRestIntoZero) {
+TEST_F(CeldixFixture, NumericColumnTakesNumbersAndRefusesTheRest) {
   grid.SetColNumeric(2);
-  const NumericCase cases[] = {{"12", "12"},         {"-1.5e3", "-1.5e3"}, {"+.5", "+.5"},
-                               {"3.25", "3.25"},     {"abc", "0"},         {"1,5", "1,5"},
-                               {"", "0"},            {"2x", "0"}};
+  // stored nullptr: refused with the message, the cell keeping its text.
+  const NumericCase cases[] = {{"12", "12"},     {"-1.5e3", "-1.5e3"}, {"+.5", "+.5"},
+                               {"3.25", "3.25"}, {"1,5", "1.5"},       {" 2,5 ", "2.5"},
+                               {"abc", nullptr}, {"", nullptr},        {"2x", nullptr},
+                               {"1e999", nullptr}, {"1,5,0", nullptr}};
   // '.' is the decimal point whatever the locale, and ',' is one too.
   LocaleComa coma;
   ASSERT_TRUE(coma.Puesto());
   for (const NumericCase& c : cases) {
+    SCOPED_TRACE(c.typed);
+    grid.SetTextMatrix(1, 2, QStringLiteral("7"));
+    log.clear();
+    runner.Clear();
     OpenEditorAt(1, 2);
+    log.clear();
     Text1()->setText(QString::fromUtf8(c.typed));
     QTest::keyClick(Text1(), Qt::Key_Return);
-    EXPECT_EQ(grid.TextMatrix(1, 2).toStdString(), c.stored) << c.typed;
-    EXPECT_EQ(log.front(), std::string("modified 1,2=") + c.stored);
+    if (c.stored) {
+      EXPECT_EQ(grid.TextMatrix(1, 2).toStdString(), c.stored);
+      ASSERT_FALSE(log.empty());
+      EXPECT_EQ(log.front(), std::string("modified 1,2=") + c.stored);
+      EXPECT_TRUE(runner.Log().empty());
+    } else {
+      EXPECT_EQ(grid.TextMatrix(1, 2).toStdString(), "7");
+      for (const std::string& l : log) EXPECT_NE(l.rfind("modified", 0), 0u) << l;
+      ASSERT_EQ(runner.Log().size(), 1u);
+      EXPECT_EQ(runner.Log()[0].text, "Introduzca un número.");
+    }
   }
 }
 

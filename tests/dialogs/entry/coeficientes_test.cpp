@@ -377,14 +377,18 @@ TEST_F(Coeficientes, CoeficienteQueNoEsPositivoSeRechaza) {
       runner_.Clear();
       CDiagrama d = CuatroCorrientes();
       std::string queda;
-      ASSERT_TRUE(Correr(d, [&](Driver& drv) {
+      bool abierto = false;
+      ASSERT_FALSE(Correr(d, [&](Driver& drv) {
         drv.Type(campo, texto);
-        drv.Ok();  // leaving the field refuses it: the stored value is shown again
+        drv.Ok();  // refused: the dialog stays with the text typed
         queda = drv.Text(campo);
-        if (drv.Dialog().IsOpen()) drv.Ok();
+        abierto = drv.Dialog().IsOpen();
+        drv.Cancel();  // one click, no second message
       }));
-      EXPECT_EQ(Mensajes(), std::vector<std::string>{kNoPositivo});
-      EXPECT_EQ(queda, "2.");
+      EXPECT_EQ(Mensajes(), std::vector<std::string>{std::string(texto) == "x" ? "Introduzca un número."
+                                                                             : kNoPositivo});
+      EXPECT_EQ(queda, texto);
+      EXPECT_TRUE(abierto);
       EXPECT_DOUBLE_EQ(d.m_corrientes[0].m_h, 2.0);
       EXPECT_DOUBLE_EQ(d.m_hCalienteGenerico, 2.0);
     }
@@ -427,6 +431,86 @@ TEST_F(Coeficientes, EstimarDesdeElDialogo) {
       EXPECT_EQ(d.m_servicios[0].m_h, antes.m_servicios[0].m_h);
     }
   }
+}
+
+TEST_F(Coeficientes, CadaFlechaAvanzaUnaCorrienteYUnValorRechazadoSoloPita) {
+  CDiagrama d = CuatroCorrientes();
+  for (int i = 0; i < 4; ++i) d.m_corrientes[static_cast<std::size_t>(i)].SetNombre("C" + std::to_string(i + 1));
+  std::vector<std::string> vistos;
+  std::size_t mensajesTrasFlecha = 9;
+  bool pitido = false;
+  ASSERT_TRUE(Correr(d, [&](Driver& drv) {
+    drv.Step(K::kIdPasoCorriente, 1);
+    vistos.push_back(drv.Text(K::kIdCorriente) + " " + drv.Text(K::kIdNombreCorriente));
+    drv.Step(K::kIdPasoCorriente, 1);
+    vistos.push_back(drv.Text(K::kIdCorriente) + " " + drv.Text(K::kIdNombreCorriente));
+    drv.Step(K::kIdPasoCorriente, -1);
+    vistos.push_back(drv.Text(K::kIdCorriente) + " " + drv.Text(K::kIdNombreCorriente));
+    // A coefficient no number above 0, then the down arrow: a beep, the
+    // stream stays, no message from inside the press.
+    drv.Type(K::kIdCoefCorriente, "0");
+    drv.Step(K::kIdPasoCorriente, -1);
+    vistos.push_back(drv.Text(K::kIdCorriente) + " " + drv.Text(K::kIdCoefCorriente));
+    mensajesTrasFlecha = Mensajes().size();
+    for (const RunRecord& r : runner_.Log()) pitido = pitido || r.kind == RunRecord::Kind::Beep;
+    drv.Ok();  // the message comes here, and the dialog stays usable
+    EXPECT_TRUE(drv.Dialog().IsOpen());
+    drv.Type(K::kIdCoefCorriente, "2,5");
+    drv.Ok();
+  }));
+  EXPECT_EQ(vistos, (std::vector<std::string>{"2 C2", "3 C3", "2 C2", "2 0"}));
+  EXPECT_EQ(mensajesTrasFlecha, 0u);
+  EXPECT_TRUE(pitido);
+  EXPECT_EQ(Mensajes(), std::vector<std::string>{kNoPositivo});
+  EXPECT_DOUBLE_EQ(d.m_corrientes[1].m_h, 2.5);
+}
+
+TEST_F(Coeficientes, ElAsistenteRechazaAlSalirDelPaso2LoQueNoDaUnCoeficiente) {
+  struct Caso {
+    const char* nombre;
+    int propiedad;
+    const char* texto;
+    const char* mensaje;
+  };
+  const Caso casos[] = {
+      {"velocidad 0", 6, "0", "Introduzca un número mayor que 0."},
+      {"viscosidad negativa", 1, "-0,001", "Introduzca un número mayor que 0."},
+      {"no es número", 0, "abc", "Introduzca un número."},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.nombre);
+    runner_.Clear();
+    CDiagrama d = CuatroCorrientes();
+    const double h = d.m_corrientes[0].m_h;
+    std::string pagina;
+    runner_.ScriptDialog([&](Driver& drv) {
+      CEstimaHSheet& a = Asistente(drv);
+      drv.Choose(W1::kIdSituacion, 0);
+      drv.Next();
+      drv.Type(W2::IdValor(c.propiedad), c.texto);
+      drv.Next();
+      pagina = a.windowTitle().toStdString();
+      if (c.propiedad == 6) drv.Grab(Png("coeficientes_paso2_rechazado"));
+      drv.Cancel();
+    });
+    EXPECT_FALSE(EjecutarAsistenteCoeficientes(nullptr, d, 0));
+    EXPECT_EQ(pagina, "Coeficientes de Transmisión de Calor: Paso 2 de 3");
+    EXPECT_EQ(Mensajes(), std::vector<std::string>{c.mensaje});
+    EXPECT_DOUBLE_EQ(d.m_corrientes[0].m_h, h);
+  }
+  // Values each above 0 that together give none (fins thicker than their
+  // spacing) are refused too, and never reach a stream.
+  ResultadoEstimacion r;
+  r.correlacion = 4;
+  for (int k = 0; k < CCorriente::kNumPropiedades; ++k) r.valores[static_cast<std::size_t>(k)] = 1.0;
+  r.valores[10] = 0.001;
+  r.valores[11] = 0.002;
+  r.elegidas = {0};
+  EXPECT_FALSE(CoeficienteEstimado(r.correlacion, r.valores));
+  CDiagrama d = CuatroCorrientes();
+  const double h = d.m_corrientes[0].m_h;
+  EXPECT_FALSE(AplicarEstimacion(d, r));
+  EXPECT_DOUBLE_EQ(d.m_corrientes[0].m_h, h);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include <QToolButton>
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <string>
 #include <vector>
@@ -702,18 +703,38 @@ TEST_F(Corrientes, UnCoeficienteQueNoEsPositivoSeRechaza) {
     std::string queda;
     EXPECT_TRUE(Correr(d, [&](Driver& dr, CCorrientesSheet&) {
       ASSERT_TRUE(dr.Page(3));
-      dr.Type(C::kIdCoeficiente, "1.5");
-      dr.Focus(C::kIdA);  // accepted
+      dr.Type(C::kIdCoeficiente, "1,5");
+      dr.Focus(C::kIdA);  // nothing said on leaving the field
       dr.Type(C::kIdCoeficiente, c.texto);
-      // Leaving the field refuses it and shows the last accepted one again.
+      // Refused where the page is left: the text typed stays to be mended.
       c.enter ? dr.Enter() : dr.Ok();
       queda = dr.Text(C::kIdCoeficiente);
-      if (dr.Dialog().IsOpen()) dr.Ok();
+      if (std::string(c.texto) == "0" && !c.enter) dr.Grab(Png("corrientes_coeficiente_rechazado"));
+      dr.Type(C::kIdCoeficiente, "1,5");
+      dr.Ok();
     }));
-    EXPECT_EQ(Mensajes(), std::vector<std::string>{"Introduzca un coeficiente mayor que 0."});
-    EXPECT_EQ(queda, "1.5");
+    EXPECT_EQ(Mensajes(), std::vector<std::string>{std::string(c.texto) == "x"
+                                                       ? "Introduzca un número."
+                                                       : "Introduzca un coeficiente mayor que 0."});
+    EXPECT_EQ(queda, c.texto);
     EXPECT_DOUBLE_EQ(d.modelo.m_corrientes[1].m_h, 1.5);
     EXPECT_DOUBLE_EQ(d.modelo.m_corrientes[0].m_h, 2.0);
+  }
+}
+
+TEST_F(Corrientes, CancelarYEscapeCierranLaHojaConUnCoeficienteRechazable) {
+  for (bool escape : {false, true}) {
+    SCOPED_TRACE(escape);
+    runner_.Clear();
+    DlgCorrientes d;
+    d.modelo = Lineales(1);
+    EXPECT_FALSE(Correr(d, [&](Driver& dr, CCorrientesSheet&) {
+      ASSERT_TRUE(dr.Page(3));
+      dr.Type(C::kIdCoeficiente, "0");
+      escape ? dr.Escape() : dr.Cancel();
+      EXPECT_FALSE(dr.Dialog().IsOpen());
+    }));
+    EXPECT_TRUE(Mensajes().empty());
   }
 }
 
@@ -772,6 +793,88 @@ TEST_F(Corrientes, LaEstimacionDelCoeficienteSeAplicaALasElegidasYQuedaEnElCampo
     EXPECT_EQ(otra.m_h, c.cambiaOtra ? esperada.m_h : 2.0);
     EXPECT_EQ(otra.m_u, c.cambiaOtra ? 0.5 : 2.0);
   }
+}
+
+TEST_F(Corrientes, LosCamposNumericosSiguenLaReglaDelNumero) {
+  // 300 -> 400 K typed, then the m·cp or a temperature as the case says.
+  struct Caso {
+    const char* nombre;
+    int campo;
+    const char* texto;
+    const char* mensaje;  // nullptr: taken
+  };
+  const Caso casos[] = {
+      {"coma decimal", P::kIdMcp, "1,5", nullptr},
+      {"vacío", P::kIdTEntrada, "", "Introduzca un número."},
+      {"letras", P::kIdTSalida, "abc", "Introduzca un número."},
+      {"prefijo", P::kIdTEntrada, "4x0", "Introduzca un número."},
+      {"cero kelvin", P::kIdTSalida, "0", "Introduzca una temperatura mayor que 0 K."},
+      {"fuera de double", P::kIdMcp, "1e400", "Introduzca un número."},
+      {"calor infinito", P::kIdMcp, "1e308", "Con este valor el calor de la corriente no es un número finito."},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.nombre);
+    runner_.Clear();
+    DlgCorrientes d;
+    d.modelo = Lineales(1);
+    d.modelo.m_corrientes[0].SetT2(400.0);
+    d.modelo.m_corrientes[0].CalcularHFinal();  // 300 -> 400 K, m·cp 1: cold
+    int tipo = -2;
+    bool abierta = false;
+    std::string h;
+    EXPECT_EQ(Correr(d, [&](Driver& dr, CCorrientesSheet& hoja) {
+      dr.Click(P::kIdRadioMcp);
+      dr.Type(c.campo, c.texto);
+      dr.Focus(P::kIdNombre);  // leaving a temperature decides nothing from no number
+      tipo = hoja.Principal().RadioIndex(P::kIdCaliente);
+      dr.Ok();
+      abierta = dr.Dialog().IsOpen();
+      if (abierta) {
+        if (c.campo == P::kIdTEntrada && std::string(c.texto).empty()) dr.Grab(Png("corrientes_temperatura_rechazada"));
+        dr.Cancel();
+      }
+    }), c.mensaje == nullptr);
+    EXPECT_EQ(tipo, 1);  // still cold
+    if (c.mensaje) {
+      EXPECT_TRUE(abierta);
+      EXPECT_EQ(Mensajes(), std::vector<std::string>{c.mensaje});
+      EXPECT_DOUBLE_EQ(d.modelo.m_corrientes[0].m_mcp, 1.0);
+    } else {
+      EXPECT_TRUE(Mensajes().empty());
+      EXPECT_DOUBLE_EQ(d.modelo.m_corrientes[0].m_mcp, 1.5);
+      EXPECT_DOUBLE_EQ(d.modelo.m_corrientes[0].GetH(kTSentinel, 1), 150.0);
+    }
+  }
+}
+
+TEST_F(Corrientes, UnaFlechaConUnCampoRechazadoPitaSinMensajeYNoSeMueve) {
+  DlgCorrientes d;
+  d.modelo = Lineales(3);
+  std::string numero;
+  std::size_t mensajes = 9;
+  EXPECT_TRUE(Correr(d, [&](Driver& dr, CCorrientesSheet&) {
+    dr.Type(P::kIdTEntrada, "abc");
+    dr.Step(P::kIdGiro, 1);
+    numero = dr.Text(P::kIdNumero);
+    mensajes = Mensajes().size();
+    dr.Type(P::kIdTEntrada, "290,5");
+    dr.Step(P::kIdGiro, 1);
+    EXPECT_EQ(dr.Text(P::kIdNumero), "2");
+    dr.Ok();
+  }));
+  EXPECT_EQ(numero, "1");
+  EXPECT_EQ(mensajes, 0u);
+  EXPECT_DOUBLE_EQ(d.modelo.m_corrientes[0].GetT1(), 290.5);
+}
+
+TEST_F(Corrientes, AceptarSinTocarUnaHojaNuevaGuardaCalorCeroSinSigno) {
+  DlgCorrientes d;
+  EXPECT_TRUE(Correr(d, [&](Driver& dr, CCorrientesSheet&) { dr.Ok(); }));
+  ASSERT_EQ(d.modelo.GetNumCorrientes(), 1);
+  const CCorriente& s = d.modelo.m_corrientes[0];
+  EXPECT_EQ(s.m_T, (std::vector<double>{0, 1}));
+  for (double h : s.m_H) EXPECT_FALSE(std::signbit(h));
+  EXPECT_TRUE(Mensajes().empty());
 }
 
 }  // namespace
