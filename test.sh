@@ -16,8 +16,10 @@ jobs=${VARDO_JOBS:-$(nproc)}
 
 if [ "${VARDO_SKIP_SANITIZE:-0}" != "1" ]; then
   build=build-asan
-  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVARDO_WITH_QT=ON \
-        -DVARDO_SANITIZE=ON -DVARDO_BENCH=ON >/dev/null
+  # Line tables only: the sanitizers' reports keep file and line, the
+  # objects and the links stay small.
+  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 \
+        -DCMAKE_C_FLAGS_DEBUG=-g1 -DVARDO_WITH_QT=ON -DVARDO_SANITIZE=ON -DVARDO_BENCH=ON >/dev/null
   export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1
 else
   build=build

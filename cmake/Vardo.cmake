@@ -34,11 +34,6 @@ function(vardo_tests prefix dir)
   target_link_libraries(${exe} PRIVATE ${_vt_LIBS} ${_vt_UNPARSED_ARGUMENTS} GTest::gtest GTest::gmock
                         GTest::gtest_main)
   target_include_directories(${exe} PRIVATE ${CMAKE_SOURCE_DIR})
-  if(_vt_QT_ENTORNO)
-    vardo_cabeceras_precompiladas(${exe} QT PRUEBAS)
-  else()
-    vardo_cabeceras_precompiladas(${exe} PRUEBAS)
-  endif()
   # Sample documents are found by this absolute path, never by __FILE__,
   # which a compiler cache may make relative to the build directory.
   target_compile_definitions(${exe} PRIVATE VARDO_EXAMPLES_DIR="${CMAKE_SOURCE_DIR}/examples")
@@ -52,27 +47,4 @@ function(vardo_tests prefix dir)
     WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}
     PROPERTIES ${_props}
     DISCOVERY_TIMEOUT 60)
-endfunction()
-
-# vardo_cabeceras_precompiladas(TARGET [QT] [PRUEBAS]): the heavy headers most
-# of the target's files include (the standard library's, Qt's widgets with
-# QT, GoogleTest and QTest with PRUEBAS), compiled once for the target
-# instead of once per file. VARDO_PCH=OFF leaves them out.
-function(vardo_cabeceras_precompiladas target)
-  if(NOT VARDO_PCH)
-    return()
-  endif()
-  cmake_parse_arguments(PARSE_ARGV 1 _vp "QT;PRUEBAS" "" "")
-  set(_h <algorithm> <functional> <map> <memory> <optional> <string> <vector>)
-  if(_vp_QT)
-    list(APPEND _h <QApplication> <QComboBox> <QDialog> <QLabel> <QLineEdit> <QPainter>
-         <QPushButton> <QString> <QWidget>)
-  endif()
-  if(_vp_PRUEBAS)
-    list(APPEND _h <gtest/gtest.h> <gmock/gmock.h>)
-    if(_vp_QT)
-      list(APPEND _h <QTest>)
-    endif()
-  endif()
-  target_precompile_headers(${target} PRIVATE ${_h})
 endfunction()
