@@ -1,4 +1,6 @@
-// Time of the energy targets (the problem table) on random problems. Before
+// Time of the energy targets (the problem table) on random problems: the same
+// model recalculated, and a model built fresh for every iteration (copied
+// from the problem outside the timing), whose lists are all new. Before
 // anything is timed, the tables of a 10,000-stream problem with ends anywhere
 // and of a 1,000-stream one in whole kelvin are checked: the energy balance
 // (QC - QH = hot heat - cold heat) and QH, QC and the pinch of the plain
@@ -7,6 +9,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <optional>
 
 #include "bench/problemas.h"
 
@@ -57,8 +60,35 @@ void Objetivos(benchmark::State& state, Tipo tipo) {
   state.counters["intervalos"] = d.m_numIntervalos;
 }
 
+// The targets of a model built just before: a copy of the problem made, and
+// the previous one destroyed, outside the timing.
+void ObjetivosModeloNuevo(benchmark::State& state, Tipo tipo) {
+  if (!Comprobado()) {
+    state.SkipWithError("the problem table differs from the plain method");
+    return;
+  }
+  const int n = static_cast<int>(state.range(0));
+  const vardo::CDiagrama base = Aleatorio(n, tipo);
+  std::optional<vardo::CDiagrama> d;
+  for (auto _ : state) {
+    state.PauseTiming();
+    d.reset();
+    d.emplace(base);
+    state.ResumeTiming();
+    d->CalcularObjetivos();
+    benchmark::DoNotOptimize(d->m_tPinch);
+    benchmark::ClobberMemory();
+  }
+  state.SetComplexityN(n);
+  state.counters["intervalos"] = d ? d->m_numIntervalos : 0;
+}
+
 }  // namespace
 
+BENCHMARK_CAPTURE(ObjetivosModeloNuevo, continuas, Tipo::Continuas)
+    ->Apply(bench::Tamanos)
+    ->Unit(benchmark::kMicrosecond)
+    ->Complexity();
 BENCHMARK_CAPTURE(Objetivos, continuas, Tipo::Continuas)
     ->Apply(bench::Tamanos)
     ->Unit(benchmark::kMicrosecond)

@@ -7,12 +7,14 @@ function(vardo_sources out dir)
 endfunction()
 
 # vardo_tests(PREFIX DIR [QT_ENTORNO] [SOLO names... LIBS] LIBS...): one
-# GoogleTest executable PREFIX_<name> for each <name>_test.cpp in DIR (only
-# the names after SOLO when given); other .cpp files in DIR are shared helpers
-# compiled into every one of them. QT_ENTORNO compiles in the shared
-# QApplication environment of the Qt tests as well.
+# GoogleTest executable PREFIX_pruebas holding every <name>_test.cpp in DIR (only the
+# names after SOLO when given) and the other .cpp files there, its helpers.
+# One executable per folder keeps the links and the helpers' compilations
+# few; ctest still runs each case in a process of its own. QT_ENTORNO
+# compiles in the shared QApplication environment of the Qt tests as well.
 function(vardo_tests prefix dir)
   cmake_parse_arguments(PARSE_ARGV 2 _vt "QT_ENTORNO" "" "SOLO;LIBS")
+  set(exe ${prefix}_pruebas)
   file(GLOB _tests CONFIGURE_DEPENDS "${dir}/*_test.cpp")
   file(GLOB _all CONFIGURE_DEPENDS "${dir}/*.cpp")
   set(_helpers ${_all})
@@ -28,26 +30,21 @@ function(vardo_tests prefix dir)
   if(_vt_QT_ENTORNO)
     list(APPEND _helpers ${CMAKE_SOURCE_DIR}/tests/comun/qt_entorno.cpp)
   endif()
-  foreach(t ${_tests})
-    get_filename_component(n ${t} NAME_WE)
-    string(REGEX REPLACE "_test$" "" n ${n})
-    set(exe ${prefix}_${n})
-    add_executable(${exe} ${t} ${_helpers})
-    target_link_libraries(${exe} PRIVATE ${_vt_LIBS} ${_vt_UNPARSED_ARGUMENTS} GTest::gtest GTest::gmock
-                          GTest::gtest_main)
-    target_include_directories(${exe} PRIVATE ${CMAKE_SOURCE_DIR})
-    # Sample documents are found by this absolute path, never by __FILE__,
-    # which a compiler cache may make relative to the build directory.
-    target_compile_definitions(${exe} PRIVATE VARDO_EXAMPLES_DIR="${CMAKE_SOURCE_DIR}/examples")
-    # Tests with a QApplication take the locale of the environment: label qt.
-    set(_props ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
-    if(_vt_QT_ENTORNO)
-      list(APPEND _props LABELS qt)
-    endif()
-    gtest_discover_tests(${exe}
-      TEST_PREFIX "${exe}."
-      WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}
-      PROPERTIES ${_props}
-      DISCOVERY_TIMEOUT 60)
-  endforeach()
+  add_executable(${exe} ${_tests} ${_helpers})
+  target_link_libraries(${exe} PRIVATE ${_vt_LIBS} ${_vt_UNPARSED_ARGUMENTS} GTest::gtest GTest::gmock
+                        GTest::gtest_main)
+  target_include_directories(${exe} PRIVATE ${CMAKE_SOURCE_DIR})
+  # Sample documents are found by this absolute path, never by __FILE__,
+  # which a compiler cache may make relative to the build directory.
+  target_compile_definitions(${exe} PRIVATE VARDO_EXAMPLES_DIR="${CMAKE_SOURCE_DIR}/examples")
+  # Tests with a QApplication take the locale of the environment: label qt.
+  set(_props ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+  if(_vt_QT_ENTORNO)
+    list(APPEND _props LABELS qt)
+  endif()
+  gtest_discover_tests(${exe}
+    TEST_PREFIX "${exe}."
+    WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}
+    PROPERTIES ${_props}
+    DISCOVERY_TIMEOUT 60)
 endfunction()

@@ -17,12 +17,21 @@ constexpr double kTolCubre = 0.001;
 }  // namespace
 
 void CDiagrama::CalcularObjetivos() {
-  // Intervals and cascade in one pass of the core (one sort).
-  TablaProblema t = ResolverTablaProblema(CorrientesConsideradas(m_corrientes, m_areas), m_dtMin);
+  // Intervals and cascade in one pass of the core (one sort), written into
+  // the lists the network already holds; with the core's working lists and
+  // the list of streams kept per thread, a recalculation after an edit
+  // allocates nothing.
+  thread_local GrupoCorrientes grupo;
+  CorrientesConsideradas(m_corrientes, m_areas, grupo);
+  TablaProblema t;
+  t.T.swap(m_temperaturas);
+  t.Q.swap(m_calores);
+  t.C.swap(m_cascada);
+  ResolverTablaProblema(std::span<const GrupoCorrientes>(&grupo, 1), m_dtMin, t);
   m_numIntervalos = static_cast<std::int32_t>(t.T.size());
-  m_temperaturas = std::move(t.T);
-  m_calores = std::move(t.Q);
-  m_cascada = std::move(t.C);
+  m_temperaturas.swap(t.T);
+  m_calores.swap(t.Q);
+  m_cascada.swap(t.C);
   // With no interval the pinch keeps its value.
   if (t.pinch >= 0) m_tPinch = m_temperaturas[static_cast<std::size_t>(t.pinch)];
   for (CCorrienteBifurcada& b : m_bifurcadas) {

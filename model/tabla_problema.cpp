@@ -163,10 +163,20 @@ class Diferencias {
   std::vector<std::int32_t> cuenta_;
 };
 
-// Reads the streams of a pool; completo also keeps what the weighted sums and
-// the cascade over other boundaries need.
-Pool LeerPool(std::span<const GrupoCorrientes> grupos, bool completo) {
-  Pool p;
+// Reads the streams of a pool into p, whose lists are emptied first (their
+// storage is kept); completo also keeps what the weighted sums and the cascade
+// over other boundaries need.
+void LeerPool(std::span<const GrupoCorrientes> grupos, bool completo, Pool& p) {
+  p.miembros.clear();
+  p.puntos.clear();
+  p.h.clear();
+  p.miembro.clear();
+  p.cambioAbs.clear();
+  p.escalones.clear();
+  p.raras.clear();
+  p.cercanos.clear();
+  p.calientes.clear();
+  p.frias.clear();
   std::size_t corrientes = 0;
   for (const GrupoCorrientes& g : grupos) corrientes += g.size();
   // Most streams have two points; the streams are read once.
@@ -267,7 +277,34 @@ Pool LeerPool(std::span<const GrupoCorrientes> grupos, bool completo) {
       }
     }
   }
+}
+
+Pool LeerPool(std::span<const GrupoCorrientes> grupos, bool completo) {
+  Pool p;
+  LeerPool(grupos, completo, p);
   return p;
+}
+
+// Working lists of the sort and of the walk, kept between calls so that a
+// table solved again (after an edit, at another DT min) reuses memory it has
+// already touched instead of faulting in fresh pages.
+struct Memoria {
+  std::vector<Registro> aux;
+  std::vector<std::uint32_t> inicio, lleno;
+  std::vector<std::pair<std::uint32_t, std::int32_t>> especiales;  // point id, boundary
+  std::vector<Concentrado> concentrados;
+  std::vector<std::pair<std::int32_t, std::int32_t>> raras;
+  std::vector<std::int32_t> pos;
+};
+
+// The pool and working lists of this thread's tables.
+struct MemoriaHilo {
+  Pool pool;
+  Memoria memoria;
+};
+MemoriaHilo& DelHilo() {
+  thread_local MemoriaHilo m;
+  return m;
 }
 
 // The order of the points: temperature falling (NaN last), equal ones by
@@ -294,7 +331,7 @@ std::uint64_t Clave(double t) {
 // and sorts them by Antes. They are first spread over buckets by their key
 // (stable), each bucket covering an equal share of the keys' range, then each
 // bucket is sorted on its own, small and in cache.
-void Ordenar(std::vector<Registro>& r, double half) {
+void Ordenar(std::vector<Registro>& r, double half, Memoria& mem) {
   std::uint64_t kmin = ~std::uint64_t{0}, kmax = 0;
   for (Registro& x : r) {
     x.t += x.fria ? half : -half;
@@ -314,11 +351,14 @@ void Ordenar(std::vector<Registro>& r, double half) {
   auto cubo = [&](const Registro& x) {
     return static_cast<std::size_t>((Clave(x.t) - kmin) >> desplazamiento);
   };
-  std::vector<std::uint32_t> inicio((std::size_t{1} << bits) + 1, 0);
+  std::vector<std::uint32_t>& inicio = mem.inicio;
+  inicio.assign((std::size_t{1} << bits) + 1, 0);
   for (const Registro& x : r) ++inicio[cubo(x) + 1];
   for (std::size_t b = 1; b < inicio.size(); ++b) inicio[b] += inicio[b - 1];
-  std::vector<Registro> aux(n);
-  std::vector<std::uint32_t> lleno(inicio.begin(), inicio.end() - 1);
+  std::vector<Registro>& aux = mem.aux;
+  aux.resize(n);
+  std::vector<std::uint32_t>& lleno = mem.lleno;
+  lleno.assign(inicio.begin(), inicio.end() - 1);
   for (const Registro& x : r) aux[lleno[cubo(x)]++] = x;
   for (std::size_t b = 0; b + 1 < inicio.size(); ++b) {
     Registro* ini = aux.data() + inicio[b];
@@ -421,27 +461,33 @@ std::int32_t IntervaloLatente(const Miembro& m, double half, const std::vector<d
   return -1;
 }
 
-CascadaTabla Cascada(std::vector<double> Q) {
-  CascadaTabla r;
+// The cascade C of the interval heats Q; the index of its smallest entry
+// before the shift (-1 when there are no intervals).
+int Cascada(const std::vector<double>& Q, std::vector<double>& C) {
   const std::size_t n = Q.size();
-  r.Q = std::move(Q);
-  if (n == 0) return r;
-  r.C.resize(n);
-  double s = r.Q[0], c = 0.0;
-  r.C[0] = s;
+  C.resize(n);
+  if (n == 0) return -1;
+  double s = Q[0], c = 0.0;
+  C[0] = s;
   for (std::size_t i = 1; i < n; ++i) {
-    Acumular(s, c, -r.Q[i]);
-    r.C[i] = s + c;
+    Acumular(s, c, -Q[i]);
+    C[i] = s + c;
   }
   std::size_t m = 0;
   for (std::size_t i = 1; i < n; ++i)
-    if (r.C[i] < r.C[m]) m = i;
-  const double minimo = r.C[m];
-  for (double& v : r.C) {
+    if (C[i] < C[m]) m = i;
+  const double minimo = C[m];
+  for (double& v : C) {
     v -= minimo;
     if (v < kTolH) v = 0.0;
   }
-  r.minimo = static_cast<int>(m);
+  return static_cast<int>(m);
+}
+
+CascadaTabla Cascada(std::vector<double> Q) {
+  CascadaTabla r;
+  r.Q = std::move(Q);
+  r.minimo = Cascada(r.Q, r.C);
   return r;
 }
 
@@ -450,18 +496,22 @@ CascadaTabla Cascada(std::vector<double> Q) {
 // a second one unless a latent stream or a vertical step needs the zero-width
 // interval), and every new boundary closes an interval whose heat is the
 // running sum of the heats per kelvin of the pieces crossing it times its
-// width. Latent heats and steps are added afterwards. The placement goes to
+// width. Latent heats and steps are added afterwards. The table goes to t,
+// whose lists keep their storage; the placement (orden with it) goes to
 // guardar when given.
-TablaProblema Recorrer(const Pool& p, std::vector<Registro> orden, double half,
-                       Colocacion* guardar) {
-  TablaProblema t;
+void Recorrer(const Pool& p, std::vector<Registro>& orden, double half, Memoria& mem,
+              Colocacion* guardar, TablaProblema& t) {
   std::vector<double>& T = t.T;
-  std::vector<double> Q;
+  std::vector<double>& Q = t.Q;
+  T.clear();
+  Q.clear();
   T.reserve(orden.size());
   Q.reserve(orden.size());
-  std::vector<std::int32_t> pos;
+  std::vector<std::int32_t>& pos = mem.pos;
+  pos.clear();
   if (guardar) pos.resize(orden.size());
-  std::vector<std::pair<std::uint32_t, std::int32_t>> especiales;  // point id, boundary
+  auto& especiales = mem.especiales;
+  especiales.clear();
   std::optional<NecesidadDuplicados> necesidad;
   double s = 0.0, c = 0.0;
   std::int32_t activas = 0;
@@ -493,7 +543,8 @@ TablaProblema Recorrer(const Pool& p, std::vector<Registro> orden, double half,
   }
   const auto n = static_cast<std::int32_t>(T.size());
 
-  std::vector<Concentrado> concentrados;
+  std::vector<Concentrado>& concentrados = mem.concentrados;
+  concentrados.clear();
   for (std::uint32_t mi = 0; mi < p.miembros.size(); ++mi) {
     const Miembro& m = p.miembros[mi];
     if (!m.latente || m.num == 0) continue;
@@ -509,7 +560,8 @@ TablaProblema Recorrer(const Pool& p, std::vector<Registro> orden, double half,
     const std::int32_t i = frontera(e.id) + 1;
     if (i < n) concentrados.push_back({e.miembro, i, e.calor});
   }
-  std::vector<std::pair<std::int32_t, std::int32_t>> raras;
+  auto& raras = mem.raras;
+  raras.clear();
   for (const Rara& x : p.raras) {
     const std::int32_t a = frontera(x.sup) + 1, b = frontera(x.inf);
     raras.emplace_back(a, b);
@@ -520,17 +572,32 @@ TablaProblema Recorrer(const Pool& p, std::vector<Registro> orden, double half,
   }
   for (const Concentrado& k : concentrados) Q[static_cast<std::size_t>(k.intervalo)] += k.calor;
 
-  CascadaTabla cas = Cascada(std::move(Q));
-  t.Q = std::move(cas.Q);
-  t.C = std::move(cas.C);
-  t.pinch = IndicePinch(t.C, cas.minimo);
+  t.pinch = IndicePinch(t.C, Cascada(Q, t.C));
   if (guardar) {
     guardar->orden = std::move(orden);
     guardar->pos = std::move(pos);
     guardar->concentrados = std::move(concentrados);
     guardar->raras = std::move(raras);
   }
+}
+
+TablaProblema Recorrer(const Pool& p, std::vector<Registro>& orden, double half,
+                       Colocacion* guardar) {
+  Memoria mem;
+  TablaProblema t;
+  Recorrer(p, orden, half, mem, guardar, t);
   return t;
+}
+
+// The table of a pool on this thread's working lists, into t.
+void ResolverEnHilo(std::span<const GrupoCorrientes> grupos, double dtMin, TablaProblema& t) {
+  const double half = dtMin * 0.5;
+  MemoriaHilo& m = DelHilo();
+  LeerPool(grupos, false, m.pool);
+  // The points are sorted where they were read; the walk reads the other
+  // lists of the pool only.
+  Ordenar(m.pool.puntos, half, m.memoria);
+  Recorrer(m.pool, m.pool.puntos, half, m.memoria, nullptr, t);
 }
 
 // ---- Cascade over the boundaries of another pool
@@ -590,11 +657,9 @@ double TemperaturaDesplazada(const CCorriente& c, double T, double dtMin) {
 }
 
 std::vector<double> CalcularIntervalosTabla(std::span<const GrupoCorrientes> pool, double dtMin) {
-  const double half = dtMin * 0.5;
-  Pool p = LeerPool(pool, false);
-  std::vector<Registro> orden = std::move(p.puntos);
-  Ordenar(orden, half);
-  return Recorrer(p, std::move(orden), half, nullptr).T;
+  TablaProblema t;
+  ResolverEnHilo(pool, dtMin, t);
+  return std::move(t.T);
 }
 
 std::vector<double> CalcularIntervalosTabla(const GrupoCorrientes& grupo, double dtMin) {
@@ -653,11 +718,14 @@ int IndicePinch(const std::vector<double>& C, int minimo) {
 }
 
 TablaProblema ResolverTablaProblema(std::span<const GrupoCorrientes> pool, double dtMin) {
-  const double half = dtMin * 0.5;
-  Pool p = LeerPool(pool, false);
-  std::vector<Registro> orden = std::move(p.puntos);
-  Ordenar(orden, half);
-  return Recorrer(p, std::move(orden), half, nullptr);
+  TablaProblema t;
+  ResolverEnHilo(pool, dtMin, t);
+  return t;
+}
+
+void ResolverTablaProblema(std::span<const GrupoCorrientes> pool, double dtMin,
+                           TablaProblema& t) {
+  ResolverEnHilo(pool, dtMin, t);
 }
 
 TablaProblema ResolverTablaProblema(const GrupoCorrientes& grupo, double dtMin) {
@@ -676,8 +744,9 @@ TablaColocada::TablaColocada(std::span<const GrupoCorrientes> pool, double dtMin
       colocacion_(std::make_unique<Colocacion>()) {
   const double half = dtMin * 0.5;
   std::vector<Registro> orden = std::move(pool_->puntos);
-  Ordenar(orden, half);
-  tabla_ = Recorrer(*pool_, std::move(orden), half, colocacion_.get());
+  Memoria mem;
+  Ordenar(orden, half, mem);
+  tabla_ = Recorrer(*pool_, orden, half, colocacion_.get());
 }
 
 TablaColocada::TablaColocada(const GrupoCorrientes& grupo, double dtMin)
@@ -726,8 +795,9 @@ PoolOrdenado::PoolOrdenado(std::span<const GrupoCorrientes> pool)
   Pool& p = *pool_;
   for (const Registro& r : p.puntos) (r.fria ? p.frias : p.calientes).push_back(r);
   p.puntos = {};
-  Ordenar(p.calientes, 0.0);
-  Ordenar(p.frias, 0.0);
+  Memoria mem;
+  Ordenar(p.calientes, 0.0, mem);
+  Ordenar(p.frias, 0.0, mem);
 }
 
 PoolOrdenado::PoolOrdenado(const GrupoCorrientes& grupo)
@@ -760,7 +830,7 @@ TablaProblema PoolOrdenado::Resolver(double dtMin) const {
     orden[k] = p.frias[j];
     orden[k].t += half;
   }
-  return Recorrer(p, std::move(orden), half, nullptr);
+  return Recorrer(p, orden, half, nullptr);
 }
 
 double BuscarEnCurva(const std::vector<double>& x, const std::vector<double>& y, double v) {

@@ -32,16 +32,23 @@ bool AreasActivas(const std::vector<CAreaIntegridad>& areas);
 // of -1 or past the end of the area list leaves it out).
 bool Considerada(const CCorriente& c, const std::vector<CAreaIntegridad>& areas, bool activas);
 
-// The considered records of one array (streams or utilities), in array order.
+// The considered records of one array (streams or utilities), in array order,
+// into g (emptied first; its storage is kept).
 template <class Rango>
-GrupoCorrientes CorrientesConsideradas(const Rango& registros,
-                                       const std::vector<CAreaIntegridad>& areas) {
+void CorrientesConsideradas(const Rango& registros, const std::vector<CAreaIntegridad>& areas,
+                            GrupoCorrientes& g) {
   const bool activas = AreasActivas(areas);
-  GrupoCorrientes g;
+  g.clear();
   for (const auto& r : registros) {
     const CCorriente& c = r;
     if (Considerada(c, areas, activas)) g.push_back(&c);
   }
+}
+template <class Rango>
+GrupoCorrientes CorrientesConsideradas(const Rango& registros,
+                                       const std::vector<CAreaIntegridad>& areas) {
+  GrupoCorrientes g;
+  CorrientesConsideradas(registros, areas, g);
   return g;
 }
 
@@ -106,8 +113,12 @@ struct TablaProblema {
   }
 };
 
+// The table of one pool. The working lists are kept per thread between
+// calls; the form with t fills t's lists in place, so that a table solved
+// again (after an edit) into the same lists allocates nothing new.
 TablaProblema ResolverTablaProblema(std::span<const GrupoCorrientes> pool, double dtMin);
 TablaProblema ResolverTablaProblema(const GrupoCorrientes& grupo, double dtMin);
+void ResolverTablaProblema(std::span<const GrupoCorrientes> pool, double dtMin, TablaProblema& t);
 
 namespace tabla_detalle {
 struct Pool;

@@ -14,6 +14,8 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
+
+#include "platform/qt/timer.h"
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
@@ -210,7 +212,7 @@ CMainFrame::CMainFrame(QWidget* parent) : MdiFrame(parent) {
 }
 
 CMainFrame::~CMainFrame() {
-  for (auto& [id, t] : timers_) t->stop();
+  for (auto& [id, t] : timers_) t->Stop();
   // The documents and their views go first, while the menus, bars and panes
   // that their close updates still exist.
   DestroyChildren();
@@ -474,28 +476,25 @@ void CMainFrame::ActualizarBarraAreas(const CDiagrama& modelo) {
 }
 
 void CMainFrame::Iniciar(int id, int periodoMs) {
-  QTimer*& t = timers_[id];
-  if (!t) {
-    t = new QTimer(this);
-    connect(t, &QTimer::timeout, this, [this, id] { autograbacion_.OnTimer(id); });
-  }
+  Timer*& t = timers_[id];
+  if (!t) t = new Timer(this, [this, id] { autograbacion_.OnTimer(id); });
   // A period of 0 would fire without pause.
-  t->start(std::max(periodoMs, 1));
+  t->Start(std::max(periodoMs, 1));
 }
 
 void CMainFrame::Parar(int id) {
   auto it = timers_.find(id);
-  if (it != timers_.end()) it->second->stop();
+  if (it != timers_.end()) it->second->Stop();
 }
 
 bool CMainFrame::TemporizadorActivo(int id) const {
   auto it = timers_.find(id);
-  return it != timers_.end() && it->second->isActive();
+  return it != timers_.end() && it->second->Active();
 }
 
 int CMainFrame::PeriodoTemporizador(int id) const {
   auto it = timers_.find(id);
-  return it == timers_.end() || !it->second->isActive() ? -1 : it->second->interval();
+  return it == timers_.end() || !it->second->Active() ? -1 : it->second->Period();
 }
 
 void CMainFrame::Disparar(int id) { autograbacion_.OnTimer(id); }

@@ -18,11 +18,11 @@
 
 class QDockWidget;
 class QMenu;
-class QTimer;
 
 namespace vardo {
 
 class CChildFrame;
+class Timer;
 class CVardoDoc;
 
 // Ids of the status panes.
@@ -150,7 +150,7 @@ class CMainFrame : public MdiFrame,
   std::function<QWidget*()> crearBarraAreas_;
   PuertoPaneles* puertoBarraAreas_ = nullptr;
   QToolBar* bandaAreas_ = nullptr;
-  std::map<int, QTimer*> timers_;
+  std::map<int, Timer*> timers_;
   CAutograbacion autograbacion_;
   QMenu* menuOtras_ = nullptr;
   QMenu* menuArchivo_ = nullptr;

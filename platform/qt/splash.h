@@ -4,18 +4,18 @@
 #include <QDialog>
 #include <QPixmap>
 
-class QTimer;
-
 namespace vardo {
+
+class Timer;
 
 class SplashDialog : public QDialog {
   Q_OBJECT
  public:
   SplashDialog(const QPixmap& picture, int closeAfterMs, QWidget* parent = nullptr);
-  QTimer* CloseTimer() const { return timer_; }
+  Timer* CloseTimer() const { return timer_; }
 
  private:
-  QTimer* timer_;
+  Timer* timer_;
 };
 
 // Runs the splash modally and returns when it has closed.

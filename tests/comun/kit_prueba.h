@@ -37,6 +37,7 @@
 #include "platform/qt/kit/runner.h"
 #include "platform/qt/kit/sheet.h"
 #include "platform/qt/kit/widgets.h"
+#include "platform/qt/timer.h"
 
 namespace vardo::prueba {
 
@@ -174,8 +175,18 @@ class Driver {
   void Back() { Click(kit::kIdBack); }
   void Finish() { Click(kit::kIdFinish); }
 
-  // A running timer's tick now; false when it is not running.
-  bool Timer(int id) { return dialog_.FireTimer(id); }
+  // The timers' clock moved on by the period of a running timer of the
+  // dialog (of its active page first), so that its tick comes, after any
+  // other falling due before it; false when it is not running.
+  bool Timer(int id) {
+    kit::ControlHost* h = &dialog_;
+    if (auto* s = dynamic_cast<kit::PropertySheet*>(&dialog_))
+      if (kit::Page* p = s->ActivePage(); p && p->TimerActive(id)) h = p;
+    const int periodo = h->TimerPeriod(id);
+    if (periodo < 0) return false;
+    ManualClock::Advance(periodo);
+    return true;
+  }
 
   // The window as shown, into a PNG file.
   bool Grab(const std::string& path) {

@@ -1,10 +1,13 @@
 // One QApplication for every test of a Qt test executable; headless runs use
-// the offscreen platform unless the environment names another.
+// the offscreen platform unless the environment names another. The windows'
+// timers run on a manual clock: a tick comes only when a test moves it on.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <cstdlib>
 #include <memory>
+
+#include "platform/qt/timer.h"
 
 namespace {
 
@@ -12,6 +15,7 @@ class EntornoQt : public ::testing::Environment {
  public:
   void SetUp() override {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    vardo::ManualClock::Enable();
     if (!QApplication::instance()) {
       static int argc = 1;
       static char nombre[] = "pruebas";

@@ -322,6 +322,77 @@ TEST(TablaProblema, BalanceConExtremosCualesquiera) {
   }
 }
 
+// The core keeps its working lists between calls on a thread: tables of
+// pools of every kind and size, one after another (the larger first, with
+// steps and latent streams before pools without), are each those of the
+// plain method; solved into the lists of the previous table they are the
+// same as solved afresh.
+TEST(TablaProblema, TablasSucesivasComoElMetodoDirecto) {
+  struct Paso {
+    int corrientes;
+    bool enteras, especiales;
+    double dtMin;
+  };
+  const Paso pasos[] = {{2000, false, true, 10.0}, {7, true, false, 10.0},  {1200, true, true, 5.0},
+                        {0, false, false, 10.0},   {300, false, false, 1.0}, {2000, false, true, 10.0},
+                        {40, false, true, 20.0}};
+  TablaProblema anterior;
+  unsigned semilla = 900;
+  for (const Paso& paso : pasos) {
+    SCOPED_TRACE(::testing::Message() << paso.corrientes << " streams, seed " << semilla);
+    const CDiagrama d = referencia::ProblemaAleatorio({.corrientes = paso.corrientes,
+                                                       .semilla = semilla++,
+                                                       .enteras = paso.enteras,
+                                                       .especiales = paso.especiales});
+    const referencia::Pool p = referencia::Proceso(d);
+    const TablaProblema t = ResolverTablaProblema(p, paso.dtMin);
+    const referencia::Tabla r = referencia::ResolverTabla(p, paso.dtMin);
+    ASSERT_EQ(t.T, r.T);
+    ASSERT_EQ(t.Q.size(), r.Q.size());
+    ASSERT_EQ(t.C.size(), r.C.size());
+    const double tol = 1e-9 * std::max(1.0, referencia::Escala(p));
+    for (std::size_t i = 0; i < r.Q.size(); ++i) {
+      ASSERT_NEAR(t.Q[i], r.Q[i], tol) << "Q[" << i << "]";
+      ASSERT_NEAR(t.C[i], r.C[i], tol) << "C[" << i << "]";
+    }
+    EXPECT_EQ(t.TemperaturaPinch(0.0), paso.corrientes ? r.pinch : 0.0);
+
+    ResolverTablaProblema(std::span<const GrupoCorrientes>(&p, 1), paso.dtMin, anterior);
+    EXPECT_EQ(anterior.T, t.T);
+    EXPECT_EQ(anterior.Q, t.Q);
+    EXPECT_EQ(anterior.C, t.C);
+    EXPECT_EQ(anterior.pinch, t.pinch);
+  }
+}
+
+// A network's targets recalculated after edits (streams removed, a
+// temperature changed, another DT min) are those of the plain method on the
+// edited streams.
+TEST(TablaProblema, ObjetivosRecalculadosTrasEditar) {
+  CDiagrama d = referencia::ProblemaAleatorio({.corrientes = 1500, .semilla = 31});
+  d.CalcularObjetivos();
+  const std::size_t antes = d.m_temperaturas.size();
+  d.m_corrientes.erase(d.m_corrientes.begin(), d.m_corrientes.begin() + 600);
+  CCorriente& c = d.m_corrientes[10];
+  c = CCorriente(c.m_T.front() + 3.25, c.m_T.back(), 2.0, c.m_fria, 0);
+  d.SetDTMin(7.5);
+  d.CalcularObjetivos();
+
+  const referencia::Pool p = referencia::Proceso(d);
+  const referencia::Tabla r = referencia::ResolverTabla(p, d.m_dtMin);
+  ASSERT_LT(r.T.size(), antes);
+  ASSERT_EQ(d.m_temperaturas, r.T);
+  EXPECT_EQ(d.m_numIntervalos, static_cast<std::int32_t>(r.T.size()));
+  ASSERT_EQ(d.m_calores.size(), r.Q.size());
+  ASSERT_EQ(d.m_cascada.size(), r.C.size());
+  const double tol = 1e-9 * std::max(1.0, referencia::Escala(p));
+  for (std::size_t i = 0; i < r.Q.size(); ++i) {
+    ASSERT_NEAR(d.m_calores[i], r.Q[i], tol) << "Q[" << i << "]";
+    ASSERT_NEAR(d.m_cascada[i], r.C[i], tol) << "C[" << i << "]";
+  }
+  EXPECT_EQ(d.m_tPinch, r.pinch);
+}
+
 // Over boundaries that are not the streams' own (a regular grid), each
 // piece adds the part of it that every interval covers.
 TEST(TablaProblema, CascadaSobreOtrosIntervalos) {

@@ -15,7 +15,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
-#include <QTimer>
 #include <algorithm>
 #include <charconv>
 #include <stdexcept>
@@ -27,6 +26,7 @@
 #include "platform/qt/kit/widgets.h"
 #include "platform/qt/messagerunner.h"
 #include "platform/qt/olecolor.h"
+#include "platform/qt/timer.h"
 
 namespace vardo::kit {
 
@@ -810,31 +810,28 @@ bool ControlHost::Live() const { return built_; }
 // ---------------------------------------------------------------- timers
 
 void ControlHost::SetTimer(int id, int periodMs) {
-  QPointer<QTimer>& t = timers_[id];
-  if (!t) {
-    t = new QTimer(&self_);
-    QObject::connect(t, &QTimer::timeout, &self_, [this, id] { FireTimer(id); });
-  }
-  t->start(std::max(periodMs, 0));
+  QPointer<Timer>& t = timers_[id];
+  if (!t) t = new Timer(&self_, [this, id] { FireTimer(id); });
+  t->Start(std::max(periodMs, 0));
 }
 
 void ControlHost::KillTimer(int id) {
   auto it = timers_.find(id);
-  if (it != timers_.end() && it->second) it->second->stop();
+  if (it != timers_.end() && it->second) it->second->Stop();
 }
 
 void ControlHost::KillTimers() {
   for (auto& [id, t] : timers_)
-    if (t) t->stop();
+    if (t) t->Stop();
 }
 
 bool ControlHost::TimerActive(int id) const {
   auto it = timers_.find(id);
-  return it != timers_.end() && it->second && it->second->isActive();
+  return it != timers_.end() && it->second && it->second->Active();
 }
 
 int ControlHost::TimerPeriod(int id) const {
-  return TimerActive(id) ? timers_.at(id)->interval() : -1;
+  return TimerActive(id) ? timers_.at(id)->Period() : -1;
 }
 
 void ControlHost::OnTimer(std::function<void(int)> h) { timerHandler_ = std::move(h); }

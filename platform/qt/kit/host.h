@@ -18,10 +18,9 @@
 #include "platform/qt/kit/exchange.h"
 #include "platform/qt/kit/definicion.h"
 
-class QTimer;
-
 namespace vardo {
 class QtDc;
+class Timer;
 }
 
 namespace vardo::kit {
@@ -224,7 +223,7 @@ class ControlHost {
   std::map<int, std::function<bool(int, int)>> stepHandlers_;
   std::map<std::pair<int, int>, Handler> eventHandlers_;
   std::map<int, std::function<void(QtDc&)>> painters_;
-  std::map<int, QPointer<QTimer>> timers_;
+  std::map<int, QPointer<Timer>> timers_;
   std::function<void(int)> timerHandler_;
 };
 

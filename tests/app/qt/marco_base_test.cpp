@@ -12,7 +12,7 @@
 namespace vardo {
 namespace {
 
-TEST(Comandos, RutaEstadosYEjecucion) {
+TEST(ComandosMarco, RutaEstadosYEjecucion) {
   CommandRegistry r;
   r.Define(1, QStringLiteral("&Uno\tCtrl+1"), QStringLiteral("Hace uno\nUno"));
   r.Define(2, QStringLiteral("&Dos"));

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QDockWidget>
 #include <QLabel>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
@@ -21,6 +20,7 @@
 #include "app/core/ids_comandos.h"
 #include "fixture.h"
 #include "platform/qt/splash.h"
+#include "platform/qt/timer.h"
 
 namespace vardo::prueba {
 namespace {
@@ -176,7 +176,10 @@ TEST_F(MarcoPrincipal, AutograbacionAjustesYTemporizadores) {
   EXPECT_EQ(visto.minutos, 10.0);
   EXPECT_EQ(Marco().PeriodoTemporizador(kTimerAutograbacion), 30000);
   EXPECT_EQ(Marco().PeriodoTemporizador(kTimerCuentaAtras), 7500);
-  Marco().Disparar(kTimerCuentaAtras);
+  // The countdown's first tick when its period has passed on the clock.
+  ManualClock::Advance(7499);
+  EXPECT_NE(Marco().LastMessage(), QString::fromUtf8("Próxima grabación automática en 0:22 min"));
+  ManualClock::Advance(1);
   EXPECT_EQ(Marco().LastMessage(), QString::fromUtf8("Próxima grabación automática en 0:22 min"));
   EXPECT_EQ(Marco().PeriodoTemporizador(kTimerRestaurar), 375);
 
@@ -357,19 +360,24 @@ TEST_F(MarcoPrincipal, DialogosDeQtEnEspanol) {
 
 TEST(Presentacion, SeCierraSolaOConEscape) {
   {
+    // Esc closes it before its time.
     SplashDialog splash(QPixmap(40, 30), 2000);
-    EXPECT_EQ(splash.CloseTimer()->interval(), 2000);
+    EXPECT_EQ(splash.CloseTimer()->Period(), 2000);
+    const std::int64_t inicio = ManualClock::Now();
     QTimer::singleShot(0, &splash, [&] { QTest::keyClick(&splash, Qt::Key_Escape); });
-    QElapsedTimer reloj;
-    reloj.start();
     EXPECT_EQ(splash.exec(), QDialog::Rejected);
-    EXPECT_LT(reloj.elapsed(), 1500);
+    EXPECT_EQ(ManualClock::Now(), inicio);
   }
+  // Left alone it closes when its time has passed, not before.
   SplashDialog corta(QPixmap(40, 30), 50);
-  QElapsedTimer reloj;
-  reloj.start();
+  bool abiertaAntes = false;
+  QTimer::singleShot(0, &corta, [&] {
+    ManualClock::Advance(49);
+    abiertaAntes = corta.isVisible();
+    ManualClock::Advance(1);
+  });
   EXPECT_EQ(corta.exec(), QDialog::Rejected);
-  EXPECT_GE(reloj.elapsed(), 45);
+  EXPECT_TRUE(abiertaAntes);
 }
 
 }  // namespace

@@ -509,7 +509,10 @@ TEST_F(Corrientes, LaVistaPreviaSeDibujaUnaVezTrasCargarLaTabla) {
       CAjusteHDlg& pag = hoja.Entalpia();
       EXPECT_FALSE(pag.GraficaDibujada());
       EXPECT_EQ(pag.TimerPeriod(E::kIdTemporizador), 100);
-      EXPECT_TRUE(pag.FireTimer(E::kIdTemporizador));
+      // Nothing is drawn until the preview's delay has passed.
+      ManualClock::Advance(99);
+      EXPECT_FALSE(pag.GraficaDibujada());
+      EXPECT_TRUE(dr.Timer(E::kIdTemporizador));
       EXPECT_FALSE(pag.TimerActive(E::kIdTemporizador));
       ASSERT_TRUE(pag.GraficaDibujada());
       const CGrafica& g = pag.Grafica();
