@@ -149,19 +149,23 @@ TEST_F(Legibilidad, NingunDialogoNiPanelCortaSusTextos) {
   auto* visor = qobject_cast<CVisorObjetosDlg*>(dock->widget());
   ASSERT_NE(visor, nullptr);
   QTreeWidget* arbol = visor->Arbol();
+  // A command on the selection refreshes the browser, which rebuilds its
+  // tree: every item is found again by its place before it is used.
   for (int i = 0; i < arbol->topLevelItemCount(); ++i) {
-    QTreeWidgetItem* raiz = arbol->topLevelItem(i);
-    raiz->setExpanded(true);
-    for (int k = 0; k < raiz->childCount(); ++k) {
+    arbol->topLevelItem(i)->setExpanded(true);
+    for (int k = 0; i < arbol->topLevelItemCount() && k < arbol->topLevelItem(i)->childCount(); ++k) {
+      QTreeWidgetItem* raiz = arbol->topLevelItem(i);
+      raiz->setExpanded(true);
       QTreeWidgetItem* item = raiz->child(k);
       arbol->scrollToItem(item);
-      QTest::mouseClick(arbol->viewport(), Qt::LeftButton, {}, arbol->visualItemRect(item).center());
-      Procesar();
       const std::string nombre = "visor " + raiz->text(0).toStdString() + " " + item->text(0).toStdString();
+      const QPoint centro = arbol->visualItemRect(item).center();
+      QTest::mouseClick(arbol->viewport(), Qt::LeftButton, {}, centro);
+      Procesar();
       for (const std::string& r : TextosRecortados(&Marco())) revisor.recortes[nombre].push_back(r);
       // A double click opens the object's own window; the commands on the
       // selection open the others.
-      QTest::mouseDClick(arbol->viewport(), Qt::LeftButton, {}, arbol->visualItemRect(item).center());
+      QTest::mouseDClick(arbol->viewport(), Qt::LeftButton, {}, centro);
       Procesar();
       sueltas();
       for (int id : {kPropiedadesCorrienteSel, kPropiedadesCambiadorSel, kPropiedadesServicio,
