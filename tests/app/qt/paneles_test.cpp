@@ -160,6 +160,44 @@ TEST_F(Paneles, EdicionesDeCeldaConTeclado) {
   EXPECT_EQ(Tabla().TextMatrix(5, kColTipo), QStringLiteral("Caliente"));
 }
 
+TEST_F(Paneles, UnMcpTecleadoPorLaReglaDeLosNumeros) {
+  Abrir("cuatro_corrientes.vdo");
+  const double mcp = M().m_corrientes[0].m_mcp;
+  const QString antes = Tabla().TextMatrix(1, kColMcp);
+  ASSERT_FALSE(Doc()->IsModified());
+  // Refused first, on the untouched document: the cell shows its text again
+  // and the document is as it was.
+  struct Caso {
+    const char* texto;
+    const char* mensaje;
+  };
+  const Caso rechazos[] = {
+      {"abc", "Introduzca un número."},
+      {"1e308", "Con este valor el calor de la corriente no es un número finito."},
+  };
+  for (const Caso& c : rechazos) {
+    SCOPED_TRACE(c.texto);
+    runner_.Clear();
+    EditCell(Tabla(), 1, kColMcp, c.texto);
+    Procesar();
+    EXPECT_EQ(runner_.Log().size(), 1u);
+    if (!runner_.Log().empty()) EXPECT_EQ(runner_.Log()[0].text, c.mensaje);
+    EXPECT_EQ(Tabla().TextMatrix(1, kColMcp), antes);
+    EXPECT_DOUBLE_EQ(M().m_corrientes[0].m_mcp, mcp);
+    EXPECT_EQ(Doc()->NumDeshacer(), 0);
+    EXPECT_FALSE(Doc()->IsModified());
+  }
+  // A decimal comma is a decimal point: one undo step.
+  runner_.Clear();
+  EditCell(Tabla(), 1, kColMcp, "1,5");
+  Procesar();
+  EXPECT_TRUE(runner_.Log().empty());
+  EXPECT_DOUBLE_EQ(M().m_corrientes[0].m_mcp, 1.5);
+  EXPECT_EQ(Tabla().TextMatrix(1, kColMcp), QStringLiteral("1.5"));
+  EXPECT_EQ(Doc()->NumDeshacer(), 1);
+  EXPECT_TRUE(Doc()->IsModified());
+}
+
 TEST_F(Paneles, EdicionTrasBorrarUnServicioYArrastrarUnCambiador) {
   Abrir("servicios_y_area.vdo");
   ASSERT_EQ(M().GetNumServicios(), 2);

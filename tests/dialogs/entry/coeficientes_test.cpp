@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QListWidget>
+#include <utility>
+#include <vector>
 
 #include "app/core/estimacion_coeficientes.h"
 #include "app/qt/fabrica_dialogos_qt.h"
@@ -468,14 +470,17 @@ TEST_F(Coeficientes, CadaFlechaAvanzaUnaCorrienteYUnValorRechazadoSoloPita) {
 TEST_F(Coeficientes, ElAsistenteRechazaAlSalirDelPaso2LoQueNoDaUnCoeficiente) {
   struct Caso {
     const char* nombre;
-    int propiedad;
-    const char* texto;
+    int situacion;
+    std::vector<std::pair<int, const char*>> campos;  // property, text typed
     const char* mensaje;
   };
   const Caso casos[] = {
-      {"velocidad 0", 6, "0", "Introduzca un número mayor que 0."},
-      {"viscosidad negativa", 1, "-0,001", "Introduzca un número mayor que 0."},
-      {"no es número", 0, "abc", "Introduzca un número."},
+      {"velocidad 0", 0, {{6, "0"}}, "Introduzca un número mayor que 0."},
+      {"viscosidad negativa", 0, {{1, "-0,001"}}, "Introduzca un número mayor que 0."},
+      {"no es número", 0, {{0, "abc"}}, "Introduzca un número."},
+      // Each above 0, but fins thicker than their spacing give no coefficient.
+      {"aletas más gruesas que su separación", 4, {{10, "0,001"}, {11, "0,002"}},
+       kMsgEstimacionNoValida},
   };
   for (const Caso& c : casos) {
     SCOPED_TRACE(c.nombre);
@@ -485,12 +490,13 @@ TEST_F(Coeficientes, ElAsistenteRechazaAlSalirDelPaso2LoQueNoDaUnCoeficiente) {
     std::string pagina;
     runner_.ScriptDialog([&](Driver& drv) {
       CEstimaHSheet& a = Asistente(drv);
-      drv.Choose(W1::kIdSituacion, 0);
+      drv.Choose(W1::kIdSituacion, c.situacion);
       drv.Next();
-      drv.Type(W2::IdValor(c.propiedad), c.texto);
+      for (const auto& [propiedad, texto] : c.campos) drv.Type(W2::IdValor(propiedad), texto);
       drv.Next();
       pagina = a.windowTitle().toStdString();
-      if (c.propiedad == 6) drv.Grab(Png("coeficientes_paso2_rechazado"));
+      if (&c == &casos[0]) drv.Grab(Png("coeficientes_paso2_rechazado"));
+      if (&c == &casos[3]) drv.Grab(Png("coeficientes_paso2_sin_coeficiente"));
       drv.Cancel();
     });
     EXPECT_FALSE(EjecutarAsistenteCoeficientes(nullptr, d, 0));

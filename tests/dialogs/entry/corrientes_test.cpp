@@ -435,6 +435,50 @@ TEST_F(Corrientes, LaTablaSeCorrigeAlSalirConUnAvisoONinguno) {
   }
 }
 
+TEST_F(Corrientes, LaTablaDeEntalpiasTomaLaComaYRechazaLoQueNoEsUnNumero) {
+  // The middle point (350 K, 60 kW) of the three-point table.
+  struct Caso {
+    int col;
+    const char* texto;
+    bool tomado;
+    std::vector<double> t, h;
+  };
+  const Caso casos[] = {
+      {0, "325,5", true, {300, 325.5, 400}, {0, 60, 100}},
+      {1, "60,5", true, {300, 350, 400}, {0, 60.5, 100}},
+      {0, "abc", false, {300, 350, 400}, {0, 60, 100}},
+      {1, "abc", false, {300, 350, 400}, {0, 60, 100}},
+      {1, "6x", false, {300, 350, 400}, {0, 60, 100}},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(std::string(c.texto) + " en la columna " + std::to_string(c.col));
+    runner_.Clear();
+    DlgCorrientes d;
+    d.modelo = NoLineal();
+    std::string antes, despues;
+    EXPECT_TRUE(Correr(d, [&](Driver& dr, CCorrientesSheet& hoja) {
+      ASSERT_TRUE(dr.Page(1));
+      Celdix& t = *hoja.Entalpia().Get<Celdix>(E::kIdTabla);
+      antes = t.TextMatrix(2, c.col).toStdString();
+      EditCell(t, 2, c.col, c.texto);
+      despues = t.TextMatrix(2, c.col).toStdString();
+      if (&c == &casos[2]) dr.Grab(Png("corrientes_entalpia_rechazo"));
+      ASSERT_TRUE(dr.Page(0));
+      dr.Ok();
+    }));
+    const CCorriente& s = d.modelo.m_corrientes[0];
+    EXPECT_EQ(s.m_T, c.t);
+    EXPECT_EQ(s.m_H, c.h);
+    if (c.tomado) {
+      EXPECT_TRUE(Mensajes().empty());
+      EXPECT_EQ(despues, c.col == 0 ? "325.5" : "60.5");
+    } else {
+      EXPECT_EQ(Mensajes(), std::vector<std::string>{"Introduzca un número."});
+      EXPECT_EQ(despues, antes);
+    }
+  }
+}
+
 TEST_F(Corrientes, LaTablaDeUnaLinealEsDeSoloLecturaYNoSeGuarda) {
   DlgCorrientes d;
   d.modelo = Lineales(1);

@@ -284,6 +284,36 @@ TEST_F(Servicios, AnadirTemperaturasPorLaReglaDeLosNumeros) {
   }
 }
 
+TEST_F(Servicios, EscapeEnUnaCeldaDejaSuTextoYUnSegundoEscapeCancelaLaHoja) {
+  CDiagrama d = Problema({Nombrado(ServicioLatente(473.15, 0, 0), "Vapor"),
+                          Nombrado(ServicioSensible(278.15, 288.15, 0), "Agua")});
+  bool abiertaTrasElPrimero = false, editorAbierto = true, abiertaTrasElSegundo = true;
+  std::string celda;
+  const bool ok = Correr(d, 1, [&](Driver& drv) {
+    Celdix& t = *Hoja(drv).m_add.Get<Celdix>(A::kIdTabla);
+    ClickCell(t, 2, 5);
+    QLineEdit* editor = t.TextEditor();
+    ASSERT_TRUE(t.EditorOpen());
+    editor->selectAll();
+    TypeKeys(editor, "350");
+    QTest::keyClick(editor, Qt::Key_Escape);
+    abiertaTrasElPrimero = drv.Dialog().IsOpen() && drv.Dialog().isVisible();
+    editorAbierto = t.EditorOpen();
+    celda = t.TextMatrix(2, 5).toStdString();
+    if (!drv.Dialog().IsOpen()) return;
+    // No editor open now: Escape is the sheet's own.
+    drv.Escape();
+    abiertaTrasElSegundo = drv.Dialog().IsOpen();
+  });
+  EXPECT_TRUE(abiertaTrasElPrimero);
+  EXPECT_FALSE(editorAbierto);
+  EXPECT_EQ(celda, "288.15");
+  EXPECT_FALSE(abiertaTrasElSegundo);
+  EXPECT_FALSE(ok);
+  EXPECT_TRUE(Mensajes().empty());
+  EXPECT_DOUBLE_EQ(d.m_servicios[1].GetT2(), 288.15);
+}
+
 TEST_F(Servicios, AnadirUnaTemperaturaQueNoSeTocoSeTomaComoEsta) {
   // A utility at 0 K, as a file may bring it: renaming it asks nothing.
   CDiagrama d = Problema({Nombrado(ServicioSensible(278.15, 288.15, 0), "Agua")});
