@@ -72,11 +72,8 @@ std::vector<std::string> TextosArbol(const std::vector<ElementoVisor>& raices) {
 class CambiosDocumento : public AppFixture {
  protected:
   void Abrir(const char* ejemplo) {
-    ASSERT_EQ(Iniciar({CopiaEjemplo(ejemplo)}), -1);
-    Marco().resize(1200, 900);
-    Marco().show();
-    Marco().PrimeraActivacion();
-    Procesar();
+    AbrirEnVentana(ejemplo);
+    if (HasFatalFailure()) return;
     ASSERT_NE(Doc(), nullptr);
     ASSERT_NE(Tabla(), nullptr);
     ASSERT_NE(Visor(), nullptr);

@@ -79,6 +79,16 @@ class AppFixture : public ::testing::Test {
     return r;
   }
 
+  // The program started on a copy of a sample, its window shown at a size
+  // that holds every pane and activated, as a user first sees it.
+  void AbrirEnVentana(const char* ejemplo) {
+    ASSERT_EQ(Iniciar({CopiaEjemplo(ejemplo)}), -1);
+    Marco().resize(1200, 900);
+    Marco().show();
+    Marco().PrimeraActivacion();
+    Procesar();
+  }
+
   CMainFrame& Marco() { return *app_->Marco(); }
   CChildFrame* Activo() { return Marco().MarcoActivo(); }
   CVardoDoc* Doc() { return Activo() ? Activo()->Documento() : nullptr; }

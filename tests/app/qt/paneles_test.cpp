@@ -26,11 +26,8 @@ namespace {
 class Paneles : public AppFixture {
  protected:
   void Abrir(const char* ejemplo) {
-    ASSERT_EQ(Iniciar({CopiaEjemplo(ejemplo)}), -1);
-    Marco().resize(1200, 900);
-    Marco().show();
-    Marco().PrimeraActivacion();
-    Procesar();
+    AbrirEnVentana(ejemplo);
+    if (HasFatalFailure()) return;
     ASSERT_NE(Panel(), nullptr);
     ASSERT_NE(Barra(), nullptr);
   }
