@@ -6,14 +6,43 @@ function(vardo_sources out dir)
   set(${out} ${_src} PARENT_SCOPE)
 endfunction()
 
-# vardo_tests(PREFIX DIR [QT_ENTORNO] [SOLO names... LIBS] LIBS...): one
+# vardo_gtest_partes(EXE PARTES [LABELS...]): ctest runs the GoogleTest
+# executable EXE in PARTES processes, each a fixed share of its cases
+# (GoogleTest's sharding: case k goes to part k mod PARTES). Starting a
+# process under the sanitizers costs more than most cases, so a process per
+# case would spend most of the run starting up; the parts still spread a
+# long executable over the processors. Names: EXE, or EXE.parte1 ... when
+# split. One case alone: EXE --gtest_filter=Suite.Case.
+function(vardo_gtest_partes exe partes)
+  set(_env "QT_QPA_PLATFORM=offscreen")
+  foreach(i RANGE 1 ${partes})
+    if(partes EQUAL 1)
+      set(_nombre ${exe})
+      set(_envi ${_env})
+    else()
+      set(_nombre ${exe}.parte${i})
+      math(EXPR _indice "${i} - 1")
+      set(_envi ${_env} GTEST_TOTAL_SHARDS=${partes} GTEST_SHARD_INDEX=${_indice})
+    endif()
+    add_test(NAME ${_nombre} COMMAND ${exe} WORKING_DIRECTORY ${CMAKE_SOURCE_DIR})
+    set_tests_properties(${_nombre} PROPERTIES ENVIRONMENT "${_envi}")
+    if(ARGN)
+      set_tests_properties(${_nombre} PROPERTIES LABELS "${ARGN}")
+    endif()
+  endforeach()
+endfunction()
+
+# vardo_tests(PREFIX DIR [QT_ENTORNO] [PARTES n] [SOLO names... LIBS] LIBS...): one
 # GoogleTest executable PREFIX_pruebas holding every <name>_test.cpp in DIR (only the
-# names after SOLO when given) and the other .cpp files there, its helpers.
-# One executable per folder keeps the links and the helpers' compilations
-# few; ctest still runs each case in a process of its own. QT_ENTORNO
-# compiles in the shared QApplication environment of the Qt tests as well.
+# names after SOLO when given) and the other .cpp files there, its helpers,
+# run by ctest in PARTES processes (1 unless told). One executable per folder
+# keeps the links and the helpers' compilations few. QT_ENTORNO compiles in
+# the shared QApplication environment of the Qt tests as well.
 function(vardo_tests prefix dir)
-  cmake_parse_arguments(PARSE_ARGV 2 _vt "QT_ENTORNO" "" "SOLO;LIBS")
+  cmake_parse_arguments(PARSE_ARGV 2 _vt "QT_ENTORNO" "PARTES" "SOLO;LIBS")
+  if(NOT _vt_PARTES)
+    set(_vt_PARTES 1)
+  endif()
   set(exe ${prefix}_pruebas)
   file(GLOB _tests CONFIGURE_DEPENDS "${dir}/*_test.cpp")
   file(GLOB _all CONFIGURE_DEPENDS "${dir}/*.cpp")
@@ -38,13 +67,10 @@ function(vardo_tests prefix dir)
   # which a compiler cache may make relative to the build directory.
   target_compile_definitions(${exe} PRIVATE VARDO_EXAMPLES_DIR="${CMAKE_SOURCE_DIR}/examples")
   # Tests with a QApplication take the locale of the environment: label qt.
-  set(_props ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
   if(_vt_QT_ENTORNO)
-    list(APPEND _props LABELS qt)
+    target_link_libraries(${exe} PRIVATE Qt6::Test)
+    vardo_gtest_partes(${exe} ${_vt_PARTES} qt)
+  else()
+    vardo_gtest_partes(${exe} ${_vt_PARTES})
   endif()
-  gtest_discover_tests(${exe}
-    TEST_PREFIX "${exe}."
-    WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}
-    PROPERTIES ${_props}
-    DISCOVERY_TIMEOUT 60)
 endfunction()

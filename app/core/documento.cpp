@@ -317,6 +317,8 @@ void CVardoDoc::UpdateAllViews() {
   if (puertos_.vistas) puertos_.vistas->ActualizarVistas();
 }
 
+void CVardoDoc::ReiniciarTitulos() { g_sinTitulo = 0; }
+
 bool CVardoDoc::OnNewDocument() {
   CopiarModeloCompleto(m_Diagrama, CDiagrama());
   m_nModo = kModoNinguno;

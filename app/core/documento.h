@@ -126,6 +126,9 @@ class CVardoDoc {
   static CVardoDoc* BuscarPorRuta(const std::string& ruta);
 
   // ---- Title, path and modified flag ----
+  // New documents are titled Vardo1, Vardo2, ... from each start of the
+  // program: the program's start sets the count back.
+  static void ReiniciarTitulos();
   const std::string& GetTitle() const { return titulo_; }
   void SetTitle(const std::string& t) { titulo_ = t; }
   const std::string& GetPathName() const { return ruta_; }

@@ -138,6 +138,7 @@ void CVardoApp::DefinirComandos() {
 
 int CVardoApp::InitInstance(const QStringList& argumentos, const OpcionesInicio& opciones) {
   CargarTraduccionQt();
+  CVardoDoc::ReiniciarTitulos();
   // 1. The start-up picture; start-up waits for it.
   if (opciones.presentacion) RunSplash(ImagenPresentacion(), kRetrasoPresentacionMs);
   // 2-5. The flat look of the dialogs' controls.
