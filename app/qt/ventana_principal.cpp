@@ -184,7 +184,8 @@ QString Q(const char* s) { return QString::fromUtf8(s); }
 
 }  // namespace
 
-CMainFrame::CMainFrame(QWidget* parent) : MdiFrame(parent) {
+CMainFrame::CMainFrame(QWidget* parent)
+    : MdiFrame(parent), timers_(this, [this](int id) { autograbacion_.OnTimer(id); }) {
   setWindowTitle(QStringLiteral("Calorama"));
   setWindowIcon(IconoPrograma());
   setAcceptDrops(true);
@@ -212,7 +213,7 @@ CMainFrame::CMainFrame(QWidget* parent) : MdiFrame(parent) {
 }
 
 CMainFrame::~CMainFrame() {
-  for (auto& [id, t] : timers_) t->Stop();
+  timers_.StopAll();
   // The documents and their views go first, while the menus, bars and panes
   // that their close updates still exist.
   DestroyChildren();
@@ -476,26 +477,13 @@ void CMainFrame::ActualizarBarraAreas(const CDiagrama& modelo) {
 }
 
 void CMainFrame::Iniciar(int id, int periodoMs) {
-  Timer*& t = timers_[id];
-  if (!t) t = new Timer(this, [this, id] { autograbacion_.OnTimer(id); });
   // A period of 0 would fire without pause.
-  t->Start(std::max(periodoMs, 1));
+  timers_.Start(id, std::max(periodoMs, 1));
 }
 
-void CMainFrame::Parar(int id) {
-  auto it = timers_.find(id);
-  if (it != timers_.end()) it->second->Stop();
-}
-
-bool CMainFrame::TemporizadorActivo(int id) const {
-  auto it = timers_.find(id);
-  return it != timers_.end() && it->second->Active();
-}
-
-int CMainFrame::PeriodoTemporizador(int id) const {
-  auto it = timers_.find(id);
-  return it == timers_.end() || !it->second->Active() ? -1 : it->second->Period();
-}
+void CMainFrame::Parar(int id) { timers_.Stop(id); }
+bool CMainFrame::TemporizadorActivo(int id) const { return timers_.Active(id); }
+int CMainFrame::PeriodoTemporizador(int id) const { return timers_.Period(id); }
 
 void CMainFrame::Disparar(int id) { autograbacion_.OnTimer(id); }
 

@@ -15,6 +15,7 @@
 #include "app/core/autoguardado.h"
 #include "app/core/puertos.h"
 #include "platform/qt/mainframe.h"
+#include "platform/qt/timer.h"
 
 class QDockWidget;
 class QMenu;
@@ -22,7 +23,6 @@ class QMenu;
 namespace vardo {
 
 class CChildFrame;
-class Timer;
 class CVardoDoc;
 
 // Ids of the status panes.
@@ -150,7 +150,7 @@ class CMainFrame : public MdiFrame,
   std::function<QWidget*()> crearBarraAreas_;
   PuertoPaneles* puertoBarraAreas_ = nullptr;
   QToolBar* bandaAreas_ = nullptr;
-  std::map<int, Timer*> timers_;
+  TimerSet timers_;
   CAutograbacion autograbacion_;
   QMenu* menuOtras_ = nullptr;
   QMenu* menuArchivo_ = nullptr;

@@ -428,6 +428,12 @@ void Celdix::SetMostrarBotones(bool v) {
   AjustarTabla(100);
 }
 
+void Celdix::SoloParaLeer() {
+  grid_->AjustarColumnasAlTexto();
+  SetReadOnlyTable(true);
+  SetMostrarBotones(false);
+}
+
 void Celdix::AjustarTabla(int) {
   const int h = height() * kTwipsPerPixel - kResizeMarginH;
   // Without the buttons the grid also takes the column they stand in.

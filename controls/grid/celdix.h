@@ -109,6 +109,9 @@ class Celdix : public QWidget {
   // their place. Set at run time, never stored.
   bool MostrarBotones() const { return mostrarBotones_; }
   void SetMostrarBotones(bool v);
+  // A filled table shown only to be read: read-only, without the buttons,
+  // each column widened to its texts.
+  void SoloParaLeer();
   QString TextMatrix(int row, int col) const;
   bool SetTextMatrix(int row, int col, const QString& text);
   int ScrollBars() const;

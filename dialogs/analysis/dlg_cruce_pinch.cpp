@@ -54,9 +54,7 @@ void CCrucePinchDlg::OnInit() {
     grafico->SetRowLabel(QString::fromStdString(f.numero));
     grafico->SetData(QString::fromStdString(f.textoGrafico));
   }
-  tabla->Grid()->AjustarColumnasAlTexto();
-  tabla->SetReadOnlyTable(true);
-  tabla->SetMostrarBotones(false);
+  tabla->SoloParaLeer();
 }
 
 bool EjecutarCrucePinch(QWidget* padre, DlgCrucePinch& d) {

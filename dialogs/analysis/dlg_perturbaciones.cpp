@@ -45,9 +45,7 @@ void CPerturbacionesDlg::OnInit() {
     for (int c = 0; c < n; ++c)
       tabla->SetTextMatrix(
           r, c, QString::fromStdString(celdas[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]));
-  tabla->Grid()->AjustarColumnasAlTexto();
-  tabla->SetReadOnlyTable(true);
-  tabla->SetMostrarBotones(false);
+  tabla->SoloParaLeer();
 }
 
 bool EjecutarPerturbaciones(QWidget* padre, DlgPerturbaciones& d) {

@@ -47,8 +47,6 @@ void CRemanenteDlg::OnInit() {
   tabla->SetRows(6);
   tabla->SetFixedCols(1);
   tabla->SetFixedRows(1);
-  tabla->SetReadOnlyTable(true);
-  tabla->SetMostrarBotones(false);
   for (int k = 0; k < 5; ++k) {
     auto* g = Get<BarChart>(kIdGraficos[k]);
     g->SetRowCount(1);
@@ -68,7 +66,7 @@ void CRemanenteDlg::OnInit() {
     for (int col = 0; col < static_cast<int>(t[0].size()); ++col)
       tabla->SetTextMatrix(r, col, Q(t[static_cast<std::size_t>(r)][static_cast<std::size_t>(col)]));
   // The widths are the least; the texts at the font in use may need more.
-  tabla->Grid()->AjustarColumnasAlTexto();
+  tabla->SoloParaLeer();
 
   // The key: a square of each bar's colour before its column's name.
   QString leyenda;

@@ -74,12 +74,10 @@ CTablaCambiadoresDlg::CTablaCambiadoresDlg(const CDiagrama& modelo, QWidget* par
 void CTablaCambiadoresDlg::OnInit() {
   auto* t = Get<Celdix>(kIdTabla);
   Llenar(*t, TablaCambiadores(modelo_));
-  t->SetReadOnlyTable(true);
-  t->SetMostrarBotones(false);
   // Room for the heading of the first column and for the costs.
   t->SetColWidth(0, 1000);
   t->SetColWidth(9, 1200);
-  t->Grid()->AjustarColumnasAlTexto();
+  t->SoloParaLeer();
 }
 
 // ---------------------------------------------------------------- utilities
@@ -94,13 +92,11 @@ CTablaServiciosDlg::CTablaServiciosDlg(const CDiagrama& modelo, QWidget* parent)
 void CTablaServiciosDlg::OnInit() {
   auto* t = Get<Celdix>(kIdTabla);
   Llenar(*t, TablaServicios(modelo_));
-  t->SetReadOnlyTable(true);
-  t->SetMostrarBotones(false);
   const struct {
     int columna, ancho;
   } anchos[] = {{0, 400}, {1, 2300}, {2, 1100}, {8, 1500}, {9, 1500}};
   for (const auto& a : anchos) t->SetColWidth(a.columna, a.ancho);
-  t->Grid()->AjustarColumnasAlTexto();
+  t->SoloParaLeer();
 }
 
 // ---------------------------------------------------------------- streams

@@ -157,9 +157,7 @@ void CAreasIntegridadDlg::RellenarTabla() {
       t->SetTextMatrix(f + 1, col,
                        QString::fromStdString(tabla[c].valores[static_cast<std::size_t>(f)]));
   }
-  t->Grid()->AjustarColumnasAlTexto();
-  t->SetReadOnlyTable(true);
-  t->SetMostrarBotones(false);
+  t->SoloParaLeer();
 }
 
 void CAreasIntegridadDlg::Mover(bool meter, bool todas) {

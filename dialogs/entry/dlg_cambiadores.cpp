@@ -14,10 +14,6 @@ namespace {
 using namespace kit;
 using D = CAddCambDlg;
 
-// The beep that refuses a field inside a press of a spin arrow.
-constexpr int kFrecuenciaPitido = 1000;
-constexpr int kDuracionPitido = 50;
-
 // One end block at (x, y) of its group: the box, the value button with its
 // field, the pinch choice with its list below it (wide enough for two
 // temperatures), the exchanger choice with its list and the stream's own end.
@@ -83,7 +79,7 @@ CAddCambDlg::CAddCambDlg(DlgCambiadores& datos, QWidget* parent)
   // The actions that store the exchanger shown check its fields first.
   OnFocusIn(kIdNumero, [this, &ed] {
     // An arrow press puts the focus here first; its step stores.
-    if (FlechaPulsada()) return;
+    if (ArrowHeld(kIdSpin)) return;
     if (CamposValidos()) Accion([&] { ed.NumeroEntra(); });
   });
   OnFocusOut(kIdNumero, [this, &ed] { Accion([&] { ed.NumeroSale(); }); });
@@ -139,23 +135,12 @@ void CAddCambDlg::Leer() {
   for (int e = 0; e < 4; ++e) c.extremos[static_cast<std::size_t>(e)].campo = Text(IdCampo(e));
 }
 
-bool CAddCambDlg::FlechaPulsada() const {
-  const auto* flechas = Get<kit::UpDownWidget>(kIdSpin);
-  return flechas && flechas->Pulsada();
-}
-
 bool CAddCambDlg::CamposValidos(bool decir) {
   Leer();
   const auto id = [](int campo) { return campo == kCampoQ ? kIdCampoQ : IdCampo(campo); };
   const auto rechazo = editor_.ComprobarCampos([&](int campo) { return Typed(id(campo)); });
   if (!rechazo) return true;
-  if (decir) {
-    Refuse(id(rechazo->campo), rechazo->mensaje);
-  } else {
-    kit::Beep(kFrecuenciaPitido, kDuracionPitido);
-    Focus(id(rechazo->campo));
-    SelectAll(id(rechazo->campo));
-  }
+  Refuse(id(rechazo->campo), rechazo->mensaje, !decir);
   return false;
 }
 

@@ -56,8 +56,6 @@ class CAddCambDlg : public kit::Dialog {
   // its text selected, and its message when `decir`; a spin step, where a
   // message box would keep the arrow pressed, beeps instead.
   bool CamposValidos(bool decir = true);
-  // Whether a spin arrow is held down.
-  bool FlechaPulsada() const;
   // Writes a field's text, leaving a field that already shows it as the
   // user left it.
   void Campo(int id, const std::string& texto);

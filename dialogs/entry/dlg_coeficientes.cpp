@@ -6,9 +6,7 @@
 #include "dialogs/entry/dlg_estimar_h.h"
 #include "dialogs/entry/ejecutar_modelo.h"
 #include "model/constantes.h"
-#include "platform/core/numero_tecleado.h"
 #include "platform/core/numtext.h"
-#include "platform/qt/kit/runner.h"
 #include "platform/qt/messagerunner.h"
 
 namespace vardo {
@@ -70,7 +68,7 @@ CCoeficientesDlg::CCoeficientesDlg(QWidget* parent) : kit::Dialog(Plantilla(), p
     return true;
   });
   OnFocusIn(kIdCorriente, [this] {
-    if (!FlechaPulsada(kIdPasoCorriente)) GuardarCorriente(corriente_);
+    if (!ArrowHeld(kIdPasoCorriente)) GuardarCorriente(corriente_);
   });
   OnFocusOut(kIdCorriente, [this] {
     const int n = m_diagrama.GetNumCorrientes();
@@ -80,7 +78,7 @@ CCoeficientesDlg::CCoeficientesDlg(QWidget* parent) : kit::Dialog(Plantilla(), p
     else MostrarCorriente(i);
   });
   OnFocusIn(kIdServicio, [this] {
-    if (!FlechaPulsada(kIdPasoServicio)) GuardarServicio(servicio_);
+    if (!ArrowHeld(kIdPasoServicio)) GuardarServicio(servicio_);
   });
   OnFocusOut(kIdServicio, [this] {
     const int numero = Integer(kIdServicio);
@@ -127,7 +125,7 @@ void CCoeficientesDlg::MostrarCorriente(int i) {
 bool CCoeficientesDlg::GuardarCorriente(int i, bool decir) {
   if (i < 0 || i >= m_diagrama.GetNumCorrientes() || i != corriente_) return true;
   double h = m_diagrama.m_corrientes[static_cast<std::size_t>(i)].m_h;
-  if (!LeerCampo(kIdCoefCorriente, h, RangoNumero::Coeficiente(), decir)) return false;
+  if (!ReadNumber(kIdCoefCorriente, h, RangoNumero::Coeficiente(), !decir)) return false;
   m_diagrama.m_corrientes[static_cast<std::size_t>(i)].m_h = h;
   return true;
 }
@@ -173,7 +171,7 @@ bool CCoeficientesDlg::GuardarServicio(int i, bool decir) {
   if (ModoDefinido()) {
     if (i < 0 || i >= d.GetNumServicios()) return true;
     double h = d.m_servicios[static_cast<std::size_t>(i)].m_h;
-    if (!LeerCampo(kIdCoefServicio, h, RangoNumero::Coeficiente(), decir)) return false;
+    if (!ReadNumber(kIdCoefServicio, h, RangoNumero::Coeficiente(), !decir)) return false;
     d.m_servicios[static_cast<std::size_t>(i)].m_h = h;
     return true;
   }
@@ -182,31 +180,12 @@ bool CCoeficientesDlg::GuardarServicio(int i, bool decir) {
   double h = calor ? d.m_hCalienteGenerico : d.m_hFrioGenerico;
   double t = calor ? d.m_tCalienteGenerico : d.m_tFrioGenerico;
   // The "-" of a temperature not set, left untouched, keeps it unset.
-  if (!LeerCampo(kIdCoefServicio, h, RangoNumero::Coeficiente(), decir) ||
-      !LeerCampo(kIdTemperatura, t, RangoNumero::Temperatura(), decir))
+  if (!ReadNumber(kIdCoefServicio, h, RangoNumero::Coeficiente(), !decir) ||
+      !ReadNumber(kIdTemperatura, t, RangoNumero::Temperatura(), !decir))
     return false;
   (calor ? d.m_hCalienteGenerico : d.m_hFrioGenerico) = h;
   (calor ? d.m_tCalienteGenerico : d.m_tFrioGenerico) = t;
   return true;
-}
-
-bool CCoeficientesDlg::LeerCampo(int id, double& v, const RangoNumero& rango, bool decir) {
-  if (decir) return ReadNumber(id, v, rango);
-  if (!Typed(id)) return ReadNumber(id, v, rango);  // taken as it is: no message
-  double leido = v;
-  if (!ComprobarNumeroTecleado(Text(id), rango, leido).empty()) {
-    kit::Beep(1000, 50);
-    Focus(id);
-    SelectAll(id);
-    return false;
-  }
-  v = leido;
-  return true;
-}
-
-bool CCoeficientesDlg::FlechaPulsada(int id) const {
-  const auto* flechas = Get<kit::UpDownWidget>(id);
-  return flechas && flechas->Pulsada();
 }
 
 void CCoeficientesDlg::Estimar(std::int32_t ref) {

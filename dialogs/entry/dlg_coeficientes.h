@@ -47,10 +47,6 @@ class CCoeficientesDlg : public kit::Dialog {
   bool GuardarCorriente(int i, bool decir = true);
   void MostrarServicio(int i);
   bool GuardarServicio(int i, bool decir = true);
-  bool LeerCampo(int id, double& v, const RangoNumero& rango, bool decir);
-  // An arrow of the up-down is held down: its step stores, not the focus
-  // that the press moved.
-  bool FlechaPulsada(int id) const;
   void Estimar(std::int32_t ref);
 
   int corriente_ = 0;  // the stream shown

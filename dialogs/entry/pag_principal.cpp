@@ -5,7 +5,6 @@
 #include "app/core/corriente_edicion.h"
 #include "model/bifurcacion_edicion.h"
 #include "platform/core/numero_tecleado.h"
-#include "platform/qt/kit/runner.h"
 
 namespace vardo {
 
@@ -66,8 +65,7 @@ CCorrientesDlg::CCorrientesDlg(DatosHojaCorrientes& hoja) : CPaginaCorrientes(Pl
   // outside the list), nothing being stored.
   OnFocusIn(kIdNumero, [this] {
     // An arrow press moves the focus here first: its step stores.
-    const auto* giro = Get<kit::UpDownWidget>(kIdGiro);
-    if (!(giro && giro->Pulsada())) GuardarCorriente(Numero() - 1);
+    if (!ArrowHeld(kIdGiro)) GuardarCorriente(Numero() - 1);
   });
   OnFocusOut(kIdNumero, [this] {
     std::int32_t i = Numero() - 1;
@@ -176,7 +174,7 @@ bool CCorrientesDlg::GuardarCorriente(std::int32_t i, bool decir) {
       v = leido;
       return true;
     }
-    Rechazar(id, mensaje, decir);
+    Refuse(id, mensaje, !decir);
     return false;
   };
   int campoCalor = kIdTEntrada;
@@ -190,21 +188,11 @@ bool CCorrientesDlg::GuardarCorriente(std::int32_t i, bool decir) {
   CDiagrama prueba = modelo_;
   GuardarCampos(prueba, i, f);
   if (!CorrienteFinita(CorrienteEditada(prueba, i))) {
-    Rechazar(Typed(campoCalor) ? campoCalor : kIdTEntrada, kMsgCalorNoFinito, decir);
+    Refuse(Typed(campoCalor) ? campoCalor : kIdTEntrada, kMsgCalorNoFinito, !decir);
     return false;
   }
   modelo_ = std::move(prueba);
   return true;
-}
-
-void CCorrientesDlg::Rechazar(int id, const std::string& mensaje, bool decir) {
-  if (decir) {
-    Refuse(id, mensaje);
-    return;
-  }
-  kit::Beep(kPitidoHz, kPitidoMs);
-  Focus(id);
-  SelectAll(id);
 }
 
 void CCorrientesDlg::OnAnadir() {

@@ -32,8 +32,6 @@ class CCorrientesDlg : public CPaginaCorrientes {
   static constexpr int kIdLatente = 1015;
 
   static constexpr int kMaxNombre = 25;
-  static constexpr int kPitidoHz = 1000;
-  static constexpr int kPitidoMs = 50;
 
   explicit CCorrientesDlg(DatosHojaCorrientes& hoja);
 
@@ -55,7 +53,6 @@ class CCorrientesDlg : public CPaginaCorrientes {
   std::int32_t Numero() const { return Integer(kIdNumero); }
   std::int32_t Cuenta() const { return modelo_.GetNumCorrientes(); }
   void CamposNumericos(bool editables);
-  void Rechazar(int id, const std::string& mensaje, bool decir);
   void OnAnadir();
   void OnLineal();
   void OnLatente();

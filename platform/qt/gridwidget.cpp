@@ -328,18 +328,14 @@ int GridWidget::AnchoTextoPx(int col) const {
   return col < 0 || col >= cols_ ? 0 : ColWidthPx(col) - 2 * kTextPadPx - 1;
 }
 
-void GridWidget::AjustarColumnaAlTexto(int col, int desdeFila) {
-  if (col < 0 || col >= cols_) return;
-  const QFontMetrics fm(font());
-  int necesita = 0;
-  for (int r = std::max(0, desdeFila); r < rows_; ++r)
-    necesita = std::max(necesita, fm.horizontalAdvance(Text(r, col)));
-  const int px = necesita + 2 * kTextPadPx + 1;
-  if (px > ColWidthPx(col)) SetColWidth(col, px * kTwipsPerPixel);
-}
-
 void GridWidget::AjustarColumnasAlTexto() {
-  for (int c = 0; c < cols_; ++c) AjustarColumnaAlTexto(c);
+  const QFontMetrics fm(font());
+  for (int c = 0; c < cols_; ++c) {
+    int necesita = 0;
+    for (int r = 0; r < rows_; ++r) necesita = std::max(necesita, fm.horizontalAdvance(Text(r, c)));
+    const int px = necesita + 2 * kTextPadPx + 1;
+    if (px > ColWidthPx(c)) SetColWidth(c, px * kTwipsPerPixel);
+  }
 }
 
 int GridWidget::RowHeightPx(int row) const {

@@ -54,10 +54,8 @@ class GridWidget : public QAbstractScrollArea {
   // The room a column gives its cells' texts, in pixels (the cell less its
   // padding).
   int AnchoTextoPx(int col) const;
-  // Widens a column, never narrows it, so that the texts of the rows from
-  // `desdeFila` on fit at the font in use.
-  void AjustarColumnaAlTexto(int col, int desdeFila = 0);
-  // The same for every column, all rows.
+  // Widens each column, never narrows it, so that its cells' texts fit at
+  // the font in use.
   void AjustarColumnasAlTexto();
 
   // Horizontal alignment of a column's texts: general (numbers to the

@@ -62,6 +62,32 @@ void Timer::Stop() {
 
 bool Timer::Active() const { return real_ ? real_->isActive() : due_; }
 
+TimerSet::TimerSet(QObject* owner, std::function<void(int)> fire)
+    : owner_(owner), fire_(std::move(fire)) {}
+
+void TimerSet::Start(int id, int periodMs) {
+  QPointer<Timer>& t = timers_[id];
+  if (!t) t = new Timer(owner_, [this, id] { fire_(id); });
+  t->Start(periodMs);
+}
+
+void TimerSet::Stop(int id) {
+  auto it = timers_.find(id);
+  if (it != timers_.end() && it->second) it->second->Stop();
+}
+
+void TimerSet::StopAll() {
+  for (auto& [id, t] : timers_)
+    if (t) t->Stop();
+}
+
+bool TimerSet::Active(int id) const {
+  auto it = timers_.find(id);
+  return it != timers_.end() && it->second && it->second->Active();
+}
+
+int TimerSet::Period(int id) const { return Active(id) ? timers_.at(id)->Period() : -1; }
+
 void ManualClock::Enable() { TheClock().enabled = true; }
 bool ManualClock::Enabled() { return TheClock().enabled; }
 std::int64_t ManualClock::Now() { return TheClock().now; }

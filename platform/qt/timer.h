@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <cstdint>
 #include <functional>
+#include <map>
 
 class QTimer;
 
@@ -35,6 +36,25 @@ class Timer : public QObject {
   bool due_ = false;
   std::int64_t at_ = 0;
   std::uint64_t order_ = 0;  // start order, for ticks due at the same time
+};
+
+// Numbered timers of one window, each made at its first start; a tick of
+// timer id calls fire(id). The window owns the timers.
+class TimerSet {
+ public:
+  TimerSet(QObject* owner, std::function<void(int)> fire);
+  // (Re)starts timer id: its first tick comes periodMs from now.
+  void Start(int id, int periodMs);
+  void Stop(int id);
+  void StopAll();
+  bool Active(int id) const;
+  // The period of a running timer, -1 when it does not run.
+  int Period(int id) const;
+
+ private:
+  QObject* owner_;
+  std::function<void(int)> fire_;
+  std::map<int, QPointer<Timer>> timers_;
 };
 
 // The clock of the timers while a test drives them.

@@ -24,6 +24,7 @@
 #include "platform/qt/componentregistry.h"
 #include "platform/qt/gradientprogress.h"
 #include "platform/qt/kit/widgets.h"
+#include "platform/qt/kit/runner.h"
 #include "platform/qt/messagerunner.h"
 #include "platform/qt/olecolor.h"
 #include "platform/qt/timer.h"
@@ -104,6 +105,10 @@ class EventRelay : public QObject {
 
 namespace {
 
+// The beep that stands for a refusal's message during an arrow step.
+constexpr int kPitidoHz = 1000;
+constexpr int kPitidoMs = 50;
+
 QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
 
 [[noreturn]] void WrongKind(int id, const char* what) {
@@ -144,7 +149,8 @@ QRect ToPixels(const QFont& font, int x, int y, int w, int h) {
 
 // ---------------------------------------------------------------- building
 
-ControlHost::ControlHost(QWidget& self) : self_(self), font_(DialogFont()) {
+ControlHost::ControlHost(QWidget& self)
+    : self_(self), font_(DialogFont()), timers_(&self, [this](int id) { FireTimer(id); }) {
   filter_ = new HostFilter(*this);
 }
 
@@ -466,6 +472,11 @@ void ControlHost::SetText(int id, std::string_view text) {
 
 double ControlHost::Number(int id) const { return TextoANumero(Text(id)); }
 
+bool ControlHost::ArrowHeld(int id) const {
+  const auto* u = qobject_cast<UpDownWidget*>(Widget(id));
+  return u && u->Pulsada();
+}
+
 bool ControlHost::Typed(int id) const {
   QWidget* w = Widget(id);
   if (auto* e = qobject_cast<QLineEdit*>(w)) return e->isModified();
@@ -473,7 +484,7 @@ bool ControlHost::Typed(int id) const {
   return true;
 }
 
-bool ControlHost::ReadNumber(int id, double& v, const RangoNumero& rango) {
+bool ControlHost::ReadNumber(int id, double& v, const RangoNumero& rango, bool duringStep) {
   const std::string texto = Text(id);
   if (!Typed(id)) {
     if (const auto n = LeerNumeroTecleado(texto)) v = *n;
@@ -481,7 +492,7 @@ bool ControlHost::ReadNumber(int id, double& v, const RangoNumero& rango) {
   }
   const std::string mensaje = ComprobarNumeroTecleado(texto, rango, v);
   if (mensaje.empty()) return true;
-  Refuse(id, mensaje);
+  Refuse(id, mensaje, duringStep);
   return false;
 }
 
@@ -809,30 +820,11 @@ bool ControlHost::Live() const { return built_; }
 
 // ---------------------------------------------------------------- timers
 
-void ControlHost::SetTimer(int id, int periodMs) {
-  QPointer<Timer>& t = timers_[id];
-  if (!t) t = new Timer(&self_, [this, id] { FireTimer(id); });
-  t->Start(std::max(periodMs, 0));
-}
-
-void ControlHost::KillTimer(int id) {
-  auto it = timers_.find(id);
-  if (it != timers_.end() && it->second) it->second->Stop();
-}
-
-void ControlHost::KillTimers() {
-  for (auto& [id, t] : timers_)
-    if (t) t->Stop();
-}
-
-bool ControlHost::TimerActive(int id) const {
-  auto it = timers_.find(id);
-  return it != timers_.end() && it->second && it->second->Active();
-}
-
-int ControlHost::TimerPeriod(int id) const {
-  return TimerActive(id) ? timers_.at(id)->Period() : -1;
-}
+void ControlHost::SetTimer(int id, int periodMs) { timers_.Start(id, std::max(periodMs, 0)); }
+void ControlHost::KillTimer(int id) { timers_.Stop(id); }
+void ControlHost::KillTimers() { timers_.StopAll(); }
+bool ControlHost::TimerActive(int id) const { return timers_.Active(id); }
+int ControlHost::TimerPeriod(int id) const { return timers_.Period(id); }
 
 void ControlHost::OnTimer(std::function<void(int)> h) { timerHandler_ = std::move(h); }
 
@@ -860,10 +852,13 @@ bool ControlHost::UpdateData(bool save) {
   return true;
 }
 
-void ControlHost::Refuse(int id, const std::string& message) {
+void ControlHost::Refuse(int id, const std::string& message, bool duringStep) {
   // The message first, then the field gets the focus with its text selected;
   // the field the focus was leaving for is told nothing.
-  ShowMessage(self_.window(), message, MsgIcon::Warning);
+  if (duringStep)
+    Beep(kPitidoHz, kPitidoMs);
+  else
+    ShowMessage(self_.window(), message, MsgIcon::Warning);
   if (Has(id)) {
     Focus(id);
     SelectAll(id);

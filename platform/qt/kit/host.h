@@ -17,10 +17,10 @@
 #include "platform/core/types.h"
 #include "platform/qt/kit/exchange.h"
 #include "platform/qt/kit/definicion.h"
+#include "platform/qt/timer.h"
 
 namespace vardo {
 class QtDc;
-class Timer;
 }
 
 namespace vardo::kit {
@@ -64,14 +64,19 @@ class ControlHost {
   // the field with its text selected and returns false, v unchanged. A field
   // the user has not edited since the program wrote it is taken as it is:
   // its number without the range check, or v unchanged when it holds none
-  // (a "-" standing for a value not set).
-  bool ReadNumber(int id, double& v, const RangoNumero& rango = RangoNumero::Finito());
+  // (a "-" standing for a value not set). `duringStep`: see Refuse.
+  bool ReadNumber(int id, double& v, const RangoNumero& rango = RangoNumero::Finito(),
+                  bool duringStep = false);
   // True when the user changed the field's text (typing, pasting) since the
   // program last wrote it; true for a control that is no edit.
   bool Typed(int id) const;
+  // An arrow of up-down id is held down: its press, which may have moved
+  // the focus, is still being handled.
+  bool ArrowHeld(int id) const;
   // Shows a refusal: the message, then the focus on the field with its text
-  // selected.
-  void Refuse(int id, const std::string& message);
+  // selected. During an up-down's step, where a message box would keep the
+  // arrow pressed, a beep stands for the message.
+  void Refuse(int id, const std::string& message, bool duringStep = false);
   // Its leading whole number (blanks, a sign, digits), 0 when none.
   int Integer(int id) const;
   // Writes v as the program's number text with that many significant digits.
@@ -223,7 +228,7 @@ class ControlHost {
   std::map<int, std::function<bool(int, int)>> stepHandlers_;
   std::map<std::pair<int, int>, Handler> eventHandlers_;
   std::map<int, std::function<void(QtDc&)>> painters_;
-  std::map<int, QPointer<Timer>> timers_;
+  TimerSet timers_;
   std::function<void(int)> timerHandler_;
 };
 
