@@ -479,9 +479,7 @@ void SeccionesCorrientes(PaginaInforme& p) {
     if (!f[g.bandera]) continue;
     p.Seccion(g.estado, [&] {
       const std::string img =
-          p.ImagenGrafica(g.sufijo, [&](CGrafica& grafica) { g.construir(d, grafica); },
-                          g.ajustar ? std::function<void(CGrafica&)>(g.ajustar)
-                                    : std::function<void(CGrafica&)>());
+          p.ImagenGrafica(g.sufijo, [&](CGrafica& grafica) { g.construir(d, grafica); }, g.ajustar);
       p.Escribir(std::string("<p><b>") + g.titulo + "</b></p>\n" + img);
     });
   }

@@ -66,6 +66,12 @@ Lados LadosIniciales(const CDiagrama& d, bool mostrados) {
   return l;
 }
 
+// A new exchanger of heat given, between those sides.
+void AnadirConLados(CDiagrama& d, const Lados& l) {
+  d.AddCambiador(kModoQ, l.caliente, l.fria, kTipoNinguno, 0.0, l.tipoSalidaCaliente, 0.0,
+                 kTipoNinguno, 0.0, l.tipoSalidaFria, 0.0, 1, 0.0);
+}
+
 }  // namespace
 
 EditorCambiadores::EditorCambiadores(DlgCambiadores& datos, UiPort& ui) : datos_(datos), ui_(ui) {}
@@ -81,9 +87,7 @@ void EditorCambiadores::Abrir() {
   marcas_.assign(static_cast<std::size_t>(NumCambiadores()), kSinCambios);
 
   if (NumCambiadores() == 0) {
-    const Lados l = LadosIniciales(d, mostrados);
-    d.AddCambiador(kModoQ, l.caliente, l.fria, kTipoNinguno, 0.0, l.tipoSalidaCaliente, 0.0,
-                   kTipoNinguno, 0.0, l.tipoSalidaFria, 0.0, 1, 0.0);
+    AnadirConLados(d, LadosIniciales(d, mostrados));
     marcas_.push_back(kCreadoAlAbrir);
   }
 
@@ -620,13 +624,13 @@ void EditorCambiadores::AnadirCambiador() {
   CDiagrama& d = datos_.modelo;
   if (offset_ == 0) {
     // The generic utility is not in the lists while the utilities are shown.
-    const Lados l = LadosIniciales(d, true);
-    d.AddCambiador(kModoQ, l.caliente, l.fria, kTipoNinguno, 0.0, l.tipoSalidaCaliente, 0.0,
-                   kTipoNinguno, 0.0, l.tipoSalidaFria, 0.0, 1, 0.0);
+    AnadirConLados(d, LadosIniciales(d, true));
   } else {
-    const bool fria = d.GetNumCorrientes() > 0 && d.m_corrientes.front().m_fria != 0;
-    d.AddCambiador(kModoQ, fria ? kRefGenerico : 0, fria ? 0 : kRefGenerico, kTipoNinguno, 0.0,
-                   kTipoNinguno, 0.0, kTipoNinguno, 0.0, kTipoExtremo, 0.0, 1, 0.0);
+    // Stream 1 against the generic utility, the cold outlet at its end.
+    Lados l;
+    (d.GetNumCorrientes() > 0 && d.m_corrientes.front().m_fria != 0 ? l.fria : l.caliente) = 0;
+    l.tipoSalidaFria = kTipoExtremo;
+    AnadirConLados(d, l);
   }
   marcas_.push_back(kCambiado);
   c_.spinMax = NumCambiadores();

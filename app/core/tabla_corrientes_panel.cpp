@@ -266,6 +266,9 @@ bool AplicarEventoTabla(CVardoDoc& doc, const CDiagrama& mostrado,
                         const CeldasTablaCorrientes& filas, EventoTablaCorrientes evento,
                         std::string* rechazo) {
   CDiagrama& d = doc.m_Diagrama;
+  // The change is made on a copy first: a value giving a stream no finite
+  // heat is refused at the cell, with no undo step.
+  CDiagrama nuevo = d;
   switch (evento) {
     case EventoTablaCorrientes::kModificada: {
       const std::optional<CambioCorriente> c = DetectarCambio(mostrado, filas);
@@ -276,47 +279,33 @@ bool AplicarEventoTabla(CVardoDoc& doc, const CDiagrama& mostrado,
         if (rechazo) *rechazo = RangoNumero::Temperatura().Mensaje();
         return false;
       }
-      // Tried on a copy first: a value giving a stream no finite heat is
-      // refused at the cell, with no undo step.
-      CDiagrama prueba = d;
-      AplicarCambio(prueba, *c);
-      if (!CorrientesFinitas(prueba)) {
-        if (rechazo) *rechazo = kMsgCalorNoFinito;
-        return false;
-      }
-      doc.GuardarDeshacer(true);
-      AplicarCambio(d, *c);
+      AplicarCambio(nuevo, *c);
       break;
     }
-    case EventoTablaCorrientes::kPegada: {
-      CDiagrama prueba = d;
-      AplicarPegado(prueba, mostrado, filas);
-      if (!CorrientesFinitas(prueba)) {
-        if (rechazo) *rechazo = kMsgCalorNoFinito;
-        return false;
-      }
-      doc.GuardarDeshacer(true);
-      AplicarPegado(d, mostrado, filas);
+    case EventoTablaCorrientes::kPegada:
+      AplicarPegado(nuevo, mostrado, filas);
       break;
-    }
     case EventoTablaCorrientes::kNuevaLinea:
-      doc.GuardarDeshacer(true);
-      AnadirCorrientePorDefecto(d);
+      AnadirCorrientePorDefecto(nuevo);
       break;
     case EventoTablaCorrientes::kBorrarLinea: {
       const std::int32_t i = CorrienteBorrada(d, filas);
       if (i < 0) return false;
-      doc.GuardarDeshacer(true);
-      d.BorrarCorriente(i);
-      doc.RevisarSeleccion();
+      nuevo.BorrarCorriente(i);
       break;
     }
   }
-  d.InvalidarGrafo();
-  doc.ComprobarCambiadores();
-  doc.SetModifiedFlag(true);
-  doc.m_bRedibujar = true;
-  doc.ActualizarContadores();
+  if (!CorrientesFinitas(nuevo)) {
+    if (rechazo) *rechazo = kMsgCalorNoFinito;
+    return false;
+  }
+  doc.CambiarModelo([&] {
+    d = nuevo;
+    if (evento == EventoTablaCorrientes::kBorrarLinea) doc.RevisarSeleccion();
+    d.InvalidarGrafo();
+    doc.ComprobarCambiadores();
+    doc.m_bRedibujar = true;
+  });
   return true;
 }
 

@@ -14,8 +14,6 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
-
-#include "platform/qt/timer.h"
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
