@@ -91,11 +91,6 @@ class CambiosDocumento : public AppFixture {
     Procesar();
     ASSERT_NE(Doc(), nullptr);
   }
-  bool Ejecutar(int id) {
-    const bool r = Marco().Commands().Execute(id);
-    Procesar();
-    return r;
-  }
   void Teclas(int tecla, Qt::KeyboardModifiers m) {
     QTest::keyClick(Vista(), static_cast<Qt::Key>(tecla), m);
     Procesar();

@@ -17,11 +17,6 @@ namespace {
 class Comandos : public AppFixture {
  protected:
   CmdUi Estado(int id) { return Marco().Commands().State(id); }
-  bool Ejecutar(int id) {
-    const bool r = Marco().Commands().Execute(id);
-    Procesar();
-    return r;
-  }
 };
 
 struct CasoEstado {

@@ -23,11 +23,6 @@ using B = CBifurcarDlg;
 
 class EditarCambiadores : public AppFixture {
  protected:
-  bool Ejecutar(int id) {
-    const bool r = Marco().Commands().Execute(id);
-    Procesar();
-    return r;
-  }
   // Selects process stream s as a click on it does.
   void Seleccionar(std::int32_t s) {
     Doc()->m_Diagrama.SeleccionarCorriente(s);

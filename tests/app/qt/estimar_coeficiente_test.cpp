@@ -20,11 +20,6 @@ using W3 = CH3Est;
 
 class EstimarCoeficientePrograma : public AppFixture {
  protected:
-  bool Ejecutar(int id) {
-    const bool r = Marco().Commands().Execute(id);
-    Procesar();
-    return r;
-  }
 };
 
 TEST_F(EstimarCoeficientePrograma, ElCampoQuedaEnElCoeficienteDeLaCorrienteActual) {

@@ -32,11 +32,6 @@ void Emparejar(Driver& dr, int caliente, int fria) {
 
 class FactibilidadPrograma : public AppFixture {
  protected:
-  bool Ejecutar(int id) {
-    const bool r = Marco().Commands().Execute(id);
-    Procesar();
-    return r;
-  }
   // The design dialog of one command, driven by `guion`.
   void Disenar(int comando, std::function<void(Driver&, D&)> guion) {
     kitRunner_.ScriptDialog([guion](Driver& dr) { guion(dr, static_cast<D&>(dr.Dialog())); });

@@ -68,6 +68,14 @@ class AppFixture : public ::testing::Test {
     SetDefaultUiPort(nullptr);
   }
 
+  // Runs a command of the program's menus as the user picks it; false when
+  // it is not enabled.
+  bool Ejecutar(int id) {
+    const bool r = Marco().Commands().Execute(id);
+    Procesar();
+    return r;
+  }
+
   // Starts the program with a command line; returns InitInstance's result.
   int Iniciar(const QStringList& argumentos = {}) {
     app_ = std::make_unique<CVardoApp>();

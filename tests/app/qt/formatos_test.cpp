@@ -20,11 +20,6 @@ class Formatos : public AppFixture {
     Marco().show();
     Procesar();
   }
-  bool Ejecutar(int id) {
-    const bool r = Marco().Commands().Execute(id);
-    Procesar();
-    return r;
-  }
   CDiagrama& M() { return Doc()->m_Diagrama; }
   void Ensanchar(const char* ancho, std::int32_t derecha, double factor);
 };

@@ -19,11 +19,6 @@ using P = CCorrientesDlg;
 
 class HojaCorrientes : public AppFixture {
  protected:
-  bool Ejecutar(int id) {
-    const bool r = Marco().Commands().Execute(id);
-    Procesar();
-    return r;
-  }
   static QByteArray Leer(const QString& ruta) {
     QFile f(ruta);
     EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << ruta.toStdString();

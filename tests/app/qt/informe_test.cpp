@@ -25,11 +25,6 @@ using G = CGenerandoInformeDlg;
 
 class InformeEnElPrograma : public AppFixture {
  protected:
-  bool Ejecutar(int id) {
-    const bool r = Marco().Commands().Execute(id);
-    Procesar();
-    return r;
-  }
   std::vector<std::string> Dialogos() const {
     std::vector<std::string> v;
     for (const RunRecord& r : kitRunner_.Log()) v.push_back(r.text);

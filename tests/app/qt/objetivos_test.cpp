@@ -35,11 +35,6 @@ class Objetivos : public AppFixture {
     Marco().show();
     Procesar();
   }
-  bool Ejecutar(int id) {
-    const bool r = Marco().Commands().Execute(id);
-    Procesar();
-    return r;
-  }
   // The problem of the open document replaced by one built in code.
   void Modelo(const CDiagrama& m) {
     Doc()->m_Diagrama = m;

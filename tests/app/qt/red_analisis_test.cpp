@@ -72,11 +72,6 @@ class RedAnalisis : public AppFixture {
     Procesar();
     ASSERT_NE(Doc(), nullptr);
   }
-  bool Ejecutar(int id) {
-    const bool r = Marco().Commands().Execute(id);
-    Procesar();
-    return r;
-  }
   bool Habilitado(int id) { return Marco().Commands().State(id).enabled; }
   std::vector<std::string> Mensajes() const {
     std::vector<std::string> v;
