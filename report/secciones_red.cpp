@@ -186,6 +186,9 @@ std::string CostesOperacion(const CDiagrama& d) {
 // ---- Loops and paths ----
 
 std::string Anillos(CDiagrama& d, PaginaInforme& p) {
+  // The whole network's loops and paths, not only those through the chain
+  // the document shows or is building.
+  d.m_lazoEnCurso.Vaciar();
   const std::int32_t encontrados = BuscarAnillos(d);
   p.Estado("Escribiendo datos de anillos y sendas...");
   std::string s = "<p><b>Búsqueda de anillos</b></p>\n";

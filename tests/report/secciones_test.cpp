@@ -337,6 +337,39 @@ TEST(SeccionesInforme, CadaAnilloConSuPropioIntervalo) {
   EXPECT_EQ(inf.progreso.eventos, esperado);
 }
 
+// The four-stream design at minimum utilities has the loop 2-5-2, the path
+// 3-5-6 and the path 3-2-6. With a path of the search shown (as the object
+// browser shows it), the report still counts and lists all three, not only
+// those through the shown one; the document's chain is left as it was.
+TEST(SeccionesInforme, AnillosConUnaSendaMostradaLosCuentaTodos) {
+  CDiagrama d = prueba::DisenoCuatroCorrientes();
+  d.CalcularObjetivos();
+  ASSERT_TRUE(prueba::Calculada(d.CalcularRed()));
+  ASSERT_EQ(BuscarAnillos(d), 3);
+  std::int32_t senda = -1;
+  for (std::int32_t k = 0; k < 3 && senda < 0; ++k) {
+    MostrarAnillo(d, k);
+    if (d.m_lazoEnCurso.Clasificar(d.m_cambiadores) == kLazoSenda) senda = k;
+  }
+  ASSERT_GE(senda, 0);
+  MostrarAnillo(d, senda);
+  const std::vector<std::uint32_t> mostrada = d.m_lazoEnCurso.nodos;
+
+  OpcionesInforme o = SinSecciones();
+  o.anillos[0] = true;
+  Informe inf;
+  const std::string t = TextoPagina(inf.Escribir(d, o));
+  EXPECT_TRUE(Contiene(t, "<p>El programa ha encontrado un total de 3 anillos y sendas:</p>\n")) << t;
+  const std::regex re("<p>[0-9]+: (Anillo|Senda) formad[ao] por los cambiadores ([0-9 -]+)Se puede");
+  std::set<std::string> lineas;
+  for (auto it = std::sregex_iterator(t.begin(), t.end(), re); it != std::sregex_iterator(); ++it)
+    lineas.insert((*it)[1].str() + " " + (*it)[2].str());
+  EXPECT_EQ(lineas, (std::set<std::string>{"Anillo 2 - 5 - 2 - ", "Senda 3 - 5 - 6 - ",
+                                            "Senda 3 - 2 - 6 - "}))
+      << t;
+  EXPECT_EQ(d.m_lazoEnCurso.nodos, mostrada);
+}
+
 TEST(SeccionesInforme, CaminosDePerturbacionMarcanCualquierCamino) {
   OpcionesInforme o = SinSecciones();
   o.anillos[2] = true;
