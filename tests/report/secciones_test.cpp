@@ -370,6 +370,26 @@ TEST(SeccionesInforme, AnillosConUnaSendaMostradaLosCuentaTodos) {
   EXPECT_EQ(d.m_lazoEnCurso.nodos, mostrada);
 }
 
+// After a load shift no exchanger of the pinch design is listed as moving
+// heat across the pinch: the table keeps its heading row alone.
+TEST(SeccionesInforme, CrucePinchSinRuidoTrasDesplazarCarga) {
+  OpcionesInforme o = SinSecciones();
+  o.cambiadores[4] = true;
+  Informe inf;
+  const std::string t = TextoPagina(inf.Escribir(prueba::DisenoConCargaDesplazada(), o));
+  const std::size_t tabla = t.find("<p><b>Emparejamientos a través del pinch</b></p>");
+  ASSERT_NE(tabla, std::string::npos) << t;
+  const std::string resto = t.substr(tabla);
+  const std::size_t fin = resto.find("</table>");
+  ASSERT_NE(fin, std::string::npos);
+  // One row: the heading.
+  const std::string filas = resto.substr(0, fin);
+  std::size_t n = 0;
+  for (std::size_t p = filas.find("<tr>"); p != std::string::npos; p = filas.find("<tr>", p + 1)) ++n;
+  EXPECT_EQ(n, 1u) << filas;
+  EXPECT_EQ(t.find("e-01"), std::string::npos);
+}
+
 TEST(SeccionesInforme, CaminosDePerturbacionMarcanCualquierCamino) {
   OpcionesInforme o = SinSecciones();
   o.anillos[2] = true;

@@ -28,19 +28,6 @@ void Cerca(const Point& p, double x, double y, double tol = 1.0) {
 
 // ---- Cost against the loop heat flow ----
 
-// The chain of these exchangers (0-based, in picking order) loaded for load
-// shifting, as the loop-cost dialog's OK leaves it; the network calculated.
-void CargarCadena(CDiagrama& d, std::initializer_list<std::int32_t> cadena, std::int32_t clase) {
-  std::int32_t r = kLazoIncompleto;
-  for (std::int32_t e : cadena) r = AddCambiadorAnillo(d, e);
-  ASSERT_EQ(r, clase);
-  d.m_anillo = CAnillo(d.m_lazoEnCurso);
-  PrepararAnillo(d);
-  DesplazarCargaAnillo(d);
-  d.m_anillo.CalcularMinimos(d.m_cambiadores);
-  CalcularRed(d);
-}
-
 // H 450 -> 350 K and C 340 -> 440 K, both m·cp 2: E1 (80 kW) at the hot
 // ends, E2 (60 kW) after it on both streams, a cooler and a heater of 60 kW
 // each on the generic utilities, or with serviciosDefinidos on steam at
