@@ -143,7 +143,7 @@ std::string Remanente(const CDiagrama& d) {
       s,
       {{"Número de cambiadores", [](const ValoresRemanente& v) { return Entero(v.numCambiadores); }},
        {"Área de intercambio (m<sup>2</sup>)", [](const ValoresRemanente& v) { return Num(v.area); }},
-       {"Coste del inmovilizado ($/año)", [](const ValoresRemanente& v) { return Num(v.coste); }},
+       {"Coste del inmovilizado ($)", [](const ValoresRemanente& v) { return Num(v.coste); }},
        {"Calefacción (kW)", [](const ValoresRemanente& v) { return Num(v.calefaccion); }},
        {"Refrigeración (kW)", [](const ValoresRemanente& v) { return Num(v.refrigeracion); }}},
       {&a.minimo, &a.instalado, &a.remanente, &a.total});

@@ -11,9 +11,12 @@
 #include <string>
 #include <vector>
 
+#include "app/core/documento.h"
+#include "app/core/remanente.h"
 #include "model/anillos.h"
 #include "model/constantes.h"
 #include "report/informe.h"
+#include "report/pagina_informe.h"
 #include "tests/app/core/ejemplo_archivo.h"
 #include "tests/comun/problemas.h"
 #include "tests/report/informe_prueba.h"
@@ -302,6 +305,33 @@ TEST(SeccionesInforme, CambiadoresConServicioGenerico) {
   EXPECT_TRUE(Contiene(t, fila({"6", "Para agotar corr. fría", "-", "Igual a la de otro cambiador",
                                 "-", "No especificada", "-", "No especificada", "-",
                                 "No especificada", "-"})));
+}
+
+// The remaining-problem table: the capital cost is the cost over the whole
+// amortization period, headed in dollars, not per year; the other rows as
+// they stand.
+TEST(SeccionesInforme, RemanenteConElInmovilizadoEnDolares) {
+  OpcionesInforme o = SinSecciones();
+  o.cambiadores[2] = true;
+  const CDiagrama d = DisenoCalculado();
+  Informe inf;
+  const std::string t = TextoPagina(inf.Escribir(d, o));
+  CDiagrama copia;
+  CopiarModeloCompleto(copia, d);
+  const AnalisisRemanente a = CalcularRemanente(copia);
+  const auto fila = [](std::vector<std::string> celdas) {
+    std::string s = "  <tr>\n";
+    for (const auto& c : celdas) s += "    <td>" + c + "</td>\n";
+    return s + "  </tr>\n";
+  };
+  EXPECT_TRUE(Contiene(t, fila({"Coste del inmovilizado ($)", Num(a.minimo.coste),
+                                Num(a.instalado.coste), Num(a.remanente.coste),
+                                Num(a.total.coste)})))
+      << t;
+  for (const char* cabecera : {"Número de cambiadores", "Área de intercambio (m<sup>2</sup>)",
+                               "Calefacción (kW)", "Refrigeración (kW)"})
+    EXPECT_TRUE(Contiene(t, std::string("    <td>") + cabecera + "</td>\n")) << cabecera;
+  EXPECT_FALSE(Contiene(t, "$/año)</td>"));
 }
 
 // Two loops of their own: E1 and E2 (100 and 140 kW) between H2 and C3, E3
