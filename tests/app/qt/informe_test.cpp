@@ -12,6 +12,7 @@
 #include <regex>
 #include <set>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 
 #include "app/core/ids_comandos.h"
@@ -35,6 +36,24 @@ class InformeEnElPrograma : public AppFixture {
     std::vector<std::string> v;
     for (const RunRecord& r : kitRunner_.Log()) v.push_back(r.text);
     return v;
+  }
+  // Writes the report into salida/ under `nombre`: the options sheet with
+  // `opciones` applied before its OK, the save dialog, the progress dialog
+  // run to its end. Answers the page's path.
+  std::string EscribirInforme(const char* nombre, const std::function<void(Driver&)>& opciones) {
+    QDir(dir_.path()).mkpath("salida");
+    const std::string ruta = (Ruta("salida") + QLatin1Char('/') + QString::fromUtf8(nombre)).toStdString();
+    kitRunner_.ScriptDialog([opciones](Driver& d) {
+      opciones(d);
+      d.Ok();
+    });
+    dialogos_.Script(QString::fromStdString(ruta));
+    kitRunner_.ScriptDialog([](Driver& d) {
+      ASSERT_TRUE(d.Timer(G::kIdTemporizador));
+      d.Ok();
+    });
+    EXPECT_TRUE(Ejecutar(cmd::kInforme));
+    return ruta;
   }
   std::vector<std::string> Archivos(const QString& carpeta) const {
     std::vector<std::string> v;
@@ -109,18 +128,8 @@ TEST_F(InformeEnElPrograma, EscribeLaPaginaYSusImagenesSinTocarElDocumento) {
 // one of the view's, the lowest of each axis among them.
 TEST_F(InformeEnElPrograma, DTDisponibleConLosEjesDeLaVista) {
   ASSERT_EQ(Iniciar({CopiaEjemplo("cuatro_corrientes.vdo")}), -1);
-  ASSERT_TRUE(QDir(dir_.path()).mkdir("salida"));
-  const std::string ruta = (Ruta("salida") + QStringLiteral("/dt.htm")).toStdString();
-  kitRunner_.ScriptDialog([](Driver& d) {
-    d.Click(CInfCorrDlg::kPrimerId + 12);
-    d.Ok();
-  });
-  dialogos_.Script(QString::fromStdString(ruta));
-  kitRunner_.ScriptDialog([&](Driver& d) {
-    ASSERT_TRUE(d.Timer(G::kIdTemporizador));
-    d.Ok();
-  });
-  ASSERT_TRUE(Ejecutar(cmd::kInforme));
+  const std::string ruta =
+      EscribirInforme("dt.htm", [](Driver& d) { d.Click(CInfCorrDlg::kPrimerId + 12); });
   const auto b = LeerBytes(ruta + "_DTDisp.svg");
   const std::string svg(b.begin(), b.end());
   std::set<std::string> enImagen;
@@ -199,19 +208,10 @@ TEST_F(InformeEnElPrograma, AnillosConUnaSendaMostradaDesdeElVisor) {
   Procesar();
   ASSERT_EQ(doc.m_Diagrama.m_lazoEnCurso.Clasificar(doc.m_Diagrama.m_cambiadores), kLazoSenda);
 
-  ASSERT_TRUE(QDir(dir_.path()).mkdir("salida"));
-  const std::string ruta = (Ruta("salida") + QStringLiteral("/anillos.htm")).toStdString();
-  kitRunner_.ScriptDialog([](Driver& d) {
+  const std::string ruta = EscribirInforme("anillos.htm", [](Driver& d) {
     ASSERT_TRUE(d.Page(2));
     d.Click(CInfAnillosDlg::kPrimerId);
-    d.Ok();
   });
-  dialogos_.Script(QString::fromStdString(ruta));
-  kitRunner_.ScriptDialog([&](Driver& d) {
-    ASSERT_TRUE(d.Timer(G::kIdTemporizador));
-    d.Ok();
-  });
-  ASSERT_TRUE(Ejecutar(cmd::kInforme));
   EXPECT_TRUE(kitRunner_.Done());
   const auto b = LeerBytes(ruta);
   const std::string pagina(b.begin(), b.end());
