@@ -165,7 +165,10 @@ double CalorCrucePinch(CDiagrama& d, std::int32_t i) {
     d.CalcularObjetivosServicios();
     c.pinchesServicio = PinchesServicioRed(d);
   }
-  return c.CalorCruce(CorrienteDeLado(d, c.ladoCaliente.ref), CorrienteDeLado(d, c.ladoFrio.ref));
+  const double cruce =
+      c.CalorCruce(CorrienteDeLado(d, c.ladoCaliente.ref), CorrienteDeLado(d, c.ladoFrio.ref));
+  // Ends that meet the pinch up to rounding leave a few 1e-14 kW: no heat.
+  return cruce < kTolH ? 0.0 : cruce;
 }
 
 }  // namespace vardo

@@ -143,7 +143,7 @@ std::string Remanente(const CDiagrama& d) {
       s,
       {{"Número de cambiadores", [](const ValoresRemanente& v) { return Entero(v.numCambiadores); }},
        {"Área de intercambio (m<sup>2</sup>)", [](const ValoresRemanente& v) { return Num(v.area); }},
-       {"Coste del inmovilizado ($/año)", [](const ValoresRemanente& v) { return Num(v.coste); }},
+       {"Coste del inmovilizado ($)", [](const ValoresRemanente& v) { return Num(v.coste); }},
        {"Calefacción (kW)", [](const ValoresRemanente& v) { return Num(v.calefaccion); }},
        {"Refrigeración (kW)", [](const ValoresRemanente& v) { return Num(v.refrigeracion); }}},
       {&a.minimo, &a.instalado, &a.remanente, &a.total});
@@ -186,6 +186,9 @@ std::string CostesOperacion(const CDiagrama& d) {
 // ---- Loops and paths ----
 
 std::string Anillos(CDiagrama& d, PaginaInforme& p) {
+  // The whole network's loops and paths, not only those through the chain
+  // the document shows or is building.
+  d.m_lazoEnCurso.Vaciar();
   const std::int32_t encontrados = BuscarAnillos(d);
   p.Estado("Escribiendo datos de anillos y sendas...");
   std::string s = "<p><b>Búsqueda de anillos</b></p>\n";

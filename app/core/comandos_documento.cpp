@@ -730,6 +730,13 @@ void CVardoDoc::Servicios(std::int32_t pagina) {
     if (!m_Diagrama.m_serviciosVisibles && m_Diagrama.ServiciosCubrenProblema() &&
         Ui().AskYesNo(kServiciosCubren) == Answer::Yes)
       OnMostrarServicios();
+    // Exchangers on a utility take its new temperatures and load at once,
+    // and are reported when these no longer fit.
+    const auto& cambiadores = m_Diagrama.m_cambiadores;
+    if (std::any_of(cambiadores.begin(), cambiadores.end(), [](const CCambiador& c) {
+          return EsServicio(c.ladoCaliente.ref) || EsServicio(c.ladoFrio.ref);
+        }))
+      ComprobarCambiadores();
   });
 }
 

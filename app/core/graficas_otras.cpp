@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 
 #include "app/core/graficas.h"
 #include "model/anillos.h"
@@ -64,30 +66,47 @@ double FactorCarnot(const CDiagrama& d, double T) { return 1.0 - d.m_tReferencia
 
 namespace {
 
-// Operating cost factor of the loop chart, applied to the generic utility
-// duties times their unit costs. Scaled values beyond the 32-bit range
-// saturate in the chart.
-constexpr double kFactorOperacionAnillo = 28512000.0;
-
 struct CosteAnillo {
   double q;
   double inmovilizado;
   double operacion;
 };
 
-// Network costs at the shifted state: capital of every exchanger, and the
-// generic utilities' duties at their unit costs.
+// Unit cost of what one exchanger side draws, $/(kW·año): the generic
+// utility at the model's price, a defined utility at its own, a process
+// stream nothing.
+double PrecioLado(const CDiagrama& d, std::int32_t ref, double precioGenerico) {
+  if (ref == kRefGenerico) return precioGenerico;
+  if (EsServicio(ref) && d.RefValida(ref))
+    return d.m_servicios[static_cast<std::size_t>(IndiceServicio(ref))].m_coste;
+  return 0.0;
+}
+
+// Network costs at the shifted state: the capital of every exchanger, and
+// the operating cost in $/año as the cost targets count it, each heater's
+// and cooler's duty at its utility's unit cost.
 CosteAnillo CostesRed(const CDiagrama& d, double q) {
   CosteAnillo c{q, 0.0, 0.0};
-  double qh = 0.0, qc = 0.0;
   for (std::int32_t i = 0; i < d.GetNumCambiadores(); ++i) {
     c.inmovilizado += CosteCambiadores(d, i);
     const CCambiador& x = d.m_cambiadores[static_cast<std::size_t>(i)];
-    if (x.ladoCaliente.ref == kRefGenerico) qh += x.q;
-    if (x.ladoFrio.ref == kRefGenerico) qc += x.q;
+    c.operacion += x.q * (PrecioLado(d, x.ladoCaliente.ref, d.m_costeCaliente) +
+                          PrecioLado(d, x.ladoFrio.ref, d.m_costeFrio));
   }
-  c.operacion = (qh * d.m_costeCaliente + qc * d.m_costeFrio) * kFactorOperacionAnillo;
   return c;
+}
+
+// Decimals of the chart's integers: two, or fewer when the largest cost
+// would not fit in 32 bits with them, so that no point is cut at the limit.
+int DecimalesCostes(const std::vector<CosteAnillo>& costes) {
+  double mayor = 0.0;
+  for (const CosteAnillo& c : costes)
+    for (double v : {c.inmovilizado, c.operacion, c.inmovilizado + c.operacion})
+      if (std::isfinite(v)) mayor = std::max(mayor, std::fabs(v));
+  constexpr double kLimite = std::numeric_limits<std::int32_t>::max();
+  int decimales = 2;
+  while (decimales > 0 && mayor * std::pow(10.0, decimales) > kLimite) --decimales;
+  return decimales;
 }
 
 }  // namespace
@@ -132,7 +151,7 @@ int GraficaCostesAnillo(CDiagrama& d, CGrafica& g, int n) {
     d.m_cambiadorAux = aux;
   }
 
-  g.decimales = 2;
+  g.decimales = static_cast<std::int16_t>(DecimalesCostes(costes));
   g.Inicializar("Inmovilizado", 1, kColorCurvaFria);
   for (const CosteAnillo& c : costes) AnadirPuntoValor(g, c.q, c.inmovilizado);
   g.AddSerie("Operación", 2, kColorCurvaCaliente);

@@ -243,7 +243,7 @@ TablaRemanente TextosRemanente(const AnalisisRemanente& a) {
   t[0] = {"", "Mínimo", "Instalado", "Remanente", "Total"};
   t[1][0] = "Número de cambiadores";
   t[2][0] = "Área de intercambio (m2)";
-  t[3][0] = "Coste de inmovilizado ($/año)";
+  t[3][0] = "Coste de inmovilizado ($)";
   t[4][0] = "Calefacción (kW)";
   t[5][0] = "Refrigeración (kW)";
   const ValoresRemanente* columnas[] = {&a.minimo, &a.instalado, &a.remanente, &a.total};

@@ -84,7 +84,7 @@ const DefComando kComandos[] = {
     {cmd::kPropiedadesCorrienteSel, "Ver &Propiedades", "Muestra las propiedades de la corriente seleccionada\nPropiedades de la corriente"},
     {cmd::kLadoCalienteCorriente, "Lado &Caliente", "Criterios de factibilidad del lado caliente\nFactibilidad, lado caliente"},
     {cmd::kLadoFrioCorriente, "Lado &Frío", "Criterios de factibilidad del lado frío\nFactibilidad, lado frío"},
-    {cmd::kTablaCorrientes, "Tabla de Corrientes", "Muestra la tabla de corrientes\nTabla de corrientes"},
+    {cmd::kTablaCorrientes, "&Tabla", "Muestra la tabla de corrientes\nTabla de corrientes"},
     // Exchangers
     {cmd::kAnadirCambiadores, "&Añadir\tCtrl+H", "Añade cambiadores de calor\nAñadir cambiadores"},
     {cmd::kBorrarCambiadores, "&Borrar", "Borra cambiadores de calor\nBorrar cambiadores"},
@@ -296,7 +296,7 @@ void CMainFrame::CrearMenus() {
         kBarraEstado, 0, kVerTablaCorrientes, kVerVisorObjetos},
        false);
   QMenu* corrientes = menu("&Corrientes", {kAnadirCorrientes, kBorrarCorrientes,
-                                           kPropiedadesCorriente}, true);
+                                           kPropiedadesCorriente, kTablaCorrientes}, true);
   submenu(corrientes, "B&ifurcar",
           {kBifurcarNueva, kBifurcarModificar, kBifurcarBorrar, kBifurcarTemperaturas});
   submenu(corrientes, "&Factibilidad",

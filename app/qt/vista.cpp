@@ -55,8 +55,8 @@ class CursorEspera {
 // from minus the loop's smallest even duty to its smallest odd duty, in the
 // chart's stored units; the y range stays as scaled.
 void MargenesCostesAnillo(CGrafica& g, const CAnillo& anillo) {
-  g.SetMargenes(TruncCoord(100.0 * anillo.minimoImpar), TruncCoord(-100.0 * anillo.minimoPar),
-                g.yMax, g.yMin);
+  g.SetMargenes(ValorGrafica(anillo.minimoImpar, g.decimales),
+                ValorGrafica(-anillo.minimoPar, g.decimales), g.yMax, g.yMin);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "dialogs/analysis/campos.h"
 #include "dialogs/analysis/dlg_variacion.h"
 #include "model/constantes.h"
+#include "model/red.h"
 
 namespace vardo {
 
@@ -53,8 +54,10 @@ kit::Template PlantillaTotales() {
                   }};
 }
 
+// "SG" for the generic utility, "S%d" for a defined one, the stream's number
+// otherwise.
 std::string EtiquetaLado(std::int32_t ref) {
-  return ref == kRefGenerico ? std::string("SG") : std::to_string(ref + 1);
+  return ref == kRefGenerico ? std::string("SG") : EtiquetaCorriente(ref);
 }
 
 }  // namespace

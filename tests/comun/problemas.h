@@ -6,8 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <initializer_list>
 #include <vector>
 
+#include "model/anillos.h"
 #include "model/cambiador.h"
 #include "model/constantes.h"
 #include "model/diagrama.h"
@@ -70,6 +72,33 @@ inline CDiagrama DisenoCuatroCorrientes() {
   d.AddCambiador(kModoQ, 3, 0, kTipoCambiador, 1, 0, 0, 0, 0, kTipoCambiador, 3, 1, 30);
   d.AddCambiador(kModoCompletarCaliente, 3, -1, kTipoCambiador, 4, 0, 0, 0, 0, 0, 0, 3, 0);
   ReconstruirListas(d);
+  return d;
+}
+
+// The chain of these exchangers (0-based, in picking order) loaded for load
+// shifting, as the loop dialogs' OK leaves it; the network calculated.
+inline void CargarCadena(CDiagrama& d, std::initializer_list<std::int32_t> cadena,
+                         std::int32_t clase) {
+  std::int32_t r = kLazoIncompleto;
+  for (std::int32_t e : cadena) r = AddCambiadorAnillo(d, e);
+  ASSERT_EQ(r, clase);
+  d.m_anillo = CAnillo(d.m_lazoEnCurso);
+  PrepararAnillo(d);
+  DesplazarCargaAnillo(d);
+  d.m_anillo.CalcularMinimos(d.m_cambiadores);
+  CalcularRed(d);
+}
+
+// The four-stream design with 0.5 kW shifted from E5 to E2 along its loop
+// 2-5-2 (both H4-C1), calculated: E2's cold inlet ends a rounding error off
+// the cold pinch.
+inline CDiagrama DisenoConCargaDesplazada() {
+  CDiagrama d = DisenoCuatroCorrientes();
+  d.CalcularObjetivos();
+  CalcularRed(d);
+  CargarCadena(d, {1, 4, 1}, kLazoAnillo);
+  RelajarAnillo(d, 0.5);
+  CalcularRed(d);
   return d;
 }
 

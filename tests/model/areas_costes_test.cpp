@@ -251,5 +251,37 @@ TEST(CalorCrucePinch, UtilityPinchesOnlyWhileUtilitiesShown) {
   EXPECT_NEAR(d.m_cambiadores[0].pinchesServicio[1], 400, 1e-9);
 }
 
+// Heat across the pinch below the heat tolerance (1e-5 kW) is rounding,
+// not heat: it reads 0. The four-stream design with a load shift along its
+// loop 2-5-2 leaves E2's cold inlet a hair off the cold pinch; an exchanger
+// H4 393.15 K -> 363.15 - d K against C3 from the pinch crosses by 1.5 d kW
+// (H4's m·cp), which counts from 1e-5 kW on.
+TEST(CalorCrucePinch, BelowTheHeatToleranceIsNoHeat) {
+  CDiagrama d = DisenoConCargaDesplazada();
+  ASSERT_TRUE(Calculada(CalcularRed(d)));
+  ASSERT_NE(d.m_cambiadores[1].q, 90.0);
+  for (std::int32_t i = 0; i < d.GetNumCambiadores(); ++i) EXPECT_EQ(CalorCrucePinch(d, i), 0.0) << i;
+
+  struct Caso {
+    double exceso;  // K below the hot pinch
+    double cruce;   // kW
+  };
+  for (const Caso& c : {Caso{1e-6, 0.0}, Caso{5e-6, 0.0}, Caso{1e-5, 1.5e-5}, Caso{1e-3, 1.5e-3},
+                        Caso{10.0, 15.0}}) {
+    SCOPED_TRACE(c.exceso);
+    CDiagrama x = DisenoConGenericos();
+    while (x.GetNumCambiadores() > 0) x.BorrarCambiador(0);
+    x.AddCambiador(kModoQ, 3, 2, kTipoValor, 393.15, 0, 0, kTipoPinch, 0, 0, 0, 1,
+                   1.5 * (30.0 + c.exceso));
+    ReconstruirListas(x);
+    CalcularRed(x);
+    ASSERT_NEAR(x.m_cambiadores[0].tSalidaCaliente, 363.15 - c.exceso, 1e-9);
+    if (c.cruce == 0.0)
+      EXPECT_EQ(CalorCrucePinch(x, 0), 0.0);
+    else
+      EXPECT_NEAR(CalorCrucePinch(x, 0), c.cruce, 1e-9);
+  }
+}
+
 }  // namespace
 }  // namespace vardo

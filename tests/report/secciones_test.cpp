@@ -11,9 +11,12 @@
 #include <string>
 #include <vector>
 
+#include "app/core/documento.h"
+#include "app/core/remanente.h"
 #include "model/anillos.h"
 #include "model/constantes.h"
 #include "report/informe.h"
+#include "report/pagina_informe.h"
 #include "tests/app/core/ejemplo_archivo.h"
 #include "tests/comun/problemas.h"
 #include "tests/report/informe_prueba.h"
@@ -304,6 +307,33 @@ TEST(SeccionesInforme, CambiadoresConServicioGenerico) {
                                 "No especificada", "-"})));
 }
 
+// The remaining-problem table: the capital cost is the cost over the whole
+// amortization period, headed in dollars, not per year; the other rows as
+// they stand.
+TEST(SeccionesInforme, RemanenteConElInmovilizadoEnDolares) {
+  OpcionesInforme o = SinSecciones();
+  o.cambiadores[2] = true;
+  const CDiagrama d = DisenoCalculado();
+  Informe inf;
+  const std::string t = TextoPagina(inf.Escribir(d, o));
+  CDiagrama copia;
+  CopiarModeloCompleto(copia, d);
+  const AnalisisRemanente a = CalcularRemanente(copia);
+  const auto fila = [](std::vector<std::string> celdas) {
+    std::string s = "  <tr>\n";
+    for (const auto& c : celdas) s += "    <td>" + c + "</td>\n";
+    return s + "  </tr>\n";
+  };
+  EXPECT_TRUE(Contiene(t, fila({"Coste del inmovilizado ($)", Num(a.minimo.coste),
+                                Num(a.instalado.coste), Num(a.remanente.coste),
+                                Num(a.total.coste)})))
+      << t;
+  for (const char* cabecera : {"Número de cambiadores", "Área de intercambio (m<sup>2</sup>)",
+                               "Calefacción (kW)", "Refrigeración (kW)"})
+    EXPECT_TRUE(Contiene(t, std::string("    <td>") + cabecera + "</td>\n")) << cabecera;
+  EXPECT_FALSE(Contiene(t, "$/año)</td>"));
+}
+
 // Two loops of their own: E1 and E2 (100 and 140 kW) between H2 and C3, E3
 // and E4 (10 and 15 kW) between H4 and C1.
 CDiagrama DosAnillos() {
@@ -335,6 +365,59 @@ TEST(SeccionesInforme, CadaAnilloConSuPropioIntervalo) {
                                              "estado: Escribiendo datos de anillos y sendas...",
                                              "paso", "estado: Informe completo", "completo"};
   EXPECT_EQ(inf.progreso.eventos, esperado);
+}
+
+// The four-stream design at minimum utilities has the loop 2-5-2, the path
+// 3-5-6 and the path 3-2-6. With a path of the search shown (as the object
+// browser shows it), the report still counts and lists all three, not only
+// those through the shown one; the document's chain is left as it was.
+TEST(SeccionesInforme, AnillosConUnaSendaMostradaLosCuentaTodos) {
+  CDiagrama d = prueba::DisenoCuatroCorrientes();
+  d.CalcularObjetivos();
+  ASSERT_TRUE(prueba::Calculada(d.CalcularRed()));
+  ASSERT_EQ(BuscarAnillos(d), 3);
+  std::int32_t senda = -1;
+  for (std::int32_t k = 0; k < 3 && senda < 0; ++k) {
+    MostrarAnillo(d, k);
+    if (d.m_lazoEnCurso.Clasificar(d.m_cambiadores) == kLazoSenda) senda = k;
+  }
+  ASSERT_GE(senda, 0);
+  MostrarAnillo(d, senda);
+  const std::vector<std::uint32_t> mostrada = d.m_lazoEnCurso.nodos;
+
+  OpcionesInforme o = SinSecciones();
+  o.anillos[0] = true;
+  Informe inf;
+  const std::string t = TextoPagina(inf.Escribir(d, o));
+  EXPECT_TRUE(Contiene(t, "<p>El programa ha encontrado un total de 3 anillos y sendas:</p>\n")) << t;
+  const std::regex re("<p>[0-9]+: (Anillo|Senda) formad[ao] por los cambiadores ([0-9 -]+)Se puede");
+  std::set<std::string> lineas;
+  for (auto it = std::sregex_iterator(t.begin(), t.end(), re); it != std::sregex_iterator(); ++it)
+    lineas.insert((*it)[1].str() + " " + (*it)[2].str());
+  EXPECT_EQ(lineas, (std::set<std::string>{"Anillo 2 - 5 - 2 - ", "Senda 3 - 5 - 6 - ",
+                                            "Senda 3 - 2 - 6 - "}))
+      << t;
+  EXPECT_EQ(d.m_lazoEnCurso.nodos, mostrada);
+}
+
+// After a load shift no exchanger of the pinch design is listed as moving
+// heat across the pinch: the table keeps its heading row alone.
+TEST(SeccionesInforme, CrucePinchSinRuidoTrasDesplazarCarga) {
+  OpcionesInforme o = SinSecciones();
+  o.cambiadores[4] = true;
+  Informe inf;
+  const std::string t = TextoPagina(inf.Escribir(prueba::DisenoConCargaDesplazada(), o));
+  const std::size_t tabla = t.find("<p><b>Emparejamientos a través del pinch</b></p>");
+  ASSERT_NE(tabla, std::string::npos) << t;
+  const std::string resto = t.substr(tabla);
+  const std::size_t fin = resto.find("</table>");
+  ASSERT_NE(fin, std::string::npos);
+  // One row: the heading.
+  const std::string filas = resto.substr(0, fin);
+  std::size_t n = 0;
+  for (std::size_t p = filas.find("<tr>"); p != std::string::npos; p = filas.find("<tr>", p + 1)) ++n;
+  EXPECT_EQ(n, 1u) << filas;
+  EXPECT_EQ(t.find("e-01"), std::string::npos);
 }
 
 TEST(SeccionesInforme, CaminosDePerturbacionMarcanCualquierCamino) {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <set>
 
 #include "app/core/graficas.h"
 #include "model/anillos.h"
@@ -28,32 +30,35 @@ void Cerca(const Point& p, double x, double y, double tol = 1.0) {
 
 // H 450 -> 350 K and C 340 -> 440 K, both m·cp 2: E1 (80 kW) at the hot
 // ends, E2 (60 kW) after it on both streams, a cooler and a heater of 60 kW
-// each on the generic utilities. E1 and E2 form a loop; every shift keeps
-// both matches exactly DT min apart at their ends.
-CDiagrama RedConAnillo() {
+// each on the generic utilities, or with serviciosDefinidos on steam at
+// 500 K (S1, 80 $/(kW·año)) and water at 300 K (S2, 10 $/(kW·año)), shown.
+// E1 and E2 form a loop; every shift keeps both matches exactly DT min apart
+// at their ends.
+CDiagrama RedConAnillo(bool serviciosDefinidos = false) {
   CDiagrama d;
   d.AddCorriente(450.0, 350.0, 2.0, 0, 0);
   d.AddCorriente(340.0, 440.0, 2.0, 1, 0);
+  // A defined utility's side starts at the utility's own temperature.
+  std::int32_t vapor = kRefGenerico, agua = kRefGenerico, entradaServicio = kTipoNinguno;
+  if (serviciosDefinidos) {
+    d.m_servicios = {ServicioLatente(500.0, 60.0, 0, 80.0), ServicioLatente(300.0, 60.0, 1, 10.0)};
+    d.m_serviciosVisibles = 1;
+    vapor = kRefServicio;
+    agua = kRefServicio + 1;
+    entradaServicio = kTipoExtremo;
+  }
   d.AddCambiador(kModoQ, 0, 1, kTipoExtremo, 0, 0, 0, 0, 0, kTipoExtremo, 0, 1, 80);
   d.AddCambiador(kModoQ, 0, 1, kTipoCambiador, 0, 0, 0, 0, 0, kTipoCambiador, 0, 1, 60);
-  d.AddCambiador(kModoCompletarCaliente, 0, -1, kTipoCambiador, 1, 0, 0, 0, 0, 0, 0, 3, 0);
-  d.AddCambiador(kModoCompletarFria, -1, 1, 0, 0, 0, 0, kTipoExtremo, 0, kTipoCambiador, 1, 2, 0);
-  for (auto& c : d.m_corrientes) c.m_cambiadores.clear();
-  for (std::size_t i = 0; i < d.m_cambiadores.size(); ++i)
-    for (std::int32_t ref : {d.m_cambiadores[i].ladoCaliente.ref, d.m_cambiadores[i].ladoFrio.ref})
-      if (d.RefValida(ref)) d.GetCorriente(ref).m_cambiadores.push_back(static_cast<std::uint32_t>(i));
+  d.AddCambiador(kModoCompletarCaliente, 0, agua, kTipoCambiador, 1, 0, 0, entradaServicio, 0, 0,
+                 0, 3, 0);
+  d.AddCambiador(kModoCompletarFria, vapor, 1, entradaServicio, 0, 0, 0, kTipoExtremo, 0,
+                 kTipoCambiador, 1, 2, 0);
+  ReconstruirListas(d);
   d.CalcularObjetivos();
   EXPECT_GE(CalcularRed(d), kRedSoloAvisos);
   EXPECT_LT(CalcularRed(d), 0);
-  // The loop E1, E2, E1 loaded for load shifting.
-  AddCambiadorAnillo(d, 0);
-  AddCambiadorAnillo(d, 1);
-  EXPECT_EQ(AddCambiadorAnillo(d, 0), kLazoAnillo);
-  d.m_anillo = CAnillo(d.m_lazoEnCurso);
-  PrepararAnillo(d);
-  DesplazarCargaAnillo(d);
-  d.m_anillo.CalcularMinimos(d.m_cambiadores);
-  CalcularRed(d);
+  // The loop E1, E2, E1.
+  CargarCadena(d, {0, 1, 0}, kLazoAnillo);
   return d;
 }
 
@@ -89,10 +94,10 @@ TEST(GraficaCostesAnillo, CostsOverTheShiftedHeatFlow) {
     EXPECT_EQ(inm[k].x, ValorGrafica(qs[k], 2));
     EXPECT_EQ(op[k].x, inm[k].x);
     EXPECT_GT(inm[k].y, 0);
-    // 120 kW of generic utilities at 50 $/(kW·year) times 28,512,000: far
-    // beyond the 32-bit range, kept at its limit instead of wrapping.
-    EXPECT_EQ(op[k].y, std::numeric_limits<std::int32_t>::max());
-    EXPECT_EQ(tot[k].y, std::numeric_limits<std::int32_t>::max());
+    // The heater and the cooler keep their 60 kW each at 50 $/(kW·año):
+    // 6000 $/año whatever the loop carries.
+    EXPECT_EQ(op[k].y, 600000);
+    EXPECT_NEAR(tot[k].y, inm[k].y + op[k].y, 1);
   }
   // Moving load from E1 to E2 changes the capital cost.
   EXPECT_NE(inm.front().y, inm.back().y);
@@ -106,16 +111,108 @@ TEST(GraficaCostesAnillo, CostsOverTheShiftedHeatFlow) {
   EXPECT_EQ(inm[2].y, ValorGrafica(capital, 2));
 }
 
-TEST(GraficaCostesAnillo, SmallOperatingCostsStayExactAndNoPointsWithoutCount) {
-  CDiagrama d = RedConAnillo();
-  d.m_costeCaliente = 1e-6;
-  d.m_costeFrio = 1e-6;
+// The four-stream design at minimum utilities (heater 20 kW, cooler 60 kW,
+// both at 50 $/(kW·año): 4000 $/año). Along the loop 2-5-2 (E2 90 kW, E5
+// 30 kW, both H4-C1) the utilities keep their loads: only the capital moves
+// (E2 cannot give much of its load to E5: those shifts fail and leave no
+// point). Along the path 3-5-6 the heater and the cooler take q more each
+// while E5 takes q less: the operating cost is 4000 + 100 q. Every point is
+// on the chart as computed, none cut at the 32-bit limit, and at q = 0 the
+// operating series reads the operating cost target.
+TEST(GraficaCostesAnillo, MinimumEnergyDesignAlongALoopAndAPath) {
+  struct Caso {
+    const char* nombre;
+    std::initializer_list<std::int32_t> cadena;
+    std::int32_t clase;
+    int puntos;        // a step of 1 kW from 1 - (smallest even duty)
+    double pendiente;  // $/año of operating cost per kW shifted
+  };
+  const Caso casos[] = {
+      {"anillo 2-5-2", {1, 4, 1}, kLazoAnillo, 118, 0.0},
+      {"senda 3-5-6", {2, 4, 5}, kLazoSenda, 48, 100.0},
+  };
+  for (const Caso& caso : casos) {
+    SCOPED_TRACE(caso.nombre);
+    CDiagrama d = DisenoCuatroCorrientes();
+    d.CalcularObjetivos();
+    ASSERT_TRUE(Calculada(CalcularRed(d)));
+    CargarCadena(d, caso.cadena, caso.clase);
+    ASSERT_DOUBLE_EQ(d.CosteOperacion(0), 4000.0);
+    ASSERT_DOUBLE_EQ(d.m_anillo.minimoPar + d.m_anillo.minimoImpar - 2.0, caso.puntos);
+
+    CGrafica g;
+    const int fallidos = GraficaCostesAnillo(d, g, caso.puntos);
+    EXPECT_EQ(g.decimales, 2);
+    const auto inm = PuntosSerie(g, 0);
+    const auto op = PuntosSerie(g, 1);
+    const auto tot = PuntosSerie(g, 2);
+    ASSERT_EQ(op.size(), static_cast<std::size_t>(caso.puntos - fallidos));
+    ASSERT_GT(op.size(), 10u);
+    ASSERT_EQ(inm.size(), op.size());
+    ASSERT_EQ(tot.size(), op.size());
+    std::set<std::int32_t> totales, operaciones;
+    bool enCero = false;
+    for (std::size_t k = 0; k < op.size(); ++k) {
+      // Whole kilowatts: x is exactly q x 100.
+      const double q = op[k].x / 100.0;
+      ASSERT_EQ(q, std::trunc(q)) << k;
+      EXPECT_EQ(inm[k].x, op[k].x);
+      for (const auto* serie : {&inm, &op, &tot}) {
+        EXPECT_LT((*serie)[k].y, std::numeric_limits<std::int32_t>::max()) << k;
+        EXPECT_GT((*serie)[k].y, 0) << k;
+      }
+      EXPECT_EQ(op[k].y, ValorGrafica(4000.0 + caso.pendiente * q, 2)) << k;
+      EXPECT_NEAR(tot[k].y, inm[k].y + op[k].y, 1) << k;
+      if (op[k].x == 0) {
+        enCero = true;
+        EXPECT_EQ(op[k].y, ValorGrafica(d.CosteOperacion(0), 2));
+      }
+      totales.insert(tot[k].y);
+      operaciones.insert(op[k].y);
+    }
+    EXPECT_TRUE(enCero);
+    EXPECT_GT(totales.size(), 1u);
+    EXPECT_EQ(operaciones.size() > 1, caso.pendiente != 0.0);
+  }
+}
+
+// With the defined utilities shown, each heater and cooler costs its own
+// utility's unit cost: 60 kW of steam at 80 and 60 kW of water at 10 $/(kW·año)
+// are 5400 $/año at every heat flow of the loop.
+TEST(GraficaCostesAnillo, DefinedUtilitiesCostTheirOwnUnitPrice) {
+  CDiagrama d = RedConAnillo(true);
   CGrafica g;
-  GraficaCostesAnillo(d, g, 2);
+  ASSERT_EQ(GraficaCostesAnillo(d, g, 4), 0);
   const auto op = PuntosSerie(g, 1);
-  ASSERT_EQ(op.size(), 2u);
-  // (60 + 60) kW x 1e-6 x 28,512,000 = 3421.44
-  EXPECT_NEAR(op[0].y, 342144, 1);
+  ASSERT_EQ(op.size(), 4u);
+  for (const Point& p : op) EXPECT_EQ(p.y, 540000);
+}
+
+// Costs too large for two decimals in 32 bits are drawn with fewer, never
+// cut at the limit; no count, no point.
+TEST(GraficaCostesAnillo, LargeCostsTakeFewerDecimalsInsteadOfBeingCut) {
+  struct Caso {
+    double precio;  // $/(kW·año) of both generic utilities (120 kW in all)
+    int decimales;
+  };
+  for (const Caso& caso : {Caso{50.0, 2}, Caso{1e6, 1}, Caso{1e7, 0}}) {
+    SCOPED_TRACE(caso.precio);
+    CDiagrama d = RedConAnillo();
+    d.m_costeCaliente = caso.precio;
+    d.m_costeFrio = caso.precio;
+    CGrafica g;
+    GraficaCostesAnillo(d, g, 2);
+    EXPECT_EQ(g.decimales, caso.decimales);
+    const auto op = PuntosSerie(g, 1);
+    const auto tot = PuntosSerie(g, 2);
+    ASSERT_EQ(op.size(), 2u);
+    EXPECT_EQ(op[0].y, ValorGrafica(120.0 * caso.precio, caso.decimales));
+    for (const Point& p : tot) EXPECT_LT(p.y, std::numeric_limits<std::int32_t>::max());
+    // q from -79 by 69, in the same units.
+    EXPECT_EQ(op[1].x, ValorGrafica(-10.0, caso.decimales));
+  }
+  CDiagrama d = RedConAnillo();
+  CGrafica g;
   GraficaCostesAnillo(d, g, 0);
   EXPECT_EQ(g.series.size(), 3u);
   EXPECT_TRUE(g.puntos.empty());

@@ -119,7 +119,7 @@ TEST_F(RemanenteServicios, ColumnsAndCharts) {
   const TablaRemanente::value_type cabecera = {"", "Mínimo", "Instalado", "Remanente", "Total"};
   EXPECT_EQ(t[0], cabecera);
   EXPECT_EQ(t[1][0], "Número de cambiadores");
-  EXPECT_EQ(t[3][0], "Coste de inmovilizado ($/año)");
+  EXPECT_EQ(t[3][0], "Coste de inmovilizado ($)");
   EXPECT_EQ(t[5][0], "Refrigeración (kW)");
   EXPECT_EQ(t[1][2], "3");
   EXPECT_EQ(t[2][2], NumTexto(area, 6));

@@ -355,5 +355,13 @@ TEST_F(GraficaDelVisor, CadaEntradaDelSelectorYUnModeloSinCorrientes) {
   EXPECT_TRUE(ui.Log().empty());
 }
 
+// After a load shift an exchanger whose end meets the pinch up to rounding
+// shows no heat across it.
+TEST(PropiedadesVisor, SinCalorATravesDelPinchTrasDesplazarCarga) {
+  CDiagrama d = prueba::DisenoConCargaDesplazada();
+  for (std::int32_t i = 0; i < d.GetNumCambiadores(); ++i)
+    EXPECT_EQ(Valor(PropiedadesCambiador(d, i), "A través del pinch (kW)"), "0.") << i;
+}
+
 }  // namespace
 }  // namespace vardo

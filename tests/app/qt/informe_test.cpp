@@ -3,18 +3,25 @@
 // leaving the document as it was; a file that cannot be created is reported
 // and nothing is written.
 #include <QDir>
+#include <QDockWidget>
 #include <QFile>
 #include <QFileInfo>
+#include <QTest>
+#include <QTreeWidget>
 #include <algorithm>
 #include <regex>
 #include <set>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 
 #include "app/core/ids_comandos.h"
 #include "dialogs/analysis/dlg_generando_informe.h"
 #include "dialogs/analysis/dlg_informe.h"
+#include "app/qt/visor_objetos.h"
 #include "fixture.h"
+#include "model/lazo.h"
+#include "tests/comun/problemas.h"
 #include "tests/comun/archivos.h"
 
 namespace vardo::prueba {
@@ -29,6 +36,24 @@ class InformeEnElPrograma : public AppFixture {
     std::vector<std::string> v;
     for (const RunRecord& r : kitRunner_.Log()) v.push_back(r.text);
     return v;
+  }
+  // Writes the report into salida/ under `nombre`: the options sheet with
+  // `opciones` applied before its OK, the save dialog, the progress dialog
+  // run to its end. Answers the page's path.
+  std::string EscribirInforme(const char* nombre, const std::function<void(Driver&)>& opciones) {
+    QDir(dir_.path()).mkpath("salida");
+    const std::string ruta = (Ruta("salida") + QLatin1Char('/') + QString::fromUtf8(nombre)).toStdString();
+    kitRunner_.ScriptDialog([opciones](Driver& d) {
+      opciones(d);
+      d.Ok();
+    });
+    dialogos_.Script(QString::fromStdString(ruta));
+    kitRunner_.ScriptDialog([](Driver& d) {
+      ASSERT_TRUE(d.Timer(G::kIdTemporizador));
+      d.Ok();
+    });
+    EXPECT_TRUE(Ejecutar(cmd::kInforme));
+    return ruta;
   }
   std::vector<std::string> Archivos(const QString& carpeta) const {
     std::vector<std::string> v;
@@ -103,18 +128,8 @@ TEST_F(InformeEnElPrograma, EscribeLaPaginaYSusImagenesSinTocarElDocumento) {
 // one of the view's, the lowest of each axis among them.
 TEST_F(InformeEnElPrograma, DTDisponibleConLosEjesDeLaVista) {
   ASSERT_EQ(Iniciar({CopiaEjemplo("cuatro_corrientes.vdo")}), -1);
-  ASSERT_TRUE(QDir(dir_.path()).mkdir("salida"));
-  const std::string ruta = (Ruta("salida") + QStringLiteral("/dt.htm")).toStdString();
-  kitRunner_.ScriptDialog([](Driver& d) {
-    d.Click(CInfCorrDlg::kPrimerId + 12);
-    d.Ok();
-  });
-  dialogos_.Script(QString::fromStdString(ruta));
-  kitRunner_.ScriptDialog([&](Driver& d) {
-    ASSERT_TRUE(d.Timer(G::kIdTemporizador));
-    d.Ok();
-  });
-  ASSERT_TRUE(Ejecutar(cmd::kInforme));
+  const std::string ruta =
+      EscribirInforme("dt.htm", [](Driver& d) { d.Click(CInfCorrDlg::kPrimerId + 12); });
   const auto b = LeerBytes(ruta + "_DTDisp.svg");
   const std::string svg(b.begin(), b.end());
   std::set<std::string> enImagen;
@@ -162,6 +177,50 @@ TEST_F(InformeEnElPrograma, UnArchivoQueNoSePuedeCrearSeAvisaYNoSeEscribe) {
   }
   EXPECT_FALSE(QFile::exists(Ruta("no")));
   EXPECT_TRUE(QFileInfo(Ruta("carpeta.htm")).isDir());
+}
+
+// The four-stream design at minimum utilities, its loops searched and one
+// path clicked in the object browser: the report's loop section still counts
+// and lists every loop and path the search found, not only the shown one.
+TEST_F(InformeEnElPrograma, AnillosConUnaSendaMostradaDesdeElVisor) {
+  ASSERT_EQ(Iniciar({CopiaEjemplo("cuatro_corrientes.vdo")}), -1);
+  Marco().show();
+  Procesar();
+  CVardoDoc& doc = *Doc();
+  doc.m_Diagrama = DisenoCuatroCorrientes();
+  doc.m_Diagrama.CalcularObjetivos();
+  doc.ComprobarCambiadores();
+  doc.ActualizarContadores();
+  ASSERT_TRUE(Ejecutar(cmd::kBuscarAnillos));
+  ASSERT_EQ(doc.m_Diagrama.m_lazos.size(), 3u);
+
+  auto* visor = qobject_cast<CVisorObjetosDlg*>(Marco().Dock(cmd::kVerVisorObjetos)->widget());
+  ASSERT_NE(visor, nullptr);
+  QTreeWidget* arbol = visor->Arbol();
+  QTreeWidgetItem* senda = nullptr;
+  for (int i = 0; i < arbol->topLevelItemCount(); ++i)
+    for (int j = 0; j < arbol->topLevelItem(i)->childCount(); ++j)
+      if (arbol->topLevelItem(i)->child(j)->text(0).startsWith(QStringLiteral("Senda")) && !senda)
+        senda = arbol->topLevelItem(i)->child(j);
+  ASSERT_NE(senda, nullptr);
+  arbol->scrollToItem(senda);
+  QTest::mouseClick(arbol->viewport(), Qt::LeftButton, {}, arbol->visualItemRect(senda).center());
+  Procesar();
+  ASSERT_EQ(doc.m_Diagrama.m_lazoEnCurso.Clasificar(doc.m_Diagrama.m_cambiadores), kLazoSenda);
+
+  const std::string ruta = EscribirInforme("anillos.htm", [](Driver& d) {
+    ASSERT_TRUE(d.Page(2));
+    d.Click(CInfAnillosDlg::kPrimerId);
+  });
+  EXPECT_TRUE(kitRunner_.Done());
+  const auto b = LeerBytes(ruta);
+  const std::string pagina(b.begin(), b.end());
+  EXPECT_NE(pagina.find("El programa ha encontrado un total de 3 anillos y sendas:"),
+            std::string::npos);
+  for (const char* linea : {"Anillo formado por los cambiadores 2 - 5 - 2 - ",
+                            "Senda formada por los cambiadores 3 - 5 - 6 - ",
+                            "Senda formada por los cambiadores 3 - 2 - 6 - "})
+    EXPECT_NE(pagina.find(linea), std::string::npos) << linea;
 }
 
 }  // namespace

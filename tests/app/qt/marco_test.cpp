@@ -18,7 +18,9 @@
 
 #include "tests/comun/puertos_prueba.h"
 #include "app/core/ids_comandos.h"
+#include "dialogs/analysis/dlg_tablas.h"
 #include "fixture.h"
+#include "platform/qt/displaygrid.h"
 #include "platform/qt/splash.h"
 #include "platform/qt/timer.h"
 
@@ -299,6 +301,52 @@ TEST_F(MarcoPrincipal, FactibilidadEstaEnElMenuDeCorrientesTrasBifurcar) {
   corrientes->adjustSize();
   corrientes->grab().save(QString::fromStdString(std::string(::testing::TempDir()) +
                                                  "menu_corrientes.png"));
+}
+
+// "Tabla" of the streams menu, reached with the keys (Alt+C, then T): the
+// streams table of the active document, only while it has streams. Its
+// mnemonic is the only T of the menu.
+TEST_F(MarcoPrincipal, TablaDeCorrientesDesdeElMenuCorrientes) {
+  ASSERT_EQ(Iniciar(), -1);
+  Marco().show();
+  Marco().PrimeraActivacion();
+  Procesar();
+  QMenu* corrientes = MenuDeBarra(Marco(), QStringLiteral("&Corrientes"));
+  ASSERT_NE(corrientes, nullptr);
+  QAction* tabla = nullptr;
+  QStringList mnemonicos;
+  for (QAction* a : corrientes->actions()) {
+    if (a->text() == QStringLiteral("&Tabla")) tabla = a;
+    const auto i = a->text().indexOf(QLatin1Char('&'));
+    if (i >= 0) mnemonicos << a->text().mid(i + 1, 1).toUpper();
+  }
+  ASSERT_NE(tabla, nullptr);
+  EXPECT_EQ(mnemonicos.count(QStringLiteral("T")), 1) << mnemonicos.join(QLatin1Char(' ')).toStdString();
+  // A new document has no streams.
+  emit corrientes->aboutToShow();
+  EXPECT_FALSE(tabla->isEnabled());
+
+  ASSERT_NE(app_->AbrirDocumento(CopiaEjemplo("cuatro_corrientes.vdo")), nullptr);
+  Procesar();
+  std::vector<std::string> fila;
+  kitRunner_.ScriptDialog([&](Driver& d) {
+    auto* g = d.Dialog().Get<DisplayGrid>(CTablaCorrientesDlg::kIdTabla);
+    for (int c = 0; c < g->Cols(); ++c) fila.push_back(g->TextMatrix(1, c).toStdString());
+    d.Grab(::testing::TempDir() + "tabla_corrientes_menu.png");
+    d.Ok();
+  });
+  QTest::keyClick(&Marco(), Qt::Key_C, Qt::AltModifier);
+  Procesar();
+  ASSERT_TRUE(corrientes->isVisible());
+  EXPECT_TRUE(tabla->isEnabled());
+  QTest::keyClick(corrientes, Qt::Key_T);
+  Procesar();
+  EXPECT_TRUE(kitRunner_.Done());
+  ASSERT_EQ(kitRunner_.Log().size(), 1u);
+  EXPECT_EQ(kitRunner_.Log()[0].text, "Tabla de Corrientes");
+  EXPECT_EQ(fila, (std::vector<std::string>{"1", "C1", "Fría", "Sensible", "293.15", "408.15",
+                                            "230.", "2."}));
+  EXPECT_FALSE(Doc()->IsModified());
 }
 
 TEST_F(MarcoPrincipal, ArchivoSoltadoSobreLaVentana) {

@@ -4,6 +4,8 @@
 // across the pinch, each with what it leaves in the document.
 #include <QLineEdit>
 #include <QTest>
+#include <limits>
+#include <set>
 
 #include "app/core/dt_optima.h"
 #include "app/core/ids_comandos.h"
@@ -19,6 +21,7 @@
 #include "dialogs/analysis/dlg_tablas.h"
 #include "fixture.h"
 #include "model/red.h"
+#include "platform/core/numero_tecleado.h"
 #include "platform/core/numtext.h"
 #include "platform/qt/displaygrid.h"
 #include "platform/qt/gradientprogress.h"
@@ -306,6 +309,82 @@ TEST_F(Objetivos, CostesDelAnilloConElRangoDelDialogoEnX) {
   const CGrafica& g = Vista()->Grafica();
   EXPECT_EQ(g.xMin, TruncCoord(-100.0 * a.minimoPar));
   EXPECT_EQ(g.xMax, TruncCoord(100.0 * a.minimoImpar));
+}
+
+// The four-stream design at minimum utilities in the program: the figure
+// "Coste de Operación" of "Costes Mínimos" (Ctrl+D), then the loop-cost
+// chart built through its dialog along the path 3-5-6 and the loop 2-5-2,
+// one kilowatt a step. No point is cut at the 32-bit limit; at q = 0 the
+// operating series reads the figure; along the path both series move, along
+// the loop only the total.
+TEST_F(Objetivos, CostesDelAnilloEnElDisenoDeMinimaEnergia) {
+  CDiagrama m = DisenoCuatroCorrientes();
+  m.CalcularObjetivos();
+  ASSERT_TRUE(Calculada(CalcularRed(m)));
+  Modelo(m);
+
+  std::string figura;
+  kitRunner_.ScriptDialog([&](Driver& d) {
+    figura = d.Text(CCosteMinimoDlg::kIdCosteOperacion);
+    d.Cancel();
+  });
+  QTest::keyClick(Vista(), Qt::Key_D, Qt::ControlModifier);
+  Procesar();
+  ASSERT_EQ(figura, "4000.");
+  const auto operacionActual = LeerNumeroTecleado(figura);
+  ASSERT_TRUE(operacionActual.has_value());
+
+  struct Caso {
+    const char* nombre;
+    std::vector<int> cadena;  // rows of "Cambiadores en el diagrama"
+    const char* puntos;
+    bool operacionVaria;
+  };
+  const Caso casos[] = {{"senda 3-5-6", {2, 4, 5}, "48", true},
+                        {"anillo 2-5-2", {1, 4, 1}, "118", false}};
+  for (const Caso& caso : casos) {
+    SCOPED_TRACE(caso.nombre);
+    kitRunner_.ScriptDialog([&](Driver& d) {
+      using T = CCostesTotalesDlg;
+      d.Click(T::kIdVaciar);
+      for (int i : caso.cadena) {
+        d.Choose(T::kIdCambiadores, i);
+        d.Click(T::kIdAnadir);
+      }
+      d.Type(T::kIdPuntos, caso.puntos);
+      d.Ok();
+    });
+    ASSERT_TRUE(Ejecutar(cmd::kCostesAnillo));
+    ASSERT_EQ(Doc()->m_nModo, 11);
+    const CGrafica& g = Vista()->Grafica();
+    ASSERT_EQ(g.series.size(), 3u);
+    ASSERT_EQ(g.decimales, 2);
+    const auto inicio = [&](std::size_t s) { return static_cast<std::size_t>(g.series[s].primerPunto); };
+    const std::size_t n = inicio(1) - inicio(0);
+    ASSERT_GT(n, 10u);
+    ASSERT_EQ(g.puntos.size(), 3 * n);
+    std::set<std::int32_t> operaciones, totales;
+    bool enCero = false;
+    for (std::size_t k = 0; k < n; ++k) {
+      const Point op = g.puntos[inicio(1) + k];
+      const Point tot = g.puntos[inicio(2) + k];
+      for (const Point& p : {g.puntos[inicio(0) + k], op, tot}) {
+        EXPECT_GT(p.y, 0);
+        EXPECT_LT(p.y, std::numeric_limits<std::int32_t>::max());
+      }
+      if (op.x == 0) {
+        enCero = true;
+        EXPECT_EQ(op.y, ValorGrafica(*operacionActual, g.decimales));
+      }
+      operaciones.insert(op.y);
+      totales.insert(tot.y);
+    }
+    EXPECT_TRUE(enCero);
+    EXPECT_GT(totales.size(), 1u);
+    EXPECT_EQ(operaciones.size() > 1, caso.operacionVaria);
+    Vista()->grab().save(QString::fromStdString(std::string(::testing::TempDir()) +
+                                                "costes_anillo_" + caso.nombre + ".png"));
+  }
 }
 
 TEST_F(Objetivos, TablasYEmparejamientos) {

@@ -4,7 +4,9 @@
 #include <QTest>
 
 #include "app/core/ids_comandos.h"
+#include "dialogs/entry/dlg_formato_cambiadores.h"
 #include "fixture.h"
+#include "model/constantes.h"
 #include "tests/dialogs/entry/servicios_prueba.h"
 
 namespace vardo::prueba {
@@ -96,6 +98,61 @@ TEST_F(ServiciosPrograma, DefinirCombinarYMostrarLosServicios) {
   EXPECT_EQ(Doc()->m_Diagrama.GetNumServicios(), 0);
   EXPECT_EQ(Doc()->m_Diagrama.m_serviciosVisibles, 0);
   EXPECT_FALSE(Doc()->PuedeDeshacer());
+}
+
+// The steam of the example with utilities (453.15 K, the heater of C1,
+// exchanger 2) moved in "Servicios Generales": OK checks the exchangers at
+// once, so the heater is drawn from the steam's new temperature and the
+// calculation's message comes up (the example's design carries a warning
+// of its own). At 473.15 K all fits; at 400.5 K the steam cannot heat C1
+// to 408.15 K and the message names that error.
+TEST_F(ServiciosPrograma, AceptarCompruebaLosCambiadoresDeLosServicios) {
+  struct Caso {
+    const char* temperatura;
+    double esperada;
+    bool error;
+  };
+  for (const Caso& caso : {Caso{"473,15", 473.15, false}, Caso{"400,5", 400.5, true}}) {
+    SCOPED_TRACE(caso.temperatura);
+    ASSERT_EQ(Iniciar({CopiaEjemplo("servicios_y_area.vdo")}), -1);
+    Marco().show();
+    Procesar();
+    const CDiagrama& m = Doc()->m_Diagrama;
+    ASSERT_EQ(m.m_cambiadores.at(1).ladoCaliente.ref, kRefServicio);
+    ASSERT_DOUBLE_EQ(m.m_cambiadores[1].tEntradaCaliente, 453.15);
+
+    kitRunner_.ScriptDialog([&](Driver& d) {
+      Celdix& t = *Hoja(d).m_add.Get<Celdix>(CAddSGDlg::kIdTabla);
+      ASSERT_EQ(t.TextMatrix(1, 4).toStdString(), "453.15");
+      EditCell(t, 1, 4, caso.temperatura);
+      d.Ok();
+    });
+    std::string texto;
+    kitRunner_.ScriptDialog([&](Driver& d) {
+      texto = d.Text(CCalculoCambDlg::kIdTexto);
+      d.Click(CCalculoCambDlg::kIdCerrar);
+    });
+    QTest::keyClick(Vista(), Qt::Key_U, Qt::ControlModifier);
+    Procesar();
+
+    ASSERT_TRUE(kitRunner_.Done());
+    std::vector<std::string> dialogos;
+    for (const RunRecord& r : kitRunner_.Log())
+      if (r.kind == RunRecord::Kind::Dialog) dialogos.push_back(r.text);
+    EXPECT_EQ(dialogos, (std::vector<std::string>{"Servicios Generales", "Cálculo de cambiadores"}));
+    EXPECT_DOUBLE_EQ(m.m_servicios[0].GetT1(), caso.esperada);
+    EXPECT_DOUBLE_EQ(m.m_cambiadores[1].tEntradaCaliente, caso.esperada);
+    EXPECT_DOUBLE_EQ(m.m_cambiadores[1].tSalidaCaliente, caso.esperada);
+    EXPECT_EQ(texto.find("Errores:") != std::string::npos, caso.error) << texto;
+    EXPECT_EQ(texto.find("Es imposible transmitir calor de la corriente S1 a la") != std::string::npos,
+              caso.error)
+        << texto;
+    EXPECT_EQ(Doc()->NumDeshacer(), 1);
+    app_->CerrarTodos();
+    app_.reset();
+    Procesar();
+    kitRunner_.Clear();
+  }
 }
 
 }  // namespace

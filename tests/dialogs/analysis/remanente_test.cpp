@@ -122,7 +122,7 @@ TEST_F(Remanente, ServiciosYAreaConNoALaPregunta) {
   EXPECT_EQ(visto.tabla[0],
             (std::vector<std::string>{"", "Mínimo", "Instalado", "Remanente", "Total"}));
   const char* etiquetas[] = {"Número de cambiadores", "Área de intercambio (m2)",
-                             "Coste de inmovilizado ($/año)", "Calefacción (kW)",
+                             "Coste de inmovilizado ($)", "Calefacción (kW)",
                              "Refrigeración (kW)"};
   for (std::size_t f = 1; f < 6; ++f) EXPECT_EQ(visto.tabla[f][0], etiquetas[f - 1]);
   // Installed: the three exchangers, their areas and costs.

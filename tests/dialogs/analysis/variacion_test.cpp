@@ -11,6 +11,7 @@
 #include "model/red.h"
 #include "platform/core/numero_tecleado.h"
 #include "platform/core/numtext.h"
+#include "tests/app/core/ejemplo_archivo.h"
 #include "tests/comun/problemas.h"
 #include "tests/dialogs/analysis/fixture_analisis.h"
 
@@ -453,6 +454,22 @@ TEST_F(Anillo, VaciarDeshabilitaYUnaCadenaBuscadaSePuedeAceptar) {
   std::vector<std::string> devuelta;
   for (std::int32_t i : m.m_anillo.cambiadores) devuelta.push_back(LineaCambiadorCostes(m, i));
   EXPECT_EQ(devuelta, mostrada);
+}
+
+// The sample with utilities shown: the steam heater and the water cooler
+// name their sides "S1" and "S2", as every other list of the program.
+TEST_F(Anillo, ServiciosDefinidosComoS1YS2) {
+  using T = CCostesTotalesDlg;
+  registro_.modelo = CargarEjemplo("servicios_y_area.vdo");
+  std::vector<std::string> lineas;
+  runner_.ScriptDialog([&](Driver& d) {
+    lineas = Lista(d, T::kIdCambiadores);
+    d.Grab(::testing::TempDir() + "analisis_costes_anillo_servicios.png");
+    d.Cancel();
+  });
+  EXPECT_FALSE(fabrica_.CostesTotales(registro_));
+  EXPECT_EQ(lineas, (std::vector<std::string>{"1 - CC: 2, CF: 3", "2 - CC: S1, CF: 1",
+                                              "3 - CC: 4, CF: S2"}));
 }
 
 }  // namespace
