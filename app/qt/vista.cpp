@@ -183,8 +183,10 @@ void CVardoView::DefinirComandos() {
   });
   comandos_.OnCommand(kConfigurarImpresora, [this] { ConfigurarImpresora(); });
 
-  comandos_.OnCommand(kCopiar, [this] { OnCopiarImagen(); });
-  comandos_.OnCommand(kGrabarImagen, [this] { OnGrabarImagen(); });
+  // A picture exists only while the view draws something (mode not 0).
+  const auto conDibujo = [this](CmdUi& ui) { ui.enabled = doc_->m_nModo != 0; };
+  comandos_.OnCommand(kCopiar, [this] { OnCopiarImagen(); }, conDibujo);
+  comandos_.OnCommand(kGrabarImagen, [this] { OnGrabarImagen(); }, conDibujo);
   comandos_.OnCommand(kExportarGrafica, [this] { OnExportarGrafica(); },
                       [this](CmdUi& ui) { ui.enabled = EsModoGrafica(doc_->m_nModo); });
   comandos_.OnCommand(kCopiarTablaCambiadores, [this] { OnCopiarTablaCambiadores(); });
