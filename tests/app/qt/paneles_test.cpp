@@ -424,5 +424,34 @@ TEST_F(Paneles, BarraDeAreasNorteYSur) {
   EXPECT_EQ(Entradas(), QStringList{"Diagrama Completo"});
 }
 
+TEST_F(Paneles, OcultarLaBarraDeAreasConElFocoEnSuListaDejaElDocumentoActivo) {
+  Abrir("servicios_y_area.vdo");
+  CVardoDoc* activo = Doc();
+  ASSERT_NE(app_->AbrirDocumento(CopiaEjemplo("cuatro_corrientes.vdo")), nullptr);
+  Procesar();
+  ASSERT_EQ(Marco().Marcos().size(), 2u);
+  // Back to the first document, whose window comes before the bar in the
+  // focus order, the second after it.
+  Marco().ActivateChild(Marco().Marcos().front());
+  Procesar();
+  ASSERT_EQ(Doc(), activo);
+  QComboBox* combo = Barra()->Combo();
+  // The user opens the list and closes it with Escape: the focus stays on it.
+  QTest::mouseClick(combo, Qt::LeftButton);
+  Procesar();
+  QTest::keyClick(combo->view(), Qt::Key_Escape);
+  Procesar();
+  ASSERT_EQ(QApplication::focusWidget(), combo);
+  ASSERT_TRUE(Ejecutar(cmd::kVerBarraAreas));
+  EXPECT_TRUE(Barra()->isHidden() || !Barra()->isVisible());
+  EXPECT_EQ(Doc(), activo);
+  EXPECT_EQ(CVardoDoc::GetDocActivo(), activo);
+  EXPECT_EQ(QApplication::focusWidget(), Vista());
+  // Shown again, it lists the active document's areas.
+  ASSERT_TRUE(Ejecutar(cmd::kVerBarraAreas));
+  EXPECT_EQ(Entradas(), (QStringList{"1 Area 1", "2 Area 2", "Diagrama Completo"}));
+  EXPECT_EQ(Doc(), activo);
+}
+
 }  // namespace
 }  // namespace vardo::prueba
