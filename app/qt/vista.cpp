@@ -313,8 +313,9 @@ void CVardoView::ComandoGrafica(int id) {
       Fijar(14);
       break;
     case kDTDisponible:
-      doc_->GuardarDeshacer(true);
-      GraficaDTDisponible(m, grafica_, Preguntas::Preguntar, ui);
+      // The chart may set or move the generic utility temperatures (after
+      // asking): one change of the document, with its undo step.
+      doc_->CambiarModelo([&] { GraficaDTDisponible(m, grafica_, Preguntas::Preguntar, ui); });
       grafica_.Recalcular();
       MargenesDTDisponible(grafica_);
       Fijar(12);
