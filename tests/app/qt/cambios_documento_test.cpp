@@ -7,7 +7,6 @@
 // bar refilled while hidden, and a stream number typed before a page change
 // by key.
 #include <QComboBox>
-#include <QLineEdit>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTest>
@@ -493,12 +492,7 @@ TEST_F(CambiosTabla, DTDisponibleConSiSeGuardaAlCerrar) {
   ASSERT_NO_FATAL_FAILURE(Abrir("cuatro_corrientes.vdo"));
   const QString ruta = QString::fromStdString(Doc()->GetPathName());
   // DT min raised to 20 K in the toolbar, and the document saved.
-  QLineEdit* campo = Marco().Field();
-  campo->setFocus();
-  campo->selectAll();
-  QTest::keyClicks(campo, "20");
-  QTest::keyClick(campo, Qt::Key_Return);
-  Procesar();
+  TeclearDTMin("20");
   ASSERT_EQ(M().m_dtMin, 20.0);
   ASSERT_TRUE(Marco().Commands().Execute(cmd::kGuardar));
   Procesar();

@@ -165,12 +165,7 @@ std::vector<std::string> ClicConPregunta(QWidget* w, const char* respuesta) {
 TEST_F(Objetivos, LaPreguntaDelDTMinNoSeComeElClicQueLaCausa) {
   // DT min raised to 20 K in the toolbar: the default utilities, set for
   // 10 K, are too close now, and leaving the DT min field asks, typed or not.
-  QLineEdit* campo = Marco().Field();
-  campo->setFocus();
-  campo->selectAll();
-  QTest::keyClicks(campo, "20");
-  QTest::keyClick(campo, Qt::Key_Return);
-  Procesar();
+  TeclearDTMin("20");
   ASSERT_EQ(Doc()->m_Diagrama.m_dtMin, 20.0);
   ASSERT_NEAR(Doc()->m_Diagrama.m_tCalienteGenerico, 448.15, 1e-9);
   QtMessageRunner cajas;
