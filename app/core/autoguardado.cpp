@@ -61,9 +61,12 @@ void CAutograbacion::PararTimer(int id) {
 
 void CAutograbacion::Mostrar(const std::string& texto) {
   if (puertos_.estado) {
-    m_strMensajePrevio = puertos_.estado->UltimoMensaje();
+    // While a restore is pending the pane shows a text of ours (a countdown
+    // followed at once by a save): the one to bring back is the older one.
+    if (!restaurarPendiente_) m_strMensajePrevio = puertos_.estado->UltimoMensaje();
     puertos_.estado->SetTextoEstado(TextoEstado(texto));
   }
+  restaurarPendiente_ = true;
   IniciarTimer(kTimerRestaurar, std::min(m_nCuentaAtras / 20, kMaxRestaurarMs));
 }
 
@@ -130,6 +133,7 @@ void CAutograbacion::CuentaAtras() {
 void CAutograbacion::Restaurar() {
   if (puertos_.estado) puertos_.estado->SetTextoEstado(TextoEstado(m_strMensajePrevio));
   PararTimer(kTimerRestaurar);
+  restaurarPendiente_ = false;
 }
 
 AjustesAutograbacion CAutograbacion::Ajustes() const {

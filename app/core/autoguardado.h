@@ -104,6 +104,7 @@ class CAutograbacion {
 
   Puertos puertos_;
   bool dialogoAbierto_ = false;  // a question or error box of ours is open
+  bool restaurarPendiente_ = false;  // our text is shown until the restore tick
 };
 
 }  // namespace vardo

@@ -490,7 +490,9 @@ void CEditorRejilla::Escape() {
   primeraPerturbacion_ = -2;
 }
 
-void CEditorRejilla::PerderFoco() {
+void CEditorRejilla::PerderFoco() { QuitarAnillo(); }
+
+void CEditorRejilla::QuitarAnillo() {
   superposicion_ = false;
   MostrarEstadoReposo();
   Modelo().m_lazoEnCurso.Vaciar();

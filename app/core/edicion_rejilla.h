@@ -147,6 +147,9 @@ class CEditorRejilla {
   // The view lost the focus: the overlay goes, the loop under construction
   // is emptied.
   void PerderFoco();
+  // Another object was chosen (in the object browser): the loop shown goes,
+  // overlay and loop under construction, as when the view loses the focus.
+  void QuitarAnillo();
 
   // ---- Exchanger menu ----
   // Whether the selected exchanger's hot (cold) end lies on a stream row.

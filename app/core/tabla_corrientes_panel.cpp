@@ -135,6 +135,36 @@ bool Aplicable(const CDiagrama& d, const CambioCorriente& c) {
   return !(Latente(s) && (c.campo == CambioCorriente::kT2 || c.campo == CambioCorriente::kMcp));
 }
 
+// The rows a paste writes: those whose texts differ from what `mostrado`
+// filled them with, and every row past it.
+std::vector<std::size_t> FilasPegadas(const std::vector<FilaTablaCorrientes>& escritas,
+                                      const CeldasTablaCorrientes& filas) {
+  std::vector<std::size_t> k;
+  for (std::size_t i = 0; i < filas.size(); ++i)
+    if (FilaLeida(filas[i], i < escritas.size() ? &escritas[i] : nullptr).AlgunaCambiada())
+      k.push_back(i);
+  return k;
+}
+
+// A pasted row's temperatures are typed ones: a supply or target of 0 K or
+// less (an empty cell of a new row reads 0) refuses the whole paste with
+// the message a typed temperature gets. A table stream takes no numbers
+// from a paste, and a latent one no target.
+std::string RechazoTemperaturasPegadas(const CDiagrama& d,
+                                       const std::vector<FilaTablaCorrientes>& escritas,
+                                       const CeldasTablaCorrientes& filas) {
+  const RangoNumero rango = RangoNumero::Temperatura();
+  for (std::size_t k : FilasPegadas(escritas, filas)) {
+    if (k < d.m_corrientes.size() && NoLineal(d.m_corrientes[k])) continue;
+    const FilaLeida f(filas[k], k < escritas.size() ? &escritas[k] : nullptr);
+    for (int col : {kColT1, kColT2}) {
+      if (col == kColT2 && f.EsLatente()) continue;
+      if (f.Cambiada(col) && !rango.Contiene(f.Valor(col))) return rango.Mensaje();
+    }
+  }
+  return {};
+}
+
 bool CorrientesFinitas(const CDiagrama& d) {
   return std::all_of(d.m_corrientes.begin(), d.m_corrientes.end(),
                      [](const CCorriente& s) { return CorrienteFinita(s); });
@@ -244,11 +274,8 @@ bool AplicarCambio(CDiagrama& d, const CambioCorriente& c) {
 void AplicarPegado(CDiagrama& d, const CDiagrama& mostrado, const CeldasTablaCorrientes& filas) {
   while (d.m_corrientes.size() < filas.size()) AnadirCorrientePorDefecto(d);
   const std::vector<FilaTablaCorrientes> escritas = FilasTablaCorrientes(mostrado);
-  for (std::size_t k = 0; k < filas.size(); ++k) {
-    const FilaLeida f(filas[k], k < escritas.size() ? &escritas[k] : nullptr);
-    if (!f.AlgunaCambiada()) continue;
-    PegarFila(d.m_corrientes[k], f);
-  }
+  for (std::size_t k : FilasPegadas(escritas, filas))
+    PegarFila(d.m_corrientes[k], FilaLeida(filas[k], k < escritas.size() ? &escritas[k] : nullptr));
 }
 
 std::int32_t CorrienteBorrada(const CDiagrama& d, const CeldasTablaCorrientes& filas) {
@@ -282,9 +309,19 @@ bool AplicarEventoTabla(CVardoDoc& doc, const CDiagrama& mostrado,
       AplicarCambio(nuevo, *c);
       break;
     }
-    case EventoTablaCorrientes::kPegada:
+    case EventoTablaCorrientes::kPegada: {
+      const std::vector<FilaTablaCorrientes> escritas = FilasTablaCorrientes(mostrado);
+      // A table pasted back as it stands changes nothing.
+      if (FilasPegadas(escritas, filas).empty() && filas.size() <= d.m_corrientes.size())
+        return false;
+      const std::string mensaje = RechazoTemperaturasPegadas(d, escritas, filas);
+      if (!mensaje.empty()) {
+        if (rechazo) *rechazo = mensaje;
+        return false;
+      }
       AplicarPegado(nuevo, mostrado, filas);
       break;
+    }
     case EventoTablaCorrientes::kNuevaLinea:
       AnadirCorrientePorDefecto(nuevo);
       break;

@@ -111,9 +111,10 @@ enum class EventoTablaCorrientes { kModificada, kPegada, kNuevaLinea, kBorrarLin
 // current model with one undo step, checks the exchangers, marks the
 // document modified and its charts stale and refreshes it (counts, panes,
 // views). True when something changed; a change that names a stream the
-// document no longer has does nothing. A typed temperature not above 0 K or
-// a value that gives a stream no finite heat is refused: nothing changes
-// (no undo step) and `rechazo`, when given, gets the message to show.
+// document no longer has does nothing, and so does a paste that leaves every
+// row as it was. A typed or pasted temperature not above 0 K or a value that
+// gives a stream no finite heat is refused, a paste as a whole: nothing
+// changes (no undo step) and `rechazo`, when given, gets the message to show.
 bool AplicarEventoTabla(CVardoDoc& doc, const CDiagrama& mostrado,
                         const CeldasTablaCorrientes& filas, EventoTablaCorrientes evento,
                         std::string* rechazo = nullptr);

@@ -1,6 +1,7 @@
 #include "app/qt/ventana_principal.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QDockWidget>
@@ -553,6 +554,14 @@ void CMainFrame::RegistrarBarraAreas(std::function<QWidget*()> crear, PuertoPane
       cmd::kVerBarraAreas,
       [this] {
         if (!bandaAreas_) return;
+        // Hiding the focused list would hand the focus on to whatever comes
+        // next, another document's view maybe, which would then become the
+        // active one: the active view takes it first.
+        QWidget* foco = QApplication::focusWidget();
+        if (!bandaAreas_->isHidden() && foco && bandaAreas_->isAncestorOf(foco)) {
+          if (CChildFrame* activo = MarcoActivo(); activo && activo->Vista())
+            activo->Vista()->setFocus(Qt::OtherFocusReason);
+        }
         bandaAreas_->setVisible(bandaAreas_->isHidden());
         if (!bandaAreas_->isHidden()) PanelesDelDocumentoActivo();
       },

@@ -521,6 +521,7 @@ void CVisorObjetosDlg::ClicElemento(QTreeWidgetItem* item) {
       vista->SetEstadoEdicion(kSelCorriente);
       if (m.GetNumCambiadores() > 0) m.DeseleccionarCambiador();
       m.LimpiarAnillos();
+      vista->Editor().QuitarAnillo();
       m.SeleccionarCorriente(o.clase == ClaseObjetoVisor::Servicio ? kRefServicio + o.indice
                                                                     : o.indice);
       doc->UpdateAllViews();
@@ -529,6 +530,7 @@ void CVisorObjetosDlg::ClicElemento(QTreeWidgetItem* item) {
       vista->SetEstadoEdicion(kSelCambiador);
       m.DeseleccionarCorriente();
       m.LimpiarAnillos();
+      vista->Editor().QuitarAnillo();
       m.SeleccionarCambiador(o.indice);
       doc->UpdateAllViews();
       break;

@@ -183,8 +183,10 @@ void CVardoView::DefinirComandos() {
   });
   comandos_.OnCommand(kConfigurarImpresora, [this] { ConfigurarImpresora(); });
 
-  comandos_.OnCommand(kCopiar, [this] { OnCopiarImagen(); });
-  comandos_.OnCommand(kGrabarImagen, [this] { OnGrabarImagen(); });
+  // A picture exists only while the view draws something (mode not 0).
+  const auto conDibujo = [this](CmdUi& ui) { ui.enabled = doc_->m_nModo != 0; };
+  comandos_.OnCommand(kCopiar, [this] { OnCopiarImagen(); }, conDibujo);
+  comandos_.OnCommand(kGrabarImagen, [this] { OnGrabarImagen(); }, conDibujo);
   comandos_.OnCommand(kExportarGrafica, [this] { OnExportarGrafica(); },
                       [this](CmdUi& ui) { ui.enabled = EsModoGrafica(doc_->m_nModo); });
   comandos_.OnCommand(kCopiarTablaCambiadores, [this] { OnCopiarTablaCambiadores(); });
@@ -311,8 +313,9 @@ void CVardoView::ComandoGrafica(int id) {
       Fijar(14);
       break;
     case kDTDisponible:
-      doc_->GuardarDeshacer(true);
-      GraficaDTDisponible(m, grafica_, Preguntas::Preguntar, ui);
+      // The chart may set or move the generic utility temperatures (after
+      // asking): one change of the document, with its undo step.
+      doc_->CambiarModelo([&] { GraficaDTDisponible(m, grafica_, Preguntas::Preguntar, ui); });
       grafica_.Recalcular();
       MargenesDTDisponible(grafica_);
       Fijar(12);
@@ -476,15 +479,16 @@ void CVardoView::FormatoGrafica() {
   }
   CGrafica& g = grafica_;
   DlgPropGrafico d;
-  long long escala = 1;
-  for (int i = 0; i < g.decimales; ++i) escala *= 10;
+  // The limits in axis units, with the chart's own decimals (an exergy axis
+  // from 0 to 0.3 reads "0." and "0.3").
+  const double escala = std::pow(10.0, g.decimales);
   d.titulo = g.titulo;
   d.tituloX = g.tituloX;
   d.tituloY = g.tituloY;
-  d.xMin = NumTexto(static_cast<double>(g.xMin / escala));
-  d.xMax = NumTexto(static_cast<double>(g.xMax / escala));
-  d.yMin = NumTexto(static_cast<double>(g.yMin / escala));
-  d.yMax = NumTexto(static_cast<double>(g.yMax / escala));
+  d.xMin = NumTexto(g.xMin / escala);
+  d.xMax = NumTexto(g.xMax / escala);
+  d.yMin = NumTexto(g.yMin / escala);
+  d.yMax = NumTexto(g.yMax / escala);
   d.ancho = std::to_string((g.marco.right - g.marco.left) / 1000);
   d.alto = std::to_string((g.marco.top - g.marco.bottom) / 1000);
   d.fuenteEscala = g.fuenteEscala;
@@ -503,12 +507,15 @@ void CVardoView::FormatoGrafica() {
   const auto W = static_cast<std::int32_t>(ancho);
   const auto H = static_cast<std::int32_t>(alto);
   g.SetTitulos(d.tituloX, d.tituloY, d.titulo);
-  // Whole axis units; a limit that is no number keeps the chart's own.
-  auto limite = [escala](const std::string& t, std::int32_t actual) {
+  // Read back in the chart's decimals; a limit that is no number keeps the
+  // chart's own (the dialog refuses one typed).
+  auto limite = [&g](const std::string& t, std::int32_t actual) {
     const auto v = LeerNumeroTecleado(t);
-    return v ? ValorGrafica(std::trunc(*v) * static_cast<double>(escala), 0) : actual;
+    return v ? ValorGrafica(*v, g.decimales) : actual;
   };
-  // An axis whose maximum is not above its minimum keeps its range.
+  // An axis whose maximum is not above its minimum keeps its range (the
+  // dialog refuses such a range; a difference finer than the decimals is
+  // all that can still come here).
   g.SetMargenes(limite(d.xMax, g.xMax), limite(d.xMin, g.xMin), limite(d.yMax, g.yMax),
                 limite(d.yMin, g.yMin));
   g.marco = Rect{1500, -1500, 1500 + 1000 * W, -1500 - 1000 * H};

@@ -116,6 +116,18 @@ std::vector<QString> SplitLines(const QString& text) {
   return lines;
 }
 
+// A copy of the whole table starts with the grid's own heading rows, every
+// column included: the number of those leading lines (all the fixed rows,
+// or none), so that such a copy pastes back as itself.
+int CopiedHeadingLines(const GridWidget& g, const std::vector<QString>& lines) {
+  const int fixed = g.FixedRows();
+  if (fixed <= 0 || static_cast<int>(lines.size()) < fixed) return 0;
+  for (int r = 0; r < fixed; ++r)
+    if (lines[static_cast<std::size_t>(r)] != g.RangeText(r, 0, r, g.Cols() - 1, QLatin1Char('\n')))
+      return 0;
+  return fixed;
+}
+
 bool IsNumeric(const QString& s) { return LeerNumeroTecleado(s.toStdString()).has_value(); }
 
 // A number the rule took, as the program writes numbers: "." for a decimal
@@ -758,7 +770,12 @@ void Celdix::PasteCommand() {
 
 void Celdix::PasteText(const QString& text) {
   if (readOnlyTable_) return;
-  const std::vector<QString> lines = SplitLines(text);
+  std::vector<QString> lines = SplitLines(text);
+  // The table's own copy: its headings are not data, and each of its lines
+  // holds the fixed columns too.
+  const int headings = CopiedHeadingLines(*grid_, lines);
+  lines.erase(lines.begin(), lines.begin() + headings);
+  const int firstCol = headings > 0 ? 0 : grid_->FixedCols();
   if (lines.empty()) return;
   const int count = static_cast<int>(lines.size());
   QPointer<Celdix> self(this);
@@ -776,8 +793,9 @@ void Celdix::PasteText(const QString& text) {
     if (row >= grid_->Rows()) break;
     const QStringList cells = lines[i].split(QLatin1Char('\t'));
     for (int j = 0; j < cells.size(); ++j) {
-      const int col = grid_->FixedCols() + j;
+      const int col = firstCol + j;
       if (col >= grid_->Cols()) break;
+      if (col < grid_->FixedCols()) continue;
       const QString& v = cells[j];
       if (IsReadOnlyCol(col)) continue;
       if (ReadOnlyFlag(row, col) == -1) continue;

@@ -1,9 +1,74 @@
 #include "dialogs/analysis/dlg_objetivos.h"
 
+#include <QApplication>
+#include <QPointer>
+#include <QTimer>
+
 #include "app/core/documento.h"
 #include "platform/qt/messagerunner.h"
 
 namespace vardo {
+
+namespace {
+
+// Eats the one mouse press still on its way to a widget, then goes.
+class TragarPulsacion : public QObject {
+ public:
+  explicit TragarPulsacion(QWidget* w) : QObject(w) {
+    w->installEventFilter(this);
+    // The press is delivered before any posted event: past that, nothing.
+    QTimer::singleShot(0, this, [this] { deleteLater(); });
+  }
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() != QEvent::MouseButtonPress && e->type() != QEvent::MouseButtonDblClick)
+      return false;
+    deleteLater();
+    return true;
+  }
+};
+
+}  // namespace
+
+// A mouse press on another control takes the focus from the DT min field
+// before the press reaches that control. A question asked then opens its box
+// in between, and the box takes the release: the press alone would leave a
+// button down and unclicked. So the control pressed is noted before the
+// question and, once the release has gone to the box, the click is
+// completed after the answer: a button acts, a field keeps the focus.
+class CDialogoObjetivos::ClicPendiente {
+ public:
+  explicit ClicPendiente(CDialogoObjetivos& d)
+      : dialogo_(&d),
+        destino_(QApplication::focusWidget()),
+        pulsado_(QGuiApplication::mouseButtons().testFlag(Qt::LeftButton)) {
+    if (destino_ && (!d.isAncestorOf(destino_) || d.IdOf(destino_) == d.idDTMin_)) destino_ = nullptr;
+  }
+  ClicPendiente(const ClicPendiente&) = delete;
+  ClicPendiente& operator=(const ClicPendiente&) = delete;
+
+  ~ClicPendiente() {
+    // No press, or the user still holds the button: its own release clicks.
+    if (!pulsado_ || !destino_ || !dialogo_ || !dialogo_->IsOpen()) return;
+    if (QGuiApplication::mouseButtons().testFlag(Qt::LeftButton)) return;
+    const int id = dialogo_->IdOf(destino_);
+    if (id != kit::kNoId && dialogo_->KindOf(id) == kit::Kind::Button) {
+      new TragarPulsacion(destino_);
+      QPointer<CDialogoObjetivos> d = dialogo_;
+      QTimer::singleShot(0, d, [d, id] {
+        if (d && d->IsOpen() && d->IsEnabled(id)) d->Command(id);
+      });
+    } else if (QApplication::focusWidget() != destino_) {
+      // The box gone, the dialog is the window the user works in again.
+      dialogo_->activateWindow();
+      destino_->setFocus(Qt::MouseFocusReason);
+    }
+  }
+
+ private:
+  QPointer<CDialogoObjetivos> dialogo_;
+  QPointer<QWidget> destino_;
+  bool pulsado_;
+};
 
 CDialogoObjetivos::CDialogoObjetivos(kit::Template t, const CDiagrama& modelo, int idDTMin,
                                      QWidget* parent)
@@ -33,6 +98,7 @@ bool CDialogoObjetivos::ComprobarDTMin(Aviso aviso) {
 }
 
 void CDialogoObjetivos::OnCambioDTMin() {
+  const ClicPendiente clic(*this);
   const double anterior = modelo_.m_dtMin;
   double dt = anterior;
   if (!LeerCampo(*this, idDTMin_, dt, RangoNumero::NoNegativo(), Aviso::Ninguno)) return;

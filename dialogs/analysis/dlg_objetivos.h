@@ -68,6 +68,9 @@ class CDialogoObjetivos : public kit::Dialog {
   // A text that is no DT min stays for Enter or OK to refuse.
   void OnCambioDTMin();
 
+  // The click whose press left the DT min field, completed after a question.
+  class ClicPendiente;
+
   int idDTMin_;
   int guardia_ = 0;  // the second question is being asked
 };

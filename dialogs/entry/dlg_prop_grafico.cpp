@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <algorithm>
 #include <string>
+#include <tuple>
 
 #include "app/qt/fabrica_dialogos_qt.h"
 #include "dialogs/entry/ejecutar_copia.h"
@@ -28,7 +29,7 @@ void FilaFuente(std::vector<DefControl>& c, int y, int idMuestra, int idCambiar)
 }
 
 Template Plantilla() {
-  Template t{"Propiedades del gráfico", 299, 295, {}};
+  Template t{"Propiedades del gráfico", 325, 295, {}};
   auto& c = t.controls;
   // Left column.
   c.push_back(Group("Propiedades del gráfico", 7, 7, 140, 78));
@@ -51,38 +52,38 @@ Template Plantilla() {
   for (int i = 0; i < 6; ++i)
     c.push_back(Radio(D::kIdLeyenda + i, leyendas[i], 14, 207 + 12 * i, 120, 10,
                       i == 0 ? kGroup : kPlain));
-  // Right column.
-  c.push_back(Group("Títulos", 152, 7, 140, 88));
+  // Right column, wide enough for an axis limit with its decimals.
+  c.push_back(Group("Títulos", 152, 7, 166, 88));
   c.push_back(Label("Título del eje x:", 159, 19, 120, 8, kPlain));
-  c.push_back(Edit(D::kIdTituloX, 159, 29, 126, 12, kGroup));
+  c.push_back(Edit(D::kIdTituloX, 159, 29, 152, 12, kGroup));
   c.push_back(Label("Título del eje y:", 159, 45, 120, 8));
-  c.push_back(Edit(D::kIdTituloY, 159, 55, 126, 12));
+  c.push_back(Edit(D::kIdTituloY, 159, 55, 152, 12));
   c.push_back(Label("Título del gráfico:", 159, 71, 120, 8));
-  c.push_back(Edit(D::kIdTitulo, 159, 81, 126, 12));
-  c.push_back(Group("Series de datos", 152, 100, 140, 82));
+  c.push_back(Edit(D::kIdTitulo, 159, 81, 152, 12));
+  c.push_back(Group("Series de datos", 152, 100, 166, 82));
   c.push_back(Label("Número de Serie", 159, 114, 64, 8));
   c.push_back(Edit(D::kIdNumeroSerie, 226, 112, 34, 12, kDigits));
   c.push_back(UpDown(D::kIdGiroSerie, D::kIdNumeroSerie, 250, 112, 10, 12));
   c.push_back(Label("Nombre:", 159, 131, 32, 8));
-  c.push_back(Edit(D::kIdNombre, 194, 129, 91, 12));
+  c.push_back(Edit(D::kIdNombre, 194, 129, 117, 12));
   c.push_back(Label("Estilo:", 159, 148, 32, 8));
-  c.push_back(Combo(D::kIdEstilo, 194, 146, 91, 80, kListOnly,
+  c.push_back(Combo(D::kIdEstilo, 194, 146, 117, 80, kListOnly,
                     {"Línea continua", "Línea discontinua", "Línea punteada", "Puntos",
                      "Guión - punto", "Guión - punto - punto"}));
   c.push_back(Label("Color:", 159, 165, 32, 8));
   c.push_back(Label("", 194, 163, 30, 12, kPlain, D::kIdColor));
-  c.push_back(Button(D::kIdCambiarColor, "Cambiar Color", 230, 162, 55, 14));
-  c.push_back(Group("Escala de los ejes", 152, 187, 140, 54));
+  c.push_back(Button(D::kIdCambiarColor, "Cambiar Color", 256, 162, 55, 14));
+  c.push_back(Group("Escala de los ejes", 152, 187, 166, 54));
   c.push_back(Label("x  mínimo:", 159, 202, 34, 8));
-  c.push_back(Edit(D::kIdXMin, 194, 200, 30, 12));
-  c.push_back(Label("x máximo:", 227, 202, 34, 8));
-  c.push_back(Edit(D::kIdXMax, 260, 200, 28, 12));
+  c.push_back(Edit(D::kIdXMin, 194, 200, 42, 12));
+  c.push_back(Label("x máximo:", 239, 202, 34, 8));
+  c.push_back(Edit(D::kIdXMax, 273, 200, 40, 12));
   c.push_back(Label("y mínimo:", 159, 221, 34, 8));
-  c.push_back(Edit(D::kIdYMin, 194, 219, 30, 12));
-  c.push_back(Label("y máximo:", 227, 221, 34, 8));
-  c.push_back(Edit(D::kIdYMax, 260, 219, 28, 12));
-  c.push_back(Button(kIdOk, "Aceptar", 182, 265, 50, 14, kDefault | kGroup));
-  c.push_back(Button(kIdCancel, "Cancelar", 240, 265, 50, 14));
+  c.push_back(Edit(D::kIdYMin, 194, 219, 42, 12));
+  c.push_back(Label("y máximo:", 239, 221, 34, 8));
+  c.push_back(Edit(D::kIdYMax, 273, 219, 40, 12));
+  c.push_back(Button(kIdOk, "Aceptar", 208, 265, 50, 14, kDefault | kGroup));
+  c.push_back(Button(kIdCancel, "Cancelar", 266, 265, 50, 14));
   return t;
 }
 
@@ -156,6 +157,16 @@ void CPropGraficoDlg::DataExchange(kit::Exchange& dx) {
     if (!dx.Saving() || !Typed(id)) continue;
     const std::string mensaje = ComprobarNumeroTecleado(*texto, RangoNumero::Finito(), v);
     if (!mensaje.empty()) dx.Fail(id, mensaje);
+  }
+  // Each axis runs from its minimum up to a greater maximum.
+  const std::tuple<int, const std::string*, const std::string*, const char*> ejes[] = {
+      {kIdXMin, &datos_.xMin, &datos_.xMax, "x"}, {kIdYMin, &datos_.yMin, &datos_.yMax, "y"}};
+  for (const auto& [id, minimo, maximo, eje] : ejes) {
+    if (!dx.Saving()) break;
+    const auto a = LeerNumeroTecleado(*minimo);
+    const auto b = LeerNumeroTecleado(*maximo);
+    if (a && b && !(*a < *b))
+      dx.Fail(id, std::string("El mínimo del eje ") + eje + " debe ser menor que el máximo.");
   }
   dx.Radio(kIdLeyenda, datos_.posLeyenda);
 }

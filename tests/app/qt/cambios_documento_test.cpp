@@ -485,6 +485,50 @@ TEST_F(CambiosTabla, CadaOrdenMarcaDeshaceYRefrescaSegunLoQueGuarda) {
   }
 }
 
+// "Sí" to the generic utility temperatures of the available-temperature-
+// difference chart is a change of the document: marked, one undo step, and
+// the close asks to save it.
+TEST_F(CambiosTabla, DTDisponibleConSiSeGuardaAlCerrar) {
+  ASSERT_NO_FATAL_FAILURE(Abrir("cuatro_corrientes.vdo"));
+  const QString ruta = QString::fromStdString(Doc()->GetPathName());
+  // DT min raised to 20 K in the toolbar, and the document saved.
+  TeclearDTMin("20");
+  ASSERT_EQ(M().m_dtMin, 20.0);
+  ASSERT_TRUE(Marco().Commands().Execute(cmd::kGuardar));
+  Procesar();
+  ASSERT_FALSE(Doc()->IsModified());
+  const double calAntes = M().m_tCalienteGenerico;
+  const int pasos = Doc()->NumDeshacer();
+
+  runner_.Clear();
+  runner_.Script({Answer::Yes});
+  ASSERT_TRUE(Marco().Commands().Execute(cmd::kDTDisponible));
+  Procesar();
+  ASSERT_EQ(runner_.Log().size(), 1u);
+  EXPECT_EQ(runner_.Log()[0].text,
+            "Las temperaturas de los servicios generales violan la diferencia de temperaturas "
+            "mínima para el nuevo valor de ésta. ¿Desea actualizarlos?");
+  EXPECT_EQ(Doc()->m_nModo, 12);
+  EXPECT_NEAR(M().m_tCalienteGenerico, 453.15, 1e-9);
+  EXPECT_NEAR(M().m_tFrioGenerico, 273.15, 1e-9);
+  EXPECT_TRUE(Doc()->IsModified());
+  EXPECT_EQ(Doc()->NumDeshacer(), pasos + 1);
+
+  // Archivo > Cerrar asks to save; "Sí" writes the new temperatures.
+  runner_.Clear();
+  runner_.Script({Answer::Yes});
+  ASSERT_TRUE(Marco().Commands().Execute(cmd::kCerrar));
+  Procesar();
+  ASSERT_EQ(runner_.Log().size(), 1u);
+  EXPECT_EQ(runner_.Log()[0].buttons, MsgButtons::YesNoCancel);
+  EXPECT_TRUE(Marco().Marcos().empty());
+  CVardoDoc leido;
+  ASSERT_TRUE(leido.OnOpenDocument(ruta.toStdString()).ok);
+  EXPECT_NE(leido.m_Diagrama.m_tCalienteGenerico, calAntes);
+  EXPECT_NEAR(leido.m_Diagrama.m_tCalienteGenerico, 453.15, 1e-9);
+  EXPECT_NEAR(leido.m_Diagrama.m_tFrioGenerico, 273.15, 1e-9);
+}
+
 // The cascade's new DT min reaches the counts at once.
 TEST_F(CambiosTabla, CascadaConDTMin20DejaLosContadoresNuevos) {
   ASSERT_NO_FATAL_FAILURE(Abrir("cuatro_corrientes.vdo"));

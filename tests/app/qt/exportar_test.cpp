@@ -96,21 +96,31 @@ TEST_F(Exportar, ImagenAlPortapapelesComoMetafileYPng) {
   EXPECT_EQ(Doc()->m_Diagrama.m_dibujoExportar, 1);
 }
 
-TEST_F(Exportar, ModoCeroPoneUnMetafileVacio) {
+TEST_F(Exportar, SinDibujoNoHayImagenQueCopiarNiGrabar) {
   ASSERT_EQ(Iniciar(), -1);
+  Marco().show();
+  Procesar();
   ASSERT_EQ(Doc()->m_nModo, 0);
+  QGuiApplication::clipboard()->setText(QStringLiteral("antes"));
+  // The toolbar button and the menu items are off.
+  Marco().Commands().UpdateAll();
+  for (int id : {cmd::kCopiar, cmd::kGrabarImagen}) {
+    SCOPED_TRACE(id);
+    EXPECT_FALSE(Marco().Commands().Action(id)->isEnabled());
+    EXPECT_FALSE(Ejecutar(id));
+  }
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("antes"));
+  EXPECT_TRUE(dialogos_.Log().empty());
+
+  // A stream gives the grid diagram: both come back.
+  Doc()->CambiarModelo([&] { Doc()->m_Diagrama.AddCorriente(400.0, 300.0, 2.0, 0, 0); });
+  Procesar();
+  ASSERT_EQ(Doc()->m_nModo, 3);
+  Marco().Commands().UpdateAll();
+  for (int id : {cmd::kCopiar, cmd::kGrabarImagen})
+    EXPECT_TRUE(Marco().Commands().Action(id)->isEnabled()) << id;
   ASSERT_TRUE(Ejecutar(cmd::kCopiar));
-  const QByteArray emf = Portapapeles()->data(QString::fromLatin1(kMimeEmf));
-  const std::vector<std::uint32_t> tipos = Registros(emf);
-  ASSERT_FALSE(tipos.empty());
-  EXPECT_EQ(tipos.front(), static_cast<std::uint32_t>(U_EMR_HEADER));
-  EXPECT_EQ(tipos.back(), static_cast<std::uint32_t>(U_EMR_EOF));
-  for (std::uint32_t t : tipos)
-    EXPECT_TRUE(t == U_EMR_HEADER || t == U_EMR_EOF || t == U_EMR_SETMAPMODE || t == U_EMR_SETBKMODE ||
-                t == U_EMR_SETTEXTALIGN || t == U_EMR_SELECTOBJECT || t == U_EMR_SETTEXTCOLOR ||
-                t == U_EMR_SETBKCOLOR)
-        << "nothing drawn: " << t;
-  EXPECT_TRUE(Portapapeles()->hasFormat(QString::fromLatin1(kMimePng)));
+  EXPECT_TRUE(Portapapeles()->hasFormat(QString::fromLatin1(kMimeEmf)));
 }
 
 TEST_F(Exportar, GrabarImagenEnUnArchivo) {

@@ -3,9 +3,11 @@
 // picture, no desktop registration.
 #pragma once
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
@@ -94,6 +96,16 @@ class AppFixture : public ::testing::Test {
     Marco().resize(1200, 900);
     Marco().show();
     Marco().PrimeraActivacion();
+    Procesar();
+  }
+
+  // The user types a DT min into the toolbar's field and presses Enter.
+  void TeclearDTMin(const char* texto) {
+    QLineEdit* campo = Marco().Field();
+    campo->setFocus();
+    campo->selectAll();
+    QTest::keyClicks(campo, texto);
+    QTest::keyClick(campo, Qt::Key_Return);
     Procesar();
   }
 

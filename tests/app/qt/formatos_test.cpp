@@ -175,8 +175,87 @@ TEST_F(Formatos, PropiedadesDeLaGraficaPorLaReglaDeLosNumeros) {
   const CGrafica& g = Vista()->Grafica();
   EXPECT_EQ(g.titulo, "Compuestas");
   EXPECT_EQ(g.marco.right - g.marco.left, 12000);
-  EXPECT_EQ(g.xMin, -5000);  // whole axis units, as the chart keeps them
-  EXPECT_EQ(g.xMax, 25000);
+  ASSERT_EQ(g.decimales, 2);
+  EXPECT_EQ(g.xMin, -5050);  // in the chart's hundredths
+  EXPECT_EQ(g.xMax, 25050);
+}
+
+TEST_F(Formatos, UnaEscalaConElMinimoSobreElMaximoSeRechazaEnElDialogo) {
+  using D = CPropGraficoDlg;
+  Abrir("cuatro_corrientes.vdo");
+  ASSERT_TRUE(Ejecutar(cmd::kCompuestas));
+  const CGrafica antes = Vista()->Grafica();
+  struct Caso {
+    int minimo, maximo;
+    const char* desde;
+    const char* hasta;
+    const char* mensaje;
+  } casos[] = {{D::kIdXMin, D::kIdXMax, "300", "100", "El mínimo del eje x debe ser menor que el máximo."},
+               {D::kIdYMin, D::kIdYMax, "250,5", "250.5", "El mínimo del eje y debe ser menor que el máximo."},
+               {D::kIdYMin, D::kIdYMax, "-1", "-2", "El mínimo del eje y debe ser menor que el máximo."}};
+  int n = 0;
+  for (const Caso& k : casos) {
+    SCOPED_TRACE(k.desde);
+    runner_.Clear();
+    kitRunner_.ScriptDialog([&](Driver& d) {
+      d.Type(D::kIdTitulo, "Compuestas");
+      d.Type(k.minimo, k.desde);
+      d.Type(k.maximo, k.hasta);
+      d.Ok();
+      // Still open, the minimum focused, nothing typed lost.
+      EXPECT_TRUE(d.Dialog().IsOpen());
+      EXPECT_EQ(d.Dialog().FocusedId(), k.minimo);
+      EXPECT_EQ(d.Text(k.maximo), k.hasta);
+      EXPECT_EQ(d.Text(D::kIdTitulo), "Compuestas");
+      if (++n == 1) d.Grab(std::string(::testing::TempDir()) + "grafica_escala_rechazada.png");
+      d.Cancel();
+    });
+    ASSERT_TRUE(Ejecutar(cmd::kFormatoGrafica));
+    ASSERT_EQ(runner_.Log().size(), 1u);
+    EXPECT_EQ(runner_.Log()[0].text, k.mensaje);
+    const CGrafica& g = Vista()->Grafica();
+    EXPECT_EQ(g.titulo, antes.titulo);
+    EXPECT_EQ(std::vector<std::int32_t>({g.xMin, g.xMax, g.yMin, g.yMax}),
+              std::vector<std::int32_t>({antes.xMin, antes.xMax, antes.yMin, antes.yMax}));
+  }
+}
+
+TEST_F(Formatos, LimitesEnLosDecimalesDelEje) {
+  using D = CPropGraficoDlg;
+  Abrir("cuatro_corrientes.vdo");
+  // The exergy composites: three decimals, a Carnot factor axis below 1.
+  kitRunner_.ScriptDialog([](Driver& d) { d.Ok(); });
+  ASSERT_TRUE(Ejecutar(cmd::kCompuestasExergia));
+  ASSERT_EQ(Doc()->m_nModo, 15);
+  const CGrafica antes = Vista()->Grafica();
+  ASSERT_EQ(antes.decimales, 3);
+  std::vector<std::string> vistos;
+  kitRunner_.ScriptDialog([&](Driver& d) {
+    for (int id : {D::kIdXMin, D::kIdXMax, D::kIdYMin, D::kIdYMax}) vistos.push_back(d.Text(id));
+    d.Grab(std::string(::testing::TempDir()) + "grafica_limites_exergia.png");
+    d.Ok();
+  });
+  ASSERT_TRUE(Ejecutar(cmd::kFormatoGrafica));
+  EXPECT_EQ(vistos, (std::vector<std::string>{"0.", "600.006", "0.", "0.404"}));
+  const CGrafica& g = Vista()->Grafica();
+  // Untouched, OK keeps every limit.
+  EXPECT_EQ(std::vector<std::int32_t>({g.xMin, g.xMax, g.yMin, g.yMax}),
+            std::vector<std::int32_t>({antes.xMin, antes.xMax, antes.yMin, antes.yMax}));
+  // A typed 0,3 is 0.3 of the axis, and shows so the next time.
+  kitRunner_.ScriptDialog([](Driver& d) {
+    d.Type(D::kIdYMax, "0,3");
+    d.Ok();
+  });
+  ASSERT_TRUE(Ejecutar(cmd::kFormatoGrafica));
+  EXPECT_EQ(g.yMin, 0);
+  EXPECT_EQ(g.yMax, 300);
+  std::string yMax;
+  kitRunner_.ScriptDialog([&](Driver& d) {
+    yMax = d.Text(D::kIdYMax);
+    d.Cancel();
+  });
+  ASSERT_TRUE(Ejecutar(cmd::kFormatoGrafica));
+  EXPECT_EQ(yMax, "0.3");
 }
 
 TEST_F(Formatos, GraficaPersonalizada) {

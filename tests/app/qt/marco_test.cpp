@@ -17,6 +17,7 @@
 #include <QToolBar>
 
 #include "tests/comun/puertos_prueba.h"
+#include "app/qt/dlg_autograbacion.h"
 #include "app/core/ids_comandos.h"
 #include "dialogs/analysis/dlg_tablas.h"
 #include "fixture.h"
@@ -211,6 +212,36 @@ TEST_F(MarcoPrincipal, CopiaDeSeguridadJuntoAlDocumentoSinTocarlo) {
   EXPECT_EQ(Marco().PeriodoTemporizador(kTimerRestaurar), 1500);
   Marco().Disparar(kTimerRestaurar);
   EXPECT_FALSE(Marco().TemporizadorActivo(kTimerRestaurar));
+}
+
+TEST_F(MarcoPrincipal, UnaGrabacionJustoTrasLaCuentaAtrasDevuelveElMensajeAnterior) {
+  ASSERT_EQ(Iniciar({CopiaEjemplo("cuatro_corrientes.vdo")}), -1);
+  Marco().PrimeraActivacion();
+  // 0,0167 min in the real settings dialog: saves every 1002 ms, a
+  // countdown every 250 ms, each text shown for 12 ms. The fourth countdown
+  // comes 2 ms before the save.
+  kitRunner_.ScriptDialog([](Driver& d) {
+    d.Type(CAutograbacionDlg::kIdMinutos, "0,0167");
+    d.Ok();
+  });
+  ASSERT_TRUE(Ejecutar(cmd::kAutograbacion));
+  ASSERT_EQ(Marco().PeriodoTemporizador(kTimerAutograbacion), 1002);
+  ASSERT_EQ(Marco().PeriodoTemporizador(kTimerRestaurar), -1);
+  const QString antes = Marco().LastMessage();
+  ASSERT_FALSE(antes.startsWith(QString::fromUtf8("Próxima")));
+  ManualClock::Advance(1000);
+  EXPECT_EQ(Marco().LastMessage(), QString::fromUtf8("Próxima grabación automática en 0:0 min"));
+  ManualClock::Advance(2);
+  EXPECT_EQ(Marco().LastMessage(), QString::fromUtf8("Grabando automáticamente en ") +
+                                       Ruta("Backup_of_cuatro_corrientes.vdo"));
+  // The restore brings back what was there before the countdown, and keeps
+  // doing so at every later tick.
+  ManualClock::Advance(12);
+  EXPECT_EQ(Marco().LastMessage(), antes);
+  EXPECT_FALSE(Marco().TemporizadorActivo(kTimerRestaurar));
+  ManualClock::Advance(3086);  // past the save at 4008 and its restore at 4020
+  EXPECT_FALSE(Marco().TemporizadorActivo(kTimerRestaurar));
+  EXPECT_EQ(Marco().LastMessage(), antes);
 }
 
 QMenu* MenuDeBarra(QMainWindow& w, const QString& titulo) {

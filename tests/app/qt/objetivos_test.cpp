@@ -2,7 +2,11 @@
 // the kit with scripted answers: cascade, minimum area and cost, optimum DT
 // min, the charts over DT min and the loop, exergy, tables and the matches
 // across the pinch, each with what it leaves in the document.
+#include <QAbstractButton>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
+#include <QWindow>
 #include <QTest>
 #include <limits>
 #include <set>
@@ -18,6 +22,7 @@
 #include "dialogs/analysis/dlg_cruce_pinch.h"
 #include "dialogs/analysis/dlg_dt_optima.h"
 #include "dialogs/analysis/dlg_exergia.h"
+#include "dialogs/analysis/dlg_objetivos.h"
 #include "dialogs/analysis/dlg_tablas.h"
 #include "fixture.h"
 #include "model/red.h"
@@ -126,6 +131,89 @@ TEST_F(Objetivos, AreaMinimaPreguntaUnaVezYDevuelveLosServiciosMovidos) {
   EXPECT_NEAR(m.m_tFrioGenerico, 273.15, 1e-9);
   EXPECT_EQ(Marco().Field()->text().toStdString(), "20.");
   EXPECT_EQ(Doc()->NumDeshacer(), 1);
+}
+
+// A mouse click on w whose press makes the dialog ask, in a real message
+// box: the user lets the button go while the box is up (the window behind
+// is blocked and never sees the release), then clicks the answer in the box.
+// The texts of the boxes seen.
+std::vector<std::string> ClicConPregunta(QWidget* w, const char* respuesta) {
+  QWindow* ventana = w->window()->windowHandle();
+  const QPoint p = w->mapTo(w->window(), w->rect().center());
+  std::vector<std::string> vistas;
+  std::function<void()> responder = [&] {
+    auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!caja) return;
+    vistas.push_back(caja->text().toStdString());
+    QTest::mouseRelease(ventana, Qt::LeftButton, Qt::NoModifier, p);
+    for (QAbstractButton* b : caja->buttons())
+      if (b->text() == QString::fromUtf8(respuesta)) {
+        // A second question would be answered the same way.
+        QTimer::singleShot(0, caja, responder);
+        ClickAt(b);
+        return;
+      }
+    ADD_FAILURE() << "no button " << respuesta;
+    caja->reject();
+  };
+  QTimer::singleShot(0, responder);
+  QTest::mousePress(ventana, Qt::LeftButton, Qt::NoModifier, p);
+  QApplication::processEvents();
+  if (QGuiApplication::mouseButtons() != Qt::NoButton)  // no box came: the usual release
+    QTest::mouseRelease(ventana, Qt::LeftButton, Qt::NoModifier, p);
+  QApplication::processEvents();
+  return vistas;
+}
+
+TEST_F(Objetivos, LaPreguntaDelDTMinNoSeComeElClicQueLaCausa) {
+  // DT min raised to 20 K in the toolbar: the default utilities, set for
+  // 10 K, are too close now, and leaving the DT min field asks, typed or not.
+  TeclearDTMin("20");
+  ASSERT_EQ(Doc()->m_Diagrama.m_dtMin, 20.0);
+  ASSERT_NEAR(Doc()->m_Diagrama.m_tCalienteGenerico, 448.15, 1e-9);
+  QtMessageRunner cajas;
+  ScopedMessageRunner usarCajas(cajas);
+  struct Caso {
+    const char* que;
+    int comando;
+    int dtMin;
+    int clic;
+    const char* respuesta;
+    bool cierra;
+    double tCaliente;  // in the document afterwards
+  };
+  // The one that takes Sí back into the document comes last.
+  const Caso casos[] = {
+      {"area, Cancelar, Sí", cmd::kAreaMinima, CAreaMinimaDlg::kIdDTMin, kit::kIdCancel, "Sí", true,
+       448.15},
+      {"area, a field, Sí", cmd::kAreaMinima, CAreaMinimaDlg::kIdDTMin, CAreaMinimaDlg::kIdCoefCorriente,
+       "Sí", false, 448.15},
+      {"cost, a field, Sí", cmd::kCostesMinimos, CCosteMinimoDlg::kIdDTMin, CCosteMinimoDlg::kIdA, "Sí",
+       false, 448.15},
+      {"cost, Aceptar, No", cmd::kCostesMinimos, CCosteMinimoDlg::kIdDTMin, kit::kIdOk, "No", true, 448.15},
+      {"area, Aceptar, Sí", cmd::kAreaMinima, CAreaMinimaDlg::kIdDTMin, kit::kIdOk, "Sí", true, 453.15},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.que);
+    const int pasos = Doc()->NumDeshacer();
+    std::vector<std::string> vistas;
+    bool abierto = true;
+    int foco = kit::kNoId;
+    kitRunner_.ScriptDialog([&](Driver& d) {
+      d.Focus(c.dtMin);
+      vistas = ClicConPregunta(d.W(c.clic), c.respuesta);
+      abierto = d.Dialog().IsOpen();
+      foco = d.Dialog().FocusedId();
+      if (abierto) d.Cancel();
+    });
+    ASSERT_TRUE(Ejecutar(c.comando));
+    EXPECT_EQ(vistas, std::vector<std::string>{kPreguntaServiciosViolan});
+    EXPECT_EQ(!abierto, c.cierra);
+    if (!c.cierra) EXPECT_EQ(foco, c.clic);
+    const bool acepta = c.clic == kit::kIdOk;
+    EXPECT_EQ(Doc()->NumDeshacer(), pasos + (acepta ? 1 : 0));
+    EXPECT_NEAR(Doc()->m_Diagrama.m_tCalienteGenerico, c.tCaliente, 1e-9);
+  }
 }
 
 TEST_F(Objetivos, AreaMinimaConElAsistenteTerminado) {

@@ -2,10 +2,12 @@
 // program, on the sample documents, with real mouse and key events: what
 // they show, cell edits that keep what other commands changed, the click and
 // double click on a row, and the choice of areas.
+#include <QClipboard>
 #include <QComboBox>
 #include <QDockWidget>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
 #include <QScrollBar>
 #include <QTest>
 
@@ -234,6 +236,110 @@ TEST_F(Paneles, EdicionTrasBorrarUnServicioYArrastrarUnCambiador) {
   EXPECT_EQ(M().m_cambiadores[0].rectCaliente, movido);
 }
 
+// The user's "Pegar": the clipboard's text pasted by the pane's button.
+void PegarConElBoton(Celdix& t, const char* texto) {
+  QGuiApplication::clipboard()->setText(QString::fromUtf8(texto));
+  QTest::mouseClick(t.PegarButton(), Qt::LeftButton);
+  Procesar();
+}
+
+TEST_F(Paneles, PegarTemperaturasQueNoSonMayoresQueCeroSeRechazaEntero) {
+  Abrir("cuatro_corrientes.vdo");
+  // One good paste first, with a decimal comma: one undo step.
+  PegarConElBoton(Tabla(), "1\tC1\tFría\tSensible\t300,5\t400\t0\t2\n");
+  ASSERT_DOUBLE_EQ(M().m_corrientes[0].GetT1(), 300.5);
+  ASSERT_EQ(Doc()->NumDeshacer(), 1);
+  const std::vector<FilaTablaCorrientes> filas = FilasTablaCorrientes(M());
+  QStringList tabla;
+  for (int r = 0; r < Tabla().Rows(); ++r) tabla << Fila(r).join('|');
+
+  struct Caso {
+    const char* que;
+    const char* texto;
+    int preguntas;  // "Pegar Tabla" asked first
+  };
+  const Caso casos[] = {
+      {"T1 of -50 K", "1\tC1\tFría\tSensible\t-50\t400\t0\t2\n", 0},
+      {"T1 of -50,5 K beside a good row",
+       "1\tC1\tFría\tSensible\t310\t400\t0\t2\n2\tH2\tCaliente\tSensible\t-50,5\t400\t0\t1\n", 0},
+      {"T2 of 0 K", "1\tC1\tFría\tSensible\t300\t0\t0\t2\n", 0},
+      {"a new row without T1 (0 K)",
+       "1\tC1\tFría\tSensible\t300,5\t400\t0\t2\n2\tx\tCaliente\tSensible\t500\t400\t0\t1\n"
+       "3\tx\tCaliente\tSensible\t1\t2\t3\t4\n4\tx\tCaliente\tSensible\t1\t2\t3\t4\n"
+       "5\tNueva\tCaliente\tSensible\t\t350\t0\t2\n",
+       1},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.que);
+    runner_.Clear();
+    runner_.Script({Answer::Yes});
+    PegarConElBoton(Tabla(), c.texto);
+    ASSERT_EQ(runner_.Log().size(), static_cast<std::size_t>(c.preguntas + 1));
+    EXPECT_EQ(runner_.Log().back().text, "Introduzca una temperatura mayor que 0 K.");
+    EXPECT_EQ(runner_.Log().back().icon, MsgIcon::Warning);
+    // Nothing of it stays: the streams, the undo steps, the table.
+    EXPECT_EQ(M().GetNumCorrientes(), 4);
+    const std::vector<FilaTablaCorrientes> ahora = FilasTablaCorrientes(M());
+    for (std::size_t i = 0; i < filas.size() && i < ahora.size(); ++i)
+      EXPECT_EQ(ahora[i].celdas, filas[i].celdas) << "stream " << i + 1;
+    EXPECT_EQ(Doc()->NumDeshacer(), 1);
+    QStringList visto;
+    for (int r = 0; r < Tabla().Rows(); ++r) visto << Fila(r).join('|');
+    EXPECT_EQ(visto, tabla);
+  }
+
+  // The file saved afterwards holds the good paste, not the refused ones.
+  ASSERT_TRUE(Ejecutar(cmd::kGuardar));
+  CVardoDoc leido;
+  ASSERT_TRUE(leido.OnOpenDocument(Doc()->GetPathName()).ok);
+  ASSERT_EQ(leido.m_Diagrama.GetNumCorrientes(), 4);
+  EXPECT_DOUBLE_EQ(leido.m_Diagrama.m_corrientes[0].GetT1(), 300.5);
+  EXPECT_DOUBLE_EQ(leido.m_Diagrama.m_corrientes[1].GetT1(), M().m_corrientes[1].GetT1());
+}
+
+TEST_F(Paneles, CopiarTablaYPegarDevuelveLaMismaTabla) {
+  for (const char* ejemplo : {"cuatro_corrientes.vdo", "latente_y_tabla.vdo"}) {
+    SCOPED_TRACE(ejemplo);
+    Abrir(ejemplo);
+    const int n = M().GetNumCorrientes();
+    const std::vector<FilaTablaCorrientes> filas = FilasTablaCorrientes(M());
+    // "Copiar Tabla" from the grid's menu, headings and all.
+    QAction* copiar = Tabla().Menu()->findChild<QAction*>(QStringLiteral("CopyTable"));
+    ASSERT_NE(copiar, nullptr);
+    copiar->trigger();
+    ASSERT_TRUE(QGuiApplication::clipboard()->text().startsWith(QStringLiteral("Corriente\t")));
+
+    // Pasted back at once: no row more, nothing changed, no undo step.
+    runner_.Clear();
+    QTest::mouseClick(Tabla().PegarButton(), Qt::LeftButton);
+    Procesar();
+    EXPECT_TRUE(runner_.Log().empty());
+    EXPECT_EQ(M().GetNumCorrientes(), n);
+    EXPECT_EQ(Tabla().Rows(), n + 1);
+    EXPECT_EQ(Doc()->NumDeshacer(), 0);
+    EXPECT_FALSE(Doc()->IsModified());
+
+    // After a name is changed, the paste brings the copied one back, each
+    // stream in its own row.
+    EditCell(Tabla(), 1, kColDescripcion, "Otra");
+    Procesar();
+    ASSERT_EQ(M().m_corrientes[0].GetNombre(), "Otra");
+    QTest::mouseClick(Tabla().PegarButton(), Qt::LeftButton);
+    Procesar();
+    EXPECT_TRUE(runner_.Log().empty());
+    ASSERT_EQ(M().GetNumCorrientes(), n);
+    const std::vector<FilaTablaCorrientes> ahora = FilasTablaCorrientes(M());
+    for (std::size_t i = 0; i < filas.size(); ++i)
+      EXPECT_EQ(ahora[i].celdas, filas[i].celdas) << "stream " << i + 1;
+    EXPECT_EQ(Doc()->NumDeshacer(), 2);
+    Doc()->SetModifiedFlag(false);
+    app_->CerrarTodos();
+    Procesar();
+    app_.reset();
+    Procesar();
+  }
+}
+
 TEST_F(Paneles, ClicSeleccionaYDobleClicAbreLaCorriente) {
   Abrir("cuatro_corrientes.vdo");
   std::vector<std::int32_t> abiertas;
@@ -316,6 +422,35 @@ TEST_F(Paneles, BarraDeAreasNorteYSur) {
   M().BorrarArea(0);
   Doc()->ActualizarContadores();
   EXPECT_EQ(Entradas(), QStringList{"Diagrama Completo"});
+}
+
+TEST_F(Paneles, OcultarLaBarraDeAreasConElFocoEnSuListaDejaElDocumentoActivo) {
+  Abrir("servicios_y_area.vdo");
+  CVardoDoc* activo = Doc();
+  ASSERT_NE(app_->AbrirDocumento(CopiaEjemplo("cuatro_corrientes.vdo")), nullptr);
+  Procesar();
+  ASSERT_EQ(Marco().Marcos().size(), 2u);
+  // Back to the first document, whose window comes before the bar in the
+  // focus order, the second after it.
+  Marco().ActivateChild(Marco().Marcos().front());
+  Procesar();
+  ASSERT_EQ(Doc(), activo);
+  QComboBox* combo = Barra()->Combo();
+  // The user opens the list and closes it with Escape: the focus stays on it.
+  QTest::mouseClick(combo, Qt::LeftButton);
+  Procesar();
+  QTest::keyClick(combo->view(), Qt::Key_Escape);
+  Procesar();
+  ASSERT_EQ(QApplication::focusWidget(), combo);
+  ASSERT_TRUE(Ejecutar(cmd::kVerBarraAreas));
+  EXPECT_TRUE(Barra()->isHidden() || !Barra()->isVisible());
+  EXPECT_EQ(Doc(), activo);
+  EXPECT_EQ(CVardoDoc::GetDocActivo(), activo);
+  EXPECT_EQ(QApplication::focusWidget(), Vista());
+  // Shown again, it lists the active document's areas.
+  ASSERT_TRUE(Ejecutar(cmd::kVerBarraAreas));
+  EXPECT_EQ(Entradas(), (QStringList{"1 Area 1", "2 Area 2", "Diagrama Completo"}));
+  EXPECT_EQ(Doc(), activo);
 }
 
 }  // namespace

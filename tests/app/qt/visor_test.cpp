@@ -318,6 +318,40 @@ TEST_F(Visor, AnillosDeLaBusquedaEnElArbol) {
   Panel()->MenuAbierto()->close();
 }
 
+TEST_F(Visor, UnaCorrienteOUnCambiadorQuitaElAnilloMostrado) {
+  ASSERT_EQ(Iniciar({CopiaEjemplo("cuatro_corrientes.vdo")}), -1);
+  CVardoDoc& doc = *Doc();
+  doc.m_Diagrama = DisenoCuatroCorrientes();
+  doc.ComprobarCambiadores();
+  doc.ActualizarContadores();
+  ASSERT_TRUE(Marco().Commands().Execute(cmd::kBuscarAnillos));
+  Procesar();
+  ASSERT_FALSE(doc.m_Diagrama.m_lazos.empty());
+  struct Caso {
+    const char* raiz;
+    const char* texto;
+    const char* primeraFila;
+    std::size_t filas;
+  };
+  const Caso casos[] = {{"Corrientes", "Corriente 2", "Descripción", 10},
+                        {"Cambiadores", "Cambiador 1", "Carga (kW)", 11}};
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.texto);
+    // A loop shown from the tree: drawn over the view, its rows in the grid.
+    QTreeWidget* t = Panel()->Arbol();
+    QTreeWidgetItem* lazos = t->topLevelItem(t->topLevelItemCount() - 1);
+    ASSERT_EQ(lazos->text(0), QStringLiteral("Anillos y Sendas"));
+    Clic(lazos->child(0));
+    ASSERT_TRUE(Vista()->Editor().Superposicion());
+    ASSERT_EQ(Propiedades()[0].first, "Cambiadores");
+    Clic(Item(c.raiz, c.texto));
+    EXPECT_FALSE(Vista()->Editor().Superposicion());
+    EXPECT_TRUE(doc.m_Diagrama.m_lazoEnCurso.nodos.empty());
+    ASSERT_EQ(Propiedades().size(), c.filas);
+    EXPECT_EQ(Propiedades()[0].first, c.primeraFila);
+  }
+}
+
 TEST_F(Visor, ModeloVacioYModeloSinServicios) {
   // A new document: empty tree, white drawing area, two empty rows.
   ASSERT_EQ(Iniciar(), -1);

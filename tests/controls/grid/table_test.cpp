@@ -257,12 +257,23 @@ TEST_F(CeldixFixture, CopiesOfTheTableAndOfTheSelection) {
   G()->SetColSel(2);
   grid.CopySelection();
   EXPECT_EQ(QGuiApplication::clipboard()->text(), "e\t1,2\r2,1\t2,2");
-  // Both copies paste back whole: the selection as it was, the table with
-  // its headings shifted by one row and column.
+  // Both copies paste back as they were: the selection into the data
+  // cells, the table without its heading row and column.
   grid.SetTextMatrix(2, 2, "changed");
   QGuiApplication::clipboard()->setText(QString("e\t1,2\r2,1\t2,2"));
   grid.PasteCommand();
   EXPECT_EQ(grid.TextMatrix(2, 2), "2,2");
+  const QString tabla = grid.TableText();
+  grid.SetTextMatrix(1, 1, "x");
+  grid.SetTextMatrix(2, 2, "y");
+  QGuiApplication::clipboard()->setText(tabla);
+  QTest::mouseClick(grid.PegarButton(), Qt::LeftButton);
+  EXPECT_EQ(grid.TableText(), tabla);
+  EXPECT_EQ(grid.Rows(), 3);
+  EXPECT_TRUE(runner.Log().empty());
+  // Only the table's own headings are skipped: other first lines are data.
+  grid.PasteText("0,0\t0,1\t0,X\n");
+  EXPECT_EQ(grid.TextMatrix(1, 1), "0,0");
   // The menu carries the two copy items.
   ASSERT_EQ(grid.Menu()->actions().size(), 2);
   EXPECT_EQ(grid.Menu()->title(), "Menú Grid");
