@@ -16,6 +16,7 @@
 #include "platform/core/numtext.h"
 #include "platform/core/types.h"
 #include "platform/qt/componentregistry.h"
+#include "platform/qt/hostedwidgets.h"
 #include "platform/qt/kit/host.h"
 #include "platform/qt/messagerunner.h"
 
@@ -115,8 +116,6 @@ std::vector<QString> SplitLines(const QString& text) {
   if (!cur.isEmpty()) lines.push_back(cur);
   return lines;
 }
-
-bool IsNumeric(const QString& s) { return LeerNumeroTecleado(s.toStdString()).has_value(); }
 
 // A number the rule took, as the program writes numbers: "." for a decimal
 // comma, no blanks around.
@@ -378,6 +377,15 @@ bool Celdix::SetColNumeric(int col) {
   return true;
 }
 
+void Celdix::SetColRango(int col, const RangoNumero& rango) { colRangos_[col] = rango; }
+
+std::string Celdix::RechazoCelda(int col, const QString& texto) const {
+  const auto r = colRangos_.find(col);
+  double v = 0.0;
+  return ComprobarNumeroTecleado(texto.toStdString(),
+                                 r == colRangos_.end() ? RangoNumero::Finito() : r->second, v);
+}
+
 bool Celdix::SetColReadOnly(int col) {
   readOnlyCols_.push_back(col);
   hasReadOnlyCols_ = true;
@@ -591,10 +599,10 @@ void Celdix::OnLeaveCell() {
   } else if (IsNumericCol(c)) {
     const QString typed = text1_->text();
     text1_->hide();
-    if (!IsNumeric(typed)) {
+    if (const std::string rechazo = RechazoCelda(c, typed); !rechazo.empty()) {
       // Refused: the cell keeps its text and no change is told.
       PaintCell(r, c);
-      ShowMessage(this, kMsgNumero, MsgIcon::Warning);
+      ShowMessage(this, rechazo, MsgIcon::Warning);
       return;
     }
     value = NumeroEscrito(typed);
@@ -619,9 +627,10 @@ void Celdix::CommitForButton() {
 }
 
 void Celdix::FocusChanged(QWidget* old, QWidget* now) {
-  // Losing the focus to a widget outside the control commits the edit.
+  // Losing the focus to a widget outside the control commits the edit;
+  // not to a Cancel button, whose click a refusal's message would take.
   if (!now || !old) return;
-  if (IsInside(this, old) && !IsInside(this, now)) CommitOpenEdit();
+  if (IsInside(this, old) && !IsInside(this, now) && !FocoEnCancelar()) CommitOpenEdit();
 }
 
 void Celdix::MoveForEnter() {
@@ -781,7 +790,7 @@ void Celdix::PasteText(const QString& text) {
       const QString& v = cells[j];
       if (IsReadOnlyCol(col)) continue;
       if (ReadOnlyFlag(row, col) == -1) continue;
-      if (IsNumericCol(col) && !IsNumeric(v)) continue;
+      if (IsNumericCol(col) && !RechazoCelda(col, v).empty()) continue;
       if (IsDropdownCol(col)) {
         FitDropdownTexts();
         const auto& options = dropdownTexts_[col];
