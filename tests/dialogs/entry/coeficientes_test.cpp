@@ -194,6 +194,31 @@ TEST_F(Coeficientes, AsistenteCanceladoONumeroNoValido) {
   EXPECT_EQ(d.m_servicios[0].m_correlacion, antes.m_servicios[0].m_correlacion);
 }
 
+TEST_F(Coeficientes, AtrasSiempreVuelveDelPaso2) {
+  CDiagrama d = CuatroCorrientes();
+  std::vector<std::string> titulos;
+  std::string velocidad;
+  runner_.ScriptDialog([&](Driver& drv) {
+    drv.Next();
+    drv.Type(W2::IdValor(6), "abc");
+    drv.Back();
+    titulos.push_back(drv.Dialog().windowTitle().toStdString());
+    drv.Next();
+    titulos.push_back(drv.Dialog().windowTitle().toStdString());
+    drv.Type(W2::IdValor(6), "0");
+    drv.Back();
+    titulos.push_back(drv.Dialog().windowTitle().toStdString());
+    drv.Next();
+    velocidad = drv.Text(W2::IdValor(6));
+    drv.Cancel();
+  });
+  EXPECT_FALSE(EjecutarAsistenteCoeficientes(nullptr, d, 0));
+  const std::string paso1 = "Coeficientes de Transmisión de Calor: Paso 1 de 3";
+  EXPECT_EQ(titulos, (std::vector<std::string>{paso1, "Coeficientes de Transmisión de Calor: Paso 2 de 3", paso1}));
+  EXPECT_TRUE(Mensajes().empty());
+  EXPECT_EQ(velocidad, "0");  // a number typed is kept by Back, and checked going forwards
+}
+
 TEST(EstimacionCoeficientes, ElAsistenteEmpiezaPorLaCorrienteEditada) {
   CDiagrama d = ConServicios();
   d.m_corrientes[2].m_correlacion = 7;
@@ -525,8 +550,8 @@ TEST_F(Coeficientes, ElAsistenteRechazaAlSalirDelPaso2LoQueNoDaUnCoeficiente) {
     const char* mensaje;
   };
   const Caso casos[] = {
-      {"velocidad 0", 0, {{6, "0"}}, "Introduzca un número mayor que 0."},
-      {"viscosidad negativa", 0, {{1, "-0,001"}}, "Introduzca un número mayor que 0."},
+      {"velocidad 0", 0, {{6, "0"}}, "Introduzca en \"Velocidad de flujo\" un número mayor que 0."},
+      {"viscosidad negativa", 0, {{1, "-0,001"}}, "Introduzca en \"Viscosidad\" un número mayor que 0."},
       {"no es número", 0, {{0, "abc"}}, "Introduzca un número."},
       // Each above 0, but fins thicker than their spacing give no coefficient.
       {"aletas más gruesas que su separación", 4, {{10, "0,001"}, {11, "0,002"}},

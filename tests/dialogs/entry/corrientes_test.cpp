@@ -16,6 +16,7 @@
 #include "app/core/tabla_puntos.h"
 #include "app/qt/fabrica_dialogos_qt.h"
 #include "dialogs/entry/dlg_corrientes.h"
+#include "dialogs/entry/dlg_estimar_h.h"
 #include "dialogs/entry/registro.h"
 #include "model/bifurcacion_edicion.h"
 #include "model/constantes.h"
@@ -1141,6 +1142,63 @@ TEST_F(Corrientes, LaEstimacionDelCoeficienteSeAplicaALasElegidasYQuedaEnElCampo
     EXPECT_EQ(actual.m_correlacion == 1, c.cambiaActual);
     EXPECT_EQ(otra.m_h, c.cambiaOtra ? esperada.m_h : 2.0);
     EXPECT_EQ(otra.m_u, c.cambiaOtra ? 0.5 : 2.0);
+  }
+}
+
+// A pipe diameter of 0 typed on the properties page, then estimated with a
+// situation whose coefficient divides by it though its formula does not
+// show it: the wizard opens that field and names it when it refuses, and
+// "< Atrás" still goes back.
+TEST_F(Corrientes, UnDiametroDeTuberiaCeroSeAbreYSeNombraEnElAsistente) {
+  for (int situacion : {6, 8}) {
+    SCOPED_TRACE(situacion);
+    runner_.Clear();
+    DlgCorrientes d;
+    d.modelo = Lineales(1);
+    bool abierto = false;
+    int foco = -1;
+    std::vector<std::string> titulos;
+    EXPECT_TRUE(Correr(d, [&](Driver& dr, CCorrientesSheet&) {
+      ASSERT_TRUE(dr.Page(2));
+      dr.Choose(F::kIdCorrelacion, 0);
+      dr.Type(F::kIdPrimeraPropiedad + kPropDiametroTuberia, "0");
+      ASSERT_TRUE(dr.Page(3));
+      runner_.ScriptDialog([&](Driver& w) {
+        auto& a = dynamic_cast<CEstimaHSheet&>(w.Dialog());
+        w.Choose(CHEst1::kIdSituacion, situacion);
+        w.Next();
+        abierto = !a.m_paso2.IsReadOnly(CH2Est::IdValor(kPropDiametroTuberia));
+        w.Next();  // refused: the diameter is 0
+        titulos.push_back(a.windowTitle().toStdString());
+        foco = a.m_paso2.FocusedId();
+        if (situacion == 6) w.Grab(Png("asistente_diametro_cero"));
+        w.Back();
+        titulos.push_back(a.windowTitle().toStdString());
+        w.Next();
+        w.Type(CH2Est::IdValor(kPropDiametroTuberia), "0,05");
+        w.Next();
+        titulos.push_back(a.windowTitle().toStdString());
+        w.Finish();
+      });
+      dr.Click(C::kIdEstimar);
+      dr.Ok();
+    }));
+    EXPECT_TRUE(abierto);
+    EXPECT_EQ(foco, CH2Est::IdValor(kPropDiametroTuberia));
+    EXPECT_EQ(titulos, (std::vector<std::string>{"Coeficientes de Transmisión de Calor: Paso 2 de 3",
+                                                  "Coeficientes de Transmisión de Calor: Paso 1 de 3",
+                                                  "Coeficientes de Transmisión de Calor: Paso 3 de 3"}));
+    EXPECT_EQ(Mensajes(),
+              std::vector<std::string>{"Introduzca en \"Diámetro de la tubería\" un número mayor que 0."});
+    CCorriente esperada;
+    esperada.m_correlacion = situacion;
+    esperada.m_D = 0.05;
+    esperada.EstimarH();
+    ASSERT_TRUE(std::isfinite(esperada.m_h) && esperada.m_h > 0);
+    const CCorriente& s = d.modelo.m_corrientes[0];
+    EXPECT_EQ(s.m_correlacion, situacion);
+    EXPECT_EQ(s.m_D, 0.05);
+    EXPECT_NEAR(s.m_h, esperada.m_h, 1e-5 * esperada.m_h);
   }
 }
 
