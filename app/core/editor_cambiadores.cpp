@@ -191,9 +191,15 @@ void EditorCambiadores::LimpiarEspecificaciones() {
   }
 }
 
+std::int32_t EditorCambiadores::LadoElegido(bool caliente) const {
+  const CCambiador& x = datos_.modelo.m_cambiadores[static_cast<std::size_t>(mostrado_)];
+  if (caliente) return c_.caliente < 0 ? x.ladoCaliente.ref : ReferenciaCaliente(c_.caliente);
+  return c_.fria < 0 ? x.ladoFrio.ref : ReferenciaFria(c_.fria);
+}
+
 void EditorCambiadores::LlenarListasCambiadores(std::int32_t n) {
   const CDiagrama& d = datos_.modelo;
-  const CCambiador& x = d.m_cambiadores[static_cast<std::size_t>(n)];
+  if (n < 0 || n >= NumCambiadores()) return;
   auto llenar = [&](std::int32_t ref, std::vector<std::string>& lista) {
     lista.clear();
     if (ref == kRefGenerico || !d.RefValida(ref)) return;
@@ -201,8 +207,10 @@ void EditorCambiadores::LlenarListasCambiadores(std::int32_t n) {
       if (static_cast<std::int32_t>(k) != n && k < d.m_cambiadores.size())
         lista.push_back(Entero(static_cast<std::int64_t>(k) + 1));
   };
-  llenar(x.ladoCaliente.ref, c_.cambiadoresCaliente);
-  llenar(x.ladoFrio.ref, c_.cambiadoresFria);
+  // The sides the stream lists stand on now, which a choice in them may
+  // have changed since the exchanger was stored.
+  llenar(LadoElegido(true), c_.cambiadoresCaliente);
+  llenar(LadoElegido(false), c_.cambiadoresFria);
   for (BloqueExtremo& b : c_.extremos) b.cambiador = -1;
 }
 
@@ -326,10 +334,8 @@ void EditorCambiadores::GuardarCambiador() {
   bool cambiado = false;
   // 1. The sides; a list on no entry keeps its side.
   {
-    const CCambiador& x = d.m_cambiadores[static_cast<std::size_t>(n)];
-    const std::int32_t caliente =
-        c_.caliente < 0 ? x.ladoCaliente.ref : ReferenciaCaliente(c_.caliente);
-    const std::int32_t fria = c_.fria < 0 ? x.ladoFrio.ref : ReferenciaFria(c_.fria);
+    const std::int32_t caliente = LadoElegido(true);
+    const std::int32_t fria = LadoElegido(false);
     cambiado = d.ConectarCaliente(caliente, n, 0) != 0;
     cambiado = d.ConectarFria(fria, n, 0) != 0 || cambiado;
   }
@@ -572,6 +578,7 @@ void EditorCambiadores::ElegirLado(bool fria, int indice) {
   sel = indice;
   AplicarTipo();
   ResolverGenericos(fria, fria ? anterior : c_.fria, fria ? c_.caliente : anterior);
+  LlenarListasCambiadores(mostrado_);
 }
 
 void EditorCambiadores::ElegirFria(int indice) { ElegirLado(true, indice); }
@@ -588,6 +595,7 @@ void EditorCambiadores::ElegirTipo(int indice) {
   c_.tipo = indice;
   AplicarTipo();
   ResolverGenericos(true, c_.fria, c_.caliente);
+  LlenarListasCambiadores(mostrado_);
 }
 
 // ------------------------------------------------------- moving between them

@@ -188,7 +188,11 @@ class EditorCambiadores {
   void SetNumero(int numero);
   void LlenarListasCorrientes();
   void LlenarPinches();
+  // The exchanger lists of exchanger n's ends: the other exchangers on the
+  // streams the two stream lists stand on.
   void LlenarListasCambiadores(std::int32_t n);
+  // The side a stream list stands on (the exchanger's own when on none).
+  std::int32_t LadoElegido(bool caliente) const;
   // Clears end e: box, radios, field read-only, lists disabled.
   void LimpiarExtremo(int e);
   void LimpiarLado(bool caliente);

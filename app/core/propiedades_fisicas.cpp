@@ -80,6 +80,16 @@ bool CorrelacionUsa(int c, int k) {
   return (Tabla()[static_cast<std::size_t>(c)].usa >> k) & 1u;
 }
 
+bool CorrelacionNecesita(int c, int k) {
+  return CorrelacionUsa(c, k) || (k == kPropDiametroTuberia && (c == 6 || c == 8));
+}
+
+std::string MensajeValorPositivo(int k) {
+  std::string campo = Propiedad(k).etiqueta;
+  if (!campo.empty() && campo.back() == ':') campo.pop_back();
+  return "Introduzca en \"" + campo + "\" un número mayor que 0.";
+}
+
 double ValorPropiedad(const CCorriente& c, int k) { return c.Propiedad(k + 1); }
 
 void SetValorPropiedad(CCorriente& c, int k, double v) {

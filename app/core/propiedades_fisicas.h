@@ -38,6 +38,16 @@ struct CorrelacionH {
 const CorrelacionH& Correlacion(int c);
 // Whether correlation c uses property k; false for any c outside 0 … 9.
 bool CorrelacionUsa(int c, int k);
+// The pipe diameter.
+inline constexpr int kPropDiametroTuberia = 7;
+// Whether the estimate of correlation c reads property k: the values it
+// uses and, where its coefficient is its Nusselt number over the pipe
+// diameter without the formula showing that diameter (6 and 8), the pipe
+// diameter too.
+bool CorrelacionNecesita(int c, int k);
+// The message that asks for a number above 0 in property k's field, naming
+// the field.
+std::string MensajeValorPositivo(int k);
 
 // Order of the fields on the screen: two columns of ten, top to bottom.
 inline constexpr std::array<int, 10> kColumnaIzquierdaPropiedades{0, 5, 2, 3, 4, 1, 9, 8, 6, 7};

@@ -2,15 +2,17 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <cmath>
 
 #include "controls/functable/evaluador.h"
-#include "platform/core/numtext.h"
+#include "platform/core/numero_tecleado.h"
 #include "platform/core/redondeo.h"
 #include "platform/qt/componentregistry.h"
+#include "platform/qt/hostedwidgets.h"
 #include "platform/qt/messagerunner.h"
 
 namespace vardo {
@@ -20,11 +22,10 @@ namespace {
 ComponentRegistrar registro(kClassIdTabulix, "Tabulix",
                             [](QWidget* parent) -> QWidget* { return new Tabulix(parent); });
 
-// The number a box holds; nullopt when it holds none.
+// The number a box holds by the number rule ("293,15" as "293.15");
+// nullopt when it holds none.
 std::optional<double> NumeroDeCaja(const QLineEdit* caja) {
-  double v = 0;
-  if (!EsNumero(caja->text().toStdString(), &v)) return std::nullopt;
-  return v;
+  return LeerNumeroTecleado(caja->text().toStdString());
 }
 
 // Entry indx of a computed table; nullopt outside it.
@@ -155,61 +156,83 @@ void Tabulix::EscribirPropiedades(PropertyBag& bag) const {
 
 bool Tabulix::eventFilter(QObject* obj, QEvent* ev) {
   if (ev->type() == QEvent::FocusOut) {
-    if (obj == numText_ || obj == xIniText_ || obj == xFinText_) {
-      // A box that holds no number changes nothing and computes nothing.
-      double v = 0;
-      if (EsNumero(static_cast<QLineEdit*>(obj)->text().toStdString(), &v)) {
-        // A count below 1 becomes the default at once, with or without a
-        // table to compute.
-        if (obj == numText_ && RedondeoPar(v) < 1)
-          numText_->setText(QString::number(kPuntosPorDefecto));
-        Calcular();
-      }
-    } else if (obj == funcionText_) {
-      Calcular();
-    }
+    const auto razon = static_cast<QFocusEvent*>(ev)->reason();
+    // Another window (a message box) or a popup took the focus: the box was
+    // not left. Nor is it checked when left for a Cancel button.
+    if (razon != Qt::ActiveWindowFocusReason && razon != Qt::PopupFocusReason && !FocoEnCancelar())
+      Salir(static_cast<QLineEdit*>(obj));
   }
   return QWidget::eventFilter(obj, ev);
 }
 
+void Tabulix::Salir(const QLineEdit* caja) {
+  if (caja == numText_ || caja == xIniText_ || caja == xFinText_) {
+    // A box that holds no number changes nothing and computes nothing.
+    const std::optional<double> v = NumeroDeCaja(caja);
+    if (!v) return;
+    // A count below 1 becomes the default at once, with or without a table
+    // to compute.
+    if (caja == numText_ && RedondeoPar(*v) < 1) numText_->setText(QString::number(kPuntosPorDefecto));
+    Calcular();
+  } else if (caja == funcionText_) {
+    Calcular();
+  }
+}
+
+void Tabulix::ConfirmarEdicion() {
+  QWidget* foco = QApplication::focusWidget();
+  for (const QLineEdit* caja : {funcionText_, xIniText_, xFinText_, numText_})
+    if (foco == caja && !(intentadas_ && *intentadas_ == Entradas())) Salir(caja);
+}
+
+Tabulix::Cajas Tabulix::Entradas() const {
+  return {funcionText_->text(), xIniText_->text(), xFinText_->text(), numText_->text()};
+}
+
 // Computes the table from what the boxes hold now. The points are built
 // apart and replace the previous table only when every one was evaluated, so
-// a failure leaves the last good table (and its count) in place.
+// a failure leaves the last good table (and its count) in place. Boxes that
+// failed are told once: the same boxes left again compute nothing more.
 void Tabulix::Calcular() {
   const QString funcion = funcionText_->text();
-  const std::string ini = xIniText_->text().toStdString();
-  const std::string fin = xFinText_->text().toStdString();
-  const std::string num = numText_->text().toStdString();
-  if (funcion.isEmpty() || ini.empty() || fin.empty() || num.empty()) return;
-  double xIni = 0, xFin = 0, cuenta = 0;
-  if (!EsNumero(ini, &xIni) || !EsNumero(fin, &xFin) || !EsNumero(num, &cuenta)) return;
+  const std::optional<double> xIni = NumeroDeCaja(xIniText_);
+  const std::optional<double> xFin = NumeroDeCaja(xFinText_);
+  const std::optional<double> cuenta = NumeroDeCaja(numText_);
+  if (funcion.isEmpty() || !xIni || !xFin || !cuenta) return;
+  if (fallidas_ && *fallidas_ == Entradas()) return;
+  intentadas_ = Entradas();
+  const auto fallar = [this](const char* mensaje) {
+    fallidas_ = Entradas();
+    ShowMessage(this, mensaje, MsgIcon::Information);
+  };
 
-  double n = RedondeoPar(cuenta);
+  double n = RedondeoPar(*cuenta);
   if (n < 1) {
     n = kPuntosPorDefecto;
     numText_->setText(QString::number(kPuntosPorDefecto));
+    intentadas_ = Entradas();
   } else if (n > kMaxPuntos) {
-    ShowMessage(this, kMsgRangoPuntos, MsgIcon::Information);
+    fallar(kMsgRangoPuntos);
     return;
   }
   const int puntos = static_cast<int>(n);
 
   const auto expresion = Expresion::Compilar(SinBlancos(funcion).toStdString());
-  const double paso = (xFin - xIni) / (puntos - 1);  // one point: division by zero
+  const double paso = (*xFin - *xIni) / (puntos - 1);  // one point: division by zero
   if (!expresion || puntos < 2 || !std::isfinite(paso)) {
-    ShowMessage(this, kMsgErrorExpresion, MsgIcon::Information);
+    fallar(kMsgErrorExpresion);
     return;
   }
 
   std::vector<double> tx(static_cast<std::size_t>(puntos) + 1, 0.0);
   std::vector<double> ty(tx.size(), 0.0);
-  double x = xIni;
+  double x = *xIni;
   for (int i = 0; i < puntos; ++i) {
     // The last X is the end of the range itself, not the sum of the steps.
-    const double xi = i == puntos - 1 ? xFin : x;
+    const double xi = i == puntos - 1 ? *xFin : x;
     const auto y = expresion->Evaluar(xi);
     if (!y) {
-      ShowMessage(this, kMsgErrorExpresion, MsgIcon::Information);
+      fallar(kMsgErrorExpresion);
       return;
     }
     tx[static_cast<std::size_t>(i)] = xi;
@@ -219,6 +242,8 @@ void Tabulix::Calcular() {
   tablaX_ = std::move(tx);
   tablaY_ = std::move(ty);
   nPuntos_ = static_cast<std::int16_t>(puntos);
+  ajusteCalculado_ = funcion;
+  fallidas_.reset();
   emit Listo();
 }
 

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QString>
 #include <QWidget>
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -87,6 +88,9 @@ class Tabulix : public QWidget {
   std::optional<double> TablaX(std::int16_t indx) const;
   // Point count of the last computed table.
   std::int16_t NumeroPuntos() const { return nPuntos_; }
+  // The function text the last computed table was computed from (the box
+  // may hold another one since).
+  QString AjusteCalculado() const { return ajusteCalculado_; }
 
   // Stored values, kept and persisted but not applied to the look.
   std::int16_t BorderStyle() const { return borderStyle_; }
@@ -124,6 +128,13 @@ class Tabulix : public QWidget {
   QLineEdit* XFinText() const { return xFinText_; }
   QLineEdit* NumText() const { return numText_; }
 
+ public slots:
+  // With the focus in one of the boxes: does what leaving that box does,
+  // unless the boxes hold what was computed (or refused) last. A dialog
+  // calls it before a page change, OK or Finish that leaves the box
+  // without its focus-out.
+  void ConfirmarEdicion();
+
  signals:
   void Click();
   void DblClick();
@@ -139,6 +150,11 @@ class Tabulix : public QWidget {
   bool eventFilter(QObject* obj, QEvent* ev) override;
 
  private:
+  // The four boxes' texts: function, start, end, count.
+  using Cajas = std::array<QString, 4>;
+  Cajas Entradas() const;
+  // What leaving a box does.
+  void Salir(const QLineEdit* caja);
   void Calcular();
   QFont FuenteAmbiente() const;
 
@@ -155,6 +171,9 @@ class Tabulix : public QWidget {
   std::int16_t nPuntos_ = 0;
   std::vector<double> tablaX_;  // indexes 0 to nPuntos_ once computed
   std::vector<double> tablaY_;
+  QString ajusteCalculado_;
+  std::optional<Cajas> intentadas_;  // the boxes of the last computation
+  std::optional<Cajas> fallidas_;    // ... when it failed (its message shown)
 
   std::uint32_t backColor_ = 0;
   std::uint32_t foreColor_ = 0;

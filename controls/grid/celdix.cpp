@@ -16,6 +16,7 @@
 #include "platform/core/numtext.h"
 #include "platform/core/types.h"
 #include "platform/qt/componentregistry.h"
+#include "platform/qt/hostedwidgets.h"
 #include "platform/qt/kit/host.h"
 #include "platform/qt/messagerunner.h"
 
@@ -127,8 +128,6 @@ int CopiedHeadingLines(const GridWidget& g, const std::vector<QString>& lines) {
       return 0;
   return fixed;
 }
-
-bool IsNumeric(const QString& s) { return LeerNumeroTecleado(s.toStdString()).has_value(); }
 
 // A number the rule took, as the program writes numbers: "." for a decimal
 // comma, no blanks around.
@@ -390,6 +389,15 @@ bool Celdix::SetColNumeric(int col) {
   return true;
 }
 
+void Celdix::SetColRango(int col, const RangoNumero& rango) { colRangos_[col] = rango; }
+
+std::string Celdix::RechazoCelda(int col, const QString& texto) const {
+  const auto r = colRangos_.find(col);
+  double v = 0.0;
+  return ComprobarNumeroTecleado(texto.toStdString(),
+                                 r == colRangos_.end() ? RangoNumero::Finito() : r->second, v);
+}
+
 bool Celdix::SetColReadOnly(int col) {
   readOnlyCols_.push_back(col);
   hasReadOnlyCols_ = true;
@@ -603,10 +611,10 @@ void Celdix::OnLeaveCell() {
   } else if (IsNumericCol(c)) {
     const QString typed = text1_->text();
     text1_->hide();
-    if (!IsNumeric(typed)) {
+    if (const std::string rechazo = RechazoCelda(c, typed); !rechazo.empty()) {
       // Refused: the cell keeps its text and no change is told.
       PaintCell(r, c);
-      ShowMessage(this, kMsgNumero, MsgIcon::Warning);
+      ShowMessage(this, rechazo, MsgIcon::Warning);
       return;
     }
     value = NumeroEscrito(typed);
@@ -631,9 +639,10 @@ void Celdix::CommitForButton() {
 }
 
 void Celdix::FocusChanged(QWidget* old, QWidget* now) {
-  // Losing the focus to a widget outside the control commits the edit.
+  // Losing the focus to a widget outside the control commits the edit;
+  // not to a Cancel button, whose click a refusal's message would take.
   if (!now || !old) return;
-  if (IsInside(this, old) && !IsInside(this, now)) CommitOpenEdit();
+  if (IsInside(this, old) && !IsInside(this, now) && !FocoEnCancelar()) CommitOpenEdit();
 }
 
 void Celdix::MoveForEnter() {
@@ -799,7 +808,7 @@ void Celdix::PasteText(const QString& text) {
       const QString& v = cells[j];
       if (IsReadOnlyCol(col)) continue;
       if (ReadOnlyFlag(row, col) == -1) continue;
-      if (IsNumericCol(col) && !IsNumeric(v)) continue;
+      if (IsNumericCol(col) && !RechazoCelda(col, v).empty()) continue;
       if (IsDropdownCol(col)) {
         FitDropdownTexts();
         const auto& options = dropdownTexts_[col];

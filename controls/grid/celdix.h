@@ -9,8 +9,11 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <map>
+#include <string>
 #include <vector>
 
+#include "platform/core/numero_tecleado.h"
 #include "platform/qt/gridwidget.h"
 #include "platform/qt/propertybag.h"
 
@@ -156,6 +159,9 @@ class Celdix : public QWidget {
   bool SetColDropdown(int col);
   bool SetTextoDropdown(int col, const QString& texto);
   bool SetColNumeric(int col);
+  // A numeric column whose numbers must also lie in a range: a typed cell
+  // outside it is refused with the range's message, a pasted one skipped.
+  void SetColRango(int col, const RangoNumero& rango);
   bool SetColReadOnly(int col);
   bool SetReadOnlyCells(int col, int row, bool read);
   bool SetColor(int row, std::uint32_t color);
@@ -200,6 +206,11 @@ class Celdix : public QWidget {
   QToolButton* DelButton() const { return delButton_; }
   bool EditorOpen() const;
 
+ public slots:
+  // Commits the open cell editor as leaving the cell would (a dialog's page
+  // change, OK, Finish with the editor still open).
+  void ConfirmarEdicion() { CommitOpenEdit(); }
+
  signals:
   void NuevaLinea();
   void BorrarLinea();
@@ -231,6 +242,9 @@ class Celdix : public QWidget {
   bool InList(const std::vector<int>& list, int col) const;
   bool IsReadOnlyCol(int col) const;
   bool IsNumericCol(int col) const;
+  // Why the text cannot stand in numeric column col (the number rule and
+  // the column's range); empty when it can.
+  std::string RechazoCelda(int col, const QString& texto) const;
   bool IsDropdownCol(int col) const;
   std::int16_t ReadOnlyFlag(int row, int col);
   void FitReadOnlyCells();
@@ -267,6 +281,7 @@ class Celdix : public QWidget {
   bool hasReadOnlyCols_ = false;
   std::vector<int> numericCols_;
   bool hasNumericCols_ = false;
+  std::map<int, RangoNumero> colRangos_;
   std::vector<std::vector<std::int16_t>> readOnlyCells_;  // [row][col]
   std::vector<std::uint32_t> rowColors_;
   std::int16_t editRow_ = 0;

@@ -87,11 +87,12 @@ CCoeficientesDlg::CCoeficientesDlg(QWidget* parent) : kit::Dialog(Plantilla(), p
     if (i == servicio_) SetInt(kIdServicio, i + 1);
     else MostrarServicio(i);
   });
+  // The wizard shows both sides again afterwards: both are stored first.
   OnClick(kIdEstimarCorriente, [this] {
-    if (GuardarCorriente(corriente_)) Estimar(corriente_);
+    if (GuardarMostrados()) Estimar(corriente_);
   });
   OnClick(kIdEstimarServicio, [this] {
-    if (GuardarServicio(servicio_)) Estimar(kRefServicio + servicio_);
+    if (GuardarMostrados()) Estimar(kRefServicio + servicio_);
   });
 }
 
@@ -195,8 +196,12 @@ void CCoeficientesDlg::Estimar(std::int32_t ref) {
   MostrarServicio(servicio_);
 }
 
+bool CCoeficientesDlg::GuardarMostrados() {
+  return GuardarCorriente(corriente_) && GuardarServicio(servicio_);
+}
+
 void CCoeficientesDlg::OnOK() {
-  if (!GuardarCorriente(corriente_) || !GuardarServicio(servicio_)) return;
+  if (!GuardarMostrados()) return;
   kit::Dialog::OnOK();
 }
 

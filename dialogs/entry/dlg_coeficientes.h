@@ -47,6 +47,8 @@ class CCoeficientesDlg : public kit::Dialog {
   bool GuardarCorriente(int i, bool decir = true);
   void MostrarServicio(int i);
   bool GuardarServicio(int i, bool decir = true);
+  // The stream and the utility shown, each stored as above.
+  bool GuardarMostrados();
   void Estimar(std::int32_t ref);
 
   int corriente_ = 0;  // the stream shown

@@ -211,29 +211,51 @@ bool CHEst1::OnWizardNext() {
 CH2Est::CH2Est() : kit::Page(PlantillaPaso2()) {}
 
 void CH2Est::DataExchange(kit::Exchange& dx) {
-  // The values the correlation uses are physical sizes: above 0.
-  for (int k = 0; k < kNumPropiedadesFisicas; ++k)
-    dx.Double(IdValor(k), m_valores[k],
-              CorrelacionUsa(m_situacion, k) ? RangoNumero::Positivo() : RangoNumero::Finito());
+  // The values the estimate reads are physical sizes: above 0.
+  for (int k = 0; k < kNumPropiedadesFisicas; ++k) {
+    RangoNumero rango = RangoNumero::Finito();
+    if (CorrelacionNecesita(m_situacion, k)) {
+      rango = RangoNumero::Positivo();
+      rango.mensaje = MensajeValorPositivo(k);
+    }
+    dx.Double(IdValor(k), m_valores[k], rango);
+  }
   if (!dx.Saving()) return;
   std::array<double, kNumPropiedadesFisicas> valores{};
   std::copy(std::begin(m_valores), std::end(m_valores), valores.begin());
   if (CoeficienteEstimado(m_situacion, valores)) return;
-  // Values taken as they were (a stream's stored 0) or that only together
-  // give no coefficient: the first value the correlation uses is pointed at.
-  int campo = -1;
-  for (int k = 0; k < kNumPropiedadesFisicas && campo < 0; ++k)
-    if (CorrelacionUsa(m_situacion, k) && !(m_valores[k] > 0.0)) campo = k;
-  for (int k = 0; k < kNumPropiedadesFisicas && campo < 0; ++k)
-    if (CorrelacionUsa(m_situacion, k)) campo = k;
-  dx.Fail(IdValor(campo < 0 ? 0 : campo), kMsgEstimacionNoValida);
+  // A value taken as it was (a stream's stored 0) is named; values that
+  // only together give no coefficient point at the first one used.
+  for (int k = 0; k < kNumPropiedadesFisicas; ++k)
+    if (CorrelacionNecesita(m_situacion, k) && !(m_valores[k] > 0.0))
+      dx.Fail(IdValor(k), MensajeValorPositivo(k));
+  int campo = 0;
+  while (campo + 1 < kNumPropiedadesFisicas && !CorrelacionUsa(m_situacion, campo)) ++campo;
+  dx.Fail(IdValor(campo), kMsgEstimacionNoValida);
 }
 
 void CH2Est::OnSetActive() {
   kit::Page::OnSetActive();
   PrepararBanner(*this, kIdBanner, 2);
   Sheet()->SetWizardButtons(kit::kWizBack | kit::kWizNext);
-  for (int k = 0; k < kNumPropiedadesFisicas; ++k) SetReadOnly(IdValor(k), !CorrelacionUsa(m_situacion, k));
+  for (int k = 0; k < kNumPropiedadesFisicas; ++k)
+    SetReadOnly(IdValor(k), !CorrelacionNecesita(m_situacion, k));
+}
+
+bool CH2Est::OnWizardBack() {
+  atras_ = true;
+  return true;
+}
+
+bool CH2Est::OnKillActive() {
+  if (!atras_) return kit::Page::OnKillActive();
+  // Back always goes back: the values typed that are numbers are kept, the
+  // others are checked when the page is left forwards.
+  atras_ = false;
+  for (int k = 0; k < kNumPropiedadesFisicas; ++k)
+    if (Typed(IdValor(k)))
+      if (const auto v = LeerNumeroTecleado(Text(IdValor(k)))) m_valores[k] = *v;
+  return true;
 }
 
 // ================================================================ step 3

@@ -70,6 +70,11 @@ class CH2Est : public kit::Page {
  protected:
   void DataExchange(kit::Exchange& dx) override;
   void OnSetActive() override;
+  bool OnWizardBack() override;
+  bool OnKillActive() override;
+
+ private:
+  bool atras_ = false;  // the page is being left by "< Atrás"
 };
 
 // Step 3: the streams and utilities that receive the coefficient.

@@ -11,6 +11,7 @@
 #include "dialogs/entry/tabla_celdix.h"
 #include "model/bifurcacion_edicion.h"
 #include "model/constantes.h"
+#include "platform/core/numero_tecleado.h"
 #include "platform/core/numtext.h"
 #include "platform/qt/messagerunner.h"
 #include "platform/qt/qt_dc.h"
@@ -79,6 +80,8 @@ CAjusteHDlg::CAjusteHDlg(DatosHojaCorrientes& hoja) : CPaginaCorrientes(Plantill
 
 void CAjusteHDlg::OnInit() {
   PrepararTablaPuntos(Tabla(), "T (K)", "H (kW)");
+  // Temperatures are absolute: a typed 0 K or below is refused in the cell.
+  Tabla().SetColRango(0, RangoNumero::Temperatura());
   SetRadioIndex(kIdModoTabla, 0);
   SetRadioIndex(kIdHdeT, 0);
 }
@@ -116,6 +119,7 @@ void CAjusteHDlg::MostrarTabla() {
     SetRadioIndex(kIdHdeT, c.m_formaHT ? 0 : 1);
   }
   EscribirTabla(t, TablaDeCorriente(c));
+  ajusteTabla_ = c.GetAjuste();
   t.ColorearTabla();
   SetTimer(kIdTemporizador, kRetardoMs);
 }
@@ -163,6 +167,7 @@ void CAjusteHDlg::ActualizarDesdeFuncion() {
   Tabla().SetRows(static_cast<int>(filas.size()) + 1);
   if (desplazada) ShowMessage(this, kMsgEntalpiaInicial, MsgIcon::Information);
   EscribirTabla(Tabla(), filas);
+  ajusteTabla_ = f.AjusteCalculado().toStdString();
   DibujarGrafica();
   GuardarTabla();
 }
@@ -191,7 +196,9 @@ void CAjusteHDlg::GuardarTabla() {
   if (ModoFuncion()) {
     c.m_ajustada = 1;
     c.m_formaHT = Checked(kIdHdeT) ? 1 : 0;
-    c.SetAjuste(Funcion().Ajuste().toStdString());
+    // The function the table was computed from, never a text typed since
+    // (a formula whose computation failed or never ran).
+    c.SetAjuste(ajusteTabla_);
   } else {
     c.m_ajustada = 0;
   }

@@ -6,6 +6,7 @@
 // temperatures and enthalpies, enthalpies signed by the direction).
 #pragma once
 #include <cstdint>
+#include <string>
 
 #include "app/core/grafica.h"
 #include "controls/functable/tabulix.h"
@@ -67,6 +68,9 @@ class CAjusteHDlg : public CPaginaCorrientes {
 
   CGrafica grafica_;
   bool dibujada_ = false;
+  // The function the table shown was computed from: the stream's, or the
+  // one of the function table's last computation once it filled the grid.
+  std::string ajusteTabla_;
 };
 
 }  // namespace vardo

@@ -157,12 +157,16 @@ void CCorrientesDlg::MostrarCorriente(std::int32_t i) {
 }
 
 bool CCorrientesDlg::GuardarCorriente(std::int32_t i, bool decir) {
+  return Guardar(i, Checked(kIdLineal), decir);
+}
+
+bool CCorrientesDlg::Guardar(std::int32_t i, bool lineal, bool decir) {
   if (i < 0 || i >= Cuenta()) return true;
   // Fields the user left as the page wrote them keep the stream's values;
   // those a latent stream or the heat not given leaves unused are not read.
   CamposCorriente f = CamposDe(modelo_, i);
   f.nombre = Text(kIdNombre);
-  f.lineal = Checked(kIdLineal);
+  f.lineal = lineal;
   f.mcpDado = Checked(kIdRadioMcp);
   f.caliente = Checked(kIdCaliente);
   f.latente = Checked(kIdLatente);
@@ -208,9 +212,16 @@ void CCorrientesDlg::OnAnadir() {
 }
 
 void CCorrientesDlg::OnLineal() {
-  CamposNumericos(true);
   const std::int32_t i = Numero() - 1;
-  if (i < 0 || i >= Cuenta()) return;
+  if (i < 0 || i >= Cuenta()) {
+    CamposNumericos(true);
+    return;
+  }
+  // What was typed is stored first, into the stream as it still is (linear
+  // or not), so that showing it again keeps the name and the fields; a
+  // refused field keeps the page as it is.
+  if (!Guardar(i, CorrienteEditada(modelo_, i).m_lineal != 0, true)) return;
+  CamposNumericos(true);
   CorrienteEditada(modelo_, i).m_lineal = 1;
   MostrarCorriente(i);
 }

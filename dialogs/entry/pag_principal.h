@@ -52,6 +52,8 @@ class CCorrientesDlg : public CPaginaCorrientes {
  private:
   std::int32_t Numero() const { return Integer(kIdNumero); }
   std::int32_t Cuenta() const { return modelo_.GetNumCorrientes(); }
+  // GuardarCorriente with the stream stored as linear or not.
+  bool Guardar(std::int32_t i, bool lineal, bool decir);
   void CamposNumericos(bool editables);
   void OnAnadir();
   void OnLineal();

@@ -129,8 +129,8 @@ void CPropCorrDlg::MostrarPropiedades() {
 
 void CPropCorrDlg::MostrarCorrelacion() {
   const int c = CurSel(kIdCorrelacion);
-  if (c < 0 || c >= kNumCorrelacionesH) return;
-  SetText(kIdFormula, Correlacion(c).formula);
+  // No correlation chosen: no formula, not the last stream's.
+  SetText(kIdFormula, c < 0 || c >= kNumCorrelacionesH ? "" : Correlacion(c).formula);
 }
 
 void CPropCorrDlg::ActivarCampos() {

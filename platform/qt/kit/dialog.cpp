@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 
+#include "platform/qt/hostedwidgets.h"
 #include "platform/qt/kit/runner.h"
 
 namespace vardo::kit {
@@ -123,8 +124,19 @@ bool Dialog::LeaveFocusedField() {
   const int id = host.IdOf(foco);
   if (id == kNoId) return true;
   const Kind kind = host.KindOf(id);
-  if (kind == Kind::Hosted || kind == Kind::Button) return true;
-  host.Notify(id, Event::FocusOut);
+  if (kind == Kind::Button) return true;
+  if (kind == Kind::Hosted) ConfirmarEdicion(host.Widget(id));
+  else host.Notify(id, Event::FocusOut);
+  return open_;
+}
+
+bool Dialog::CommitHostedEdit() {
+  if (!open_) return true;
+  QWidget* foco = QApplication::focusWidget();
+  if (!foco || !isAncestorOf(foco)) return true;
+  ControlHost& host = HostOf(foco);
+  const int id = host.IdOf(foco);
+  if (id != kNoId && host.KindOf(id) == Kind::Hosted) ConfirmarEdicion(host.Widget(id));
   return open_;
 }
 

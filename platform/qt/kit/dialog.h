@@ -59,9 +59,14 @@ class Dialog : public QDialog, public ControlHost {
   virtual ControlHost& HostOf(QWidget* focus);
   virtual int EnterId(ControlHost& focusHost) const;
   // Delivers the focused field's focus-out, as the user leaving it would,
-  // before a key acts on the dialog (Enter, a page change); false when the
-  // dialog closed meanwhile. Buttons and hosted controls keep their focus.
+  // before a key acts on the dialog (Enter, a page change), or has the
+  // focused hosted control commit what is still being edited in it (an open
+  // grid cell); false when the dialog closed meanwhile. Buttons keep their
+  // focus.
   bool LeaveFocusedField();
+  // Only the hosted control's part of that: before OK and Finish, whose
+  // button (or Enter) already took the field's focus-out.
+  bool CommitHostedEdit();
   void SetLayout(Template t) { template_ = std::move(t); }
 
   void keyPressEvent(QKeyEvent* e) override;

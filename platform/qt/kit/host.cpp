@@ -23,6 +23,7 @@
 #include "platform/qt/colorlist.h"
 #include "platform/qt/componentregistry.h"
 #include "platform/qt/gradientprogress.h"
+#include "platform/qt/hostedwidgets.h"
 #include "platform/qt/kit/widgets.h"
 #include "platform/qt/kit/runner.h"
 #include "platform/qt/messagerunner.h"
@@ -225,6 +226,7 @@ void ControlHost::Build(const Template& t) {
         b->setAutoDefault(false);
         b->setDefault(s.style & kDefault);
         if (s.style & kDefault) defaultId_ = s.id;
+        if (s.id == kIdCancel) b->setProperty(kPropiedadCancelar, true);
         w = b;
         break;
       }

@@ -115,6 +115,14 @@
 // but on the last, Finish on the last, unless a page's OnSetActive calls
 // Sheet()->SetWizardButtons(kWizBack | kWizFinish ...); Run() returns
 // kIdFinish on Finish. SetActivePage(i) changes page as a tab click does.
+// Ctrl+Tab and Ctrl+PgDn (next page), Ctrl+Shift+Tab and Ctrl+PgUp
+// (previous) belong to the sheet, whatever control has the focus. Every
+// page change, OK, Next and Finish first delivers the focused field's
+// focus-out or has the focused hosted control commit what is still typed in
+// it (its public slot ConfirmarEdicion(), hostedwidgets.h): an open grid
+// cell, a function-table box. A control that checks a box when it loses
+// the focus skips the check when the focus goes to Cancel
+// (FocoEnCancelar()), so that a message never takes Cancel's click.
 //
 // ================================================ 5. Running
 // dlg.Run() runs the dialog modally through the modal runner (runner.h) and

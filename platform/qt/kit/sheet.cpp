@@ -48,9 +48,13 @@ bool Page::OnKillActive() { return UpdateData(true); }
 // ---------------------------------------------------------------- sheet
 
 PropertySheet::PropertySheet(std::string caption, QWidget* parent, int startPage)
-    : Dialog(Template{std::move(caption), 0, 0, {}}, parent), start_(startPage) {}
+    : Dialog(Template{std::move(caption), 0, 0, {}}, parent), start_(startPage) {
+  // The page keys reach the sheet before the focused control sees them.
+  qApp->installEventFilter(this);
+}
 
 PropertySheet::~PropertySheet() {
+  qApp->removeEventFilter(this);
   // Pages outliving the sheet must not be deleted with it.
   for (const QPointer<Page>& p : pages_)
     if (p) {
@@ -238,6 +242,7 @@ void PropertySheet::Command(int id) {
 }
 
 void PropertySheet::OnOK() {
+  if (!CommitHostedEdit()) return;
   if (Page* p = ActivePage(); p && !p->OnKillActive()) return;
   if (UpdateData(true)) End(kIdOk);
 }
@@ -245,6 +250,7 @@ void PropertySheet::OnOK() {
 void PropertySheet::Next() {
   Page* p = ActivePage();
   if (!p || !(buttons_ & kWizNext)) return;
+  if (!CommitHostedEdit()) return;
   if (!p->OnKillActive() || !p->OnWizardNext()) return;
   if (active_ + 1 < PageCount()) Activate(active_ + 1);
 }
@@ -260,6 +266,7 @@ void PropertySheet::Back() {
 void PropertySheet::Finish() {
   Page* p = ActivePage();
   if (!p || !(buttons_ & kWizFinish)) return;
+  if (!CommitHostedEdit()) return;
   if (!p->OnWizardFinish()) return;
   End(kIdFinish);
 }
@@ -279,7 +286,29 @@ int PropertySheet::EnterId(ControlHost& focusHost) const {
   return Dialog::EnterId(focusHost);
 }
 
+bool PropertySheet::PageKey(QKeyEvent* e) {
+  if (wizard_ || PageCount() == 0) return false;
+  const auto mods = e->modifiers() & ~Qt::KeypadModifier;
+  int paso = 0;
+  if (mods == Qt::ControlModifier) {
+    if (e->key() == Qt::Key_Tab || e->key() == Qt::Key_PageDown) paso = 1;
+    else if (e->key() == Qt::Key_Backtab || e->key() == Qt::Key_PageUp) paso = -1;
+  } else if (mods == (Qt::ControlModifier | Qt::ShiftModifier)) {
+    if (e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab) paso = -1;
+  }
+  if (paso == 0) return false;
+  SetActivePage((active_ + paso + PageCount()) % PageCount());
+  return true;
+}
+
 bool PropertySheet::eventFilter(QObject* obj, QEvent* ev) {
+  // Installed on the application: a page key typed anywhere in this sheet's
+  // window (a list, a combo, a grid, a cell being edited) changes the page
+  // and goes no further.
+  if (ev->type() == QEvent::KeyPress && obj->isWidgetType() && IsOpen()) {
+    auto* w = static_cast<QWidget*>(obj);
+    if ((w == this || isAncestorOf(w)) && PageKey(static_cast<QKeyEvent*>(ev))) return true;
+  }
   if (obj != tabs_) return Dialog::eventFilter(obj, ev);
   switch (ev->type()) {
     case QEvent::MouseButtonPress:
@@ -306,21 +335,6 @@ bool PropertySheet::eventFilter(QObject* obj, QEvent* ev) {
     default:
       return false;
   }
-}
-
-void PropertySheet::keyPressEvent(QKeyEvent* e) {
-  const bool ctrl = e->modifiers() & Qt::ControlModifier;
-  if (!wizard_ && ctrl && PageCount() > 0) {
-    int paso = 0;
-    if (e->key() == Qt::Key_Tab || e->key() == Qt::Key_PageDown) paso = 1;
-    else if (e->key() == Qt::Key_Backtab || e->key() == Qt::Key_PageUp) paso = -1;
-    if (paso != 0) {
-      SetActivePage((active_ + paso + PageCount()) % PageCount());
-      e->accept();
-      return;
-    }
-  }
-  Dialog::keyPressEvent(e);
 }
 
 }  // namespace vardo::kit

@@ -98,12 +98,14 @@ class PropertySheet : public Dialog {
   void OnOK() override;
   void BeforeBuild() override;
   void AfterBuild() override;
-  void keyPressEvent(QKeyEvent* e) override;
   ControlHost& HostOf(QWidget* focus) override;
   int EnterId(ControlHost& focusHost) const override;
   bool eventFilter(QObject* obj, QEvent* ev) override;
 
  private:
+  // Ctrl+Tab and Ctrl+PgDn: the next page; Ctrl+Shift+Tab and Ctrl+PgUp:
+  // the previous one, round the ends. True when e was such a key.
+  bool PageKey(QKeyEvent* e);
   void Activate(int index);
   void Next();
   void Back();

@@ -146,6 +146,35 @@ TEST_F(TabulixTest, UnErrorDejaLaTablaAnterior) {
   }
 }
 
+// A failure is told once: leaving the boxes again without changing them
+// computes nothing more; a focus taken by another window (the message box
+// itself) is no leaving at all.
+TEST_F(TabulixTest, CadaFalloSeDiceUnaVez) {
+  const auto porVentana = [](QLineEdit* caja) {
+    QFocusEvent ev(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(caja, &ev);
+  };
+  Llenar("2*(X", "0", "1", "3");
+  EXPECT_EQ(Mensajes(), 1u);
+  for (QLineEdit* caja : {t_.XIniText(), t_.XFinText(), t_.NumText(), t_.FuncionText()}) Salir(caja);
+  EXPECT_EQ(Mensajes(), 1u);
+  t_.SetAjuste("2*(X+1");
+  porVentana(t_.FuncionText());
+  EXPECT_EQ(Mensajes(), 1u);
+  Salir(t_.FuncionText());  // other boxes, another computation: told again
+  EXPECT_EQ(Mensajes(), 2u);
+  t_.SetAjuste("2*X");
+  Salir(t_.XIniText());
+  ASSERT_EQ(listo_.count(), 1);
+  EXPECT_EQ(t_.AjusteCalculado(), QStringLiteral("2*X"));
+  // After a good table the same bad formula is told again.
+  t_.SetAjuste("2*(X");
+  Salir(t_.FuncionText());
+  EXPECT_EQ(Mensajes(), 3u);
+  EXPECT_EQ(t_.AjusteCalculado(), QStringLiteral("2*X"));
+  EXPECT_EQ(listo_.count(), 1);
+}
+
 TEST_F(TabulixTest, NadaSeCalculaSinCuatroCasillasValidas) {
   Llenar("", "0", "1", "3");          // empty function
   Llenar("X", "", "1", "3");          // empty start
@@ -215,7 +244,8 @@ TEST_F(TabulixTest, ElAnfitrionLeeDesdeSuManejador) {
 }
 
 // Under a comma locale the boxes and the formula still read '.' as the
-// decimal point, and what the control writes back uses it.
+// decimal point, the boxes a decimal comma too (the number rule), and what
+// the control writes back uses '.'.
 TEST_F(TabulixTest, LosDecimalesNoDependenDelLocale) {
   LocaleComa coma;
   ASSERT_TRUE(coma.Puesto());
@@ -227,10 +257,18 @@ TEST_F(TabulixTest, LosDecimalesNoDependenDelLocale) {
   EXPECT_EQ(t_.TablaY(1), 3.0);
   EXPECT_EQ(t_.PuntoIni(), 0.5);
   EXPECT_EQ(t_.NumPuntos(), std::optional<std::int16_t>(2));
-  // A comma is no decimal point: the box holds no number, nothing is computed.
+  // A decimal comma in a box reads as the point, in the count too.
   Llenar("X", "0,5", "2", "3");
-  EXPECT_EQ(listo_.count(), 1);
-  EXPECT_EQ(t_.PuntoIni(), std::nullopt);
+  ASSERT_EQ(listo_.count(), 2);
+  EXPECT_EQ(t_.PuntoIni(), 0.5);
+  EXPECT_EQ(t_.TablaX(0), 0.5);
+  EXPECT_EQ(t_.TablaX(1), 1.25);
+  Llenar("X", "293,15", "408,15", "2,5");
+  ASSERT_EQ(listo_.count(), 3);
+  EXPECT_EQ(t_.NumeroPuntos(), 2);
+  EXPECT_EQ(t_.TablaY(0), 293.15);
+  EXPECT_EQ(t_.TablaY(1), 408.15);
+  EXPECT_EQ(Mensajes(), 0u);
 }
 
 TEST_F(TabulixTest, PropiedadesGuardadas) {

@@ -99,6 +99,51 @@ TEST_F(Cambiadores, MuestraElCambiadorYEnterGuardaLaCargaSinCerrar) {
   EXPECT_NE(datos_.modelo.m_corrientes[1].m_marcaOrden, 0);
 }
 
+// Another stream chosen on a side: the lists of exchangers on that side
+// ("La de salida del cambiador:" ...) are those of the stream chosen, and a
+// pick from them is stored.
+TEST_F(Cambiadores, ElegirOtraCorrienteRehaceLasListasDeCambiadoresDeEseLado) {
+  // E1 H2–C3 (shown), E2 H2–C1, E3 H4–C3.
+  CDiagrama d = Provisional();
+  d.AddCambiador(kModoQ, 1, 0, 0, 0, kTipoExtremo, 0, 0, 0, kTipoExtremo, 0, 1, 0);
+  d.AddCambiador(kModoQ, 3, 2, 0, 0, kTipoExtremo, 0, 0, 0, kTipoExtremo, 0, 1, 0);
+  ReconstruirListas(d);
+  const struct {
+    const char* nombre;
+    int lista;      // the stream list changed
+    int entrada;    // the entry chosen in it
+    int extremo;    // the inlet whose exchanger choice is then made
+    std::vector<std::string> antes, despues;
+    std::int32_t fria, caliente;  // sides stored
+    double valor;   // exchanger index stored for that inlet
+  } casos[] = {
+      {"fría C1", D::kIdFria, 1, kEntradaFria, {"3"}, {"2"}, 0, 1, 1},
+      {"caliente H4", D::kIdCaliente, 2, kEntradaCaliente, {"2"}, {"3"}, 2, 3, 2},
+  };
+  for (const auto& c : casos) {
+    SCOPED_TRACE(c.nombre);
+    runner_.Clear();
+    std::vector<std::string> antes, despues;
+    runner_.ScriptDialog([&](Driver& dr) {
+      kit::Dialog& w = dr.Dialog();
+      antes = Lineas(w, D::IdCambiador(c.extremo));
+      dr.Choose(c.lista, c.entrada);
+      despues = Lineas(w, D::IdCambiador(c.extremo));
+      dr.Click(D::IdRadio(c.extremo, kRadioCambiador));
+      EXPECT_TRUE(w.IsEnabled(D::IdCambiador(c.extremo)));
+      dr.Ok();
+    });
+    ASSERT_TRUE(Correr(d));
+    EXPECT_EQ(antes, c.antes);
+    EXPECT_EQ(despues, c.despues);
+    EXPECT_EQ(X(0).ladoFrio.ref, c.fria);
+    EXPECT_EQ(X(0).ladoCaliente.ref, c.caliente);
+    const bool fria = c.extremo == kEntradaFria;
+    EXPECT_EQ(fria ? X(0).tipoEntradaFria : X(0).tipoEntradaCaliente, kTipoCambiador);
+    EXPECT_EQ(fria ? X(0).valorEntradaFria : X(0).valorEntradaCaliente, c.valor);
+  }
+}
+
 TEST_F(Cambiadores, LaCargaYLasTemperaturasConComaDecimal) {
   runner_.ScriptDialog([&](Driver& d) {
     d.Type(D::kIdCampoQ, "60,5");

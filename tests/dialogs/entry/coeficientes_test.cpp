@@ -194,6 +194,31 @@ TEST_F(Coeficientes, AsistenteCanceladoONumeroNoValido) {
   EXPECT_EQ(d.m_servicios[0].m_correlacion, antes.m_servicios[0].m_correlacion);
 }
 
+TEST_F(Coeficientes, AtrasSiempreVuelveDelPaso2) {
+  CDiagrama d = CuatroCorrientes();
+  std::vector<std::string> titulos;
+  std::string velocidad;
+  runner_.ScriptDialog([&](Driver& drv) {
+    drv.Next();
+    drv.Type(W2::IdValor(6), "abc");
+    drv.Back();
+    titulos.push_back(drv.Dialog().windowTitle().toStdString());
+    drv.Next();
+    titulos.push_back(drv.Dialog().windowTitle().toStdString());
+    drv.Type(W2::IdValor(6), "0");
+    drv.Back();
+    titulos.push_back(drv.Dialog().windowTitle().toStdString());
+    drv.Next();
+    velocidad = drv.Text(W2::IdValor(6));
+    drv.Cancel();
+  });
+  EXPECT_FALSE(EjecutarAsistenteCoeficientes(nullptr, d, 0));
+  const std::string paso1 = "Coeficientes de Transmisión de Calor: Paso 1 de 3";
+  EXPECT_EQ(titulos, (std::vector<std::string>{paso1, "Coeficientes de Transmisión de Calor: Paso 2 de 3", paso1}));
+  EXPECT_TRUE(Mensajes().empty());
+  EXPECT_EQ(velocidad, "0");  // a number typed is kept by Back, and checked going forwards
+}
+
 TEST(EstimacionCoeficientes, ElAsistenteEmpiezaPorLaCorrienteEditada) {
   CDiagrama d = ConServicios();
   d.m_corrientes[2].m_correlacion = 7;
@@ -435,6 +460,56 @@ TEST_F(Coeficientes, EstimarDesdeElDialogo) {
   }
 }
 
+// What is typed on one side survives the wizard run from the other side:
+// both are read, with their refusals, before it runs.
+TEST_F(Coeficientes, EstimarUnLadoGuardaAntesLoEscritoEnElOtro) {
+  const struct {
+    const char* nombre;
+    bool definidos;   // the utilities shown and covering the problem
+    int campo;        // the field typed into
+    const char* texto;
+    int boton;        // the estimate run
+    const char* mensaje;  // nullptr: the wizard runs
+  } casos[] = {
+      {"temperatura por defecto, estimar la corriente", false, K::kIdTemperatura, "290,5",
+       K::kIdEstimarCorriente, nullptr},
+      {"corriente, estimar el servicio", true, K::kIdCoefCorriente, "3,5", K::kIdEstimarServicio,
+       nullptr},
+      {"temperatura rechazada", false, K::kIdTemperatura, "0", K::kIdEstimarCorriente,
+       "Introduzca una temperatura mayor que 0 K."},
+      {"coeficiente rechazado", true, K::kIdCoefCorriente, "abc", K::kIdEstimarServicio,
+       "Introduzca un número."},
+  };
+  for (const auto& c : casos) {
+    SCOPED_TRACE(c.nombre);
+    runner_.Clear();
+    CDiagrama d = c.definidos ? ConServicios() : CuatroCorrientes();
+    d.m_serviciosVisibles = c.definidos ? 1 : 0;
+    std::string mostrado;
+    bool asistente = false;
+    ASSERT_TRUE(Correr(d, [&](Driver& drv) {
+      if (!c.definidos) drv.Step(K::kIdPasoServicio, 1);  // "Refrigeración"
+      drv.Type(c.campo, c.texto);
+      if (!c.mensaje)
+        runner_.ScriptDialog([](Driver& w) {
+          w.Next();
+          w.Next();
+          w.Finish();
+        });
+      drv.Click(c.boton);
+      for (const RunRecord& r : runner_.Log()) asistente = asistente || r.text == kAsistente;
+      mostrado = drv.Text(c.campo);
+      if (c.mensaje) drv.Type(c.campo, c.definidos ? "3,5" : "290,5");
+      drv.Ok();
+    }));
+    EXPECT_EQ(asistente, c.mensaje == nullptr);
+    EXPECT_EQ(Mensajes(), c.mensaje ? std::vector<std::string>{c.mensaje} : std::vector<std::string>{});
+    EXPECT_EQ(mostrado, c.mensaje ? c.texto : c.definidos ? "3.5" : "290.5");
+    if (c.definidos) EXPECT_DOUBLE_EQ(d.m_corrientes[0].m_h, 3.5);
+    else EXPECT_DOUBLE_EQ(d.m_tFrioGenerico, 290.5);
+  }
+}
+
 TEST_F(Coeficientes, CadaFlechaAvanzaUnaCorrienteYUnValorRechazadoSoloPita) {
   CDiagrama d = CuatroCorrientes();
   for (int i = 0; i < 4; ++i) d.m_corrientes[static_cast<std::size_t>(i)].SetNombre("C" + std::to_string(i + 1));
@@ -475,8 +550,8 @@ TEST_F(Coeficientes, ElAsistenteRechazaAlSalirDelPaso2LoQueNoDaUnCoeficiente) {
     const char* mensaje;
   };
   const Caso casos[] = {
-      {"velocidad 0", 0, {{6, "0"}}, "Introduzca un número mayor que 0."},
-      {"viscosidad negativa", 0, {{1, "-0,001"}}, "Introduzca un número mayor que 0."},
+      {"velocidad 0", 0, {{6, "0"}}, "Introduzca en \"Velocidad de flujo\" un número mayor que 0."},
+      {"viscosidad negativa", 0, {{1, "-0,001"}}, "Introduzca en \"Viscosidad\" un número mayor que 0."},
       {"no es número", 0, {{0, "abc"}}, "Introduzca un número."},
       // Each above 0, but fins thicker than their spacing give no coefficient.
       {"aletas más gruesas que su separación", 4, {{10, "0,001"}, {11, "0,002"}},

@@ -12,9 +12,11 @@
 #include <vector>
 
 #include "app/core/corriente_edicion.h"
+#include "app/core/propiedades_fisicas.h"
 #include "app/core/tabla_puntos.h"
 #include "app/qt/fabrica_dialogos_qt.h"
 #include "dialogs/entry/dlg_corrientes.h"
+#include "dialogs/entry/dlg_estimar_h.h"
 #include "dialogs/entry/registro.h"
 #include "model/bifurcacion_edicion.h"
 #include "model/constantes.h"
@@ -363,6 +365,39 @@ TEST_F(Corrientes, UnaRamaNoPuedeSerLatenteYAlVolverSeVeLaUltimaMostrada) {
   EXPECT_EQ(d.modelo.m_bifurcadas[0].corriente.m_latente, 0);
 }
 
+TEST_F(Corrientes, LoEscritoSeGuardaAntesDeMostrarDeNuevoLaCorrienteLineal) {
+  const struct {
+    const char* nombre;
+    CDiagrama modelo;
+    bool temperatura;  // a supply temperature typed too (a linear stream)
+  } casos[] = {
+      {"lineal", Lineales(1), true},
+      {"no lineal", NoLineal(), false},
+  };
+  for (const auto& c : casos) {
+    SCOPED_TRACE(c.nombre);
+    runner_.Clear();
+    DlgCorrientes d;
+    d.modelo = c.modelo;
+    std::string nombre, entrada;
+    EXPECT_TRUE(Correr(d, [&](Driver& dr, CCorrientesSheet&) {
+      dr.Type(P::kIdNombre, "Vapor");
+      if (c.temperatura) dr.Type(P::kIdTEntrada, "295,5");
+      dr.Click(P::kIdLineal);
+      nombre = dr.Text(P::kIdNombre);
+      entrada = dr.Text(P::kIdTEntrada);
+      dr.Ok();
+    }));
+    EXPECT_EQ(nombre, "Vapor");
+    const CCorriente& s = d.modelo.m_corrientes[0];
+    EXPECT_EQ(s.GetNombre(), "Vapor");
+    EXPECT_EQ(s.m_lineal, 1);
+    EXPECT_EQ(entrada, c.temperatura ? "295.5" : "300.");
+    EXPECT_DOUBLE_EQ(s.GetT1(), c.temperatura ? 295.5 : 300.0);
+    EXPECT_TRUE(Mensajes().empty());
+  }
+}
+
 TEST_F(Corrientes, UnaNoLinealMuestraSusDatosSinPoderEditarlos) {
   DlgCorrientes d;
   d.modelo = NoLineal();
@@ -610,6 +645,250 @@ TEST_F(Corrientes, UnaFuncionConEntalpiaInicialSeDesplazaYSeGuardaEnSeguida) {
   EXPECT_DOUBLE_EQ(s.m_mcp, 2.0);
 }
 
+// One non-linear cold stream whose table was computed from H = 2*(X-293.15)
+// over 293.15 ... 408.15 K in three points (H 0, 115, 230).
+CDiagrama Ajustada() {
+  CDiagrama d;
+  d.AddCorriente(293.15, 408.15, 2.0, 1, 0);
+  CCorriente& s = d.m_corrientes[0];
+  s.m_lineal = 0;
+  s.m_ajustada = 1;
+  s.m_formaHT = 1;
+  s.SetAjuste("2*(X-293.15)");
+  s.m_T = {293.15, 350.65, 408.15};
+  s.m_H = {0, 115, 230};
+  return d;
+}
+
+// The user clicks into one of the function table's boxes and replaces its
+// text, the focus staying there.
+void EscribirEnCaja(QLineEdit* caja, const std::string& texto) {
+  caja->setFocus(Qt::MouseFocusReason);
+  caja->selectAll();
+  TypeKeys(caja, texto);
+}
+
+TEST_F(Corrientes, SeGuardaLaFuncionDeLaQueSalioLaTabla) {
+  const struct {
+    const char* nombre;
+    std::function<void(Driver&, Tabulix&)> hacer;
+    const char* ajuste;
+    double hFinal;
+  } casos[] = {
+      // The range typed with a decimal comma, the new formula left by the
+      // click on "Aceptar".
+      {"rango con coma y Aceptar",
+       [](Driver& dr, Tabulix& f) {
+         TypeTableBox(f.XIniText(), "293,15");
+         EscribirEnCaja(f.FuncionText(), "5*(X-293.15)");
+         dr.Ok();
+       },
+       "5*(X-293.15)", 575},
+      // The formula still being typed when a key changes the page.
+      {"fórmula y Ctrl+Tab",
+       [](Driver& dr, Tabulix& f) {
+         EscribirEnCaja(f.FuncionText(), "5*(X-293.15)");
+         dr.Key(Qt::Key_Tab, Qt::ControlModifier);
+         EXPECT_EQ(static_cast<kit::PropertySheet&>(dr.Dialog()).ActiveIndex(), 2);
+         dr.Ok();
+       },
+       "5*(X-293.15)", 575},
+      // A formula that cannot be evaluated leaves the table as it was: the
+      // stream keeps the formula of that table.
+      {"fórmula que no se evalúa",
+       [](Driver& dr, Tabulix& f) {
+         TypeTableBox(f.FuncionText(), "5*(X-293.15");
+         dr.Ok();
+       },
+       "2*(X-293.15)", 230},
+  };
+  for (const auto& c : casos) {
+    SCOPED_TRACE(c.nombre);
+    runner_.Clear();
+    DlgCorrientes d;
+    d.modelo = Ajustada();
+    EXPECT_TRUE(Correr(d, [&](Driver& dr, CCorrientesSheet& hoja) {
+      ASSERT_TRUE(dr.Page(1));
+      Tabulix& f = *hoja.Entalpia().Get<Tabulix>(E::kIdFuncion);
+      EXPECT_EQ(f.Ajuste().toStdString(), "2*(X-293.15)");
+      c.hacer(dr, f);
+    }));
+    const CCorriente& s = d.modelo.m_corrientes[0];
+    EXPECT_EQ(s.GetAjuste(), c.ajuste);
+    EXPECT_EQ(s.m_ajustada, 1);
+    ASSERT_EQ(s.m_H.size(), 3u);
+    EXPECT_NEAR(s.m_H.back(), c.hFinal, 1e-9);
+    EXPECT_NEAR(s.m_T.back(), 408.15, 1e-9);
+  }
+}
+
+TEST_F(Corrientes, UnaFormulaQueNoSeEvaluaSeDiceUnaVezYCancelarSiempreCierra) {
+  const struct {
+    const char* nombre;
+    int tabs;     // Tab pressed that often after typing (the first leaves the formula)
+    bool escape;  // Escape instead of a click on "Cancelar"
+    std::size_t mensajes;
+  } casos[] = {
+      {"Tab y Cancelar", 1, false, 1},
+      {"Tab y Escape", 1, true, 1},
+      {"Tab por las casillas y Cancelar", 3, false, 1},
+      {"Cancelar desde la fórmula", 0, false, 0},
+      {"Escape desde la fórmula", 0, true, 0},
+  };
+  for (const auto& c : casos) {
+    SCOPED_TRACE(c.nombre);
+    runner_.Clear();
+    DlgCorrientes d;
+    d.modelo = Ajustada();
+    bool abierta = true;
+    EXPECT_FALSE(Correr(d, [&](Driver& dr, CCorrientesSheet& hoja) {
+      ASSERT_TRUE(dr.Page(1));
+      Tabulix& f = *hoja.Entalpia().Get<Tabulix>(E::kIdFuncion);
+      EscribirEnCaja(f.FuncionText(), "2*(X");
+      for (int i = 0; i < c.tabs; ++i) dr.Key(Qt::Key_Tab);
+      c.escape ? dr.Escape() : dr.Cancel();
+      abierta = dr.Dialog().IsOpen();
+    }));
+    EXPECT_FALSE(abierta);
+    EXPECT_EQ(Mensajes(), std::vector<std::string>(c.mensajes, kMsgErrorExpresion));
+  }
+}
+
+// A cell typed and not yet left is committed by every way of changing the
+// page, as a field's focus-out is.
+TEST_F(Corrientes, UnaCeldaEscritaSeGuardaAlCambiarDePagina) {
+  const struct {
+    const char* nombre;
+    std::function<void(Driver&)> cambiar;
+    int pagina;
+  } casos[] = {
+      {"Ctrl+Tab", [](Driver& dr) { dr.Key(Qt::Key_Tab, Qt::ControlModifier); }, 2},
+      {"Ctrl+Mayús+Tab", [](Driver& dr) { dr.Key(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier); }, 0},
+      {"Ctrl+Mayús+Tab sin Backtab", [](Driver& dr) { dr.Key(Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier); }, 0},
+      {"Ctrl+AvPág", [](Driver& dr) { dr.Key(Qt::Key_PageDown, Qt::ControlModifier); }, 2},
+      {"Ctrl+RePág", [](Driver& dr) { dr.Key(Qt::Key_PageUp, Qt::ControlModifier); }, 0},
+      {"clic en la pestaña", [](Driver& dr) { dr.Page(3); }, 3},
+  };
+  for (const auto& c : casos) {
+    SCOPED_TRACE(c.nombre);
+    runner_.Clear();
+    DlgCorrientes d;
+    d.modelo = NoLineal();
+    int pagina = -1;
+    EXPECT_TRUE(Correr(d, [&](Driver& dr, CCorrientesSheet& hoja) {
+      ASSERT_TRUE(dr.Page(1));
+      Celdix& t = *hoja.Entalpia().Get<Celdix>(E::kIdTabla);
+      ClickCell(t, 2, 0);
+      t.TextEditor()->selectAll();
+      TypeKeys(t.TextEditor(), "360,5");
+      c.cambiar(dr);
+      pagina = hoja.ActiveIndex();
+      dr.Ok();
+    }));
+    EXPECT_EQ(pagina, c.pagina);
+    EXPECT_EQ(d.modelo.m_corrientes[0].m_T, (std::vector<double>{300, 360.5, 400}));
+    EXPECT_TRUE(Mensajes().empty());
+  }
+}
+
+TEST_F(Corrientes, CancelarConUnaCeldaQueNoEsNumeroCierraSinMensaje) {
+  DlgCorrientes d;
+  d.modelo = NoLineal();
+  bool abierta = true;
+  EXPECT_FALSE(Correr(d, [&](Driver& dr, CCorrientesSheet& hoja) {
+    ASSERT_TRUE(dr.Page(1));
+    Celdix& t = *hoja.Entalpia().Get<Celdix>(E::kIdTabla);
+    ClickCell(t, 2, 0);
+    t.TextEditor()->selectAll();
+    TypeKeys(t.TextEditor(), "abc");
+    dr.Cancel();
+    abierta = dr.Dialog().IsOpen();
+  }));
+  EXPECT_FALSE(abierta);
+  EXPECT_TRUE(Mensajes().empty());
+}
+
+// The page keys belong to the sheet: the focused list, combo or grid never
+// takes them.
+TEST_F(Corrientes, LasTeclasDePaginaSonDeLaHojaYNoDelControl) {
+  const struct {
+    const char* nombre;
+    int desde;
+    int foco;  // control of that page given the focus
+    int tecla;
+    Qt::KeyboardModifiers mods;
+    int hasta;
+  } casos[] = {
+      {"correlación Ctrl+AvPág", 2, F::kIdCorrelacion, Qt::Key_PageDown, Qt::ControlModifier, 3},
+      {"correlación Ctrl+RePág", 2, F::kIdCorrelacion, Qt::Key_PageUp, Qt::ControlModifier, 1},
+      {"correlación Ctrl+Tab", 2, F::kIdCorrelacion, Qt::Key_Tab, Qt::ControlModifier, 3},
+      {"tabla Ctrl+RePág", 1, E::kIdTabla, Qt::Key_PageUp, Qt::ControlModifier, 0},
+      {"tabla Ctrl+AvPág", 1, E::kIdTabla, Qt::Key_PageDown, Qt::ControlModifier, 2},
+      {"última vuelve a la primera", 3, C::kIdA, Qt::Key_PageDown, Qt::ControlModifier, 0},
+  };
+  for (const auto& c : casos) {
+    SCOPED_TRACE(c.nombre);
+    runner_.Clear();
+    DlgCorrientes d;
+    d.modelo = NoLineal();
+    d.modelo.m_corrientes[0].m_correlacion = 4;
+    int pagina = -1;
+    EXPECT_TRUE(Correr(d, [&](Driver& dr, CCorrientesSheet& hoja) {
+      ASSERT_TRUE(dr.Page(c.desde));
+      if (c.foco == E::kIdTabla) {
+        Celdix& t = *hoja.Entalpia().Get<Celdix>(E::kIdTabla);
+        ClickCell(t, 2, 0);
+        QTest::keyClick(t.TextEditor(), Qt::Key_Escape);  // no cell edited: the grid has the focus
+      } else {
+        dr.Focus(c.foco);
+      }
+      dr.Key(c.tecla, c.mods);
+      pagina = hoja.ActiveIndex();
+      dr.Ok();
+    }));
+    EXPECT_EQ(pagina, c.hasta);
+    EXPECT_EQ(d.modelo.m_corrientes[0].m_correlacion, 4);
+    EXPECT_EQ(d.modelo.m_corrientes[0].m_T, (std::vector<double>{300, 350, 400}));
+  }
+}
+
+TEST_F(Corrientes, UnaTemperaturaDeCeroKOMenosSeRechazaEnLaTabla) {
+  const struct {
+    int col;
+    const char* texto;
+    const char* mensaje;  // nullptr: taken
+  } casos[] = {
+      {0, "-5", "Introduzca una temperatura mayor que 0 K."},
+      {0, "0", "Introduzca una temperatura mayor que 0 K."},
+      {0, "0,0", "Introduzca una temperatura mayor que 0 K."},
+      {0, "0,5", nullptr},
+      {1, "-5", nullptr},  // an enthalpy may be negative (it is signed on leaving)
+  };
+  for (const auto& c : casos) {
+    SCOPED_TRACE(std::string(c.texto) + " en la columna " + std::to_string(c.col));
+    runner_.Clear();
+    DlgCorrientes d;
+    d.modelo = NoLineal();
+    std::string despues;
+    EXPECT_TRUE(Correr(d, [&](Driver& dr, CCorrientesSheet& hoja) {
+      ASSERT_TRUE(dr.Page(1));
+      Celdix& t = *hoja.Entalpia().Get<Celdix>(E::kIdTabla);
+      EditCell(t, 2, c.col, c.texto);
+      despues = t.TextMatrix(2, c.col).toStdString();
+      if (c.mensaje && std::string(c.texto) == "-5") dr.Grab(Png("corrientes_entalpia_cero_k"));
+      dr.Ok();
+    }));
+    const CCorriente& s = d.modelo.m_corrientes[0];
+    if (c.mensaje) {
+      EXPECT_EQ(Mensajes(), std::vector<std::string>{c.mensaje});
+      EXPECT_EQ(despues, "350.");
+      EXPECT_EQ(s.m_T, (std::vector<double>{300, 350, 400}));
+    } else {
+      EXPECT_EQ(despues, std::string(c.texto) == "0,5" ? "0.5" : "-5");
+    }
+  }
+}
+
 // ================================================================ properties
 
 TEST_F(Corrientes, LaCorrelacionElegidaAbreSusCamposYMuestraSuFormula) {
@@ -638,6 +917,30 @@ TEST_F(Corrientes, LaCorrelacionElegidaAbreSusCamposYMuestraSuFormula) {
   EXPECT_EQ(abiertos, (std::vector<int>{0, 1, 3, 4, 5, 6, 7, 8, 9}));
   EXPECT_EQ(d.modelo.m_corrientes[0].m_correlacion, 3);
   EXPECT_EQ(d.modelo.m_corrientes[0].m_Hv, 2.5e5);
+}
+
+TEST_F(Corrientes, UnaCorrienteSinCorrelacionNoMuestraLaFormulaDeLaAnterior) {
+  DlgCorrientes d;
+  d.modelo = Lineales(2);
+  d.modelo.m_corrientes[0].m_correlacion = 3;
+  d.modelo.m_corrientes[1].m_correlacion = -1;
+  std::string antes, despues;
+  int seleccion = -2;
+  EXPECT_TRUE(Correr(d, [&](Driver& dr, CCorrientesSheet& hoja) {
+    ASSERT_TRUE(dr.Page(2));
+    antes = dr.Text(F::kIdFormula);
+    ASSERT_TRUE(dr.Page(0));
+    dr.Step(P::kIdGiro, 1);
+    ASSERT_TRUE(dr.Page(2));
+    despues = dr.Text(F::kIdFormula);
+    seleccion = hoja.Propiedades().CurSel(F::kIdCorrelacion);
+    dr.Ok();
+  }));
+  EXPECT_EQ(antes, Correlacion(3).formula);
+  EXPECT_EQ(despues, "");
+  EXPECT_EQ(seleccion, -1);
+  EXPECT_EQ(d.modelo.m_corrientes[1].m_correlacion, -1);
+  EXPECT_EQ(d.modelo.m_corrientes[0].m_correlacion, 3);
 }
 
 TEST_F(Corrientes, SinCorrelacionSeGuardaSinCorrelacionYUnTextoQueNoEsNumeroRetieneLaPagina) {
@@ -839,6 +1142,63 @@ TEST_F(Corrientes, LaEstimacionDelCoeficienteSeAplicaALasElegidasYQuedaEnElCampo
     EXPECT_EQ(actual.m_correlacion == 1, c.cambiaActual);
     EXPECT_EQ(otra.m_h, c.cambiaOtra ? esperada.m_h : 2.0);
     EXPECT_EQ(otra.m_u, c.cambiaOtra ? 0.5 : 2.0);
+  }
+}
+
+// A pipe diameter of 0 typed on the properties page, then estimated with a
+// situation whose coefficient divides by it though its formula does not
+// show it: the wizard opens that field and names it when it refuses, and
+// "< Atrás" still goes back.
+TEST_F(Corrientes, UnDiametroDeTuberiaCeroSeAbreYSeNombraEnElAsistente) {
+  for (int situacion : {6, 8}) {
+    SCOPED_TRACE(situacion);
+    runner_.Clear();
+    DlgCorrientes d;
+    d.modelo = Lineales(1);
+    bool abierto = false;
+    int foco = -1;
+    std::vector<std::string> titulos;
+    EXPECT_TRUE(Correr(d, [&](Driver& dr, CCorrientesSheet&) {
+      ASSERT_TRUE(dr.Page(2));
+      dr.Choose(F::kIdCorrelacion, 0);
+      dr.Type(F::kIdPrimeraPropiedad + kPropDiametroTuberia, "0");
+      ASSERT_TRUE(dr.Page(3));
+      runner_.ScriptDialog([&](Driver& w) {
+        auto& a = dynamic_cast<CEstimaHSheet&>(w.Dialog());
+        w.Choose(CHEst1::kIdSituacion, situacion);
+        w.Next();
+        abierto = !a.m_paso2.IsReadOnly(CH2Est::IdValor(kPropDiametroTuberia));
+        w.Next();  // refused: the diameter is 0
+        titulos.push_back(a.windowTitle().toStdString());
+        foco = a.m_paso2.FocusedId();
+        if (situacion == 6) w.Grab(Png("asistente_diametro_cero"));
+        w.Back();
+        titulos.push_back(a.windowTitle().toStdString());
+        w.Next();
+        w.Type(CH2Est::IdValor(kPropDiametroTuberia), "0,05");
+        w.Next();
+        titulos.push_back(a.windowTitle().toStdString());
+        w.Finish();
+      });
+      dr.Click(C::kIdEstimar);
+      dr.Ok();
+    }));
+    EXPECT_TRUE(abierto);
+    EXPECT_EQ(foco, CH2Est::IdValor(kPropDiametroTuberia));
+    EXPECT_EQ(titulos, (std::vector<std::string>{"Coeficientes de Transmisión de Calor: Paso 2 de 3",
+                                                  "Coeficientes de Transmisión de Calor: Paso 1 de 3",
+                                                  "Coeficientes de Transmisión de Calor: Paso 3 de 3"}));
+    EXPECT_EQ(Mensajes(),
+              std::vector<std::string>{"Introduzca en \"Diámetro de la tubería\" un número mayor que 0."});
+    CCorriente esperada;
+    esperada.m_correlacion = situacion;
+    esperada.m_D = 0.05;
+    esperada.EstimarH();
+    ASSERT_TRUE(std::isfinite(esperada.m_h) && esperada.m_h > 0);
+    const CCorriente& s = d.modelo.m_corrientes[0];
+    EXPECT_EQ(s.m_correlacion, situacion);
+    EXPECT_EQ(s.m_D, 0.05);
+    EXPECT_NEAR(s.m_h, esperada.m_h, 1e-5 * esperada.m_h);
   }
 }
 
