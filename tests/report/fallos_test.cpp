@@ -8,7 +8,6 @@
 
 #include <filesystem>
 #include <functional>
-#include <map>
 #include <string>
 
 #include "app/core/documento.h"
@@ -26,16 +25,6 @@ using prueba::ProgresoPrueba;
 using prueba::RelojFijo;
 using prueba::SinSecciones;
 using prueba::SvgPrueba;
-
-// Every entry of a folder with its bytes ("<carpeta>" for a folder).
-std::map<std::string, std::vector<std::uint8_t>> Contenido(const Carpeta& c) {
-  std::map<std::string, std::vector<std::uint8_t>> m;
-  for (const std::string& n : c.Archivos())
-    m[n] = std::filesystem::is_directory(c / n)
-               ? std::vector<std::uint8_t>{'<', 'c', 'a', 'r', 'p', 'e', 't', 'a', '>'}
-               : LeerBytes(c / n);
-  return m;
-}
 
 TEST(FallosInforme, UnaEscrituraFallidaNoTerminaComoCompletaNiTocaElInformeViejo) {
   struct Caso {
@@ -85,7 +74,7 @@ TEST(FallosInforme, UnaEscrituraFallidaNoTerminaComoCompletaNiTocaElInformeViejo
     EscribirBytes(carpeta / "a.htm", {'v', 'i', 'e', 'j', 'o'});
     EscribirBytes(carpeta / "a.htm_CurvComp.svg", {'<', 's', 'v', 'g', '>'});
     const auto [ruta, falla] = c.preparar(carpeta);
-    const auto antes = Contenido(carpeta);
+    const auto antes = carpeta.Contenido();
     ProgresoPrueba progreso;
     RelojFijo reloj;
     SvgPrueba svg;
@@ -98,7 +87,7 @@ TEST(FallosInforme, UnaEscrituraFallidaNoTerminaComoCompletaNiTocaElInformeViejo
     EXPECT_EQ(progreso.eventos.back(), "fallo: Error inesperado al escribir en " + falla + ".");
     EXPECT_EQ(progreso.Contar("completo"), 0);
     EXPECT_EQ(progreso.Contar("estado: Informe completo"), 0);
-    EXPECT_EQ(Contenido(carpeta), antes);
+    EXPECT_EQ(carpeta.Contenido(), antes);
   }
   // The device named is left alone.
   struct stat st {};
