@@ -52,6 +52,17 @@ Bytes Huella(const CVardoDoc& d) {
   return GuardarDocumento(m, copia);
 }
 
+// Runs `cuerpo` in a child process and waits for it: the child's exit code,
+// or 128 + the signal that ended it.
+int EnProcesoHijo(const std::function<int()>& cuerpo) {
+  const pid_t hijo = ::fork();
+  if (hijo < 0) return -1;
+  if (hijo == 0) ::_exit(cuerpo());
+  int status = 0;
+  if (::waitpid(hijo, &status, 0) != hijo) return -1;
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
 class DocumentoTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -662,18 +673,13 @@ TEST_F(DocumentoTest, CarpetaSinPermisoDeEscritura) {
   const std::string esperado =
       "Imposible escribir en " + ruta + ", es de sólo lectura o alguien más lo ha abierto.";
 
-  const pid_t hijo = ::fork();
-  ASSERT_GE(hijo, 0);
-  if (hijo == 0) {
-    if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(77);
+  const int codigo = EnProcesoHijo([&] {
+    if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) return 77;
     const ResultadoArchivo r = doc.OnSaveDocument(ruta);
-    ::_exit(!r.ok && r.mensaje == esperado ? 0 : 1);
-  }
-  int status = 0;
-  ASSERT_EQ(::waitpid(hijo, &status, 0), hijo);
-  ASSERT_TRUE(WIFEXITED(status));
-  if (WEXITSTATUS(status) == 77) GTEST_SKIP() << "cannot give up root here";
-  EXPECT_EQ(WEXITSTATUS(status), 0);
+    return !r.ok && r.mensaje == esperado ? 0 : 1;
+  });
+  if (codigo == 77) GTEST_SKIP() << "cannot give up root here";
+  EXPECT_EQ(codigo, 0);
   EXPECT_EQ(LeerBytes(ruta), viejo);
   EXPECT_EQ(dir.Archivos(), std::vector<std::string>{"planta.vdo"});
 }
@@ -687,9 +693,7 @@ TEST_F(DocumentoTest, UnGuardadoInterrumpidoNoDejaTemporales) {
   const Bytes viejo = LeerBytes(kEjemplos[0]);
   EscribirBytes(ruta, viejo);
   Abrir(kEjemplos[2]);
-  const pid_t hijo = ::fork();
-  ASSERT_GE(hijo, 0);
-  if (hijo == 0) {
+  const int codigo = EnProcesoHijo([&] {
     struct rlimit sinCore {0, 0};
     ::setrlimit(RLIMIT_CORE, &sinCore);
     std::signal(SIGXFSZ, SIG_DFL);
@@ -698,12 +702,9 @@ TEST_F(DocumentoTest, UnGuardadoInterrumpidoNoDejaTemporales) {
     limite.rlim_cur = 64;
     ::setrlimit(RLIMIT_FSIZE, &limite);
     doc.OnSaveDocument(ruta);
-    ::_exit(0);
-  }
-  int status = 0;
-  ASSERT_EQ(::waitpid(hijo, &status, 0), hijo);
-  ASSERT_TRUE(WIFSIGNALED(status));
-  EXPECT_EQ(WTERMSIG(status), SIGXFSZ);
+    return 0;
+  });
+  EXPECT_EQ(codigo, 128 + SIGXFSZ);
   EXPECT_EQ(LeerBytes(ruta), viejo);
   EXPECT_EQ(dir.Archivos(), std::vector<std::string>{"planta.vdo"});
 }
@@ -718,21 +719,16 @@ TEST_F(DocumentoTest, SinProcSeGuardaConUnTemporalConNombre) {
   EscribirBytes(ruta, LeerBytes(kEjemplos[0]));
   Abrir(kEjemplos[2]);
   const Bytes nuevo = Huella(doc);
-  const pid_t hijo = ::fork();
-  ASSERT_GE(hijo, 0);
-  if (hijo == 0) {
-    if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+  const int codigo = EnProcesoHijo([&] {
+    if (::unshare(CLONE_NEWNS) != 0 ||
+        ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
         ::umount2("/proc", MNT_DETACH) != 0)
-      ::_exit(77);
-    if (::access("/proc/self/fd", F_OK) == 0) ::_exit(78);
-    const ResultadoArchivo r = doc.OnSaveDocument(ruta);
-    ::_exit(r.ok ? 0 : 1);
-  }
-  int status = 0;
-  ASSERT_EQ(::waitpid(hijo, &status, 0), hijo);
-  ASSERT_TRUE(WIFEXITED(status));
-  if (WEXITSTATUS(status) == 77) GTEST_SKIP() << "no mount namespace of its own here";
-  EXPECT_EQ(WEXITSTATUS(status), 0);
+      return 77;
+    if (::access("/proc/self/fd", F_OK) == 0) return 78;
+    return doc.OnSaveDocument(ruta).ok ? 0 : 1;
+  });
+  if (codigo == 77) GTEST_SKIP() << "no mount namespace of its own here";
+  EXPECT_EQ(codigo, 0);
   EXPECT_EQ(LeerBytes(ruta), nuevo);
   EXPECT_EQ(dir.Archivos(), std::vector<std::string>{"planta.vdo"});
 }
