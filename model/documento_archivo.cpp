@@ -6,9 +6,19 @@ namespace {
 
 constexpr const char* kMsgNoGuardable = "El documento no se ha guardado: ";
 constexpr const char* kMotivoGeneral = "contiene datos que no se podrían volver a leer";
+// The size limit of the reader, in the user's units.
+constexpr const char* kMotivoTamano =
+    "ocuparía más de 64 MB, el tamaño mayor de un documento que se puede volver a abrir.";
+static_assert(kMaxBytesDocumento == 64ull << 20, "the message names the limit");
 
-// The reader's own check of a written body.
+// Bytes of the framing words before the body.
+constexpr std::uint64_t kBytesMarco = 8;
+
+// The reader's own checks of a written body: the size of the file it makes,
+// then the body read back.
 void ComprobarLegible(const std::vector<std::uint8_t>& cuerpo) {
+  if (kBytesMarco + cuerpo.size() > kMaxBytesDocumento)
+    throw DocumentoNoGuardable(std::string(kMsgNoGuardable) + kMotivoTamano);
   try {
     Archive lector(cuerpo);
     CDiagrama leido;

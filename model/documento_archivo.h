@@ -23,6 +23,14 @@ struct MarcoDocumento {
   bool redibujar = false;
 };
 
+// Largest file taken for a document. The document keeps 41 whole models (the
+// current one and 20 undo and 20 redo snapshots); a document a user builds
+// takes some kilobytes (the four-stream sample 1.5 kB), and 64 MiB would hold
+// about 200 000 streams, far past what the grid diagram can show. A larger
+// file is no document this program wrote: the reader refuses it before
+// reading it, and the writer refuses to write one.
+inline constexpr std::uint64_t kMaxBytesDocumento = 64ull << 20;
+
 // Every document written reads back: a model whose body the reader would
 // refuse is not written, and EscribirDocumento throws this, its what() the
 // Spanish message to show.
@@ -34,7 +42,8 @@ class DocumentoNoGuardable : public std::runtime_error {
 // Writes the two framing words, then the body (which recomputes the targets
 // when there are streams); then clears the model's graph-built flag. The
 // body is first written apart and read back as a file is read: when the
-// reader refuses it, throws DocumentoNoGuardable with nothing written to ar.
+// reader refuses it, or the file would pass kMaxBytesDocumento, throws
+// DocumentoNoGuardable with nothing written to ar.
 void EscribirDocumento(Archive& ar, const MarcoDocumento& marco, CDiagrama& diagrama);
 
 // Reads the two framing words and the body. The mode word is filtered: 1..17

@@ -1,5 +1,6 @@
 #include "report/informe.h"
 
+#include <cerrno>
 #include <cstdint>
 #include <ctime>
 
@@ -34,7 +35,14 @@ std::string LineaFecha(const FechaHoraInforme& f) {
          Entero(f.minuto) + " horas.</font></p>";
 }
 
-std::string MensajeFallo(const std::string& ruta) { return Sustituir(kMsgErrorEscribir, ruta); }
+std::string MensajeFallo(const FalloEscritura& f) {
+  switch (f.err) {
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG: return kMsgDiscoLleno;
+    default: return Sustituir(kMsgErrorEscribir, f.ruta);
+  }
+}
 
 // Decodes one UTF-8 character at s[i]; returns its length, 0 for an invalid
 // sequence.
@@ -150,7 +158,7 @@ bool EscribirInforme(const std::string& ruta, CDiagrama& copia, const std::strin
     p.Cerrar();
   } catch (const FalloEscritura& f) {
     p.Descartar();
-    puerto.progreso.Fallo(MensajeFallo(f.ruta));
+    puerto.progreso.Fallo(MensajeFallo(f));
     return false;
   }
   puerto.progreso.Estado(kTextoInformeCompleto);

@@ -35,9 +35,9 @@ class PuertoProgresoInforme {
   // dialog lets the user close it. The status text is kTextoInformeCompleto,
   // given through Estado just before.
   virtual void Completo() = 0;
-  // A write failed: mensaje ("Error inesperado al escribir en %1." with the
-  // file) is for the user. The report is left unfinished; Completo is not
-  // called.
+  // A write failed: mensaje ("La unidad de disco de destino está llena.",
+  // or "Error inesperado al escribir en %1." with the file) is for the user.
+  // No file of the report was put in place; Completo is not called.
   virtual void Fallo(const std::string& mensaje) = 0;
 };
 
@@ -62,15 +62,14 @@ class RelojLocal : public RelojInforme {
   FechaHoraInforme Ahora() override;
 };
 
-// Writes the SVG picture of one drawing.
+// Makes the SVG picture of one drawing.
 class PuertoImagenInforme {
  public:
   virtual ~PuertoImagenInforme() = default;
-  // Writes the drawing (0.01 mm, y up) as an SVG file at ruta whose view box
-  // is `extension`, the drawing's extent in the same units. False when the
-  // file could not be written whole.
-  virtual bool GrabarSvg(const std::string& ruta, const std::vector<RecordingDc::Item>& dibujo,
-                         const Rect& extension) = 0;
+  // The SVG text (UTF-8) of the drawing (0.01 mm, y up) whose view box is
+  // `extension`, the drawing's extent in the same units; empty when it
+  // could not be drawn. The page writes it to its file.
+  virtual std::string Svg(const std::vector<RecordingDc::Item>& dibujo, const Rect& extension) = 0;
 };
 
 struct PuertoInforme {
@@ -79,8 +78,10 @@ struct PuertoInforme {
   PuertoImagenInforme& imagenes;
 };
 
-// Writes the report into the file at ruta (created or emptied), with its
-// pictures beside it named ruta + suffix. `copia` is a whole copy of the
+// Writes the report into the file at ruta, with its pictures beside it
+// named ruta + suffix. The page and the pictures replace the files of their
+// names only once all are written whole: until then, and after a failure,
+// an old report there stays as it was. `copia` is a whole copy of the
 // document's model (CopiarModeloCompleto): every target, search and chart
 // is recomputed on it, and on a further copy for the remaining problem, so
 // the document never changes. Messages of the model's searches are not

@@ -36,40 +36,41 @@ PaginaInforme::PaginaInforme(const std::string& ruta, CDiagrama& modelo,
       nombre_(std::filesystem::path(ruta).filename().string()),
       puerto_(puerto) {}
 
-PaginaInforme::~PaginaInforme() {
-  if (archivo_) std::fclose(archivo_);
+PaginaInforme::~PaginaInforme() = default;
+
+ArchivoNuevo& PaginaInforme::Nuevo(const std::string& ruta) {
+  archivos_.push_back(std::make_unique<ArchivoNuevo>(ruta));
+  ArchivoNuevo& a = *archivos_.back();
+  if (const int err = a.Crear()) throw FalloEscritura{ruta, err};
+  return a;
 }
 
-void PaginaInforme::Abrir() {
-  archivo_ = std::fopen(ruta_.c_str(), "wb");
-  if (!archivo_) throw FalloEscritura{ruta_};
-  creados_.push_back(ruta_);
+void PaginaInforme::Escribir(ArchivoNuevo& archivo, const void* datos, std::size_t n) {
+  if (const int err = archivo.Escribir(datos, n)) throw FalloEscritura{archivo.Ruta(), err};
 }
+
+void PaginaInforme::Abrir() { Nuevo(ruta_); }
 
 void PaginaInforme::Escribir(const std::string& texto) {
+  if (archivos_.empty()) throw FalloEscritura{ruta_};
   const std::string b = BytesPagina(texto);
-  if (!archivo_ || std::fwrite(b.data(), 1, b.size(), archivo_) != b.size())
-    throw FalloEscritura{ruta_};
+  Escribir(*archivos_.front(), b.data(), b.size());
 }
 
 void PaginaInforme::Cerrar() {
-  std::FILE* f = archivo_;
-  archivo_ = nullptr;
-  const bool vaciado = f && std::fflush(f) == 0;
-  const bool cerrado = f && std::fclose(f) == 0;
-  if (!vaciado || !cerrado) throw FalloEscritura{ruta_};
+  if (archivos_.empty()) throw FalloEscritura{ruta_};
+  // Every file whole on the disk before any takes its name.
+  for (const auto& a : archivos_)
+    if (const int err = a->Terminar()) throw FalloEscritura{a->Ruta(), err};
+  // The page last: until it is in place, an old page shows its pictures.
+  for (std::size_t i = 1; i <= archivos_.size(); ++i) {
+    ArchivoNuevo& a = *archivos_[i % archivos_.size()];
+    if (const int err = a.Reemplazar()) throw FalloEscritura{a.Ruta(), err};
+  }
+  archivos_.clear();
 }
 
-void PaginaInforme::Descartar() {
-  if (archivo_) std::fclose(archivo_);
-  archivo_ = nullptr;
-  // Only regular files: a device or a folder in the way is not ours.
-  for (const std::string& r : creados_) {
-    std::error_code e;
-    if (std::filesystem::is_regular_file(r, e)) std::filesystem::remove(r, e);
-  }
-  creados_.clear();
-}
+void PaginaInforme::Descartar() { archivos_.clear(); }
 
 void PaginaInforme::Seccion(const char* estado, const std::function<void()>& cuerpo) {
   puerto_.progreso.Estado(estado);
@@ -82,18 +83,11 @@ std::string PaginaInforme::Imagen(const std::string& sufijo,
   DibujoInforme dibujo;
   dibujar(dibujo);
   const std::string base = ruta_ + sufijo;
-  const Rect extension = dibujo.Extension();
   const std::vector<std::uint8_t>& emf = dibujo.Metafile();
-  {
-    std::FILE* f = std::fopen((base + ".wmf").c_str(), "wb");
-    if (f) creados_.push_back(base + ".wmf");
-    const bool escrito = f && std::fwrite(emf.data(), 1, emf.size(), f) == emf.size();
-    const bool cerrado = f && std::fclose(f) == 0;
-    if (!escrito || !cerrado) throw FalloEscritura{base + ".wmf"};
-  }
-  const bool svg = puerto_.imagenes.GrabarSvg(base + ".svg", dibujo.Items(), extension);
-  creados_.push_back(base + ".svg");
-  if (!svg) throw FalloEscritura{base + ".svg"};
+  Escribir(Nuevo(base + ".wmf"), emf.data(), emf.size());
+  const std::string svg = puerto_.imagenes.Svg(dibujo.Items(), dibujo.Extension());
+  if (svg.empty()) throw FalloEscritura{base + ".svg"};
+  Escribir(Nuevo(base + ".svg"), svg.data(), svg.size());
   return NombreEnUrl(nombre_ + sufijo + ".svg");
 }
 

@@ -3,14 +3,21 @@
 // Each piece of text goes to the file once complete, in Windows-1252 with
 // CR LF line ends; a write that fails throws FalloEscritura, which the
 // writer turns into the failure message.
+//
+// The page and its pictures are written beside their names
+// (app/core/archivo_nuevo.h) and take them only when every one of them is
+// whole: until then an old report of the same name stays as it was, and a
+// report that fails or is dropped leaves nothing behind.
 #pragma once
-#include <cstdio>
+#include <cstddef>
 #include <functional>
 #include <initializer_list>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "app/core/archivo_nuevo.h"
 #include "app/core/grafica.h"
 #include "app/core/puertos.h"
 #include "model/diagrama.h"
@@ -21,6 +28,7 @@ namespace vardo {
 
 struct FalloEscritura {
   std::string ruta;  // the file that could not be written
+  int err = 0;       // the system's reason, 0 when unknown
 };
 
 class PaginaInforme {
@@ -31,14 +39,15 @@ class PaginaInforme {
   PaginaInforme(const PaginaInforme&) = delete;
   PaginaInforme& operator=(const PaginaInforme&) = delete;
 
-  // Creates or empties the page file.
+  // Starts the page file.
   void Abrir();
   // Writes a piece of page text (UTF-8, "\n" line ends).
   void Escribir(const std::string& texto);
-  // Flushes and closes the page file.
+  // Finishes the page and every picture, then puts them in place of the
+  // files of their names, the page last.
   void Cerrar();
-  // After a failed write: closes the page and removes it and every picture
-  // written for it, so that no partial report is left to be opened.
+  // After a failed write: drops the page and the pictures written for it;
+  // the files of their names stay as they were.
   void Descartar();
 
   // One section: its status text, its body, one progress step.
@@ -61,9 +70,14 @@ class PaginaInforme {
  private:
   std::string ruta_;
   std::string nombre_;  // file name without folder
+  // A new file, started.
+  ArchivoNuevo& Nuevo(const std::string& ruta);
+  // Writes bytes to one of the page's files.
+  static void Escribir(ArchivoNuevo& archivo, const void* datos, std::size_t n);
+
   PuertoInforme& puerto_;
-  std::FILE* archivo_ = nullptr;
-  std::vector<std::string> creados_;  // the files this page has created
+  // The page first, then each picture.
+  std::vector<std::unique_ptr<ArchivoNuevo>> archivos_;
 };
 
 // ---- HTML pieces ----

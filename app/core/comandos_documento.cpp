@@ -6,9 +6,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <string>
 
+#include "app/core/archivo_nuevo.h"
 #include "app/core/factibilidad.h"
 #include "app/core/ids_comandos.h"
 #include "model/bifurcacion_edicion.h"
@@ -833,13 +833,14 @@ void CVardoDoc::OnInforme() {
   const std::string ruta =
       puertos_.archivos->ElegirArchivoGuardar(PeticionGuardar{"Documentos HTML", "htm", "*.htm"});
   if (ruta.empty()) return;
-  // The report file starts empty; the progress dialog writes it.
-  std::FILE* f = std::fopen(ruta.c_str(), "w");
-  if (!f) {
+  // A report of that name stays as it is until the progress dialog has
+  // written the new one whole. Without a section the report is the empty
+  // page, put in place now.
+  if (ComprobarEscribible(ruta) != 0 ||
+      (opciones.opciones.Elegidas() == 0 && !EscribirArchivoSeguro(ruta, {}).ok)) {
     Ui().Message(Sustituir(kMsgNoEscribir, ruta), MsgKind::Error);
     return;
   }
-  std::fclose(f);
   DlgGenerandoInforme dlg;
   dlg.ruta = ruta;
   CopiarModeloCompleto(dlg.modelo, m_Diagrama);

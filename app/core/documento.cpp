@@ -7,12 +7,12 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <filesystem>
 #include <new>
 #include <system_error>
 
+#include "app/core/archivo_nuevo.h"
 #include "model/constantes.h"
 #include "model/documento_archivo.h"
 #include "model/objetivos_area.h"
@@ -72,25 +72,10 @@ ResultadoArchivo ErrorEscritura(int err, const std::string& ruta) {
   }
 }
 
-// Closes a descriptor and removes a temporary file unless released.
-class Temporal {
- public:
-  Temporal(int fd, std::string ruta) : fd_(fd), ruta_(std::move(ruta)) {}
-  ~Temporal() {
-    if (fd_ >= 0) ::close(fd_);
-    if (!ruta_.empty()) ::unlink(ruta_.c_str());
-  }
-  int Cerrar() {
-    const int r = ::close(fd_);
-    fd_ = -1;
-    return r;
-  }
-  void Soltar() { ruta_.clear(); }
-  int fd() const { return fd_; }
-
- private:
-  int fd_;
-  std::string ruta_;
+// Closes a descriptor at the end of its scope.
+struct Cierre {
+  int fd;
+  ~Cierre() { ::close(fd); }
 };
 
 // Running number of new documents' titles.
@@ -136,7 +121,7 @@ ResultadoArchivo LeerArchivo(const std::string& ruta, std::vector<std::uint8_t>&
   // Without blocking: a pipe or a device must not hold the program waiting.
   const int fd = ::open(ruta.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return ErrorLectura(errno, ruta);
-  Temporal cierre(fd, "");
+  Cierre cierre{fd};
   struct stat st {};
   if (::fstat(fd, &st) != 0) return ErrorLectura(errno, ruta);
   // Only a regular file can be a document (not a folder, a pipe or a device).
@@ -168,49 +153,11 @@ ResultadoArchivo LeerArchivo(const std::string& ruta, std::vector<std::uint8_t>&
 
 ResultadoArchivo EscribirArchivoSeguro(const std::string& ruta,
                                        const std::vector<std::uint8_t>& bytes) {
-  std::error_code ec;
-  fs::path destino(ruta);
-  // Writing through a link replaces the file it names, not the link.
-  if (fs::is_symlink(destino, ec)) {
-    fs::path real = fs::canonical(destino, ec);
-    if (!ec) destino = real;
-  }
-  struct stat previo {};
-  const bool existe = ::stat(destino.c_str(), &previo) == 0;
-  if (existe) {
-    if (S_ISDIR(previo.st_mode)) return {false, kMsgNoGuardar};
-    if (::access(destino.c_str(), W_OK) != 0) return ErrorEscritura(errno, ruta);
-  }
-
-  const fs::path carpeta = destino.has_parent_path() ? destino.parent_path() : fs::path(".");
-  static std::atomic<unsigned> contador{0};
-  int fd = -1;
-  std::string temporal;
-  for (int intento = 0; intento < 100 && fd < 0; ++intento) {
-    temporal = (carpeta / ("." + destino.filename().string() + "." + std::to_string(::getpid()) +
-                           "." + std::to_string(contador++) + ".tmp"))
-                   .string();
-    fd = ::open(temporal.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0 && errno != EEXIST) return ErrorEscritura(errno, ruta);
-  }
-  if (fd < 0) return Error(kMsgErrorEscribir, ruta);
-  Temporal tmp(fd, temporal);
-  if (existe) (void)::fchmod(fd, previo.st_mode & 07777);
-
-  std::size_t escrito = 0;
-  while (escrito < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + escrito, bytes.size() - escrito);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return ErrorEscritura(errno, ruta);
-    }
-    escrito += static_cast<std::size_t>(n);
-  }
-  if (::fsync(fd) != 0 && errno != EINVAL) return ErrorEscritura(errno, ruta);
-  if (tmp.Cerrar() != 0) return ErrorEscritura(errno, ruta);
-  if (::rename(temporal.c_str(), destino.c_str()) != 0) return ErrorEscritura(errno, ruta);
-  tmp.Soltar();
-  return {};
+  ArchivoNuevo archivo(ruta);
+  int err = archivo.Crear();
+  if (!err) err = archivo.Escribir(bytes.data(), bytes.size());
+  if (!err) err = archivo.Reemplazar();
+  return err ? ErrorEscritura(err, ruta) : ResultadoArchivo{};
 }
 
 // ------------------------------------------------------------------- model

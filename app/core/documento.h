@@ -12,6 +12,7 @@
 
 #include "app/core/puertos.h"
 #include "model/diagrama.h"
+#include "model/documento_archivo.h"
 #include "platform/core/archive.h"
 #include "platform/core/uiport.h"
 
@@ -52,21 +53,14 @@ struct ResultadoArchivo {
   std::string mensaje;
 };
 
-// Largest file taken for a document. The document keeps 41 whole models (the
-// current one and 20 undo and 20 redo snapshots); a document a user builds
-// takes some kilobytes (the four-stream sample 1.5 kB), and 64 MiB would hold
-// about 200 000 streams, far past what the grid diagram can show. A larger
-// file is no document this program wrote and is refused before it is read.
-inline constexpr std::uint64_t kMaxBytesDocumento = 64ull << 20;
-
 // Reads a whole regular file of at most kMaxBytesDocumento bytes; a file of
 // any other kind is refused at once ("Imposible abrir documento."), a larger
 // one with "Formato de archivo no esperado.".
 ResultadoArchivo LeerArchivo(const std::string& ruta, std::vector<std::uint8_t>& bytes);
-// Writes a whole file through a temporary file in the same folder that then
-// replaces the target: a failed write leaves the old file as it was. A new
-// file gets the usual permissions, a replaced one keeps its own; a read-only
-// target is not overwritten.
+// Writes a whole file beside the target and then puts it in the target's
+// place (app/core/archivo_nuevo.h): a failed write or a crash leaves the old
+// file as it was. A new file gets the usual permissions, a replaced one
+// keeps its own; a read-only target, a folder or a device is not replaced.
 ResultadoArchivo EscribirArchivoSeguro(const std::string& ruta,
                                        const std::vector<std::uint8_t>& bytes);
 

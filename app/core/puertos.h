@@ -483,6 +483,17 @@ struct OpcionesInforme {
   double dtInicial = 1.0;
   double dtFinal = 50.0;
   std::int32_t puntos = 50;
+
+  // How many sections are chosen (of 34).
+  int Elegidas() const {
+    int n = 0;
+    for (bool b : corrientes) n += b;
+    for (bool b : cambiadores) n += b;
+    for (bool b : anillos) n += b;
+    for (bool b : dtMinima) n += b;
+    for (bool b : servicios) n += b;
+    return n;
+  }
 };
 
 // The report options sheet "Informe".
@@ -491,10 +502,10 @@ struct DlgInforme {
   OpcionesInforme opciones;
 };
 
-// "Generando Informe": writes the report into the file the command created.
+// "Generando Informe": writes the report into the file the command chose.
 struct DlgGenerandoInforme {
   static constexpr DialogoId kId = DialogoId::GenerandoInforme;
-  std::string ruta;    // the created, empty report file
+  std::string ruta;    // the page's file: left as it is until the report is whole
   CDiagrama modelo;    // copy of the document's model
   std::string titulo;  // the document's title
   OpcionesInforme opciones;

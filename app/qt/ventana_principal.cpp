@@ -18,6 +18,9 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
+#include <algorithm>
+#include <cmath>
+#include <limits>
 
 #include "app/qt/dlg_autograbacion.h"
 #include "app/core/comandos_documento.h"
@@ -599,13 +602,20 @@ void CMainFrame::ContadorEjecuciones() {
   QSettings perfil;
   const QVariant v = perfil.value(QString::fromLatin1(kClaveEjecuciones));
   if (!v.isValid()) return;
-  const int n = static_cast<int>(TextoANumero(v.toString().toStdString()));
+  // The profile is the user's to edit: a value past the counter's range is
+  // held at its ends, one that is no number counts as 0, and the count
+  // stops at its largest value instead of overflowing.
+  const double leido = TextoANumero(v.toString().toStdString());
+  constexpr int kMaximo = std::numeric_limits<int>::max();
+  const int n = std::isnan(leido) ? 0
+                                  : static_cast<int>(std::clamp<double>(
+                                        leido, std::numeric_limits<int>::min(), kMaximo));
   if (n == 50) {
     ShowMessage(this, kMsgOpinion);
     // The opinion dialog follows when the program has one.
     Commands().Execute(cmd::kOpinion);
   }
-  perfil.setValue(QString::fromLatin1(kClaveEjecuciones), QString::number(n + 1));
+  perfil.setValue(QString::fromLatin1(kClaveEjecuciones), QString::number(n < kMaximo ? n + 1 : n));
 }
 
 void CMainFrame::showEvent(QShowEvent* e) {

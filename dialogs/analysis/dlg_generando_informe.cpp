@@ -70,16 +70,6 @@ void PintarHoja(QtDc& dc, const QSize& pixeles) {
   dc.Polyline({{ancho / 4, y(18)}, {ancho * 5 / 8, y(15)}, {ancho * 7 / 8, y(11)}});
 }
 
-int ContarSecciones(const OpcionesInforme& o) {
-  int n = 0;
-  for (bool b : o.corrientes) n += b;
-  for (bool b : o.cambiadores) n += b;
-  for (bool b : o.anillos) n += b;
-  for (bool b : o.dtMinima) n += b;
-  for (bool b : o.servicios) n += b;
-  return n;
-}
-
 }  // namespace
 
 CGenerandoInformeDlg::CGenerandoInformeDlg(DlgGenerandoInforme& datos, QWidget* parent)
@@ -104,7 +94,7 @@ void CGenerandoInformeDlg::OnInit() {
   CGradientProgressCtrl& barra = Barra();
   barra.SetColores({desde, hasta});
   barra.SetRange(0, 100);
-  secciones_ = ContarSecciones(datos_.opciones);
+  secciones_ = datos_.opciones.Elegidas();
   if (secciones_ == 0) {
     barra.SetPos(100);
     return;

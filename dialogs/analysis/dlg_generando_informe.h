@@ -3,7 +3,9 @@
 // "Informe completo" with "Aceptar" enabled. The writing runs inside the
 // timer's tick without an event loop, so the status and the bar are
 // repainted at once at every step. With no section chosen the bar is full
-// at once, nothing is written and Esc closes the dialog.
+// at once, nothing is written and Esc closes the dialog. Closed before the
+// report is written, or after a failed write, it leaves the files as they
+// were.
 #pragma once
 #include <string>
 
@@ -28,8 +30,8 @@ class CGenerandoInformeDlg : public kit::Dialog, private PuertoProgresoInforme {
   static constexpr int kIdTemporizador = 12345;
   static constexpr int kEsperaMs = 1000;
 
-  // The record's file exists and is empty; its model is the dialog's own
-  // copy, which the report may recompute.
+  // The record's model is the dialog's own copy, which the report may
+  // recompute; its file is left as it is until the report is whole.
   explicit CGenerandoInformeDlg(DlgGenerandoInforme& datos, QWidget* parent = nullptr);
 
   CGradientProgressCtrl& Barra() const;

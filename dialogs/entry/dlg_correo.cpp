@@ -265,8 +265,15 @@ class CarpetaAdjunto : public QObject {
 }  // namespace
 
 std::string NombreAdjunto(const std::string& titulo) {
-  std::string nombre;
-  for (char c : titulo) nombre += (c == '/' || c == '\\' || c == '\0') ? '_' : c;
+  // Letters (accented ones and other scripts too), digits, blanks and "._-"
+  // only: some mail programs are handed the attachment inside a quoted list
+  // of fields, where a quote or a comma would start a field of its own.
+  QString limpio;
+  for (const char32_t c : QString::fromStdString(titulo).toUcs4()) {
+    const bool sirve = QChar::isLetterOrNumber(c) || c == U' ' || c == U'.' || c == U'_' || c == U'-';
+    limpio += sirve ? QString::fromUcs4(&c, 1) : QStringLiteral("_");
+  }
+  std::string nombre = limpio.toStdString();
   if (nombre.empty() || nombre == "." || nombre == "..") nombre = kTituloBase;
   const std::string ext = kExtensionDocumento;
   const bool conExtension =

@@ -112,7 +112,8 @@ void EjecutarOpinion(QWidget* padre);
 bool EnviarDocumento(QWidget* padre, const CVardoDoc& doc);
 // Whether a mail program can be asked at all (xdg-email on the PATH).
 bool CorreoDisponible();
-// The attachment's file name for a document title.
+// The attachment's file name for a document title: its letters, digits,
+// blanks and "._-", every other character as "_", and ".vdo".
 std::string NombreAdjunto(const std::string& titulo);
 
 }  // namespace vardo

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QProcess>
 #include <QStringList>
+#include <QUrl>
 
 #include "platform/core/sustituir.h"
 
@@ -14,13 +15,37 @@ QString Q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast
 
 }  // namespace
 
+std::string DireccionMailto(const MensajeCorreo& m) {
+  const auto codificar = [](const std::string& texto, const QByteArray& libres = {}) {
+    return QUrl::toPercentEncoding(Q(texto), libres).toStdString();
+  };
+  std::string d = "mailto:" + codificar(m.destinatario, "@");
+  char separador = '?';
+  const auto campo = [&](const char* nombre, const std::string& valor) {
+    if (valor.empty()) return;
+    d += separador;
+    d += nombre;
+    d += '=';
+    d += codificar(valor);
+    separador = '&';
+  };
+  campo("subject", m.asunto);
+  std::string cuerpo;
+  for (char c : m.cuerpo) {
+    if (c == '\n' && (cuerpo.empty() || cuerpo.back() != '\r')) cuerpo += '\r';
+    cuerpo += c;
+  }
+  campo("body", cuerpo);
+  return d;
+}
+
 std::vector<std::string> ArgumentosCorreo(const MensajeCorreo& m) {
-  std::vector<std::string> a = {"--utf8", "--subject", m.asunto, "--body", m.cuerpo};
+  std::vector<std::string> a = {"--utf8"};
   for (const auto& f : m.adjuntos) {
     a.push_back("--attach");
     a.push_back(f);
   }
-  if (!m.destinatario.empty()) a.push_back(m.destinatario);
+  a.push_back(DireccionMailto(m));
   return a;
 }
 

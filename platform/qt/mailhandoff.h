@@ -1,7 +1,10 @@
 // Hands a message over to the user's mail program through xdg-email: the
-// subject, the body and the attachments become arguments of their own (no
-// shell ever reads them), and the result says whether the mail program took
-// the message, with the reason in Spanish when it did not.
+// address, the subject and the body travel in one mailto: address that we
+// encode ourselves (xdg-email's own --subject and --body refuse an empty
+// text and pass the others through the shell's echo, which reads "\c" or
+// "\n" in them as commands), each attachment as an argument of its own; no
+// shell ever reads them as code. The result says whether the mail program
+// took the message, with the reason in Spanish when it did not.
 #pragma once
 #include <string>
 #include <vector>
@@ -30,8 +33,12 @@ inline constexpr const char* kMsgCorreoAdjunto = "No se puede leer el archivo ad
 inline constexpr const char* kMsgCorreoFallo =
     "El programa de correo no ha podido preparar el mensaje (código %1).";
 
-// The arguments given to xdg-email: the texts as UTF-8, subject, body, each
-// attachment, then the address.
+// The mailto: address of a message (RFC 6068): the recipient, then the
+// subject and the body when they are not empty, UTF-8 percent-encoded, each
+// line break of the body as CR LF.
+std::string DireccionMailto(const MensajeCorreo& m);
+// The arguments given to xdg-email: UTF-8, each attachment, then the
+// mailto: address.
 std::vector<std::string> ArgumentosCorreo(const MensajeCorreo& m);
 
 // Runs xdg-email and waits for it. It answers at once with most mail

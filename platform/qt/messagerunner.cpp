@@ -14,6 +14,34 @@ QtMessageRunner& QtRunner() {
   static QtMessageRunner runner;
   return runner;
 }
+
+// A text whose long words may be broken: a path or a file name has no blank
+// to wrap at and would make the box wider than the screen. A zero-width
+// space after each folder separator and within every run of 20 characters
+// without a blank lets the lines end there; nothing changes what is seen.
+QString Partible(const QString& texto) {
+  constexpr int kTramo = 20;
+  const QChar corte(0x200B);
+  QString r;
+  r.reserve(texto.size() + texto.size() / kTramo);
+  int tramo = 0;
+  for (qsizetype i = 0; i < texto.size(); ++i) {
+    const QChar c = texto[i];
+    r += c;
+    if (c.isSpace()) {
+      tramo = 0;
+      continue;
+    }
+    ++tramo;
+    // Never inside a character of two halves.
+    if (c.isHighSurrogate() || (i + 1 < texto.size() && texto[i + 1].isSpace())) continue;
+    if (c == u'/' || c == u'\\' || tramo >= kTramo) {
+      r += corte;
+      tramo = 0;
+    }
+  }
+  return r;
+}
 }  // namespace
 
 MessageRunner& CurrentMessageRunner() { return g_runner ? *g_runner : QtRunner(); }
@@ -36,7 +64,7 @@ Answer QtMessageRunner::Run(QWidget* parent, const MessageRequest& r) {
                                        : QString::fromStdString(r.caption));
   // File names and typed values appear in the texts: never read as markup.
   box.setTextFormat(Qt::PlainText);
-  box.setText(QString::fromStdString(r.text));
+  box.setText(Partible(QString::fromStdString(r.text)));
   switch (r.icon) {
     case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
     case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;

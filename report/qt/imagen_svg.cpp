@@ -5,7 +5,6 @@
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 #include "platform/core/emf_dc.h"
 #include "platform/qt/qt_dc.h"
@@ -21,7 +20,8 @@ constexpr double kEscala = kDpi / 2540.0;
 
 }  // namespace
 
-std::string TextoSvg(const std::vector<RecordingDc::Item>& dibujo, const Rect& extension) {
+std::string ImagenSvgInforme::Svg(const std::vector<RecordingDc::Item>& dibujo,
+                                  const Rect& extension) {
   // A drawing without extent still gets a small, valid picture.
   const double ancho = std::max(1.0, extension.Width() * kEscala);
   const double alto = std::max(1.0, extension.Height() * kEscala);
@@ -46,17 +46,6 @@ std::string TextoSvg(const std::vector<RecordingDc::Item>& dibujo, const Rect& e
   return texto
       .replace("font-family=\"Liberation Sans\"", "font-family=\"Arial, Liberation Sans, sans-serif\"")
       .toStdString();
-}
-
-bool ImagenSvgInforme::GrabarSvg(const std::string& ruta,
-                                 const std::vector<RecordingDc::Item>& dibujo,
-                                 const Rect& extension) {
-  const std::string texto = TextoSvg(dibujo, extension);
-  if (texto.empty()) return false;
-  std::FILE* f = std::fopen(ruta.c_str(), "wb");
-  const bool escrito = f && std::fwrite(texto.data(), 1, texto.size(), f) == texto.size();
-  const bool cerrado = f && std::fclose(f) == 0;
-  return escrito && cerrado;
 }
 
 }  // namespace vardo

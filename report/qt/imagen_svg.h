@@ -13,11 +13,7 @@ namespace vardo {
 
 class ImagenSvgInforme : public PuertoImagenInforme {
  public:
-  bool GrabarSvg(const std::string& ruta, const std::vector<RecordingDc::Item>& dibujo,
-                 const Rect& extension) override;
+  std::string Svg(const std::vector<RecordingDc::Item>& dibujo, const Rect& extension) override;
 };
-
-// The SVG text of a drawing (UTF-8).
-std::string TextoSvg(const std::vector<RecordingDc::Item>& dibujo, const Rect& extension);
 
 }  // namespace vardo

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -92,6 +93,16 @@ class Carpeta {
     return v;
   }
   std::size_t NumArchivos() const { return Archivos().size(); }
+  // Every entry with its bytes ("<carpeta>" for a folder), to tell that
+  // nothing in it changed.
+  std::map<std::string, std::vector<std::uint8_t>> Contenido() const {
+    std::map<std::string, std::vector<std::uint8_t>> m;
+    for (const std::string& n : Archivos())
+      m[n] = std::filesystem::is_directory(*this / n)
+                 ? std::vector<std::uint8_t>{'<', 'c', 'a', 'r', 'p', 'e', 't', 'a', '>'}
+                 : LeerBytes(*this / n);
+    return m;
+  }
 
  private:
   std::string ruta_;

@@ -1,8 +1,10 @@
 // A report whose page or picture cannot be written never ends as complete:
 // the writer stops at the first failed write and gives the message with the
-// file it could not write; the page and the pictures written for it are
-// removed, so no partial report is left to be opened.
+// file it could not write; no file of the new report is put in place, so an
+// old report of the same name stays byte for byte and nothing new is left.
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <functional>
@@ -17,19 +19,20 @@ namespace vardo {
 namespace {
 
 using prueba::Carpeta;
+using prueba::EscribirBytes;
+using prueba::LeerBytes;
 using prueba::ProgresoPrueba;
 using prueba::RelojFijo;
 using prueba::SinSecciones;
 using prueba::SvgPrueba;
 
-TEST(FallosInforme, UnaEscrituraFallidaNoTerminaComoCompleta) {
+TEST(FallosInforme, UnaEscrituraFallidaNoTerminaComoCompletaNiTocaElInformeViejo) {
   struct Caso {
     const char* nombre;
     // Prepares the folder; answers the page's path and the file that fails.
     std::function<std::pair<std::string, std::string>(const Carpeta&)> preparar;
     OpcionesInforme opciones;
-    bool svgRechaza;
-    std::vector<std::string> quedan;  // what the folder holds afterwards
+    int svgDesde;  // the first SVG that cannot be drawn
   };
   OpcionesInforme tabla = SinSecciones();
   tabla.corrientes[5] = true;
@@ -38,54 +41,58 @@ TEST(FallosInforme, UnaEscrituraFallidaNoTerminaComoCompleta) {
   compuestas.corrientes[5] = true;
   OpcionesInforme dosGraficas = compuestas;
   dosGraficas.corrientes[3] = true;
+  using Rutas = std::pair<std::string, std::string>;
+  const int todas = 1 << 30;
   const Caso casos[] = {
-      {"disco lleno",
-       [](const Carpeta&) { return std::pair<std::string, std::string>{"/dev/full", "/dev/full"}; },
-       tabla, false, {}},
-      {"carpeta inexistente",
-       [](const Carpeta& c) {
-         return std::pair<std::string, std::string>{c / "no/a.htm", c / "no/a.htm"};
-       },
-       tabla, false, {}},
+      {"un dispositivo", [](const Carpeta&) { return Rutas{"/dev/full", "/dev/full"}; }, tabla,
+       todas},
+      {"carpeta inexistente", [](const Carpeta& c) { return Rutas{c / "no/a.htm", c / "no/a.htm"}; },
+       tabla, todas},
       {"metafile rechazado",
        [](const Carpeta& c) {
          std::filesystem::create_directory(c / "a.htm_CurvComp.wmf");
-         return std::pair<std::string, std::string>{c / "a.htm", c / "a.htm_CurvComp.wmf"};
+         return Rutas{c / "a.htm", c / "a.htm_CurvComp.wmf"};
        },
-       compuestas, false, {"a.htm_CurvComp.wmf"}},
+       compuestas, todas},
       {"segunda imagen rechazada",
        [](const Carpeta& c) {
          std::filesystem::create_directory(c / "a.htm_CurvGrand.wmf");
-         return std::pair<std::string, std::string>{c / "a.htm", c / "a.htm_CurvGrand.wmf"};
+         return Rutas{c / "a.htm", c / "a.htm_CurvGrand.wmf"};
        },
-       dosGraficas, false, {"a.htm_CurvGrand.wmf"}},
-      {"svg rechazado",
-       [](const Carpeta& c) {
-         return std::pair<std::string, std::string>{c / "a.htm", c / "a.htm_CurvComp.svg"};
-       },
-       compuestas, true, {}},
+       dosGraficas, todas},
+      {"svg rechazado", [](const Carpeta& c) { return Rutas{c / "a.htm", c / "a.htm_CurvComp.svg"}; },
+       compuestas, 0},
+      {"segundo svg rechazado",
+       [](const Carpeta& c) { return Rutas{c / "a.htm", c / "a.htm_CurvGrand.svg"}; }, dosGraficas,
+       1},
   };
   const CDiagrama modelo = prueba::CargarEjemplo("cuatro_corrientes.vdo");
   for (const Caso& c : casos) {
+    SCOPED_TRACE(c.nombre);
     Carpeta carpeta;
+    // An old report of the same name, with its first picture.
+    EscribirBytes(carpeta / "a.htm", {'v', 'i', 'e', 'j', 'o'});
+    EscribirBytes(carpeta / "a.htm_CurvComp.svg", {'<', 's', 'v', 'g', '>'});
     const auto [ruta, falla] = c.preparar(carpeta);
+    const auto antes = carpeta.Contenido();
     ProgresoPrueba progreso;
     RelojFijo reloj;
     SvgPrueba svg;
-    svg.rechazar = c.svgRechaza;
+    svg.rechazarDesde = c.svgDesde;
     PuertoInforme puerto{progreso, reloj, svg};
     CDiagrama copia;
     CopiarModeloCompleto(copia, modelo);
-    EXPECT_FALSE(EscribirInforme(ruta, copia, "t", c.opciones, puerto)) << c.nombre;
-    ASSERT_FALSE(progreso.eventos.empty()) << c.nombre;
-    EXPECT_EQ(progreso.eventos.back(), "fallo: Error inesperado al escribir en " + falla + ".")
-        << c.nombre;
-    EXPECT_EQ(progreso.Contar("completo"), 0) << c.nombre;
-    EXPECT_EQ(progreso.Contar("estado: Informe completo"), 0) << c.nombre;
-    EXPECT_EQ(carpeta.Archivos(), c.quedan) << c.nombre;
+    EXPECT_FALSE(EscribirInforme(ruta, copia, "t", c.opciones, puerto));
+    ASSERT_FALSE(progreso.eventos.empty());
+    EXPECT_EQ(progreso.eventos.back(), "fallo: Error inesperado al escribir en " + falla + ".");
+    EXPECT_EQ(progreso.Contar("completo"), 0);
+    EXPECT_EQ(progreso.Contar("estado: Informe completo"), 0);
+    EXPECT_EQ(carpeta.Contenido(), antes);
   }
-  // The device written to is left alone.
-  EXPECT_TRUE(std::filesystem::exists("/dev/full"));
+  // The device named is left alone.
+  struct stat st {};
+  ASSERT_EQ(::stat("/dev/full", &st), 0);
+  EXPECT_TRUE(S_ISCHR(st.st_mode));
 }
 
 TEST(FallosInforme, LaSeccionQueFallaNoDaSuPaso) {
@@ -106,7 +113,7 @@ TEST(FallosInforme, LaSeccionQueFallaNoDaSuPaso) {
   EXPECT_EQ(progreso.Contar("paso"), 1);
   EXPECT_EQ(progreso.eventos[progreso.eventos.size() - 2], "estado: Grabando Curvas Compuestas...");
   // The grand composite that would follow was not attempted.
-  EXPECT_FALSE(std::filesystem::exists(carpeta / "a.htm_CurvGrand.wmf"));
+  EXPECT_EQ(carpeta.Archivos(), std::vector<std::string>{"a.htm_CurvComp.wmf"});
   EXPECT_TRUE(svg.llamadas.empty());
 }
 

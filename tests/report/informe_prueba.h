@@ -1,6 +1,6 @@
 // Test doubles of the report's ports and a small runner: a progress port
 // that records what the dialog would show, a fixed clock, and an SVG port
-// that writes a marker file (or refuses) and keeps what it was given.
+// that answers a marker text (or nothing) and keeps what it was given.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -38,20 +38,17 @@ class RelojFijo : public RelojInforme {
 
 class SvgPrueba : public PuertoImagenInforme {
  public:
-  bool GrabarSvg(const std::string& ruta, const std::vector<RecordingDc::Item>& dibujo,
-                 const Rect& extension) override {
-    llamadas.push_back({ruta, dibujo.size(), extension});
-    if (rechazar) return false;
-    EscribirBytes(ruta, {'<', 's', 'v', 'g', '/', '>'});
-    return true;
+  std::string Svg(const std::vector<RecordingDc::Item>& dibujo, const Rect& extension) override {
+    llamadas.push_back({dibujo.size(), extension});
+    return llamadas.size() > static_cast<std::size_t>(rechazarDesde) ? std::string() : "<svg/>";
   }
   struct Llamada {
-    std::string ruta;
     std::size_t elementos;
     Rect extension;
   };
   std::vector<Llamada> llamadas;
-  bool rechazar = false;
+  // The pictures from this one on (0 the first) cannot be drawn.
+  int rechazarDesde = 1 << 30;
 };
 
 // One report written into a folder of its own with the doubles above.

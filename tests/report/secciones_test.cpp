@@ -222,9 +222,9 @@ TEST(SeccionesInforme, TodasLasSeccionesDelEjemploConServiciosYAreas) {
   EXPECT_EQ(inf.carpeta.NumArchivos(), 25u);
   EXPECT_EQ(inf.svg.llamadas.size(), 12u);
   for (const auto& l : inf.svg.llamadas) {
-    EXPECT_GT(l.elementos, 0u) << l.ruta;
-    EXPECT_GT(l.extension.Width(), 0) << l.ruta;
-    EXPECT_GT(l.extension.Height(), 0) << l.ruta;
+    EXPECT_GT(l.elementos, 0u);
+    EXPECT_GT(l.extension.Width(), 0);
+    EXPECT_GT(l.extension.Height(), 0);
   }
 }
 

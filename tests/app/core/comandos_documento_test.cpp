@@ -946,15 +946,27 @@ TEST_F(Comandos, InformeEnElArchivoElegido) {
   EXPECT_EQ(g.titulo, "Planta");
   EXPECT_EQ(g.opciones.puntos, 7);
   EXPECT_EQ(g.modelo.GetNumCorrientes(), 4);
-  // The file was created afresh for the report.
-  EXPECT_EQ(fs::file_size(ruta), 0u);
+  // The old report stays until the progress dialog has written the new one.
+  EXPECT_EQ(fs::file_size(ruta), 5u);
+  EXPECT_EQ(fs::directory_iterator(carpeta)->path(), fs::path(ruta));
   EXPECT_FALSE(doc.IsModified());
+
+  // With no section chosen the report is the empty page, there at once.
+  dlg.Aceptar<DlgInforme>([](DlgInforme& d) {
+    d.opciones.corrientes.fill(false);
+    d.opciones.cambiadores.fill(false);
+    d.opciones.servicios.fill(false);
+  });
+  dlg.Aceptar<DlgGenerandoInforme>();
+  ASSERT_TRUE(Ejecutar(cmd::kInforme));
+  EXPECT_EQ(dlg.Veces(DialogoId::GenerandoInforme), 2);
+  EXPECT_EQ(fs::file_size(ruta), 0u);
 
   // A file that cannot be created is reported.
   archivos.respuesta = (carpeta / "no" / "existe.htm").string();
   dlg.Aceptar<DlgInforme>();
   ASSERT_TRUE(Ejecutar(cmd::kInforme));
-  EXPECT_EQ(dlg.Veces(DialogoId::GenerandoInforme), 1);
+  EXPECT_EQ(dlg.Veces(DialogoId::GenerandoInforme), 2);
   ASSERT_FALSE(ui.Messages().empty());
   EXPECT_NE(ui.Messages().back().find(archivos.respuesta), std::string::npos);
   fs::remove_all(carpeta);

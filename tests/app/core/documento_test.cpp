@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -48,6 +50,17 @@ Bytes Huella(const CVardoDoc& d) {
   m.usarFactibilidad = d.m_bUsarFactibilidad ? 1 : 0;
   m.modo = d.m_nModo;
   return GuardarDocumento(m, copia);
+}
+
+// Runs `cuerpo` in a child process and waits for it: the child's exit code,
+// or 128 + the signal that ended it.
+int EnProcesoHijo(const std::function<int()>& cuerpo) {
+  const pid_t hijo = ::fork();
+  if (hijo < 0) return -1;
+  if (hijo == 0) ::_exit(cuerpo());
+  int status = 0;
+  if (::waitpid(hijo, &status, 0) != hijo) return -1;
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
 class DocumentoTest : public ::testing::Test {
@@ -660,20 +673,140 @@ TEST_F(DocumentoTest, CarpetaSinPermisoDeEscritura) {
   const std::string esperado =
       "Imposible escribir en " + ruta + ", es de sólo lectura o alguien más lo ha abierto.";
 
-  const pid_t hijo = ::fork();
-  ASSERT_GE(hijo, 0);
-  if (hijo == 0) {
-    if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(77);
+  const int codigo = EnProcesoHijo([&] {
+    if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) return 77;
     const ResultadoArchivo r = doc.OnSaveDocument(ruta);
-    ::_exit(!r.ok && r.mensaje == esperado ? 0 : 1);
-  }
-  int status = 0;
-  ASSERT_EQ(::waitpid(hijo, &status, 0), hijo);
-  ASSERT_TRUE(WIFEXITED(status));
-  if (WEXITSTATUS(status) == 77) GTEST_SKIP() << "cannot give up root here";
-  EXPECT_EQ(WEXITSTATUS(status), 0);
+    return !r.ok && r.mensaje == esperado ? 0 : 1;
+  });
+  if (codigo == 77) GTEST_SKIP() << "cannot give up root here";
+  EXPECT_EQ(codigo, 0);
   EXPECT_EQ(LeerBytes(ruta), viejo);
   EXPECT_EQ(dir.Archivos(), std::vector<std::string>{"planta.vdo"});
+}
+
+// A save killed half way (here by the file-size limit's signal, as a crash
+// or a power cut would stop it) leaves the old document whole and no
+// temporary file beside it.
+TEST_F(DocumentoTest, UnGuardadoInterrumpidoNoDejaTemporales) {
+  Carpeta dir;
+  const std::string ruta = dir / "planta.vdo";
+  const Bytes viejo = LeerBytes(kEjemplos[0]);
+  EscribirBytes(ruta, viejo);
+  Abrir(kEjemplos[2]);
+  const int codigo = EnProcesoHijo([&] {
+    struct rlimit sinCore {0, 0};
+    ::setrlimit(RLIMIT_CORE, &sinCore);
+    std::signal(SIGXFSZ, SIG_DFL);
+    struct rlimit limite {};
+    ::getrlimit(RLIMIT_FSIZE, &limite);
+    limite.rlim_cur = 64;
+    ::setrlimit(RLIMIT_FSIZE, &limite);
+    doc.OnSaveDocument(ruta);
+    return 0;
+  });
+  EXPECT_EQ(codigo, 128 + SIGXFSZ);
+  EXPECT_EQ(LeerBytes(ruta), viejo);
+  EXPECT_EQ(dir.Archivos(), std::vector<std::string>{"planta.vdo"});
+}
+
+// Where a file cannot be written unnamed first (no /proc through which to
+// name it later), the save goes through a named temporary file and still
+// replaces the document, leaving nothing else. Run in a child process with
+// a mount namespace of its own, without /proc.
+TEST_F(DocumentoTest, SinProcSeGuardaConUnTemporalConNombre) {
+  Carpeta dir;
+  const std::string ruta = dir / "planta.vdo";
+  EscribirBytes(ruta, LeerBytes(kEjemplos[0]));
+  Abrir(kEjemplos[2]);
+  const Bytes nuevo = Huella(doc);
+  const int codigo = EnProcesoHijo([&] {
+    if (::unshare(CLONE_NEWNS) != 0 ||
+        ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+        ::umount2("/proc", MNT_DETACH) != 0)
+      return 77;
+    if (::access("/proc/self/fd", F_OK) == 0) return 78;
+    return doc.OnSaveDocument(ruta).ok ? 0 : 1;
+  });
+  if (codigo == 77) GTEST_SKIP() << "no mount namespace of its own here";
+  EXPECT_EQ(codigo, 0);
+  EXPECT_EQ(LeerBytes(ruta), nuevo);
+  EXPECT_EQ(dir.Archivos(), std::vector<std::string>{"planta.vdo"});
+}
+
+// A name as long as the file system allows is saved and opened again: the
+// temporary file's own name stays short.
+TEST_F(DocumentoTest, UnNombreLargoSeGuardaYSeVuelveAAbrir) {
+  std::string nombre250, nombre255;
+  for (int i = 0; i < 82; ++i) nombre250 += "炼";  // 3 bytes each
+  nombre255 = nombre250 + "油oo";                   // 246 + 5
+  nombre250 += ".vdo";
+  nombre255 += ".vdo";
+  ASSERT_EQ(nombre250.size(), 250u);
+  ASSERT_EQ(nombre255.size(), 255u);
+  for (const std::string& nombre : {nombre250, nombre255}) {
+    SCOPED_TRACE(nombre.size());
+    Carpeta dir;
+    Abrir(kEjemplos[2]);
+    const Bytes esperado = Huella(doc);
+    ASSERT_TRUE(doc.OnSaveDocument(dir / nombre).ok) << ui.Messages().front();
+    EXPECT_EQ(doc.GetTitle(), nombre.substr(0, nombre.size() - 4));
+    // Saved again over itself, then opened.
+    ASSERT_TRUE(doc.OnSaveDocument(dir / nombre).ok);
+    EXPECT_EQ(dir.Archivos(), std::vector<std::string>{nombre});
+    CVardoDoc leido;
+    ASSERT_TRUE(leido.OnOpenDocument(dir / nombre).ok);
+    EXPECT_EQ(Huella(leido), esperado);
+  }
+  EXPECT_TRUE(ui.Messages().empty());
+}
+
+// The writer refuses a document the reader would refuse for its size, with
+// a message naming the limit, and writes nothing: the old file stays. One
+// byte less is written and opens again.
+TEST_F(DocumentoTest, UnDocumentoMayorQueElLimiteNoSeGuarda) {
+  Carpeta dir;
+  const std::string ruta = dir / "planta.vdo";
+  const Bytes viejo = LeerBytes(kEjemplos[0]);
+  EscribirBytes(ruta, viejo);
+  Abrir(kEjemplos[0]);
+  // A long stream name brings the file to the size wanted.
+  // The size of the file: the two framing words and the body.
+  const auto tamano = [this] {
+    CDiagrama copia;
+    CopiarModeloCompleto(copia, doc.m_Diagrama);
+    Archive ar;
+    copia.Serialize(ar);
+    return 8 + ar.Bytes().size();
+  };
+  CCorriente& c = doc.m_Diagrama.m_corrientes[0];
+  c.SetNombre(std::string(100000, 'x'));
+  c.SetNombre(std::string(100000 + (kMaxBytesDocumento + 1 - tamano()), 'x'));
+  ASSERT_EQ(tamano(), kMaxBytesDocumento + 1);
+  doc.SetModifiedFlag();
+
+  const std::string mensaje =
+      "El documento no se ha guardado: ocuparía más de 64 MB, el tamaño mayor de un documento que "
+      "se puede volver a abrir.";
+  const ResultadoArchivo r = doc.OnSaveDocument(ruta);
+  EXPECT_FALSE(r.ok);
+  EXPECT_EQ(r.mensaje, mensaje);
+  EXPECT_EQ(ui.Messages(), std::vector<std::string>{mensaje});
+  const ResultadoArchivo copia = doc.GuardarCopia(dir / "Backup_of_planta.vdo");
+  EXPECT_FALSE(copia.ok);
+  EXPECT_EQ(copia.mensaje, mensaje);
+  EXPECT_EQ(LeerBytes(ruta), viejo);
+  EXPECT_EQ(dir.Archivos(), std::vector<std::string>{"planta.vdo"});
+  EXPECT_TRUE(doc.IsModified());
+  EXPECT_EQ(doc.GetTitle(), "cuatro_corrientes");
+
+  // At the limit itself: written, and read back.
+  c.SetNombre(c.GetNombre().substr(1));
+  ui.Clear();
+  ASSERT_TRUE(doc.OnSaveDocument(ruta).ok);
+  EXPECT_EQ(fs::file_size(ruta), kMaxBytesDocumento);
+  CVardoDoc leido;
+  ASSERT_TRUE(leido.OnOpenDocument(ruta).ok);
+  EXPECT_EQ(leido.m_Diagrama.m_corrientes[0].GetNombre().size(), c.GetNombre().size());
 }
 
 TEST_F(DocumentoTest, GuardarRefrescaYNoCambiaElModo) {

@@ -1,6 +1,6 @@
 // The mail commands of the real program: the three help forms, the form the
 // run counter opens, and "&Enviar" mailing a copy of the document, all
-// handed to a stand-in xdg-email.
+// handed through the real xdg-email to a recording mail client.
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
@@ -8,7 +8,7 @@
 #include "app/core/ids_comandos.h"
 #include "dialogs/entry/dlg_correo.h"
 #include "fixture.h"
-#include "tests/comun/correo_falso.h"
+#include "tests/comun/cliente_correo.h"
 
 namespace vardo::prueba {
 namespace {
@@ -27,7 +27,7 @@ class CorreoPrograma : public AppFixture {
     EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << ruta;
     return f.readAll();
   }
-  CorreoFalso correo_;
+  ClienteCorreo correo_;
 };
 
 TEST_F(CorreoPrograma, LasTresEntradasDeAyudaAbrenSuFormularioSinDocumento) {
@@ -52,8 +52,7 @@ TEST_F(CorreoPrograma, LasTresEntradasDeAyudaAbrenSuFormularioSinDocumento) {
     Procesar();
     ASSERT_EQ(kitRunner_.Log().size(), 1u);
     EXPECT_EQ(kitRunner_.Log()[0].text, c.titulo);
-    ASSERT_FALSE(correo_.Argumentos().empty());
-    EXPECT_EQ(correo_.Argumentos().back(), c.destinatario);
+    EXPECT_EQ(correo_.Recibido().para, c.destinatario);
   }
   EXPECT_TRUE(runner_.Log().empty());
   EXPECT_EQ(correo_.Llamadas(), 3);
@@ -75,7 +74,7 @@ TEST_F(CorreoPrograma, LaEjecucion50AbreOpinionTrasElAviso) {
 
 TEST_F(CorreoPrograma, UnFormularioQueNoPuedeEnviarSigueAbierto) {
   ASSERT_EQ(Iniciar(), -1);
-  correo_.Codigo(3);
+  correo_.SinCliente();
   bool abierto = false;
   std::string texto;
   kitRunner_.ScriptDialog([&](Driver& d) {
@@ -106,11 +105,14 @@ TEST_F(CorreoPrograma, EnviarAdjuntaUnaCopiaQueSeAbreComoElDocumento) {
   Marco().Commands().Action(cmd::kEnviar)->trigger();
   Procesar();
   EXPECT_TRUE(runner_.Log().empty());
-  const std::vector<std::string> a = correo_.Argumentos();
-  ASSERT_EQ(a.size(), 7u);
-  EXPECT_EQ(std::vector<std::string>(a.begin(), a.begin() + 6),
-            (std::vector<std::string>{"--utf8", "--subject", "", "--body", "", "--attach"}));
-  const QFileInfo adjunto(QString::fromStdString(a[6]));
+  // No recipient, subject or text: the user writes them in the mail program.
+  const CorreoRecibido recibido = correo_.Recibido();
+  EXPECT_EQ(recibido.para, "");
+  EXPECT_FALSE(recibido.asunto);
+  EXPECT_FALSE(recibido.cuerpo);
+  ASSERT_EQ(recibido.adjuntos.size(), 1u);
+  const std::string a6 = recibido.adjuntos[0];
+  const QFileInfo adjunto(QString::fromStdString(a6));
   EXPECT_EQ(adjunto.fileName(), QStringLiteral("cuatro_corrientes.vdo"));
   EXPECT_NE(adjunto.absolutePath(), QFileInfo(ruta).absolutePath());
   // The folder is this user's only.
@@ -120,7 +122,7 @@ TEST_F(CorreoPrograma, EnviarAdjuntaUnaCopiaQueSeAbreComoElDocumento) {
 
   // The attachment opens as the document as it stands.
   CVardoDoc abierto;
-  ASSERT_TRUE(abierto.OnOpenDocument(a[6]).ok);
+  ASSERT_TRUE(abierto.OnOpenDocument(a6).ok);
   EXPECT_EQ(abierto.m_Diagrama.m_dtMin, 17.5);
   ASSERT_EQ(abierto.m_Diagrama.GetNumCorrientes(), doc->m_Diagrama.GetNumCorrientes());
   for (int i = 0; i < doc->m_Diagrama.GetNumCorrientes(); ++i)
@@ -128,31 +130,65 @@ TEST_F(CorreoPrograma, EnviarAdjuntaUnaCopiaQueSeAbreComoElDocumento) {
               doc->m_Diagrama.GetCorriente(i).GetNombre());
   const std::string otra = Ruta("otra.vdo").toStdString();
   ASSERT_TRUE(doc->GuardarCopia(otra).ok);
-  EXPECT_EQ(Leer(a[6]), Leer(otra));
+  EXPECT_EQ(Leer(a6), Leer(otra));
   // The document itself is untouched: same file, same path, still modified.
   EXPECT_EQ(Leer(ruta.toStdString()), enDisco);
   EXPECT_EQ(doc->GetPathName(), QFileInfo(ruta).absoluteFilePath().toStdString());
   EXPECT_TRUE(doc->IsModified());
 }
 
+// A document named with quotes and commas: the copy sent is named with
+// letters, digits, blanks and "._-" only, so a mail program handed a quoted
+// list of fields (attachment='...') gets the attachment and nothing more.
+TEST_F(CorreoPrograma, ElNombreDelAdjuntoNoAnadeCamposAlMensaje) {
+  const QString ruta = Ruta("a b'c\"d,e.vdo");
+  ASSERT_TRUE(QFile::copy(Ejemplo("cuatro_corrientes.vdo"), ruta));
+  ASSERT_EQ(Iniciar({ruta}), -1);
+  ASSERT_NE(Doc(), nullptr);
+  EXPECT_EQ(Doc()->GetTitle(), "a b'c\"d,e");
+  ClienteCorreo compositor(true);
+  Marco().Commands().Action(cmd::kEnviar)->trigger();
+  Procesar();
+  EXPECT_TRUE(runner_.Log().empty());
+  const std::vector<std::string> a = compositor.Argumentos();
+  ASSERT_EQ(a.size(), 2u);
+  EXPECT_EQ(a[0], "-compose");
+  const std::string inicio = "attachment='";
+  ASSERT_EQ(a[1].rfind(inicio, 0), 0u) << a[1];
+  ASSERT_EQ(a[1].back(), '\'') << a[1];
+  const std::string adjunto = a[1].substr(inicio.size(), a[1].size() - inicio.size() - 1);
+  EXPECT_EQ(adjunto.find_first_of("',\""), std::string::npos) << adjunto;
+  EXPECT_EQ(QFileInfo(QString::fromStdString(adjunto)).fileName(), QStringLiteral("a b_c_d_e.vdo"));
+  CVardoDoc abierto;
+  EXPECT_TRUE(abierto.OnOpenDocument(adjunto).ok);
+}
+
 TEST_F(CorreoPrograma, EnviarSinProgramaDeCorreoLoDiceYNoDejaCopia) {
   ASSERT_EQ(Iniciar(), -1);
   ASSERT_NE(Doc(), nullptr);
-  correo_.Codigo(3);
+  // A mail program that fails: the copy it was handed is removed.
+  correo_.Codigo(1);
   ASSERT_TRUE(Marco().Commands().Execute(cmd::kEnviar));
   ASSERT_EQ(runner_.Log().size(), 1u);
-  EXPECT_EQ(runner_.Log()[0].text, kMsgCorreoSinPrograma);
-  const std::vector<std::string> a = correo_.Argumentos();
-  ASSERT_FALSE(a.empty());
+  EXPECT_EQ(runner_.Log()[0].text,
+            "El programa de correo no ha podido preparar el mensaje (código 4).");
+  const std::vector<std::string> a = correo_.Recibido().adjuntos;
+  ASSERT_EQ(a.size(), 1u);
   EXPECT_EQ(QFileInfo(QString::fromStdString(a.back())).fileName().toStdString(),
             Doc()->GetTitle() + ".vdo");
   EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(a.back())));
   EXPECT_FALSE(QFileInfo::exists(QFileInfo(QString::fromStdString(a.back())).absolutePath()));
+  // No mail program at all.
+  runner_.Clear();
+  correo_.SinCliente();
+  ASSERT_TRUE(Marco().Commands().Execute(cmd::kEnviar));
+  ASSERT_EQ(runner_.Log().size(), 1u);
+  EXPECT_EQ(runner_.Log()[0].text, kMsgCorreoSinPrograma);
 
   // Without xdg-email, or without a document, there is nothing to send with.
   correo_.Sin();
   EXPECT_FALSE(Estado(cmd::kEnviar).enabled);
-  CorreoFalso otro;
+  ClienteCorreo otro;
   EXPECT_TRUE(Estado(cmd::kEnviar).enabled);
   ASSERT_TRUE(Marco().Commands().Execute(cmd::kCerrar));
   Procesar();

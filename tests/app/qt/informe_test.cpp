@@ -13,6 +13,7 @@
 #include <set>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <gtest/gtest.h>
 
 #include "app/core/ids_comandos.h"
@@ -23,6 +24,7 @@
 #include "model/lazo.h"
 #include "tests/comun/problemas.h"
 #include "tests/comun/archivos.h"
+#include "tests/comun/disco_pequeno.h"
 
 namespace vardo::prueba {
 namespace {
@@ -148,6 +150,85 @@ TEST_F(InformeEnElPrograma, DTDisponibleConLosEjesDeLaVista) {
   for (const std::string& t : enImagen) EXPECT_TRUE(enVista.count(t)) << t;
   EXPECT_TRUE(enImagen.count(ex.marcas.front().etiqueta)) << ex.marcas.front().etiqueta;
   EXPECT_TRUE(enImagen.count(ey.marcas.front().etiqueta)) << ey.marcas.front().etiqueta;
+}
+
+// A report written over an old one of the same name replaces it only once
+// the new one is whole: closed while it prepares (Escape or the close box),
+// cut short by a file that cannot be written, or stopped by a full disk,
+// the old page and its pictures stay byte for byte and nothing new is left.
+TEST_F(InformeEnElPrograma, UnInformeViejoSigueIgualSiElNuevoNoSeTermina) {
+  ASSERT_EQ(Iniciar({CopiaEjemplo("cuatro_corrientes.vdo")}), -1);
+  struct Caso {
+    const char* nombre;
+    bool discoPequeno;
+    // Prepares the folder and closes or runs the progress dialog.
+    std::function<void(const std::string& pagina, Driver&)> actuar;
+    std::string mensaje;  // "%1": the page's path
+  };
+  // The second goes by: the report is written.
+  const auto escribir = [](Driver& d) { ASSERT_TRUE(d.Timer(G::kIdTemporizador)); };
+  const Caso casos[] = {
+      {"Escape mientras prepara", false,
+       [](const std::string&, Driver& d) {
+         EXPECT_EQ(d.Text(G::kIdEstado), "Preparando...");
+         d.Escape();
+       },
+       ""},
+      {"cierre mientras prepara", false,
+       [](const std::string&, Driver& d) {
+         EXPECT_EQ(d.Text(G::kIdEstado), "Preparando...");
+         d.Dialog().close();
+       },
+       ""},
+      {"escritura cortada", false,
+       [&](const std::string& pagina, Driver& d) {
+         // The grid diagram's picture, after the charts', meets a folder.
+         fs::create_directory(pagina + "_Trama.wmf");
+         escribir(d);
+       },
+       "Error inesperado al escribir en %1_Trama.wmf."},
+      {"disco lleno", true, [&](const std::string&, Driver& d) { escribir(d); },
+       kMsgDiscoLleno},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.nombre);
+    DiscoPequeno disco(32 * 1024);
+    Carpeta normal;
+    if (c.discoPequeno && !disco.Montado()) {
+      ADD_FAILURE() << "a small tmpfs cannot be mounted here (not root?)";
+      continue;
+    }
+    const Carpeta& carpeta = c.discoPequeno ? disco.carpeta() : normal;
+    const std::string pagina = carpeta / "planta.htm";
+    EscribirBytes(pagina, {'v', 'i', 'e', 'j', 'o'});
+    EscribirBytes(pagina + "_CurvComp.svg", {'<', 's', 'v', 'g', '>'});
+    EscribirBytes(pagina + "_CurvComp.wmf", {1, 0, 0, 0});
+    kitRunner_.Clear();
+    runner_.Clear();
+    kitRunner_.ScriptDialog([](Driver& d) { d.Ok(); });
+    dialogos_.Script(QString::fromStdString(pagina));
+    std::map<std::string, std::vector<std::uint8_t>> antes;
+    kitRunner_.ScriptDialog([&](Driver& d) {
+      c.actuar(pagina, d);
+      antes = carpeta.Contenido();
+      if (c.mensaje.empty()) return;
+      ASSERT_TRUE(d.Dialog().IsOpen());
+      d.Ok();
+    });
+    ASSERT_TRUE(Ejecutar(cmd::kInforme));
+    EXPECT_TRUE(kitRunner_.Done());
+    EXPECT_EQ(Dialogos(), (std::vector<std::string>{"Informe", "Generando Informe"}));
+    std::vector<std::string> mensajes;
+    for (const auto& m : runner_.Log()) mensajes.push_back(m.text);
+    std::string esperado = c.mensaje;
+    if (const auto i = esperado.find("%1"); i != std::string::npos) esperado.replace(i, 2, pagina);
+    EXPECT_EQ(mensajes, c.mensaje.empty() ? std::vector<std::string>{}
+                                          : std::vector<std::string>{esperado});
+    EXPECT_EQ(carpeta.Contenido(), antes);
+    EXPECT_EQ(LeerBytes(pagina), (std::vector<std::uint8_t>{'v', 'i', 'e', 'j', 'o'}));
+    EXPECT_EQ(LeerBytes(pagina + "_CurvComp.svg"), (std::vector<std::uint8_t>{'<', 's', 'v', 'g', '>'}));
+    EXPECT_EQ(LeerBytes(pagina + "_CurvComp.wmf"), (std::vector<std::uint8_t>{1, 0, 0, 0}));
+  }
 }
 
 TEST_F(InformeEnElPrograma, UnArchivoQueNoSePuedeCrearSeAvisaYNoSeEscribe) {

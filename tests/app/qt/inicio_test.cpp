@@ -171,5 +171,40 @@ TEST_F(Inicio, ContadorDeEjecucionesPideOpinionALas50) {
   EXPECT_FALSE(Marco().PrimeraActivacionPendiente());
 }
 
+// Whatever the profile holds as the run counter, it is read without
+// overflowing: a number past the counter's range is held at its end, one
+// that is no number counts as 0, and the largest count stays as it is.
+struct CasoEjecuciones {
+  const char* leido;
+  const char* escrito;
+};
+
+class ContadorDeEjecuciones : public Inicio,
+                              public ::testing::WithParamInterface<CasoEjecuciones> {};
+
+TEST_P(ContadorDeEjecuciones, SeLeeSinDesbordarse) {
+  {
+    QSettings perfil;
+    perfil.setValue(CMainFrame::kClaveEjecuciones, QString::fromLatin1(GetParam().leido));
+  }
+  ASSERT_EQ(Iniciar(), -1);
+  Marco().PrimeraActivacion();
+  EXPECT_TRUE(runner_.Log().empty());
+  QSettings perfil;
+  EXPECT_EQ(perfil.value(CMainFrame::kClaveEjecuciones).toString().toStdString(),
+            GetParam().escrito);
+}
+
+INSTANTIATE_TEST_SUITE_P(Valores, ContadorDeEjecuciones,
+                         ::testing::Values(CasoEjecuciones{"7", "8"},
+                                           CasoEjecuciones{"2147483647", "2147483647"},
+                                           CasoEjecuciones{"2147483646", "2147483647"},
+                                           CasoEjecuciones{"99999999999999999999", "2147483647"},
+                                           CasoEjecuciones{"1e300", "2147483647"},
+                                           CasoEjecuciones{"inf", "1"},
+                                           CasoEjecuciones{"-1e300", "-2147483647"},
+                                           CasoEjecuciones{"nan", "1"},
+                                           CasoEjecuciones{"otra cosa", "1"}));
+
 }  // namespace
 }  // namespace vardo::prueba

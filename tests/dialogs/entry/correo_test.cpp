@@ -1,5 +1,5 @@
 // The three mail forms driven as a user drives them, handing their message
-// to a stand-in xdg-email.
+// through the real xdg-email to a recording mail client.
 #include <QCoreApplication>
 #include <QListWidget>
 #include <QSettings>
@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "dialogs/entry/dlg_correo.h"
-#include "tests/comun/correo_falso.h"
+#include "tests/comun/cliente_correo.h"
 #include "tests/comun/kit_prueba.h"
 
 namespace vardo::prueba {
@@ -33,13 +33,19 @@ class Correo : public ::testing::Test {
     if (contacto) s.setValue(kClaveCorreoContacto, QString::fromUtf8(contacto));
     if (lista) s.setValue(kClaveCorreoLista, QString::fromUtf8(lista));
   }
-  std::vector<std::string> Esperado(const std::string& asunto, const std::string& cuerpo,
-                                    const std::string& a) {
-    return {"--utf8", "--subject", asunto, "--body", cuerpo, a};
+  // What the mail program received equals what the form composed: an empty
+  // subject or text is left out.
+  static void Recibe(const ClienteCorreo& cliente, const std::string& asunto,
+                     const std::string& cuerpo, const std::string& para) {
+    const CorreoRecibido r = cliente.Recibido();
+    EXPECT_EQ(r.para, para);
+    EXPECT_EQ(r.asunto.value_or("(ninguno)"), asunto.empty() ? "(ninguno)" : asunto);
+    EXPECT_EQ(r.cuerpo.value_or("(ninguno)"), cuerpo.empty() ? "(ninguno)" : cuerpo);
+    EXPECT_TRUE(r.adjuntos.empty());
   }
 
   QTemporaryDir perfil_;
-  CorreoFalso correo_;
+  ClienteCorreo correo_;
   ScriptedRunner runner_;
   kit::ScopedModalRunner usar_{runner_};
 };
@@ -62,9 +68,8 @@ TEST_F(Correo, ContactarVacioEnviaLasEtiquetasYElPrimerAsunto) {
   EXPECT_EQ(asuntos[2], "Cosulta sobre la Tecnología de Pinch en general");
   EXPECT_EQ(asuntos.back(), "Otro");
   EXPECT_FALSE(mostrar);
-  EXPECT_EQ(correo_.Argumentos(),
-            Esperado("Consulta sobre el funcionamiento de Calorama",
-                     "Nombre: \nOrganización: \nDirección: \n\n", kContacto));
+  Recibe(correo_, "Consulta sobre el funcionamiento de Calorama",
+                     "Nombre: \nOrganización: \nDirección: \n\n", kContacto);
 }
 
 TEST_F(Correo, ContactarYListaEnvianLoEscrito) {
@@ -79,11 +84,10 @@ TEST_F(Correo, ContactarYListaEnvianLoEscrito) {
   });
   CContactarDlg contactar;
   EXPECT_EQ(contactar.Run(), kit::kIdOk);
-  EXPECT_EQ(correo_.Argumentos(),
-            Esperado("Duda «ñ» & ?x=1",
+  Recibe(correo_, "Duda «ñ» & ?x=1",
                      "Nombre: Ana Pérez\nOrganización: Planta Norte\nDirección: ana@example.org"
                      "\n\n¿Cómo se añade un servicio?",
-                     kContacto));
+                     kContacto);
 
   runner_.ScriptDialog([](Driver& d) {
     EXPECT_FALSE(d.Dialog().Checked(CCorreoDlg::kMostrar));
@@ -95,7 +99,7 @@ TEST_F(Correo, ContactarYListaEnvianLoEscrito) {
   });
   CListaCorreoDlg lista;
   EXPECT_EQ(lista.Run(), kit::kIdOk);
-  EXPECT_EQ(correo_.Argumentos(), Esperado("Alta", "Quiero recibir las novedades.", kLista));
+  Recibe(correo_, "Alta", "Quiero recibir las novedades.", kLista);
   EXPECT_EQ(correo_.Llamadas(), 2);
 }
 
@@ -112,12 +116,11 @@ TEST_F(Correo, OpinionSinElegirConservaAmbosEncabezados) {
   });
   COpinionDlg dlg;
   EXPECT_EQ(dlg.Run(), kit::kIdOk);
-  EXPECT_EQ(correo_.Argumentos(),
-            Esperado(kAsuntoOpinion,
+  Recibe(correo_, kAsuntoOpinion,
                      "Nombre: \nOrganización: \nPaís: \nDirección: \n\nAspectos Positivos:\n"
                      "\nAspectos Negativos:\n\nFunciones usadas frecuentemente: \nFunciones "
                      "deseadas: \nOtros comentarios: ",
-                     kContacto));
+                     kContacto);
 }
 
 TEST_F(Correo, OpinionTomaLosElegidosEnOrdenYLosAnadidos) {
@@ -151,14 +154,13 @@ TEST_F(Correo, OpinionTomaLosElegidosEnOrdenYLosAnadidos) {
   });
   COpinionDlg dlg;
   EXPECT_EQ(dlg.Run(), kit::kIdOk);
-  EXPECT_EQ(correo_.Argumentos(),
-            Esperado(kAsuntoOpinion,
+  Recibe(correo_, kAsuntoOpinion,
                      "Nombre: Luis\nOrganización: Refinería\nPaís: España\nDirección: "
                      "luis@example.org\n\nAspectos Positivos:\nDiseño de la interfaz\nCálculo de "
                      "cascada\nRapidez\n\nAspectos Negativos:\nObtención de Resultados\nAyuda en "
                      "línea\n\nFunciones usadas frecuentemente: Cascada, para objetivos\nFunciones "
                      "deseadas: Vapor\nOtros comentarios: Gracias",
-                     kContacto));
+                     kContacto);
 }
 
 // Every way the message may fail to leave: the form says why and keeps
@@ -166,26 +168,27 @@ TEST_F(Correo, OpinionTomaLosElegidosEnOrdenYLosAnadidos) {
 TEST_F(Correo, UnFalloConservaElDialogoYSuTexto) {
   struct Caso {
     const char* nombre;
-    std::function<void(CorreoFalso&)> romper;
+    std::function<void(ClienteCorreo&)> romper;
     std::string mensaje;
-    bool corre;  // whether xdg-email ran
+    bool corre;  // whether the mail client ran
   };
   const std::string sinDestinatario =
       "No hay ninguna dirección de correo configurada para este mensaje. Escríbala en la clave "
       "Correo/Contacto de la configuración de Calorama.";
   const std::vector<Caso> casos = {
-      {"sin destinatario", [](CorreoFalso&) { Destinatarios(nullptr, kLista); }, sinDestinatario,
-       false},
-      {"destinatario en blanco", [](CorreoFalso&) { Destinatarios("  ", kLista); },
+      {"sin destinatario", [](ClienteCorreo&) { Destinatarios(nullptr, kLista); },
        sinDestinatario, false},
-      {"sin programa de correo", [](CorreoFalso& c) { c.Codigo(3); }, kMsgCorreoSinPrograma, true},
-      {"fallo del programa", [](CorreoFalso& c) { c.Codigo(1); },
-       "El programa de correo no ha podido preparar el mensaje (código 1).", true},
-      {"sin xdg-email", [](CorreoFalso& c) { c.Sin(); }, kMsgCorreoNoInicia, false},
+      {"destinatario en blanco", [](ClienteCorreo&) { Destinatarios("  ", kLista); },
+       sinDestinatario, false},
+      {"sin programa de correo", [](ClienteCorreo& c) { c.SinCliente(); }, kMsgCorreoSinPrograma,
+       false},
+      {"fallo del programa", [](ClienteCorreo& c) { c.Codigo(1); },
+       "El programa de correo no ha podido preparar el mensaje (código 4).", true},
+      {"sin xdg-email", [](ClienteCorreo& c) { c.Sin(); }, kMsgCorreoNoInicia, false},
   };
   for (const Caso& c : casos) {
     SCOPED_TRACE(c.nombre);
-    CorreoFalso correo;
+    ClienteCorreo correo;
     Destinatarios(kContacto, kLista);
     runner_.Clear();
     c.romper(correo);
@@ -226,8 +229,28 @@ TEST_F(Correo, ListaSinSuDestinatarioNombraSuClave) {
   EXPECT_EQ(dlg.Run(), kit::kIdOk);
   ASSERT_EQ(runner_.Log().size(), 2u);
   EXPECT_NE(runner_.Log()[1].text.find("Correo/ListaCorreo"), std::string::npos);
-  EXPECT_EQ(correo_.Argumentos(), Esperado("", "Hola", kLista));
+  Recibe(correo_, "", "Hola", kLista);
   EXPECT_EQ(correo_.Llamadas(), 1);
+}
+
+// "Lista de Correo" with its subject, its text or both left empty still
+// reaches the mail program, without the empty part.
+TEST_F(Correo, ListaConAsuntoOTextoVacio) {
+  const std::pair<std::string, std::string> casos[] = {{"", "Hola"}, {"Alta", ""}, {"", ""}};
+  for (const auto& [asunto, texto] : casos) {
+    SCOPED_TRACE(asunto + "|" + texto);
+    runner_.Clear();
+    runner_.ScriptDialog([&](Driver& d) {
+      d.Type(CListaCorreoDlg::kAsunto, asunto);
+      d.Type(CListaCorreoDlg::kTexto, texto);
+      d.Ok();
+    });
+    CListaCorreoDlg dlg;
+    EXPECT_EQ(dlg.Run(), kit::kIdOk);
+    EXPECT_EQ(runner_.Log().size(), 1u);  // no message
+    Recibe(correo_, asunto, texto, kLista);
+  }
+  EXPECT_EQ(correo_.Llamadas(), 3);
 }
 
 TEST_F(Correo, NombreDelAdjunto) {
@@ -238,6 +261,11 @@ TEST_F(Correo, NombreDelAdjunto) {
       {"a/b\\c", "a_b_c.vdo"},
       {"", "Vardo.vdo"},
       {"..", "Vardo.vdo"},
+      // Only letters (of any script, accents kept), digits, blanks and "._-".
+      {"a b'c\"d,e", "a b_c_d_e.vdo"},
+      {"Año ñú-1_2.3", "Año ñú-1_2.3.vdo"},
+      {"炼油厂", "炼油厂.vdo"},
+      {"x;y|z<>$`=&?*\n\t", "x_y_z__________.vdo"},
   };
   for (const auto& [titulo, nombre] : casos) EXPECT_EQ(NombreAdjunto(titulo), nombre) << titulo;
 }

@@ -1,128 +1,117 @@
-// The mail hand-off: a stand-in xdg-email on PATH records its arguments and
-// answers with the exit code the test asks for.
+// The mail hand-off through Debian's real xdg-email to a recording mail
+// client: what the client receives is what the user's mail program would.
 #include "platform/qt/mailhandoff.h"
 
 #include <gtest/gtest.h>
 
-#include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
-#include <cstdlib>
 #include <string>
 #include <vector>
+
+#include "tests/comun/cliente_correo.h"
 
 namespace vardo {
 namespace {
 
+using prueba::ClienteCorreo;
+using prueba::CorreoRecibido;
+
 class Correo : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(dir_.isValid());
-    path_ = qgetenv("PATH");
-    registro_ = dir_.filePath(QStringLiteral("argumentos"));
-    // Each argument on its own, ended by a NUL byte; the exit code from a file.
-    Escribir(QStringLiteral("xdg-email"),
-             "#!/bin/sh\n"
-             ": > \"$REGISTRO\"\n"
-             "for a in \"$@\"; do printf '%s\\0' \"$a\" >> \"$REGISTRO\"; done\n"
-             "if [ -f \"$ESPERA\" ]; then sleep 3; fi\n"
-             "exit $(cat \"$CODIGO\" 2>/dev/null || echo 0)\n");
-    QFile::setPermissions(dir_.filePath(QStringLiteral("xdg-email")),
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    qputenv("PATH", (dir_.path() + QStringLiteral(":/usr/bin:/bin")).toLocal8Bit());
-    qputenv("REGISTRO", registro_.toLocal8Bit());
-    qputenv("CODIGO", dir_.filePath(QStringLiteral("codigo")).toLocal8Bit());
-    qputenv("ESPERA", dir_.filePath(QStringLiteral("espera")).toLocal8Bit());
-  }
-  void TearDown() override { qputenv("PATH", path_); }
-
-  void Escribir(const QString& nombre, const QByteArray& texto) {
-    QFile f(dir_.filePath(nombre));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(texto);
-  }
-  std::vector<std::string> Argumentos() {
-    QFile f(registro_);
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    const QByteArray b = f.readAll();
-    std::vector<std::string> a;
-    std::string actual;
-    for (char c : b) {
-      if (c == '\0') {
-        a.push_back(actual);
-        actual.clear();
-      } else {
-        actual += c;
-      }
-    }
-    return a;
+  void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
+  // A file to attach, in a folder of its own.
+  std::string Adjunto(const char* nombre) {
+    const QString ruta = dir_.filePath(QString::fromUtf8(nombre));
+    QFile f(ruta);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("vdo");
+    return QFileInfo(ruta).canonicalFilePath().toStdString();
   }
 
   QTemporaryDir dir_;
-  QByteArray path_;
-  QString registro_;
+  ClienteCorreo cliente_;
 };
 
-TEST_F(Correo, CadaTextoEsUnArgumentoSinShell) {
-  MensajeCorreo m;
-  m.destinatario = "soporte@example.org";
-  m.asunto = "Consulta sobre el funcionamiento de Calorama";
-  m.cuerpo = "Nombre: \nOrganización: $(touch hecho) `id` ; rm -rf x\n\n";
-  m.adjuntos = {"/tmp/mi documento.vdo", "/tmp/'otro'.vdo"};
-  const ResultadoCorreo r = EntregarCorreo(m);
-  EXPECT_TRUE(r.ok) << r.error;
-  EXPECT_TRUE(r.error.empty());
-  const std::vector<std::string> esperado = {
-      "--utf8",   "--subject", m.asunto, "--body", m.cuerpo, "--attach", "/tmp/mi documento.vdo",
-      "--attach", "/tmp/'otro'.vdo", "soporte@example.org"};
-  EXPECT_EQ(Argumentos(), esperado);
-  EXPECT_EQ(ArgumentosCorreo(m), esperado);
+// Each text reaches the mail program as it was written, whatever it holds:
+// shell syntax, backslashes the shell's echo would read ("\c" ends its
+// output), a leading "-n", accents, "&", "=", "?", "%" and line breaks; an
+// empty subject or body is left out rather than refused.
+TEST_F(Correo, CadaTextoLlegaTalCual) {
+  const std::string raro = "$(touch hecho) `id` ; rm x \\c\\n -n «ñ» a&b=c?d%41 \"'";
+  struct Caso {
+    const char* nombre;
+    MensajeCorreo m;
+  };
+  const Caso casos[] = {
+      {"todo", {"soporte@example.org", "Consulta " + raro, "Nombre: \nTexto: " + raro + "\n\n", {}}},
+      {"sin asunto", {"lista@example.org", "", "Hola", {}}},
+      {"sin texto", {"lista@example.org", "Alta", "", {}}},
+      {"sin asunto ni texto", {"lista@example.org", "", "", {}}},
+      {"sin destinatario", {"", "Opinión", "", {}}},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.nombre);
+    const ResultadoCorreo r = EntregarCorreo(c.m);
+    EXPECT_TRUE(r.ok) << r.error;
+    const CorreoRecibido recibido = cliente_.Recibido();
+    EXPECT_EQ(recibido.para, c.m.destinatario);
+    EXPECT_EQ(recibido.asunto.value_or("(ninguno)"), c.m.asunto.empty() ? "(ninguno)" : c.m.asunto);
+    EXPECT_EQ(recibido.cuerpo.value_or("(ninguno)"), c.m.cuerpo.empty() ? "(ninguno)" : c.m.cuerpo);
+    EXPECT_TRUE(recibido.adjuntos.empty());
+  }
+  EXPECT_EQ(cliente_.Llamadas(), 5);
   EXPECT_FALSE(QFile::exists(QDir::current().filePath(QStringLiteral("hecho"))));
 }
 
-TEST_F(Correo, SinDireccionNiAdjuntos) {
+TEST_F(Correo, LosAdjuntosLleganConSuRuta) {
   MensajeCorreo m;
-  m.asunto = "Opinión";
+  m.destinatario = "a@b.c";
+  m.adjuntos = {Adjunto("mi documento.vdo"), Adjunto("'otro'.vdo"), Adjunto("año, 1.vdo")};
   ASSERT_TRUE(EntregarCorreo(m).ok);
-  EXPECT_EQ(Argumentos(), (std::vector<std::string>{"--utf8", "--subject", "Opinión", "--body", ""}));
+  const CorreoRecibido recibido = cliente_.Recibido();
+  EXPECT_EQ(recibido.adjuntos, m.adjuntos);
+  EXPECT_FALSE(recibido.asunto);
+  EXPECT_FALSE(recibido.cuerpo);
 }
 
 TEST_F(Correo, UnFalloSeDiceEnCastellano) {
-  struct Caso {
-    const char* codigo;
-    std::string error;
-  } casos[] = {
-      {"1", "El programa de correo no ha podido preparar el mensaje (código 1)."},
-      {"2", kMsgCorreoAdjunto},
-      {"3", kMsgCorreoSinPrograma},
-      {"4", "El programa de correo no ha podido preparar el mensaje (código 4)."},
-      {"5", kMsgCorreoAdjunto},
-  };
   MensajeCorreo m;
   m.destinatario = "a@b.c";
+  m.asunto = "x";
+  struct Caso {
+    const char* nombre;
+    void (*romper)(ClienteCorreo&, MensajeCorreo&);
+    std::string error;
+  } casos[] = {
+      {"sin programa de correo", [](ClienteCorreo& c, MensajeCorreo&) { c.SinCliente(); },
+       kMsgCorreoSinPrograma},
+      {"el programa falla", [](ClienteCorreo& c, MensajeCorreo&) { c.Codigo(1); },
+       "El programa de correo no ha podido preparar el mensaje (código 4)."},
+      {"adjunto que no existe",
+       [](ClienteCorreo&, MensajeCorreo& m) { m.adjuntos = {"/nonexistent/a.vdo"}; },
+       kMsgCorreoAdjunto},
+      {"sin xdg-email", [](ClienteCorreo& c, MensajeCorreo&) { c.Sin(); }, kMsgCorreoNoInicia},
+  };
   for (const auto& c : casos) {
-    Escribir(QStringLiteral("codigo"), c.codigo);
-    const ResultadoCorreo r = EntregarCorreo(m);
-    EXPECT_FALSE(r.ok) << c.codigo;
-    EXPECT_EQ(r.error, c.error) << c.codigo;
+    SCOPED_TRACE(c.nombre);
+    ClienteCorreo cliente;
+    MensajeCorreo roto = m;
+    c.romper(cliente, roto);
+    const ResultadoCorreo r = EntregarCorreo(roto);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.error, c.error);
   }
 }
 
-TEST_F(Correo, SinXdgEmail) {
-  qputenv("PATH", QByteArray("/nonexistent"));
-  const ResultadoCorreo r = EntregarCorreo({});
-  EXPECT_FALSE(r.ok);
-  EXPECT_EQ(r.error, kMsgCorreoNoInicia);
-}
-
 TEST_F(Correo, UnProgramaQueSigueAbiertoHaRecibidoElMensaje) {
-  Escribir(QStringLiteral("espera"), "1");
+  cliente_.Espera();
   MensajeCorreo m;
   m.destinatario = "a@b.c";
   const ResultadoCorreo r = EntregarCorreo(m, 300);
-  EXPECT_TRUE(r.ok);
-  EXPECT_EQ(Argumentos().back(), "a@b.c");
+  EXPECT_TRUE(r.ok) << r.error;
 }
 
 }  // namespace

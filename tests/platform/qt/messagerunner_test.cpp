@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -23,6 +24,9 @@ void PressWhenShown(const QString& text, QStringList* seen) {
     }
   });
 }
+
+// A label's text without the zero-width spaces that let long words break.
+QString SinCortes(QString t) { return t.remove(QChar(0x200B)); }
 
 TEST(QtMessageRunner, SpanishButtonsAndTheAnswerOfTheButtonPressed) {
   QtMessageRunner runner;
@@ -54,8 +58,8 @@ TEST(QtMessageRunner, TextIsPlainText) {
       if (!box || !box->isVisible()) continue;
       formato = box->textFormat();
       for (QLabel* l : box->findChildren<QLabel*>())
-        if (l->text() == QString::fromStdString(texto)) {
-          mostrado = l->text();
+        if (SinCortes(l->text()) == QString::fromStdString(texto)) {
+          mostrado = SinCortes(l->text());
           if (l->textFormat() != Qt::PlainText) formato = l->textFormat();
         }
       box->buttons().front()->click();
@@ -64,6 +68,42 @@ TEST(QtMessageRunner, TextIsPlainText) {
   runner.Run(nullptr, {"", texto, MsgButtons::Ok, MsgIcon::Warning});
   EXPECT_EQ(formato, Qt::PlainText);
   EXPECT_EQ(mostrado.toStdString(), texto);
+}
+
+// A message naming a long path (a file name of 250 bytes without a blank)
+// wraps it: the box stays within the screen, and shows the text whole.
+TEST(QtMessageRunner, UnaRutaLargaNoEnsanchaLaCajaMasQueLaPantalla) {
+  std::string nombre;
+  for (int i = 0; i < 35; ++i) nombre += "ñandú";  // 7 bytes each
+  nombre += "00000.vdo";
+  ASSERT_EQ(nombre.size(), 254u);
+  const std::string texto = "/home/usuario/Documentos/" + nombre +
+                            "\nImposible encontrar este archivo.\nCompruebe que la ruta y el "
+                            "nombre de archivo son correctos";
+  int ancho = 0, pantalla = 0;
+  bool cabe = false;
+  QString mostrado;
+  QTimer::singleShot(0, [&] {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      auto* box = qobject_cast<QMessageBox*>(w);
+      if (!box || !box->isVisible()) continue;
+      ancho = box->frameGeometry().width();
+      pantalla = box->screen()->availableGeometry().width();
+      for (QLabel* l : box->findChildren<QLabel*>()) {
+        if (!l->text().contains(QStringLiteral("Imposible"))) continue;
+        mostrado = SinCortes(l->text());
+        // Its longest piece that cannot be broken fits in the label.
+        cabe = l->minimumSizeHint().width() <= l->width();
+      }
+      box->grab().save(QString::fromStdString(std::string(::testing::TempDir()) + "ruta_larga.png"));
+      box->buttons().front()->click();
+    }
+  });
+  QtMessageRunner().Run(nullptr, {"", texto, MsgButtons::Ok, MsgIcon::Critical});
+  EXPECT_EQ(mostrado.toStdString(), texto);
+  ASSERT_GT(pantalla, 0);
+  EXPECT_LE(ancho, pantalla);
+  EXPECT_TRUE(cabe);
 }
 
 TEST(ScriptedMessageRunner, AnswersFromItsScriptThenTheFirstButton) {
