@@ -227,7 +227,8 @@ class CDiagrama {
   void PrepararAnillo();
   void DesplazarCargaAnillo();
   bool RelajarAnillo(double x);  // true when the network calculation succeeded
-  // Exchangers on the route found between streams s1 and s2, 0 when none.
+  // Number of routes found from stream s1 to stream s2 (1 or 0); the route
+  // itself goes into m_arbol.perturbacion.
   std::int32_t BuscarCaminosPerturbacion(std::int32_t s1, std::int32_t s2, std::int32_t silencio);
   std::int32_t CalcularTemperaturas(std::int32_t bifurcacion);
 
