@@ -502,7 +502,7 @@ void COptimizarSGDlg::Llenar() {
   SetText(kIdTotalCalor, NumTexto(calor));
   SetText(kIdTotalFrio, NumTexto(frio));
   SetText(kIdTotal, NumTexto(calor + frio));
-  combinacion.SetReadOnlyTable(true);
+  combinacion.SoloParaLeer();
 }
 
 bool COptimizarSGDlg::LeerTabla() {

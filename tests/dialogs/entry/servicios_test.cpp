@@ -1,6 +1,7 @@
 // The utilities sheet "Servicios Generales" through the program's dialog
 // factory, driven as a user drives it: the add page's table, the combine
 // page's bars and fitted curves, the costs page.
+#include <QScrollBar>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -663,6 +664,11 @@ TEST_F(Servicios, CostesTablasYTotales) {
     Celdix& comb = *p.Get<Celdix>(O::kIdCombinacion);
     for (int c = 0; c < 7; ++c) titulos.push_back(costes.TextMatrix(0, c).toStdString());
     EXPECT_TRUE(comb.ReadOnlyTable());
+    // A table only to be read shows no edit buttons, not even disabled ones.
+    for (QWidget* b : {static_cast<QWidget*>(comb.CopyButton()), static_cast<QWidget*>(comb.PegarButton()),
+                       static_cast<QWidget*>(comb.AddButton()), static_cast<QWidget*>(comb.DelButton())})
+      EXPECT_FALSE(b->isVisibleTo(&comb));
+    EXPECT_TRUE(costes.AddButton()->isVisibleTo(&costes));
     EXPECT_EQ(p.Text(O::kIdTotalCalor), "2000.");
     EXPECT_EQ(p.Text(O::kIdTotalFrio), "200.");
     drv.Grab(Png("servicios_costes"));
@@ -676,6 +682,35 @@ TEST_F(Servicios, CostesTablasYTotales) {
   EXPECT_EQ(anual, (std::vector<std::string>{"2000.", "600.", "0."}));
   EXPECT_EQ(totales, (std::vector<std::string>{"2000.", "600.", "2600."}));
   EXPECT_DOUBLE_EQ(d.m_servicios[1].m_coste, 30);
+}
+
+// The sheet is as wide as its tables: with enough utilities for a vertical
+// scroll bar, every column of the add page's and the costs page's tables
+// ("H max(kW)" and "c" last) stands in view, with no horizontal scroll bar.
+TEST_F(Servicios, LasTablasMuestranTodasSusColumnasSinDesplazarse) {
+  std::vector<double> calor(6, 1.0), frio(6, 1.0);
+  CDiagrama d = Bolsillo(calor, frio);
+  for (int pagina : {1, 3}) {
+    SCOPED_TRACE(pagina);
+    ASSERT_FALSE(Correr(d, pagina, [&](Driver& drv) {
+      QApplication::processEvents();
+      const QList<Celdix*> tablas = drv.Dialog().findChildren<Celdix*>();
+      int vistas = 0;
+      for (Celdix* t : tablas) {
+        if (!t->isVisibleTo(&drv.Dialog())) continue;
+        ++vistas;
+        GridWidget* g = t->Grid();
+        EXPECT_TRUE(g->verticalScrollBar()->isVisible() || t->Rows() < 8) << t->Rows();
+        EXPECT_EQ(g->horizontalScrollBar()->maximum(), 0);
+        const QRect ultima = g->CellRect(0, g->Cols() - 1);
+        EXPECT_LE(ultima.right() - g->viewport()->x(), g->viewport()->width())
+            << g->Text(0, g->Cols() - 1).toStdString();
+      }
+      EXPECT_GE(vistas, 1);
+      drv.Grab(Png("servicios_columnas_" + std::to_string(pagina)));
+      drv.Cancel();
+    }));
+  }
 }
 
 TEST_F(Servicios, CostesSinServiciosYFilasFijas) {
