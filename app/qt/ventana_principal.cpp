@@ -118,7 +118,7 @@ const DefComando kComandos[] = {
     {cmd::kCompuestasExergia, "Curvas Compuestas de E&xergía\tCtrl+U", "Muestra las curvas compuestas de exergía\nCurvas compuestas de exergía"},
     {cmd::kGrandCompuestaExergia, "Curva Grand Compuesta de Exe&rgía", "Muestra la curva grand compuesta de exergía\nCurva grand compuesta de exergía"},
     {cmd::kExergiaDisponible, "Exergía Disponible\tCtrl+X", "Muestra la exergía disponible\nExergía disponible"},
-    {cmd::kTPinchDTMin, "&Temperatura de pinch", "Temperatura de pinch frente a DT mínima\nT pinch vs DTmin"},
+    {cmd::kTPinchDTMin, "Temperatura de &pinch", "Temperatura de pinch frente a DT mínima\nT pinch vs DTmin"},
     {cmd::kServiciosDTMin, "&Servicios Generales", "Servicios generales frente a DT mínima\nServicios generales vs DTmin"},
     {cmd::kNMinDTMin, "&Número mínimo de cambiadores", "Número mínimo de cambiadores frente a DT mínima\nNúmero de cambiadores vs DTmin"},
     {cmd::kAreaMinDTMin, "&Área &mínima de intercambio", "Área mínima de intercambio frente a DT mínima\nÁrea mínima vs DTmin"},
@@ -126,7 +126,7 @@ const DefComando kComandos[] = {
     {cmd::kCosteInmDTMin, "Costes de &inmovilizado", "Costes de inmovilizado frente a DT mínima\nCostes de inmovilizado vs DTmin"},
     {cmd::kCosteTotalDTMin, "Costes &totales\tMayús+D", "Costes totales frente a DT mínima\nCostes totales vs DTmin"},
     {cmd::kCostesAnillo, "&Variación de los costes", "Costes frente al flujo de calor de un anillo\nCostes en anillo"},
-    {cmd::kGraficaPersonalizada, "&Gráfica Personalizada", "Una variable frente a otra al variar la DT mínima\nGráfica personalizada"},
+    {cmd::kGraficaPersonalizada, "Gráfica P&ersonalizada", "Una variable frente a otra al variar la DT mínima\nGráfica personalizada"},
     {cmd::kOtrasGraficas, "Otras Gráficas", "Muestra las demás gráficas\nOtras gráficas"},
     {cmd::kFormatoGrafica, "&Formato de gráfica", "Cambia el formato del diagrama o de la gráfica\nFormato de gráfica"},
     // Analysis
@@ -150,7 +150,7 @@ const DefComando kComandos[] = {
     {cmd::kDifTemperaturas, "&Diferencia de temperaturas", "Busca la DT mínima de coste total mínimo\nDiferencia de temperaturas óptima"},
     {cmd::kAutograbacion, "&Autograbación", "Cambia la grabación automática de los documentos\nAutograbación"},
     // Help
-    {cmd::kAyuda, "Temas de &ayuda", "Muestra los temas de ayuda\nAyuda"},
+    {cmd::kAyuda, "&Temas de ayuda", "Muestra los temas de ayuda\nAyuda"},
     {cmd::kPaginaWeb, "Página &Web", "Abre la página web del programa\nPágina web"},
     {cmd::kListaCorreo, "&Lista de Correo", "Se apunta a la lista de correo\nLista de correo"},
     {cmd::kOpinion, "&Opinión", "Envía su opinión sobre el programa\nOpinión"},
@@ -288,13 +288,13 @@ void CMainFrame::CrearMenus() {
   };
 
   menuArchivo_ = menu("&Archivo",
-                      {kNuevo, kAbrir, kCerrar, kGuardar, kGuardarComo, 0, kImprimir,
+                      {kNuevo, kAbrir, kCerrar, kGuardar, kGuardarComo, kGrabarImagen, 0, kImprimir,
                        kConfigurarImpresora, 0, kEnviar, 0},
                       false);
   antesDeSalir_ = menuArchivo_->addSeparator();
   c.AddToMenu(menuArchivo_, {kSalir});
 
-  menu("&Edición", {kDeshacer, kRehacer, 0, kCopiar, kGrabarImagen, kExportarGrafica}, true);
+  menu("&Edición", {kDeshacer, kRehacer, 0, kCopiar, kExportarGrafica}, true);
   menu("&Ver",
        {cmd::kBarraEstandar, kVerBarraPrincipal, kVerBarraDiagrama, kVerBarraAnillos, kVerBarraAreas,
         kBarraEstado, 0, kVerTablaCorrientes, kVerVisorObjetos},
@@ -305,10 +305,9 @@ void CMainFrame::CrearMenus() {
           {kBifurcarNueva, kBifurcarModificar, kBifurcarBorrar, kBifurcarTemperaturas});
   submenu(corrientes, "&Factibilidad",
           {kFactibilidadCaliente, kFactibilidadFrio, kTablaEmparejamientos, kUsarFactibilidad});
-  c.AddToMenu(corrientes, {0, kAreasIntegridad});
   menu("Ca&mbiadores",
        {kAnadirCambiadores, kBorrarCambiadores, kFormatoCambiadores, kPropiedadesCambiador,
-        kTablaCambiadores, 0, kErrores, kCrucePinch},
+        kTablaCambiadores, 0, kErrores, kProblemaRemanente, kCrucePinch},
        true);
   menu("&Servicios",
        {kAnadirServicios, kBorrarServicios, kCombinarServicios, kCostesServicios,
@@ -323,7 +322,7 @@ void CMainFrame::CrearMenus() {
           {kTPinchDTMin, kServiciosDTMin, kNMinDTMin, kAreaMinDTMin, kCosteOperacionDTMin,
            kCosteInmDTMin, kCosteTotalDTMin});
   c.AddToMenu(diagrama, {kCostesAnillo, kGraficaPersonalizada, 0, kFormatoGrafica});
-  menu("A&nálisis", {kVadizod, kAreaMinima, kCostesMinimos, kProblemaRemanente}, true);
+  menu("A&nálisis", {kVadizod, kAreaMinima, kCostesMinimos, kAreasIntegridad}, true);
   menu("Anillos y Sen&das",
        {kAnadirAnillo, kBuscarAnillos, kAnilloAnterior, kAnilloSiguiente, 0, kMAN,
         kPerturbaciones},

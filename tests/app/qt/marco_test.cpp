@@ -15,9 +15,12 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolBar>
+#include <map>
+#include <set>
 
 #include "tests/comun/puertos_prueba.h"
 #include "app/qt/dlg_autograbacion.h"
+#include "app/qt/menus_contexto.h"
 #include "app/core/ids_comandos.h"
 #include "dialogs/analysis/dlg_tablas.h"
 #include "fixture.h"
@@ -457,6 +460,61 @@ TEST(Presentacion, SeCierraSolaOConEscape) {
   });
   EXPECT_EQ(corta.exec(), QDialog::Rejected);
   EXPECT_TRUE(abiertaAntes);
+}
+
+// Within each menu of the program (the bar's menus, their submenus and the
+// context menus, with a document open) no two entries share the underlined
+// letter, so that every letter reaches one entry. Remaining-problem analysis
+// belongs with the exchangers, so that "Á&rea Mínima" keeps its letter, and
+// the integrity areas with the analysis, clear of "B&ifurcar".
+TEST_F(MarcoPrincipal, CadaLetraSubrayadaLlevaAUnaSolaEntradaDelMenu) {
+  ASSERT_EQ(Iniciar({CopiaEjemplo("cuatro_corrientes.vdo")}), -1);
+  Marco().show();
+  Procesar();
+  const MenuContexto contextos[] = {MenuContexto::Corriente, MenuContexto::Cambiador,
+                                    MenuContexto::Servicio, MenuContexto::Areas,
+                                    MenuContexto::Anillos};
+  for (MenuContexto c : contextos) CrearMenuContexto(c, Marco().Commands(), &Marco());
+  std::set<QMenu*> menus;
+  for (QWidget* w : QApplication::allWidgets())
+    if (auto* m = qobject_cast<QMenu*>(w)) menus.insert(m);
+  ASSERT_GT(menus.size(), 15u);
+  const auto letra = [](const QString& t) -> QString {
+    for (qsizetype i = 0; i + 1 < t.size(); ++i) {
+      if (t[i] != QLatin1Char('&')) continue;
+      if (t[i + 1] == QLatin1Char('&')) {
+        ++i;
+        continue;
+      }
+      return t.mid(i + 1, 1).toLower();
+    }
+    return {};
+  };
+  for (QMenu* m : menus) {
+    emit m->aboutToShow();  // menus filled when shown
+    std::map<QString, QStringList> porLetra;
+    for (QAction* a : m->actions()) {
+      if (a->isSeparator() || !a->isVisible()) continue;
+      const QString l = letra(a->text());
+      if (!l.isEmpty()) porLetra[l] << a->text();
+    }
+    for (const auto& [l, textos] : porLetra)
+      EXPECT_EQ(textos.size(), 1) << m->title().toStdString() << ": \"" << l.toStdString()
+                                  << "\" en " << textos.join(QStringLiteral(" | ")).toStdString();
+  }
+
+  const auto contiene = [](QMenu* m, const char* texto) {
+    for (QAction* a : m->actions())
+      if (a->text() == QString::fromUtf8(texto)) return true;
+    return false;
+  };
+  QMenu* analisis = MenuDeBarra(Marco(), QString::fromUtf8("A&nálisis"));
+  QMenu* cambiadores = MenuDeBarra(Marco(), QStringLiteral("Ca&mbiadores"));
+  ASSERT_NE(analisis, nullptr);
+  ASSERT_NE(cambiadores, nullptr);
+  EXPECT_TRUE(contiene(analisis, "Á&rea Mínima"));
+  EXPECT_TRUE(contiene(analisis, "Áreas de &Integridad"));
+  EXPECT_TRUE(contiene(cambiadores, "Problema &Remanente\tCtrl+R"));
 }
 
 }  // namespace
