@@ -336,7 +336,9 @@ void CCorriente::CalcularCP() {
 }
 
 void CCorriente::AjustarSignoH() {
-  for (double& h : m_H) h = m_fria ? std::fabs(h) : -std::fabs(h);
+  // A hot stream's enthalpies are negative, a cold one's positive; a zero
+  // stays an unsigned zero, so that no "-0." is ever shown or written.
+  for (double& h : m_H) h = (m_fria || h == 0.0) ? std::fabs(h) : -std::fabs(h);
 }
 
 void CCorriente::EstimarH() {

@@ -41,7 +41,7 @@ std::string NumTexto(double v, int digits) {
   if (digits > 17) digits = 17;
   if (std::isnan(v)) return "nan";
   if (std::isinf(v)) return v < 0 ? "-inf" : "inf";
-  if (v == 0.0) return std::signbit(v) ? "-0." : "0.";
+  if (v == 0.0) return "0.";  // a zero is written unsigned
 
   // Scientific form rounded to 'digits' significant digits gives the exponent.
   const std::string sci = Escribir(v, std::chars_format::scientific, digits - 1);
@@ -66,13 +66,17 @@ std::string NumTexto(double v, int digits) {
 }
 
 std::string TextoFijo(double v, int decimales) {
-  return Escribir(v, std::chars_format::fixed, std::clamp(decimales, 0, 30));
+  std::string out = Escribir(v, std::chars_format::fixed, std::clamp(decimales, 0, 30));
+  // A negative value that rounds to zero is written as zero, unsigned.
+  if (out[0] == '-' && out.find_first_not_of("-0.") == std::string::npos) out.erase(0, 1);
+  return out;
 }
 
 std::string TextoGeneral(double v, int digits) {
   digits = std::clamp(digits, 1, 17);
   if (std::isnan(v)) return "NAN";
   if (std::isinf(v)) return v < 0 ? "-INF" : "INF";
+  if (v == 0.0) return "0";
   const std::string sci = Escribir(v, std::chars_format::scientific, digits - 1);
   const auto epos = sci.find('e');
   const int e = Exponente(sci, epos);

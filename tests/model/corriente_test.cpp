@@ -217,6 +217,9 @@ TEST(CorrienteConsultas, SettersAndSigns) {
   s.m_fria = 0;
   s.AjustarSignoH();
   EXPECT_EQ(s.m_H.back(), -80);
+  // A hot stream's zero enthalpy (its first point) stays an unsigned zero.
+  ASSERT_EQ(s.m_H.front(), 0.0);
+  EXPECT_FALSE(std::signbit(s.m_H.front()));
   s.CalcularHFinal();  // (390 - 310) · 2 > 0 makes it cold
   EXPECT_EQ(s.m_H.back(), 160);
   EXPECT_EQ(s.m_fria, 1);

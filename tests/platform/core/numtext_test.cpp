@@ -27,7 +27,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // six digits: the program's usual form
         NumCase{100.0, 6, "100."}, NumCase{2.5, 6, "2.5"}, NumCase{0.05, 6, "5.e-002"},
-        NumCase{0.0, 6, "0."}, NumCase{-200.0, 6, "-200."}, NumCase{358.15, 6, "358.15"},
+        NumCase{0.0, 6, "0."}, NumCase{-0.0, 6, "0."}, NumCase{-200.0, 6, "-200."}, NumCase{358.15, 6, "358.15"},
         NumCase{0.5, 6, "0.5"}, NumCase{0.123456789, 6, "0.123457"},
         NumCase{123456.0, 6, "123456."}, NumCase{1234567.0, 6, "1.23457e+006"},
         NumCase{999999.5, 6, "1.e+006"}, NumCase{1e-5, 6, "1.e-005"}, NumCase{-0.001, 6, "-1.e-003"},
@@ -68,7 +68,10 @@ struct FixedCase {
 TEST(TextoFijo, RoundsToTheGivenDecimals) {
   const FixedCase cases[] = {{288.15, 2, "288.15"},   {288.146, 2, "288.15"}, {-1.005, 2, "-1.00"},
                              {0.0, 2, "0.00"},         {1e6, 0, "1000000"},    {2.5, 0, "2"},
-                             {1.0 / 3.0, 4, "0.3333"}, {-2.0, 1, "-2.0"}};
+                             {1.0 / 3.0, 4, "0.3333"}, {-2.0, 1, "-2.0"},
+                             // no signed zero, also where rounding makes one
+                             {-0.0, 2, "0.00"},        {-0.001, 2, "0.00"},    {-0.4, 0, "0"},
+                             {-0.005, 3, "-0.005"}};
   for (const FixedCase& c : cases) EXPECT_EQ(TextoFijo(c.value, c.decimals), c.text) << c.value;
 }
 
@@ -78,7 +81,7 @@ TEST(TextoGeneral, WritesUpToTheDigitsLikeTheGeneralFormat) {
       {1e20, 15, "1E+20"},       {1e15, 15, "1E+15"},          {999999999999999.0, 15, "999999999999999"},
       {1e-4, 15, "0.0001"},      {1.5e-5, 15, "1.5E-05"},      {-37.5, 15, "-37.5"},
       {1e100, 15, "1E+100"},     {123456.0, 3, "1.23E+05"},    {0.5, 1, "0.5"},
-      {2.0 / 3.0, 15, "0.666666666666667"}};
+      {2.0 / 3.0, 15, "0.666666666666667"}, {-0.0, 15, "0"}, {0.0, 15, "0"}};
   for (const FixedCase& c : cases) EXPECT_EQ(TextoGeneral(c.value, c.decimals), c.text) << c.value;
 }
 
