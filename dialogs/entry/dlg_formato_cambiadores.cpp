@@ -9,6 +9,7 @@
 
 #include "app/qt/fabrica_dialogos_qt.h"
 #include "dialogs/entry/ejecutar_copia.h"
+#include "platform/qt/textwrap.h"
 
 namespace vardo {
 
@@ -59,31 +60,6 @@ Template PlantillaFormatoUno() {
   c.push_back(Button(kIdOk, "Aceptar", 83, 100, 50, 14, kDefault));
   c.push_back(Button(kIdCancel, "Cancelar", 138, 100, 50, 14));
   return t;
-}
-
-// Breaks the message's lines to a width, each continuation starting with the
-// tabs of the line it continues, so that the parts of an indented line stay
-// under their own heading.
-QString EnvolverConSangria(const QString& texto, const QFontMetrics& fm, int ancho, qreal tab) {
-  QStringList salida;
-  for (const QString& linea : texto.split(QLatin1Char('\n'))) {
-    qsizetype n = 0;
-    while (n < linea.size() && linea[n] == QLatin1Char('\t')) ++n;
-    const QString sangria(n, QLatin1Char('\t'));
-    const int room = std::max(1, ancho - static_cast<int>(n * tab));
-    QString actual;
-    for (const QString& palabra : linea.mid(n).split(QLatin1Char(' '))) {
-      const QString prueba = actual.isEmpty() ? palabra : actual + QLatin1Char(' ') + palabra;
-      if (!actual.isEmpty() && fm.horizontalAdvance(prueba) > room) {
-        salida << sangria + actual;
-        actual = palabra;
-      } else {
-        actual = prueba;
-      }
-    }
-    salida << sangria + actual;
-  }
-  return salida.join(QLatin1Char('\n'));
 }
 
 Template PlantillaCalculo() {
@@ -141,9 +117,14 @@ void CCalculoCambDlg::OnInit() {
   const int ancho = texto->contentsRect().width() -
                     texto->style()->pixelMetric(QStyle::PM_ScrollBarExtent) -
                     2 * static_cast<int>(std::ceil(texto->document()->documentMargin())) - 4;
-  texto->setPlainText(EnvolverConSangria(QString::fromStdString(datos_.texto),
-                                         QFontMetrics(texto->font()), ancho,
-                                         texto->tabStopDistance()));
+  const QFontMetrics fm(texto->font());
+  const qreal tab = texto->tabStopDistance();
+  texto->setPlainText(EnvolverConSangria(
+      QString::fromStdString(datos_.texto), ancho, [&fm, tab](const QString& linea) {
+        qsizetype n = 0;
+        while (n < linea.size() && linea[n] == QLatin1Char('\t')) ++n;
+        return static_cast<int>(n * tab) + fm.horizontalAdvance(linea.mid(n));
+      }));
   Enable(kIdCorregir, datos_.corregible);
   Focus(kIdCerrar);
 }

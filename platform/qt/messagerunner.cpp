@@ -1,9 +1,15 @@
 #include "platform/qt/messagerunner.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <algorithm>
 #include <cstdio>
+
+#include "platform/qt/textwrap.h"
 
 namespace vardo {
 
@@ -15,33 +21,6 @@ QtMessageRunner& QtRunner() {
   return runner;
 }
 
-// A text whose long words may be broken: a path or a file name has no blank
-// to wrap at and would make the box wider than the screen. A zero-width
-// space after each folder separator and within every run of 20 characters
-// without a blank lets the lines end there; nothing changes what is seen.
-QString Partible(const QString& texto) {
-  constexpr int kTramo = 20;
-  const QChar corte(0x200B);
-  QString r;
-  r.reserve(texto.size() + texto.size() / kTramo);
-  int tramo = 0;
-  for (qsizetype i = 0; i < texto.size(); ++i) {
-    const QChar c = texto[i];
-    r += c;
-    if (c.isSpace()) {
-      tramo = 0;
-      continue;
-    }
-    ++tramo;
-    // Never inside a character of two halves.
-    if (c.isHighSurrogate() || (i + 1 < texto.size() && texto[i + 1].isSpace())) continue;
-    if (c == u'/' || c == u'\\' || tramo >= kTramo) {
-      r += corte;
-      tramo = 0;
-    }
-  }
-  return r;
-}
 }  // namespace
 
 MessageRunner& CurrentMessageRunner() { return g_runner ? *g_runner : QtRunner(); }
@@ -58,51 +37,75 @@ Answer AskYesNo(QWidget* parent, const std::string& text, const std::string& cap
   return CurrentMessageRunner().Run(parent, MessageRequest{caption, text, MsgButtons::YesNo, icon});
 }
 
-Answer QtMessageRunner::Run(QWidget* parent, const MessageRequest& r) {
-  QMessageBox box(parent);
-  box.setWindowTitle(r.caption.empty() ? QApplication::applicationName()
-                                       : QString::fromStdString(r.caption));
-  // File names and typed values appear in the texts: never read as markup.
-  box.setTextFormat(Qt::PlainText);
-  box.setText(Partible(QString::fromStdString(r.text)));
+std::unique_ptr<QMessageBox> BuildMessageBox(QWidget* parent, const MessageRequest& r,
+                                             MessageBoxButtons* botones) {
+  auto box = std::make_unique<QMessageBox>(parent);
+  box->setWindowTitle(r.caption.empty() ? QApplication::applicationName()
+                                        : QString::fromStdString(r.caption));
   switch (r.icon) {
-    case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
-    case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
-    case MsgIcon::Warning: box.setIcon(QMessageBox::Warning); break;
-    case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
-    case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
+    case MsgIcon::None: box->setIcon(QMessageBox::NoIcon); break;
+    case MsgIcon::Information: box->setIcon(QMessageBox::Information); break;
+    case MsgIcon::Warning: box->setIcon(QMessageBox::Warning); break;
+    case MsgIcon::Critical: box->setIcon(QMessageBox::Critical); break;
+    case MsgIcon::Question: box->setIcon(QMessageBox::Question); break;
   }
-  QAbstractButton* ok = nullptr;
-  QAbstractButton* yes = nullptr;
-  QAbstractButton* no = nullptr;
-  QAbstractButton* cancel = nullptr;
+  MessageBoxButtons b;
   switch (r.buttons) {
     case MsgButtons::Ok:
-      ok = box.addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole);
-      box.setEscapeButton(ok);
+      b.ok = box->addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole);
+      box->setEscapeButton(b.ok);
       break;
     case MsgButtons::OkCancel:
-      ok = box.addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole);
-      cancel = box.addButton(QStringLiteral("Cancelar"), QMessageBox::RejectRole);
+      b.ok = box->addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole);
+      b.cancel = box->addButton(QStringLiteral("Cancelar"), QMessageBox::RejectRole);
       break;
     case MsgButtons::YesNo:
-      yes = box.addButton(QString::fromUtf8("Sí"), QMessageBox::YesRole);
-      no = box.addButton(QStringLiteral("No"), QMessageBox::NoRole);
-      box.setEscapeButton(no);
+      b.yes = box->addButton(QString::fromUtf8("Sí"), QMessageBox::YesRole);
+      b.no = box->addButton(QStringLiteral("No"), QMessageBox::NoRole);
+      box->setEscapeButton(b.no);
       break;
     case MsgButtons::YesNoCancel:
-      yes = box.addButton(QString::fromUtf8("Sí"), QMessageBox::YesRole);
-      no = box.addButton(QStringLiteral("No"), QMessageBox::NoRole);
-      cancel = box.addButton(QStringLiteral("Cancelar"), QMessageBox::RejectRole);
+      b.yes = box->addButton(QString::fromUtf8("Sí"), QMessageBox::YesRole);
+      b.no = box->addButton(QStringLiteral("No"), QMessageBox::NoRole);
+      b.cancel = box->addButton(QStringLiteral("Cancelar"), QMessageBox::RejectRole);
       break;
   }
-  box.setDefaultButton(qobject_cast<QPushButton*>(ok ? ok : yes));
-  box.exec();
-  QAbstractButton* c = box.clickedButton();
-  if (c && c == yes) return Answer::Yes;
-  if (c && c == no) return Answer::No;
-  if (c && c == ok) return Answer::Ok;
-  if (cancel) return Answer::Cancel;
+  box->setDefaultButton(qobject_cast<QPushButton*>(b.ok ? b.ok : b.yes));
+  if (botones) *botones = b;
+
+  // File names and typed values appear in the texts: never read as markup.
+  box->setTextFormat(Qt::PlainText);
+  const QString texto = Partible(QString::fromStdString(r.text));
+  box->setText(texto);
+  auto* etiqueta = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+  if (etiqueta && TieneSangria(texto)) {
+    // The box wraps a long line at its left margin, which would lose an
+    // indent: the lines are broken here instead, to the width the box allows
+    // before it wraps (half the screen, at most 500 pixels, for the whole
+    // box), so that the box has nothing left to wrap.
+    box->layout()->activate();
+    const int resto = box->width() - etiqueta->width();
+    const int limite = std::min(box->screen()->availableGeometry().width() / 2, 500);
+    // Each line is measured by the label itself, tabs as it expands them.
+    const QString envuelto = EnvolverConSangria(texto, std::max(limite - resto, 100),
+                                                [etiqueta](const QString& linea) {
+                                                  etiqueta->setText(linea);
+                                                  return etiqueta->sizeHint().width();
+                                                });
+    box->setText(envuelto);
+  }
+  return box;
+}
+
+Answer QtMessageRunner::Run(QWidget* parent, const MessageRequest& r) {
+  MessageBoxButtons b;
+  const std::unique_ptr<QMessageBox> box = BuildMessageBox(parent, r, &b);
+  box->exec();
+  QAbstractButton* c = box->clickedButton();
+  if (c && c == b.yes) return Answer::Yes;
+  if (c && c == b.no) return Answer::No;
+  if (c && c == b.ok) return Answer::Ok;
+  if (b.cancel) return Answer::Cancel;
   return r.buttons == MsgButtons::YesNo ? Answer::No : Answer::Ok;
 }
 

@@ -4,11 +4,14 @@
 #pragma once
 #include <deque>
 #include <initializer_list>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/core/uiport.h"
 
+class QAbstractButton;
+class QMessageBox;
 class QWidget;
 
 namespace vardo {
@@ -39,6 +42,21 @@ Answer ShowMessage(QWidget* parent, const std::string& text, MsgIcon icon = MsgI
                    const std::string& caption = {});
 Answer AskYesNo(QWidget* parent, const std::string& text, const std::string& caption = {},
                 MsgIcon icon = MsgIcon::Question);
+
+// The buttons of a built message box; those the request has not are null.
+struct MessageBoxButtons {
+  QAbstractButton* ok = nullptr;
+  QAbstractButton* yes = nullptr;
+  QAbstractButton* no = nullptr;
+  QAbstractButton* cancel = nullptr;
+};
+
+// The box that shows a request, built and laid out but not shown: caption,
+// icon, plain text and the buttons. Long words may break (Partible); a
+// message with lines that start with tabs is broken to the box's width with
+// each part of a line under its indent (EnvolverConSangria).
+std::unique_ptr<QMessageBox> BuildMessageBox(QWidget* parent, const MessageRequest& request,
+                                             MessageBoxButtons* buttons = nullptr);
 
 // Real message boxes, buttons "Aceptar", "Cancelar", "Sí", "No".
 class QtMessageRunner : public MessageRunner {
