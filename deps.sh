@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need (only the missing ones).
 set -euo pipefail
-# Tests: the Spanish locale (comma as decimal point) and clang for the fuzz targets.
-PKGS_PRUEBAS="locales clang libclang-rt-dev"
+# Tests: the Spanish locale (comma as decimal point), clang for the fuzz targets
+# and poppler-utils (pdftoppm) to look at printed pages.
+PKGS_PRUEBAS="locales clang libclang-rt-dev poppler-utils"
 PKGS="cmake ninja-build g++ qt6-base-dev libglpk-dev libuemf-dev fonts-liberation2 xdg-utils
       libgtest-dev libgmock-dev emf2svg libbenchmark-dev ccache"
 # Qt's own file, page-setup and print dialogs in Spanish.

@@ -16,6 +16,7 @@ namespace {
 
 constexpr double kMmPorPulgada = 25.4;
 constexpr double kUnidadesPorPulgada = kMmPorPulgada * 100.0;  // 0.01 mm units in an inch
+constexpr double kDpiPantalla = 96.0;               // the screen the dash lengths are made for
 constexpr std::int32_t kAlturaDefecto = 360;  // cell height used for a font of height 0
 
 QColor Color(Rgb c) { return QColor(RgbRed(c), RgbGreen(c), RgbBlue(c)); }
@@ -96,7 +97,19 @@ void QtDc::ApplyPen() {
   QPen pen(Color(p.color));
   pen.setStyle(Estilo(p.style));
   // Width 0 is one device pixel; a logical width is at least one pixel too.
-  pen.setWidthF(p.width <= 0 ? 0.0 : std::max(1.0, p.width * sx_));
+  const double ancho = p.width <= 0 ? 0.0 : std::max(1.0, p.width * sx_);
+  pen.setWidthF(ancho);
+  // Qt measures dashes in pen widths, which for a thin pen are device
+  // pixels: on a 1200-dpi printer they would be too short to see and the
+  // line would look solid. Each dash and gap is at least as long as on a
+  // 96-dpi screen at this scale, in logical units.
+  const double pixelPantalla = kUnidadesPorPulgada / kDpiPantalla * sx_;
+  const double anchoDispositivo = std::max(1.0, ancho);
+  if (p.style != PenStyle::Solid && p.style != PenStyle::Null && pixelPantalla > anchoDispositivo) {
+    QList<qreal> trazos = pen.dashPattern();
+    for (qreal& t : trazos) t *= pixelPantalla / anchoDispositivo;
+    pen.setDashPattern(trazos);
+  }
   pen.setCapStyle(Qt::RoundCap);
   pen.setJoinStyle(Qt::RoundJoin);
   painter_.setPen(pen);

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -132,6 +133,58 @@ TEST_F(Programa, ArchivoQueNoSePuedeAbrirTerminaConError) {
     EXPECT_TRUE(r.errores.contains(QString::fromUtf8(c.enErrores))) << r.errores.toStdString();
   }
   EXPECT_FALSE(QFile::exists(dir_.filePath(QStringLiteral("corto.pdf"))));
+}
+
+// Printed from a shell, the grid diagram's pinch line is dashed on paper as
+// on the screen: the PDF, rasterised, shows a long vertical line broken by
+// many gaps. Dashes measured in the printer's own pixels (1200 per inch)
+// would be too short to see and merge into a solid line.
+TEST_F(Programa, LaLineaDelPinchImpresaEsDiscontinua) {
+  Copia("cuatro_corrientes.vdo");
+  const Resultado r = Ejecutar({QStringLiteral("/p"), QStringLiteral("cuatro_corrientes.vdo")});
+  ASSERT_EQ(r.codigo, 0) << r.errores.toStdString();
+  const QString pdf = dir_.filePath(QStringLiteral("cuatro_corrientes.pdf"));
+  ASSERT_TRUE(EsPdf(pdf));
+  // Thin lines are drawn one pixel wide and without smoothing, so that a
+  // gap is white and a dash black.
+  QProcess raster;
+  raster.start(QStringLiteral("pdftoppm"),
+               {QStringLiteral("-r"), QStringLiteral("150"), QStringLiteral("-gray"),
+                QStringLiteral("-png"), QStringLiteral("-singlefile"), QStringLiteral("-aaVector"),
+                QStringLiteral("no"), QStringLiteral("-thinlinemode"), QStringLiteral("solid"), pdf,
+                dir_.filePath(QStringLiteral("pagina"))});
+  ASSERT_TRUE(raster.waitForFinished(60000)) << "pdftoppm (poppler-utils) is needed";
+  ASSERT_EQ(raster.exitCode(), 0) << raster.readAllStandardError().toStdString();
+  QImage pagina(dir_.filePath(QStringLiteral("pagina.png")));
+  ASSERT_FALSE(pagina.isNull());
+  pagina = pagina.convertToFormat(QImage::Format_Grayscale8);
+  pagina.save(QString::fromStdString(std::string(::testing::TempDir()) + "pinch_impreso.png"));
+
+  // The long vertical line with the most gaps: the column whose dark pixels
+  // span at least a quarter of the page, and the gaps between them.
+  int huecos = 0, tramos = 0, x0 = -1;
+  for (int x = 0; x < pagina.width(); ++x) {
+    int primero = -1, ultimo = -1, n = 0, h = 0;
+    bool antes = false;
+    for (int y = 0; y < pagina.height(); ++y) {
+      const bool oscuro = pagina.constScanLine(y)[x] < 128;
+      if (oscuro) {
+        if (primero < 0) primero = y;
+        ultimo = y;
+        ++n;
+        if (!antes && primero != y) ++h;
+      }
+      antes = oscuro;
+    }
+    if (primero < 0 || ultimo - primero < pagina.height() / 4 || h <= huecos) continue;
+    huecos = h;
+    tramos = n;
+    x0 = x;
+  }
+  ASSERT_GE(x0, 0) << "no long vertical line on the page";
+  EXPECT_GE(huecos, 20) << "column " << x0;
+  // Dashes a few pixels long, not single dots.
+  EXPECT_GE(tramos / (huecos + 1), 3) << "column " << x0;
 }
 
 }  // namespace
