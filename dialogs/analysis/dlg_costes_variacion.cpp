@@ -33,24 +33,25 @@ kit::Template PlantillaOperacion() {
 kit::Template PlantillaTotales() {
   using namespace kit;
   using D = CCostesTotalesDlg;
+  // Wide enough for the caption in a window frame's title bar.
   return Template{"Variación de los costes totales con el flujo de calor",
-                  271,
+                  304,
                   175,
                   {
-                      Label("Cambiadores en el diagrama", 7, 7, 110, 8),
-                      List(D::kIdCambiadores, 7, 17, 110, 108),
-                      Button(D::kIdAnadir, ">", 123, 32, 25, 14),
-                      Button(D::kIdQuitar, "<", 123, 52, 25, 14),
-                      Button(D::kIdVaciar, "<<", 123, 72, 25, 14),
-                      Label("Cambiadores en el anillo o senda", 154, 7, 112, 8),
-                      List(D::kIdAnillo, 154, 17, 110, 108),
-                      Button(D::kIdSiguiente, "<", 154, 129, 25, 14, kDisabled),
-                      Button(D::kIdBuscar, "Buscar", 183, 129, 52, 14),
-                      Button(D::kIdAnterior, ">", 239, 129, 25, 14, kDisabled),
+                      Label("Cambiadores en el diagrama", 7, 7, 126, 8),
+                      List(D::kIdCambiadores, 7, 17, 126, 108),
+                      Button(D::kIdAnadir, ">", 139, 32, 25, 14),
+                      Button(D::kIdQuitar, "<", 139, 52, 25, 14),
+                      Button(D::kIdVaciar, "<<", 139, 72, 25, 14),
+                      Label("Cambiadores en el anillo o senda", 170, 7, 127, 8),
+                      List(D::kIdAnillo, 170, 17, 127, 108),
+                      Button(D::kIdSiguiente, "<", 170, 129, 25, 14, kDisabled),
+                      Button(D::kIdBuscar, "Buscar", 207, 129, 52, 14),
+                      Button(D::kIdAnterior, ">", 272, 129, 25, 14, kDisabled),
                       Label("Número de puntos de la gráfica:", 7, 152, 115, 8),
                       Edit(D::kIdPuntos, 122, 150, 32, 12),
-                      Button(kIdOk, "Aceptar", 160, 154, 50, 14, kDefault | kDisabled),
-                      Button(kIdCancel, "Cancelar", 214, 154, 50, 14),
+                      Button(kIdOk, "Aceptar", 193, 154, 50, 14, kDefault | kDisabled),
+                      Button(kIdCancel, "Cancelar", 247, 154, 50, 14),
                   }};
 }
 

@@ -32,20 +32,23 @@ constexpr const char* kPreguntaBifurcar =
     "Al bifurcar una corriente se perderán las definiciones de cambiadores que se hayan "
     "realizado en este cuadro de diálogo\n\n¿Desea continuar?";
 
-// The two groups both windows share, from y on: the criteria of one side
-// (two labels, the ids given) and the m·cp table with its two lists.
-void Tablas(std::vector<DefControl>& c, int y, int idNumero, const char* numero, int idMcp,
-            const char* mcp, int idCalientes, int idFrias, int altoListas, unsigned estiloListas) {
+// The two groups both windows share, from y on, `ancho` wide: the criteria
+// of one side (two labels, the ids given) and the m·cp table with its two
+// lists side by side.
+void Tablas(std::vector<DefControl>& c, int y, int ancho, int idNumero, const char* numero,
+            int idMcp, const char* mcp, int idCalientes, int idFrias, int altoListas,
+            unsigned estiloListas) {
   // The number criterion takes two lines at the dialog font.
-  c.push_back(Group("Criterios de factibilidad", 7, y, 202, 42));
-  c.push_back(Label(numero, 14, y + 11, 190, 17, kPlain, idNumero));
-  c.push_back(Label(mcp, 14, y + 29, 190, 8, kPlain, idMcp));
+  c.push_back(Group("Criterios de factibilidad", 7, y, ancho, 42));
+  c.push_back(Label(numero, 14, y + 11, ancho - 12, 17, kPlain, idNumero));
+  c.push_back(Label(mcp, 14, y + 29, ancho - 12, 8, kPlain, idMcp));
   const int t = y + 46;
-  c.push_back(Group("Tabla de m·cp", 7, t, 202, altoListas + 26));
-  c.push_back(Label("Calientes", 14, t + 11, 90, 8));
-  c.push_back(Label("Frías", 112, t + 11, 90, 8));
-  c.push_back(List(idCalientes, 14, t + 21, 90, altoListas, estiloListas));
-  c.push_back(List(idFrias, 112, t + 21, 90, altoListas, estiloListas));
+  const int lista = (ancho - 22) / 2;
+  c.push_back(Group("Tabla de m·cp", 7, t, ancho, altoListas + 26));
+  c.push_back(Label("Calientes", 14, t + 11, lista, 8));
+  c.push_back(Label("Frías", 22 + lista, t + 11, lista, 8));
+  c.push_back(List(idCalientes, 14, t + 21, lista, altoListas, estiloListas));
+  c.push_back(List(idFrias, 22 + lista, t + 21, lista, altoListas, estiloListas));
 }
 
 Template PlantillaFactibilidad() {
@@ -54,7 +57,7 @@ Template PlantillaFactibilidad() {
   auto& c = t.controls;
   c.push_back(Combo(D::kIdPinch, 7, 7, 202, 80, kListOnly, {kTextoPinchProceso}));
   c.push_back(Combo(D::kIdLado, 7, 23, 202, 40, kListOnly, {"Lado Caliente", "Lado Frío"}));
-  Tablas(c, 40, D::kIdNumeroCaliente, kCriterioNumeroCaliente, D::kIdMcpCaliente,
+  Tablas(c, 40, 202, D::kIdNumeroCaliente, kCriterioNumeroCaliente, D::kIdMcpCaliente,
          kCriterioMcpCaliente, D::kIdCalientes, D::kIdFrias, 38, kOwnerDrawn);
   // The cold side's labels, hidden, where the hot side's stand.
   c.push_back(Label(kCriterioNumeroFrio, 14, 51, 190, 17, kHidden, D::kIdNumeroFrio));
@@ -68,13 +71,14 @@ Template PlantillaFactibilidad() {
 Template PlantillaLado(int lado) {
   using D = CFactibilidadLadoDlg;
   const bool caliente = lado == kLadoCaliente;
+  // Wide enough for the caption in a window frame's title bar.
   Template t{caliente ? "Criterios de factibilidad, lado caliente"
                       : "Criterios de factibilidad, lado frío",
-             caliente ? 216 : 217, caliente ? 134 : 135, {}};
-  Tablas(t.controls, 7, kNoId, caliente ? kCriterioNumeroCaliente : kCriterioNumeroFrio, kNoId,
+             240, caliente ? 134 : 135, {}};
+  Tablas(t.controls, 7, 226, kNoId, caliente ? kCriterioNumeroCaliente : kCriterioNumeroFrio, kNoId,
          caliente ? kCriterioMcpCaliente : kCriterioMcpFrio, D::kIdListaB, D::kIdListaA, 33,
          kPlain);
-  t.controls.push_back(Button(kIdCancel, "Cerrar", 159, 115, 50, 14));
+  t.controls.push_back(Button(kIdCancel, "Cerrar", 183, 115, 50, 14));
   return t;
 }
 

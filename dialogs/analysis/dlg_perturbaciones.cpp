@@ -14,11 +14,11 @@ kit::Template Plantilla() {
   using namespace kit;
   using D = CPerturbacionesDlg;
   return Template{"Caminos de transmisión de perturbaciones",
-                  253,
+                  268,
                   151,
                   {
-                      Hosted(D::kIdTabla, kCeldixClassId, 7, 7, 239, 117),
-                      Button(kIdOk, "Aceptar", 196, 130, 50, 14, kDefault),
+                      Hosted(D::kIdTabla, kCeldixClassId, 7, 7, 254, 117),
+                      Button(kIdOk, "Aceptar", 211, 130, 50, 14, kDefault),
                   }};
 }
 

@@ -12,6 +12,7 @@ namespace vardo {
 namespace {
 
 constexpr int kAncho = 256;
+constexpr int kAnchoArea = 296;
 constexpr int kDigitosDefecto = 6;
 constexpr int kDigitosRegistro = 10;
 
@@ -41,15 +42,17 @@ kit::Template PlantillaDT() {
 kit::Template PlantillaArea() {
   using namespace kit;
   using D = CVariacionAreaDlg;
-  Template t{"Variación del área mínima de intercambio con DT", kAncho, 0, {}};
+  // Wider than the others, for its caption in a window frame's title bar.
+  Template t{"Variación del área mínima de intercambio con DT", kAnchoArea, 0, {}};
   auto& c = t.controls;
-  int y = GrupoRangoDT(c, D::kIdInicial, D::kIdFinal, D::kIdPuntos, 7) + 6;
-  c.push_back(Group("Corrientes", 7, y, 242, 52));
+  const int grupo = kAnchoArea - 14;
+  int y = GrupoRangoDT(c, D::kIdInicial, D::kIdFinal, D::kIdPuntos, 7, grupo) + 6;
+  c.push_back(Group("Corrientes", 7, y, grupo, 52));
   FilaCorriente(c, D::kIdCorriente, D::kIdSpinCorriente, y + 14);
   c.push_back(Edit(D::kIdNombre, 152, y + 14, 90, 12, kReadOnly));
   Fila(c, "Coeficiente:", D::kIdCoeficiente, "kW/(m2·K)", 13, y + 32);
   y += 58;
-  c.push_back(Group("Servicios Generales ", 7, y, 242, 84));
+  c.push_back(Group("Servicios Generales ", 7, y, grupo, 84));
   const struct {
     const char* nombre;
     int idT, idH;
@@ -103,9 +106,10 @@ kit::Template PlantillaCoste(bool totales) {
 
 }  // namespace
 
-int GrupoRangoDT(std::vector<kit::DefControl>& c, int idInicial, int idFinal, int idPuntos, int y) {
+int GrupoRangoDT(std::vector<kit::DefControl>& c, int idInicial, int idFinal, int idPuntos, int y,
+                 int ancho) {
   using namespace kit;
-  c.push_back(Group("Diferencia mínima de temperaturas", 7, y, 242, 62));
+  c.push_back(Group("Diferencia mínima de temperaturas", 7, y, ancho, 62));
   c.push_back(Label("Diferencia de temperaturas mínima inicial:", 13, y + 16, 140, 8));
   c.push_back(Edit(idInicial, 156, y + 14, 50, 12));
   c.push_back(Label("K", 210, y + 16, 10, 8));

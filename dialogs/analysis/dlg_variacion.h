@@ -18,7 +18,8 @@ class FabricaDialogosQt;
 
 // The group "Diferencia mínima de temperaturas" from y down: initial and
 // final DT min and the number of points. Returns the group's bottom.
-int GrupoRangoDT(std::vector<kit::DefControl>& c, int idInicial, int idFinal, int idPuntos, int y);
+int GrupoRangoDT(std::vector<kit::DefControl>& c, int idInicial, int idFinal, int idPuntos, int y,
+                 int ancho = 242);
 // "Aceptar" (the default) and "Cancelar" at y, at the template's right;
 // the template ends below them.
 void BotonesAceptarCancelar(kit::Template& t, int y);

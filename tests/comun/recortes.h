@@ -1,6 +1,8 @@
 // Finds the texts a window cuts: every shown label, button, check box,
 // radio, group title, combo entry and heading cell of a table whose text is
-// wider than the room its control gives it at the font in use.
+// wider than the room its control gives it at the font in use; the window's
+// caption when the frame's title bar cannot show it whole; and a wrapped
+// line that starts with a tab, whose continuation would lose the indent.
 #pragma once
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -40,6 +42,41 @@ inline int AnchoTexto(const QFontMetrics& fm, const QString& t) {
   return w;
 }
 
+// The caption font of a desktop's window frame: bold, 11 points, in the
+// dialogs' family.
+inline QFont FuenteTitulo() {
+  QFont f(QStringLiteral("Liberation Sans"));
+  f.setStyleHint(QFont::SansSerif);
+  f.setPointSize(11);
+  f.setBold(true);
+  return f;
+}
+
+// The room a caption has in a window's title bar: the window's width less the
+// frame's three buttons (each a square of the bar's height) and a margin of
+// one average character at each end.
+inline int AnchoTitulo(const QWidget* ventana) {
+  const QFontMetrics fm(FuenteTitulo());
+  const int barra = fm.height() + 8;
+  return ventana->frameGeometry().width() - 3 * barra - 2 * fm.averageCharWidth();
+}
+
+// The width a label needs to show one line of text unwrapped, measured by a
+// label like it (font, alignment, indent, margins and text interaction,
+// which decide how tabs expand).
+inline int AnchoEnEtiqueta(const QLabel* l, const QString& linea) {
+  QLabel medida;
+  medida.setFont(l->font());
+  medida.setTextFormat(Qt::PlainText);
+  medida.setAlignment(l->alignment());
+  medida.setIndent(l->indent());
+  medida.setMargin(l->margin());
+  medida.setContentsMargins(l->contentsMargins());
+  medida.setTextInteractionFlags(l->textInteractionFlags());
+  medida.setText(linea);
+  return medida.sizeHint().width();
+}
+
 inline std::string Describir(const QWidget* w, const QString& texto, int necesita, int tiene) {
   return std::string(w->metaObject()->className()) + " \"" + texto.toStdString() + "\": " +
          std::to_string(necesita) + " px en " + std::to_string(tiene) + " px";
@@ -74,6 +111,11 @@ inline std::vector<std::string> TextosRecortados(const QWidget* raiz) {
   std::vector<std::string> out;
   std::vector<const QWidget*> todos{raiz};
   for (const QWidget* w : raiz->findChildren<const QWidget*>()) todos.push_back(w);
+  if (raiz->isWindow() && !raiz->windowTitle().isEmpty()) {
+    const QString t = raiz->windowTitle();
+    const int necesita = QFontMetrics(FuenteTitulo()).horizontalAdvance(t);
+    if (necesita > AnchoTitulo(raiz)) out.push_back(Describir(raiz, t, necesita, AnchoTitulo(raiz)) + " (título)");
+  }
   for (const QWidget* w : todos) {
     if (!w->isVisibleTo(raiz->window()) && w != raiz) continue;
     if (w->width() <= 0) continue;
@@ -90,6 +132,13 @@ inline std::vector<std::string> TextosRecortados(const QWidget* raiz) {
         const QRect b = fm.boundingRect(QRect(0, 0, r.width(), 100000), Qt::TextWordWrap, t);
         if (b.height() > r.height() + 1 || b.width() > r.width())
           out.push_back(Describir(w, t, b.height(), r.height()) + " (alto)");
+        // A line that starts with a tab and is wrapped continues at the
+        // left margin: its indent is lost.
+        for (const QString& linea : t.split(QLatin1Char('\n'))) {
+          if (!linea.startsWith(QLatin1Char('\t'))) continue;
+          const int ancho = AnchoEnEtiqueta(l, linea);
+          if (ancho > l->width()) out.push_back(Describir(w, linea, ancho, l->width()) + " (sangría perdida)");
+        }
       } else if (AnchoTexto(fm, t) > r.width()) {
         out.push_back(Describir(w, t, AnchoTexto(fm, t), r.width()));
       }
