@@ -53,33 +53,39 @@ constexpr const char* kFilasFijas = "No está permitido modificar el número de 
 
 // ------------------------------------------------------------ templates
 
+// Width of the sheet's pages: the add and costs tables show every column
+// beside a vertical scroll bar, none hidden behind a horizontal one.
+constexpr int kAnchoPagina = 404;
+
 kit::Template PlantillaAnadir() {
   using namespace kit;
   using D = CAddSGDlg;
   return Template{"Añadir",
-                  361,
+                  kAnchoPagina,
                   277,
                   {
-                      Paint(D::kIdGrafico, 7, 7, 347, 180),
-                      Hosted(D::kIdTabla, kCeldixClassId, 4, 192, 354, 79),
+                      Paint(D::kIdGrafico, 7, 7, kAnchoPagina - 14, 180),
+                      Hosted(D::kIdTabla, kCeldixClassId, 4, 192, kAnchoPagina - 7, 79),
                   }};
 }
 
 kit::Template PlantillaCombinar() {
   using namespace kit;
   using D = CCombinarSGDlg;
+  // The bars keep their width at the right; the chart takes the rest.
+  constexpr int x = kAnchoPagina - 158;
   return Template{"Combinar",
-                  361,
+                  kAnchoPagina,
                   287,
                   {
-                      Paint(D::kIdGrafico, 5, 7, 189, 274),
-                      Label("Calefaccion", 203, 9, 50, 8),
-                      Edit(D::kIdTotalCalor, 256, 7, 96, 12, kReadOnly),
-                      Hosted(D::kIdCalor, kClassIdBarrion, 203, 22, 149, 114),
-                      Label("Refrigeracion", 203, 145, 50, 8),
-                      Edit(D::kIdTotalFrio, 256, 143, 96, 12, kReadOnly),
-                      Hosted(D::kIdFrio, kClassIdBarrion, 203, 158, 149, 114),
-                      Check(D::kIdAjustar, "Ajustar Curva de Servicios y de Proceso", 203, 276, 155,
+                      Paint(D::kIdGrafico, 5, 7, x - 14, 274),
+                      Label("Calefaccion", x, 9, 50, 8),
+                      Edit(D::kIdTotalCalor, x + 53, 7, 96, 12, kReadOnly),
+                      Hosted(D::kIdCalor, kClassIdBarrion, x, 22, 149, 114),
+                      Label("Refrigeracion", x, 145, 50, 8),
+                      Edit(D::kIdTotalFrio, x + 53, 143, 96, 12, kReadOnly),
+                      Hosted(D::kIdFrio, kClassIdBarrion, x, 158, 149, 114),
+                      Check(D::kIdAjustar, "Ajustar Curva de Servicios y de Proceso", x, 276, 155,
                             10),
                   }};
 }
@@ -87,23 +93,26 @@ kit::Template PlantillaCombinar() {
 kit::Template PlantillaCostes() {
   using namespace kit;
   using D = COptimizarSGDlg;
+  // The totals keep their width at the right; the combination table takes
+  // the rest.
+  constexpr int x = kAnchoPagina - 141;
   return Template{"Costes",
-                  359,
+                  kAnchoPagina,
                   269,
                   {
-                      Group("Costes", 5, 4, 349, 128),
-                      Hosted(D::kIdCostes, kCeldixClassId, 11, 15, 337, 97),
+                      Group("Costes", 5, 4, kAnchoPagina - 12, 128),
+                      Hosted(D::kIdCostes, kCeldixClassId, 11, 15, kAnchoPagina - 24, 97),
                       Label("Ecuación de costes de la forma C[$] = a +b·A[m2]^c", 11, 117, 300, 8),
-                      Group("Combinación", 5, 136, 349, 128),
-                      Hosted(D::kIdCombinacion, kCeldixClassId, 11, 147, 201, 97),
-                      Frame(220, 149, 128, 74),
-                      Label("Totales ($/año):", 226, 154, 110, 8),
-                      Label("Calefacción:", 226, 170, 50, 8),
-                      Edit(D::kIdTotalCalor, 280, 168, 62, 12, kReadOnly),
-                      Label("Refrigeración:", 226, 187, 50, 8),
-                      Edit(D::kIdTotalFrio, 280, 185, 62, 12, kReadOnly),
-                      Label("Total:", 226, 204, 50, 8),
-                      Edit(D::kIdTotal, 280, 202, 62, 12, kReadOnly),
+                      Group("Combinación", 5, 136, kAnchoPagina - 12, 128),
+                      Hosted(D::kIdCombinacion, kCeldixClassId, 11, 147, x - 19, 97),
+                      Frame(x, 149, 128, 74),
+                      Label("Totales ($/año):", x + 6, 154, 110, 8),
+                      Label("Calefacción:", x + 6, 170, 50, 8),
+                      Edit(D::kIdTotalCalor, x + 60, 168, 62, 12, kReadOnly),
+                      Label("Refrigeración:", x + 6, 187, 50, 8),
+                      Edit(D::kIdTotalFrio, x + 60, 185, 62, 12, kReadOnly),
+                      Label("Total:", x + 6, 204, 50, 8),
+                      Edit(D::kIdTotal, x + 60, 202, 62, 12, kReadOnly),
                   }};
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 #include <QPaintDevice>
 #include <QPaintEngine>
+#include <QPainterPath>
 #include <QString>
 #include <QStringList>
 #include <QTextItem>
@@ -22,6 +23,9 @@ class MotorTextos : public QPaintEngine {
   bool end() override { return true; }
   void updateState(const QPaintEngineState&) override {}
   void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+  void drawPath(const QPainterPath&) override {}
+  void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+  void drawImage(const QRectF&, const QImage&, const QRectF&, Qt::ImageConversionFlags) override {}
   void drawTextItem(const QPointF&, const QTextItem& t) override { textos << t.text(); }
   Type type() const override { return QPaintEngine::User; }
   QStringList textos;

@@ -24,11 +24,13 @@
 #include "app/qt/visor_objetos.h"
 #include "controls/grid/celdix.h"
 #include "app/core/anillos_dlg.h"
+#include "dialogs/analysis/dlg_generando_informe.h"
 #include "dialogs/analysis/dlg_variacion.h"
 #include "dialogs/entry/dlg_coeficientes.h"
 #include "fixture.h"
 #include "platform/qt/displaygrid.h"
 #include "model/red.h"
+#include "tests/comun/kit_controles.h"
 #include "tests/comun/recortes.h"
 #include "tests/comun/textos_pintados.h"
 
@@ -132,13 +134,20 @@ class Legibilidad : public AppFixture {
     revisor.anidados["Coeficientes de Transmisión de Calor"] = [](Driver& d) {
       d.Click(CCoeficientesDlg::kIdEstimarCorriente);
     };
-    // Each utility's own dialog.
+    // The report is written when its timer fires.
+    revisor.anidados["Generando Informe"] = [](Driver& d) {
+      EXPECT_TRUE(d.Timer(CGenerandoInformeDlg::kIdTemporizador));
+    };
+    // Each utility's own dialog, from a double click on its row.
     revisor.anidados["Servicios Generales 1"] = [](Driver& d) {
       auto* t = d.Dialog().findChild<Celdix*>();
-      if (!t) return;
-      for (int r = 1; r < t->Grid()->Rows(); ++r)
-        QTest::mouseDClick(t->Grid()->viewport(), Qt::LeftButton, {},
-                           t->Grid()->CellRect(r, 1).center() - t->Grid()->viewport()->pos());
+      ASSERT_NE(t, nullptr);
+      GridWidget* g = t->Grid();
+      for (int r = 1; r < g->Rows(); ++r) {
+        ClickCell(*t, r, 1);
+        QTest::mouseDClick(g->viewport(), Qt::LeftButton, {},
+                           g->CellRect(r, 2).center() - g->viewport()->geometry().topLeft());
+      }
     };
 
     using namespace cmd;
@@ -229,7 +238,9 @@ TEST_F(Legibilidad, NingunDialogoNiPanelCortaSusTextos) {
   ASSERT_NO_FATAL_FAILURE(Recorrer("servicios_y_area.vdo", revisor));
   GuardarPng("ventana principal", Marco());
   for (const auto& v : revisor.vistos) std::cout << "visto: " << v << "\n";
-  EXPECT_TRUE(revisor.vistos.count("Caminos de transmisión de perturbaciones"));
+  for (const char* t : {"Caminos de transmisión de perturbaciones", "Definir Servicio",
+                        "Variación de los costes totales con el flujo de calor"})
+    EXPECT_TRUE(revisor.vistos.count(t)) << t;
 
   for (const auto& [nombre, lista] : recortes)
     for (const std::string& r : lista) ADD_FAILURE() << nombre << ": " << r;
