@@ -138,11 +138,15 @@ class Legibilidad : public AppFixture {
     revisor.anidados["Generando Informe"] = [](Driver& d) {
       EXPECT_TRUE(d.Timer(CGenerandoInformeDlg::kIdTemporizador));
     };
-    // Each utility's own dialog, from a double click on its row.
+    // Each utility's inlet temperature typed again as it stands (the table
+    // is read back and every utility's enthalpies set again), then its own
+    // dialog, from a double click on its row; the sheet is taken.
+    revisor.aceptar.insert("Servicios Generales");
     revisor.anidados["Servicios Generales 1"] = [](Driver& d) {
       auto* t = d.Dialog().findChild<Celdix*>();
       ASSERT_NE(t, nullptr);
       GridWidget* g = t->Grid();
+      for (int r = 1; r < g->Rows(); ++r) EditCell(*t, r, 4, t->TextMatrix(r, 4).toStdString());
       for (int r = 1; r < g->Rows(); ++r) {
         ClickCell(*t, r, 1);
         QTest::mouseDClick(g->viewport(), Qt::LeftButton, {},
