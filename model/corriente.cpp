@@ -470,8 +470,12 @@ std::optional<CCorriente::Tramo> CCorriente::TramoDibujado() const {
   const std::int64_t xTarget = m_fria ? xCaliente : xFrio;
   // The number box stands on the supply end, the arrow head at the target.
   const std::int64_t margenSupply = kCaja / 2, margenTarget = kFlechaLargo;
-  if (xSupply <= xTarget) return Tramo{xSupply + margenSupply, xTarget - margenTarget};
-  return Tramo{xTarget + margenTarget, xSupply - margenSupply};
+  Tramo t = xSupply <= xTarget ? Tramo{xSupply + margenSupply, xTarget - margenTarget}
+                               : Tramo{xTarget + margenTarget, xSupply - margenSupply};
+  // A line too short for both (a stream at one temperature on a pinch line
+  // is a point there): its middle.
+  if (t.izquierda > t.derecha) t.izquierda = t.derecha = (xSupply + xTarget) / 2;
+  return t;
 }
 
 std::vector<CCorriente::LineaPinch> CCorriente::LineasPinchFila() const {
