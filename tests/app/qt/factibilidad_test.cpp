@@ -264,6 +264,20 @@ TEST_F(FactibilidadPrograma, CirculosSobreUnaCorrienteQueEmpiezaEnMedio) {
   }
 }
 
+// The samples as they open: every circle on its line.
+TEST_F(FactibilidadPrograma, CirculosDeLosEjemplosSobreSusLineas) {
+  for (const char* ejemplo : {"cuatro_corrientes.vdo", "servicios_y_area.vdo", "latente_y_tabla.vdo"}) {
+    SCOPED_TRACE(ejemplo);
+    ASSERT_EQ(Iniciar({CopiaEjemplo(ejemplo)}), -1);
+    Marco().show();
+    Procesar();
+    if (Doc()->m_Diagrama.GetNumCambiadores() > 0) EsperarCirculosSobreSusLineas(Vista()->Imagen());
+    app_->CerrarTodos();
+    Procesar();
+    app_.reset();
+  }
+}
+
 TEST_F(FactibilidadPrograma, BifurcarYCancelarDejaElDocumentoIgual) {
   AbrirConOpcion();
   const std::vector<std::uint8_t> antes = Bytes();
