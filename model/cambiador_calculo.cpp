@@ -116,6 +116,13 @@ struct Lado {
   bool isotermo;
   double H(double T) const { return s->GetH(T, 1); }
   double T(double h) const { return s->GetTEnH(h); }
+  // Heat between two ends given on this side, from the first to the second.
+  // Both ends of an isothermal side lie at its one temperature, where the
+  // enthalpy difference says nothing: the side gives its whole heat.
+  double Calor(double desde, double hasta) const {
+    if (isotermo) return std::fabs(s->GetH(kTSentinel, 1));
+    return H(desde) - H(hasta);
+  }
 };
 
 // Hot side from its known inlet (desdeEntrada) or outlet and the duty.
@@ -207,11 +214,11 @@ void CCambiador::Calcular(CCorriente* caliente, CCorriente* fria,
   // other side answers if it is a stream with both ends given; otherwise the
   // duty is 0.
   if (ambosCalientes && hayCaliente)
-    q = lc.H(tEntradaCaliente) - lc.H(tSalidaCaliente);
+    q = lc.Calor(tEntradaCaliente, tSalidaCaliente);
   else if (!ambosCalientes && hayFria)
-    q = lf.H(tSalidaFria) - lf.H(tEntradaFria);
+    q = lf.Calor(tSalidaFria, tEntradaFria);
   else if (ambosCalientes && hayFria && ambosFrios)
-    q = lf.H(tSalidaFria) - lf.H(tEntradaFria);
+    q = lf.Calor(tSalidaFria, tEntradaFria);
   else
     q = 0.0;
 

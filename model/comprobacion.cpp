@@ -8,6 +8,7 @@
 
 #include "model/constantes.h"
 #include "model/red.h"
+#include "platform/core/numtext.h"
 
 namespace vardo {
 
@@ -66,10 +67,12 @@ bool CruzaPinch(const CCambiador& c, double tp, double h) {
          (tco - pc < -kTolT && tci - pc > kTolT) || (tco - pc > kTolT && tci - pc < -kTolT);
 }
 
+// Heat the exchangers of a stream move, each counted by its size: a negative
+// duty does not give back heat that another exchanger took.
 double SumaDuties(const CDiagrama& d, const CCorriente& s) {
   double suma = 0.0;
   for (std::uint32_t k : s.m_cambiadores)
-    if (k < d.m_cambiadores.size()) suma += d.m_cambiadores[k].q;
+    if (k < d.m_cambiadores.size()) suma += std::fabs(d.m_cambiadores[k].q);
   return suma;
 }
 
@@ -162,6 +165,39 @@ std::int32_t ComprobarRed(CDiagrama& d) {
       if (c.tEntradaFria < t1 - kTolLimite || c.tSalidaFria < t1 - kTolLimite ||
           c.tSalidaFria > t2 + kTolLimite || c.tEntradaFria > t2 + kTolLimite)
         fuera(c.ladoFrio.ref);
+    }
+  }
+
+  // Each exchanger's own duty: below 0 (a completing duty whose stream the
+  // other exchangers already exhaust), or more than either side's stream holds.
+  for (std::size_t i = 0; i < cs.size(); ++i) {
+    const CCambiador& c = cs[i];
+    if (!entra(c)) continue;
+    char buf[512];
+    if (c.q < -kTolLimite) {
+      const bool completa = c.modo == kModoCompletarCaliente || c.modo == kModoCompletarFria;
+      const std::int32_t ref =
+          c.modo == kModoCompletarCaliente ? c.ladoCaliente.ref : c.ladoFrio.ref;
+      if (completa && d.RefValida(ref))
+        std::snprintf(buf, sizeof buf,
+                      "\n\tLa carga del cambiador %d, que completa la corriente %s, es negativa "
+                      "(%s kW): \n\tlos demás cambiadores de la corriente superan su entalpía total",
+                      Numero(i), EtiquetaCorriente(ref).c_str(), NumTexto(c.q).c_str());
+      else
+        std::snprintf(buf, sizeof buf, "\n\tLa carga del cambiador %d es negativa (%s kW)",
+                      Numero(i), NumTexto(c.q).c_str());
+      inf.Error(buf, static_cast<std::int32_t>(i));
+    }
+    for (std::int32_t ref : {c.ladoCaliente.ref, c.ladoFrio.ref}) {
+      if (ref == kRefGenerico || !d.RefValida(ref)) continue;
+      const double total = std::fabs(d.GetCorriente(ref).GetH(kTSentinel, 1));
+      if (std::fabs(c.q) <= total + kTolLimite) continue;
+      std::snprintf(buf, sizeof buf,
+                    "\n\tEl cambiador %d transmite %s kW, más que la entalpía total \n\tde la "
+                    "corriente %s (%s kW)",
+                    Numero(i), NumTexto(std::fabs(c.q)).c_str(), EtiquetaCorriente(ref).c_str(),
+                    NumTexto(total).c_str());
+      inf.Error(buf, static_cast<std::int32_t>(i));
     }
   }
 

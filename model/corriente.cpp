@@ -94,6 +94,7 @@ void CCorriente::CopiarDe(const CCorriente& o) {
   m_posicionT2 = o.m_posicionT2;
   m_posicionT1 = o.m_posicionT1;
   m_serviciosVisibles = o.m_serviciosVisibles;
+  m_clasificada = o.m_clasificada;
 }
 
 // ---------------------------------------------------------------- properties
@@ -396,8 +397,7 @@ void CCorriente::EstimarH() {
   }
 }
 
-void CCorriente::ClasificarExtremos() {
-  const double mitad = m_dtMin / 2.0;
+std::vector<double> CCorriente::PinchesFila() const {
   std::vector<double> pinches;
   if (m_serviciosVisibles) {
     pinches = m_pinchesSup;
@@ -406,6 +406,13 @@ void CCorriente::ClasificarExtremos() {
   } else {
     pinches.push_back(m_pinch);
   }
+  return pinches;
+}
+
+void CCorriente::ClasificarExtremos() {
+  const double mitad = m_dtMin / 2.0;
+  const std::vector<double> pinches = PinchesFila();
+  m_clasificada = 1;
   m_posicionT1.assign(pinches.size(), 0);
   m_posicionT2.assign(pinches.size(), 0);
   const double t1 = m_T.front();
@@ -425,14 +432,12 @@ void CCorriente::ClasificarExtremos() {
 
 // ------------------------------------------------------------------- drawing
 
-void CCorriente::Dibujar(Dc& dc, std::int32_t numero) const {
-  // Positions are worked out in 64 bits and saturated where they reach the
-  // device: a rectangle from a file may span the whole 32-bit range.
+// Positions are worked out in 64 bits and saturated where they reach the
+// device: a rectangle from a file may span the whole 32-bit range. Pinch
+// lines stand at left + k·dx (k = 1..N), hottest first.
+void CCorriente::ExtremosFila(std::int64_t& xCaliente, std::int64_t& xFrio) const {
   using I64 = std::int64_t;
   const Rect& r = m_rect;
-  const I64 ym = TruncCoord((static_cast<double>(r.top) + r.bottom) / 2.0);
-
-  // Pinch lines stand at left + k·dx (k = 1..N), hottest first.
   const std::size_t n = std::min(m_posicionT1.size(), m_posicionT2.size());
   const I64 dx = r.Width() / static_cast<I64>(n + 1);
   auto xPinch = [&](std::size_t k) {  // k 0-based
@@ -446,17 +451,52 @@ void CCorriente::Dibujar(Dc& dc, std::int32_t numero) const {
   const auto& posFrio = m_fria ? m_posicionT1 : m_posicionT2;
 
   // The hot end stands in the first interval whose pinch lies below it.
-  I64 xCaliente = n > 0 ? xPinch(n - 1) : xMin;
+  xCaliente = n > 0 ? xPinch(n - 1) : xMin;
   for (std::size_t k = 0; k < n; ++k) {
     if (posCaliente[k] == 0) { xCaliente = k == 0 ? xMin : xPinch(k - 1); break; }
     if (posCaliente[k] == 2) { xCaliente = xPinch(k); break; }
   }
   // The cold end in the last interval whose pinch lies above it.
-  I64 xFrio = n > 0 ? xPinch(0) : xMax;
+  xFrio = n > 0 ? xPinch(0) : xMax;
   for (std::size_t k = n; k-- > 0;) {
     if (posFrio[k] == 4) { xFrio = k + 1 == n ? xMax : xPinch(k + 1); break; }
     if (posFrio[k] == 2) { xFrio = xPinch(k); break; }
   }
+}
+
+std::optional<CCorriente::Tramo> CCorriente::TramoDibujado() const {
+  if (!m_clasificada || m_rect.right <= m_rect.left) return std::nullopt;
+  std::int64_t xCaliente = 0, xFrio = 0;
+  ExtremosFila(xCaliente, xFrio);
+  const std::int64_t xSupply = m_fria ? xFrio : xCaliente;
+  const std::int64_t xTarget = m_fria ? xCaliente : xFrio;
+  // The number box stands on the supply end, the arrow head at the target.
+  const std::int64_t margenSupply = kCaja / 2, margenTarget = kFlechaLargo;
+  Tramo t = xSupply <= xTarget ? Tramo{xSupply + margenSupply, xTarget - margenTarget}
+                               : Tramo{xTarget + margenTarget, xSupply - margenSupply};
+  // A line too short for both (a stream at one temperature on a pinch line
+  // is a point there): its middle.
+  if (t.izquierda > t.derecha) t.izquierda = t.derecha = (xSupply + xTarget) / 2;
+  return t;
+}
+
+std::vector<CCorriente::LineaPinch> CCorriente::LineasPinchFila() const {
+  const std::vector<double> pinches = PinchesFila();
+  const auto n = static_cast<std::int64_t>(pinches.size());
+  const std::int64_t dx = m_rect.Width() / (n + 1);
+  const double mitad = m_fria ? -m_dtMin / 2.0 : m_dtMin / 2.0;
+  std::vector<LineaPinch> lineas;
+  for (std::int64_t k = 0; k < n; ++k)
+    lineas.push_back({m_rect.left + (k + 1) * dx, pinches[static_cast<std::size_t>(k)] + mitad});
+  return lineas;
+}
+
+void CCorriente::Dibujar(Dc& dc, std::int32_t numero) const {
+  using I64 = std::int64_t;
+  const Rect& r = m_rect;
+  const I64 ym = TruncCoord((static_cast<double>(r.top) + r.bottom) / 2.0);
+  I64 xCaliente = 0, xFrio = 0;
+  ExtremosFila(xCaliente, xFrio);
 
   const I64 xSupply = m_fria ? xFrio : xCaliente;
   const I64 xTarget = m_fria ? xCaliente : xFrio;

@@ -4,6 +4,7 @@
 // virtual.
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -78,6 +79,22 @@ class CCorriente {
   // Draws the stream's row of the grid diagram in its rectangle.
   void Dibujar(Dc& dc, std::int32_t numero) const;
 
+  // The row's line as the last layout drew it (m_rect and the ends
+  // classified against its pinch lines): the stretch an exchanger circle may
+  // take, from the left end to the right end clear of the number box and the
+  // arrow head. Empty until ClasificarExtremos has run.
+  struct Tramo {
+    std::int64_t izquierda = 0, derecha = 0;
+  };
+  std::optional<Tramo> TramoDibujado() const;
+  // The row's pinch lines, hottest (leftmost) first: x and temperature on
+  // the stream's own scale (hot or cold side of each pinch).
+  struct LineaPinch {
+    std::int64_t x = 0;
+    double t = 0.0;
+  };
+  std::vector<LineaPinch> LineasPinchFila() const;
+
   // Physical property n (1..20) in the order of the property table.
   double& Propiedad(int n);
   double Propiedad(int n) const;
@@ -139,6 +156,7 @@ class CCorriente {
   std::vector<std::uint32_t> m_posicionT2{0};  // target-end code per pinch
   std::vector<std::uint32_t> m_posicionT1{4};  // supply-end code per pinch
   std::int32_t m_serviciosVisibles = 0;        // utilities-shown copy (not stored)
+  std::int32_t m_clasificada = 0;  // ends classified for the row's layout (not stored)
 
  protected:
   // Clamps T into the stream's temperature range (direction of flow).
@@ -148,6 +166,10 @@ class CCorriente {
 
  private:
   void CopiarDe(const CCorriente& o);
+  // The pinch lines of the row on the shifted scale, hottest first.
+  std::vector<double> PinchesFila() const;
+  // x of the line's hot and cold ends on the row.
+  void ExtremosFila(std::int64_t& xCaliente, std::int64_t& xFrio) const;
 };
 
 }  // namespace vardo

@@ -9,17 +9,23 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <limits>
 #include <utility>
 
 #include "model/constantes.h"
 #include "model/objetivos_comun.h"
 #include "model/tabla_problema.h"
+#include "platform/core/numtext.h"
 
 namespace vardo {
 
 namespace objetivos {
 
 namespace {
+
+// A temperature difference between the composites this close to 0 (K) is the
+// curves touching; rounding leaves far less where they meet.
+constexpr double kTolContacto = 1e-6;
 
 double Primera(const std::vector<double>& v) { return v.empty() ? 0.0 : v.front(); }
 double Ultima(const std::vector<double>& v) { return v.empty() ? 0.0 : v.back(); }
@@ -321,7 +327,13 @@ double AreaEntreCurvas(const CurvaArea& cal, const CurvaArea& fri) {
       const double dH = hSup - hInf;
       const double calSup = TEn(cal, i, hSup), calInf = TEn(cal, i, hInf);
       const double friSup = TEn(fri, j, hSup), friInf = TEn(fri, j, hInf);
-      const double lmtd = MediaLogaritmica(friInf - calInf, friSup - calSup);
+      const double dt1 = friInf - calInf, dt2 = friSup - calSup;
+      // Curves that touch where heat passes (DT min 0 at the pinch) need an
+      // unbounded area: the target is not finite, whatever the rounding of
+      // the temperature difference there.
+      if (std::fabs(dt1) <= kTolContacto || std::fabs(dt2) <= kTolContacto)
+        return std::numeric_limits<double>::infinity();
+      const double lmtd = MediaLogaritmica(dt1, dt2);
       if (lmtd != 0.0 && std::isfinite(lmtd)) {
         const double S =
             Resistencia(cal, i, calSup, calInf, dH) + Resistencia(fri, j, friSup, friInf, dH);
@@ -371,6 +383,10 @@ double CalcularAreaMinima(CDiagrama& d, std::int32_t soloObjetivos, const Factor
   const Base b =
       PrepararBase(d, soloObjetivos, Proceso::SiHaceFalta, OrigenGenericas::ConServicios);
   return ProblemaArea(d, b.participan).Area(d, b, f);
+}
+
+std::string TextoObjetivo(double v, const char* infinito, int digitos) {
+  return std::isinf(v) && v > 0.0 ? std::string(infinito) : NumTexto(v, digitos);
 }
 
 }  // namespace vardo

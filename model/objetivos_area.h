@@ -10,6 +10,7 @@
 // afterwards, and the stream and utility arrays are unchanged.
 #pragma once
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "model/diagrama.h"
@@ -40,9 +41,17 @@ std::int32_t CalcularNMinCambiadores(CDiagrama& d, std::int32_t soloObjetivos);
 std::int32_t CalcularNMinCambiadores(CDiagrama& d, std::int32_t soloObjetivos,
                                      bool objetivosAlDia);
 
-// Minimum area (m²) of the balanced composite curves.
+// Minimum area (m²) of the balanced composite curves; infinite where they
+// touch with heat passing between them (DT min 0 at the pinch), and so is the
+// capital cost then.
 double CalcularAreaMinima(CDiagrama& d, std::int32_t soloObjetivos);
 // The same with every film coefficient multiplied by its factor.
 double CalcularAreaMinima(CDiagrama& d, std::int32_t soloObjetivos, const FactoresPelicula& f);
+
+// An area or cost target as written for the user: its number with the given
+// significant digits, or the word that says it is not finite.
+inline constexpr const char* kTextoAreaInfinita = "infinita";
+inline constexpr const char* kTextoCosteInfinito = "infinito";
+std::string TextoObjetivo(double v, const char* infinito, int digitos = 6);
 
 }  // namespace vardo

@@ -102,7 +102,7 @@ class ProblemaArea {
 // Vertical heat transfer between the two composites: the enthalpy axis is
 // cut at every breakpoint of either curve, and each interval adds the sum of
 // its streams' heat over film coefficient divided by its logarithmic mean
-// temperature difference.
+// temperature difference. Infinite where the curves touch with heat passing.
 double AreaEntreCurvas(const CurvaArea& cal, const CurvaArea& fri);
 
 // Capital cost target from the base, the area problem, the pinch P and half

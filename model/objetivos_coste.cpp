@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <limits>
 
 #include "model/objetivos_area.h"
 #include "model/objetivos_comun.h"
@@ -66,6 +67,8 @@ double FactorAmortizacion(double anos, double interes) {
 double objetivos::CosteCapital(const CDiagrama& d, const Base& b, const ProblemaArea& pa, double P,
                                double half) {
   const double A = pa.Area(d, b, FactoresPelicula{});
+  // An unbounded area costs without bound over any amortization period.
+  if (std::isinf(A) && d.m_amortizacion > 0.0) return std::numeric_limits<double>::infinity();
   std::int32_t N = Unidades(d, b, P, half);
   if (N <= 0) N = 1;
   const double aN = A / N;

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <optional>
 
 #include "model/constantes.h"
 #include "platform/core/uiport.h"
@@ -167,6 +168,43 @@ std::int64_t InicioColumna(std::uint32_t r, std::int64_t W) {
   }
 }
 
+// The left edge of a circle ancho wide, near left, moved onto the stretch of
+// its stream's drawn line that suits the exchanger: on the line, and between
+// the pinch lines around the exchanger's end on it (an end whose outlet lies
+// at or above a pinch stands left of that pinch's line, one below it right of
+// it, as the columns do; an exchanger not yet calculated only keeps to the
+// line). When no stretch of the line lies between those
+// pinch lines (temperatures outside the stream), the line alone. Rows not
+// laid out, and the branches of a split (laid out by the split), are left as
+// they are.
+double SobreLaLinea(const CCorriente& s, bool extremoCaliente, const CCambiador& c, double left,
+                    double ancho) {
+  if (s.m_split >= 0) return left;
+  const std::optional<CCorriente::Tramo> tramo = s.TramoDibujado();
+  if (!tramo) return left;
+  double lo = static_cast<double>(tramo->izquierda);
+  double hi = static_cast<double>(tramo->derecha);
+  const double clave = extremoCaliente ? c.tSalidaCaliente : c.tSalidaFria;
+  double izq = -std::numeric_limits<double>::infinity();
+  double der = std::numeric_limits<double>::infinity();
+  // An exchanger not calculated has no temperatures to place it by.
+  const std::vector<CCorriente::LineaPinch> lineas =
+      c.calculado ? s.LineasPinchFila() : std::vector<CCorriente::LineaPinch>{};
+  for (const CCorriente::LineaPinch& l : lineas) {
+    const bool lineaALaIzquierda = extremoCaliente ? clave < l.t : clave <= l.t;
+    if (lineaALaIzquierda)
+      izq = static_cast<double>(l.x);
+    else if (der == std::numeric_limits<double>::infinity())
+      der = static_cast<double>(l.x);
+  }
+  if (std::max(lo, izq) <= std::min(hi, der)) {
+    lo = std::max(lo, izq);
+    hi = std::min(hi, der);
+  }
+  if (hi - lo < ancho) return (lo + hi - ancho) / 2.0;
+  return std::clamp(left, lo, hi - ancho);
+}
+
 void Colocar(CDiagrama& d, CCorriente& s, std::int32_t ref, bool servicio, bool hayAreas,
              double tam) {
   const Rect& rs = s.m_rect;
@@ -188,8 +226,16 @@ void Colocar(CDiagrama& d, CCorriente& s, std::int32_t ref, bool servicio, bool 
     if (servicio && !d.m_serviciosVisibles) oculto = true;
     for (std::uint32_t k : s.m_cambiadores) {
       if (!IndiceValido(d, k)) continue;
-      Rect& r = rectDe(d.m_cambiadores[k]);
-      const double cx = static_cast<double>(r.left + (std::int64_t{r.right} - r.left) / 2);
+      CCambiador& c = d.m_cambiadores[k];
+      Rect& r = rectDe(c);
+      double cx = static_cast<double>(r.left + (std::int64_t{r.right} - r.left) / 2);
+      if (!oculto) {
+        // A circle left off its line (moved by hand, an older layout, new
+        // temperatures) is brought back onto it.
+        const double left = cx - 50.0 * tam;
+        const double movido = SobreLaLinea(s, c.ladoCaliente.ref == ref, c, left, 100.0 * tam);
+        if (movido != left) cx = movido + 50.0 * tam;
+      }
       r.left = TruncCoord(cx - 50.0 * tam);
       r.right = TruncCoord(cx + 50.0 * tam);
       if (oculto) {
@@ -241,6 +287,7 @@ void Colocar(CDiagrama& d, CCorriente& s, std::int32_t ref, bool servicio, bool 
       if (left < rs.left) left = rs.left;
       if (left + ancho > rs.right) left = std::max<double>(rs.left, rs.right - ancho);
     }
+    left = SobreLaLinea(s, c.ladoCaliente.ref == ref, c, left, ancho);
     Rect& r = rectDe(c);
     r.left = TruncCoord(left);
     r.right = TruncCoord(left + ancho);

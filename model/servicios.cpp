@@ -88,13 +88,25 @@ double CServicios::Interpolar(double T) const {
          (T - m_cascadaT[j]) / (m_cascadaT[i] - m_cascadaT[j]) * (m_cascadaH[i] - m_cascadaH[j]);
 }
 
+// The largest load that does not cross the process grand composite curve: a
+// cooler takes its heat out of what flows down through every cascade point at
+// or below its temperatures, a heater puts its heat in place of what flows
+// through every point at or above them. Each point limits the load to its
+// heat divided by the share of the utility's heat on the far side of it (the
+// whole load beyond the utility's ends, a part within its range).
 void CServicios::CalcularEntalpiaMaxima() {
   double s = m_dtMin / 2.0;
   if (!m_fria) s = -s;
   double M = 1e100;
+  const std::size_t nc = std::min(m_cascadaT.size(), m_cascadaH.size());
 
   if (m_latente) {
-    M = Interpolar(m_T.front() + s);
+    const double t = m_T.front() + s;
+    M = Interpolar(t);
+    for (std::size_t k = 0; k < nc; ++k) {
+      const double theta = m_cascadaT[k];
+      if (m_fria ? theta <= t : theta >= t) M = std::min(M, m_cascadaH[k]);
+    }
     if (!m_fria) M = -M;
     m_T.back() = m_T.front();
     m_entalpiaMaxima = M;
@@ -104,16 +116,15 @@ void CServicios::CalcularEntalpiaMaxima() {
   NormalizarEntalpia();
   AjustarSignoH();
   M = Interpolar(m_T.front() + s);
-  // Terms whose divisor is 0 (the utility's far end) set no limit and are
-  // skipped.
+  // Terms whose divisor is 0 (the utility's far end and beyond) set no limit
+  // and are skipped.
   const double signo = m_fria ? -1.0 : 1.0;  // divisor 1 − H (cold) or 1 + H (hot)
   const double lo = (m_fria ? m_T.front() : m_T.back()) + s;
   const double hi = (m_fria ? m_T.back() : m_T.front()) + s;
-  const std::size_t nc = std::min(m_cascadaT.size(), m_cascadaH.size());
   for (std::size_t k = 0; k < nc; ++k) {
     const double theta = m_cascadaT[k];
-    if (lo <= theta && theta <= hi) {
-      const double d = 1.0 + signo * InterpolarH(theta - s, 1);
+    if (m_fria ? theta <= hi : lo <= theta) {
+      const double d = 1.0 + signo * InterpolarH(Acotar(theta - s), 1);
       if (std::fabs(d) > kTolDivisorCarga) M = std::min(M, m_cascadaH[k] / d);
     }
   }

@@ -3,6 +3,7 @@
 // the area and cost targets, the feasibility criteria with the possible
 // matches, the four charts and the integrity areas.
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "app/core/graficas.h"
 #include "app/core/tablas_resultados.h"
 #include "model/constantes.h"
+#include "model/objetivos_area.h"
 #include "report/secciones_informe.h"
 
 namespace vardo {
@@ -137,12 +139,20 @@ std::string AreaCostes(CDiagrama& d) {
       "intercambio son:");
   s += "<ul>\n";
   s += "  <li>Número mínimo de cambiadores: " + Entero(unidades) + "</li>\n";
-  s += "  <li>Área mínima de la red de intercambio: " + Num(area) + " m<sup>2</sup>.</li>\n";
+  // Composites that touch need an unbounded area: no figure, the word.
+  auto cifra = [](double v, const char* infinito, const char* unidad) {
+    return std::isinf(v) ? std::string(infinito) + " (las curvas compuestas se tocan)"
+                         : Num(v) + unidad;
+  };
+  s += "  <li>Área mínima de la red de intercambio: " +
+       cifra(area, kTextoAreaInfinita, " m<sup>2</sup>") + ".</li>\n";
   s += "  <li>Costes mínimos:\n    <ul>\n";
   s += "      <li>De operación: " + Num(operacion) + " $/año.</li>\n";
-  s += "      <li>De inmovilizado totales: " + Num(inmovilizado) + " $.</li>\n";
-  s += "      <li>De inmovilizado anuales: " + Num(anual) + " $.</li>\n";
-  s += "      <li>Totales anuales: " + Num(anual + operacion) + " $.</li>\n";
+  s += "      <li>De inmovilizado totales: " + cifra(inmovilizado, kTextoCosteInfinito, " $") +
+       ".</li>\n";
+  s += "      <li>De inmovilizado anuales: " + cifra(anual, kTextoCosteInfinito, " $") + ".</li>\n";
+  s += "      <li>Totales anuales: " + cifra(anual + operacion, kTextoCosteInfinito, " $") +
+       ".</li>\n";
   s += "    </ul>\n  </li>\n</ul>\n";
   s += Parrafo(
       "Para el cálculo de los costes y para su anualización, se han empleado los siguientes "
@@ -296,8 +306,10 @@ std::string Areas(CDiagrama& d) {
       {{"Calefacción (kW)", [](const ObjetivosArea& o) { return Num(o.calefaccion); }},
        {"Refrigeración (kW)", [](const ObjetivosArea& o) { return Num(o.refrigeracion); }},
        {"Número", [](const ObjetivosArea& o) { return Entero(o.unidades); }},
-       {"Área (m2)", [](const ObjetivosArea& o) { return Num(o.area); }},
-       {"Coste ($)", [](const ObjetivosArea& o) { return Num(o.coste); }}},
+       {"Área (m2)",
+        [](const ObjetivosArea& o) { return TextoObjetivo(o.area, kTextoAreaInfinita); }},
+       {"Coste ($)",
+        [](const ObjetivosArea& o) { return TextoObjetivo(o.coste, kTextoCosteInfinito); }}},
       columnas);
   return s + "</table>\n";
 }

@@ -15,6 +15,7 @@
 #include "app/core/remanente.h"
 #include "model/anillos.h"
 #include "model/constantes.h"
+#include "model/objetivos_area.h"
 #include "model/red.h"
 #include "report/secciones_informe.h"
 
@@ -142,8 +143,10 @@ std::string Remanente(const CDiagrama& d) {
   FilasPorMagnitud<ValoresRemanente>(
       s,
       {{"Número de cambiadores", [](const ValoresRemanente& v) { return Entero(v.numCambiadores); }},
-       {"Área de intercambio (m<sup>2</sup>)", [](const ValoresRemanente& v) { return Num(v.area); }},
-       {"Coste del inmovilizado ($)", [](const ValoresRemanente& v) { return Num(v.coste); }},
+       {"Área de intercambio (m<sup>2</sup>)",
+        [](const ValoresRemanente& v) { return TextoObjetivo(v.area, kTextoAreaInfinita); }},
+       {"Coste del inmovilizado ($)",
+        [](const ValoresRemanente& v) { return TextoObjetivo(v.coste, kTextoCosteInfinito); }},
        {"Calefacción (kW)", [](const ValoresRemanente& v) { return Num(v.calefaccion); }},
        {"Refrigeración (kW)", [](const ValoresRemanente& v) { return Num(v.refrigeracion); }}},
       {&a.minimo, &a.instalado, &a.remanente, &a.total});

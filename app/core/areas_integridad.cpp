@@ -4,6 +4,7 @@
 #include <set>
 
 #include "model/constantes.h"
+#include "model/objetivos_area.h"
 #include "platform/core/numtext.h"
 
 namespace vardo {
@@ -132,7 +133,10 @@ ColumnaObjetivos Columna(std::string cabecera, const Valores& x) {
   col.cabecera = std::move(cabecera);
   for (int f = 0; f < kFilasObjetivos; ++f)
     col.valores[static_cast<std::size_t>(f)] =
-        f < 2 && x.sinCascada ? "0" : NumTexto(x.v[static_cast<std::size_t>(f)]);
+        f < 2 && x.sinCascada ? "0"
+        : f == 5 ? TextoObjetivo(x.v[5], kTextoAreaInfinita)
+        : f == 6 ? TextoObjetivo(x.v[6], kTextoCosteInfinito)
+                 : NumTexto(x.v[static_cast<std::size_t>(f)]);
   return col;
 }
 

@@ -588,7 +588,7 @@ CEditorRejilla::ResultadoDTMin CEditorRejilla::AplicarDTMin(const std::string& t
   CDiagrama& d = Modelo();
   if (d.GetNumCorrientes() == 0) return ResultadoDTMin::SinCorrientes;
   double dt = d.m_dtMin;
-  const std::string rechazo = ComprobarNumeroTecleado(texto, RangoNumero::NoNegativo(), dt);
+  const std::string rechazo = ComprobarNumeroTecleado(texto, RangoNumero::DTMin(), dt);
   if (!rechazo.empty()) {
     UiPort& ui = doc_.Puertos().ui ? *doc_.Puertos().ui : DefaultUiPort();
     ui.Message(rechazo, MsgKind::Warning);

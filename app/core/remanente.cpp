@@ -9,6 +9,7 @@
 #include "app/core/documento.h"
 #include "app/core/texto_grafico.h"
 #include "model/constantes.h"
+#include "model/objetivos_area.h"
 #include "platform/core/numtext.h"
 
 namespace vardo {
@@ -250,8 +251,8 @@ TablaRemanente TextosRemanente(const AnalisisRemanente& a) {
   for (std::size_t c = 0; c < 4; ++c) {
     const ValoresRemanente& v = *columnas[c];
     t[1][c + 1] = std::to_string(v.numCambiadores);
-    t[2][c + 1] = NumTexto(v.area, 6);
-    t[3][c + 1] = NumTexto(v.coste, 4);
+    t[2][c + 1] = TextoObjetivo(v.area, kTextoAreaInfinita, 6);
+    t[3][c + 1] = TextoObjetivo(v.coste, kTextoCosteInfinito, 4);
     t[4][c + 1] = NumTexto(v.calefaccion, 6);
     t[5][c + 1] = NumTexto(v.refrigeracion, 6);
   }

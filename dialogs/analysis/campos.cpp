@@ -96,18 +96,21 @@ std::vector<CampoNumero> CamposLey(int idA, double& a, double& b, double& c) {
   return {{idA, &a}, {idA + 1, &b}, {idA + 2, &c}};
 }
 
-void TextoNumerico(kit::Exchange& dx, kit::ControlHost& h, int id, std::string& s) {
+void TextoNumerico(kit::Exchange& dx, kit::ControlHost& h, int id, std::string& s,
+                   const RangoNumero& rango) {
   dx.Text(id, s);
   if (!dx.Saving() || !h.Typed(id)) return;
   double v = 0.0;
-  const std::string mensaje = ComprobarNumeroTecleado(s, RangoNumero::Finito(), v);
+  const std::string mensaje = ComprobarNumeroTecleado(s, rango, v);
   if (!mensaje.empty()) dx.Fail(id, mensaje);
 }
 
 bool AmortizacionValida(double anos) { return anos > 0.0; }
 
-void EscribirResultado(kit::ControlHost& h, int id, double valor, bool definido) {
+void EscribirResultado(kit::ControlHost& h, int id, double valor, bool definido,
+                       const char* infinito) {
   if (definido && std::isfinite(valor)) h.SetNumber(id, valor);
+  else if (definido && infinito && std::isinf(valor) && valor > 0.0) h.SetText(id, infinito);
   else h.SetText(id, "-");
 }
 

@@ -85,16 +85,20 @@ void MostrarLey(kit::ControlHost& h, int idA, double a, double b, double c, int 
 std::vector<CampoNumero> CamposLey(int idA, double& a, double& b, double& c);
 
 // A range or a cost a dialog hands over as text: on OK, a text the user
-// typed must be a finite number by the rule (the caller reads it so).
-void TextoNumerico(kit::Exchange& dx, kit::ControlHost& h, int id, std::string& s);
+// typed must be a number by the rule within the range (the caller reads it so).
+void TextoNumerico(kit::Exchange& dx, kit::ControlHost& h, int id, std::string& s,
+                   const RangoNumero& rango = RangoNumero::Finito());
 
 // The cost dialogs refuse a period of amortization that is not above 0.
 inline constexpr const char* kMensajeAmortizacion =
     "El tiempo de amortización debe ser mayor que 0.";
 bool AmortizacionValida(double anos);
 // Writes a result that may be undefined (a cost without an amortization
-// period, or a value that is not finite) as "-".
-void EscribirResultado(kit::ControlHost& h, int id, double valor, bool definido = true);
+// period, or a value that is not finite) as "-". A target that grows without
+// bound (area and costs where the composites touch) is written as the word
+// given in infinito, when there is one.
+void EscribirResultado(kit::ControlHost& h, int id, double valor, bool definido = true,
+                       const char* infinito = nullptr);
 // On OK: false, after the refusal and with the focus on the field, when the
 // period in idAnos is no number or not above 0.
 bool ComprobarAmortizacion(kit::Dialog& d, int idAnos);

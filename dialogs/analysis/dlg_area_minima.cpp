@@ -1,8 +1,12 @@
 #include "dialogs/analysis/dlg_area_minima.h"
 
+#include <vector>
+
 #include "app/qt/fabrica_dialogos_qt.h"
 #include "dialogs/analysis/coeficientes.h"
 #include "model/constantes.h"
+#include "model/objetivos_area.h"
+#include "platform/core/numtext.h"
 
 namespace vardo {
 
@@ -49,6 +53,30 @@ kit::Template Plantilla() {
           Button(kIdOk, "Aceptar", 195, 186, 50, 14),
           Button(kIdCancel, "Cancelar", 249, 186, 50, 14),
       }};
+}
+
+// The temperatures a default utility may take: the heating must reach the
+// hottest temperature of the process it serves (the highest shifted interval
+// temperature + DT min/2) and the cooling the coldest (the lowest − DT
+// min/2). The limit is accepted as it is shown, to six digits.
+RangoNumero RangoTemperaturaPorDefecto(CDiagrama& d, bool frio) {
+  RangoNumero r;
+  d.CalcularObjetivos();
+  const std::vector<double>& T = d.m_temperaturas;
+  if (T.empty()) return r;
+  const double medio = d.m_dtMin / 2.0;
+  if (frio) {
+    const double limite = T.back() - medio;
+    r.maximo = limite + kTolSpan;
+    r.mensaje = "La temperatura de la refrigeración no puede ser mayor que " + NumTexto(limite) +
+                " K, la temperatura más baja a la que debe enfriar el proceso.";
+  } else {
+    const double limite = T.front() + medio;
+    r.minimo = limite - kTolSpan;
+    r.mensaje = "La temperatura de la calefacción no puede ser menor que " + NumTexto(limite) +
+                " K, la temperatura más alta a la que debe calentar el proceso.";
+  }
+  return r;
 }
 
 }  // namespace
@@ -143,9 +171,13 @@ bool CAreaMinimaDlg::GuardarServicio(int i, Aviso aviso) {
   const bool frio = i == kServicioRefrigeracion;
   double& t = frio ? modelo_.m_tFrioGenerico : modelo_.m_tCalienteGenerico;
   double& h = frio ? modelo_.m_hFrioGenerico : modelo_.m_hCalienteGenerico;
+  // The temperature is read as a temperature first, then against the
+  // process it serves.
+  double leida = t;
   return LeerCampos(*this,
                     {{kIdCoefServicio, &h, RangoNumero::Coeficiente()},
-                     {kIdTempServicio, &t, RangoNumero::Temperatura()}},
+                     {kIdTempServicio, &leida, RangoNumero::Temperatura()},
+                     {kIdTempServicio, &t, RangoTemperaturaPorDefecto(modelo_, frio)}},
                     aviso);
 }
 
@@ -155,8 +187,9 @@ bool CAreaMinimaDlg::Calcular(Aviso aviso) {
   const int s = ItemMostrado(*this, servicios_);
   if (s >= 0 && !GuardarServicio(s, aviso)) return false;
   modelo_.CalcularObjetivos();
-  // An area too large for a double (a tiny coefficient) shows as "-".
-  EscribirResultado(*this, kIdArea, modelo_.CalcularAreaMinima(0));
+  // Composites that touch need an unbounded area; an area too large for a
+  // double (a tiny coefficient) shows as "-".
+  EscribirResultado(*this, kIdArea, modelo_.CalcularAreaMinima(0), true, kTextoAreaInfinita);
   SetInt(kIdNMin, modelo_.CalcularNMinCambiadores(0));
   return true;
 }

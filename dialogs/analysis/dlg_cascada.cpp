@@ -75,7 +75,7 @@ void CCalculoCascadaDlg::OnOK() {
 
 bool CCalculoCascadaDlg::LeerDTMin(Aviso aviso) {
   double dt = modelo_.m_dtMin;
-  if (!LeerCampo(*this, kIdDTMin, dt, RangoNumero::NoNegativo(), aviso)) return false;
+  if (!LeerCampo(*this, kIdDTMin, dt, RangoNumero::DTMin(), aviso)) return false;
   modelo_.SetDTMin(dt);
   return true;
 }

@@ -2,6 +2,7 @@
 
 #include "app/qt/fabrica_dialogos_qt.h"
 #include "dialogs/analysis/coeficientes.h"
+#include "model/objetivos_area.h"
 
 namespace vardo {
 
@@ -198,9 +199,9 @@ bool CCosteMinimoDlg::Calcular(Aviso aviso) {
   const bool conAnos = AmortizacionValida(anos);
   const double inmovilizado = conAnos ? modelo_.CosteInmovilizado(0) / anos : 0.0;
   const double operacion = modelo_.CosteOperacion(0);
-  EscribirResultado(*this, kIdCosteInmovilizado, inmovilizado, conAnos);
+  EscribirResultado(*this, kIdCosteInmovilizado, inmovilizado, conAnos, kTextoCosteInfinito);
   EscribirResultado(*this, kIdCosteOperacion, operacion);
-  EscribirResultado(*this, kIdCosteTotal, inmovilizado + operacion, conAnos);
+  EscribirResultado(*this, kIdCosteTotal, inmovilizado + operacion, conAnos, kTextoCosteInfinito);
   return true;
 }
 

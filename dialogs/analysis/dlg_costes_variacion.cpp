@@ -76,8 +76,8 @@ CCostesOperacionDlg::CCostesOperacionDlg(DlgCostesOperacion& datos, QWidget* par
 
 void CCostesOperacionDlg::DataExchange(kit::Exchange& dx) {
   // The range's limits are checked by the chart's command.
-  TextoNumerico(dx, *this, kIdInicial, datos_.inicial);
-  TextoNumerico(dx, *this, kIdFinal, datos_.final);
+  TextoNumerico(dx, *this, kIdInicial, datos_.inicial, RangoNumero::DTMin());
+  TextoNumerico(dx, *this, kIdFinal, datos_.final, RangoNumero::DTMin());
   dx.Int(kIdPuntos, datos_.puntos);
   TextoNumerico(dx, *this, kIdCalefaccion, datos_.costeCalefaccion);
   TextoNumerico(dx, *this, kIdRefrigeracion, datos_.costeRefrigeracion);

@@ -130,8 +130,8 @@ CInfDTMinDlg::CInfDTMinDlg(OpcionesInforme& o)
 
 void CInfDTMinDlg::DataExchange(kit::Exchange& dx) {
   CInfPaginaDlg::DataExchange(dx);
-  dx.Double(kInicial, o_.dtInicial);
-  dx.Double(kFinal, o_.dtFinal);
+  dx.Double(kInicial, o_.dtInicial, RangoNumero::DTMin());
+  dx.Double(kFinal, o_.dtFinal, RangoNumero::DTMin());
   dx.Int(kPuntos, o_.puntos);
   if (!dx.Saving() || o_.dtInicial > 0.0) return;
   for (bool grafica : o_.dtMinima)

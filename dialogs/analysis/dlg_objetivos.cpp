@@ -94,14 +94,14 @@ void FijarTemperaturasPorDefecto(CDiagrama& d) {
 
 bool CDialogoObjetivos::ComprobarDTMin(Aviso aviso) {
   double dt = modelo_.m_dtMin;
-  return LeerCampo(*this, idDTMin_, dt, RangoNumero::NoNegativo(), aviso);
+  return LeerCampo(*this, idDTMin_, dt, RangoNumero::DTMin(), aviso);
 }
 
 void CDialogoObjetivos::OnCambioDTMin() {
   const ClicPendiente clic(*this);
   const double anterior = modelo_.m_dtMin;
   double dt = anterior;
-  if (!LeerCampo(*this, idDTMin_, dt, RangoNumero::NoNegativo(), Aviso::Ninguno)) return;
+  if (!LeerCampo(*this, idDTMin_, dt, RangoNumero::DTMin(), Aviso::Ninguno)) return;
   const bool definido = ModoDefinido();
   modelo_.SetDTMin(dt);
   const bool definidoAhora = ModoDefinido();

@@ -133,8 +133,8 @@ CVariacionDTDlg::CVariacionDTDlg(DlgVariacionDT& datos, QWidget* parent)
     : kit::Dialog(PlantillaDT(), parent), datos_(datos) {}
 
 void CVariacionDTDlg::DataExchange(kit::Exchange& dx) {
-  TextoNumerico(dx, *this, kIdInicial, datos_.inicial);
-  TextoNumerico(dx, *this, kIdFinal, datos_.final);
+  TextoNumerico(dx, *this, kIdInicial, datos_.inicial, RangoNumero::DTMin());
+  TextoNumerico(dx, *this, kIdFinal, datos_.final, RangoNumero::DTMin());
   dx.Int(kIdPuntos, datos_.puntos, 2, 10000);
 }
 
@@ -157,8 +157,8 @@ CVariacionAreaDlg::CVariacionAreaDlg(const DlgVariacionArea& datos, QWidget* par
 }
 
 void CVariacionAreaDlg::DataExchange(kit::Exchange& dx) {
-  dx.Double(kIdInicial, inicial_);
-  dx.Double(kIdFinal, final_);
+  dx.Double(kIdInicial, inicial_, RangoNumero::DTMin());
+  dx.Double(kIdFinal, final_, RangoNumero::DTMin());
   dx.Int(kIdPuntos, puntos_, 1, 10000);
   // The range's limits are checked by the chart's command.
   dx.Double(kIdTCalefaccion, modelo_.m_tCalienteGenerico, RangoNumero::Temperatura());
@@ -228,8 +228,8 @@ CVariacionCosteDlg::CVariacionCosteDlg(bool totales, const CDiagrama& modelo, st
 }
 
 void CVariacionCosteDlg::DataExchange(kit::Exchange& dx) {
-  TextoNumerico(dx, *this, kIdInicial, inicial_);
-  TextoNumerico(dx, *this, kIdFinal, final_);
+  TextoNumerico(dx, *this, kIdInicial, inicial_, RangoNumero::DTMin());
+  TextoNumerico(dx, *this, kIdFinal, final_, RangoNumero::DTMin());
   dx.Int(kIdPuntos, puntos_);
 }
 

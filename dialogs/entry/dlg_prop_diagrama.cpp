@@ -104,8 +104,8 @@ COtrasGraficasDlg::COtrasGraficasDlg(DlgOtrasGraficas& datos, QWidget* parent)
 void COtrasGraficasDlg::DataExchange(kit::Exchange& dx) {
   dx.Index(kIdEjeX, datos_.variableX);
   dx.Index(kIdEjeY, datos_.variableY);
-  dx.Double(kIdInicial, datos_.dtInicial, 0.0, 10000.0);
-  dx.Double(kIdFinal, datos_.dtFinal, 0.0, 10000.0);
+  dx.Double(kIdInicial, datos_.dtInicial, RangoNumero::DTMin());
+  dx.Double(kIdFinal, datos_.dtFinal, RangoNumero::DTMin());
   dx.Int(kIdPuntos, datos_.puntos, 0, 30000);
 }
 

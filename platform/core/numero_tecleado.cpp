@@ -75,6 +75,12 @@ RangoNumero RangoNumero::NoNegativo() {
   return r;
 }
 
+RangoNumero RangoNumero::DTMin() {
+  RangoNumero r = Entre(0.0, 10000.0);
+  r.mensaje = "Introduzca una diferencia mínima de temperatura entre 0 y 10000 K.";
+  return r;
+}
+
 RangoNumero RangoNumero::Positivo() {
   RangoNumero r;
   r.minimo = 0.0;

@@ -31,8 +31,11 @@ struct RangoNumero {
 
   // Any finite number (m·cp, heat loads, costs).
   static RangoNumero Finito();
-  // >= 0, e.g. DT min.
+  // >= 0.
   static RangoNumero NoNegativo();
+  // DT min: 0 to 10000 K; beyond that the shifted temperatures lose their
+  // digits.
+  static RangoNumero DTMin();
   // > 0.
   static RangoNumero Positivo();
   // Temperatures: > 0 K.

@@ -102,6 +102,18 @@ inline CDiagrama DisenoConCargaDesplazada() {
   return d;
 }
 
+// H1 500 -> 300 K m·cp 1, C2 395 -> 450 K m·cp 2 and C3 boiling at 390 K
+// (80 kW), all moved up by t0, DT min 10 (pinch at shifted 395 + t0: 400 K
+// hot, 390 K cold); not calculated. At DT min 0 the hot curve meets C3.
+inline CDiagrama LatenteEnElPinch(double t0 = 0.0) {
+  CDiagrama d;
+  d.AddCorriente(500 + t0, 300 + t0, 1, 0, 0);
+  d.AddCorriente(395 + t0, 450 + t0, 2, 1, 0);
+  d.AddCorriente(390 + t0, 390 + t0, 80, 1, 1);
+  d.SetDTMin(10);
+  return d;
+}
+
 // A utility from T1 to T2: its curve is one step of magnitude 1 scaled by the
 // load (negative enthalpies for a hot one); latent when T1 == T2.
 inline CServicios Servicio(double T1, double T2, double carga, int fria, double coste = 0.0) {

@@ -204,6 +204,58 @@ TEST(Comprobacion, Errors) {
   for (const Caso& k : casos) Comprobar(k);
 }
 
+// A latent cold stream 2 at 400 K (100 kW) heated by hot stream 1 (500 ->
+// 420 K, m·cp 2) through exchanger 1, typed at 150 kW, and by a heater that
+// completes stream 2: the heater's duty is 100 - 150 = -50 kW. Each fault is
+// an error naming its exchanger, and the stream's sum counts 150 + 50.
+TEST(Comprobacion, DutyBelowZeroOrAboveTheStream) {
+  CDiagrama d;
+  d.AddCorriente(500, 420, 2, 0, 0);
+  d.AddCorriente(400, 400, 100, 1, 1);
+  d.SetDTMin(10);
+  d.AddCambiador(kModoQ, 0, 1, kTipoExtremo, 0, 0, 0, kTipoExtremo, 0, 0, 0, 1, 150);
+  d.AddCambiador(kModoCompletarFria, -1, 1, 0, 0, 0, 0, kTipoExtremo, 0, 0, 0, 2, 0);
+  prueba::ReconstruirListas(d);
+  const std::int32_t r = CalcularRed(d);
+  ASSERT_NEAR(d.m_cambiadores[0].q, 150, 1e-9);
+  ASSERT_NEAR(d.m_cambiadores[1].q, -50, 1e-9);
+  const std::string& t = d.m_textoComprobacion;
+  const std::string excede =
+      "\n\tEl cambiador 1 transmite 150. kW, más que la entalpía total \n\tde la corriente 2 "
+      "(100. kW)";
+  const std::string negativa =
+      "\n\tLa carga del cambiador 2, que completa la corriente 2, es negativa (-50. kW): \n\tlos "
+      "demás cambiadores de la corriente superan su entalpía total";
+  const std::string suma =
+      "\n\tLa suma de las entalpías de los cambiadores de la corriente 2 \n\tsupera la entalpía "
+      "total de la corriente";
+  ASSERT_NE(t.find(kErr), std::string::npos) << t;
+  const std::string errores = t.substr(t.find(kErr) + kErr.size());
+  EXPECT_EQ(errores, excede + negativa + suma);
+  EXPECT_EQ(r, 0);  // the sum names the stream's first exchanger
+
+  // Alone: a negative duty of an exchanger that completes nothing, and a
+  // duty the hot stream (400 kW) does not hold, each name their exchanger.
+  const Caso casos[] = {
+      {"negative duty", {{0, 1, 450, 450, 350, 350, -5}}, nullptr,
+       kErr + "\n\tLa carga del cambiador 1 es negativa (-5. kW)", 0},
+      {"more than the hot stream",
+       {{0, -1, 500, 300, 0, 0, 100}, {0, -1, 500, 300, 0, 0, 400.002}},
+       nullptr,
+       kErr +
+           "\n\tEl cambiador 2 transmite 400.002 kW, más que la entalpía total \n\tde la "
+           "corriente 1 (400. kW)" +
+           "\n\tLa suma de las entalpías de los cambiadores de la corriente 1 \n\tsupera la "
+           "entalpía total de la corriente" +
+           "\n\tLos intervalos de temperatura de los cambiadores 2 y 1 de la \n\tcorriente 1 "
+           "están solapados",
+       1},
+      {"the whole stream 0.0005 kW over", {{0, -1, 500, 300, 0, 0, 400.0005}}, nullptr, "",
+       kRedSinAvisos},
+  };
+  for (const Caso& k : casos) Comprobar(k);
+}
+
 TEST(Comprobacion, UtilitiesLabelsSumsAndOverlaps) {
   // A hot utility S1 (latent at 520 K, load 100) serving stream 2 twice.
   CDiagrama d = Red({});

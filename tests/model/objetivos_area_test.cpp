@@ -6,10 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
+#include <limits>
 #include <ostream>
 #include <vector>
 
 #include "model/constantes.h"
+#include "model/objetivos_coste.h"
 #include "tests/comun/objetivos_referencia.h"
 #include "tests/comun/problemas.h"
 
@@ -252,6 +255,48 @@ TEST(AreaMinima, CurvasCruzadasNoDanNaN) {
   const double a = CalcularAreaMinima(d, 1);
   EXPECT_FALSE(std::isnan(a));
   EXPECT_EQ(a, 0.0);
+}
+
+// At DT min 0 the composites touch at the pinch: the area there grows
+// without bound, so the target is infinite whatever the rounding of the
+// temperature difference where they meet (H1 500 -> 300 K m·cp 1, C2 395 ->
+// 450 K m·cp 2 and C3 boiling at 390 K, 80 kW: the hot curve
+// meets C3 at 390 K; the same 0.15 K higher, where the temperatures do not
+// sum exactly; two parallel streams that meet everywhere). The capital cost
+// follows; the operating cost does not. Just above 0 the area is finite.
+TEST(AreaMinima, CurvasQueSeTocanNoTienenAreaFinita) {
+  struct Caso {
+    const char* nombre;
+    std::function<CDiagrama()> problema;
+  };
+  auto latente = [](double t0) { return [t0] { return LatenteEnElPinch(t0); }; };
+  const Caso casos[] = {
+      {"latente en el pinch", latente(0.0)},
+      {"latente en el pinch, decimales", latente(0.15)},
+      {"paralelas", [] {
+         CDiagrama d;
+         d.m_corrientes = {Sensible(450.15, 350.15, 2, 2), Sensible(350.15, 450.15, 2, 2)};
+         return d;
+       }}};
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.nombre);
+    for (int soloObjetivos : {0, 1}) {
+      CDiagrama d = c.problema();
+      d.SetDTMin(0.0);
+      d.CalcularObjetivos();
+      EXPECT_TRUE(std::isinf(CalcularAreaMinima(d, soloObjetivos)));
+      EXPECT_TRUE(std::isinf(CosteInmovilizado(d, soloObjetivos)));
+      EXPECT_TRUE(std::isfinite(CosteOperacion(d, soloObjetivos)));
+    }
+    CDiagrama d = c.problema();
+    d.SetDTMin(0.01);
+    d.CalcularObjetivos();
+    const double a = CalcularAreaMinima(d, 1);
+    EXPECT_TRUE(std::isfinite(a) && a > 0.0) << a;
+  }
+  EXPECT_EQ(TextoObjetivo(std::numeric_limits<double>::infinity(), kTextoAreaInfinita),
+            "infinita");
+  EXPECT_EQ(TextoObjetivo(23.5, kTextoAreaInfinita), "23.5");
 }
 
 TEST(AreaMinima, FactoresDePelicula) {

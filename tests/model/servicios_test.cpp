@@ -11,6 +11,7 @@
 #include "model/diagrama.h"
 #include "platform/core/archive.h"
 #include "tests/comun/archivos.h"
+#include "tests/comun/problemas.h"
 
 namespace vardo {
 namespace {
@@ -183,8 +184,9 @@ TEST(ServiciosCascada, EntalpiaMaximaHotUtility) {
            {30, 520}, {60, 495}, {40, 470}, {90, 440}, {-7, 395}, {10, 380}})
     u.AnadirPunto(q, T);
   u.CalcularEntalpiaMaxima();
-  // 495: 60 / 1; 470: 40 / (1 - 0.25); 440: 90 / (1 - 0.55); 395 divides by 0: skipped.
-  EXPECT_DOUBLE_EQ(u.m_entalpiaMaxima, -40 / 0.75);
+  // 495: 60 / 1; 470: 40 / (1 - 0.25); 440: 90 / (1 - 0.55); 395 divides by 0:
+  // skipped; 520, above the utility, must carry the whole load: 30 / 1.
+  EXPECT_DOUBLE_EQ(u.m_entalpiaMaxima, -30);
   EXPECT_EQ(u.m_H, (std::vector<double>{0, -1}));
 }
 
@@ -195,8 +197,8 @@ TEST(ServiciosCascada, EntalpiaMaximaLatentAndEmpty) {
   };
   // Cascade 420 K: 10, 380 K: 50.
   const Caso casos[] = {
-      {1, 400, 25},   // Interpolar(405) = 10 + 15/40·40
-      {0, 400, -35},  // Interpolar(395) = 10 + 25/40·40, negated
+      {1, 400, 25},   // Interpolar(405) = 10 + 15/40·40; 50 below it
+      {0, 400, -10},  // Interpolar(395) = 35, but only 10 flows at 420 above it
   };
   for (const auto& c : casos) {
     CServicios u = Servicio({{c.T, 0}, {c.T + 0.0005, 1}}, c.fria, 0);
@@ -213,6 +215,43 @@ TEST(ServiciosCascada, EntalpiaMaximaLatentAndEmpty) {
   CServicios e = Servicio({{300, 0}, {400, 1}}, 1, 0);
   e.CalcularEntalpiaMaxima();
   EXPECT_EQ(e.m_entalpiaMaxima, 0.0);
+}
+
+// The four-stream problem's cascade (Qh 20, Qc 60, DT min 10), shifted K:
+//   438.15: 20, 418.15: 80, 413.15: 82.5, 358.15: 0, 328.15: 75, 298.15: 60.
+// A cooler's load must pass down through every point at and below its
+// shifted temperatures, a heater's replaces what flows through every point at
+// and above them: the maximum is the least heat there (per point scaled by
+// the share of a sensible utility's heat beyond that point).
+TEST(ServiciosCascada, EntalpiaMaximaMiraMasAllaDelServicio) {
+  struct Caso {
+    const char* nombre;
+    CServicios s;
+    double maxima;
+  };
+  const Caso casos[] = {
+      // Shifted 305: Interpolar = 60 + 6.85/30·15 = 63.425, but only 60 flows
+      // at 298.15 below it.
+      {"enfriador latente a 300 K", prueba::ServicioLatente(300, 0, 1), 60},
+      // Shifted 400: Interpolar = 82.5·41.85/55 = 62.775, but 20 at 438.15.
+      {"calentador latente a 405 K", prueba::ServicioLatente(405, 0, 0), -20},
+      // Shifted 405 -> 395: Interpolar(405) = 70.275; above it 82.5, 80 and
+      // 20 (each point above the whole curve: divisor 1).
+      {"calentador 410 -> 400 K", prueba::Servicio(410, 400, 0, 0), -20},
+      // Shifted 300 -> 310: Interpolar(300) = 60.925; 60 at 298.15 below.
+      {"enfriador 295 -> 305 K", prueba::Servicio(295, 305, 0, 1), 60},
+      // Cooler 320 -> 340 K (shifted 325 -> 345): Interpolar(325) = 73.425;
+      // at 328.15, inside it, 1 - 3.15/20 of the load lies above: 75 / 0.8425
+      // = 89.02; below it, 60 at 298.15 takes the whole load.
+      {"enfriador 320 -> 340 K", prueba::Servicio(320, 340, 0, 1), 60},
+  };
+  std::vector<CServicios> servicios;
+  for (const Caso& c : casos) servicios.push_back(c.s);
+  const CDiagrama d = prueba::CuatroCorrientesConServicios(servicios);
+  ASSERT_NEAR(d.m_cascada.front(), 20, 1e-9);
+  ASSERT_NEAR(d.m_cascada.back(), 60, 1e-9);
+  for (std::size_t k = 0; k < std::size(casos); ++k)
+    EXPECT_NEAR(d.m_servicios[k].m_entalpiaMaxima, casos[k].maxima, 1e-9) << casos[k].nombre;
 }
 
 // A divisor that rounding leaves a hair away from 0 is the utility's far end

@@ -102,6 +102,28 @@ TEST(SeccionesInforme, UnaSolaOpcion) {
   }
 }
 
+// At DT min 0 the composites of this problem touch: the area and the capital
+// and total costs are not finite, and the page says so instead of a figure.
+TEST(SeccionesInforme, AreaYCostesNoFinitosConDTMinCero) {
+  CDiagrama modelo = prueba::LatenteEnElPinch();
+  modelo.SetDTMin(0.0);
+  modelo.CalcularObjetivos();
+  OpcionesInforme o = SinSecciones();
+  o.corrientes[7] = true;
+  Informe inf;
+  const std::string t = TextoPagina(inf.Escribir(modelo, o));
+  ASSERT_TRUE(inf.ok);
+  const std::string c = Cuerpo(t);
+  ASSERT_NE(c.find("Área y Costes mínimos"), std::string::npos) << c;
+  for (const char* linea :
+       {"Área mínima de la red de intercambio: infinita (las curvas compuestas se tocan).",
+        "De inmovilizado totales: infinito (las curvas compuestas se tocan).",
+        "De inmovilizado anuales: infinito (las curvas compuestas se tocan).",
+        "Totales anuales: infinito (las curvas compuestas se tocan)."})
+    EXPECT_NE(c.find(linea), std::string::npos) << linea << "\n" << c;
+  EXPECT_EQ(c.find("inf "), std::string::npos);
+}
+
 TEST(SeccionesInforme, AltoDeLaTramaSegunElRectanguloDelModelo) {
   struct Caso {
     Rect r;

@@ -59,13 +59,14 @@ CDiagrama ConServicios(bool mostrados) {
 }
 
 // Two hot and two cold streams with an exchanger between every pair
-// (E1 H0-C0, E2 H0-C1, E3 H1-C0, E4 H1-C1), each end placed by hand.
+// (E1 H0-C0, E2 H0-C1, E3 H1-C0, E4 H1-C1), each end placed by hand on the
+// lines (all of them below the pinch, on the right half of the grid).
 CDiagrama CuatroEnAnillo() {
   prueba::RedManual r;
   prueba::UnirTodas(r, 2, 2);
   for (std::size_t i = 0; i < r.d.m_cambiadores.size(); ++i) {
     CCambiador& c = r.d.m_cambiadores[i];
-    const std::int32_t x = 5000 + 2000 * static_cast<std::int32_t>(i);
+    const std::int32_t x = 11000 + 1500 * static_cast<std::int32_t>(i);
     c.rectCaliente = Rect{x, -2000 - 2750 * c.ladoCaliente.ref, x + 650, -2650 - 2750 * c.ladoCaliente.ref};
     c.rectFrio = Rect{x, -2000 - 2750 * c.ladoFrio.ref, x + 650, -2650 - 2750 * c.ladoFrio.ref};
   }
@@ -504,15 +505,15 @@ TEST_F(Editor, MoverYAlinearUnExtremoPorElMenu) {
   const Rect frio = M().m_cambiadores[0].rectFrio;
   ed.MoverExtremo(true);
   // The hot end follows the pointer with no button held...
-  EXPECT_TRUE(ed.Mover(Point{12000, -3000}, false));
-  EXPECT_EQ(M().m_cambiadores[0].rectCaliente.left, 12000);
+  EXPECT_TRUE(ed.Mover(Point{8000, -3000}, false));
+  EXPECT_EQ(M().m_cambiadores[0].rectCaliente.left, 8000);
   EXPECT_EQ(M().m_cambiadores[0].rectFrio, frio);
   EXPECT_EQ(doc.NumDeshacer(), 0);
   // ...until the next press, which makes it one step.
   Clic(EnFila(3));
   EXPECT_EQ(doc.NumDeshacer(), 1);
   EXPECT_FALSE(ed.Mover(Point{14000, -3000}, false));
-  EXPECT_EQ(M().m_cambiadores[0].rectCaliente.left, 12000);
+  EXPECT_EQ(M().m_cambiadores[0].rectCaliente.left, 8000);
 
   // Aligning the cold end under the hot one: stored, no undo step.
   doc.SetModifiedFlag(false);
@@ -529,6 +530,16 @@ TEST_F(Editor, MoverYAlinearUnExtremoPorElMenu) {
   EXPECT_FALSE(ed.PuedeMover(true));
   EXPECT_TRUE(ed.PuedeMover(false));
   EXPECT_FALSE(ed.PuedeAlinear());
+
+  // E1 lies above the pinch: moved past the pinch line (the middle of its
+  // row) it is drawn back on its own side of it.
+  const Rect fila = M().GetCorriente(1).m_rect;
+  const std::int64_t lineaPinch = fila.left + fila.Width() / 2;
+  Clic(EnCambiador(0));
+  ed.MoverExtremo(true);
+  EXPECT_TRUE(ed.Mover(Point{12000, -3000}, false));
+  Clic(EnFila(3));
+  EXPECT_LE(M().m_cambiadores[0].rectCaliente.right, lineaPinch);
 }
 
 TEST_F(Editor, ArrastrarUnNodoLoGuardaSinPasoDeshacer) {
@@ -625,7 +636,11 @@ TEST_F(Editor, DTMinDelCampo) {
                {"1,5,0", 10.0, "Introduzca un número."},
                {nueves, 10.0, "Introduzca un número."},
                {"1e999", 10.0, "Introduzca un número."},
-               {"-5", 10.0, "Introduzca un número mayor o igual que 0."}};
+               {"-5", 10.0, "Introduzca una diferencia mínima de temperatura entre 0 y 10000 K."},
+               // Beyond 10000 K the shifted temperatures lose their digits.
+               {"10000", 10000.0, nullptr},
+               {"10000.5", 10.0, "Introduzca una diferencia mínima de temperatura entre 0 y 10000 K."},
+               {"1e300", 10.0, "Introduzca una diferencia mínima de temperatura entre 0 y 10000 K."}};
   for (const auto& c : casos) {
     SCOPED_TRACE(c.texto.substr(0, 10));
     Cargar(prueba::CuatroCorrientesSinCalcular());

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -338,6 +339,40 @@ TEST_F(EmparejamientosUi, CorrienteQueLlegaAlPinchDeServicioVecinoDaUnCambiadorV
     EXPECT_NEAR(x.tSalidaFria, c.salidaFria, 1e-9);
     EXPECT_NEAR(x.q, c.q, 1e-9);
     EXPECT_TRUE(prueba::Calculada(d.CalcularRed()));
+    EXPECT_EQ(d.m_textoComprobacion.find("Errores"), std::string::npos) << d.m_textoComprobacion;
+  }
+}
+
+// A match that completes a latent stream gives its whole heat. Process
+// pinch: H1 500 -> 300 K m·cp 1, C2 395 -> 450 K m·cp 2, C3 latent at 390 K
+// with 80 kW, DT min 10 (pinch at shifted 395: 400 K hot, 390 K cold). On the
+// hot side H1 has 100 kW above 400 K, C3 its 80: C3 is completed, so the
+// exchanger takes 80 kW and H1 runs from 480 down to the pinch at 400 K.
+// Utility pinch: on its cold side (shifted 445) the latent steam at 450 K
+// (50 kW) meets C (290 -> 490 K, 50 kW from 440 down to the process pinch at
+// 390 K): the tie completes the steam, both its ends at 450 K, 50 kW.
+TEST_F(EmparejamientosUi, LaCorrienteLatenteCompletadaDaTodoSuCalor) {
+  struct Caso {
+    const char* nombre;
+    std::function<CDiagrama()> problema;
+    int pinch, lado;
+    std::int32_t caliente, fria;
+    double q, the, ths, tfe, tfs;
+  };
+  const Caso casos[] = {
+      {"pinch de proceso, fría latente", [] { return prueba::LatenteEnElPinch(); }, 0,
+       kLadoCaliente, 0, 2, 80, 480, 400, 390, 390},
+      {"pinch de servicios, vapor latente", [] { return ConPinchDeServicioArriba(440); }, 1,
+       kLadoFrio, 1001, 0, 50, 450, 450, 390, 440},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.nombre);
+    CDiagrama d = c.problema();
+    Diseno s(d, c.pinch, c.lado);
+    ASSERT_EQ(s.Clic(c.caliente, c.fria), ResultadoClic::Anadido);
+    s.Guardar();
+    ASSERT_EQ(d.GetNumCambiadores(), 1);
+    EsperarCambiador(d.m_cambiadores[0], c.caliente, c.fria, c.q, c.the, c.ths, c.tfe, c.tfs);
     EXPECT_EQ(d.m_textoComprobacion.find("Errores"), std::string::npos) << d.m_textoComprobacion;
   }
 }

@@ -144,6 +144,30 @@ TEST(GraficasDTMin, SweepPointsAndCounts) {
   EXPECT_GT(g.puntos.back().x, 2990);
 }
 
+// At DT min 0 the composites touch: area, capital and total cost are not
+// finite there and the charts leave that point out; the operating cost keeps
+// it.
+TEST(GraficasDTMin, ElPuntoDeAreaInfinitaQuedaFuera) {
+  struct Caso {
+    Constructor construir;
+    std::size_t serie;
+    std::size_t puntos;
+  };
+  const Caso casos[] = {{GraficaAreaMinDTMin, 0, 4},          {GraficaCosteInmovilizadoDTMin, 0, 4},
+                        {GraficaCosteTotalDTMin, 2, 4},       {GraficaCosteTotalDTMin, 1, 4},
+                        {GraficaCosteTotalDTMin, 0, 5},       {GraficaCosteOperacionDTMin, 0, 5}};
+  for (const Caso& c : casos) {
+    // At DT min 0 the hot curve meets the boiling stream at 390 K.
+    CDiagrama d = LatenteEnElPinch();
+    d.CalcularObjetivos();
+    CGrafica g;
+    c.construir(d, g, 0.0, 20.0, 5);  // DT 0, 4, 8, 12, 16
+    const auto p = PuntosSerie(g, c.serie);
+    ASSERT_EQ(p.size(), c.puntos) << g.series[c.serie].etiqueta;
+    EXPECT_EQ(p.front().x, c.puntos == 4 ? 400 : 0) << g.series[c.serie].etiqueta;
+  }
+}
+
 TEST(GraficasDTMin, NoStreamsGiveNoAreaAndNoCapitalWithoutYears) {
   CDiagrama vacio;
   CGrafica g;

@@ -336,12 +336,13 @@ TEST(ServiciosGenerales, TotalesYMaximosDeBarras) {
     EXPECT_DOUBLE_EQ(MaximoBarra(d.m_servicios[c.k], c.ajustar), c.maximo);
 }
 
-// Heating at 400 K (at most 55.275 kW, at 395 K shifted) and cooling at
-// 380 K (at most 40.275, at 385) with these loads.
+// Heating at 400 K (at most 20 kW: 55.275 flow at 395 K shifted, but only
+// 20 at 438.15 above it) and cooling at 300 K (at most 60: 63.425 at 305,
+// but 60 at 298.15 below it) with these loads.
 CDiagrama Bolsillo(std::vector<double> calefaccion, double refrigeracion) {
   std::vector<CServicios> v;
   for (double c : calefaccion) v.push_back(ServicioLatente(400, c, 0));
-  v.push_back(ServicioLatente(380, refrigeracion, 1));
+  v.push_back(ServicioLatente(300, refrigeracion, 1));
   return ConServicios(v);
 }
 
@@ -390,14 +391,14 @@ TEST(ServiciosGenerales, CambioAjustado) {
 }
 
 TEST(ServiciosGenerales, SinAjusteLasCargasNoPasanDeSuMaximo) {
-  // Maxima 55.275 (heating, H negative) and 40.275.
-  CDiagrama d = Bolsillo({70, 30}, 100);
+  // Maxima 20 (heating, H negative) and 60.
+  CDiagrama d = Bolsillo({70, 10}, 100);
   LimitarCargas(d);
   const std::vector<double> cargas = Cargas(d);
   ASSERT_EQ(cargas.size(), 3u);
-  EXPECT_NEAR(cargas[0], 55.275, 1e-9);
-  EXPECT_EQ(cargas[1], 30);
-  EXPECT_NEAR(cargas[2], 40.275, 1e-9);
+  EXPECT_NEAR(cargas[0], 20, 1e-9);
+  EXPECT_EQ(cargas[1], 10);
+  EXPECT_NEAR(cargas[2], 60, 1e-9);
 }
 
 }  // namespace

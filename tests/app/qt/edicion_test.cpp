@@ -456,7 +456,7 @@ TEST_F(Edicion, DTMinRechazaLoQueNoEsUnNumeroNoNegativo) {
   EXPECT_EQ(campo->text(), QStringLiteral("-5"));
   Vista()->setFocus();
   Procesar();
-  EXPECT_EQ(Preguntas(), std::vector<std::string>{"Introduzca un número mayor o igual que 0."});
+  EXPECT_EQ(Preguntas(), std::vector<std::string>{"Introduzca una diferencia mínima de temperatura entre 0 y 10000 K."});
   EXPECT_EQ(campo->text(), QStringLiteral("10."));
   sinCambios();
 }

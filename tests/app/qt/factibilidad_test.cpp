@@ -6,6 +6,9 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QTest>
+#include <algorithm>
+#include <cstdlib>
+#include <optional>
 
 #include "app/core/emparejamientos.h"
 #include "app/core/ids_comandos.h"
@@ -13,7 +16,9 @@
 #include "dialogs/analysis/dlg_factibilidad.h"
 #include "fixture.h"
 #include "model/documento_archivo.h"
+#include "tests/comun/archivos.h"
 #include "tests/comun/kit_listas.h"
+#include "tests/comun/problemas.h"
 
 namespace vardo::prueba {
 namespace {
@@ -156,6 +161,121 @@ TEST_F(FactibilidadPrograma, LadoCalienteYLadoFrioHastaLosCambiadores) {
   });
   ASSERT_EQ(Doc()->m_Diagrama.GetNumCambiadores(), 2);
   EsperarCambiador(Doc()->m_Diagrama, 1, 1, 0, 90, 363.15, 333.15, 308.15, 353.15);
+}
+
+// Every exchanger circle drawn lies on the line of the stream whose row it
+// sits on: between the ends of the horizontal line drawn through its centre,
+// or centred on a line drawn as a point (a stream at one temperature on a
+// pinch line).
+void EsperarCirculosSobreSusLineas(const std::vector<RecordingDc::Item>& imagen) {
+  int circulos = 0;
+  for (const RecordingDc::Item& c : imagen) {
+    if (c.op != RecordingDc::Op::Ellipse || c.points.size() != 2) continue;
+    ++circulos;
+    const std::int32_t y = (c.points[0].y + c.points[1].y) / 2;
+    const std::int32_t izq = std::min(c.points[0].x, c.points[1].x);
+    const std::int32_t der = std::max(c.points[0].x, c.points[1].x);
+    bool sobreLinea = false;
+    for (const RecordingDc::Item& l : imagen) {
+      if (l.op != RecordingDc::Op::Line || l.points.size() != 2) continue;
+      if (l.points[0].y != l.points[1].y || std::abs(l.points[0].y - y) > 2) continue;
+      const std::int32_t a = std::min(l.points[0].x, l.points[1].x);
+      const std::int32_t b = std::max(l.points[0].x, l.points[1].x);
+      if (a <= izq && der <= b) sobreLinea = true;
+      if (a == b && std::abs((izq + der) / 2 - a) <= 1) sobreLinea = true;
+    }
+    EXPECT_TRUE(sobreLinea) << "círculo " << izq << ".." << der << " en y " << y;
+  }
+  EXPECT_GT(circulos, 0);
+}
+
+// A match that completes a latent stream, in the program: H1 500 -> 300 K,
+// C2 395 -> 450 K, C3 boiling at 390 K (80 kW), DT min 10. On the hot side H1
+// and C3 are matched and OK writes an exchanger of C3's whole 80 kW, H1 from
+// 480 K down to the pinch at 400 K; its circles lie on both lines.
+TEST_F(FactibilidadPrograma, EmparejarConUnaLatenteDaTodoSuCalor) {
+  CDiagrama m = LatenteEnElPinch();
+  m.CalcularObjetivos();
+  const QString ruta = Ruta("latente.vdo");
+  EscribirBytes(ruta.toStdString(), GuardarDocumento(MarcoDocumento{1, 3, false}, m));
+  ASSERT_EQ(Iniciar({ruta}), -1);
+  ASSERT_TRUE(Doc()->m_bUsarFactibilidad);
+  Disenar(cmd::kFactibilidadCaliente, [](Driver& dr, D& w) {
+    ASSERT_EQ(Entradas(w, D::kIdCalientes).size(), 1u);
+    const Textos frias = Entradas(w, D::kIdFrias);  // C2 starts above the pinch
+    ASSERT_EQ(frias.size(), 1u);
+    ASSERT_EQ(frias[0].substr(0, 2), "3:");
+    Emparejar(dr, 0, 0);  // 1 with 3
+    EXPECT_EQ(w.Text(D::kIdAyuda), kAyudaCambiadorAnadido);
+    dr.Ok();
+  });
+  ASSERT_EQ(Doc()->m_Diagrama.GetNumCambiadores(), 1);
+  EsperarCambiador(Doc()->m_Diagrama, 0, 0, 2, 80, 480, 400, 390, 390);
+  EXPECT_EQ(Doc()->m_Diagrama.m_textoComprobacion.find("Errores"), std::string::npos);
+  Marco().show();
+  Procesar();
+  EsperarCirculosSobreSusLineas(Vista()->Imagen());
+}
+
+// A file whose circles were left at the grid's left by an older layout: C
+// 290 -> 490 K, H1 400 -> 300 K and H 440 -> 400 K (m·cp 0.5), with two
+// latent steam levels of 50 kW (520 and 450 K) shown, whose utility pinch
+// line (450 K hot, 440 K cold) stands left of the process pinch line. H
+// starts below the utility pinch: its line begins mid-grid at that pinch
+// line. The exchanger H-C above the process pinch is drawn on H's line and
+// on C's, between the two pinch lines.
+TEST_F(FactibilidadPrograma, CirculosSobreUnaCorrienteQueEmpiezaEnMedio) {
+  CDiagrama m;
+  m.AddCorriente(290, 490, 1, 1, 0);
+  m.AddCorriente(400, 300, 1, 0, 0);
+  m.AddCorriente(440, 400, 0.5, 0, 0);
+  m.m_servicios.push_back(ServicioLatente(520, 50, 0));
+  m.m_servicios.push_back(ServicioLatente(450, 50, 0));
+  m.m_serviciosVisibles = 1;
+  m.SetDTMin(10);
+  m.AddCambiador(kModoTemperaturas, 2, 0, kTipoExtremo, 0, kTipoPinch, 0, kTipoPinch, 0, 0, 0, 0,
+                 0);
+  ReconstruirListas(m);
+  ASSERT_TRUE(Calculada(CalcularRed(m)));
+  CCambiador& c = m.m_cambiadores[0];
+  ASSERT_NEAR(c.q, 20, 1e-9);
+  c.rectCaliente = Rect{5500, -2000, 6150, -2650};
+  c.rectFrio = Rect{5500, -4000, 6150, -4650};
+  for (CCorriente& s : m.m_corrientes) s.m_marcaOrden = 0;
+  for (CServicios& s : m.m_servicios) s.m_marcaOrden = 0;
+  const QString ruta = Ruta("en_medio.vdo");
+  EscribirBytes(ruta.toStdString(), GuardarDocumento(MarcoDocumento{0, 3, false}, m));
+
+  ASSERT_EQ(Iniciar({ruta}), -1);
+  Marco().show();
+  Procesar();
+  const CDiagrama& d = Doc()->m_Diagrama;
+  const std::optional<CCorriente::Tramo> h = d.m_corrientes[2].TramoDibujado();
+  ASSERT_TRUE(h.has_value());
+  const Rect fila = d.m_corrientes[2].m_rect;
+  EXPECT_GT(h->izquierda, fila.left + fila.Width() / 4);  // a stream that starts mid-grid
+  EsperarCirculosSobreSusLineas(Vista()->Imagen());
+  // Both circles between the utility pinch line (a third of the row) and the
+  // process pinch line (two thirds).
+  const CCambiador& x = d.m_cambiadores[0];
+  for (const Rect& r : {x.rectCaliente, x.rectFrio}) {
+    EXPECT_GE(r.left, fila.left + fila.Width() / 3);
+    EXPECT_LE(r.right, fila.left + 2 * fila.Width() / 3);
+  }
+}
+
+// The samples as they open: every circle on its line.
+TEST_F(FactibilidadPrograma, CirculosDeLosEjemplosSobreSusLineas) {
+  for (const char* ejemplo : {"cuatro_corrientes.vdo", "servicios_y_area.vdo", "latente_y_tabla.vdo"}) {
+    SCOPED_TRACE(ejemplo);
+    ASSERT_EQ(Iniciar({CopiaEjemplo(ejemplo)}), -1);
+    Marco().show();
+    Procesar();
+    if (Doc()->m_Diagrama.GetNumCambiadores() > 0) EsperarCirculosSobreSusLineas(Vista()->Imagen());
+    app_->CerrarTodos();
+    Procesar();
+    app_.reset();
+  }
 }
 
 TEST_F(FactibilidadPrograma, BifurcarYCancelarDejaElDocumentoIgual) {

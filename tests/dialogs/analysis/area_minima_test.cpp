@@ -195,6 +195,81 @@ TEST_F(AreaMinima, DTMinConComaYRechazos) {
   EXPECT_EQ(registro_.modelo.m_dtMin, 1.5);
 }
 
+// The default heating must reach the hottest process temperature it serves
+// (highest shifted 438.15 + 5 = 443.15 K), the cooling the coldest (lowest
+// shifted 298.15 - 5 = 293.15 K): a temperature beyond is refused on Enter
+// with a message that names the limit; the limit itself, as shown, is taken.
+// DT min takes 0 to 10000 K; at 0 the composites touch and the area shown is
+// not finite.
+TEST_F(AreaMinima, TemperaturasPorDefectoYDTMinFueraDeSuRango) {
+  const std::string kCalor =
+      "La temperatura de la calefacción no puede ser menor que 443.15 K, la temperatura más alta "
+      "a la que debe calentar el proceso.";
+  const std::string kFrio =
+      "La temperatura de la refrigeración no puede ser mayor que 293.15 K, la temperatura más "
+      "baja a la que debe enfriar el proceso.";
+  const std::string kDT = "Introduzca una diferencia mínima de temperatura entre 0 y 10000 K.";
+  const bool ok = Correr(CuatroCorrientes(), [&](Driver& d) {
+    std::string area = d.Text(D::kIdArea);
+    struct Caso {
+      int servicio;  // 1 heating, 2 cooling, 0 the DT min field
+      const char* texto;
+      std::string mensaje;  // empty: taken
+    };
+    const Caso casos[] = {
+        {0, "10001", kDT},  {0, "1e300", kDT},  {1, "300", kCalor}, {1, "443.1", kCalor},
+        {1, "443,15", ""},  {2, "300", kFrio},  {2, "293.2", kFrio}, {2, "293.15", ""},
+    };
+    for (const Caso& c : casos) {
+      SCOPED_TRACE(c.texto);
+      runner_.Clear();
+      const int id = c.servicio == 0 ? D::kIdDTMin : D::kIdTempServicio;
+      if (c.servicio != 0) {
+        d.Type(D::kIdServicio, std::to_string(c.servicio));
+        d.Focus(D::kIdCoefServicio);
+        ASSERT_EQ(d.Text(D::kIdServicio), std::to_string(c.servicio));
+      }
+      d.Type(id, c.texto);
+      d.Enter();
+      if (c.mensaje.empty()) {
+        EXPECT_TRUE(Mensajes().empty());
+        area = d.Text(D::kIdArea);
+        continue;
+      }
+      EXPECT_EQ(Mensajes(), std::vector<std::string>{c.mensaje});
+      EXPECT_EQ(d.Dialog().FocusedId(), id);
+      EXPECT_EQ(d.Text(D::kIdArea), area);
+      if (c.servicio == 1) d.Grab(::testing::TempDir() + "analisis_area_minima_limite.png");
+      d.Ok();
+      EXPECT_TRUE(d.Dialog().IsOpen());
+      d.Type(id, c.servicio == 1 ? "448.15" : c.servicio == 2 ? "288.15" : "10");
+      d.Enter();
+    }
+    d.Ok();
+  });
+  EXPECT_TRUE(ok);
+  EXPECT_EQ(registro_.modelo.m_dtMin, 10.0);
+  EXPECT_EQ(registro_.modelo.m_tCalienteGenerico, 443.15);
+  EXPECT_EQ(registro_.modelo.m_tFrioGenerico, 293.15);
+}
+
+// DT min 0 where the composites touch (H1 500 -> 300 K, C2 395 -> 450 K,
+// C3 boiling at 390 K): the area is not finite and the dialog says so.
+TEST_F(AreaMinima, DTMinCeroConCurvasQueSeTocanDaAreaInfinita) {
+  CDiagrama m = LatenteEnElPinch();
+  m.CalcularObjetivos();
+  const bool ok = Correr(m, [&](Driver& d) {
+    EXPECT_NE(d.Text(D::kIdArea), "infinita");
+    d.Type(D::kIdDTMin, "0");
+    d.Enter();
+    EXPECT_EQ(d.Text(D::kIdArea), "infinita");
+    d.Grab(::testing::TempDir() + "analisis_area_minima_infinita.png");
+    d.Ok();
+  }, {Answer::Yes});
+  EXPECT_TRUE(ok);
+  EXPECT_EQ(registro_.modelo.m_dtMin, 0.0);
+}
+
 TEST_F(AreaMinima, DTMin20PreguntaUnaVezYSiMueveLosServiciosAlLimite) {
   const bool ok = Correr(CuatroCorrientes(), [](Driver& d) {
     d.Type(D::kIdDTMin, "20");

@@ -91,7 +91,8 @@ TEST_F(Cascada, DTMinQueNoEsUnNumeroNoNegativoSeRechaza) {
   const Caso casos[] = {{"1e999", "Introduzca un número."},
                         {"abc", "Introduzca un número."},
                         {"1,5,0", "Introduzca un número."},
-                        {"-1", "Introduzca un número mayor o igual que 0."}};
+                        {"-1", "Introduzca una diferencia mínima de temperatura entre 0 y 10000 K."},
+                        {"1e300", "Introduzca una diferencia mínima de temperatura entre 0 y 10000 K."}};
   for (const Caso& c : casos) {
     SCOPED_TRACE(c.texto);
     runner_.Clear();

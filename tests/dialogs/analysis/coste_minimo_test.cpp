@@ -32,6 +32,26 @@ void EsperarCostes(Driver& d, CDiagrama m) {
   EXPECT_EQ(d.Text(D::kIdCosteTotal), NumTexto(inmovilizado + operacion));
 }
 
+// DT min 0 where the composites touch: capital and total cost are not
+// finite and say so; the operating cost keeps its figure.
+TEST_F(CosteMinimo, DTMinCeroConCurvasQueSeTocanDaCostesInfinitos) {
+  CDiagrama m = LatenteEnElPinch();
+  m.CalcularObjetivos();
+  const bool ok = Correr(m, [&](Driver& d) {
+    d.Type(D::kIdDTMin, "0");
+    d.Enter();
+    EXPECT_EQ(d.Text(D::kIdCosteInmovilizado), "infinito");
+    EXPECT_EQ(d.Text(D::kIdCosteTotal), "infinito");
+    CDiagrama cero = LatenteEnElPinch();
+    cero.SetDTMin(0.0);
+    cero.CalcularObjetivos();
+    EXPECT_EQ(d.Text(D::kIdCosteOperacion), NumTexto(cero.CosteOperacion(0)));
+    d.Grab(::testing::TempDir() + "analisis_coste_minimo_infinito.png");
+    d.Ok();
+  });
+  EXPECT_TRUE(ok);
+}
+
 TEST_F(CosteMinimo, ServiciosPorDefectoA50YResultadosQueSiguenAlCampoQueSeDeja) {
   CDiagrama esperado = CuatroCorrientes();
   const bool ok = Correr(CuatroCorrientes(), [&](Driver& d) {

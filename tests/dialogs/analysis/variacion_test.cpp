@@ -108,15 +108,16 @@ TEST_F(Variacion, NumeroDePuntosSegunLaPlantilla) {
 }
 
 // The range's ends: a decimal comma is a decimal point; what is no finite
-// number is refused on OK with the focus in its field (the command checks
-// the range itself).
+// number, or a DT min outside 0..10000 K, is refused on OK with the focus in
+// its field (the command checks the order of the range itself).
 TEST_F(Variacion, ExtremosDelRangoPorLaReglaDelNumero) {
   for (const CasoRango& c : Rangos()) {
     SCOPED_TRACE(c.titulo);
     runner_.Clear();
     runner_.ScriptDialog([&](Driver& d) {
       for (const int id : {CVariacionDTDlg::kIdInicial, CVariacionDTDlg::kIdFinal}) {
-        for (const char* malo : {"abc", "1e999", "2,5,0", ""}) {
+        // No number, then a DT min outside 0..10000 K.
+        for (const char* malo : {"abc", "1e999", "2,5,0", "", "-1", "10000.5"}) {
           SCOPED_TRACE(malo);
           d.Type(id, malo);
           d.Ok();
@@ -130,7 +131,13 @@ TEST_F(Variacion, ExtremosDelRangoPorLaReglaDelNumero) {
     std::string ini, fin;
     int puntos = 0;
     EXPECT_TRUE(c.correr(fabrica_, ini, fin, puntos));
-    EXPECT_EQ(Mensajes(), std::vector<std::string>(8, "Introduzca un número."));
+    std::vector<std::string> esperados;
+    for (int campo = 0; campo < 2; ++campo) {
+      esperados.insert(esperados.end(), 4, "Introduzca un número.");
+      esperados.insert(esperados.end(), 2,
+                       "Introduzca una diferencia mínima de temperatura entre 0 y 10000 K.");
+    }
+    EXPECT_EQ(Mensajes(), esperados);
     EXPECT_EQ(LeerNumeroTecleado(ini), 1.5);
     EXPECT_EQ(LeerNumeroTecleado(fin), 40.5);
   }

@@ -89,8 +89,8 @@ TEST_F(PropDiagrama, OtrasGraficasCompruebaElRango) {
   } casos[] = {
       {"10", "10", "25", "La diferencia de temperaturas final debe ser mayor que la inicial"},
       {"10", "9", "25", "La diferencia de temperaturas final debe ser mayor que la inicial"},
-      {"-1", "10", "25", "Introduzca un número entre 0 y 10000."},
-      {"1", "20000", "25", "Introduzca un número entre 0 y 10000."},
+      {"-1", "10", "25", "Introduzca una diferencia mínima de temperatura entre 0 y 10000 K."},
+      {"1", "20000", "25", "Introduzca una diferencia mínima de temperatura entre 0 y 10000 K."},
       {"1", "diez", "25", "Introduzca un número."},
       {"", "10", "25", "Introduzca un número."},
       {"1", "4x0", "25", "Introduzca un número."},

@@ -34,8 +34,9 @@ CServicios Nombrado(CServicios s, const char* nombre) {
   return s;
 }
 
-// Heating at 400 K and cooling at 380 K with these loads; maxima 55.275 and
-// 40.275.
+// Heating at 400 K and cooling at 380 K with these loads; maxima 20 (55.275
+// flow at 395 K shifted, but only 20 at 438.15 above it) and 0 (above the
+// pinch, where nothing flows below it).
 CDiagrama Bolsillo(std::vector<double> calor, std::vector<double> frio) {
   std::vector<CServicios> v;
   for (double c : calor) v.push_back(Nombrado(ServicioLatente(400, c, 0), "Vapor"));
@@ -46,7 +47,7 @@ CDiagrama Bolsillo(std::vector<double> calor, std::vector<double> frio) {
 // Utilities whose curve is set against the process one on "Combinar": steam
 // at 473.15 and 453.15 K, above the process (at most 20 kW each), cooling
 // water 278.15 -> 288.15 K, below it (at most 60 kW), and a cooler at 380 K,
-// above the pinch (at most 40.275 kW). They fit while the steam gives at
+// above the pinch (at most 0 kW). They fit while the steam gives at
 // most 20 kW in all, the water takes at most 60 and the cooler nothing.
 CServicios Vapor(double carga) { return Nombrado(ServicioLatente(473.15, carga, 0), "Vapor"); }
 CServicios VaporBajo(double carga) {
@@ -548,9 +549,9 @@ TEST_F(Servicios, CombinarConAjusteCambiosAceptadosCorregidosYRechazados) {
       // The heating side needs 20, 10 of it from the other steam: the
       // raised bar comes back to 10.
       {"subida corregida", false, 1, "15", {10, 10, 30, 0}, 0, "20. kW/20. kW"},
-      // Cooling above the pinch crosses the curve; with the 30 kW the
-      // cooling side still needs it crosses too: every bar back, a beep.
-      {"subida rechazada", true, 1, "10", {10, 10, 30, 0}, 1, "20. kW/20. kW"},
+      // Cooling above the pinch can take nothing (its maximum is 0): its bar
+      // does not go up.
+      {"sobre el pinch", true, 1, "10", {10, 10, 30, 0}, 0, "20. kW/20. kW"},
   };
   for (const Caso& c : casos) {
     SCOPED_TRACE(c.nombre);
@@ -630,7 +631,7 @@ TEST_F(Servicios, CombinarActivarElAjuste) {
 }
 
 TEST_F(Servicios, CombinarSinAjusteLimitaLasCargasYAgrandaLasBarras) {
-  // Cooling 100 kW, above its maximum 40.275.
+  // Cooling 100 kW, above its maximum 0 (it stands above the pinch).
   CDiagrama d = Bolsillo({20}, {100});
   std::vector<double> maximos;
   double frioMostrado = 0;
@@ -644,10 +645,10 @@ TEST_F(Servicios, CombinarSinAjusteLimitaLasCargasYAgrandaLasBarras) {
     drv.Ok();
   }));
   ASSERT_EQ(maximos.size(), 2u);
-  EXPECT_NEAR(maximos[0], std::fabs(-55.275 + 50) * 10, 1e-9);
-  EXPECT_NEAR(maximos[1], (40.275 + 50) * 10, 1e-9);
-  EXPECT_NEAR(frioMostrado, 40.275, 1e-9);
-  EXPECT_NEAR(d.m_servicios[1].m_carga, 40.275, 1e-9);
+  EXPECT_NEAR(maximos[0], std::fabs(-20 + 50) * 10, 1e-9);
+  EXPECT_NEAR(maximos[1], (0 + 50) * 10, 1e-9);
+  EXPECT_NEAR(frioMostrado, 0, 1e-9);
+  EXPECT_NEAR(d.m_servicios[1].m_carga, 0, 1e-9);
 }
 
 // ================================================================ "Costes"
