@@ -24,6 +24,7 @@
 #include "platform/core/numtext.h"
 #include "platform/qt/displaygrid.h"
 #include "tests/comun/problemas.h"
+#include "tests/comun/textos_cascada.h"
 
 namespace vardo::prueba {
 namespace {
@@ -399,6 +400,8 @@ TEST_F(Visor, VadizodSoloConExtremosDeCorrientes) {
     }
     EXPECT_TRUE(esExtremo) << T;
   }
+  // The labels stand inside the plot at the pane's width.
+  EXPECT_EQ(TextosCascadaEstorbados(*Panel()->Cascada()), std::vector<std::string>{});
   Guardar(Panel(), "visor_vadizod.png");
   Panel()->Graficas()->setCurrentIndex(0);
   Procesar();
