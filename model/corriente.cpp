@@ -423,15 +423,22 @@ void CCorriente::ClasificarExtremos() {
 
 // ------------------------------------------------------------------- drawing
 
-void CCorriente::Dibujar(Dc& dc, std::int32_t numero) const {
-  // Positions are worked out in 64 bits and saturated where they reach the
-  // device: a rectangle from a file may span the whole 32-bit range.
+namespace {
+
+// The row's line: its height and its two ends on the page, in 64 bits.
+struct LineaFila {
+  std::int64_t ym, xSupply, xTarget, dir;  // dir: 1 left to right, -1 right to left
+};
+
+// Positions are worked out in 64 bits and saturated where they reach the
+// device: a rectangle from a file may span the whole 32-bit range.
+LineaFila Linea(const CCorriente& c) {
   using I64 = std::int64_t;
-  const Rect& r = m_rect;
+  const Rect& r = c.m_rect;
   const I64 ym = TruncCoord((static_cast<double>(r.top) + r.bottom) / 2.0);
 
   // Pinch lines stand at left + k·dx (k = 1..N), hottest first.
-  const std::size_t n = std::min(m_posicionT1.size(), m_posicionT2.size());
+  const std::size_t n = std::min(c.m_posicionT1.size(), c.m_posicionT2.size());
   const I64 dx = r.Width() / static_cast<I64>(n + 1);
   auto xPinch = [&](std::size_t k) {  // k 0-based
     return r.left + static_cast<I64>(k + 1) * dx;
@@ -440,8 +447,8 @@ void CCorriente::Dibujar(Dc& dc, std::int32_t numero) const {
   const I64 xMax = I64{r.right} - kFinLinea;
 
   // Codes of the hot and cold ends: supply/target by the stream's direction.
-  const auto& posCaliente = m_fria ? m_posicionT2 : m_posicionT1;
-  const auto& posFrio = m_fria ? m_posicionT1 : m_posicionT2;
+  const auto& posCaliente = c.m_fria ? c.m_posicionT2 : c.m_posicionT1;
+  const auto& posFrio = c.m_fria ? c.m_posicionT1 : c.m_posicionT2;
 
   // The hot end stands in the first interval whose pinch lies below it.
   I64 xCaliente = n > 0 ? xPinch(n - 1) : xMin;
@@ -456,9 +463,39 @@ void CCorriente::Dibujar(Dc& dc, std::int32_t numero) const {
     if (posFrio[k] == 2) { xFrio = xPinch(k); break; }
   }
 
-  const I64 xSupply = m_fria ? xFrio : xCaliente;
-  const I64 xTarget = m_fria ? xCaliente : xFrio;
+  const I64 xSupply = c.m_fria ? xFrio : xCaliente;
+  const I64 xTarget = c.m_fria ? xCaliente : xFrio;
   const I64 dir = xTarget >= xSupply ? 1 : -1;  // direction of flow on the page
+  return LineaFila{ym, xSupply, xTarget, dir};
+}
+
+// The supply and target temperatures stand above the line, inside its two
+// ends.
+std::pair<Rect, Rect> Rotulos(const LineaFila& l, const Point& e1, const Point& e2) {
+  using I64 = std::int64_t;
+  const I64 x1 = l.dir > 0 ? l.xSupply + kCaja / 2 + kSeparacionTexto
+                           : l.xSupply - kCaja / 2 - kSeparacionTexto - e1.x;
+  const I64 x2 = l.dir > 0 ? l.xTarget - kFlechaLargo - kSeparacionTexto - e2.x
+                           : l.xTarget + kFlechaLargo + kSeparacionTexto;
+  auto caja = [&](I64 x, const Point& e) {
+    return Rect{Saturar32(x), Saturar32(l.ym + kSeparacionTexto + e.y), Saturar32(x + e.x),
+                Saturar32(l.ym + kSeparacionTexto)};
+  };
+  return {caja(x1, e1), caja(x2, e2)};
+}
+
+}  // namespace
+
+std::pair<Rect, Rect> CCorriente::RotulosExtremos(Dc& dc) const {
+  return Rotulos(Linea(*this), dc.TextExtent(NumTexto(GetT1(), 6)),
+                 dc.TextExtent(NumTexto(GetT2(), 6)));
+}
+
+void CCorriente::Dibujar(Dc& dc, std::int32_t numero) const {
+  using I64 = std::int64_t;
+  const Rect& r = m_rect;
+  const LineaFila l = Linea(*this);
+  const I64 ym = l.ym, xSupply = l.xSupply, xTarget = l.xTarget, dir = l.dir;
   auto P = [](I64 x, I64 y) { return Point{Saturar32(x), Saturar32(y)}; };
 
   const int guardado = dc.SaveDc();
@@ -502,14 +539,9 @@ void CCorriente::Dibujar(Dc& dc, std::int32_t numero) const {
   // Supply and target temperatures above the line, inside its two ends.
   const std::string textoT1 = NumTexto(GetT1(), 6);
   const std::string textoT2 = NumTexto(GetT2(), 6);
-  const Point e1 = dc.TextExtent(textoT1);
-  const Point e2 = dc.TextExtent(textoT2);
-  const I64 x1 = dir > 0 ? xSupply + kCaja / 2 + kSeparacionTexto
-                         : xSupply - kCaja / 2 - kSeparacionTexto - e1.x;
-  const I64 x2 = dir > 0 ? xTarget - kFlechaLargo - kSeparacionTexto - e2.x
-                         : xTarget + kFlechaLargo + kSeparacionTexto;
-  texto(x1, ym + kSeparacionTexto + e1.y, textoT1);
-  texto(x2, ym + kSeparacionTexto + e2.y, textoT2);
+  const auto [rotulo1, rotulo2] = Rotulos(l, dc.TextExtent(textoT1), dc.TextExtent(textoT2));
+  texto(rotulo1.left, rotulo1.top, textoT1);
+  texto(rotulo2.left, rotulo2.top, textoT2);
 
   if (m_mostrarNombre && !m_nombre.empty())
     texto(I64{r.right} + kNombreDesdeDerecha, ym + dc.TextExtent(m_nombre).y / 2, m_nombre);

@@ -5,6 +5,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/core/archive.h"
@@ -77,6 +78,9 @@ class CCorriente {
 
   // Draws the stream's row of the grid diagram in its rectangle.
   void Dibujar(Dc& dc, std::int32_t numero) const;
+  // Where Dibujar writes the supply and the target temperature on the row,
+  // at the Dc's font: two text rectangles (y upwards, top above bottom).
+  std::pair<Rect, Rect> RotulosExtremos(Dc& dc) const;
 
   // Physical property n (1..20) in the order of the property table.
   double& Propiedad(int n);
