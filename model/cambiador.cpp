@@ -169,7 +169,7 @@ void CCambiador::Escalar(double fx, double fy) {
   EscalarRect(rectFrio, fx, fy);
 }
 
-void CCambiador::Dibujar(Dc& dc, int numero, int calienteArriba) {
+void CCambiador::Dibujar(Dc& dc, int numero, int calienteArriba, const std::vector<Rect>& ocupados) {
   if (rectCaliente.top == 0 && rectFrio.top == 0) return;  // not placed
 
   const double r = tamano * 50.0;
@@ -228,15 +228,33 @@ void CCambiador::Dibujar(Dc& dc, int numero, int calienteArriba) {
     dc.TextOut(Coord(l - 150), Coord(b - 150), NumTexto(q, 6));
   }
 
+  // An end temperature clear of the texts already there: it moves up past
+  // each one it would stand on (each at most once, so this ends).
+  auto temperatura = [&](std::int32_t x, std::int32_t y, double t) {
+    constexpr std::int64_t kHolgura = 50;
+    const std::string texto = NumTexto(t, 4);
+    const Point e = dc.TextExtent(texto);
+    std::int64_t arriba = y;
+    for (bool movida = true; movida;) {
+      movida = false;
+      for (const Rect& o : ocupados)
+        if (x < o.right && std::int64_t{x} + e.x > o.left && arriba > o.bottom &&
+            arriba - e.y < o.top) {
+          arriba = std::int64_t{o.top} + kHolgura + e.y;
+          movida = true;
+        }
+    }
+    dc.TextOut(x, Saturar32(arriba), texto);
+  };
   if (dibujaCaliente) {
     const std::int32_t y = Coord(rc.top - r + 470.0);
-    if (verSalidaCaliente) dc.TextOut(Coord(rc.left + 650.0), y, NumTexto(tSalidaCaliente, 4));
-    if (verEntradaCaliente) dc.TextOut(Coord(rc.left - 900.0), y, NumTexto(tEntradaCaliente, 4));
+    if (verSalidaCaliente) temperatura(Coord(rc.left + 650.0), y, tSalidaCaliente);
+    if (verEntradaCaliente) temperatura(Coord(rc.left - 900.0), y, tEntradaCaliente);
   }
   if (dibujaFria) {
     const std::int32_t y = Coord(rf.top - r + 470.0);
-    if (verSalidaFria) dc.TextOut(Coord(rf.left - 900.0), y, NumTexto(tSalidaFria, 4));
-    if (verEntradaFria) dc.TextOut(Coord(rf.left + 650.0), y, NumTexto(tEntradaFria, 4));
+    if (verSalidaFria) temperatura(Coord(rf.left - 900.0), y, tSalidaFria);
+    if (verEntradaFria) temperatura(Coord(rf.left + 650.0), y, tEntradaFria);
   }
 
   dc.SelectPen(anterior);

@@ -138,8 +138,10 @@ class CCambiador {
 
   // Draws the exchanger on the grid diagram. numero is the index + 1;
   // calienteArriba is 1 when the hot end lies above the cold end. Re-centres
-  // and stores the two end rectangles as circles of the display size.
-  void Dibujar(Dc& dc, int numero, int calienteArriba);
+  // and stores the two end rectangles as circles of the display size. An end
+  // temperature that would stand on one of the texts `ocupados` (y upwards)
+  // is written just above it instead.
+  void Dibujar(Dc& dc, int numero, int calienteArriba, const std::vector<Rect>& ocupados = {});
 
   // The stored form (244 bytes). Loading leaves the working fields alone and,
   // on a damaged archive, throws FormatError with the record unchanged.

@@ -491,16 +491,53 @@ std::vector<CCorriente::LineaPinch> CCorriente::LineasPinchFila() const {
   return lineas;
 }
 
+namespace {
+
+// The row's line: its height and its two ends on the page, in 64 bits.
+struct LineaFila {
+  std::int64_t ym, xSupply, xTarget, dir;  // dir: 1 left to right, -1 right to left
+};
+
+LineaFila Linea(const CCorriente& c) {
+  using I64 = std::int64_t;
+  const Rect& r = c.m_rect;
+  const I64 ym = TruncCoord((static_cast<double>(r.top) + r.bottom) / 2.0);
+  I64 xCaliente = 0, xFrio = 0;
+  c.ExtremosFila(xCaliente, xFrio);
+
+  const I64 xSupply = c.m_fria ? xFrio : xCaliente;
+  const I64 xTarget = c.m_fria ? xCaliente : xFrio;
+  const I64 dir = xTarget >= xSupply ? 1 : -1;  // direction of flow on the page
+  return LineaFila{ym, xSupply, xTarget, dir};
+}
+
+// The supply and target temperatures stand above the line, inside its two
+// ends.
+std::pair<Rect, Rect> Rotulos(const LineaFila& l, const Point& e1, const Point& e2) {
+  using I64 = std::int64_t;
+  const I64 x1 = l.dir > 0 ? l.xSupply + kCaja / 2 + kSeparacionTexto
+                           : l.xSupply - kCaja / 2 - kSeparacionTexto - e1.x;
+  const I64 x2 = l.dir > 0 ? l.xTarget - kFlechaLargo - kSeparacionTexto - e2.x
+                           : l.xTarget + kFlechaLargo + kSeparacionTexto;
+  auto caja = [&](I64 x, const Point& e) {
+    return Rect{Saturar32(x), Saturar32(l.ym + kSeparacionTexto + e.y), Saturar32(x + e.x),
+                Saturar32(l.ym + kSeparacionTexto)};
+  };
+  return {caja(x1, e1), caja(x2, e2)};
+}
+
+}  // namespace
+
+std::pair<Rect, Rect> CCorriente::RotulosExtremos(Dc& dc) const {
+  return Rotulos(Linea(*this), dc.TextExtent(NumTexto(GetT1(), 6)),
+                 dc.TextExtent(NumTexto(GetT2(), 6)));
+}
+
 void CCorriente::Dibujar(Dc& dc, std::int32_t numero) const {
   using I64 = std::int64_t;
   const Rect& r = m_rect;
-  const I64 ym = TruncCoord((static_cast<double>(r.top) + r.bottom) / 2.0);
-  I64 xCaliente = 0, xFrio = 0;
-  ExtremosFila(xCaliente, xFrio);
-
-  const I64 xSupply = m_fria ? xFrio : xCaliente;
-  const I64 xTarget = m_fria ? xCaliente : xFrio;
-  const I64 dir = xTarget >= xSupply ? 1 : -1;  // direction of flow on the page
+  const LineaFila l = Linea(*this);
+  const I64 ym = l.ym, xSupply = l.xSupply, xTarget = l.xTarget, dir = l.dir;
   auto P = [](I64 x, I64 y) { return Point{Saturar32(x), Saturar32(y)}; };
 
   const int guardado = dc.SaveDc();
@@ -544,14 +581,9 @@ void CCorriente::Dibujar(Dc& dc, std::int32_t numero) const {
   // Supply and target temperatures above the line, inside its two ends.
   const std::string textoT1 = NumTexto(GetT1(), 6);
   const std::string textoT2 = NumTexto(GetT2(), 6);
-  const Point e1 = dc.TextExtent(textoT1);
-  const Point e2 = dc.TextExtent(textoT2);
-  const I64 x1 = dir > 0 ? xSupply + kCaja / 2 + kSeparacionTexto
-                         : xSupply - kCaja / 2 - kSeparacionTexto - e1.x;
-  const I64 x2 = dir > 0 ? xTarget - kFlechaLargo - kSeparacionTexto - e2.x
-                         : xTarget + kFlechaLargo + kSeparacionTexto;
-  texto(x1, ym + kSeparacionTexto + e1.y, textoT1);
-  texto(x2, ym + kSeparacionTexto + e2.y, textoT2);
+  const auto [rotulo1, rotulo2] = Rotulos(l, dc.TextExtent(textoT1), dc.TextExtent(textoT2));
+  texto(rotulo1.left, rotulo1.top, textoT1);
+  texto(rotulo2.left, rotulo2.top, textoT2);
 
   if (m_mostrarNombre && !m_nombre.empty())
     texto(I64{r.right} + kNombreDesdeDerecha, ym + dc.TextExtent(m_nombre).y / 2, m_nombre);

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/core/archive.h"
@@ -78,6 +79,11 @@ class CCorriente {
 
   // Draws the stream's row of the grid diagram in its rectangle.
   void Dibujar(Dc& dc, std::int32_t numero) const;
+  // Where Dibujar writes the supply and the target temperature on the row,
+  // at the Dc's font: two text rectangles (y upwards, top above bottom).
+  std::pair<Rect, Rect> RotulosExtremos(Dc& dc) const;
+  // x of the line's hot and cold ends on the row.
+  void ExtremosFila(std::int64_t& xCaliente, std::int64_t& xFrio) const;
 
   // The row's line as the last layout drew it (m_rect and the ends
   // classified against its pinch lines): the stretch an exchanger circle may
@@ -168,8 +174,6 @@ class CCorriente {
   void CopiarDe(const CCorriente& o);
   // The pinch lines of the row on the shifted scale, hottest first.
   std::vector<double> PinchesFila() const;
-  // x of the line's hot and cold ends on the row.
-  void ExtremosFila(std::int64_t& xCaliente, std::int64_t& xFrio) const;
 };
 
 }  // namespace vardo

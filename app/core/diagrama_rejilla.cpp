@@ -257,6 +257,24 @@ int Orientacion(const CDiagrama& d, const CCambiador& c) {
   return FilaDe(d, c.ladoCaliente.ref).bottom > FilaDe(d, c.ladoFrio.ref).bottom ? 1 : 0;
 }
 
+// The end temperatures written on the rows of an exchanger's two sides, at
+// the Dc's font: the exchanger's own temperatures keep clear of them. A
+// split's branch draws no such texts, nor does a row the layout left out.
+std::vector<Rect> RotulosDeSusFilas(CDiagrama& d, Dc& dc, const CCambiador& c) {
+  std::vector<Rect> out;
+  const bool filtro = FiltroAreas(d);
+  for (std::int32_t ref : {c.ladoCaliente.ref, c.ladoFrio.ref}) {
+    if (!d.RefValida(ref)) continue;
+    const CCorriente& s = d.GetCorriente(ref);
+    if (EsServicio(ref) ? !d.m_serviciosVisibles : BifurcadaDe(d, s) != nullptr) continue;
+    if (!Cuenta(d, s, filtro)) continue;
+    const auto [supply, target] = s.RotulosExtremos(dc);
+    out.push_back(supply);
+    out.push_back(target);
+  }
+  return out;
+}
+
 void DibujarCambiadores(CDiagrama& d, Dc& dc) {
   OrdenarCambiadores(d);
   for (std::size_t i = 0; i < d.m_cambiadores.size(); ++i) {
@@ -264,11 +282,12 @@ void DibujarCambiadores(CDiagrama& d, Dc& dc) {
     if (d.m_cambiadorResaltado == static_cast<std::int32_t>(i)) {
       // The copy being dragged, see-through over the grid.
       const Brush antes = dc.SelectBrush(Brush::Hollow);
-      d.m_cambiadorAux.Dibujar(dc, numero, Orientacion(d, d.m_cambiadorAux));
+      d.m_cambiadorAux.Dibujar(dc, numero, Orientacion(d, d.m_cambiadorAux),
+                               RotulosDeSusFilas(d, dc, d.m_cambiadorAux));
       dc.SelectBrush(antes);
     }
     CCambiador& c = d.m_cambiadores[i];
-    c.Dibujar(dc, numero, Orientacion(d, c));
+    c.Dibujar(dc, numero, Orientacion(d, c), RotulosDeSusFilas(d, dc, c));
   }
 }
 
@@ -311,7 +330,8 @@ void RedibujarCambiadores(CDiagrama& d, Dc& dc, const CLazo& lazo, Rgb color) {
     const int numero = k < lazo.nodos.size() ? static_cast<int>(lazo.nodos[k]) : idx + 1;
     const Rgb propio = c.color;
     c.color = color;
-    c.Dibujar(dc, numero, c.rectFrio.bottom < c.rectCaliente.bottom ? 1 : 0);
+    c.Dibujar(dc, numero, c.rectFrio.bottom < c.rectCaliente.bottom ? 1 : 0,
+              RotulosDeSusFilas(d, dc, c));
     c.color = propio;
   }
   dc.SelectBrush(antes);

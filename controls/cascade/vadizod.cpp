@@ -199,14 +199,26 @@ std::vector<TrazoCascada> Vadizod::Figura(bool copia) const {
   auto texto = [&](int x, int y, const QString& s) {
     t.push_back({TrazoCascada::Tipo::Texto, P(x, y), P(x, y), 0, false, s});
   };
+  // The cascaded heat stands at the boundary line's end; in a picture too
+  // narrow for it there it moves left so as to end inside the picture, but
+  // never onto the arrow.
+  constexpr int kXCalor = 1950;
+  constexpr int kXFlechaDerecha = 1310;
+  constexpr int kHolgura = 60;
+  const QFontMetrics fm(FuenteFigura(), picture1_);
+  auto xCalor = [&](const QString& s) {
+    const int cabe = fondo.width() - kHolgura - fm.horizontalAdvance(s) * kTwipsPerPixel;
+    return std::clamp(cabe, kXFlechaDerecha + kHolgura, kXCalor);
+  };
   auto frontera = [&](int y, std::size_t i) {
     linea(1250, y - 300, 1250, y - 90, kColorFlecha);
-    linea(1185, y - 90, 1310, y - 90, kColorFlecha);
+    linea(1185, y - 90, kXFlechaDerecha, y - 90, kColorFlecha);
     linea(1185, y - 90, 1250, y, kColorFlecha);
-    linea(1310, y - 90, 1250, y, kColorFlecha);
-    linea(600, y - 180, 1950, y - 180, kColorLinea, true);
+    linea(kXFlechaDerecha, y - 90, 1250, y, kColorFlecha);
+    linea(600, y - 180, kXCalor, y - 180, kColorLinea, true);
     texto(100, y - 355, DosDecimales(listaT_[i]) + QStringLiteral(" K"));
-    texto(1950, y - 355, QStringLiteral("H=") + DosDecimales(listaHp_[i]) + QStringLiteral(" kW"));
+    const QString calor = QStringLiteral("H=") + DosDecimales(listaHp_[i]) + QStringLiteral(" kW");
+    texto(xCalor(calor), y - 355, calor);
   };
 
   for (int i = 0; i < m; ++i) {
@@ -215,7 +227,10 @@ std::vector<TrazoCascada> Vadizod::Figura(bool copia) const {
     frontera(y, k);
     t.push_back({TrazoCascada::Tipo::CajaLlena, P(800, y), P(1700, y + 700), kColorCaja, false, {}});
     t.push_back({TrazoCascada::Tipo::Caja, P(800, y), P(1700, y + 700), 0, false, {}});
-    texto(920, y + 230, DosDecimales(listaH_[k]) + QStringLiteral(" kW"));
+    // A long heat moves left to stay inside its box.
+    const QString calor = DosDecimales(listaH_[k]) + QStringLiteral(" kW");
+    const int cabe = 1700 - kHolgura / 2 - fm.horizontalAdvance(calor) * kTwipsPerPixel;
+    texto(std::clamp(cabe, 800 + kHolgura / 2, 920), y + 230, calor);
   }
   frontera(kY0 + kPasoY * m, static_cast<std::size_t>(m));
   return t;

@@ -19,13 +19,15 @@ kit::Template PlantillaOperacion() {
   Template t{"Variación de los costes de operación", 256, 0, {}};
   const int y = GrupoRangoDT(t.controls, D::kIdInicial, D::kIdFinal, D::kIdPuntos, 7);
   auto& c = t.controls;
+  // The costs stand in the range fields' column, their units in the
+  // column of the range's "K".
   c.push_back(Group("Coste de Operación", 7, y + 6, 242, 46));
-  c.push_back(Label("Coste de la calefacción:", 13, y + 21, 136, 8));
-  c.push_back(Edit(D::kIdCalefaccion, 152, y + 19, 50, 12));
-  c.push_back(Label("$/kW·año", 206, y + 21, 40, 8));
-  c.push_back(Label("Coste de la refrigeración:", 13, y + 37, 136, 8));
-  c.push_back(Edit(D::kIdRefrigeracion, 152, y + 35, 50, 12));
-  c.push_back(Label("$/kW·año", 206, y + 37, 40, 8));
+  c.push_back(Label("Coste de la calefacción:", 13, y + 21, 140, 8));
+  c.push_back(Edit(D::kIdCalefaccion, 156, y + 19, 50, 12));
+  c.push_back(Label("$/kW·año", 210, y + 21, 36, 8));
+  c.push_back(Label("Coste de la refrigeración:", 13, y + 37, 140, 8));
+  c.push_back(Edit(D::kIdRefrigeracion, 156, y + 35, 50, 12));
+  c.push_back(Label("$/kW·año", 210, y + 37, 36, 8));
   BotonesAceptarCancelar(t, y + 58);
   return t;
 }

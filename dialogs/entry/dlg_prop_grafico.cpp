@@ -2,6 +2,8 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <algorithm>
 #include <string>
 #include <tuple>
@@ -218,11 +220,43 @@ void CPropGraficoDlg::GuardarSerie(int i) {
   if (entrada >= 0) s.estilo = kEstilosSerie[entrada];
 }
 
+namespace {
+
+// The room a field gives its text: the style's contents less the field's
+// own margins around the line (2 pixels across, 1 up and down).
+QRect SitioTexto(const QLineEdit* e) {
+  QStyleOptionFrame o;
+  o.initFrom(e);
+  o.rect = e->rect();
+  o.lineWidth = e->hasFrame() ? e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &o, e) : 0;
+  const QRect r = e->style()->subElementRect(QStyle::SE_LineEditContents, &o, e);
+  return r.marginsRemoved(e->textMargins()).adjusted(2, 1, -2, -1);
+}
+
+// The font a sample shows its text in: the chosen one, made smaller (face
+// and style kept) until the text stands whole in the field.
+QFont FuenteMuestra(const QLineEdit* e, QFont f, const QString& texto) {
+  const QRect sitio = SitioTexto(e);
+  for (;;) {
+    const QFontMetrics fm(f);
+    // The field keeps room for the cursor and the font's overhanging glyphs.
+    const int ancho = fm.horizontalAdvance(texto) + 1 + std::max(0, -fm.minLeftBearing()) +
+                      std::max(0, -fm.minRightBearing());
+    if ((ancho <= sitio.width() && fm.height() <= sitio.height()) ||
+        f.pointSizeF() <= 4.0)
+      return f;
+    f.setPointSizeF(std::max(4.0, f.pointSizeF() * 0.95));
+  }
+}
+
+}  // namespace
+
 void CPropGraficoDlg::MostrarFuente(int idMuestra, const LogFont& fuente, const char* texto) {
+  auto* e = Get<QLineEdit>(idMuestra);
   SetText(idMuestra, "");
-  Widget(idMuestra)->setFont(kit::ToQFont(fuente));
+  e->setFont(FuenteMuestra(e, kit::ToQFont(fuente), QString::fromUtf8(texto)));
   SetText(idMuestra, texto);
-  Get<QLineEdit>(idMuestra)->setCursorPosition(0);
+  e->setCursorPosition(0);
 }
 
 void CPropGraficoDlg::CambiarFuente(int idMuestra, LogFont& fuente, const char* texto) {

@@ -1,11 +1,13 @@
 #include "platform/qt/gridwidget.h"
 
 #include <QFontMetrics>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QScrollBar>
+#include <QToolTip>
 #include <algorithm>
 #include <limits>
 
@@ -338,6 +340,26 @@ void GridWidget::AjustarColumnasAlTexto() {
   }
 }
 
+QRect GridWidget::TextRectViewport(int row, int col) const {
+  const int x = ColX(col), y = RowY(row);
+  if (!IsValidCell(row, col) || x < 0 || y < 0) return QRect();
+  QRect tr = QRect(x, y, ColWidthPx(col), RowHeightPx(row)).adjusted(kTextPadPx, 0, -kTextPadPx - 1, -1);
+  tr.setRight(std::min(tr.right(), viewport()->width() - 1 - kTextPadPx));
+  return tr;
+}
+
+QString GridWidget::TextoMostrado(int row, int col) const {
+  const QRect tr = TextRectViewport(row, col);
+  if (tr.isNull()) return QString();
+  const QString& t = text_[static_cast<std::size_t>(row) * cols_ + col];
+  // The same measure as the columns' widths (elidedText counts fractions of
+  // a pixel that the widths leave out).
+  const QFontMetrics fm = fontMetrics();
+  if (fm.horizontalAdvance(t) <= tr.width()) return t;
+  // A cut number would read as another number: the mark shows it is cut.
+  return fm.elidedText(t, Qt::ElideRight, std::max(0, tr.width()));
+}
+
 int GridWidget::RowHeightPx(int row) const {
   return rowHeight_[row] < 0 ? DefaultRowHeightPx() : rowHeight_[row] / kTwipsPerPixel;
 }
@@ -535,6 +557,20 @@ void GridWidget::resizeEvent(QResizeEvent* e) {
   UpdateScrollBars();
 }
 
+bool GridWidget::viewportEvent(QEvent* e) {
+  if (e->type() != QEvent::ToolTip) return QAbstractScrollArea::viewportEvent(e);
+  // A cut text is given whole in the cell's tooltip.
+  const auto* ayuda = static_cast<QHelpEvent*>(e);
+  int r = -1, c = -1;
+  if (CellAtViewport(ayuda->pos(), &r, &c) && TextoMostrado(r, c) != Text(r, c)) {
+    QToolTip::showText(ayuda->globalPos(), Text(r, c), viewport(), TextRectViewport(r, c));
+  } else {
+    QToolTip::hideText();
+    e->ignore();
+  }
+  return true;
+}
+
 void GridWidget::changeEvent(QEvent* e) {
   QAbstractScrollArea::changeEvent(e);
   if (e->type() == QEvent::FontChange) {
@@ -591,11 +627,11 @@ void GridWidget::paintEvent(QPaintEvent*) {
       const QString& t = text_[static_cast<std::size_t>(r) * cols_ + c];
       if (!t.isEmpty()) {
         p.setPen(fg);
-        const QRect tr = cell.adjusted(kTextPadPx, 0, -kTextPadPx - 1, -1);
+        const QRect tr = TextRectViewport(r, c);
         const ColAlign a = colAlign_[c];
         const bool derecha = a == ColAlign::Right || (a == ColAlign::General && LooksNumeric(t));
         const Qt::Alignment h = derecha ? Qt::AlignRight : Qt::AlignLeft;
-        p.drawText(tr, h | Qt::AlignVCenter | Qt::TextSingleLine, t);
+        p.drawText(tr, h | Qt::AlignVCenter | Qt::TextSingleLine, TextoMostrado(r, c));
       }
       if (!fixed && r == row_ && c == col_) {
         QPen pen(fore);

@@ -57,6 +57,11 @@ class GridWidget : public QAbstractScrollArea {
   // Widens each column, never narrows it, so that its cells' texts fit at
   // the font in use.
   void AjustarColumnasAlTexto();
+  // The text a cell shows: a text wider than the room its cell leaves it in
+  // view (the cell's own width, or the table's visible edge) ends in "…";
+  // the cell's tooltip then gives the whole text. Empty for a cell out of
+  // view.
+  QString TextoMostrado(int row, int col) const;
 
   // Horizontal alignment of a column's texts: general (numbers to the
   // right, other text to the left), left or right.
@@ -154,6 +159,7 @@ class GridWidget : public QAbstractScrollArea {
   void keyPressEvent(QKeyEvent* e) override;
   void scrollContentsBy(int dx, int dy) override;
   void changeEvent(QEvent* e) override;
+  bool viewportEvent(QEvent* e) override;
 
  private:
   // Moves the current cell with the leave/enter events; user moves also
@@ -205,6 +211,9 @@ class GridWidget : public QAbstractScrollArea {
   int ColX(int col) const;
   int RowY(int row) const;
   bool CellAtViewport(const QPoint& p, int* row, int* col) const;
+  // The room for a cell's text in viewport coordinates, cut at the
+  // viewport's right edge (empty when the cell is out of view).
+  QRect TextRectViewport(int row, int col) const;
   void UpdateScrollBars();
   int MaxTopRow() const;
   int MaxLeftCol() const;

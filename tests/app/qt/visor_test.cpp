@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QScrollBar>
 #include <QTest>
+#include <QToolTip>
 #include <QTreeWidget>
 
 #include "app/core/cascada_alimentacion.h"
@@ -23,6 +24,7 @@
 #include "platform/core/numtext.h"
 #include "platform/qt/displaygrid.h"
 #include "tests/comun/problemas.h"
+#include "tests/comun/textos_cascada.h"
 
 namespace vardo::prueba {
 namespace {
@@ -398,6 +400,8 @@ TEST_F(Visor, VadizodSoloConExtremosDeCorrientes) {
     }
     EXPECT_TRUE(esExtremo) << T;
   }
+  // The labels stand inside the plot at the pane's width.
+  EXPECT_EQ(TextosCascadaEstorbados(*Panel()->Cascada()), std::vector<std::string>{});
   Guardar(Panel(), "visor_vadizod.png");
   Panel()->Graficas()->setCurrentIndex(0);
   Procesar();
@@ -432,6 +436,63 @@ TEST_F(Visor, PintarNoPreguntaNiCambiaNada) {
   EXPECT_FALSE(doc.IsModified());
   EXPECT_EQ(Panel()->Imagen().size(), imagen.size());
   EXPECT_EQ(Panel()->Modelo().m_tCalienteGenerico, 400.0);
+}
+
+// At the pane's first width a long value does not fit: the cell shows it
+// cut with "…" inside the part of the table in view, and its tooltip gives
+// the whole value; a value that fits has no tooltip. A wider pane shows it
+// whole.
+TEST_F(Visor, ValorLargoCortadoConPuntosYEnteroEnSuAyuda) {
+  ASSERT_EQ(Iniciar({CopiaEjemplo("servicios_y_area.vdo")}), -1);
+  Panel()->Arbol()->expandAll();
+  Clic(Item("Corrientes", "Corriente 1"));
+  DisplayGrid* g = Panel()->Propiedades();
+  int fila = -1;
+  for (int r = 0; r < g->Rows(); ++r)
+    if (g->TextMatrix(r, 0) == QStringLiteral("Temperaturas sin cubrir")) fila = r;
+  ASSERT_GE(fila, 0);
+  const QString entero = g->TextMatrix(fila, 1);
+  EXPECT_EQ(entero.toStdString(), "398.15 a 293.15 ");
+  const QFontMetrics fm(g->font());
+  // The room the value has in view: from its cell's left edge to the
+  // table's visible right edge.
+  auto enVista = [&](int r) {
+    const QRect celda = g->CellRect(r, 1);
+    return g->viewport()->geometry().right() + 1 - celda.left();
+  };
+  auto ayudaEn = [&](int r) {
+    const QPoint p = g->CellRect(r, 1).center() - g->viewport()->geometry().topLeft();
+    QHelpEvent e(QEvent::ToolTip, p, g->viewport()->mapToGlobal(p));
+    QApplication::sendEvent(g->viewport(), &e);
+    // An ignored tooltip event asks for none.
+    return e.isAccepted() && QToolTip::isVisible() ? QToolTip::text() : QString();
+  };
+  // "C1" fits: shown as it is, no tooltip.
+  EXPECT_EQ(g->TextoMostrado(0, 1), QStringLiteral("C1"));
+  EXPECT_TRUE(ayudaEn(0).isEmpty());
+  EXPECT_FALSE(QToolTip::isVisible());
+  g->EnsureVisible(fila, 1);
+  Procesar();
+  ASSERT_TRUE(g->viewport()->geometry().contains(g->CellRect(fila, 1).topLeft()));
+  ASSERT_LT(enVista(fila), fm.horizontalAdvance(entero)) << "the pane's first width shows it whole";
+  const QString visto = g->TextoMostrado(fila, 1);
+  ASSERT_TRUE(visto.endsWith(QChar(0x2026))) << visto.toStdString();
+  EXPECT_TRUE(entero.startsWith(visto.chopped(1)));
+  EXPECT_GT(visto.size(), 1);
+  EXPECT_LE(fm.horizontalAdvance(visto), enVista(fila));
+  EXPECT_EQ(ayudaEn(fila), entero);
+  // The caption's column is as wide as its texts: none is cut.
+  for (int r = 0; r < g->Rows(); ++r)
+    if (!g->CellRect(r, 0).isNull()) EXPECT_EQ(g->TextoMostrado(r, 0), g->TextMatrix(r, 0));
+  Guardar(Panel(), "visor_valor_cortado.png");
+
+  QDockWidget* dock = Marco().Dock(cmd::kVerVisorObjetos);
+  Marco().resizeDocks({dock}, {dock->width() + 200}, Qt::Horizontal);
+  Procesar();
+  ASSERT_GE(enVista(fila), fm.horizontalAdvance(entero));
+  EXPECT_EQ(g->TextoMostrado(fila, 1), entero);
+  EXPECT_TRUE(ayudaEn(fila).isEmpty());
+  Guardar(Panel(), "visor_valor_entero.png");
 }
 
 TEST_F(Visor, ElementoViejoNoNombraNada) {

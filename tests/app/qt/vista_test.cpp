@@ -6,6 +6,7 @@
 #include "app/core/ids_comandos.h"
 #include "fixture.h"
 #include "model/documento_archivo.h"
+#include "platform/qt/recordedpicture.h"
 
 namespace vardo::prueba {
 namespace {
@@ -96,6 +97,54 @@ TEST_F(VistaDoc, TextosDeLaTramaYTamanoDeDesplazamiento) {
   const Rect r = Doc()->m_Diagrama.m_rectGrafico;
   const double dpi = Vista()->viewport()->logicalDpiY();
   EXPECT_NEAR(Vista()->TamanoTotal().height(), (500 - r.bottom) * dpi / 2540.0, 1.0);
+}
+
+// Every two texts of the grid diagram that stand on each other, measured at
+// the fonts they were laid out with on the view's device.
+std::vector<std::string> TextosMontados(const CVardoView& v) {
+  MeasuringRecordingDc med(v.viewport()->logicalDpiX());
+  struct Caja {
+    std::string texto;
+    Rect r;
+  };
+  std::vector<Caja> cajas;
+  for (const RecordingDc::Item& it : v.Imagen()) {
+    if (it.op != RecordingDc::Op::Text || it.text.empty()) continue;
+    med.SelectFont(it.font);
+    const Point e = med.TextExtent(it.text);
+    const Point p = it.points.front();
+    cajas.push_back({it.text, Rect{p.x, p.y, p.x + e.x, p.y - e.y}});
+  }
+  std::vector<std::string> out;
+  for (std::size_t i = 0; i < cajas.size(); ++i)
+    for (std::size_t k = i + 1; k < cajas.size(); ++k) {
+      const Rect& a = cajas[i].r;
+      const Rect& b = cajas[k].r;
+      if (a.left < b.right && b.left < a.right && a.bottom < b.top && b.bottom < a.top)
+        out.push_back("\"" + cajas[i].texto + "\" on \"" + cajas[k].texto + "\"");
+    }
+  return out;
+}
+
+// On every sample, as the view lays the grid diagram out (utility rows shown
+// where the sample has utilities): no text stands on another; an exchanger's
+// end temperature next to a stream's end moves clear of the stream's own.
+TEST_F(VistaDoc, TextosDeLaTramaNoSeMontan) {
+  for (const char* ejemplo : {"cuatro_corrientes.vdo", "latente_y_tabla.vdo", "servicios_y_area.vdo"}) {
+    SCOPED_TRACE(ejemplo);
+    if (app_) {
+      app_->CerrarTodos();
+      Procesar();
+      app_.reset();
+      Procesar();
+    }
+    ASSERT_EQ(Iniciar({CopiaEjemplo(ejemplo)}), -1);
+    ASSERT_EQ(Doc()->m_nModo, 3);
+    ASSERT_FALSE(Vista()->Imagen().empty());
+    EXPECT_EQ(TextosMontados(*Vista()), std::vector<std::string>{});
+    EXPECT_TRUE(Vista()->grab().save(
+        QString::fromStdString(::testing::TempDir() + "trama_" + ejemplo + ".png"), "PNG"));
+  }
 }
 
 }  // namespace

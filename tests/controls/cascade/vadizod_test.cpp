@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QFontMetrics>
 #include <QImage>
 #include <QMenu>
 #include <QScrollBar>
@@ -91,7 +92,8 @@ TEST_F(VadizodTest, TresFronterasFlechasYCajas) {
 }
 
 TEST_F(VadizodTest, Etiquetas) {
-  const auto f = c_.Figura(false);
+  // The copy is wide enough for every label at its place.
+  const auto f = c_.Figura(true);
   struct Caso {
     const char* texto;
     QPoint en;
@@ -105,6 +107,17 @@ TEST_F(VadizodTest, Etiquetas) {
     EXPECT_EQ(t->a, c.en) << c.texto;
   }
   EXPECT_EQ(DeTipo(f, Tipo::Texto).size(), 8u);  // no interval heat below the last boundary
+
+  // The screen's picture, 170 pixels wide, is too narrow for the heats at
+  // 1950: they move left to end inside it, right of the arrow (1310).
+  const QFontMetrics fm(c_.Picture1()->font(), c_.Picture1());
+  for (const char* calor : {"H=20.50 kW", "H=0.00 kW", "H=30.00 kW"}) {
+    const TrazoCascada* t = Texto(c_.Figura(false), QString::fromUtf8(calor));
+    ASSERT_NE(t, nullptr) << calor;
+    EXPECT_LT(t->a.x(), 1950) << calor;
+    EXPECT_GT(t->a.x(), 1310) << calor;
+    EXPECT_LE(t->a.x() / 15 + fm.horizontalAdvance(QString::fromUtf8(calor)), c_.Picture1()->width()) << calor;
+  }
 }
 
 TEST_F(VadizodTest, BarrasDeDesplazamiento) {

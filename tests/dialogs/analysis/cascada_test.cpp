@@ -6,6 +6,7 @@
 #include "dialogs/analysis/dlg_cascada.h"
 #include "platform/qt/gridwidget.h"
 #include "tests/app/core/ejemplo_archivo.h"
+#include "tests/comun/textos_cascada.h"
 #include "tests/dialogs/analysis/fixture_analisis.h"
 
 namespace vardo::prueba {
@@ -56,6 +57,25 @@ TEST_F(Cascada, NumerosYCascadaDelProblemaEnterRecalculaYAceptarDevuelveDTMin) {
   });
   EXPECT_TRUE(ok);
   EXPECT_EQ(registro_.modelo.m_dtMin, 20.0);
+}
+
+// Every label of the plot stands inside the picture, off the arrows and off
+// the other labels, also with three-digit heats.
+TEST_F(Cascada, EtiquetasDentroDelDibujo) {
+  const bool ok = Correr("cuatro_corrientes.vdo", [](Driver& d) {
+    for (const char* dt : {"10", "20", "60"}) {
+      SCOPED_TRACE(dt);
+      d.Type(D::kIdDTMin, dt);
+      d.Enter();
+      const Vadizod& v = Plot(d);
+      ASSERT_GT(v.Intervalos(), 0);
+      EXPECT_EQ(TextosCascadaEstorbados(v), std::vector<std::string>{});
+    }
+    // DT min 60: "H=180.00 kW" and the like.
+    d.Grab(::testing::TempDir() + "analisis_cascada_dt60.png");
+    d.Cancel();
+  });
+  EXPECT_FALSE(ok);
 }
 
 TEST_F(Cascada, AceptarTomaElDTMinEscritoAunqueNoSeHayaRecalculadoYCancelarNada) {

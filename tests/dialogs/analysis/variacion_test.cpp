@@ -3,6 +3,7 @@
 // on a copy, the amortization check, the exergy options and the loop dialog.
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QLineEdit>
 
 #include "dialogs/analysis/dlg_costes_variacion.h"
@@ -13,6 +14,7 @@
 #include "platform/core/numtext.h"
 #include "tests/app/core/ejemplo_archivo.h"
 #include "tests/comun/problemas.h"
+#include "tests/comun/recortes.h"
 #include "tests/dialogs/analysis/fixture_analisis.h"
 
 namespace vardo::prueba {
@@ -320,6 +322,38 @@ TEST_F(Variacion, OperacionDevuelveLosCostesEscritos) {
   EXPECT_EQ(Mensajes(), std::vector<std::string>{"Introduzca un número."});
   EXPECT_EQ(LeerNumeroTecleado(d.costeRefrigeracion), 35.5);
   EXPECT_EQ(d.costeCalefaccion, "50.");
+}
+
+// The two costs stand in one column with the range's fields, their units in
+// one column with the range's "K", as the dialog shows them.
+TEST_F(Variacion, OperacionCostesEnLaColumnaDelRango) {
+  DlgCostesOperacion d;
+  d.costeCalefaccion = "50.";
+  d.costeRefrigeracion = "50.";
+  runner_.ScriptDialog([](Driver& dr) {
+    using O = CCostesOperacionDlg;
+    QWidget* w = dr.Dialog().Widget(O::kIdInicial);
+    const QRect rango = w->geometry();
+    for (int id : {O::kIdFinal, O::kIdPuntos, O::kIdCalefaccion, O::kIdRefrigeracion}) {
+      SCOPED_TRACE(id);
+      const QRect r = dr.Dialog().Widget(id)->geometry();
+      EXPECT_EQ(r.left(), rango.left());
+      EXPECT_EQ(r.right(), rango.right());
+    }
+    std::vector<int> xK, xCoste;
+    for (const QLabel* l : w->parentWidget()->findChildren<QLabel*>()) {
+      if (l->text() == QStringLiteral("K")) xK.push_back(l->x());
+      if (l->text() == QStringLiteral("$/kW·año")) xCoste.push_back(l->x());
+    }
+    ASSERT_EQ(xK.size(), 2u);
+    ASSERT_EQ(xCoste.size(), 2u);
+    for (int x : xK) EXPECT_EQ(x, xCoste.front());
+    EXPECT_EQ(xCoste.back(), xCoste.front());
+    EXPECT_EQ(TextosRecortados(&dr.Dialog()), std::vector<std::string>{});
+    dr.Grab(::testing::TempDir() + "costes_operacion.png");
+    dr.Cancel();
+  });
+  EXPECT_FALSE(fabrica_.CostesOperacion(d));
 }
 
 TEST_F(Variacion, ExergiaAdmiteLosExtremosYRechazaLoQueQuedaFuera) {

@@ -8,8 +8,10 @@
 
 #include "app/qt/fabrica_dialogos_qt.h"
 #include "dialogs/entry/dlg_prop_grafico.h"
+#include "app/core/grafica.h"
 #include "dialogs/entry/registro.h"
 #include "tests/comun/kit_prueba.h"
+#include "tests/comun/recortes.h"
 
 namespace vardo::prueba {
 namespace {
@@ -225,6 +227,65 @@ TEST_F(PropGrafico, FuentesYColores) {
   EXPECT_TRUE(g.fuentesCambiadas);
   EXPECT_EQ(g.fuenteLeyenda, elegida);
   EXPECT_EQ(familia, "Liberation Serif");
+}
+
+// Whether a sample shows its whole text: with the cursor moved to its end
+// the text has not scrolled (the end stands one text width from the start)
+// and the line stands inside the field.
+std::string MuestraCortada(QLineEdit* e) {
+  e->setCursorPosition(0);
+  const QRect inicio = e->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+  e->setCursorPosition(static_cast<int>(e->text().size()));
+  const QRect fin = e->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+  e->setCursorPosition(0);
+  const int ancho = QFontMetrics(e->font()).horizontalAdvance(e->text());
+  std::string out;
+  if (std::abs(fin.left() - inicio.left() - ancho) > 1 || fin.right() >= e->width())
+    out += "\"" + e->text().toStdString() + "\" cut across (" + std::to_string(inicio.left()) + ".." + std::to_string(fin.left()) + " for " + std::to_string(ancho) + " in " + std::to_string(e->width()) + ")";
+  if (inicio.top() < 0 || inicio.bottom() >= e->height())
+    out += "\"" + e->text().toStdString() + "\" cut in height";
+  return out;
+}
+
+// The four samples with the chart's own fonts, and one changed to a large
+// font: each shows its whole text, in its face and style.
+TEST_F(PropGrafico, MuestrasDeFuenteEnterasEnSuCampo) {
+  const CGrafica grafica;
+  DlgPropGrafico g = Tres();
+  g.fuenteEscala = grafica.fuenteEscala;
+  g.fuenteLeyenda = grafica.fuenteLeyenda;
+  g.fuenteEjes = grafica.fuenteEjes;
+  g.fuenteTitulo = grafica.fuenteTitulo;
+  LogFont grande;
+  grande.faceName = "Liberation Serif";
+  grande.height = -48;
+  grande.italic = 1;
+  const int muestras[] = {D::kIdMuestraEscala, D::kIdMuestraLeyenda, D::kIdMuestraEjes,
+                          D::kIdMuestraTitulo};
+  runner_.ScriptDialog([&](Driver& d) {
+    for (int id : muestras) {
+      auto* e = d.Dialog().Get<QLineEdit>(id);
+      EXPECT_EQ(MuestraCortada(e), "");
+      EXPECT_EQ(e->font().family(), QStringLiteral("Arial"));
+    }
+    EXPECT_EQ(d.Text(D::kIdMuestraEscala), "Escala de Ejes");
+    EXPECT_EQ(d.Text(D::kIdMuestraEjes), "Títulos de Ejes");
+    EXPECT_TRUE(d.Dialog().Get<QLineEdit>(D::kIdMuestraTitulo)->font().bold());
+    EXPECT_EQ(TextosRecortados(&d.Dialog()), std::vector<std::string>{});
+    d.Grab(std::string(::testing::TempDir()) + "prop_grafico_muestras.png");
+    d.Click(D::kIdCambiarEjes);
+    auto* e = d.Dialog().Get<QLineEdit>(D::kIdMuestraEjes);
+    EXPECT_EQ(d.Text(D::kIdMuestraEjes), "Títulos de Ejes");
+    EXPECT_EQ(MuestraCortada(e), "");
+    EXPECT_EQ(e->font().family(), QStringLiteral("Liberation Serif"));
+    EXPECT_TRUE(e->font().italic());
+    d.Grab(std::string(::testing::TempDir()) + "prop_grafico_muestra_grande.png");
+    d.Ok();
+  });
+  runner_.ScriptFont(grande);
+  ASSERT_TRUE(fabrica_.PropGrafico(g));
+  // The chart takes the font chosen, not the one the sample shows.
+  EXPECT_EQ(g.fuenteEjes, grande);
 }
 
 TEST_F(PropGrafico, SinSeriesNoHayNadaQueEditar) {
