@@ -75,7 +75,9 @@ class CCorriente {
   void EstimarH();
   void ClasificarExtremos();
 
-  // Draws the stream's row of the grid diagram in its rectangle.
+  // Draws the stream's row of the grid diagram in its rectangle, labelled by
+  // its reference: a stream's number, "C" and the number of a hot utility,
+  // "R" and the number of a cold one.
   void Dibujar(Dc& dc, std::int32_t numero) const;
 
   // Physical property n (1..20) in the order of the property table.

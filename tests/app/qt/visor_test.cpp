@@ -23,6 +23,7 @@
 #include "platform/core/numtext.h"
 #include "platform/qt/displaygrid.h"
 #include "tests/comun/problemas.h"
+#include "model/constantes.h"
 
 namespace vardo::prueba {
 namespace {
@@ -147,7 +148,7 @@ TEST_F(Visor, ArbolAyudasYPropiedadesDeLosObjetosDelEjemplo) {
 
   // A utility.
   Clic(Item("Servicios", "Servicio 1"));
-  EXPECT_EQ(Doc()->m_Diagrama.m_corrienteSel, 1000);
+  EXPECT_EQ(Doc()->m_Diagrama.m_corrienteSel, kRefServicio);
   EXPECT_EQ(Valor("Descripción"), "Vapor");
   EXPECT_EQ(Valor("T. Entrada (K)"), "453.15");
   EXPECT_EQ(Valor("Entalpía restante (kW)"), "0.");
