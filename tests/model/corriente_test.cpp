@@ -633,7 +633,7 @@ TEST_F(CorrienteDibujo, LabelsLatentAndName) {
   };
   for (const auto& c : casos) {
     dc.Clear();
-    Fila(400, 300, 2, c.fria).Dibujar(dc, c.numero);
+    (c.fria ? Fila(300, 400, 2, 1) : Fila(400, 300, 2, 0)).Dibujar(dc, c.numero);
     EXPECT_NE(dc.FindText(c.etiqueta), nullptr) << c.numero;
   }
 
