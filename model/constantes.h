@@ -37,7 +37,9 @@ constexpr int RefDeArchivo(long long ref) {
 }
 // Whether the file can name ref: the generic utility, a utility, or a
 // process stream below 1000.
-constexpr bool RefNombrableEnArchivo(int ref) { return ref < kRefServicioArchivo || EsServicio(ref); }
+constexpr bool RefNombrableEnArchivo(int ref) {
+  return ref < kRefServicioArchivo || EsServicio(ref);
+}
 
 // Latent m·cp marker.
 inline constexpr double kCpLatente = -1.0;

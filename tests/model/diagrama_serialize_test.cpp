@@ -340,7 +340,8 @@ const Danado kDanados[] = {
     {"TruncatedBody", nullptr, [](auto& b) { b.pop_back(); }},
     // Exchanger references.
     {"ExchangerOnMissingStream", [](CDiagrama& d) { d.m_cambiadores[0].ladoCaliente.ref = 3; }},
-    {"ExchangerOnMissingUtility", [](CDiagrama& d) { d.m_cambiadores[1].ladoFrio.ref = kRefServicio + 1; }},
+    {"ExchangerOnMissingUtility",
+     [](CDiagrama& d) { d.m_cambiadores[1].ladoFrio.ref = kRefServicio + 1; }},
     {"ExchangerNegativeReference", [](CDiagrama& d) { d.m_cambiadores[0].ladoFrio.ref = -2; }},
     {"KindFourPastTheEnd", [](CDiagrama& d) { d.m_cambiadores[1].valorEntradaCaliente = 2.0; }},
     {"KindFourNegative", [](CDiagrama& d) { d.m_cambiadores[1].valorEntradaCaliente = -1.0; }},
@@ -362,7 +363,8 @@ const Danado kDanados[] = {
      [](CDiagrama& d) { d.m_dtMin = std::numeric_limits<double>::infinity(); }},
     // Areas.
     {"AreaMemberMissingStream", [](CDiagrama& d) { d.m_areas[0].corrientes.push_back(3); }},
-    {"AreaMemberMissingUtility", [](CDiagrama& d) { d.m_areas[0].corrientes.push_back(kRefServicio + 1); }},
+    {"AreaMemberMissingUtility",
+     [](CDiagrama& d) { d.m_areas[0].corrientes.push_back(kRefServicio + 1); }},
     // Splits.
     {"SplitBranchMissing", [](CDiagrama& d) { d.m_bifurcadas[0].ramas.push_back(3); }},
     {"SplitNodeStreamMissing", [](CDiagrama& d) { d.m_bifurcadas[0].nodos[1].refSalida = 3; }},
@@ -532,7 +534,8 @@ TEST(DiagramaSerializar, UtilitiesAre1000PlusKInTheFileAndUtilitiesWhenRead) {
   EXPECT_NE(std::search(b.begin(), b.end(), e1.begin(), e1.end()), b.end());
   // The area's members close the body: 999, 1001, 1000.
   const std::int32_t miembros[] = {999, 1001, 1000};
-  for (std::size_t k = 0; k < 3; ++k) EXPECT_EQ(Int32En(b, b.size() - 12 + 4 * k), miembros[k]) << k;
+  for (std::size_t k = 0; k < 3; ++k)
+    EXPECT_EQ(Int32En(b, b.size() - 12 + 4 * k), miembros[k]) << k;
 
   CDiagrama l;
   Leer(b, l);

@@ -68,7 +68,8 @@ TEST(AreasIntegridadListas, CadaDivisionUnaVezEnCadaLista) {
       // A split before it is absent: the later split is still listed once.
       {"la primera división en un área", {1, 2, 3}, {0, 4, 5, 8, kRefServicio}, {1}},
       {"la segunda división en un área", {5, 6, 7}, {0, 1, 4, 8, kRefServicio}, {5}},
-      {"ambas divisiones y el servicio", {1, 2, 3, 5, 6, 7, kRefServicio}, {0, 4, 8}, {1, 5, kRefServicio}},
+      {"ambas divisiones y el servicio", {1, 2, 3, 5, 6, 7, kRefServicio}, {0, 4, 8},
+       {1, 5, kRefServicio}},
       // A split spread over two lists (a damaged file) shows once in each.
       {"una división repartida", {6}, {0, 1, 4, 5, 8, kRefServicio}, {6}},
   };

@@ -450,7 +450,8 @@ TEST(Emparejamientos, TrasBifurcarSeConservanLasEliminacionesRenumeradas) {
 
 TEST(Emparejamientos, TextosDeAyuda) {
   EXPECT_EQ(AyudaPrimerClic(true, 1), "Añadiendo cambiador\nCorriente caliente: 2");
-  EXPECT_EQ(AyudaPrimerClic(false, kRefServicio + 1), "Añadiendo cambiador\nCorriente fría: 1002");
+  EXPECT_EQ(AyudaPrimerClic(false, kRefServicio + 1),
+            "Añadiendo cambiador\nCorriente fría: 1002");
   EXPECT_EQ(AyudaTrasClic(ResultadoClic::Anadido),
             "Cambiador añadido\nPara eliminarlo vuelva a hacer clic sobre sus corrientes");
   EXPECT_EQ(AyudaTrasClic(ResultadoClic::Eliminado), "Cambiador eliminado\n");

@@ -97,7 +97,8 @@ TEST_F(AreasPrograma, MoverUnaCorrienteAUnAreaNuevaEsUnPasoDeDeshacer) {
   EXPECT_EQ(m.m_areas[2].mostrada, 1);
   EXPECT_EQ(m.m_corrientes[3].m_area, 2);
   EXPECT_EQ(std::vector<std::uint32_t>(m.m_areas[2].corrientes), std::vector<std::uint32_t>{3});
-  EXPECT_EQ(std::vector<std::uint32_t>(m.m_areas[1].corrientes), (std::vector<std::uint32_t>{2, kRefServicio + 1}));
+  EXPECT_EQ(std::vector<std::uint32_t>(m.m_areas[1].corrientes),
+            (std::vector<std::uint32_t>{2, kRefServicio + 1}));
   EXPECT_EQ(Doc()->NumDeshacer(), 1);
   EXPECT_TRUE(Doc()->IsModified());
   Vista()->grab().save(QString::fromStdString(std::string(::testing::TempDir()) +

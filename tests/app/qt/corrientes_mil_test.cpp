@@ -40,8 +40,8 @@ class CorrientesMil : public AppFixture {
     const QString ruta = Ruta("corrientes.vdo");
     QFile f(ruta);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    ASSERT_EQ(f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size())),
-              static_cast<qint64>(bytes.size()));
+    const auto tam = static_cast<qint64>(bytes.size());
+    ASSERT_EQ(f.write(reinterpret_cast<const char*>(bytes.data()), tam), tam);
     f.close();
     ASSERT_EQ(Iniciar({ruta}), -1);
     Marco().resize(1200, 900);
@@ -201,7 +201,8 @@ TEST_F(CorrientesMil, ElDialogoDeCambiadoresRehusaLaCorriente1001OSiguientes) {
   });
   ASSERT_TRUE(Ejecutar(cmd::kAnadirCambiadores));
   ASSERT_TRUE(kitRunner_.Done());
-  EXPECT_EQ(Mensajes(), (std::vector<std::string>{kMsgCambiadorNoGuardable, kMsgCambiadorNoGuardable}));
+  EXPECT_EQ(Mensajes(),
+            (std::vector<std::string>{kMsgCambiadorNoGuardable, kMsgCambiadorNoGuardable}));
   ASSERT_EQ(M().GetNumCambiadores(), 1);
   EXPECT_EQ(M().m_cambiadores[0].ladoCaliente.ref, 998);
   EXPECT_EQ(M().m_cambiadores[0].ladoFrio.ref, 999);
