@@ -280,7 +280,7 @@ std::int32_t AddCambiadorAnillo(CDiagrama& d, std::int32_t i) {
 namespace {
 
 // Both ends of an open chain lie on a utility: the generic one (-1) or a
-// defined one (1000 or more), a hot end at one side and a cold end at the
+// defined one (kRefServicio or more), a hot end at one side and a cold end at the
 // other.
 bool ExtremosDeSenda(const CCambiador& primero, const CCambiador& ultimo) {
   const std::int32_t ph = primero.ladoCaliente.ref, pf = primero.ladoFrio.ref;

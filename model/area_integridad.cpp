@@ -1,6 +1,9 @@
 #include "model/area_integridad.h"
 
 #include <utility>
+#include <vector>
+
+#include "model/constantes.h"
 
 namespace vardo {
 
@@ -41,7 +44,11 @@ void CAreaIntegridad::Serialize(Archive& ar) {
     ar.WriteUInt32(color);
     ar.WriteString(nombre);
     ar.WriteInt32(mostrada);
-    ar.IoArray(corrientes);
+    // Utilities as the file numbers them (1000 + k).
+    std::vector<std::uint32_t> enArchivo(corrientes);
+    for (std::uint32_t& m : enArchivo)
+      m = static_cast<std::uint32_t>(RefEnArchivo(static_cast<std::int32_t>(m)));
+    ar.IoArray(enArchivo);
     return;
   }
   // Read into temporaries so a damaged archive leaves the area as it was.
@@ -50,6 +57,7 @@ void CAreaIntegridad::Serialize(Archive& ar) {
   const std::int32_t m = ar.ReadInt32();
   std::vector<std::uint32_t> miembros;
   ar.IoArray(miembros);
+  for (std::uint32_t& m : miembros) m = static_cast<std::uint32_t>(RefDeArchivo(m));
   color = c;
   nombre = std::move(n);
   mostrada = m;

@@ -16,8 +16,8 @@ class CAreaIntegridad {
   std::int32_t mostrada = 0;  // non-zero: shown, takes part in the targets
   std::string nombre;         // UTF-8
   Rgb color = 0;
-  // Stream references of the members: below 1000 a process stream, 1000 + k
-  // utility k.
+  // Stream references of the members: a process stream, kRefServicio + k
+  // utility k (the file numbers it 1000 + k).
   std::vector<std::uint32_t> corrientes;
 
   const std::string& GetNombre() const { return nombre; }

@@ -261,14 +261,27 @@ void CCambiador::Dibujar(Dc& dc, int numero, int calienteArriba, const std::vect
   dc.SetTextColor(0);
 }
 
+namespace {
+
+// A side's stream reference as the file numbers it (utility k as 1000 + k).
+void IoReferencia(Archive& ar, std::int32_t& ref) {
+  if (ar.IsStoring()) {
+    ar.WriteInt32(RefEnArchivo(ref));
+  } else {
+    ref = RefDeArchivo(ar.ReadInt32());
+  }
+}
+
+}  // namespace
+
 void CCambiador::IoCampos(Archive& ar) {
   ar.Io(q);
   ar.Io(ladoCaliente.h);
   ar.Io(ladoFrio.h);
   ar.Io(ladoCaliente.cp);
   ar.Io(ladoFrio.cp);
-  ar.Io(ladoCaliente.ref);
-  ar.Io(ladoFrio.ref);
+  IoReferencia(ar, ladoCaliente.ref);
+  IoReferencia(ar, ladoFrio.ref);
   ar.Io(tEntradaCaliente);
   ar.Io(tEntradaFria);
   ar.Io(ladoCaliente.t1);

@@ -3,8 +3,8 @@
 // calculation derives, its display format and where its two ends lie on the
 // grid diagram.
 //
-// The two sides name their streams by stream reference (below 1000 a process
-// stream, 1000 + k utility k, -1 the generic utility). The record keeps no
+// The two sides name their streams by stream reference (a process stream,
+// kRefServicio + k utility k, -1 the generic utility). The record keeps no
 // pointer to any stream or exchanger: the network object resolves references
 // and hands the resolved streams to the calculations when it calls them.
 #pragma once
@@ -30,6 +30,12 @@ inline constexpr std::int32_t kTipoExtremo = 1;     // the stream's own end
 inline constexpr std::int32_t kTipoValor = 2;       // typed temperature
 inline constexpr std::int32_t kTipoPinch = 3;       // at a pinch
 inline constexpr std::int32_t kTipoCambiador = 4;   // another exchanger's end
+
+// Refusal of an exchanger on a process stream the document file cannot name
+// (number 1001 and on): every path that makes or moves an exchanger shows it.
+inline constexpr const char* kMsgCambiadorNoGuardable =
+    "No es posible definir un cambiador en la corriente 1001 ni en las siguientes: el archivo del "
+    "documento solo puede guardar cambiadores en las corrientes 1 a 1000";
 
 // Colour of a selected exchanger (blue).
 inline constexpr Rgb kColorSeleccion = MakeRgb(0, 0, 255);

@@ -552,12 +552,10 @@ void CCorriente::Dibujar(Dc& dc, std::int32_t numero) const {
 
   // Number box on the supply end.
   char etiqueta[32];
-  if (numero < 1000)
+  if (!EsServicio(numero))
     std::snprintf(etiqueta, sizeof etiqueta, "%d", numero + 1);
-  else if (numero < 2000)
-    std::snprintf(etiqueta, sizeof etiqueta, "C%d", numero - 999);
   else
-    std::snprintf(etiqueta, sizeof etiqueta, "R%d", numero - 1999);
+    std::snprintf(etiqueta, sizeof etiqueta, m_fria ? "R%d" : "C%d", IndiceServicio(numero) + 1);
   dc.SelectBrush(Brush::White);
   const Point arribaIzquierda = P(xSupply - kCaja / 2, ym + kCaja / 2);
   const Point abajoDerecha = P(xSupply + kCaja / 2, ym - kCaja / 2);

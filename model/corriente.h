@@ -77,7 +77,9 @@ class CCorriente {
   void EstimarH();
   void ClasificarExtremos();
 
-  // Draws the stream's row of the grid diagram in its rectangle.
+  // Draws the stream's row of the grid diagram in its rectangle, labelled by
+  // its reference: a stream's number, "C" and the number of a hot utility,
+  // "R" and the number of a cold one.
   void Dibujar(Dc& dc, std::int32_t numero) const;
   // Where Dibujar writes the supply and the target temperature on the row,
   // at the Dc's font: two text rectangles (y upwards, top above bottom).

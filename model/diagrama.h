@@ -4,8 +4,8 @@
 // font and the grid rectangle; the selection; and the working results of the
 // calculations (targets, cascades).
 //
-// Records refer to each other by index or stream reference (below 1000 a
-// process stream, 1000 + k utility k, -1 none / the generic utility). Every
+// Records refer to each other by index or stream reference (a process
+// stream, kRefServicio + k utility k, -1 none / the generic utility). Every
 // editing operation here keeps those references valid: deleting a record
 // removes what names it and shifts the references above it.
 //
@@ -80,8 +80,8 @@ class CDiagrama {
   void SerializarFuente(Archive& ar);
 
   // ---- Queries ----
-  // The record a stream reference names: process stream ref (< 1000) or the
-  // stream part of utility ref - 1000. A reference that names no record
+  // The record a stream reference names: process stream ref or the stream
+  // part of utility ref - kRefServicio. A reference that names no record
   // (-1, past the end, an empty array) answers a default stream instead of
   // reading out of range: the const form a shared read-only default, the
   // non-const form a scratch default whose changes go nowhere. Use
@@ -119,7 +119,8 @@ class CDiagrama {
   // Recomputes the targets and appends a default utility whose cascade lists
   // hold the process cascade; joins the one shown area, if exactly one is.
   void AddServicio();
-  // Deletes utility k (reference 1000 + k) as BorrarCorriente does a stream.
+  // Deletes utility k (reference kRefServicio + k) as BorrarCorriente does a
+  // stream.
   void BorrarServicio(std::int32_t k);
   // Refills every utility's cascade lists from the current heat cascade.
   void ActualizarCurvasServicios();
@@ -235,8 +236,8 @@ class CDiagrama {
   // ================= Fields =================
 
   // ---- Records ----
-  std::vector<CCorriente> m_corrientes;           // process streams (ref < 1000)
-  std::vector<CServicios> m_servicios;            // utilities (ref 1000 + k)
+  std::vector<CCorriente> m_corrientes;           // process streams (ref < kRefServicio)
+  std::vector<CServicios> m_servicios;            // utilities (ref kRefServicio + k)
   std::vector<CAreaIntegridad> m_areas;           // integrity areas
   std::vector<CCorrienteBifurcada> m_bifurcadas;  // split streams
   std::vector<CCambiador> m_cambiadores;          // exchangers

@@ -1,5 +1,9 @@
 #include "model/documento_archivo.h"
 
+#include <string>
+
+#include "model/constantes.h"
+
 namespace vardo {
 
 namespace {
@@ -14,9 +18,32 @@ static_assert(kMaxBytesDocumento == 64ull << 20, "the message names the limit");
 // Bytes of the framing words before the body.
 constexpr std::uint64_t kBytesMarco = 8;
 
-// The reader's own checks of a written body: the size of the file it makes,
-// then the body read back.
-void ComprobarLegible(const std::vector<std::uint8_t>& cuerpo) {
+// The file names a process stream only below 1000 (above, it names a
+// utility): a stream past that on an exchanger's side or in an area would
+// read back as another record.
+void ComprobarReferencias(const CDiagrama& d) {
+  for (std::size_t i = 0; i < d.m_cambiadores.size(); ++i) {
+    const CCambiador& c = d.m_cambiadores[i];
+    for (std::int32_t ref : {c.ladoCaliente.ref, c.ladoFrio.ref})
+      if (!RefNombrableEnArchivo(ref))
+        throw DocumentoNoGuardable(std::string(kMsgNoGuardable) + "el cambiador " +
+                                   std::to_string(i + 1) + " está en la corriente " +
+                                   std::to_string(ref + 1) + ", y el archivo solo puede guardar " +
+                                   "cambiadores en las corrientes 1 a 1000.");
+  }
+  for (std::size_t a = 0; a < d.m_areas.size(); ++a)
+    for (std::uint32_t m : d.m_areas[a].corrientes)
+      if (!RefNombrableEnArchivo(static_cast<std::int32_t>(m)))
+        throw DocumentoNoGuardable(std::string(kMsgNoGuardable) + "el área de integridad " +
+                                   std::to_string(a + 1) + " incluye la corriente " +
+                                   std::to_string(m + 1) + ", y el archivo solo puede guardar " +
+                                   "en las áreas las corrientes 1 a 1000.");
+}
+
+// The reader's own checks of a written body: the references the file cannot
+// name, the size of the file it makes, then the body read back.
+void ComprobarLegible(const CDiagrama& d, const std::vector<std::uint8_t>& cuerpo) {
+  ComprobarReferencias(d);
   if (kBytesMarco + cuerpo.size() > kMaxBytesDocumento)
     throw DocumentoNoGuardable(std::string(kMsgNoGuardable) + kMotivoTamano);
   try {
@@ -36,7 +63,7 @@ void ComprobarLegible(const std::vector<std::uint8_t>& cuerpo) {
 void EscribirDocumento(Archive& ar, const MarcoDocumento& marco, CDiagrama& diagrama) {
   Archive cuerpo;
   diagrama.Serialize(cuerpo);
-  ComprobarLegible(cuerpo.Bytes());
+  ComprobarLegible(diagrama, cuerpo.Bytes());
   ar.WriteUInt32(marco.usarFactibilidad);
   ar.WriteUInt32(static_cast<std::uint32_t>(marco.modo));
   ar.WriteRaw(cuerpo.Bytes().data(), cuerpo.Bytes().size());

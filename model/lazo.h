@@ -52,8 +52,8 @@ class CLazo {
   std::vector<std::int32_t> cambiadores;
   // Streams table of the continuity test: the split index of every process
   // stream (by stream index) and, while the utilities are shown, of every
-  // utility (by utility index, reference 1000 + k). A reference outside the
-  // table belongs to no split.
+  // utility (by utility index, reference kRefServicio + k). A reference outside
+  // the table belongs to no split.
   std::vector<std::int32_t> bifCorrientes;
   std::vector<std::int32_t> bifServicios;
   // Number of each exchanger of the chain: 1-based in a chain under
@@ -124,7 +124,7 @@ class CAnillo : public CLazo {
   // As the chain's copy, plus the streams, their count and both minima.
   CAnillo& operator=(const CAnillo& o);
 
-  // Stream (or utility, 1000 + index) references touched by the chain,
+  // Stream (or utility, kRefServicio + index) references touched by the chain,
   // sorted in descending order; without repeats after QuitarRepetidas.
   std::vector<std::int32_t> corrientes;
   std::int32_t numCorrientes = 0;

@@ -329,7 +329,7 @@ std::vector<double> PinchesServicioRed(const CDiagrama& d) {
 std::string EtiquetaCorriente(std::int32_t ref) {
   char buf[24];
   if (EsServicio(ref))
-    std::snprintf(buf, sizeof buf, "S%d", ref - 999);
+    std::snprintf(buf, sizeof buf, "S%d", IndiceServicio(ref) + 1);
   else
     std::snprintf(buf, sizeof buf, "%d", ref + 1);
   return buf;

@@ -183,7 +183,7 @@ void DibujarServicios(CDiagrama& d, Dc& dc, Rect& fila, std::int32_t h, bool fil
     s.ClasificarExtremos();
     s.m_rect = fila;
     s.m_mostrarNombre = d.m_mostrarNombres;
-    s.Dibujar(dc, (frios ? 2000 : 1000) + static_cast<std::int32_t>(k));
+    s.Dibujar(dc, kRefServicio + static_cast<std::int32_t>(k));
     fila = Desplazar(fila, h);
   }
 }

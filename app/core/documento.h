@@ -242,7 +242,7 @@ class CVardoDoc {
   // The view's selected kind (kSel*), kSelNada without a view.
   int TipoSeleccion() const;
   void SetTipoSeleccion(int tipo);
-  // The selected process stream, utility (as 1000 + k) or exchanger while
+  // The selected process stream, utility (as kRefServicio + k) or exchanger while
   // the view's selected kind names it, else -1.
   std::int32_t CorrienteSeleccionada() const;
   std::int32_t ServicioSeleccionado() const;

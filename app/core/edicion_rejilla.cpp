@@ -328,6 +328,14 @@ Pendiente CEditorRejilla::CompletarAnadir() {
     if (primeraCorriente_ != -2) MostrarEstado(TextoAnadiendoCambiador(d, primeraCorriente_));
     return {};
   }
+  if (!RefNombrableEnArchivo(sel)) {
+    // No exchanger may stand on a stream the file cannot name.
+    primeraCorriente_ = -2;
+    anadirDoble_ = false;
+    anadirCtrl_ = false;
+    MostrarEstadoReposo();
+    return Mensaje(kMsgCambiadorNoGuardable);
+  }
   if (primeraCorriente_ == -2 && !anadirDoble_) {
     primeraCorriente_ = sel;
     MostrarEstado(TextoAnadiendoCambiador(d, sel));

@@ -55,7 +55,7 @@ Point PixelALogico(int x, int y, int scrollX, int scrollY, double dpiX, double d
 struct Impacto {
   enum Tipo { kNada, kCambiador, kCorriente, kNodo };
   Tipo tipo = kNada;
-  std::int32_t indice = -1;  // exchanger index, or stream reference (1000 + k a utility)
+  std::int32_t indice = -1;  // exchanger index, or stream reference
   NodoBifurcada nodo;
 };
 // What lies under p in the layout the last drawing wrote into the records:

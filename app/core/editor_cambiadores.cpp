@@ -575,6 +575,11 @@ void EditorCambiadores::ElegirLado(bool fria, int indice) {
     ui_.Message(kTextoGeneralCorriente);
     return;
   }
+  // Nor can it stand on a stream the file cannot name.
+  if (!RefNombrableEnArchivo(fria ? ReferenciaFria(indice) : ReferenciaCaliente(indice))) {
+    ui_.Message(kMsgCambiadorNoGuardable);
+    return;
+  }
   sel = indice;
   AplicarTipo();
   ResolverGenericos(fria, fria ? anterior : c_.fria, fria ? c_.caliente : anterior);

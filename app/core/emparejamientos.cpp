@@ -143,7 +143,8 @@ std::vector<CEmparejamientosPinch::Fila> Filas(const std::vector<FilaFactibilida
 
 std::string AyudaPrimerClic(bool caliente, std::int32_t ref) {
   return std::string("Añadiendo cambiador\n") +
-         (caliente ? "Corriente caliente: " : "Corriente fría: ") + std::to_string(ref + 1);
+         (caliente ? "Corriente caliente: " : "Corriente fría: ") +
+         std::to_string(RefEnArchivo(ref) + 1);
 }
 
 std::string AyudaTrasClic(ResultadoClic r) {
@@ -155,6 +156,7 @@ std::string AyudaTrasClic(ResultadoClic r) {
 std::string MensajeTrasClic(ResultadoClic r) {
   if (r == ResultadoClic::YaEmparejada) return kMensajeYaEmparejada;
   if (r == ResultadoClic::NoFactible) return kMensajeNoFactible;
+  if (r == ResultadoClic::NoGuardable) return kMsgCambiadorNoGuardable;
   return {};
 }
 
@@ -214,6 +216,8 @@ ResultadoClic CEmparejamientosPinch::Clic(CDiagrama& d, int pinch, int lado, int
     return ResultadoClic::Eliminado;
   }
 
+  if (!RefNombrableEnArchivo(nuevo.caliente) || !RefNombrableEnArchivo(nuevo.fria))
+    return ResultadoClic::NoGuardable;
   const double mh = McpEnLado(d.GetCorriente(nuevo.caliente), lado, *p);
   const double mc = McpEnLado(d.GetCorriente(nuevo.fria), lado, *p);
   if (!CumpleCriterioMcp(lado, mh, mc)) return ResultadoClic::NoFactible;

@@ -57,6 +57,7 @@ enum class ResultadoClic {
   Eliminado,     // the pair was a match and was removed
   YaEmparejada,  // refused: one of the two streams is in another match
   NoFactible,    // refused: the m·cp criterion fails
+  NoGuardable,   // refused: a stream the document file cannot name
   SinEfecto,     // no such row, or the pinch no longer exists
 };
 

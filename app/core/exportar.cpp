@@ -32,7 +32,8 @@ void LadoTabla(std::string& s, const LadoCambiador& lado, double t1, double t2) 
     s += "SG\t-\t-\t";
     return;
   }
-  Celda(s, std::to_string(lado.ref + 1));
+  // A utility shows as the file numbers it: 1000 + its number.
+  Celda(s, std::to_string(RefEnArchivo(lado.ref) + 1));
   CeldaNumero(s, t1);
   CeldaNumero(s, t2);
 }

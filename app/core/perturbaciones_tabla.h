@@ -14,7 +14,7 @@ namespace vardo {
 
 // The stream references that head the table's rows and columns: every
 // process stream in order and then, while the utilities are shown, every
-// utility (1000 + k). Of the streams of a split only the one its first split
+// utility (kRefServicio + k). Of the streams of a split only the one its first split
 // node names as main branch takes part.
 std::vector<std::int32_t> EntradasPerturbaciones(const CDiagrama& d);
 

@@ -68,7 +68,7 @@ struct ResultadoEstimacion {
 };
 
 // The stream reference of a combined index: below the number of process
-// streams the index itself, otherwise 1000 + (index - that number); -1 when
+// streams the index itself, otherwise kRefServicio + (index - that number); -1 when
 // that names no utility.
 std::int32_t RefDeIndiceCombinado(const CDiagrama& d, std::uint32_t indice);
 

@@ -234,7 +234,7 @@ bool ElementoDeSeleccion(const CDiagrama& d, int tipo, bool anilloMostrado, std:
     }
     if (EsServicio(s) && d.RefValida(s)) {
       raiz = kRaizServicios;
-      texto = "Servicio " + Entero(s - 999);
+      texto = "Servicio " + Entero(IndiceServicio(s) + 1);
       return true;
     }
     return false;

@@ -1,4 +1,5 @@
 #include "model/area_integridad.h"
+#include "model/constantes.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +26,7 @@ CAreaIntegridad Ejemplo() {
   a.SetNombre("Área 1");
   a.mostrada = 1;
   a.AddCorriente(3);
-  a.AddCorriente(1002);
+  a.AddCorriente(kRefServicio + 2);  // utility 3, 1002 in the file
   return a;
 }
 
@@ -56,7 +57,7 @@ TEST(AreaIntegridadArchivo, RoundTripOfLongNameAndManyMembers) {
   a.nombre = std::string(300, 'x') + " ñ";
   a.color = 0xFFFFFFu;
   a.mostrada = -5;
-  for (int i = 0; i < 1000; ++i) a.AddCorriente(i % 2 ? 1000 + i : i);
+  for (int i = 0; i < 1000; ++i) a.AddCorriente(i % 2 ? kRefServicio + i : i);
   CAreaIntegridad b;
   Archive in(Guardar(a));
   b.Serialize(in);

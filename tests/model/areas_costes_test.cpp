@@ -122,7 +122,7 @@ TEST(CosteCambiadores, ScratchNetworkHoldsTheCutSides) {
   // A utility side stays a utility: its curve normalised, its load the heat
   // (a latent utility's heat is the duty).
   d.m_servicios.push_back(ServicioLatente(520, 300, 0));
-  d.ConectarCaliente(1000, 0, 0);
+  d.ConectarCaliente(kRefServicio, 0, 0);
   d.m_cambiadores[0].tEntradaCaliente = d.m_cambiadores[0].tSalidaCaliente = 520;
   const CDiagrama red2 = RedDeCambiador(d, 0);
   ASSERT_EQ(red2.m_servicios.size(), 1u);
@@ -135,7 +135,7 @@ TEST(CosteCambiadores, ScratchNetworkHoldsTheCutSides) {
   EXPECT_EQ(d.m_corrientes[0].m_T, (std::vector<double>{500, 300}));
   EXPECT_EQ(d.m_servicios[0].m_carga, 300);
   EXPECT_EQ(d.m_areas[0].mostrada, 1);
-  EXPECT_EQ(d.m_cambiadores[0].ladoCaliente.ref, 1000);
+  EXPECT_EQ(d.m_cambiadores[0].ladoCaliente.ref, kRefServicio);
   EXPECT_EQ(d.m_amortizacion, 7);
 }
 

@@ -1,4 +1,5 @@
 #include "model/cambiador.h"
+#include "model/constantes.h"
 
 #include <gtest/gtest.h>
 
@@ -55,7 +56,7 @@ TEST(CambiadorArchivo, DefaultIs244KnownBytes) {
 CCambiador Completo() {
   CCambiador c;
   c.q = 101.5;
-  c.SetLadoCaliente(1003, 510.0, 320.0, -900.0, 4.5);
+  c.SetLadoCaliente(kRefServicio + 3, 510.0, 320.0, -900.0, 4.5);
   c.SetLadoFrio(7, 290.0, 480.0, 760.0, -1.0);
   c.tEntradaCaliente = 500.25;
   c.tEntradaFria = 295.5;
@@ -86,7 +87,7 @@ TEST(CambiadorArchivo, FieldsAtTheirOffsets) {
   PonD(e, 16, 760.0);    // cold side enthalpy
   PonD(e, 24, 4.5);      // hot side m·cp
   PonD(e, 32, -1.0);     // cold side m·cp
-  Pon32(e, 40, 1003);    // hot side reference
+  Pon32(e, 40, 1003);    // hot side reference: utility 3
   Pon32(e, 44, 7);       // cold side reference
   PonD(e, 48, 500.25);   // hot inlet
   PonD(e, 56, 295.5);    // cold inlet
@@ -129,7 +130,7 @@ TEST(CambiadorArchivo, FieldsAtTheirOffsets) {
   CCambiador leido;
   Archive in(e);
   leido.Serialize(in);
-  EXPECT_EQ(leido.ladoCaliente, (LadoCambiador{1003, 510.0, 320.0, -900.0, 4.5}));
+  EXPECT_EQ(leido.ladoCaliente, (LadoCambiador{kRefServicio + 3, 510.0, 320.0, -900.0, 4.5}));
   EXPECT_EQ(leido.ladoFrio, (LadoCambiador{7, 290.0, 480.0, 760.0, -1.0}));
   EXPECT_EQ(leido.tSalidaFria, 350.125);
   EXPECT_EQ(leido.rectFrio, (Rect{-1, 1000, 2147483647, -2147483647 - 1}));
@@ -481,8 +482,13 @@ TEST_F(Dibujo, LabelsByKindOfSide) {
     const char* etiqueta;
   };
   const Caso casos[] = {
-      {0, 1, "7"},     {1000, 1, "C7"},  {2, 1001, "R7"},
-      {1000, 1001, "C7"}, {1000, -1, "R7"}, {-1, 1002, "C7"},
+      {0, 1, "7"},
+      {kRefServicio, 1, "C7"},
+      {2, kRefServicio + 1, "R7"},
+      {kRefServicio, kRefServicio + 1, "C7"},
+      {kRefServicio, -1, "R7"},
+      {-1, kRefServicio + 2, "C7"},
+      {1000, 1001, "7"},  // streams 1001 and 1002
   };
   for (const Caso& k : casos) {
     RecordingDc d;

@@ -260,8 +260,8 @@ TEST(Comprobacion, UtilitiesLabelsSumsAndOverlaps) {
   // A hot utility S1 (latent at 520 K, load 100) serving stream 2 twice.
   CDiagrama d = Red({});
   d.m_servicios.push_back(prueba::ServicioLatente(520, 100, 0));
-  d.AddCambiador(kModoQ, 1000, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1, 60);
-  d.AddCambiador(kModoQ, 1000, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1, 40.002);
+  d.AddCambiador(kModoQ, kRefServicio, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1, 60);
+  d.AddCambiador(kModoQ, kRefServicio, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1, 40.002);
   const double tci[] = {440, 400}, tco[] = {470, 420.002};
   for (std::size_t i = 0; i < 2; ++i) {
     CCambiador& c = d.m_cambiadores[i];

@@ -628,14 +628,15 @@ TEST_F(CorrienteDibujo, UtilityPinchLines) {
 }
 
 TEST_F(CorrienteDibujo, LabelsLatentAndName) {
-  struct { std::int32_t numero; const char* etiqueta; } casos[] = {
-      {0, "1"}, {41, "42"}, {999, "1000"}, {1000, "C1"}, {1004, "C5"}, {1999, "C1000"},
-      {2000, "R1"}, {2002, "R3"},
+  // Streams by number at any count; utilities "C" (hot) or "R" (cold).
+  struct { std::int32_t numero; std::int32_t fria; const char* etiqueta; } casos[] = {
+      {0, 0, "1"}, {41, 1, "42"}, {999, 0, "1000"}, {1000, 0, "1001"}, {4999, 1, "5000"},
+      {kRefServicio, 0, "C1"}, {kRefServicio + 4, 0, "C5"}, {kRefServicio + 999, 0, "C1000"},
+      {kRefServicio, 1, "R1"}, {kRefServicio + 2, 1, "R3"},
   };
-  const CCorriente s = Fila(400, 300, 2, 0);
   for (const auto& c : casos) {
     dc.Clear();
-    s.Dibujar(dc, c.numero);
+    (c.fria ? Fila(300, 400, 2, 1) : Fila(400, 300, 2, 0)).Dibujar(dc, c.numero);
     EXPECT_NE(dc.FindText(c.etiqueta), nullptr) << c.numero;
   }
 

@@ -2,6 +2,7 @@
 // the refusal of damaged bodies with the model left as it was.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -58,7 +59,7 @@ CDiagrama Base() {
   d.AddServicio();
   d.AddCambiador(kModoQ, 0, 1, kTipoExtremo, 0, kTipoNinguno, 0, kTipoNinguno, 0, kTipoExtremo, 0,
                  1, 50.0);
-  d.AddCambiador(kModoQ, 0, 1000, kTipoCambiador, 0.0, kTipoNinguno, 0, kTipoNinguno, 0,
+  d.AddCambiador(kModoQ, 0, kRefServicio, kTipoCambiador, 0.0, kTipoNinguno, 0, kTipoNinguno, 0,
                  kTipoNinguno, 0, 1, 10.0);
   d.m_corrientes[0].m_cambiadores = {0, 1};
   d.m_corrientes[1].m_cambiadores = {0};
@@ -81,7 +82,7 @@ CDiagrama Base() {
   d.m_corrientes[1].m_split = 0;
   d.m_corrientes[2].m_split = 0;
   d.AddArea("Zona Á", MakeRgb(10, 20, 30));
-  d.m_areas[0].corrientes = {0, 1000};
+  d.m_areas[0].corrientes = {0, kRefServicio};
   d.m_corrientes[0].m_area = 0;
   d.m_servicios[0].m_area = 0;
   return d;
@@ -235,11 +236,11 @@ TEST(DiagramaSerializar, UnstoredFieldsKeepTheReadersValues) {
 
   CDiagrama otro;
   otro.m_tReferencia = 280.0;
-  otro.m_corrienteSel = 1000;
+  otro.m_corrienteSel = kRefServicio;
   otro.m_estadoAnillos = 2;
   Leer(b, otro);
   EXPECT_EQ(otro.m_tReferencia, 280.0);
-  EXPECT_EQ(otro.m_corrienteSel, 1000);
+  EXPECT_EQ(otro.m_corrienteSel, kRefServicio);
   EXPECT_EQ(otro.m_estadoAnillos, 2);
 }
 
@@ -339,7 +340,8 @@ const Danado kDanados[] = {
     {"TruncatedBody", nullptr, [](auto& b) { b.pop_back(); }},
     // Exchanger references.
     {"ExchangerOnMissingStream", [](CDiagrama& d) { d.m_cambiadores[0].ladoCaliente.ref = 3; }},
-    {"ExchangerOnMissingUtility", [](CDiagrama& d) { d.m_cambiadores[1].ladoFrio.ref = 1001; }},
+    {"ExchangerOnMissingUtility",
+     [](CDiagrama& d) { d.m_cambiadores[1].ladoFrio.ref = kRefServicio + 1; }},
     {"ExchangerNegativeReference", [](CDiagrama& d) { d.m_cambiadores[0].ladoFrio.ref = -2; }},
     {"KindFourPastTheEnd", [](CDiagrama& d) { d.m_cambiadores[1].valorEntradaCaliente = 2.0; }},
     {"KindFourNegative", [](CDiagrama& d) { d.m_cambiadores[1].valorEntradaCaliente = -1.0; }},
@@ -361,7 +363,8 @@ const Danado kDanados[] = {
      [](CDiagrama& d) { d.m_dtMin = std::numeric_limits<double>::infinity(); }},
     // Areas.
     {"AreaMemberMissingStream", [](CDiagrama& d) { d.m_areas[0].corrientes.push_back(3); }},
-    {"AreaMemberMissingUtility", [](CDiagrama& d) { d.m_areas[0].corrientes.push_back(1001); }},
+    {"AreaMemberMissingUtility",
+     [](CDiagrama& d) { d.m_areas[0].corrientes.push_back(kRefServicio + 1); }},
     // Splits.
     {"SplitBranchMissing", [](CDiagrama& d) { d.m_bifurcadas[0].ramas.push_back(3); }},
     {"SplitNodeStreamMissing", [](CDiagrama& d) { d.m_bifurcadas[0].nodos[1].refSalida = 3; }},
@@ -484,6 +487,106 @@ TEST(DiagramaSerializar, DeletionsInSplitsWriteFilesThatReadBack) {
       EXPECT_NO_THROW(Leer(bytes, l)) << cfg.nombre << ", deleting " << i;
       EXPECT_EQ(Escribir(l), bytes) << cfg.nombre << ", deleting " << i;
     }
+  }
+}
+
+// ---------------------------------------------------------------- references
+
+// 1001 streams (0..1000, alternately hot and cold) and two utilities, so that
+// stream 1000 and the file's number of utility 0 coincide.
+CDiagrama MilUnaCorrientes() {
+  CDiagrama d;
+  for (int i = 0; i <= 1000; ++i)
+    d.AddCorriente(i % 2 ? 300.0 : 400.0, i % 2 ? 390.0 : 310.0, 1.0, i % 2, 0);
+  d.AddServicio();
+  d.AddServicio();
+  return d;
+}
+
+std::vector<std::uint8_t> Registro(CCambiador& c) {
+  Archive ar;
+  c.Serialize(ar);
+  return ar.Bytes();
+}
+
+// In memory a utility is never a stream's number, at any stream count; the
+// file numbers utility k 1000 + k as it always has, and reading turns those
+// numbers back into utilities.
+TEST(DiagramaSerializar, UtilitiesAre1000PlusKInTheFileAndUtilitiesWhenRead) {
+  CDiagrama d = MilUnaCorrientes();
+  EXPECT_TRUE(d.RefValida(1000));
+  EXPECT_EQ(&d.GetCorriente(1000), &d.m_corrientes[1000]);
+  EXPECT_EQ(&d.GetCorriente(kRefServicio + 1), static_cast<CCorriente*>(&d.m_servicios[1]));
+  d.AddCambiador(kModoQ, kRefServicio + 1, 999, 0, 0, 0, 0, 0, 0, 0, 0, 1, 5.0);
+  d.AddCambiador(kModoQ, 998, kRefServicio, 0, 0, 0, 0, 0, 0, 0, 0, 1, 5.0);
+  d.AddArea("Zona", 0);
+  d.m_areas[0].corrientes = {999, kRefServicio + 1, kRefServicio};
+
+  const auto b = Escribir(d);
+  // The stored sides: bytes 40 and 44 of the exchanger record.
+  const auto e0 = Registro(d.m_cambiadores[0]);
+  const auto e1 = Registro(d.m_cambiadores[1]);
+  EXPECT_EQ(Int32En(e0, 40), 1001);
+  EXPECT_EQ(Int32En(e0, 44), 999);
+  EXPECT_EQ(Int32En(e1, 40), 998);
+  EXPECT_EQ(Int32En(e1, 44), 1000);
+  EXPECT_NE(std::search(b.begin(), b.end(), e0.begin(), e0.end()), b.end());
+  EXPECT_NE(std::search(b.begin(), b.end(), e1.begin(), e1.end()), b.end());
+  // The area's members close the body: 999, 1001, 1000.
+  const std::int32_t miembros[] = {999, 1001, 1000};
+  for (std::size_t k = 0; k < 3; ++k)
+    EXPECT_EQ(Int32En(b, b.size() - 12 + 4 * k), miembros[k]) << k;
+
+  CDiagrama l;
+  Leer(b, l);
+  EXPECT_EQ(l.m_cambiadores[0].ladoCaliente.ref, kRefServicio + 1);
+  EXPECT_EQ(l.m_cambiadores[0].ladoFrio.ref, 999);
+  EXPECT_EQ(l.m_cambiadores[1].ladoFrio.ref, kRefServicio);
+  EXPECT_EQ(l.m_areas[0].corrientes, d.m_areas[0].corrientes);
+  EXPECT_EQ(Escribir(l), b);
+}
+
+// A process stream numbered 1000 or more would read back as a utility: the
+// writer refuses it, names it, and writes nothing.
+TEST(DocumentoArchivo, AStreamTheFileCannotNameIsNotWritten) {
+  struct Caso {
+    const char* nombre;
+    std::function<void(CDiagrama&)> poner;
+    const char* mensaje;
+  };
+  const Caso casos[] = {
+      {"lado caliente", [](CDiagrama& d) { d.m_cambiadores[0].ladoCaliente.ref = 1000; },
+       "El documento no se ha guardado: el cambiador 1 está en la corriente 1001, y el archivo solo "
+       "puede guardar cambiadores en las corrientes 1 a 1000."},
+      {"corriente 1000, la última que el archivo nombra",
+       [](CDiagrama& d) { d.m_cambiadores[1].ladoCaliente.ref = 999; }, nullptr},
+      {"lado frío", [](CDiagrama& d) { d.m_cambiadores[0].ladoFrio.ref = 1000; },
+       "El documento no se ha guardado: el cambiador 1 está en la corriente 1001, y el archivo solo "
+       "puede guardar cambiadores en las corrientes 1 a 1000."},
+      {"área", [](CDiagrama& d) { d.m_areas[0].corrientes.push_back(1000); },
+       "El documento no se ha guardado: el área de integridad 1 incluye la corriente 1001, y el "
+       "archivo solo puede guardar en las áreas las corrientes 1 a 1000."},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.nombre);
+    CDiagrama d = MilUnaCorrientes();
+    d.AddCambiador(kModoQ, kRefServicio + 1, 999, 0, 0, 0, 0, 0, 0, 0, 0, 1, 5.0);
+    d.AddCambiador(kModoQ, 998, kRefServicio, 0, 0, 0, 0, 0, 0, 0, 0, 1, 5.0);
+    d.AddArea("Zona", 0);
+    d.m_areas[0].corrientes = {999};
+    c.poner(d);
+    Archive ar;
+    if (!c.mensaje) {
+      EXPECT_NO_THROW(EscribirDocumento(ar, MarcoDocumento{}, d));
+      continue;
+    }
+    try {
+      EscribirDocumento(ar, MarcoDocumento{}, d);
+      ADD_FAILURE() << "written";
+    } catch (const DocumentoNoGuardable& e) {
+      EXPECT_STREQ(e.what(), c.mensaje);
+    }
+    EXPECT_TRUE(ar.Bytes().empty());
   }
 }
 

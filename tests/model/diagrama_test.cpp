@@ -195,7 +195,7 @@ TEST(DiagramaConsultas, GetCorrienteNeverReadsOutOfRange) {
   EXPECT_FALSE(d.RefValida(d.GetCorrienteSel()));
   EXPECT_EQ(d.GetCorriente(d.GetCorrienteSel()).GetNumPuntos(), 2);
   const CDiagrama& cd = d;
-  for (std::int32_t ref : {-1, 0, 5, 999, 1000, 1001, 5000}) {
+  for (std::int32_t ref : {-1, 0, 5, 999, 1000, 1001, 5000, kRefServicio, kRefServicio + 1}) {
     EXPECT_FALSE(d.RefValida(ref)) << ref;
     EXPECT_EQ(cd.GetCorriente(ref).GetT1(), 0.0) << ref;
   }
@@ -206,11 +206,11 @@ TEST(DiagramaConsultas, GetCorrienteNeverReadsOutOfRange) {
   d.AddCorriente(400.0, 300.0, 2.0, 0, 0);
   d.AddServicio();
   EXPECT_TRUE(d.RefValida(0));
-  EXPECT_TRUE(d.RefValida(1000));
+  EXPECT_TRUE(d.RefValida(kRefServicio));
   EXPECT_FALSE(d.RefValida(1));
-  EXPECT_FALSE(d.RefValida(1001));
+  EXPECT_FALSE(d.RefValida(kRefServicio + 1));
   EXPECT_EQ(d.GetCorriente(0).GetT1(), 400.0);
-  EXPECT_EQ(&d.GetCorriente(1000), static_cast<CCorriente*>(&d.m_servicios[0]));
+  EXPECT_EQ(&d.GetCorriente(kRefServicio), static_cast<CCorriente*>(&d.m_servicios[0]));
 }
 
 TEST(DiagramaConsultas, DeselectedStreamAnswersStreamZero) {
@@ -272,7 +272,7 @@ TEST(DiagramaAnadir, AddCambiadorAttachesSidesAndTakesTheFirstFormat) {
   d.m_cambiadores[0].SetFormato(1, 0, 1, 0, 0, 1, 8.0);
   d.m_corrientes[0].m_marcaOrden = 0;
   d.m_cambiadores[0].rectFrio = Rect{1, 2, 3, 4};
-  d.AddCambiador(kModoQ, 0, 1000, 0, 0, 0, 0, 0, 0, 0, 0, 1, 10.0);
+  d.AddCambiador(kModoQ, 0, kRefServicio, 0, 0, 0, 0, 0, 0, 0, 0, 1, 10.0);
   const CCambiador& c = d.m_cambiadores[1];
   EXPECT_EQ(d.GetNumCambiadores(), 2);
   EXPECT_EQ(c.ladoCaliente.ref, 0);
@@ -280,7 +280,7 @@ TEST(DiagramaAnadir, AddCambiadorAttachesSidesAndTakesTheFirstFormat) {
   EXPECT_EQ(c.ladoCaliente.t2, 350.0);
   EXPECT_EQ(c.ladoCaliente.h, -200.0);
   EXPECT_EQ(c.ladoCaliente.cp, 2.0);
-  EXPECT_EQ(c.ladoFrio.ref, 1000);
+  EXPECT_EQ(c.ladoFrio.ref, kRefServicio);
   EXPECT_EQ(c.ladoFrio.h, d.m_servicios[0].GetH(kTSentinel, 1));
   EXPECT_EQ(c.rectFrio, Rect{});
   EXPECT_EQ(c.verEntradaCaliente, 1);
@@ -330,7 +330,7 @@ TEST(DiagramaAnadir, AddServicioHoldsTheCascadeAndJoinsTheShownArea) {
   EXPECT_EQ(s.m_cascadaH, d.m_cascada);
   EXPECT_FALSE(d.m_temperaturas.empty());
   EXPECT_EQ(s.m_area, 0);
-  EXPECT_EQ(d.m_areas[0].corrientes, (std::vector<std::uint32_t>{0, 1, 1000}));
+  EXPECT_EQ(d.m_areas[0].corrientes, (std::vector<std::uint32_t>{0, 1, kRefServicio}));
 
   // The curves follow a new cascade.
   d.SetDTMin(20.0);
@@ -504,7 +504,7 @@ TEST_F(BorrarTest, StreamDeletionShiftsTheSelectedStream) {
   struct Caso {
     std::int32_t borrar, sel, esperada;
   };
-  const Caso casos[] = {{1, 3, 2}, {1, 1, 0}, {2, 1, 1}, {0, 1000, 1000}};
+  const Caso casos[] = {{1, 3, 2}, {1, 1, 0}, {2, 1, 1}, {0, kRefServicio, kRefServicio}};
   for (const auto& c : casos) {
     CDiagrama m = d;
     m.AddServicio();
@@ -572,33 +572,33 @@ TEST(DiagramaServicios, BorrarServicio) {
   CDiagrama d;
   AnadirCorrientes(d, 2);
   for (int k = 0; k < 3; ++k) d.AddServicio();
-  AnadirCambiador(d, 1000, 1);  // 0: on utility 0
-  AnadirCambiador(d, 0, 1001);  // 1: on utility 1 (deleted)
-  AnadirCambiador(d, 1002, 1);  // 2: on utility 2
+  AnadirCambiador(d, kRefServicio, 1);  // 0: on utility 0
+  AnadirCambiador(d, 0, kRefServicio + 1);  // 1: on utility 1 (deleted)
+  AnadirCambiador(d, kRefServicio + 2, 1);  // 2: on utility 2
   AnadirCambiador(d, 0, 1);     // 3
   d.m_cambiadores[3].tipoEntradaFria = kTipoCambiador;
   d.m_cambiadores[3].valorEntradaFria = 2.0;
   d.AddArea("Servicios", 0);
-  d.m_areas[0].corrientes = {1001};
+  d.m_areas[0].corrientes = {kRefServicio + 1};
   d.m_servicios[1].m_area = 0;
   d.AddArea("Mixta", 0);
-  d.m_areas[1].corrientes = {0, 1002};
+  d.m_areas[1].corrientes = {0, kRefServicio + 2};
   d.m_corrientes[0].m_area = 1;
   d.m_servicios[2].m_area = 1;
-  d.SeleccionarCorriente(1002);
+  d.SeleccionarCorriente(kRefServicio + 2);
   d.m_grafoConstruido = 1;
 
   d.BorrarServicio(1);
   EXPECT_EQ(d.GetNumServicios(), 2);
   ASSERT_EQ(d.GetNumCambiadores(), 3);
-  EXPECT_EQ(d.m_cambiadores[0].ladoCaliente.ref, 1000);
-  EXPECT_EQ(d.m_cambiadores[1].ladoCaliente.ref, 1001);
+  EXPECT_EQ(d.m_cambiadores[0].ladoCaliente.ref, kRefServicio);
+  EXPECT_EQ(d.m_cambiadores[1].ladoCaliente.ref, kRefServicio + 1);
   EXPECT_EQ(d.m_cambiadores[2].ladoFrio.ref, 1);
   EXPECT_EQ(d.m_cambiadores[2].valorEntradaFria, 1.0);
   ASSERT_EQ(d.m_areas.size(), 1u);
-  EXPECT_EQ(d.m_areas[0].corrientes, (std::vector<std::uint32_t>{0, 1001}));
+  EXPECT_EQ(d.m_areas[0].corrientes, (std::vector<std::uint32_t>{0, kRefServicio + 1}));
   EXPECT_EQ(d.m_servicios[1].m_area, 0);
-  EXPECT_EQ(d.GetCorrienteSel(), 1001);
+  EXPECT_EQ(d.GetCorrienteSel(), kRefServicio + 1);
   EXPECT_EQ(d.m_grafoConstruido, 0);
   EXPECT_EQ(ui.puerto.Log().size(), 1u);
 

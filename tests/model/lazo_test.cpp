@@ -1,4 +1,5 @@
 #include "model/lazo.h"
+#include "model/constantes.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +16,7 @@ namespace {
 
 // Stream references of the examples.
 constexpr int H1 = 0, H2 = 1, C1 = 2, C2 = 3, C3 = 4, H3 = 5, C4 = 6;
-constexpr int S1 = 1000, S2 = 1001;  // utilities
+constexpr int S1 = kRefServicio, S2 = kRefServicio + 1;  // utilities
 constexpr int G = -1;                // generic utility
 
 CCambiador Camb(int caliente, int fria, double q = 0.0) {

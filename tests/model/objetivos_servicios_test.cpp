@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/diagrama.h"
+#include "model/constantes.h"
 #include "tests/comun/problemas.h"
 
 namespace vardo {
@@ -202,7 +203,7 @@ TEST(ObjetivosServicios, ConServiciosSoloLosConsiderados) {
   d.AddArea("Area 1", 0);
   d.m_corrientes[0].m_area = 0;
   d.m_servicios[1].m_area = 0;
-  d.m_areas[0].corrientes = {0, 1001};
+  d.m_areas[0].corrientes = {0, kRefServicio + 1};
   d.m_areas[0].mostrada = 1;
   // The hot stream against the cold utility only: 100 kW cover it exactly.
   EXPECT_TRUE(d.ServiciosCubrenProblema());

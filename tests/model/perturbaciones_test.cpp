@@ -234,14 +234,14 @@ TEST_F(PerturbacionesTest, StreamsReachedFromTheLoop) {
   cambiador(0, 2);
   cambiador(3, 4);
   cambiador(-1, 1);
-  cambiador(1000, 2);
+  cambiador(kRefServicio, 2);
   ReconstruirListas(d);
   d.m_anillo = CAnillo();
   d.m_anillo.nodos = {1, 2, 1};
   d.m_anillo.cambiadores = {0, 1, 0};
   d.m_anillo.cuenta = 3;
   PrepararAnillo(d);
-  EXPECT_EQ(d.m_anillo.corrientes, (std::vector<std::int32_t>{1000, 5, 2, 1, 0}));
+  EXPECT_EQ(d.m_anillo.corrientes, (std::vector<std::int32_t>{kRefServicio, 5, 2, 1, 0}));
   EXPECT_EQ(d.m_anillo.numCorrientes, 5);
 }
 
@@ -265,14 +265,14 @@ TEST_F(PerturbacionesTest, UtilityPathMovesTheUtilityLoads) {
   agua.m_carga = 40;
   d.m_servicios = {vapor, agua};
   d.m_serviciosVisibles = 1;
-  d.AddCambiador(kModoQ, 1000, 1, kTipoExtremo, 0, 0, 0, kTipoCambiador, 1, 0, 0, 1, 40);
+  d.AddCambiador(kModoQ, kRefServicio, 1, kTipoExtremo, 0, 0, 0, kTipoCambiador, 1, 0, 0, 1, 40);
   d.AddCambiador(kModoQ, 0, 1, kTipoExtremo, 0, 0, 0, kTipoExtremo, 0, 0, 0, 1, 60);
-  d.AddCambiador(kModoQ, 0, 1001, kTipoCambiador, 1, 0, 0, kTipoExtremo, 0, 0, 0, 1, 40);
+  d.AddCambiador(kModoQ, 0, kRefServicio + 1, kTipoCambiador, 1, 0, 0, kTipoExtremo, 0, 0, 0, 1, 40);
   ReconstruirListas(d);
   CalcularRed(d);
   Preparar(d, {0, 1, 2});
   EXPECT_EQ(d.m_lazoEnCurso.Clasificar(d.m_cambiadores), kLazoSenda);
-  EXPECT_EQ(d.m_anillo.corrientes, (std::vector<std::int32_t>{1001, 1000, 1, 0}));
+  EXPECT_EQ(d.m_anillo.corrientes, (std::vector<std::int32_t>{kRefServicio + 1, kRefServicio, 1, 0}));
   RelajarAnillo(d, 10.0);
   for (int e = 0; e < 3; ++e) EXPECT_NEAR(d.m_cambiadores[static_cast<std::size_t>(e)].q, 50.0, 1e-9) << e;
   EXPECT_NEAR(d.m_servicios[0].m_carga, 50.0, 1e-9);

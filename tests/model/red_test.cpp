@@ -96,8 +96,8 @@ TEST_F(RedTest, CompletionOfAStreamOrUtility) {
   u.AddCorriente(500, 300, 2, 0, 0);
   // The load is stored with a sign: the completion takes its size.
   u.m_servicios.push_back(ServicioSensible(290, 310, -120));
-  u.AddCambiador(kModoQ, 0, 1000, kTipoExtremo, 0, 0, 0, kTipoExtremo, 0, 0, 0, 1, 20);
-  u.AddCambiador(kModoCompletarFria, 0, 1000, kTipoCambiador, 0, 0, 0, 0, 0, kTipoExtremo, 0, 2, 0);
+  u.AddCambiador(kModoQ, 0, kRefServicio, kTipoExtremo, 0, 0, 0, kTipoExtremo, 0, 0, 0, 1, 20);
+  u.AddCambiador(kModoCompletarFria, 0, kRefServicio, kTipoCambiador, 0, 0, 0, 0, 0, kTipoExtremo, 0, 2, 0);
   ReconstruirListas(u);
   CalcularRed(u);
   EXPECT_EQ(u.m_cambiadores[1].calculado, 1);

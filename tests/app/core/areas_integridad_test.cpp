@@ -64,13 +64,14 @@ TEST(AreasIntegridadListas, CadaDivisionUnaVezEnCadaLista) {
     Refs disponibles, norte;
   };
   const Caso casos[] = {
-      {"sin áreas", {}, {0, 1, 4, 5, 8, 1000}, {}},
+      {"sin áreas", {}, {0, 1, 4, 5, 8, kRefServicio}, {}},
       // A split before it is absent: the later split is still listed once.
-      {"la primera división en un área", {1, 2, 3}, {0, 4, 5, 8, 1000}, {1}},
-      {"la segunda división en un área", {5, 6, 7}, {0, 1, 4, 8, 1000}, {5}},
-      {"ambas divisiones y el servicio", {1, 2, 3, 5, 6, 7, 1000}, {0, 4, 8}, {1, 5, 1000}},
+      {"la primera división en un área", {1, 2, 3}, {0, 4, 5, 8, kRefServicio}, {1}},
+      {"la segunda división en un área", {5, 6, 7}, {0, 1, 4, 8, kRefServicio}, {5}},
+      {"ambas divisiones y el servicio", {1, 2, 3, 5, 6, 7, kRefServicio}, {0, 4, 8},
+       {1, 5, kRefServicio}},
       // A split spread over two lists (a damaged file) shows once in each.
-      {"una división repartida", {6}, {0, 1, 4, 5, 8, 1000}, {6}},
+      {"una división repartida", {6}, {0, 1, 4, 5, 8, kRefServicio}, {6}},
   };
   for (const Caso& c : casos) {
     SCOPED_TRACE(c.nombre);
@@ -110,16 +111,16 @@ TEST(AreasIntegridadMover, UnaRamaPosteriorLlevaTodaSuDivisionUnaVez) {
     EXPECT_EQ(miembros.size(), 3u);
     // Taken out again, the whole split is available once.
     AsignarArea(d, 5, -1);
-    EXPECT_EQ(RefsDe(CorrientesDeArea(d, -1)), (Refs{0, 1, 4, 5, 8, 1000}));
+    EXPECT_EQ(RefsDe(CorrientesDeArea(d, -1)), (Refs{0, 1, 4, 5, 8, kRefServicio}));
   }
 }
 
 TEST(AreasIntegridadMover, ServiciosYReferenciasFueraDeRango) {
   CDiagrama d = ConDosDivisiones();
-  AsignarArea(d, 1000, 0);
+  AsignarArea(d, kRefServicio, 0);
   EXPECT_EQ(d.m_servicios[0].m_area, 0);
   const CDiagrama antes = d;
-  for (std::int32_t r : {-1, 9, 999, 1001, 5000}) AsignarArea(d, r, 1);
+  for (std::int32_t r : {-1, 9, 999, kRefServicio + 1, 5000}) AsignarArea(d, r, 1);
   GuardarMiembros(d, 2, {0});
   GuardarMiembros(d, -1, {0});
   for (int i = 0; i < d.GetNumCorrientes(); ++i)
@@ -194,7 +195,7 @@ TEST(AreasIntegridadTabla, ColumnasSegunLasAreasConMiembros) {
        {"Sin Dividir", "4 Restantes", "Dividido"}},
       {"un área vacía deja un hueco en la numeración", {{1}, {}, {0}},
        {"Sin Dividir", "1 Norte", "3 Sur", "4 Restantes", "Dividido"}},
-      {"todo en algún área: sin Restantes", {{0, 1, 1000}, {2}, {3, 1001}},
+      {"todo en algún área: sin Restantes", {{0, 1, kRefServicio}, {2}, {3, kRefServicio + 1}},
        {"Sin Dividir", "1 Norte", "2 Centro", "3 Sur", "Dividido"}},
   };
   for (const Caso& c : casos) {

@@ -408,7 +408,7 @@ TEST_F(DiagramaTest, ColoresCubiertaServiciosYAreas) {
   // Areas colour their members, utilities included, over both.
   const Rgb verde = MakeRgb(0, 120, 0);
   d.AddArea("A", verde);
-  for (std::int32_t ref : {2, 1000}) {
+  for (std::int32_t ref : {2, kRefServicio}) {
     d.m_areas[0].AddCorriente(ref);
     d.GetCorriente(ref).m_area = 0;
   }

@@ -398,6 +398,40 @@ TEST(Emparejamientos, ElDecimonovenoVuelveAlPrimerColor) {
   EXPECT_EQ(e.Calientes()[18].color, MakeRgb(255, 200, 150));
 }
 
+// Past 1000 streams: a match on stream 1001 or later is refused with its
+// message, whichever side it is on; stream 1000 is matched.
+TEST(Emparejamientos, CorrientesQueElArchivoNoNombraSeRehusan) {
+  // Hot streams 500 -> 300 m·cp 1 at even numbers, cold ones 390 -> 490
+  // m·cp 2 at odd numbers, up to stream 1004.
+  CDiagrama d;
+  for (int i = 0; i < 1004; ++i)
+    d.AddCorriente(i % 2 ? 390 : 500, i % 2 ? 490 : 300, i % 2 ? 2 : 1, i % 2, 0);
+  CEmparejamientosPinch e;
+  e.MostrarCambiadores(d, 0, kLadoCaliente);
+  ASSERT_EQ(e.Calientes().size(), 502u);
+  ASSERT_EQ(e.Frias().size(), 502u);
+  // Row k of each list: stream 2k or 2k + 1.
+  ASSERT_EQ(e.Calientes()[500].ref, 1000);
+  ASSERT_EQ(e.Frias()[499].ref, 999);
+  const struct {
+    int caliente, fria;
+    ResultadoClic r;
+  } casos[] = {{500, 0, ResultadoClic::NoGuardable},
+               {0, 500, ResultadoClic::NoGuardable},
+               {501, 501, ResultadoClic::NoGuardable},
+               {499, 499, ResultadoClic::Anadido}};
+  for (const auto& c : casos) {
+    SCOPED_TRACE(c.caliente * 1000 + c.fria);
+    EXPECT_EQ(e.Clic(d, 0, kLadoCaliente, c.caliente, c.fria), c.r);
+  }
+  EXPECT_EQ(MensajeTrasClic(ResultadoClic::NoGuardable), kMsgCambiadorNoGuardable);
+  EXPECT_EQ(AyudaTrasClic(ResultadoClic::NoGuardable), kAyudaFactibilidad);
+  EXPECT_EQ(e.Emparejamientos(), (std::vector<Emparejamiento>{{998, 999}}));
+  e.GuardarCambiadores(d, 0, kLadoCaliente);
+  ASSERT_EQ(d.GetNumCambiadores(), 1);
+  EXPECT_EQ(d.m_cambiadores[0].ladoCaliente.ref, 998);
+}
+
 TEST_F(EmparejamientosUi, PinchQueDesapareceNoEscribeNiBorraCambiadores) {
   CDiagrama d = prueba::TresServiciosFrios();
   d.m_serviciosVisibles = 1;
@@ -451,7 +485,8 @@ TEST(Emparejamientos, TrasBifurcarSeConservanLasEliminacionesRenumeradas) {
 
 TEST(Emparejamientos, TextosDeAyuda) {
   EXPECT_EQ(AyudaPrimerClic(true, 1), "Añadiendo cambiador\nCorriente caliente: 2");
-  EXPECT_EQ(AyudaPrimerClic(false, 1001), "Añadiendo cambiador\nCorriente fría: 1002");
+  EXPECT_EQ(AyudaPrimerClic(false, kRefServicio + 1),
+            "Añadiendo cambiador\nCorriente fría: 1002");
   EXPECT_EQ(AyudaTrasClic(ResultadoClic::Anadido),
             "Cambiador añadido\nPara eliminarlo vuelva a hacer clic sobre sus corrientes");
   EXPECT_EQ(AyudaTrasClic(ResultadoClic::Eliminado), "Cambiador eliminado\n");

@@ -153,7 +153,7 @@ TEST(GraficaCompuestasServicios, UtilitiesJoinTheCurvesOfTheirKind) {
   static_cast<CCorriente&>(d.m_servicios[1]) = CCorriente(283.15, 303.15, 1.0, 1, 0);
   d.m_servicios[1].NormalizarEntalpia();
   d.m_servicios[1].m_carga = 60.0;
-  d.SeleccionarCorriente(1001);
+  d.SeleccionarCorriente(kRefServicio + 1);
 
   CGrafica g;
   GraficaCompuestasServicios(d, g, true);

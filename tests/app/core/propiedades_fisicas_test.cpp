@@ -8,6 +8,7 @@
 
 #include "model/bifurcacion_edicion.h"
 #include "model/servicios.h"
+#include "model/constantes.h"
 
 namespace vardo {
 namespace {
@@ -95,8 +96,8 @@ TEST(AplicarEstimacion, CadaElegidaTomaLaCorrelacionYLosValoresYEstimaSuCoeficie
   // A branch, utility 1, an index that names nothing.
   r.elegidas = {3, 7, 99};
   EXPECT_EQ(RefDeIndiceCombinado(d, 3), 3);
-  EXPECT_EQ(RefDeIndiceCombinado(d, 6), 1000);
-  EXPECT_EQ(RefDeIndiceCombinado(d, 7), 1001);
+  EXPECT_EQ(RefDeIndiceCombinado(d, 6), kRefServicio);
+  EXPECT_EQ(RefDeIndiceCombinado(d, 7), kRefServicio + 1);
   EXPECT_EQ(RefDeIndiceCombinado(d, 8), -1);
   AplicarEstimacion(d, r);
 

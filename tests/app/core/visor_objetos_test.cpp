@@ -10,6 +10,7 @@
 #include "model/red.h"
 #include "platform/core/numtext.h"
 #include "tests/comun/problemas.h"
+#include "model/constantes.h"
 
 namespace vardo {
 namespace {
@@ -30,7 +31,7 @@ CDiagrama Completo() {
   d.AddArea("Norte", MakeRgb(0, 200, 0));
   d.AddArea("Sur", MakeRgb(200, 0, 0));
   d.m_areas[0].AddCorriente(0);
-  d.m_areas[0].AddCorriente(1001);
+  d.m_areas[0].AddCorriente(kRefServicio + 1);
   d.m_corrientes[0].m_area = 0;
   d.m_areas[1].AddCorriente(1);
   d.m_lazos.resize(2);
@@ -160,10 +161,10 @@ TEST(VisorObjetos, ElementoQueSigueLaSeleccionDeLaVista) {
     const char* texto;
   } casos[] = {
       {kSelCorriente, 2, 0, false, "Corrientes", "Corriente 3"},
-      {kSelCorriente, 1001, 0, false, "Servicios", "Servicio 2"},
+      {kSelCorriente, kRefServicio + 1, 0, false, "Servicios", "Servicio 2"},
       {kSelCambiador, 0, 4, false, "Cambiadores", "Cambiador 5"},
       {kSelCorriente, 7, 0, false, nullptr, nullptr},
-      {kSelCorriente, 1002, 0, false, nullptr, nullptr},
+      {kSelCorriente, kRefServicio + 2, 0, false, nullptr, nullptr},
       {kSelCambiador, 0, 6, false, nullptr, nullptr},
       {kSelNada, 0, 0, false, nullptr, nullptr},
       {kSelNodo, 0, 0, false, nullptr, nullptr},
@@ -241,7 +242,7 @@ TEST(VisorObjetos, FilasDeUnServicioDeUnCambiadorYDeUnArea) {
   CDiagrama d = Completo();
   d.m_servicios[0].m_entalpiaMaxima = 35.5;
   d.m_corrientes[0].m_area = 0;
-  const FilasPropiedades s = PropiedadesCorriente(d, 1000);
+  const FilasPropiedades s = PropiedadesCorriente(d, kRefServicio);
   EXPECT_EQ(Titulos(s), (std::vector<std::string>{
                             "Descripción", "T. Entrada (K)", "T. Salida (K)", "Entalpía (kW)",
                             "Entalpía restante (kW)", "Entalpía máxima (kW)",
@@ -252,7 +253,7 @@ TEST(VisorObjetos, FilasDeUnServicioDeUnCambiadorYDeUnArea) {
   EXPECT_EQ(Valor(s, "Entalpía máxima (kW)"), "35.5");
   EXPECT_EQ(Valor(s, "Tipo de servicio"), "Calefacción");
   EXPECT_EQ(Valor(s, "Tipo de calor"), "Latente");
-  EXPECT_EQ(Valor(PropiedadesCorriente(d, 1001), "Tipo de servicio"), "Refrigeración");
+  EXPECT_EQ(Valor(PropiedadesCorriente(d, kRefServicio + 1), "Tipo de servicio"), "Refrigeración");
   EXPECT_EQ(Valor(PropiedadesCorriente(d, 0), "Área de Integridad"), "1");
   // A stream fully covered by its exchangers leaves nothing.
   EXPECT_EQ(Valor(PropiedadesCorriente(d, 0), "Entalpía restante (kW)"), "0.");
@@ -279,7 +280,7 @@ TEST(VisorObjetos, FilasDeUnServicioDeUnCambiadorYDeUnArea) {
   EXPECT_EQ(Valor(cal, "T entrada cal. (K)"), "-");
   EXPECT_EQ(Valor(cal, "T salida cal. (K)"), "-");
   EXPECT_EQ(Valor(cal, "C.Fría"), "1");
-  copia.m_cambiadores[2].ladoCaliente.ref = 1000;
+  copia.m_cambiadores[2].ladoCaliente.ref = kRefServicio;
   EXPECT_EQ(Valor(PropiedadesCambiador(copia, 2), "C.Caliente"), "S1");
   EXPECT_EQ(Valor(PropiedadesCambiador(copia, 5), "C.Fría"), "SG");
   EXPECT_TRUE(PropiedadesCambiador(copia, 6).empty());
@@ -301,7 +302,7 @@ TEST(VisorObjetos, FilasDelAnilloMostradoYDeLaSeleccion) {
                                  {"Q mínimo (kW)", "-90."},
                                  {"Q máximo (kW)", "70."}}));
   // The view not showing it: the selection by its kind.
-  d.m_corrienteSel = 1000;
+  d.m_corrienteSel = kRefServicio;
   EXPECT_EQ(Valor(PropiedadesSeleccion(d, kSelCorriente, false), "Descripción"), "Vapor");
   d.m_cambiadorSel = 0;
   EXPECT_EQ(Valor(PropiedadesSeleccion(d, kSelCambiador, false), "C.Fría"), "3");

@@ -8,6 +8,7 @@
 #include "controls/grid/celdix.h"
 #include "dialogs/entry/dlg_areas_integridad.h"
 #include "fixture.h"
+#include "model/constantes.h"
 
 namespace vardo::prueba {
 namespace {
@@ -96,7 +97,8 @@ TEST_F(AreasPrograma, MoverUnaCorrienteAUnAreaNuevaEsUnPasoDeDeshacer) {
   EXPECT_EQ(m.m_areas[2].mostrada, 1);
   EXPECT_EQ(m.m_corrientes[3].m_area, 2);
   EXPECT_EQ(std::vector<std::uint32_t>(m.m_areas[2].corrientes), std::vector<std::uint32_t>{3});
-  EXPECT_EQ(std::vector<std::uint32_t>(m.m_areas[1].corrientes), (std::vector<std::uint32_t>{2, 1001}));
+  EXPECT_EQ(std::vector<std::uint32_t>(m.m_areas[1].corrientes),
+            (std::vector<std::uint32_t>{2, kRefServicio + 1}));
   EXPECT_EQ(Doc()->NumDeshacer(), 1);
   EXPECT_TRUE(Doc()->IsModified());
   Vista()->grab().save(QString::fromStdString(std::string(::testing::TempDir()) +

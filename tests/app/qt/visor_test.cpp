@@ -20,6 +20,7 @@
 #include "app/qt/visor_objetos.h"
 #include "controls/cascade/vadizod.h"
 #include "fixture.h"
+#include "model/constantes.h"
 #include "model/red.h"
 #include "platform/core/numtext.h"
 #include "platform/qt/displaygrid.h"
@@ -149,7 +150,7 @@ TEST_F(Visor, ArbolAyudasYPropiedadesDeLosObjetosDelEjemplo) {
 
   // A utility.
   Clic(Item("Servicios", "Servicio 1"));
-  EXPECT_EQ(Doc()->m_Diagrama.m_corrienteSel, 1000);
+  EXPECT_EQ(Doc()->m_Diagrama.m_corrienteSel, kRefServicio);
   EXPECT_EQ(Valor("Descripción"), "Vapor");
   EXPECT_EQ(Valor("T. Entrada (K)"), "453.15");
   EXPECT_EQ(Valor("Entalpía restante (kW)"), "0.");

@@ -16,6 +16,7 @@
 #include "tests/comun/kit_prueba.h"
 #include "tests/comun/problemas.h"
 #include "tests/dialogs/entry/ventanas.h"
+#include "model/constantes.h"
 
 namespace vardo::prueba {
 namespace {
@@ -46,7 +47,7 @@ CDiagrama Problema(const Lista& nombres) {
 // Puts the streams and utilities refs into area k, members included.
 void Meter(CDiagrama& d, std::int32_t k, const Refs& refs) {
   for (std::int32_t r : refs) {
-    if (r >= 1000) d.m_servicios[static_cast<std::size_t>(r - 1000)].m_area = k;
+    if (EsServicio(r)) d.m_servicios[static_cast<std::size_t>(IndiceServicio(r))].m_area = k;
     else d.m_corrientes[static_cast<std::size_t>(r)].m_area = k;
     d.m_areas[static_cast<std::size_t>(k)].AddCorriente(r);
   }
@@ -87,7 +88,7 @@ TEST_F(AreasIntegridad, AbreConLasCorrientesLibresYNingunaAreaElegida) {
     A& a = Dlg(d);
     EXPECT_EQ(runner_.Log().back().text, "Áreas de Integridad");
     EXPECT_EQ(Lineas(a, A::kIdDisponibles), (Lista{"1 Uno", "2 Dos", "3 Tres", "S1 Vapor"}));
-    EXPECT_EQ(a.Disponibles(), (Refs{0, 1, 2, 1000}));
+    EXPECT_EQ(a.Disponibles(), (Refs{0, 1, 2, kRefServicio}));
     EXPECT_EQ(Lineas(a, A::kIdVisibles), Lista{"Diagrama completo"});
     EXPECT_EQ(a.ItemColor(A::kIdVisibles, 0), 0u);
     EXPECT_EQ(a.Count(A::kIdAreas), 0);
@@ -346,7 +347,7 @@ TEST_F(AreasIntegridad, AceptarBorraElAreaVaciaYRenumeraLasSiguientes) {
 TEST_F(AreasIntegridad, SeleccionadasEnOrdenDeTextoConLosServiciosAlFinal) {
   CDiagrama m = Problema({"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k"});
   m.AddArea("Norte", MakeRgb(200, 0, 0));
-  Meter(m, 0, {1000, 1, 9});
+  Meter(m, 0, {kRefServicio, 1, 9});
   Lista seleccionadas;
   Refs refs;
   EXPECT_TRUE(Correr(m, [&](Driver& d) {
@@ -358,11 +359,11 @@ TEST_F(AreasIntegridad, SeleccionadasEnOrdenDeTextoConLosServiciosAlFinal) {
     d.Ok();
   }));
   EXPECT_EQ(seleccionadas, (Lista{"10 j", "2 b", "S1 Vapor"}));
-  EXPECT_EQ(refs, (Refs{9, 1, 1000}));
+  EXPECT_EQ(refs, (Refs{9, 1, kRefServicio}));
   // The members follow the list.
   EXPECT_EQ(Refs(datos_.modelo.m_areas[0].corrientes.begin(),
                  datos_.modelo.m_areas[0].corrientes.end()),
-            (Refs{9, 1, 1000}));
+            (Refs{9, 1, kRefServicio}));
 }
 
 }  // namespace
