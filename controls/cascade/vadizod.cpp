@@ -145,6 +145,7 @@ void Vadizod::Vaciar() {
   listaT_.clear();
   listaH_.clear();
   listaHp_.clear();
+  filasEscritas_ = 0;
   EscribirTabla();  // the table keeps only its headings
   picture1_->update();
 }
@@ -258,16 +259,26 @@ void Vadizod::DibujarCopy() {
 // ---------------------------------------------------------------- table
 
 void Vadizod::EscribirTabla() {
-  // A row needs both its temperature and its cascaded heat.
-  const std::size_t n = std::min(listaT_.size(), listaHp_.size());
-  grid_->SetRows(static_cast<int>(std::min<std::size_t>(n, kMaxIntervalos)) + 1);
-  grid_->SetText(0, 0, QStringLiteral("T (K)"));
-  grid_->SetText(0, 1, QStringLiteral("H (kW)"));
-  for (int i = 1; i < grid_->Rows(); ++i) {
-    const auto k = static_cast<std::size_t>(i - 1);
-    grid_->SetText(i, 0, DosDecimales(listaT_[k]));
-    grid_->SetText(i, 1, DosDecimales(listaHp_[k]));
+  // A row needs both its temperature and its cascaded heat. The lists only
+  // grow between two Vaciar, so the rows written before stand: only the new
+  // ones are written, and a host that writes the table after every boundary
+  // pays once per row.
+  const std::size_t n =
+      std::min<std::size_t>(std::min(listaT_.size(), listaHp_.size()), kMaxIntervalos);
+  if (filasEscritas_ == 0 || grid_->Rows() != static_cast<int>(filasEscritas_) + 1) {
+    filasEscritas_ = 0;
+    grid_->SetRows(1);
+    grid_->SetText(0, 0, QStringLiteral("T (K)"));
+    grid_->SetText(0, 1, QStringLiteral("H (kW)"));
   }
+  if (n == filasEscritas_) return;
+  grid_->SetRows(static_cast<int>(n) + 1);
+  for (std::size_t k = filasEscritas_; k < n; ++k) {
+    const int fila = static_cast<int>(k) + 1;
+    grid_->SetText(fila, 0, DosDecimales(listaT_[k]));
+    grid_->SetText(fila, 1, DosDecimales(listaHp_[k]));
+  }
+  filasEscritas_ = n;
 }
 
 // ---------------------------------------------------------------- menu

@@ -130,6 +130,8 @@ class Vadizod : public QWidget {
   std::vector<double> listaH_;
   std::vector<double> listaHp_;
   bool modoFigura_ = true;
+  // Data rows of the table written since the last Vaciar.
+  std::size_t filasEscritas_ = 0;
 
   QWidget* picture1_ = nullptr;
   QScrollBar* hScroll1_ = nullptr;
