@@ -82,7 +82,10 @@ void CRejillaCorrientesDlg::Llenar() {
   }
   t.ColorearTabla();
   t.Refresh();
-  repaint();
+  // Redrawn with the next paint, with the rest of the window: an immediate
+  // repaint would also paint every other widget waiting for one (the grid
+  // diagram) in the middle of the document's refresh, once per refresh.
+  update();
 }
 
 CeldasTablaCorrientes CRejillaCorrientesDlg::Celdas() const {

@@ -183,6 +183,10 @@ QSize Vadizod::TamanoCopiaTwips() const { return QSize(kHMax + 1000, VMaxDeLasLi
 // ---------------------------------------------------------------- figure
 
 std::vector<TrazoCascada> Vadizod::Figura(bool copia) const {
+  return FiguraEntre(copia, 0, Intervalos());
+}
+
+std::vector<TrazoCascada> Vadizod::FiguraEntre(bool copia, int desde, int hasta) const {
   std::vector<TrazoCascada> t;
   const int h = copia ? 0 : hScroll1_->value();
   const int v = copia ? 0 : vScroll1_->value();
@@ -210,7 +214,9 @@ std::vector<TrazoCascada> Vadizod::Figura(bool copia) const {
     texto(1950, y - 355, QStringLiteral("H=") + DosDecimales(listaHp_[i]) + QStringLiteral(" kW"));
   };
 
-  for (int i = 0; i < m; ++i) {
+  desde = std::max(0, desde);
+  hasta = std::min(m, hasta);
+  for (int i = desde; i < hasta; ++i) {
     const int y = kY0 + kPasoY * i;
     const auto k = static_cast<std::size_t>(i);
     frontera(y, k);
@@ -218,7 +224,7 @@ std::vector<TrazoCascada> Vadizod::Figura(bool copia) const {
     t.push_back({TrazoCascada::Tipo::Caja, P(800, y), P(1700, y + 700), 0, false, {}});
     texto(920, y + 230, DosDecimales(listaH_[k]) + QStringLiteral(" kW"));
   }
-  frontera(kY0 + kPasoY * m, static_cast<std::size_t>(m));
+  if (hasta == m) frontera(kY0 + kPasoY * m, static_cast<std::size_t>(m));
   return t;
 }
 
@@ -243,7 +249,15 @@ void Vadizod::Dibujar() {
 void Vadizod::PintarPantalla(QPainter& p) {
   if (!modoFigura_) return;
   AjustarScrolls();
-  PintarTrazos(p, Figura(false));
+  // Only the intervals the picture shows at its scroll position: an
+  // interval's drawing reaches from its boundary's labels, 355 twips above
+  // it, to its box's foot, 700 below, and a label's height past that.
+  const int v = vScroll1_->value();
+  const int alto = picture1_->height() * kTwipsPerPixel;
+  constexpr int kArriba = 355 + 300, kAbajo = 700 + 300;
+  const int desde = (v - kY0 - kAbajo) / kPasoY;
+  const int hasta = (v + alto - kY0 + kArriba) / kPasoY + 1;
+  PintarTrazos(p, FiguraEntre(false, desde, hasta));
 }
 
 void Vadizod::DibujarCopy() {

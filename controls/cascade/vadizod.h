@@ -92,6 +92,9 @@ class Vadizod : public QWidget {
   // The figure as drawn on screen (with the scroll offsets) or for the copy
   // (without), the white background first.
   std::vector<TrazoCascada> Figura(bool copia) const;
+  // The same for intervals desde to hasta - 1 only (the last boundary when
+  // hasta reaches the last interval): what a scrolled screen shows.
+  std::vector<TrazoCascada> FiguraEntre(bool copia, int desde, int hasta) const;
   // The copy's size in twips, from the lists.
   QSize TamanoCopiaTwips() const;
   // The image the last DibujarCopy rendered.
