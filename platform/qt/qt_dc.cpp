@@ -10,6 +10,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
+#include <unordered_map>
 
 namespace vardo {
 namespace {
@@ -34,6 +36,35 @@ Qt::PenStyle Estilo(PenStyle s) {
 
 double DpiX(const QPainter& p) { return p.device() ? p.device()->logicalDpiX() : 96.0; }
 double DpiY(const QPainter& p) { return p.device() ? p.device()->logicalDpiY() : 96.0; }
+
+// Widths of texts already shaped, in device pixels, by device resolution,
+// scale, font record and text. A picture's layout measures each label and
+// its painting draws it on a white box of the same width: with the widths
+// kept, every layout after the first and every painting shape a label once
+// (to draw it) instead of again to measure it. Bounded: emptied when it
+// passes what a very large picture needs.
+constexpr std::size_t kMaxAnchos = 1'000'000;
+
+std::unordered_map<std::string, double>& Anchos() {
+  static std::unordered_map<std::string, double> m;
+  return m;
+}
+
+std::string ClaveAncho(double dpiX, double dpiY, double sy, const LogFont& f, const QString& t) {
+  std::string k;
+  k.reserve(80 + f.faceName.size() + static_cast<std::size_t>(t.size()) * 2);
+  const double reales[] = {dpiX, dpiY, sy};
+  const std::int32_t enteros[] = {f.height, f.width, f.escapement, f.orientation, f.weight};
+  const std::uint8_t bytes[] = {f.italic,       f.underline,     f.strikeOut, f.charSet,
+                                f.outPrecision, f.clipPrecision, f.quality,   f.pitchAndFamily};
+  k.append(reinterpret_cast<const char*>(reales), sizeof reales);
+  k.append(reinterpret_cast<const char*>(enteros), sizeof enteros);
+  k.append(reinterpret_cast<const char*>(bytes), sizeof bytes);
+  k.append(f.faceName);
+  k.push_back('\0');
+  k.append(reinterpret_cast<const char*>(t.utf16()), static_cast<std::size_t>(t.size()) * 2);
+  return k;
+}
 
 }  // namespace
 
@@ -142,7 +173,7 @@ void QtDc::TextOut(std::int32_t x, std::int32_t y, const std::string& utf8) {
   const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
   const QFont f = MakeFont(CurrentFont());
   const QFontMetricsF fm(f, painter_.device());
-  const QSizeF celda(fm.horizontalAdvance(text), fm.ascent() + fm.descent());
+  const QSizeF celda(Ancho(fm, text), fm.ascent() + fm.descent());
 
   painter_.save();
   QPointF p = ToDevice(x, y);
@@ -161,11 +192,21 @@ void QtDc::TextOut(std::int32_t x, std::int32_t y, const std::string& utf8) {
   painter_.restore();
 }
 
+double QtDc::Ancho(const QFontMetricsF& fm, const QString& text) const {
+  auto& anchos = Anchos();
+  std::string clave = ClaveAncho(DpiX(painter_), DpiY(painter_), sy_, CurrentFont(), text);
+  if (auto it = anchos.find(clave); it != anchos.end()) return it->second;
+  const double w = fm.horizontalAdvance(text);
+  if (anchos.size() >= kMaxAnchos) anchos.clear();
+  anchos.emplace(std::move(clave), w);
+  return w;
+}
+
 Point QtDc::TextExtent(const std::string& utf8) {
   if (!painter_.isActive()) return DcStateBase::TextExtent(utf8);
   const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
   const QFontMetricsF fm(MakeFont(CurrentFont()), painter_.device());
-  return {TruncCoord(std::round(fm.horizontalAdvance(text) / sx_)),
+  return {TruncCoord(std::round(Ancho(fm, text) / sx_)),
           TruncCoord(std::round((fm.ascent() + fm.descent()) / sy_))};
 }
 

@@ -10,6 +10,7 @@
 // Liberation Sans stands in for Arial where Arial is not installed.
 #pragma once
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPointF>
 #include <QRectF>
 
@@ -48,6 +49,9 @@ class QtDc : public DcStateBase {
   void ApplyPen();
   void ApplyBrush();
   QRectF DeviceRect(const Rect& r) const;
+  // A text's width in device pixels at the current font (fm), shaped once
+  // per device, scale, font and text in the program's run.
+  double Ancho(const QFontMetricsF& fm, const QString& text) const;
 
   QPainter& painter_;
   // The last font made, kept because texts come in runs of one font.

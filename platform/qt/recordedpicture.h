@@ -24,7 +24,6 @@ class MeasuringRecordingDc : public RecordingDc {
 
  private:
   QImage image_;
-  double dpi_;
   QPainter painter_;
   std::unique_ptr<QtDc> measure_;
 };
