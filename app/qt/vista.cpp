@@ -861,12 +861,13 @@ void CVardoView::VigilarCampoDTMin(QLineEdit* campo) {
 
 bool CVardoView::OnDTMinAplicar(const std::string& texto) {
   using R = CEditorRejilla::ResultadoDTMin;
-  const R r = editor_.AplicarDTMin(texto);
-  if (r != R::Aplicado) return r != R::Rechazado;
-  const int modo = doc_->m_nModo;
-  if (modo >= 1 && modo <= 3) RedibujarGrafica();
-  ActualizarContadoresDoc();
-  return true;
+  // The chart is rebuilt inside the change, so that the change's one
+  // refresh (counts, panes, views) shows it.
+  const R r = editor_.AplicarDTMin(texto, [this] {
+    const int modo = doc_->m_nModo;
+    if (modo >= 1 && modo <= 3) RedibujarGrafica();
+  });
+  return r != R::Rechazado;
 }
 
 void CVardoView::EscribirCampoDTMin() {

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPen>
@@ -45,14 +46,19 @@ double DpiY(const QPainter& p) { return p.device() ? p.device()->logicalDpiY() :
 // passes what a very large picture needs.
 constexpr std::size_t kMaxAnchos = 1'000'000;
 
-std::unordered_map<std::string, double>& Anchos() {
-  static std::unordered_map<std::string, double> m;
-  return m;
+struct Anchos {
+  // By device resolution, scale and font record: the widths by text.
+  std::unordered_map<std::string, QHash<QString, double>> porFuente;
+  std::size_t total = 0;
+};
+
+Anchos& AnchosGuardados() {
+  static Anchos a;
+  return a;
 }
 
-std::string ClaveAncho(double dpiX, double dpiY, double sy, const LogFont& f, const QString& t) {
+std::string ClaveFuente(double dpiX, double dpiY, double sy, const LogFont& f) {
   std::string k;
-  k.reserve(80 + f.faceName.size() + static_cast<std::size_t>(t.size()) * 2);
   const double reales[] = {dpiX, dpiY, sy};
   const std::int32_t enteros[] = {f.height, f.width, f.escapement, f.orientation, f.weight};
   const std::uint8_t bytes[] = {f.italic,       f.underline,     f.strikeOut, f.charSet,
@@ -61,8 +67,6 @@ std::string ClaveAncho(double dpiX, double dpiY, double sy, const LogFont& f, co
   k.append(reinterpret_cast<const char*>(enteros), sizeof enteros);
   k.append(reinterpret_cast<const char*>(bytes), sizeof bytes);
   k.append(f.faceName);
-  k.push_back('\0');
-  k.append(reinterpret_cast<const char*>(t.utf16()), static_cast<std::size_t>(t.size()) * 2);
   return k;
 }
 
@@ -119,6 +123,7 @@ QFont QtDc::MakeFont(const LogFont& lf) const {
   cachedRecord_ = lf;
   cachedFont_ = f;
   fontCached_ = true;
+  anchosFuente_ = nullptr;
   return f;
 }
 
@@ -193,12 +198,18 @@ void QtDc::TextOut(std::int32_t x, std::int32_t y, const std::string& utf8) {
 }
 
 double QtDc::Ancho(const QFontMetricsF& fm, const QString& text) const {
-  auto& anchos = Anchos();
-  std::string clave = ClaveAncho(DpiX(painter_), DpiY(painter_), sy_, CurrentFont(), text);
-  if (auto it = anchos.find(clave); it != anchos.end()) return it->second;
+  Anchos& a = AnchosGuardados();
+  if (!anchosFuente_)
+    anchosFuente_ = &a.porFuente[ClaveFuente(DpiX(painter_), DpiY(painter_), sy_, CurrentFont())];
+  if (auto it = anchosFuente_->constFind(text); it != anchosFuente_->cend()) return *it;
   const double w = fm.horizontalAdvance(text);
-  if (anchos.size() >= kMaxAnchos) anchos.clear();
-  anchos.emplace(std::move(clave), w);
+  if (a.total >= kMaxAnchos) {
+    // Emptied, not removed: each font's list stays where the devices point.
+    for (auto& [clave, lista] : a.porFuente) lista.clear();
+    a.total = 0;
+  }
+  anchosFuente_->insert(text, w);
+  ++a.total;
   return w;
 }
 

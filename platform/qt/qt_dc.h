@@ -11,6 +11,7 @@
 #pragma once
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPointF>
 #include <QRectF>
 
@@ -58,6 +59,8 @@ class QtDc : public DcStateBase {
   mutable bool fontCached_ = false;
   mutable LogFont cachedRecord_;
   mutable QFont cachedFont_;
+  // The kept text widths of that font on this device (see Ancho).
+  mutable QHash<QString, double>* anchosFuente_ = nullptr;
   QPointF origin_;
   double sx_ = 1.0;
   double sy_ = 1.0;
