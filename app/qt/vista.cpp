@@ -630,7 +630,9 @@ void CVardoView::paintEvent(QPaintEvent*) {
     QtDc dc(p, QPointF(-scroll_.x(), -scroll_.y()),
             lienzo->logicalDpiX() / kCentesimasMmPorPulgada,
             lienzo->logicalDpiY() / kCentesimasMmPorPulgada);
-    ReplayItems(imagen_, dc);
+    const Point a = dc.ToLogical(QPointF(0, 0));
+    const Point b = dc.ToLogical(QPointF(lienzo->width(), lienzo->height()));
+    ReplayItemsEn(imagen_, dc, Rect{a.x, a.y, b.x, b.y});
   }
   QPainter p(lienzo);
   p.drawPixmap(0, 0, pintada_);
