@@ -6,14 +6,24 @@ namespace vardo {
 
 namespace {
 
-// Supply tried before target, stream by stream, compared exactly.
-bool ExtremoDeCorriente(const CDiagrama& d, double T) {
+// The process streams' shifted supply and target temperatures, sorted, so
+// that each boundary is looked up once instead of against every stream.
+std::vector<double> ExtremosDesplazados(const CDiagrama& d) {
   const double medio = d.m_dtMin * 0.5;
+  std::vector<double> e;
+  e.reserve(2 * d.m_corrientes.size());
   for (const CCorriente& s : d.m_corrientes) {
     const double desplazamiento = s.m_fria ? medio : -medio;
-    if (s.GetT1() + desplazamiento == T || s.GetT2() + desplazamiento == T) return true;
+    e.push_back(s.GetT1() + desplazamiento);
+    e.push_back(s.GetT2() + desplazamiento);
   }
-  return false;
+  std::sort(e.begin(), e.end());
+  return e;
+}
+
+// Whether a stream's shifted end equals T exactly.
+bool ExtremoDeCorriente(const std::vector<double>& extremos, double T) {
+  return std::binary_search(extremos.begin(), extremos.end(), T);
 }
 
 }  // namespace
@@ -22,9 +32,10 @@ std::vector<FronteraCascada> AlimentacionCascada(const CDiagrama& d) {
   const std::size_t n = std::min(d.m_temperaturas.size(), d.m_cascada.size());
   const std::size_t nCalores = d.m_calores.size();
   std::vector<FronteraCascada> f(n);
+  const std::vector<double> extremos = ExtremosDesplazados(d);
   for (std::size_t i = 0; i < n; ++i) {
     f[i].T = d.m_temperaturas[i];
-    f[i].enviar = ExtremoDeCorriente(d, f[i].T);
+    f[i].enviar = ExtremoDeCorriente(extremos, f[i].T);
     f[i].cascada = d.m_cascada[i];
   }
   // Each boundary sent carries the intervals down to the next one sent.

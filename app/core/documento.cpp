@@ -261,6 +261,7 @@ void CVardoDoc::SetPathName(const std::string& ruta) {
 }
 
 void CVardoDoc::UpdateAllViews() {
+  if (enCambio_ > 0) return;  // the change's own refresh lays the views out once
   if (puertos_.vistas) puertos_.vistas->ActualizarVistas();
 }
 
@@ -387,8 +388,8 @@ void CVardoDoc::Restaurar(std::deque<Instantanea>& pila) {
   RestaurarModo(pila.front().modo);
   pila.pop_front();
   modificado_ = true;
+  // The refresh lays the views out too.
   ActualizarContadores();
-  UpdateAllViews();
 }
 
 bool CVardoDoc::Deshacer() {
@@ -411,7 +412,14 @@ void CVardoDoc::CambiarModelo(const std::function<void()>& cambio, bool pasoDesh
   const std::vector<std::uint8_t> antes = Guardado(m_Diagrama);
   const bool yaModificado = modificado_;
   if (pasoDeshacer) GuardarDeshacer(true);
-  cambio();
+  ++enCambio_;
+  try {
+    cambio();
+  } catch (...) {
+    --enCambio_;
+    throw;
+  }
+  --enCambio_;
   // Steps inside the change (the network check) may have set the mark; it
   // tells whether the stored model changed, nothing else.
   const std::vector<std::uint8_t> despues = Guardado(m_Diagrama);

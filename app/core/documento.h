@@ -131,7 +131,8 @@ class CVardoDoc {
   void SetPathName(const std::string& ruta);
   bool IsModified() const { return modificado_; }
   void SetModifiedFlag(bool modificado = true) { modificado_ = modificado; }
-  // Repaints every view of the document.
+  // Repaints every view of the document; inside CambiarModelo's change,
+  // left to the refresh that ends it (one layout per change).
   void UpdateAllViews();
 
   // ---- New, open, save ----
@@ -301,6 +302,8 @@ class CVardoDoc {
   std::string titulo_;
   std::string ruta_;
   bool modificado_ = false;
+  // Depth of CambiarModelo changes under way.
+  int enCambio_ = 0;
   std::deque<Instantanea> deshacer_;  // front = newest
   std::deque<Instantanea> rehacer_;
 };

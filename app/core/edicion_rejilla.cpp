@@ -592,7 +592,8 @@ void CEditorRejilla::AnadirAnillo() {
 
 // ---- DT min
 
-CEditorRejilla::ResultadoDTMin CEditorRejilla::AplicarDTMin(const std::string& texto) {
+CEditorRejilla::ResultadoDTMin CEditorRejilla::AplicarDTMin(const std::string& texto,
+                                                         const std::function<void()>& antesDeRefrescar) {
   CDiagrama& d = Modelo();
   if (d.GetNumCorrientes() == 0) return ResultadoDTMin::SinCorrientes;
   double dt = d.m_dtMin;
@@ -606,6 +607,7 @@ CEditorRejilla::ResultadoDTMin CEditorRejilla::AplicarDTMin(const std::string& t
     d.SetDTMin(dt);
     d.CalcularObjetivos();
     doc_.ComprobarCambiadores();
+    if (antesDeRefrescar) antesDeRefrescar();
   });
   return ResultadoDTMin::Aplicado;
 }

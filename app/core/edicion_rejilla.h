@@ -11,6 +11,7 @@
 // Pendiente, which the view runs once its event handler has returned.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -173,11 +174,13 @@ class CEditorRejilla {
 
   // ---- DT min field ----
   // The text typed in the field applied: undo step, DT min, targets,
-  // modified, network check. Without streams nothing is done; a text that is
-  // no DT min (a number of at least 0, by the number rule) is refused with
-  // its message and changes nothing.
+  // modified, network check, then `antesDeRefrescar` (the view's chart
+  // rebuilt), then the one refresh of the change. Without streams nothing is
+  // done; a text that is no DT min (a number of at least 0, by the number
+  // rule) is refused with its message and changes nothing.
   enum class ResultadoDTMin { Aplicado, SinCorrientes, Rechazado };
-  ResultadoDTMin AplicarDTMin(const std::string& texto);
+  ResultadoDTMin AplicarDTMin(const std::string& texto,
+                              const std::function<void()>& antesDeRefrescar = {});
 
  private:
   CDiagrama& Modelo() const;

@@ -172,49 +172,57 @@ bool CorrientesFinitas(const CDiagrama& d) {
 
 }  // namespace
 
+FilaTablaCorrientes FilaTablaCorriente(const CDiagrama& d, std::size_t i) {
+  const CCorriente& s = d.m_corrientes[i];
+  // m·cp first: a two-point stream without span is marked latent by it.
+  const double mcp = s.GetCP(kTSentinel, kTSentinel);
+  const bool latente = Latente(s);
+  const bool tabla = NoLineal(s);
+  FilaTablaCorrientes f;
+  f.celdas = {std::to_string(i + 1),
+              s.GetNombre(),
+              s.m_fria ? kTextoFilaFria : kTextoFilaCaliente,
+              tabla ? kTextoFilaNoLineal : (latente ? kTextoFilaLatente : kTextoFilaSensible),
+              Numero7(s.GetT1()),
+              Numero7(s.GetT2()),
+              Numero7(s.GetH(kTSentinel, 1)),
+              latente ? std::string("-") : Numero7(mcp)};
+  f.soloLectura[kColNumero] = true;
+  if (tabla) {
+    for (int c = kColTipo; c <= kColMcp; ++c) f.soloLectura[static_cast<std::size_t>(c)] = true;
+  } else if (latente) {
+    f.soloLectura[kColT2] = true;
+    f.soloLectura[kColMcp] = true;
+  } else {
+    f.soloLectura[kColTipo] = true;
+  }
+  f.color = s.m_fria ? kColorFilaFria : kColorFilaCaliente;
+  return f;
+}
+
 std::vector<FilaTablaCorrientes> FilasTablaCorrientes(const CDiagrama& d) {
   std::vector<FilaTablaCorrientes> filas;
   filas.reserve(d.m_corrientes.size());
-  for (std::size_t i = 0; i < d.m_corrientes.size(); ++i) {
-    const CCorriente& s = d.m_corrientes[i];
-    // m·cp first: a two-point stream without span is marked latent by it.
-    const double mcp = s.GetCP(kTSentinel, kTSentinel);
-    const bool latente = Latente(s);
-    const bool tabla = NoLineal(s);
-    FilaTablaCorrientes f;
-    f.celdas = {std::to_string(i + 1),
-                s.GetNombre(),
-                s.m_fria ? kTextoFilaFria : kTextoFilaCaliente,
-                tabla ? kTextoFilaNoLineal : (latente ? kTextoFilaLatente : kTextoFilaSensible),
-                Numero7(s.GetT1()),
-                Numero7(s.GetT2()),
-                Numero7(s.GetH(kTSentinel, 1)),
-                latente ? std::string("-") : Numero7(mcp)};
-    f.soloLectura[kColNumero] = true;
-    if (tabla) {
-      for (int c = kColTipo; c <= kColMcp; ++c) f.soloLectura[static_cast<std::size_t>(c)] = true;
-    } else if (latente) {
-      f.soloLectura[kColT2] = true;
-      f.soloLectura[kColMcp] = true;
-    } else {
-      f.soloLectura[kColTipo] = true;
-    }
-    f.color = s.m_fria ? kColorFilaFria : kColorFilaCaliente;
-    filas.push_back(std::move(f));
-  }
+  for (std::size_t i = 0; i < d.m_corrientes.size(); ++i) filas.push_back(FilaTablaCorriente(d, i));
   return filas;
 }
 
 std::optional<CambioCorriente> DetectarCambio(const CDiagrama& mostrado,
                                               const CeldasTablaCorrientes& filas) {
-  const std::vector<FilaTablaCorrientes> escritas = FilasTablaCorrientes(mostrado);
-  const std::size_t n = std::min(filas.size(), escritas.size());
-  for (std::size_t k = n; k-- > 0;) {
-    const FilaLeida f(filas[k], &escritas[k]);
-    if (!f.AlgunaCambiada()) continue;
-    if (auto c = CambioDeFila(mostrado.m_corrientes[k], static_cast<std::int32_t>(k), f)) return c;
-  }
+  const std::size_t n = std::min(filas.size(), mostrado.m_corrientes.size());
+  for (std::size_t k = n; k-- > 0;)
+    if (auto c = DetectarCambioEnFila(mostrado, k, filas[k])) return c;
   return std::nullopt;
+}
+
+std::optional<CambioCorriente> DetectarCambioEnFila(
+    const CDiagrama& mostrado, std::size_t k,
+    const std::array<std::string, kColumnasTablaCorrientes>& celdas) {
+  if (k >= mostrado.m_corrientes.size()) return std::nullopt;
+  const FilaTablaCorrientes escrita = FilaTablaCorriente(mostrado, k);
+  const FilaLeida f(celdas, &escrita);
+  if (!f.AlgunaCambiada()) return std::nullopt;
+  return CambioDeFila(mostrado.m_corrientes[k], static_cast<std::int32_t>(k), f);
 }
 
 bool AplicarCambio(CDiagrama& d, const CambioCorriente& c) {
@@ -289,6 +297,44 @@ std::int32_t CorrienteBorrada(const CDiagrama& d, const CeldasTablaCorrientes& f
   return i < d.GetNumCorrientes() ? i : -1;
 }
 
+namespace {
+
+// The change of an edited cell, checked, applied to a copy of the
+// document's model and handed to the document.
+bool AplicarCambioDetectado(CVardoDoc& doc, const std::optional<CambioCorriente>& c,
+                            CDiagrama& nuevo, std::string* rechazo) {
+  // A row past the document's streams changes nothing.
+  if (!c || !Aplicable(doc.m_Diagrama, *c)) return false;
+  const bool temperatura = c->campo == CambioCorriente::kT1 || c->campo == CambioCorriente::kT2;
+  if (temperatura && !RangoNumero::Temperatura().Contiene(c->numero)) {
+    if (rechazo) *rechazo = RangoNumero::Temperatura().Mensaje();
+    return false;
+  }
+  AplicarCambio(nuevo, *c);
+  return true;
+}
+
+// The changed model handed to the document as one undo step, unless a
+// stream of it has no finite heat.
+bool EntregarModelo(CVardoDoc& doc, const CDiagrama& nuevo, EventoTablaCorrientes evento,
+                    std::string* rechazo) {
+  if (!CorrientesFinitas(nuevo)) {
+    if (rechazo) *rechazo = kMsgCalorNoFinito;
+    return false;
+  }
+  CDiagrama& d = doc.m_Diagrama;
+  doc.CambiarModelo([&] {
+    d = nuevo;
+    if (evento == EventoTablaCorrientes::kBorrarLinea) doc.RevisarSeleccion();
+    d.InvalidarGrafo();
+    doc.ComprobarCambiadores();
+    doc.m_bRedibujar = true;
+  });
+  return true;
+}
+
+}  // namespace
+
 bool AplicarEventoTabla(CVardoDoc& doc, const CDiagrama& mostrado,
                         const CeldasTablaCorrientes& filas, EventoTablaCorrientes evento,
                         std::string* rechazo) {
@@ -297,18 +343,10 @@ bool AplicarEventoTabla(CVardoDoc& doc, const CDiagrama& mostrado,
   // heat is refused at the cell, with no undo step.
   CDiagrama nuevo = d;
   switch (evento) {
-    case EventoTablaCorrientes::kModificada: {
-      const std::optional<CambioCorriente> c = DetectarCambio(mostrado, filas);
-      // A row past the document's streams changes nothing.
-      if (!c || !Aplicable(d, *c)) return false;
-      const bool temperatura = c->campo == CambioCorriente::kT1 || c->campo == CambioCorriente::kT2;
-      if (temperatura && !RangoNumero::Temperatura().Contiene(c->numero)) {
-        if (rechazo) *rechazo = RangoNumero::Temperatura().Mensaje();
+    case EventoTablaCorrientes::kModificada:
+      if (!AplicarCambioDetectado(doc, DetectarCambio(mostrado, filas), nuevo, rechazo))
         return false;
-      }
-      AplicarCambio(nuevo, *c);
       break;
-    }
     case EventoTablaCorrientes::kPegada: {
       const std::vector<FilaTablaCorrientes> escritas = FilasTablaCorrientes(mostrado);
       // A table pasted back as it stands changes nothing.
@@ -332,18 +370,17 @@ bool AplicarEventoTabla(CVardoDoc& doc, const CDiagrama& mostrado,
       break;
     }
   }
-  if (!CorrientesFinitas(nuevo)) {
-    if (rechazo) *rechazo = kMsgCalorNoFinito;
-    return false;
-  }
-  doc.CambiarModelo([&] {
-    d = nuevo;
-    if (evento == EventoTablaCorrientes::kBorrarLinea) doc.RevisarSeleccion();
-    d.InvalidarGrafo();
-    doc.ComprobarCambiadores();
-    doc.m_bRedibujar = true;
-  });
-  return true;
+  return EntregarModelo(doc, nuevo, evento, rechazo);
+}
+
+bool AplicarEdicionFila(CVardoDoc& doc, const CDiagrama& mostrado, std::size_t fila,
+                        const std::array<std::string, kColumnasTablaCorrientes>& celdas,
+                        std::string* rechazo) {
+  const std::optional<CambioCorriente> c = DetectarCambioEnFila(mostrado, fila, celdas);
+  if (!c || !Aplicable(doc.m_Diagrama, *c)) return false;
+  CDiagrama nuevo = doc.m_Diagrama;
+  if (!AplicarCambioDetectado(doc, c, nuevo, rechazo)) return false;
+  return EntregarModelo(doc, nuevo, EventoTablaCorrientes::kModificada, rechazo);
 }
 
 bool SeleccionarFilaTabla(CVardoDoc& doc, int fila) {

@@ -60,6 +60,9 @@ struct FilaTablaCorrientes {
   std::uint32_t color = 0;
 };
 
+// The row of process stream i of d (which must exist).
+FilaTablaCorrientes FilaTablaCorriente(const CDiagrama& d, std::size_t i);
+
 // The rows for every process stream of d, in order. Numbers have seven
 // significant digits; a latent stream shows "-" as its m·cp.
 std::vector<FilaTablaCorrientes> FilasTablaCorrientes(const CDiagrama& d);
@@ -86,6 +89,13 @@ struct CambioCorriente {
 // counts only when its cell's text is not the text the row was filled with.
 std::optional<CambioCorriente> DetectarCambio(const CDiagrama& mostrado,
                                               const CeldasTablaCorrientes& filas);
+
+// The same for data row k alone (stream k of `mostrado`): what a committed
+// cell edit needs, since only the edited row can differ from the model the
+// table was filled from. None for a row past `mostrado`'s streams.
+std::optional<CambioCorriente> DetectarCambioEnFila(
+    const CDiagrama& mostrado, std::size_t k,
+    const std::array<std::string, kColumnasTablaCorrientes>& celdas);
 
 // Applies a change to its stream of d; false, changing nothing, when the
 // stream no longer exists. A new T1 moves a latent stream's target along; a
@@ -117,6 +127,13 @@ enum class EventoTablaCorrientes { kModificada, kPegada, kNuevaLinea, kBorrarLin
 // changes (no undo step) and `rechazo`, when given, gets the message to show.
 bool AplicarEventoTabla(CVardoDoc& doc, const CDiagrama& mostrado,
                         const CeldasTablaCorrientes& filas, EventoTablaCorrientes evento,
+                        std::string* rechazo = nullptr);
+
+// A committed cell edit of data row `fila` (stream `fila` of `mostrado`),
+// applied as AplicarEventoTabla applies kModificada, reading that row only:
+// the cost of leaving a cell does not grow with the table.
+bool AplicarEdicionFila(CVardoDoc& doc, const CDiagrama& mostrado, std::size_t fila,
+                        const std::array<std::string, kColumnasTablaCorrientes>& celdas,
                         std::string* rechazo = nullptr);
 
 // A click on grid row `fila` (0 the headings): its stream becomes the

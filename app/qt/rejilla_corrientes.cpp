@@ -1,6 +1,7 @@
 #include "app/qt/rejilla_corrientes.h"
 
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/core/documento.h"
 #include "app/core/ids_comandos.h"
@@ -81,17 +82,24 @@ void CRejillaCorrientesDlg::Llenar() {
   }
   t.ColorearTabla();
   t.Refresh();
-  repaint();
+  // Redrawn with the next paint, with the rest of the window: an immediate
+  // repaint would also paint every other widget waiting for one (the grid
+  // diagram) in the middle of the document's refresh, once per refresh.
+  update();
 }
 
 CeldasTablaCorrientes CRejillaCorrientesDlg::Celdas() const {
   CeldasTablaCorrientes filas;
-  for (int r = 1; r < tabla_->Rows(); ++r) {
-    auto& f = filas.emplace_back();
-    for (int c = 0; c < kColumnasTablaCorrientes; ++c)
-      f[static_cast<std::size_t>(c)] = tabla_->TextMatrix(r, c).toStdString();
-  }
+  filas.reserve(static_cast<std::size_t>(std::max(0, tabla_->Rows() - 1)));
+  for (int r = 1; r < tabla_->Rows(); ++r) filas.push_back(CeldasFila(r));
   return filas;
+}
+
+std::array<std::string, kColumnasTablaCorrientes> CRejillaCorrientesDlg::CeldasFila(int r) const {
+  std::array<std::string, kColumnasTablaCorrientes> f;
+  for (int c = 0; c < kColumnasTablaCorrientes; ++c)
+    f[static_cast<std::size_t>(c)] = tabla_->TextMatrix(r, c).toStdString();
+  return f;
 }
 
 void CRejillaCorrientesDlg::AlEvento(EventoTablaCorrientes evento) {
@@ -104,7 +112,13 @@ void CRejillaCorrientesDlg::AlEvento(EventoTablaCorrientes evento) {
   // nothing (a row the document no longer has, a refused value) is taken
   // back from the model.
   std::string rechazo;
-  if (AplicarEventoTabla(*doc, modelo_, Celdas(), evento, &rechazo)) return;
+  const bool hecho =
+      evento == EventoTablaCorrientes::kModificada
+          // A committed cell: only its row can differ from the copy shown.
+          ? AplicarEdicionFila(*doc, modelo_, static_cast<std::size_t>(tabla_->EditRow() - 1),
+                               CeldasFila(tabla_->EditRow()), &rechazo)
+          : AplicarEventoTabla(*doc, modelo_, Celdas(), evento, &rechazo);
+  if (hecho) return;
   ActualizarTablaCorrientes(doc->m_Diagrama);
   if (!rechazo.empty()) ShowMessage(this, rechazo, MsgIcon::Warning);
 }

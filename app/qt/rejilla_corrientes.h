@@ -32,6 +32,8 @@ class CRejillaCorrientesDlg : public QWidget, public PuertoPaneles {
   const CDiagrama& Modelo() const { return modelo_; }
   // The data rows as the grid holds them now.
   CeldasTablaCorrientes Celdas() const;
+  // Grid row r's texts (r from 1).
+  std::array<std::string, kColumnasTablaCorrientes> CeldasFila(int r) const;
 
  private:
   void Llenar();

@@ -409,17 +409,68 @@ void CVisorObjetosDlg::LlenarCascada() {
 
 // ---- tree and grid
 
+namespace {
+
+// An item made to show e, touching only what differs (a change of text,
+// icon or tip repaints and re-sorts nothing else).
+void Ajustar(QTreeWidgetItem* item, const ElementoVisor& e, bool conAyuda) {
+  const QString texto = Q(e.texto);
+  if (item->text(0) != texto) item->setText(0, texto);
+  if (item->data(0, Qt::UserRole).toInt() != e.icono) {
+    item->setData(0, Qt::UserRole, e.icono);
+    item->setIcon(0, IconoVisor(e.icono));
+  }
+  if (conAyuda) {
+    const QString ayuda = Q(e.ayuda);
+    if (item->toolTip(0) != ayuda) item->setToolTip(0, ayuda);
+  }
+}
+
+QTreeWidgetItem* ItemNuevo(const ElementoVisor& e, bool conAyuda) {
+  auto* item = new QTreeWidgetItem(QStringList(Q(e.texto)));
+  item->setData(0, Qt::UserRole, e.icono);
+  item->setIcon(0, IconoVisor(e.icono));
+  if (conAyuda) item->setToolTip(0, Q(e.ayuda));
+  return item;
+}
+
+}  // namespace
+
 void CVisorObjetosDlg::ActualizarArbol() {
-  arbol_->clear();
-  for (const ElementoVisor& r : ArbolVisor(modelo_)) {
-    auto* raiz = new QTreeWidgetItem(arbol_, QStringList(Q(r.texto)));
-    raiz->setIcon(0, IconoVisor(r.icono));
-    for (const ElementoVisor& h : r.hijos) {
-      auto* item = new QTreeWidgetItem(raiz, QStringList(Q(h.texto)));
-      item->setIcon(0, IconoVisor(h.icono));
-      item->setToolTip(0, Q(h.ayuda));
+  // The tree is brought to the model's list in place: items that still show
+  // the same object stay (with their expanded state and the selection), and
+  // a change costs what changed, not the whole list again.
+  const std::vector<ElementoVisor> raices = ArbolVisor(modelo_);
+  for (std::size_t i = 0; i < raices.size(); ++i) {
+    const ElementoVisor& r = raices[i];
+    QTreeWidgetItem* raiz = static_cast<int>(i) < arbol_->topLevelItemCount()
+                                ? arbol_->topLevelItem(static_cast<int>(i))
+                                : nullptr;
+    if (!raiz) {
+      raiz = ItemNuevo(r, false);
+      arbol_->addTopLevelItem(raiz);
+    } else {
+      Ajustar(raiz, r, false);
+    }
+    const int n = static_cast<int>(r.hijos.size());
+    for (int k = 0; k < std::min(n, raiz->childCount()); ++k)
+      Ajustar(raiz->child(k), r.hijos[static_cast<std::size_t>(k)], true);
+    if (raiz->childCount() > n) {
+      const QList<QTreeWidgetItem*> sobran = [&] {
+        QList<QTreeWidgetItem*> l;
+        while (raiz->childCount() > n) l.append(raiz->takeChild(raiz->childCount() - 1));
+        return l;
+      }();
+      qDeleteAll(sobran);
+    } else if (raiz->childCount() < n) {
+      QList<QTreeWidgetItem*> nuevos;
+      for (int k = raiz->childCount(); k < n; ++k)
+        nuevos.append(ItemNuevo(r.hijos[static_cast<std::size_t>(k)], true));
+      raiz->addChildren(nuevos);
     }
   }
+  while (arbol_->topLevelItemCount() > static_cast<int>(raices.size()))
+    delete arbol_->takeTopLevelItem(arbol_->topLevelItemCount() - 1);
 }
 
 QTreeWidgetItem* CVisorObjetosDlg::Buscar(const QString& raiz, const QString& texto) const {

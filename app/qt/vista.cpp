@@ -579,6 +579,7 @@ void CVardoView::Maquetar() {
   const int modo = doc_->m_nModo;
   DibujarContenido(rec, doc_->m_Diagrama, modo);
   imagen_ = rec.Items();
+  pintada_ = QPixmap();  // the kept painting shows the old layout
   const CDiagrama& m = doc_->m_Diagrama;
   if (modo == 3) {
     const double ancho = m.m_rectGrafico.right + (m.m_mostrarNombres ? 4000 : 0);
@@ -613,10 +614,28 @@ void CVardoView::AjustarBarras() {
 }
 
 void CVardoView::paintEvent(QPaintEvent*) {
-  QPainter p(viewport());
-  p.fillRect(viewport()->rect(), Qt::white);
-  QtDc dc(p, QPointF(-scroll_.x(), -scroll_.y()));
-  ReplayItems(imagen_, dc);
+  // The layout's painting at this size and scroll position is kept: a paint
+  // that the layout did not cause (the window shown, docked panes moved, a
+  // menu closed) copies it instead of drawing every row's texts again.
+  QWidget* lienzo = viewport();
+  const qreal dpr = lienzo->devicePixelRatioF();
+  if (pintada_.isNull() || pintadaScroll_ != scroll_ || pintada_.devicePixelRatio() != dpr ||
+      pintada_.deviceIndependentSize().toSize() != lienzo->size()) {
+    pintada_ = QPixmap(lienzo->size() * dpr);
+    pintada_.setDevicePixelRatio(dpr);
+    pintadaScroll_ = scroll_;
+    QPainter p(&pintada_);
+    p.fillRect(lienzo->rect(), Qt::white);
+    // At the view's own resolution, which the layout measured with.
+    QtDc dc(p, QPointF(-scroll_.x(), -scroll_.y()),
+            lienzo->logicalDpiX() / kCentesimasMmPorPulgada,
+            lienzo->logicalDpiY() / kCentesimasMmPorPulgada);
+    const Point a = dc.ToLogical(QPointF(0, 0));
+    const Point b = dc.ToLogical(QPointF(lienzo->width(), lienzo->height()));
+    ReplayItemsEn(imagen_, dc, Rect{a.x, a.y, b.x, b.y});
+  }
+  QPainter p(lienzo);
+  p.drawPixmap(0, 0, pintada_);
 }
 
 void CVardoView::resizeEvent(QResizeEvent* e) {
@@ -861,12 +880,13 @@ void CVardoView::VigilarCampoDTMin(QLineEdit* campo) {
 
 bool CVardoView::OnDTMinAplicar(const std::string& texto) {
   using R = CEditorRejilla::ResultadoDTMin;
-  const R r = editor_.AplicarDTMin(texto);
-  if (r != R::Aplicado) return r != R::Rechazado;
-  const int modo = doc_->m_nModo;
-  if (modo >= 1 && modo <= 3) RedibujarGrafica();
-  ActualizarContadoresDoc();
-  return true;
+  // The chart is rebuilt inside the change, so that the change's one
+  // refresh (counts, panes, views) shows it.
+  const R r = editor_.AplicarDTMin(texto, [this] {
+    const int modo = doc_->m_nModo;
+    if (modo >= 1 && modo <= 3) RedibujarGrafica();
+  });
+  return r != R::Rechazado;
 }
 
 void CVardoView::EscribirCampoDTMin() {

@@ -11,6 +11,7 @@
 // nothing in the model.
 #pragma once
 #include <QAbstractScrollArea>
+#include <QPixmap>
 #include <QImage>
 #include <QPageLayout>
 #include <QString>
@@ -203,6 +204,9 @@ class CVardoView : public QAbstractScrollArea {
   QMenu* menuCambiador_ = nullptr;
   QMenu* menuAbierto_ = nullptr;
   std::vector<RecordingDc::Item> imagen_;
+  // imagen_ painted at the viewport's size and the scroll position below.
+  QPixmap pintada_;
+  QPoint pintadaScroll_;
   QSize total_{100, 100};
   QPoint scroll_;  // the view's copy of the scroll position
   bool actualizando_ = false;

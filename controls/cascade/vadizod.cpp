@@ -145,6 +145,7 @@ void Vadizod::Vaciar() {
   listaT_.clear();
   listaH_.clear();
   listaHp_.clear();
+  filasEscritas_ = 0;
   EscribirTabla();  // the table keeps only its headings
   picture1_->update();
 }
@@ -182,6 +183,10 @@ QSize Vadizod::TamanoCopiaTwips() const { return QSize(kHMax + 1000, VMaxDeLasLi
 // ---------------------------------------------------------------- figure
 
 std::vector<TrazoCascada> Vadizod::Figura(bool copia) const {
+  return FiguraEntre(copia, 0, Intervalos());
+}
+
+std::vector<TrazoCascada> Vadizod::FiguraEntre(bool copia, int desde, int hasta) const {
   std::vector<TrazoCascada> t;
   const int h = copia ? 0 : hScroll1_->value();
   const int v = copia ? 0 : vScroll1_->value();
@@ -221,7 +226,9 @@ std::vector<TrazoCascada> Vadizod::Figura(bool copia) const {
     texto(xCalor(calor), y - 355, calor);
   };
 
-  for (int i = 0; i < m; ++i) {
+  desde = std::max(0, desde);
+  hasta = std::min(m, hasta);
+  for (int i = desde; i < hasta; ++i) {
     const int y = kY0 + kPasoY * i;
     const auto k = static_cast<std::size_t>(i);
     frontera(y, k);
@@ -232,7 +239,7 @@ std::vector<TrazoCascada> Vadizod::Figura(bool copia) const {
     const int cabe = 1700 - kHolgura / 2 - fm.horizontalAdvance(calor) * kTwipsPerPixel;
     texto(std::clamp(cabe, 800 + kHolgura / 2, 920), y + 230, calor);
   }
-  frontera(kY0 + kPasoY * m, static_cast<std::size_t>(m));
+  if (hasta == m) frontera(kY0 + kPasoY * m, static_cast<std::size_t>(m));
   return t;
 }
 
@@ -257,7 +264,15 @@ void Vadizod::Dibujar() {
 void Vadizod::PintarPantalla(QPainter& p) {
   if (!modoFigura_) return;
   AjustarScrolls();
-  PintarTrazos(p, Figura(false));
+  // Only the intervals the picture shows at its scroll position: an
+  // interval's drawing reaches from its boundary's labels, 355 twips above
+  // it, to its box's foot, 700 below, and a label's height past that.
+  const int v = vScroll1_->value();
+  const int alto = picture1_->height() * kTwipsPerPixel;
+  constexpr int kArriba = 355 + 300, kAbajo = 700 + 300;
+  const int desde = (v - kY0 - kAbajo) / kPasoY;
+  const int hasta = (v + alto - kY0 + kArriba) / kPasoY + 1;
+  PintarTrazos(p, FiguraEntre(false, desde, hasta));
 }
 
 void Vadizod::DibujarCopy() {
@@ -273,16 +288,26 @@ void Vadizod::DibujarCopy() {
 // ---------------------------------------------------------------- table
 
 void Vadizod::EscribirTabla() {
-  // A row needs both its temperature and its cascaded heat.
-  const std::size_t n = std::min(listaT_.size(), listaHp_.size());
-  grid_->SetRows(static_cast<int>(std::min<std::size_t>(n, kMaxIntervalos)) + 1);
-  grid_->SetText(0, 0, QStringLiteral("T (K)"));
-  grid_->SetText(0, 1, QStringLiteral("H (kW)"));
-  for (int i = 1; i < grid_->Rows(); ++i) {
-    const auto k = static_cast<std::size_t>(i - 1);
-    grid_->SetText(i, 0, DosDecimales(listaT_[k]));
-    grid_->SetText(i, 1, DosDecimales(listaHp_[k]));
+  // A row needs both its temperature and its cascaded heat. The lists only
+  // grow between two Vaciar, so the rows written before stand: only the new
+  // ones are written, and a host that writes the table after every boundary
+  // pays once per row.
+  const std::size_t n =
+      std::min<std::size_t>(std::min(listaT_.size(), listaHp_.size()), kMaxIntervalos);
+  if (filasEscritas_ == 0 || grid_->Rows() != static_cast<int>(filasEscritas_) + 1) {
+    filasEscritas_ = 0;
+    grid_->SetRows(1);
+    grid_->SetText(0, 0, QStringLiteral("T (K)"));
+    grid_->SetText(0, 1, QStringLiteral("H (kW)"));
   }
+  if (n == filasEscritas_) return;
+  grid_->SetRows(static_cast<int>(n) + 1);
+  for (std::size_t k = filasEscritas_; k < n; ++k) {
+    const int fila = static_cast<int>(k) + 1;
+    grid_->SetText(fila, 0, DosDecimales(listaT_[k]));
+    grid_->SetText(fila, 1, DosDecimales(listaHp_[k]));
+  }
+  filasEscritas_ = n;
 }
 
 // ---------------------------------------------------------------- menu

@@ -92,6 +92,9 @@ class Vadizod : public QWidget {
   // The figure as drawn on screen (with the scroll offsets) or for the copy
   // (without), the white background first.
   std::vector<TrazoCascada> Figura(bool copia) const;
+  // The same for intervals desde to hasta - 1 only (the last boundary when
+  // hasta reaches the last interval): what a scrolled screen shows.
+  std::vector<TrazoCascada> FiguraEntre(bool copia, int desde, int hasta) const;
   // The copy's size in twips, from the lists.
   QSize TamanoCopiaTwips() const;
   // The image the last DibujarCopy rendered.
@@ -130,6 +133,8 @@ class Vadizod : public QWidget {
   std::vector<double> listaH_;
   std::vector<double> listaHp_;
   bool modoFigura_ = true;
+  // Data rows of the table written since the last Vaciar.
+  std::size_t filasEscritas_ = 0;
 
   QWidget* picture1_ = nullptr;
   QScrollBar* hScroll1_ = nullptr;

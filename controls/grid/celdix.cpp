@@ -248,6 +248,7 @@ int Celdix::Cols() const { return grid_->Cols(); }
 
 bool Celdix::SetCols(int n) {
   if (!grid_->SetCols(n)) return false;
+  FitReadOnlyCells();
   MarkDirty();
   return true;
 }
@@ -256,6 +257,7 @@ int Celdix::Rows() const { return grid_->Rows(); }
 
 bool Celdix::SetRows(int n) {
   if (!grid_->SetRows(n)) return false;
+  FitReadOnlyCells();
   UpdateButtons();
   MarkDirty();
   return true;
@@ -343,8 +345,19 @@ void Celdix::FitReadOnlyCells() {
   // Rows 0 to Rows by columns 0 to Cols, keeping what is there.
   const std::size_t rows = static_cast<std::size_t>(grid_->Rows()) + 1;
   const std::size_t cols = static_cast<std::size_t>(grid_->Cols()) + 1;
-  readOnlyCells_.resize(rows);
-  for (auto& r : readOnlyCells_) r.resize(cols, 0);
+  if (rows == flagRows_ && cols == flagCols_) return;
+  ++flagResizes_;
+  if (cols == flagCols_) {
+    readOnlyCells_.resize(rows * cols, 0);
+  } else {
+    std::vector<std::int16_t> flags(rows * cols, 0);
+    for (std::size_t r = 0; r < std::min(rows, flagRows_); ++r)
+      for (std::size_t c = 0; c < std::min(cols, flagCols_); ++c)
+        flags[r * cols + c] = readOnlyCells_[r * flagCols_ + c];
+    readOnlyCells_.swap(flags);
+  }
+  flagRows_ = rows;
+  flagCols_ = cols;
 }
 
 void Celdix::FitRowColors() { rowColors_.resize(static_cast<std::size_t>(grid_->Rows()) + 1, 0); }
@@ -356,7 +369,7 @@ void Celdix::FitDropdownTexts() {
 std::int16_t Celdix::ReadOnlyFlag(int row, int col) {
   FitReadOnlyCells();
   if (row < 0 || col < 0 || row > grid_->Rows() || col > grid_->Cols()) return 0;
-  return readOnlyCells_[row][col];
+  return readOnlyCells_[static_cast<std::size_t>(row) * flagCols_ + static_cast<std::size_t>(col)];
 }
 
 std::uint32_t Celdix::RowColor(int row) {
@@ -407,7 +420,8 @@ bool Celdix::SetColReadOnly(int col) {
 bool Celdix::SetReadOnlyCells(int col, int row, bool read) {
   FitReadOnlyCells();
   if (row < 0 || col < 0 || row > grid_->Rows() || col > grid_->Cols()) return false;
-  readOnlyCells_[row][col] = read ? -1 : 0;
+  readOnlyCells_[static_cast<std::size_t>(row) * flagCols_ + static_cast<std::size_t>(col)] =
+      read ? -1 : 0;
   return true;
 }
 
@@ -478,8 +492,8 @@ void Celdix::ColorearTabla() {
 
 void Celdix::EscribirTexto(int row, int col, const QString& str) {
   if (!grid_->IsValidCell(row, col)) return;
-  editRow_ = static_cast<std::int16_t>(grid_->Row());
-  editCol_ = static_cast<std::int16_t>(grid_->Col());
+  editRow_ = grid_->Row();
+  editCol_ = grid_->Col();
   QPointer<Celdix> self(this);
   grid_->SetCol(col);
   if (!self) return;
@@ -502,7 +516,7 @@ void Celdix::KillFocus() {
   combo1_->hide();
 }
 
-std::int16_t Celdix::GetSelRow() const { return static_cast<std::int16_t>(grid_->RowSel()); }
+int Celdix::GetSelRow() const { return grid_->RowSel(); }
 
 bool Celdix::EditorOpen() const { return !text1_->isHidden() || !combo1_->isHidden(); }
 
@@ -528,8 +542,8 @@ void Celdix::OnEnterCell() {
   if (!grid_->isVisible()) return;
   const int r = grid_->Row();
   const int c = grid_->Col();
-  editCol_ = static_cast<std::int16_t>(c);
-  editRow_ = static_cast<std::int16_t>(r);
+  editCol_ = c;
+  editRow_ = r;
   if (readOnlyTable_) return;
 
   if (c < grid_->FixedCols() || r < grid_->FixedRows() || IsReadOnlyCol(c) ||

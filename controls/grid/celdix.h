@@ -172,7 +172,10 @@ class Celdix : public QWidget {
   void ColorearTabla();
   void PressReturn();
   void KillFocus();
-  std::int16_t GetSelRow() const;
+  int GetSelRow() const;
+  // The cell entered last: while TablaModificada is raised, the edited one.
+  int EditRow() const { return editRow_; }
+  int EditCol() const { return editCol_; }
 
   // ---- stored properties
   // A new instance with nothing stored.
@@ -205,6 +208,9 @@ class Celdix : public QWidget {
   QToolButton* AddButton() const { return addButton_; }
   QToolButton* DelButton() const { return delButton_; }
   bool EditorOpen() const;
+  // How many times the per-cell read-only flags have been re-dimensioned:
+  // once per change of the table's size, however many cells are set.
+  std::size_t FlagResizes() const { return flagResizes_; }
 
  public slots:
   // Commits the open cell editor as leaving the cell would (a dialog's page
@@ -247,6 +253,8 @@ class Celdix : public QWidget {
   std::string RechazoCelda(int col, const QString& texto) const;
   bool IsDropdownCol(int col) const;
   std::int16_t ReadOnlyFlag(int row, int col);
+  // Re-dimensions the per-cell flags to the grid's size, keeping what is
+  // there; nothing to do (and nothing walked) while the size is the same.
   void FitReadOnlyCells();
   void FitRowColors();
   void FitDropdownTexts();
@@ -282,10 +290,14 @@ class Celdix : public QWidget {
   std::vector<int> numericCols_;
   bool hasNumericCols_ = false;
   std::map<int, RangoNumero> colRangos_;
-  std::vector<std::vector<std::int16_t>> readOnlyCells_;  // [row][col]
+  // Rows 0 to Rows by columns 0 to Cols, row after row.
+  std::vector<std::int16_t> readOnlyCells_;
+  std::size_t flagRows_ = 0;
+  std::size_t flagCols_ = 0;
+  std::size_t flagResizes_ = 0;
   std::vector<std::uint32_t> rowColors_;
-  std::int16_t editRow_ = 0;
-  std::int16_t editCol_ = 0;
+  int editRow_ = 0;
+  int editCol_ = 0;
   bool painting_ = false;
   bool skipNextLeave_ = false;
   bool leaveArmed_ = false;

@@ -40,18 +40,30 @@ GridWidget::GridWidget(QWidget* parent) : QAbstractScrollArea(parent) {
 // ---------------------------------------------------------------- size
 
 void GridWidget::Resize(int rows, int cols) {
-  std::vector<QString> text(static_cast<std::size_t>(rows) * cols);
-  std::vector<std::uint32_t> back(static_cast<std::size_t>(rows) * cols, 0);
-  int oldCols = static_cast<int>(colWidth_.size());
-  int oldRows = static_cast<int>(rowHeight_.size());
-  for (int r = 0; r < std::min(rows, oldRows); ++r) {
-    for (int c = 0; c < std::min(cols, oldCols); ++c) {
-      text[static_cast<std::size_t>(r) * cols + c] = text_[static_cast<std::size_t>(r) * oldCols + c];
-      back[static_cast<std::size_t>(r) * cols + c] = cellBack_[static_cast<std::size_t>(r) * oldCols + c];
+  const int oldCols = static_cast<int>(colWidth_.size());
+  const int oldRows = static_cast<int>(rowHeight_.size());
+  const std::size_t cells = static_cast<std::size_t>(rows) * cols;
+  if (cols == oldCols) {
+    // Rows added or dropped at the end: the cells stay where they are, and
+    // a table growing row by row costs each row once.
+    text_.resize(cells);
+    cellBack_.resize(cells, 0);
+  } else {
+    std::vector<QString> text(cells);
+    std::vector<std::uint32_t> back(cells, 0);
+    for (int r = 0; r < std::min(rows, oldRows); ++r) {
+      for (int c = 0; c < std::min(cols, oldCols); ++c) {
+        text[static_cast<std::size_t>(r) * cols + c] =
+            std::move(text_[static_cast<std::size_t>(r) * oldCols + c]);
+        back[static_cast<std::size_t>(r) * cols + c] =
+            cellBack_[static_cast<std::size_t>(r) * oldCols + c];
+      }
     }
+    text_.swap(text);
+    cellBack_.swap(back);
   }
-  text_.swap(text);
-  cellBack_.swap(back);
+  for (int r = rows; r < oldRows; ++r)
+    if (rowHeight_[static_cast<std::size_t>(r)] >= 0) --ownRowHeights_;
   colWidth_.resize(cols, kDefaultColWidthTwips);
   colAlign_.resize(cols, ColAlign::General);
   rowHeight_.resize(rows, -1);
@@ -133,6 +145,7 @@ QString GridWidget::Text(int row, int col) const {
 
 bool GridWidget::SetText(int row, int col, const QString& text) {
   if (!IsValidCell(row, col)) return false;
+  ++textWrites_;
   text_[static_cast<std::size_t>(row) * cols_ + col] = text;
   Repaint();
   return true;
@@ -168,6 +181,7 @@ int GridWidget::RowHeight(int row) const {
 
 bool GridWidget::SetRowHeight(int row, int twips) {
   if (row < 0 || row >= rows_ || twips < 0) return false;
+  if (rowHeight_[row] < 0) ++ownRowHeights_;
   rowHeight_[row] = twips;
   Relayout();
   return true;
@@ -306,6 +320,7 @@ bool GridWidget::RemoveRow(int row) {
               text_.begin() + static_cast<std::ptrdiff_t>((row + 1) * cols));
   cellBack_.erase(cellBack_.begin() + static_cast<std::ptrdiff_t>(row * cols),
                   cellBack_.begin() + static_cast<std::ptrdiff_t>((row + 1) * cols));
+  if (rowHeight_[row] >= 0) --ownRowHeights_;
   rowHeight_.erase(rowHeight_.begin() + row);
   rows_ -= 1;
   if (moves) {
@@ -365,11 +380,18 @@ int GridWidget::RowHeightPx(int row) const {
 }
 
 GridWidget::Axis GridWidget::RowAxis() const {
-  return Axis{rows_, fixedRows_, topRow_, [this](int r) { return RowHeightPx(r); }};
+  // Rows without heights of their own all take the default height.
+  const int uniform = ownRowHeights_ == 0 ? DefaultRowHeightPx() : -1;
+  return Axis{rows_, fixedRows_, topRow_,
+              [this](int r) {
+                ++rowSizeReads_;
+                return RowHeightPx(r);
+              },
+              uniform};
 }
 
 GridWidget::Axis GridWidget::ColAxis() const {
-  return Axis{cols_, fixedCols_, leftCol_, [this](int c) { return ColWidthPx(c); }};
+  return Axis{cols_, fixedCols_, leftCol_, [this](int c) { return ColWidthPx(c); }, -1};
 }
 
 int GridWidget::Axis::FixedSize() const {
@@ -387,6 +409,10 @@ int GridWidget::Axis::Offset(int i) const {
   }
   if (i < first) return -1;
   pos = FixedSize();
+  if (uniform >= 0) {
+    const std::int64_t p = pos + static_cast<std::int64_t>(i - first) * uniform;
+    return static_cast<int>(std::min<std::int64_t>(p, std::numeric_limits<int>::max()));
+  }
   for (int k = first; k < i; ++k) pos += size(k);
   return pos;
 }
@@ -394,17 +420,34 @@ int GridWidget::Axis::Offset(int i) const {
 std::vector<GridWidget::Axis::Span> GridWidget::Axis::Spans(int limit) const {
   std::vector<Span> out;
   int pos = 0;
-  for (int k = 0; k < count && pos < limit; ++k) {
-    if (k >= fixed && k < first) continue;
-    out.push_back({k, pos, size(k)});
-    pos += size(k);
-  }
+  auto add = [&](int k) {
+    const int s = size(k);
+    out.push_back({k, pos, s});
+    pos += s;
+  };
+  for (int k = 0; k < fixed && k < count && pos < limit; ++k) add(k);
+  // The scrolled items from the first in view: those above it cost nothing.
+  for (int k = std::max(first, fixed); k < count && pos < limit; ++k) add(k);
   return out;
 }
 
 int GridWidget::Axis::At(int p) const {
-  for (const Span& s : Spans(std::numeric_limits<int>::max()))
-    if (p >= s.pos && p < s.pos + s.size) return s.index;
+  if (p < 0) return -1;
+  int pos = 0;
+  for (int k = 0; k < fixed && k < count; ++k) {
+    const int s = size(k);
+    if (p < pos + s) return k;
+    pos += s;
+  }
+  if (uniform > 0) {
+    const std::int64_t k = first + static_cast<std::int64_t>(p - pos) / uniform;
+    return k < count ? static_cast<int>(k) : -1;
+  }
+  for (int k = std::max(first, fixed); k < count; ++k) {
+    const int s = size(k);
+    if (p < pos + s) return k;
+    pos += s;
+  }
   return -1;
 }
 
@@ -424,13 +467,17 @@ int GridWidget::Axis::FirstShowing(int i, int viewportSize) const {
   if (i < fixed || i >= count) return first;
   if (i < first) return i;
   const int avail = viewportSize - FixedSize();
-  auto extent = [&](int from) {
-    int s = 0;
-    for (int k = from; k <= i; ++k) s += size(k);
-    return s;
-  };
-  int f = first;
-  while (f < i && extent(f) > avail) ++f;
+  // The earliest first item, not before the current one, from which the
+  // items down to i still fit: walked up from i, so the cost is the rows a
+  // viewport holds, however far i is.
+  int f = i;
+  std::int64_t used = size(i);
+  while (f > first) {
+    const int s = size(f - 1);
+    if (used + s > avail) break;
+    used += s;
+    --f;
+  }
   return f;
 }
 

@@ -138,6 +138,12 @@ class GridWidget : public QAbstractScrollArea {
 
   QSize sizeHint() const override;
 
+  // Work counters, for checking that a cost follows the cells touched and
+  // not the size of the table: cell texts written, row heights read while
+  // laying rows out, hit testing and scrolling.
+  std::size_t TextWrites() const { return textWrites_; }
+  std::size_t RowSizeReads() const { return rowSizeReads_; }
+
  signals:
   void leaveCell();
   void enterCell();
@@ -185,6 +191,8 @@ class GridWidget : public QAbstractScrollArea {
     };
     int count, fixed, first;
     std::function<int(int)> size;
+    // The size of every scrolled item when they all share one; -1 when not.
+    int uniform = -1;
 
     int FixedSize() const;
     // Pixel position of item i, or -1 when it is scrolled out of view.
@@ -228,6 +236,9 @@ class GridWidget : public QAbstractScrollArea {
   std::vector<int> colWidth_;            // twips
   std::vector<ColAlign> colAlign_;
   std::vector<int> rowHeight_;           // twips, -1 = default
+  int ownRowHeights_ = 0;                // rows whose height is not -1
+  std::size_t textWrites_ = 0;
+  mutable std::size_t rowSizeReads_ = 0;
   int row_ = 1;
   int dblClickRow_ = -1;
   int col_ = 1;

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPen>
@@ -10,6 +11,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
+#include <unordered_map>
 
 namespace vardo {
 namespace {
@@ -35,6 +38,38 @@ Qt::PenStyle Estilo(PenStyle s) {
 
 double DpiX(const QPainter& p) { return p.device() ? p.device()->logicalDpiX() : 96.0; }
 double DpiY(const QPainter& p) { return p.device() ? p.device()->logicalDpiY() : 96.0; }
+
+// Widths of texts already shaped, in device pixels, by device resolution,
+// scale, font record and text. A picture's layout measures each label and
+// its painting draws it on a white box of the same width: with the widths
+// kept, every layout after the first and every painting shape a label once
+// (to draw it) instead of again to measure it. Bounded: emptied when it
+// passes what a very large picture needs.
+constexpr std::size_t kMaxAnchos = 1'000'000;
+
+struct Anchos {
+  // By device resolution, scale and font record: the widths by text.
+  std::unordered_map<std::string, QHash<QString, double>> porFuente;
+  std::size_t total = 0;
+};
+
+Anchos& AnchosGuardados() {
+  static Anchos a;
+  return a;
+}
+
+std::string ClaveFuente(double dpiX, double dpiY, double sy, const LogFont& f) {
+  std::string k;
+  const double reales[] = {dpiX, dpiY, sy};
+  const std::int32_t enteros[] = {f.height, f.width, f.escapement, f.orientation, f.weight};
+  const std::uint8_t bytes[] = {f.italic,       f.underline,     f.strikeOut, f.charSet,
+                                f.outPrecision, f.clipPrecision, f.quality,   f.pitchAndFamily};
+  k.append(reinterpret_cast<const char*>(reales), sizeof reales);
+  k.append(reinterpret_cast<const char*>(enteros), sizeof enteros);
+  k.append(reinterpret_cast<const char*>(bytes), sizeof bytes);
+  k.append(f.faceName);
+  return k;
+}
 
 }  // namespace
 
@@ -89,6 +124,7 @@ QFont QtDc::MakeFont(const LogFont& lf) const {
   cachedRecord_ = lf;
   cachedFont_ = f;
   fontCached_ = true;
+  anchosFuente_ = nullptr;
   return f;
 }
 
@@ -155,7 +191,7 @@ void QtDc::TextOut(std::int32_t x, std::int32_t y, const std::string& utf8) {
   const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
   const QFont f = MakeFont(CurrentFont());
   const QFontMetricsF fm(f, painter_.device());
-  const QSizeF celda(fm.horizontalAdvance(text), fm.ascent() + fm.descent());
+  const QSizeF celda(Ancho(fm, text), fm.ascent() + fm.descent());
 
   painter_.save();
   QPointF p = ToDevice(x, y);
@@ -174,11 +210,27 @@ void QtDc::TextOut(std::int32_t x, std::int32_t y, const std::string& utf8) {
   painter_.restore();
 }
 
+double QtDc::Ancho(const QFontMetricsF& fm, const QString& text) const {
+  Anchos& a = AnchosGuardados();
+  if (!anchosFuente_)
+    anchosFuente_ = &a.porFuente[ClaveFuente(DpiX(painter_), DpiY(painter_), sy_, CurrentFont())];
+  if (auto it = anchosFuente_->constFind(text); it != anchosFuente_->cend()) return *it;
+  const double w = fm.horizontalAdvance(text);
+  if (a.total >= kMaxAnchos) {
+    // Emptied, not removed: each font's list stays where the devices point.
+    for (auto& [clave, lista] : a.porFuente) lista.clear();
+    a.total = 0;
+  }
+  anchosFuente_->insert(text, w);
+  ++a.total;
+  return w;
+}
+
 Point QtDc::TextExtent(const std::string& utf8) {
   if (!painter_.isActive()) return DcStateBase::TextExtent(utf8);
   const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
   const QFontMetricsF fm(MakeFont(CurrentFont()), painter_.device());
-  return {TruncCoord(std::round(fm.horizontalAdvance(text) / sx_)),
+  return {TruncCoord(std::round(Ancho(fm, text) / sx_)),
           TruncCoord(std::round((fm.ascent() + fm.descent()) / sy_))};
 }
 

@@ -10,6 +10,8 @@
 // Liberation Sans stands in for Arial where Arial is not installed.
 #pragma once
 #include <QFont>
+#include <QFontMetricsF>
+#include <QHash>
 #include <QPointF>
 #include <QRectF>
 
@@ -48,12 +50,17 @@ class QtDc : public DcStateBase {
   void ApplyPen();
   void ApplyBrush();
   QRectF DeviceRect(const Rect& r) const;
+  // A text's width in device pixels at the current font (fm), shaped once
+  // per device, scale, font and text in the program's run.
+  double Ancho(const QFontMetricsF& fm, const QString& text) const;
 
   QPainter& painter_;
   // The last font made, kept because texts come in runs of one font.
   mutable bool fontCached_ = false;
   mutable LogFont cachedRecord_;
   mutable QFont cachedFont_;
+  // The kept text widths of that font on this device (see Ancho).
+  mutable QHash<QString, double>* anchosFuente_ = nullptr;
   QPointF origin_;
   double sx_ = 1.0;
   double sy_ = 1.0;

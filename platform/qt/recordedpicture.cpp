@@ -1,6 +1,7 @@
 #include "platform/qt/recordedpicture.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "platform/qt/qt_dc.h"
 
@@ -24,38 +25,75 @@ Point MeasuringRecordingDc::TextExtent(const std::string& utf8) {
   return measure_->TextExtent(utf8);
 }
 
+namespace {
+
+void Replay(const RecordingDc::Item& it, Dc& dc) {
+  dc.SelectPen(it.pen);
+  dc.SelectBrush(it.brush);
+  dc.SelectFont(it.font);
+  dc.SetTextColor(it.textColor);
+  switch (it.op) {
+    case RecordingDc::Op::Line:
+      if (it.points.size() >= 2) {
+        dc.MoveTo(it.points[0].x, it.points[0].y);
+        dc.LineTo(it.points[1].x, it.points[1].y);
+      }
+      break;
+    case RecordingDc::Op::Polyline:
+      dc.Polyline(it.points);
+      break;
+    case RecordingDc::Op::Rectangle:
+    case RecordingDc::Op::Ellipse:
+      if (it.points.size() >= 2) {
+        const Rect r{it.points[0].x, it.points[0].y, it.points[1].x, it.points[1].y};
+        if (it.op == RecordingDc::Op::Rectangle)
+          dc.Rectangle(r);
+        else
+          dc.Ellipse(r);
+      }
+      break;
+    case RecordingDc::Op::Text:
+      if (!it.points.empty()) dc.TextOut(it.points[0].x, it.points[0].y, it.text);
+      break;
+  }
+}
+
+// Whether an item lies wholly outside the logical rectangle v (y upwards,
+// v.top above v.bottom), with room for pen widths and text heights. A text
+// is known by its reference point only: it runs right and down from it, so
+// it is outside when it starts right of v, or wholly above or below it;
+// turned text is never left out.
+bool Fuera(const RecordingDc::Item& it, const Rect& v) {
+  if (it.points.empty()) return false;
+  if (it.op == RecordingDc::Op::Text) {
+    if (it.font.escapement != 0) return false;
+    const std::int64_t alto = 2 * std::max<std::int64_t>(360, std::abs(std::int64_t{it.font.height}));
+    const Point& p = it.points[0];
+    return p.x > v.right || p.y < v.bottom || std::int64_t{p.y} - alto > v.top;
+  }
+  std::int64_t x0 = it.points[0].x, x1 = x0, y0 = it.points[0].y, y1 = y0;
+  for (const Point& p : it.points) {
+    x0 = std::min<std::int64_t>(x0, p.x);
+    x1 = std::max<std::int64_t>(x1, p.x);
+    y0 = std::min<std::int64_t>(y0, p.y);
+    y1 = std::max<std::int64_t>(y1, p.y);
+  }
+  const std::int64_t m = std::max<std::int64_t>(100, 2 * std::int64_t{it.pen.width});
+  return x1 + m < v.left || x0 - m > v.right || y1 + m < v.bottom || y0 - m > v.top;
+}
+
+}  // namespace
+
 void ReplayItems(const std::vector<RecordingDc::Item>& items, Dc& dc) {
   const int saved = dc.SaveDc();
-  for (const auto& it : items) {
-    dc.SelectPen(it.pen);
-    dc.SelectBrush(it.brush);
-    dc.SelectFont(it.font);
-    dc.SetTextColor(it.textColor);
-    switch (it.op) {
-      case RecordingDc::Op::Line:
-        if (it.points.size() >= 2) {
-          dc.MoveTo(it.points[0].x, it.points[0].y);
-          dc.LineTo(it.points[1].x, it.points[1].y);
-        }
-        break;
-      case RecordingDc::Op::Polyline:
-        dc.Polyline(it.points);
-        break;
-      case RecordingDc::Op::Rectangle:
-      case RecordingDc::Op::Ellipse:
-        if (it.points.size() >= 2) {
-          const Rect r{it.points[0].x, it.points[0].y, it.points[1].x, it.points[1].y};
-          if (it.op == RecordingDc::Op::Rectangle)
-            dc.Rectangle(r);
-          else
-            dc.Ellipse(r);
-        }
-        break;
-      case RecordingDc::Op::Text:
-        if (!it.points.empty()) dc.TextOut(it.points[0].x, it.points[0].y, it.text);
-        break;
-    }
-  }
+  for (const auto& it : items) Replay(it, dc);
+  dc.RestoreDc(saved);
+}
+
+void ReplayItemsEn(const std::vector<RecordingDc::Item>& items, Dc& dc, const Rect& vista) {
+  const int saved = dc.SaveDc();
+  for (const auto& it : items)
+    if (!Fuera(it, vista)) Replay(it, dc);
   dc.RestoreDc(saved);
 }
 

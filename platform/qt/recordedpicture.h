@@ -31,6 +31,10 @@ class MeasuringRecordingDc : public RecordingDc {
 // Draws recorded items on any Dc, each with the pen, brush, font and text
 // colour it was recorded with. The Dc's own state is saved and restored.
 void ReplayItems(const std::vector<RecordingDc::Item>& items, Dc& dc);
+// The same for the items that can reach the logical rectangle `vista` (y
+// upwards: top above bottom), what a scrolled view shows; those wholly
+// outside it are skipped, so a paint costs the rows in view.
+void ReplayItemsEn(const std::vector<RecordingDc::Item>& items, Dc& dc, const Rect& vista);
 
 // Bounding box of recorded items in logical units (texts counted by their
 // reference point only); an empty list gives a zero rectangle.

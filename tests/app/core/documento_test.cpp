@@ -120,6 +120,41 @@ TEST_F(DocumentoTest, VeintiunCambiosVeinteDeshacerYVeinteRehacer) {
   EXPECT_EQ(doc.NumDeshacer(), 20);
 }
 
+// A change lays the views out once, at its end, also when a step of it
+// checks the exchangers (which repaints on its own outside a change); an
+// undo and a redo refresh once too. Every layout of a large document costs
+// its whole drawing.
+TEST_F(DocumentoTest, UnCambioUnDeshacerYUnRehacerActualizanLasVistasUnaVez) {
+  doc.m_Diagrama.AddCorriente(400.0, 300.0, 2.0, 0, 0);
+  doc.m_Diagrama.AddCorriente(290.0, 380.0, 3.0, 1, 0);
+  struct Paso {
+    const char* que;
+    std::function<void()> hacer;
+  };
+  const Paso pasos[] = {
+      {"change", [&] {
+         doc.CambiarModelo([&] {
+           doc.m_Diagrama.SetDTMin(12.0);
+           doc.ComprobarCambiadores();
+           doc.UpdateAllViews();
+         });
+       }},
+      {"undo", [&] { ASSERT_TRUE(doc.Deshacer()); }},
+      {"redo", [&] { ASSERT_TRUE(doc.Rehacer()); }},
+  };
+  for (const Paso& p : pasos) {
+    SCOPED_TRACE(p.que);
+    const int vistasAntes = vistas.actualizaciones, tablaAntes = paneles.llamadasTabla;
+    p.hacer();
+    EXPECT_EQ(vistas.actualizaciones - vistasAntes, 1);
+    EXPECT_EQ(paneles.llamadasTabla - tablaAntes, 1);
+  }
+  // Outside a change the check repaints at once, as before.
+  const int antes = vistas.actualizaciones;
+  doc.ComprobarCambiadores();
+  EXPECT_EQ(vistas.actualizaciones - antes, 1);
+}
+
 TEST_F(DocumentoTest, UnCambioTrasDeshacerAnulaRehacer) {
   doc.GuardarDeshacer(true);
   doc.m_Diagrama.SetDTMin(20.0);

@@ -363,7 +363,7 @@ TEST_F(EmparejamientosUi, LaCorrienteLatenteCompletadaDaTodoSuCalor) {
       {"pinch de proceso, fría latente", [] { return prueba::LatenteEnElPinch(); }, 0,
        kLadoCaliente, 0, 2, 80, 480, 400, 390, 390},
       {"pinch de servicios, vapor latente", [] { return ConPinchDeServicioArriba(440); }, 1,
-       kLadoFrio, 1001, 0, 50, 450, 450, 390, 440},
+       kLadoFrio, kRefServicio + 1, 0, 50, 450, 450, 390, 440},
   };
   for (const Caso& c : casos) {
     SCOPED_TRACE(c.nombre);

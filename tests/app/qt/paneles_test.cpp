@@ -453,5 +453,38 @@ TEST_F(Paneles, OcultarLaBarraDeAreasConElFocoEnSuListaDejaElDocumentoActivo) {
   EXPECT_EQ(Doc(), activo);
 }
 
+// The pane's refill costs one write per cell and no re-dimensioning of the
+// read-only flags beyond one per change of size: a model of 4n streams costs
+// four times the writes of one of n, and the flags still follow each row.
+TEST(TablaCorrientesGrande, RellenarCuestaLoQueSusCeldas) {
+  CRejillaCorrientesDlg panel;
+  Celdix& t = panel.Tabla();
+  auto modelo = [](int n) {
+    CDiagrama d;
+    for (int i = 0; i < n; ++i) {
+      const double a = 300.0 + i % 97, b = 420.0 + i % 89;
+      if (i % 3 == 0) d.AddCorriente(a, a, 50.0, 1, 1);  // latent
+      else d.AddCorriente(i % 2 ? a : b, i % 2 ? b : a, 2.0, i % 2, 0);
+    }
+    return d;
+  };
+  std::size_t escrituras[2] = {};
+  for (int k = 0; k < 2; ++k) {
+    const int n = k == 0 ? 1'500 : 6'000;
+    SCOPED_TRACE(n);
+    const CDiagrama d = modelo(n);
+    panel.ActualizarTablaCorrientes(d);  // a new size
+    const std::size_t flags = t.FlagResizes();
+    const std::size_t antes = t.Grid()->TextWrites();
+    panel.ActualizarTablaCorrientes(d);  // the same size again
+    escrituras[k] = t.Grid()->TextWrites() - antes;
+    EXPECT_EQ(t.FlagResizes(), flags);
+    ASSERT_EQ(t.Rows(), n + 1);
+    EXPECT_EQ(t.TextMatrix(n, kColNumero), QString::number(n));
+  }
+  EXPECT_EQ(escrituras[0], 1'500u * kColumnasTablaCorrientes);
+  EXPECT_EQ(escrituras[1], 4 * escrituras[0]);
+}
+
 }  // namespace
 }  // namespace vardo::prueba

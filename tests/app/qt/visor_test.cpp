@@ -190,6 +190,50 @@ TEST_F(Visor, ArbolAyudasYPropiedadesDeLosObjetosDelEjemplo) {
   EXPECT_FALSE(Doc()->IsModified());
 }
 
+// The tree follows each change in place: after a rename, a deleted stream
+// and deleted exchangers (a root gone) it lists exactly what the model's list
+// says, texts, tips and icons, and the items of objects that stayed are the
+// same items (their state kept, no whole rebuild on every change).
+TEST_F(Visor, ElArbolSigueCadaCambioSinRehacerse) {
+  ASSERT_EQ(Iniciar({CopiaEjemplo("servicios_y_area.vdo")}), -1);
+  ASSERT_NE(Panel(), nullptr);
+  auto comprobar = [&] {
+    QTreeWidget* t = Panel()->Arbol();
+    const std::vector<ElementoVisor> lista = ArbolVisor(Doc()->m_Diagrama);
+    ASSERT_EQ(t->topLevelItemCount(), static_cast<int>(lista.size()));
+    for (std::size_t i = 0; i < lista.size(); ++i) {
+      const QTreeWidgetItem* r = t->topLevelItem(static_cast<int>(i));
+      EXPECT_EQ(r->text(0).toStdString(), lista[i].texto);
+      ASSERT_EQ(r->childCount(), static_cast<int>(lista[i].hijos.size())) << lista[i].texto;
+      for (std::size_t k = 0; k < lista[i].hijos.size(); ++k) {
+        const QTreeWidgetItem* h = r->child(static_cast<int>(k));
+        EXPECT_EQ(h->text(0).toStdString(), lista[i].hijos[k].texto);
+        EXPECT_EQ(h->toolTip(0).toStdString(), lista[i].hijos[k].ayuda);
+        EXPECT_FALSE(h->icon(0).isNull());
+      }
+    }
+  };
+  comprobar();
+  QTreeWidgetItem* primera = Item("Corrientes", "Corriente 1");
+  ASSERT_NE(primera, nullptr);
+  Doc()->CambiarModelo([&] { Doc()->m_Diagrama.m_corrientes[3].SetNombre("Otra"); });
+  Procesar();
+  comprobar();
+  EXPECT_EQ(Item("Corrientes", "Corriente 4")->toolTip(0), QStringLiteral("Otra"));
+  EXPECT_EQ(Item("Corrientes", "Corriente 1"), primera);
+  Doc()->CambiarModelo([&] { Doc()->m_Diagrama.BorrarCorriente(3); });
+  Procesar();
+  comprobar();
+  EXPECT_EQ(Item("Corrientes", "Corriente 4"), nullptr);
+  EXPECT_EQ(Item("Corrientes", "Corriente 1"), primera);
+  Doc()->CambiarModelo([&] {
+    while (Doc()->m_Diagrama.GetNumCambiadores() > 0) Doc()->m_Diagrama.BorrarCambiador(0);
+  });
+  Procesar();
+  comprobar();
+  EXPECT_EQ(Item("Corrientes", "Corriente 1"), primera);
+}
+
 TEST_F(Visor, LaVistaYElVisorSeSiguen) {
   ASSERT_EQ(Iniciar({CopiaEjemplo("servicios_y_area.vdo")}), -1);
   CVardoView* v = Vista();

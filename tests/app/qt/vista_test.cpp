@@ -1,11 +1,15 @@
 // The view: page grid and printing, painting that changes nothing.
 #include <QFile>
+#include <QPainter>
+#include <QScrollBar>
 #include <QPrinter>
 #include <QRegularExpression>
 
 #include "app/core/ids_comandos.h"
 #include "fixture.h"
 #include "model/documento_archivo.h"
+#include "platform/core/redondeo.h"
+#include "platform/qt/qt_dc.h"
 #include "platform/qt/recordedpicture.h"
 
 namespace vardo::prueba {
@@ -66,6 +70,36 @@ TEST_F(VistaDoc, ImprimeTantasPaginasComoLaRejillaPideSinTocarElModelo) {
   EXPECT_EQ(PaginasPdf(ruta), g.Paginas());
   EXPECT_EQ(m.m_dibujoExportar, 1);
   EXPECT_EQ(GuardarDocumento(MarcoDocumento{0, 3, false}, m), antes);
+}
+
+// The view keeps its painting between layouts, and never shows a stale one:
+// what it paints is always the current layout drawn afresh, before a change
+// and after it.
+TEST_F(VistaDoc, LaVistaPintaSiempreLaMaquetaActual) {
+  AbrirEnVentana("cuatro_corrientes.vdo");
+  ASSERT_NE(Vista(), nullptr);
+  QWidget* lienzo = Vista()->viewport();
+  auto pintado = [&] { return lienzo->grab().toImage().convertToFormat(QImage::Format_RGB32); };
+  auto directo = [&] {
+    QImage img(lienzo->size(), QImage::Format_RGB32);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    QtDc dc(p,
+            QPointF(-Vista()->horizontalScrollBar()->value(), -Vista()->verticalScrollBar()->value()),
+            lienzo->logicalDpiX() / kCentesimasMmPorPulgada,
+            lienzo->logicalDpiY() / kCentesimasMmPorPulgada);
+    ReplayItems(Vista()->Imagen(), dc);
+    p.end();
+    return img;
+  };
+  const QImage antes = pintado();
+  EXPECT_TRUE(antes == directo());
+  EXPECT_TRUE(pintado() == antes);  // painted again from what was kept
+  Doc()->CambiarModelo([&] { Doc()->m_Diagrama.BorrarCorriente(0); });
+  Procesar();
+  const QImage despues = pintado();
+  EXPECT_FALSE(despues == antes);
+  EXPECT_TRUE(despues == directo());
 }
 
 TEST_F(VistaDoc, PintarNoCambiaNada) {

@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QMenu>
+#include <QPainter>
 #include <QScrollBar>
 #include <QTest>
 #include <algorithm>
@@ -297,6 +298,48 @@ TEST(VadizodRegistro, SeCreaPorSuClassId) {
   ASSERT_NE(w, nullptr);
   EXPECT_NE(qobject_cast<Vadizod*>(w), nullptr);
   EXPECT_EQ(DispVadizod::DibujarCopy, 0x60030011);
+}
+
+}  // namespace
+
+namespace {
+
+// The screen paints only the intervals in view, and paints them exactly as
+// the whole figure would: at scroll positions at the top, in the middle and
+// at the foot of a long cascade, the picture equals the whole figure's, and
+// it holds far fewer steps than the whole figure.
+TEST(VadizodLargo, LaPantallaPintaSoloLoVisibleYIgualQueLaFiguraEntera) {
+  Vadizod c;
+  c.resize(220, 300);
+  c.show();
+  constexpr int kFronteras = 3'000;
+  for (int i = 0; i < kFronteras; ++i) {
+    c.AddTemp(900.0 - 0.25 * i);
+    if (i + 1 < kFronteras) c.AddH(i % 3 - 1.0);
+    c.AddHp(10.0 + i % 7);
+  }
+  c.EscribirTabla();
+  c.Dibujar();
+  QWidget* lienzo = c.Picture1();
+  for (int valor : {0, c.VScroll1()->maximum() / 2 + 37, c.VScroll1()->maximum()}) {
+    SCOPED_TRACE(valor);
+    c.VScroll1()->setValue(valor);
+    QImage pantalla(lienzo->size(), QImage::Format_RGB32), entera(lienzo->size(), QImage::Format_RGB32);
+    pantalla.fill(Qt::gray);
+    entera.fill(Qt::gray);
+    {
+      QPainter p(&pantalla);
+      c.PintarPantalla(p);
+    }
+    {
+      QPainter p(&entera);
+      PintarTrazos(p, c.Figura(false));
+    }
+    EXPECT_TRUE(pantalla == entera);
+  }
+  const int alto = lienzo->height() * 15;
+  const auto visibles = c.FiguraEntre(false, 0, alto / Vadizod::kPasoY + 3).size();
+  EXPECT_LT(visibles * 100, c.Figura(false).size());
 }
 
 }  // namespace

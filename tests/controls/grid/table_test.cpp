@@ -375,3 +375,59 @@ TEST(CeldixLayout, ChildrenInTwipsAndTheGridFollowsTheControlsSize) {
 
 }  // namespace
 }  // namespace vardo
+
+namespace vardo {
+namespace {
+
+// Rows past 32,767 are rows like any other: a click on row 65,540 of a
+// 70,000-row table selects that row, and a double click there followed by
+// leaving the cell writes nothing anywhere (before, the row number wrapped
+// to 4 and the open editor's text went into row 4).
+TEST_F(CeldixFixture, FilaMasAllaDe32767SeSeleccionaYUnDobleClicNoEscribeNada) {
+  constexpr int kFila = 65'540;
+  ASSERT_TRUE(grid.SetRows(70'001));
+  for (int r : {4, kFila})
+    for (int c = 1; c < 4; ++c) grid.SetTextMatrix(r, c, Cell(r, c));
+  ASSERT_TRUE(G()->SetTopRow(kFila));
+  log.clear();
+  ClickCell(kFila, 2);
+  EXPECT_EQ(grid.GetSelRow(), kFila);
+  EXPECT_EQ(grid.EditRow(), kFila);
+  ASSERT_TRUE(grid.EditorOpen());
+  QTest::mouseDClick(Text1(), Qt::LeftButton);
+  grid.ConfirmarEdicion();
+  EXPECT_FALSE(grid.EditorOpen());
+  for (int c = 1; c < 4; ++c) {
+    EXPECT_EQ(grid.TextMatrix(4, c), Cell(4, c));
+    EXPECT_EQ(grid.TextMatrix(kFila, c), Cell(kFila, c));
+  }
+  for (const std::string& e : log)
+    if (e.rfind("modified", 0) == 0) EXPECT_EQ(e, "modified 65540,2=65540,2");
+}
+
+// The per-cell read-only flags follow the table's size once per change of
+// size, not once per flag set or read: setting every flag of n rows and of
+// 4n rows re-dimensions them once each time, and the flags still act.
+TEST_F(CeldixFixture, LasMarcasDeSoloLecturaSeDimensionanUnaVezPorTamano) {
+  for (int filas : {2'000, 8'000}) {
+    SCOPED_TRACE(filas);
+    const std::size_t antes = grid.FlagResizes();
+    ASSERT_TRUE(grid.SetRows(filas + 1));
+    for (int r = 1; r <= filas; ++r)
+      for (int c = 0; c < grid.Cols(); ++c) grid.SetReadOnlyCells(c, r, c == 2);
+    EXPECT_LE(grid.FlagResizes() - antes, 1u);
+    // Setting them all again costs no re-dimensioning at all.
+    const std::size_t medio = grid.FlagResizes();
+    for (int r = 1; r <= filas; ++r) grid.SetReadOnlyCells(1, r, false);
+    EXPECT_EQ(grid.FlagResizes(), medio);
+  }
+  // A read-only cell opens no editor, its neighbour does.
+  G()->SetCurrentCell(1, 1);
+  ClickCell(2, 2);
+  EXPECT_FALSE(grid.EditorOpen());
+  ClickCell(2, 3);
+  EXPECT_TRUE(grid.EditorOpen());
+}
+
+}  // namespace
+}  // namespace vardo

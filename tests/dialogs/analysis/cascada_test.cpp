@@ -4,6 +4,7 @@
 
 #include "controls/cascade/vadizod.h"
 #include "dialogs/analysis/dlg_cascada.h"
+#include "platform/core/numtext.h"
 #include "platform/qt/gridwidget.h"
 #include "tests/app/core/ejemplo_archivo.h"
 #include "tests/comun/textos_cascada.h"
@@ -191,6 +192,40 @@ TEST_F(Cascada, DosAreasMostradasPorTurnoSiguenVisiblesYMostrarTodasLasOculta) {
   ASSERT_EQ(registro_.modelo.m_areas.size(), 2u);
   EXPECT_EQ(registro_.modelo.m_areas[0].mostrada, 0);
   EXPECT_NE(registro_.modelo.m_areas[1].mostrada, 0);
+}
+
+// The plot is still fed boundary by boundary, with its table written after
+// each one, but each boundary costs its own row: the table's cell writes are
+// two per row sent (and the headings), for n streams as for 4n, and the rows
+// hold the boundaries sent.
+TEST_F(Cascada, CadaFronteraEscribeSoloSuFilaDeLaTabla) {
+  auto modelo = [](int n) {
+    CDiagrama d;
+    for (int i = 0; i < n; ++i) {
+      const double a = 280.0 + 0.37 * i, b = 600.0 - 0.29 * i;
+      d.AddCorriente(i % 2 ? a : b, i % 2 ? b : a, 1.0 + i % 7, i % 2, 0);
+    }
+    d.SetDTMin(10.0);
+    return d;
+  };
+  for (int n : {250, 1'000}) {
+    SCOPED_TRACE(n);
+    registro_.modelo = modelo(n);
+    const bool ok = ConDialogos::Correr(&FabricaDialogosQt::CalculoCascada, registro_, [](Driver& d) {
+      const Vadizod& v = Plot(d);
+      const GridWidget& g = *v.MSFlexGrid1();
+      const std::size_t filas = v.ListaT().size();
+      EXPECT_GT(filas, 100u);
+      ASSERT_EQ(g.Rows(), static_cast<int>(filas) + 1);
+      // The two headings, written once per emptying (twice here: the
+      // control's creation empties nothing, the feed empties once).
+      EXPECT_LE(g.TextWrites(), 2 * filas + 4);
+      EXPECT_EQ(g.Text(1, 0).toStdString(), TextoFijo(v.ListaT().front(), 2));
+      EXPECT_EQ(g.Text(static_cast<int>(filas), 1).toStdString(), TextoFijo(v.ListaHp().back(), 2));
+      d.Cancel();
+    });
+    EXPECT_FALSE(ok);
+  }
 }
 
 }  // namespace

@@ -200,3 +200,61 @@ TEST_F(GridFixture, ColumnAlignmentDecidesWhereTextsGo) {
 
 }  // namespace
 }  // namespace vardo
+
+namespace vardo {
+namespace {
+
+// Scrolling to a far row costs the rows a viewport holds, not the rows above
+// it: Ctrl+End, a click there and Ctrl+Home read as many row heights on a
+// table of n rows as on one of 4n, and land where they should.
+TEST(GridWidgetGrande, IrAlFinalYVolverCuestaLoMismoConNQueCon4N) {
+  auto lecturas = [](int filas) {
+    GridWidget g;
+    g.resize(400, 300);
+    g.SetCols(3);
+    g.SetRows(filas);
+    g.show();
+    const std::size_t antes = g.RowSizeReads();
+    QTest::keyClick(&g, Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(g.Row(), filas - 1);
+    EXPECT_FALSE(g.CellRect(filas - 1, 2).isNull());
+    EXPECT_LE(g.CellRect(filas - 1, 2).bottom(), g.viewport()->geometry().bottom());
+    g.grab();  // a paint at the foot of the table
+    // A click on the row above the last selects that row.
+    const QPoint p = g.CellRect(filas - 2, 1).center() - g.viewport()->geometry().topLeft();
+    QTest::mouseClick(g.viewport(), Qt::LeftButton, Qt::NoModifier, p);
+    EXPECT_EQ(g.Row(), filas - 2);
+    EXPECT_EQ(g.RowSel(), filas - 2);
+    QTest::keyClick(&g, Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(g.Row(), 1);
+    EXPECT_EQ(g.TopRow(), 1);
+    return g.RowSizeReads() - antes;
+  };
+  const std::size_t n = lecturas(20'000);
+  const std::size_t n4 = lecturas(80'000);
+  EXPECT_GT(n, 0u);
+  // The same work up to a few rows, nowhere near four times as much.
+  EXPECT_LE(n4, n + 50) << n << " row reads for n rows";
+}
+
+// A table that grows a row at a time (the cascade plot's table) writes each
+// row once and keeps the rows it has.
+TEST(GridWidgetGrande, CrecerFilaAFilaConservaLoEscrito) {
+  GridWidget g;
+  g.SetCols(2);
+  g.SetRows(1);
+  for (int r = 1; r <= 1000; ++r) {
+    g.SetRows(r + 1);
+    g.SetText(r, 0, QString::number(r));
+  }
+  EXPECT_EQ(g.TextWrites(), 1000u);
+  EXPECT_EQ(g.Text(1, 0), "1");
+  EXPECT_EQ(g.Text(1000, 0), "1000");
+  g.SetRows(500);
+  EXPECT_EQ(g.Text(499, 0), "499");
+  g.SetRows(600);
+  EXPECT_EQ(g.Text(599, 0), "");
+}
+
+}  // namespace
+}  // namespace vardo

@@ -14,6 +14,7 @@
 // This test directory links only the Qt layer; the chart object is compiled
 // in here to render one chart through this back end.
 #include "app/core/grafica.h"
+#include "platform/qt/recordedpicture.h"
 #include "tests/platform/qt/pintar_grafica.h"
 
 namespace vardo {
@@ -208,6 +209,52 @@ TEST(QtDc, RendersAChartToPng) {
   EXPECT_TRUE(rojo);
   EXPECT_TRUE(azul);
   EXPECT_TRUE(verde);
+}
+
+// A tall recorded picture (2,000 rows of lines, boxes and texts, as the grid
+// diagram records them) painted at three scroll positions: the items that can
+// reach the view give the same pixels as the whole list, and they are a few
+// dozen rows' worth, not the picture.
+TEST(ReplayItemsEn, PintaSoloLoQueLlegaALaVistaYIgualQueTodo) {
+  MeasuringRecordingDc rec(96.0);
+  constexpr int kFilas = 2'000, kPaso = 500;
+  for (int i = 0; i < kFilas; ++i) {
+    const std::int32_t y = -1500 - kPaso * i;
+    rec.MoveTo(1500, y);
+    rec.LineTo(20000, y - 200);
+    rec.Rectangle(Rect{3000, y + 100, 3400, y - 300});
+    rec.TextOut(500, y + 150, "T" + std::to_string(i));
+    rec.TextOut(21000, y + 150, std::to_string(400.25 - i));
+  }
+  const std::vector<RecordingDc::Item>& items = rec.Items();
+  const QSize vista(600, 300);
+  const double s = 96.0 / 2540.0;
+  for (int desplazamiento : {0, 17'000, 37'000}) {
+    SCOPED_TRACE(desplazamiento);
+    QImage todo(vista, QImage::Format_RGB32), parte(vista, QImage::Format_RGB32);
+    todo.fill(Qt::white);
+    parte.fill(Qt::white);
+    const QPointF origen(0, -desplazamiento);
+    {
+      QPainter p(&todo);
+      QtDc dc(p, origen, s, s);
+      ReplayItems(items, dc);
+    }
+    Rect v;
+    {
+      QPainter p(&parte);
+      QtDc dc(p, origen, s, s);
+      const Point a = dc.ToLogical(QPointF(0, 0)), b = dc.ToLogical(QPointF(vista.width(), vista.height()));
+      v = Rect{a.x, a.y, b.x, b.y};
+      ReplayItemsEn(items, dc, v);
+    }
+    EXPECT_TRUE(parte == todo);
+    // What a Dc is asked to draw: the rows in view and a row either side.
+    RecordingDc contador;
+    ReplayItemsEn(items, contador, v);
+    EXPECT_GT(contador.Items().size(), 0u);
+    EXPECT_LT(contador.Items().size(), items.size() / 40);
+  }
 }
 
 }  // namespace
