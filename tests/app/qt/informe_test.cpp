@@ -162,34 +162,30 @@ TEST_F(InformeEnElPrograma, UnInformeViejoSigueIgualSiElNuevoNoSeTermina) {
   struct Caso {
     const char* nombre;
     bool discoPequeno;
-    // Prepares the folder and closes or runs the progress dialog.
-    std::function<void(const std::string& pagina, Driver&)> actuar;
+    bool carpetaEnMedio;  // a folder where the grid diagram's picture goes
+    // Closes or runs the progress dialog.
+    std::function<void(Driver&)> actuar;
     std::string mensaje;  // "%1": the page's path
   };
   // The second goes by: the report is written.
   const auto escribir = [](Driver& d) { ASSERT_TRUE(d.Timer(G::kIdTemporizador)); };
   const Caso casos[] = {
-      {"Escape mientras prepara", false,
-       [](const std::string&, Driver& d) {
+      {"Escape mientras prepara", false, false,
+       [](Driver& d) {
          EXPECT_EQ(d.Text(G::kIdEstado), "Preparando...");
          d.Escape();
        },
        ""},
-      {"cierre mientras prepara", false,
-       [](const std::string&, Driver& d) {
+      {"cierre mientras prepara", false, false,
+       [](Driver& d) {
          EXPECT_EQ(d.Text(G::kIdEstado), "Preparando...");
          d.Dialog().close();
        },
        ""},
-      {"escritura cortada", false,
-       [&](const std::string& pagina, Driver& d) {
-         // The grid diagram's picture, after the charts', meets a folder.
-         fs::create_directory(pagina + "_Trama.wmf");
-         escribir(d);
-       },
+      // The grid diagram's picture, after the charts', meets a folder.
+      {"escritura cortada", false, true, [&](Driver& d) { escribir(d); },
        "Error inesperado al escribir en %1_Trama.wmf."},
-      {"disco lleno", true, [&](const std::string&, Driver& d) { escribir(d); },
-       kMsgDiscoLleno},
+      {"disco lleno", true, false, [&](Driver& d) { escribir(d); }, kMsgDiscoLleno},
   };
   for (const Caso& c : casos) {
     SCOPED_TRACE(c.nombre);
@@ -201,14 +197,15 @@ TEST_F(InformeEnElPrograma, UnInformeViejoSigueIgualSiElNuevoNoSeTermina) {
     EscribirBytes(pagina, {'v', 'i', 'e', 'j', 'o'});
     EscribirBytes(pagina + "_CurvComp.svg", {'<', 's', 'v', 'g', '>'});
     EscribirBytes(pagina + "_CurvComp.wmf", {1, 0, 0, 0});
+    if (c.carpetaEnMedio) fs::create_directory(pagina + "_Trama.wmf");
+    // What the folder holds before the report: the same after, nothing new.
+    const auto antes = carpeta.Contenido();
     kitRunner_.Clear();
     runner_.Clear();
     kitRunner_.ScriptDialog([](Driver& d) { d.Ok(); });
     dialogos_.Script(QString::fromStdString(pagina));
-    std::map<std::string, std::vector<std::uint8_t>> antes;
     kitRunner_.ScriptDialog([&](Driver& d) {
-      c.actuar(pagina, d);
-      antes = carpeta.Contenido();
+      c.actuar(d);
       if (c.mensaje.empty()) return;
       ASSERT_TRUE(d.Dialog().IsOpen());
       d.Ok();
