@@ -17,17 +17,15 @@ constexpr double kTolCubre = 0.001;
 }  // namespace
 
 void CDiagrama::CalcularObjetivos() {
-  // Intervals and cascade in one pass of the core (one sort), written into
-  // the lists the network already holds; with the core's working lists and
-  // the list of streams kept per thread, a recalculation after an edit
+  // Intervals and cascade in one pass of the core (one sort) over the
+  // stream array, written into the lists the network already holds; with
+  // the core's working lists kept per thread, a recalculation after an edit
   // allocates nothing.
-  thread_local GrupoCorrientes grupo;
-  CorrientesConsideradas(m_corrientes, m_areas, grupo);
   TablaProblema t;
   t.T.swap(m_temperaturas);
   t.Q.swap(m_calores);
   t.C.swap(m_cascada);
-  ResolverTablaProblema(std::span<const GrupoCorrientes>(&grupo, 1), m_dtMin, t);
+  ResolverTablaProblema(m_corrientes, m_areas, m_dtMin, t);
   m_numIntervalos = static_cast<std::int32_t>(t.T.size());
   m_temperaturas.swap(t.T);
   m_calores.swap(t.Q);

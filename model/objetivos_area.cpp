@@ -182,13 +182,23 @@ std::int32_t Unidades(const CDiagrama& d, const Base& b, double P, double half) 
 
 // ---- Composites and the walk between them
 
-LadoArea::LadoArea(bool caliente, Miembros m)
-    : caliente_(caliente), m_(std::move(m)), tabla_(m_.grupo, 0.0) {
-  base_ = DeTabla(tabla_, Pesos(FactoresPelicula{}));
+LadoArea::LadoArea(bool caliente) : caliente_(caliente) {}
+
+LadoArea::Miembros& LadoArea::Vaciar() {
+  m_.grupo.clear();
+  m_.h.clear();
+  m_.ref.clear();
+  return m_;
 }
 
-std::vector<double> LadoArea::Pesos(const FactoresPelicula& f) const {
-  std::vector<double> w(m_.h.size());
+void LadoArea::Construir() {
+  tabla_.Rehacer(std::span<const GrupoCorrientes>(&m_.grupo, 1), 0.0);
+  DeTabla(tabla_, Pesos(FactoresPelicula{}), base_);
+}
+
+const std::vector<double>& LadoArea::Pesos(const FactoresPelicula& f) const {
+  std::vector<double>& w = pesos_;
+  w.resize(m_.h.size());
   for (std::size_t k = 0; k < m_.h.size(); ++k) {
     const std::int32_t r = m_.ref[k];
     const double factor = EsServicio(r)
@@ -199,25 +209,35 @@ std::vector<double> LadoArea::Pesos(const FactoresPelicula& f) const {
   return w;
 }
 
-CurvaArea LadoArea::DeTabla(const TablaColocada& t, std::span<const double> pesos) const {
-  CurvaArea c;
+void LadoArea::DeTabla(const TablaColocada& t, std::span<const double> pesos,
+                       CurvaArea& c) const {
+  c.T.clear();
+  c.H.clear();
+  c.porGrado.clear();
+  c.concentrado.clear();
   const TablaProblema& tp = t.Tabla();
   const std::size_t n = tp.T.size();
-  if (n == 0 || tp.C.size() != n) return c;
+  if (n == 0 || tp.C.size() != n) return;
   c.T = tp.T;  // built without shift: the streams' own temperatures
   c.H.resize(n);
   for (std::size_t i = 0; i < n; ++i)
     c.H[i] = caliente_ ? tp.C[n - 1] - tp.C[i] : tp.C[i] + tp.C[n - 1];
-  const TablaColocada::Sumas s = t.SumasPonderadas(pesos);
+  TablaColocada::Sumas& s = sumas_;
+  t.SumasPonderadas(pesos, s);
   c.porGrado.assign(s.porGrado.begin() + 1, s.porGrado.end());
   c.concentrado.assign(s.concentrado.begin() + 1, s.concentrado.end());
-  return c;
 }
 
-CurvaArea LadoArea::Curva(const CCorriente* g, const FactoresPelicula& f,
-                          double factorGenerico) const {
+void LadoArea::Curva(const CCorriente* g, const FactoresPelicula& f, double factorGenerico,
+                     CurvaArea& c) const {
   const bool unos = TodosUno(f.corrientes) && TodosUno(f.servicios);
-  if (!g) return unos ? base_ : DeTabla(tabla_, Pesos(f));
+  if (!g) {
+    if (unos)
+      c = base_;
+    else
+      DeTabla(tabla_, Pesos(f), c);
+    return;
+  }
   const double Tg = g->GetT1();
   const double q = std::fabs(g->GetH(kTSentinel, 1));
   const double w = 1.0 / (g->m_h * factorGenerico);
@@ -228,19 +248,24 @@ CurvaArea LadoArea::Curva(const CCorriente* g, const FactoresPelicula& f,
                      (base_.T.empty() ||
                       (caliente_ ? Tg - base_.T.front() >= margen : base_.T.back() - Tg >= margen));
   if (!fuera) {
-    GrupoCorrientes grupo = m_.grupo;
-    grupo.push_back(g);
-    std::vector<double> pesos = Pesos(f);
-    pesos.push_back(w);
-    return DeTabla(TablaColocada(grupo, 0.0), pesos);
+    grupoConGenerica_ = m_.grupo;
+    grupoConGenerica_.push_back(g);
+    Pesos(f);
+    pesos_.push_back(w);
+    tablaConGenerica_.Rehacer(std::span<const GrupoCorrientes>(&grupoConGenerica_, 1), 0.0);
+    DeTabla(tablaConGenerica_, pesos_, c);
+    return;
   }
-  CurvaArea c = unos ? base_ : DeTabla(tabla_, Pesos(f));
+  if (unos)
+    c = base_;
+  else
+    DeTabla(tabla_, Pesos(f), c);
   if (c.T.empty()) {
     c.T = {Tg, Tg};
     c.H = {q, 0.0};
     c.porGrado = {0.0};
     c.concentrado = {q * w};
-    return c;
+    return;
   }
   if (caliente_) {
     // On top: a vertical segment at Tg, then a segment without heat down to
@@ -259,19 +284,18 @@ CurvaArea LadoArea::Curva(const CCorriente* g, const FactoresPelicula& f,
     c.porGrado.insert(c.porGrado.end(), {0.0, 0.0});
     c.concentrado.insert(c.concentrado.end(), {0.0, q * w});
   }
-  return c;
 }
 
 namespace {
 
 // The considered streams (and utilities, when they take part) split into
 // the hot side and the cold side, in one pass.
-std::array<LadoArea::Miembros, 2> Lados(const CDiagrama& d, bool participan) {
-  std::array<LadoArea::Miembros, 2> l;
+void Lados(const CDiagrama& d, bool participan, LadoArea::Miembros& cal,
+           LadoArea::Miembros& fri) {
   const bool activas = AreasActivas(d.m_areas);
   auto anadir = [&](const CCorriente& c, std::int32_t ref) {
     if (!Considerada(c, d.m_areas, activas)) return;
-    LadoArea::Miembros& m = l[c.m_fria != 0 ? 1 : 0];
+    LadoArea::Miembros& m = c.m_fria != 0 ? fri : cal;
     m.grupo.push_back(&c);
     m.h.push_back(c.m_h);
     m.ref.push_back(ref);
@@ -281,16 +305,27 @@ std::array<LadoArea::Miembros, 2> Lados(const CDiagrama& d, bool participan) {
   if (participan)
     for (std::size_t k = 0; k < d.m_servicios.size(); ++k)
       anadir(d.m_servicios[k], kRefServicio + static_cast<std::int32_t>(k));
-  return l;
 }
 
 }  // namespace
 
-ProblemaArea::ProblemaArea(const CDiagrama& d, bool participan)
-    : ProblemaArea(Lados(d, participan)) {}
+ProblemaArea::ProblemaArea() : caliente_(true), fria_(false) {}
 
-ProblemaArea::ProblemaArea(std::array<LadoArea::Miembros, 2> lados)
-    : caliente_(true, std::move(lados[0])), fria_(false, std::move(lados[1])) {}
+ProblemaArea::ProblemaArea(const CDiagrama& d, bool participan) : ProblemaArea() {
+  Preparar(d, participan);
+}
+
+void ProblemaArea::Preparar(const CDiagrama& d, bool participan) {
+  Lados(d, participan, caliente_.Vaciar(), fria_.Vaciar());
+  caliente_.Construir();
+  fria_.Construir();
+}
+
+const ProblemaArea& ProblemaDelHilo(const CDiagrama& d, bool participan) {
+  thread_local ProblemaArea pa;
+  pa.Preparar(d, participan);
+  return pa;
+}
 
 double ProblemaArea::Area(const CDiagrama& d, const Base& b, const FactoresPelicula& f) const {
   const std::vector<CCorriente> genericas = CorrientesGenericas(d, b.arriba, b.abajo);
@@ -301,8 +336,9 @@ double ProblemaArea::Area(const CDiagrama& d, const Base& b, const FactoresPelic
     if (!Considerada(g, d.m_areas, activas)) continue;
     (g.m_fria ? gFri : gCal) = &g;
   }
-  return AreaEntreCurvas(caliente_.Curva(gCal, f, f.calienteGenerico),
-                         fria_.Curva(gFri, f, f.frioGenerico));
+  caliente_.Curva(gCal, f, f.calienteGenerico, curvaCaliente_);
+  fria_.Curva(gFri, f, f.frioGenerico, curvaFria_);
+  return AreaEntreCurvas(curvaCaliente_, curvaFria_);
 }
 
 double AreaEntreCurvas(const CurvaArea& cal, const CurvaArea& fri) {
@@ -382,7 +418,7 @@ double CalcularAreaMinima(CDiagrama& d, std::int32_t soloObjetivos) {
 double CalcularAreaMinima(CDiagrama& d, std::int32_t soloObjetivos, const FactoresPelicula& f) {
   const Base b =
       PrepararBase(d, soloObjetivos, Proceso::SiHaceFalta, OrigenGenericas::ConServicios);
-  return ProblemaArea(d, b.participan).Area(d, b, f);
+  return ProblemaDelHilo(d, b.participan).Area(d, b, f);
 }
 
 std::string TextoObjetivo(double v, const char* infinito, int digitos) {

@@ -60,7 +60,9 @@ struct CurvaArea {
 
 // One side of the area target: its streams, each with its film coefficient
 // and the factor it takes from FactoresPelicula, and their composite built
-// once on their own temperatures (no shift).
+// once on their own temperatures (no shift). Its lists are kept when it is
+// built again for other streams; its queries use working lists of its own,
+// so one side serves one thread at a time.
 class LadoArea {
  public:
   // The streams of one side (cold when caliente is false).
@@ -69,35 +71,58 @@ class LadoArea {
     std::vector<double> h;          // film coefficients
     std::vector<std::int32_t> ref;  // stream reference of each, for its factor
   };
-  LadoArea(bool caliente, Miembros m);
-  // The composite with the side's generic utility (none when g is null).
-  // A generic utility well outside the curve (beyond the tolerances) is put
-  // on it as a vertical segment with a segment without heat between;
-  // otherwise the composite is built again with it.
-  CurvaArea Curva(const CCorriente* g, const FactoresPelicula& f, double factorGenerico) const;
+  // A side without streams.
+  explicit LadoArea(bool caliente);
+  // The member lists emptied (their storage kept), for the caller to fill
+  // before Construir.
+  Miembros& Vaciar();
+  // The composite of the members.
+  void Construir();
+  // The composite with the side's generic utility (none when g is null),
+  // into c (whose lists keep their storage). A generic utility well outside
+  // the curve (beyond the tolerances) is put on it as a vertical segment
+  // with a segment without heat between; otherwise the composite is built
+  // again with it.
+  void Curva(const CCorriente* g, const FactoresPelicula& f, double factorGenerico,
+             CurvaArea& c) const;
 
  private:
-  std::vector<double> Pesos(const FactoresPelicula& f) const;
-  CurvaArea DeTabla(const TablaColocada& t, std::span<const double> pesos) const;
+  const std::vector<double>& Pesos(const FactoresPelicula& f) const;
+  void DeTabla(const TablaColocada& t, std::span<const double> pesos, CurvaArea& c) const;
 
   bool caliente_;
   Miembros m_;
   TablaColocada tabla_;
   CurvaArea base_;  // with every factor 1
+  // Working lists of the queries.
+  mutable std::vector<double> pesos_;
+  mutable TablaColocada::Sumas sumas_;
+  mutable GrupoCorrientes grupoConGenerica_;
+  mutable TablaColocada tablaConGenerica_;
 };
 
-// Both sides of the area target.
+// Both sides of the area target. One object serves one thread at a time.
 class ProblemaArea {
  public:
+  // Without streams.
+  ProblemaArea();
   ProblemaArea(const CDiagrama& d, bool participan);
+  // Both sides built again for d in the lists already held.
+  void Preparar(const CDiagrama& d, bool participan);
   // Minimum area with the generic utilities standing for the residual needs
   // at the network's generic temperatures, film coefficients times f.
   double Area(const CDiagrama& d, const Base& b, const FactoresPelicula& f) const;
 
  private:
-  explicit ProblemaArea(std::array<LadoArea::Miembros, 2> lados);
   LadoArea caliente_, fria_;
+  mutable CurvaArea curvaCaliente_, curvaFria_;  // working lists of Area
 };
+
+// This thread's area problem, prepared for d: the targets computed one after
+// another (the area, the capital cost, on one model or on models built just
+// before) build their composites in the same memory each time. Valid until
+// the next call on this thread.
+const ProblemaArea& ProblemaDelHilo(const CDiagrama& d, bool participan);
 
 // Vertical heat transfer between the two composites: the enthalpy axis is
 // cut at every breakpoint of either curve, and each interval adds the sum of

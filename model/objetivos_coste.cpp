@@ -108,8 +108,8 @@ double CosteInmovilizado(CDiagrama& d, std::int32_t soloObjetivos) {
   // the units.
   const objetivos::Base b = objetivos::PrepararBase(d, soloObjetivos, objetivos::Proceso::Calcular,
                                                     objetivos::OrigenGenericas::ConServicios);
-  const objetivos::ProblemaArea pa(d, b.participan);
-  return objetivos::CosteCapital(d, b, pa, d.m_tPinch, d.m_dtMin / 2.0);
+  return objetivos::CosteCapital(d, b, objetivos::ProblemaDelHilo(d, b.participan), d.m_tPinch,
+                                 d.m_dtMin / 2.0);
 }
 
 double CosteOperacion(CDiagrama& d, std::int32_t soloObjetivos) {

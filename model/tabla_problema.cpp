@@ -4,6 +4,7 @@
 #include <bit>
 #include <cmath>
 #include <cstddef>
+#include <limits>
 #include <optional>
 #include <utility>
 
@@ -68,7 +69,7 @@ struct Rara {
 // The streams of a pool and their points, read once.
 struct Pool {
   std::vector<Miembro> miembros;
-  std::vector<Registro> puntos;  // by id, temperatures as entered
+  std::vector<Registro> puntos;  // by id, temperatures shifted as read
   // Read only when asked for (LeerPool's completo): the enthalpy of each
   // point on the scale GetH answers on, its stream, and as Registro::cambio
   // of the magnitudes.
@@ -82,7 +83,12 @@ struct Pool {
   std::vector<std::pair<double, double>> cercanos;
   // Filled for a presorted pool: the hot and the cold points, falling.
   std::vector<Registro> calientes, frias;
+  // Range of the keys of the points (see Clave), and the number of streams
+  // read.
+  std::uint64_t kmin = 0, kmax = 0;
+  std::size_t corrientes = 0;
 
+  // A point of a pool read without shift, on the shifted scale of half.
   double Desplazada(std::uint32_t id, double half) const {
     return puntos[id].t + (puntos[id].fria ? half : -half);
   }
@@ -94,35 +100,6 @@ struct Concentrado {
   std::int32_t intervalo;
   double calor;
 };
-
-// Where a table put every stream's heat: the points in their order with the
-// boundary each fell on, and the heats that went whole into one interval.
-struct Colocacion {
-  std::vector<Registro> orden;
-  std::vector<std::int32_t> pos;  // boundary of each point in orden
-  std::vector<Concentrado> concentrados;
-  std::vector<std::pair<std::int32_t, std::int32_t>> raras;  // intervals a..b of each Rara
-};
-
-}  // namespace tabla_detalle
-
-namespace {
-
-using tabla_detalle::Colocacion;
-using tabla_detalle::Concentrado;
-using tabla_detalle::Escalon;
-using tabla_detalle::Miembro;
-using tabla_detalle::Pool;
-using tabla_detalle::Rara;
-using tabla_detalle::Registro;
-
-// Falling order with NaN last: a strict weak order even on damaged data, so the
-// sort is well defined, and the predicates of the searches below stay monotone.
-bool Mayor(double a, double b) {
-  if (std::isnan(a)) return false;
-  if (std::isnan(b)) return true;
-  return a > b;
-}
 
 // Compensated (Neumaier) addition of x to the sum s with its correction c.
 void Acumular(double& s, double& c, double x) {
@@ -139,7 +116,14 @@ void Acumular(double& s, double& c, double x) {
 // exactly 0 where no piece is left.
 class Diferencias {
  public:
-  explicit Diferencias(std::size_t n) : s_(n + 1, 0.0), c_(n + 1, 0.0), cuenta_(n + 1, 0) {}
+  Diferencias() = default;
+  explicit Diferencias(std::size_t n) { Reiniciar(n); }
+  // Every change back to 0 for n intervals; the lists keep their storage.
+  void Reiniciar(std::size_t n) {
+    s_.assign(n + 1, 0.0);
+    c_.assign(n + 1, 0.0);
+    cuenta_.assign(n + 1, 0);
+  }
   void Anadir(std::size_t i, double v, std::int32_t piezas) {
     Acumular(s_[i], c_[i], v);
     cuenta_[i] += piezas;
@@ -163,31 +147,204 @@ class Diferencias {
   std::vector<std::int32_t> cuenta_;
 };
 
-// Reads the streams of a pool into p, whose lists are emptied first (their
-// storage is kept); completo also keeps what the weighted sums and the cascade
-// over other boundaries need.
-void LeerPool(std::span<const GrupoCorrientes> grupos, bool completo, Pool& p) {
-  p.miembros.clear();
-  p.puntos.clear();
-  p.h.clear();
-  p.miembro.clear();
-  p.cambioAbs.clear();
-  p.escalones.clear();
-  p.raras.clear();
-  p.cercanos.clear();
-  p.calientes.clear();
-  p.frias.clear();
+// Working lists of the sort and of the walk. A table that keeps them between
+// calls (this thread's tables, a placed table built again) reuses memory it
+// has already touched instead of faulting in fresh pages; a call made just
+// after models were freed (and the allocator gave their pages back to the
+// system) otherwise pays a page fault for every 4 KiB it writes.
+struct Memoria {
+  std::vector<Registro> aux;
+  std::vector<std::uint32_t> inicio, lleno;
+  std::vector<std::pair<std::uint32_t, std::int32_t>> especiales;  // point id, boundary
+  // Where the walk put every stream's heat, when asked to: the boundary of
+  // each sorted point, the heats that went whole into one interval and the
+  // intervals a..b of each Rara.
+  std::vector<std::int32_t> pos;
+  std::vector<Concentrado> concentrados;
+  std::vector<std::pair<std::int32_t, std::int32_t>> raras;
+};
+
+// What a placed table keeps: its working lists with the placement, and the
+// running sum of its weighted sums.
+struct Colocacion {
+  Memoria memoria;
+  Diferencias dif;
+};
+
+}  // namespace tabla_detalle
+
+namespace {
+
+using tabla_detalle::Acumular;
+using tabla_detalle::Colocacion;
+using tabla_detalle::Concentrado;
+using tabla_detalle::Diferencias;
+using tabla_detalle::Escalon;
+using tabla_detalle::Memoria;
+using tabla_detalle::Miembro;
+using tabla_detalle::Pool;
+using tabla_detalle::Rara;
+using tabla_detalle::Registro;
+
+// Falling order with NaN last: a strict weak order even on damaged data, so the
+// sort is well defined, and the predicates of the searches below stay monotone.
+bool Mayor(double a, double b) {
+  if (std::isnan(a)) return false;
+  if (std::isnan(b)) return true;
+  return a > b;
+}
+
+// A key whose rising order is Antes' order of temperatures: falling, NaN
+// last, -0 as 0.
+std::uint64_t Clave(double t) {
+  if (std::isnan(t)) return ~std::uint64_t{0};
+  if (t == 0.0) t = 0.0;
+  std::uint64_t u = std::bit_cast<std::uint64_t>(t);
+  constexpr std::uint64_t kSigno = std::uint64_t{1} << 63;
+  u = (u & kSigno) ? ~u : (u | kSigno);  // rising with the value
+  return ~u;
+}
+
+// The temperature of a key.
+double Valor(std::uint64_t k) {
+  if (k == ~std::uint64_t{0}) return std::numeric_limits<double>::quiet_NaN();
+  constexpr std::uint64_t kSigno = std::uint64_t{1} << 63;
+  const std::uint64_t u = ~k;
+  return std::bit_cast<double>((u & kSigno) ? (u & ~kSigno) : ~u);
+}
+
+// Reads streams one by one into a pool, whose lists are emptied first (their
+// storage is kept). The points are stored on the shifted scale of half (hot
+// down, cold up), and the range of their keys is kept for the sort. With
+// completo it also keeps what the weighted sums and the cascade over other
+// boundaries need and a record for every stream; without, only the streams
+// the duplicate rule and the latent heats look at get a record (a latent
+// one, or one with close points), and the member numbers of steps and odd
+// pieces are left unused.
+class Lector {
+ public:
+  Lector(Pool& p, bool completo, double half, std::size_t corrientes)
+      : p_(p), completo_(completo), half_(half) {
+    p.miembros.clear();
+    p.puntos.clear();
+    p.h.clear();
+    p.miembro.clear();
+    p.cambioAbs.clear();
+    p.escalones.clear();
+    p.raras.clear();
+    p.cercanos.clear();
+    p.calientes.clear();
+    p.frias.clear();
+    p.kmin = ~std::uint64_t{0};
+    p.kmax = 0;
+    p.corrientes = 0;
+    // Most streams have two points.
+    if (completo) p.miembros.reserve(corrientes);
+    p.puntos.reserve(2 * corrientes);
+    if (completo) {
+      p.h.reserve(2 * corrientes);
+      p.miembro.reserve(2 * corrientes);
+      p.cambioAbs.reserve(2 * corrientes);
+    }
+  }
+
+  // One stream; calor() gives its whole heat, GetH(kTSentinel, 1).
+  template <class Calor>
+  void Leer(const CCorriente& c, Calor calor) {
+    Pool& p = p_;
+    const bool completo = completo_;
+    ++p.corrientes;
+    Miembro m{};
+    m.c = &c;
+    m.primero = id_;
+    const auto mi = static_cast<std::uint32_t>(p.miembros.size());
+    const std::size_t np = std::min(c.m_T.size(), c.m_H.size());
+    const double* T = c.m_T.data();
+    const double* H = c.m_H.data();
+    m.num = static_cast<std::uint32_t>(np);
+    m.fria = c.m_fria != 0;
+    m.latente = c.m_latente != 0;
+    const double d = m.fria ? half_ : -half_;
+    double escala = 1.0;
+    if (np > 0) {
+      m.calor = calor();
+      // The points' enthalpies brought to the scale of the virtual whole-
+      // range query (a utility's curve times its load; 1 for a stream).
+      const double ultimo = H[np - 1];
+      if (m.calor != ultimo && ultimo != 0.0) escala = m.calor / ultimo;
+      for (std::size_t k = 0; k < np; ++k, ++id_) {
+        const double t = T[k] + d;
+        const std::uint64_t clave = Clave(t);
+        p.kmin = std::min(p.kmin, clave);
+        p.kmax = std::max(p.kmax, clave);
+        p.puntos.emplace_back(t, id_, m.fria);
+        if (completo) {
+          p.h.push_back(H[k] * escala);
+          p.miembro.push_back(mi);
+        }
+      }
+      if (completo) p.cambioAbs.resize(p.puntos.size(), 0.0);
+      const double t1 = T[0], t2 = T[np - 1];
+      m.t1 = t1;
+      m.orientada = m.fria ? t1 <= t2 : t1 >= t2;
+      bool sube = true, baja = true;
+      for (std::size_t k = 1; k < np; ++k) {
+        const double a = T[k - 1], b = T[k];
+        if (!(std::fabs(b - a) >= 2.5 * kTolT)) m.cercanos = true;
+        sube = sube && a <= b;
+        baja = baja && a >= b;
+      }
+      if (!sube && !baja) m.cercanos = true;
+      if (m.cercanos) {
+        m.primerCercano = static_cast<std::uint32_t>(p.cercanos.size());
+        for (std::size_t k = 0; k < np; ++k) p.cercanos.emplace_back(T[k], H[k]);
+      }
+    }
+    if (completo || m.latente || m.cercanos) p.miembros.push_back(m);
+    if (m.latente || !m.orientada) return;
+    // Every piece between two points: its heat per kelvin begins at its
+    // upper point and stops at its lower one.
+    for (std::uint32_t k = 0; k + 1 < m.num; ++k) {
+      const std::uint32_t a = m.primero + k;
+      const double t0 = T[k], t1 = T[k + 1];
+      const double dH = H[k + 1] * escala - H[k] * escala;
+      if (t0 == t1) {
+        if (dH == 0.0) continue;
+        p.escalones.push_back({a, mi, dH});
+        p.puntos[a].especial = 1;
+        continue;
+      }
+      if (std::isnan(t0) || std::isnan(t1)) continue;
+      const std::uint32_t sup = t0 > t1 ? a : a + 1, inf = t0 > t1 ? a + 1 : a;
+      const double gr = dH / std::fabs(t1 - t0);
+      if (!std::isfinite(gr)) {
+        p.raras.push_back({sup, inf, mi, gr});
+        p.puntos[sup].especial = p.puntos[inf].especial = 1;
+        continue;
+      }
+      p.puntos[sup].cambio += gr;
+      p.puntos[inf].cambio -= gr;
+      ++p.puntos[sup].piezas;
+      --p.puntos[inf].piezas;
+      if (completo) {
+        p.cambioAbs[sup] += std::fabs(gr);
+        p.cambioAbs[inf] -= std::fabs(gr);
+      }
+    }
+  }
+
+ private:
+  Pool& p_;
+  bool completo_;
+  double half_;
+  std::uint32_t id_ = 0;
+};
+
+// Reads the streams of a pool into p (see Lector).
+void LeerPool(std::span<const GrupoCorrientes> grupos, bool completo, double half, Pool& p) {
   std::size_t corrientes = 0;
   for (const GrupoCorrientes& g : grupos) corrientes += g.size();
-  // Most streams have two points; the streams are read once.
-  p.miembros.reserve(corrientes);
-  p.puntos.reserve(2 * corrientes);
-  if (completo) {
-    p.h.reserve(2 * corrientes);
-    p.miembro.reserve(2 * corrientes);
-    p.cambioAbs.reserve(2 * corrientes);
-  }
-  std::uint32_t id = 0;
+  Lector lector(p, completo, half, corrientes);
   for (const GrupoCorrientes& g : grupos) {
     for (std::size_t j = 0; j < g.size(); ++j) {
       // Large pools live in memory, not in cache: the streams a few places
@@ -205,97 +362,43 @@ void LeerPool(std::span<const GrupoCorrientes> grupos, bool completo, Pool& p) {
         __builtin_prefetch(g[j + 16]->m_H.data());
       }
       const CCorriente* c = g[j];
-      Miembro m{};
-      m.c = c;
-      m.primero = id;
-      const auto mi = static_cast<std::uint32_t>(p.miembros.size());
-      const std::size_t np = std::min(c->m_T.size(), c->m_H.size());
-      m.num = static_cast<std::uint32_t>(np);
-      m.fria = c->m_fria != 0;
-      m.latente = c->m_latente != 0;
-      double escala = 1.0;
-      if (np > 0) {
-        m.calor = c->GetH(kTSentinel, 1);
-        // The points' enthalpies brought to the scale of the virtual whole-
-        // range query (a utility's curve times its load; 1 for a stream).
-        const double ultimo = c->m_H[np - 1];
-        if (m.calor != ultimo && ultimo != 0.0) escala = m.calor / ultimo;
-        for (std::size_t k = 0; k < np; ++k, ++id) {
-          p.puntos.emplace_back(c->m_T[k], id, m.fria);
-          if (completo) {
-            p.h.push_back(c->m_H[k] * escala);
-            p.miembro.push_back(mi);
-          }
-        }
-        if (completo) p.cambioAbs.resize(p.puntos.size(), 0.0);
-        const double t1 = c->m_T.front(), t2 = c->m_T[np - 1];
-        m.t1 = t1;
-        m.orientada = m.fria ? t1 <= t2 : t1 >= t2;
-        bool sube = true, baja = true;
-        for (std::size_t k = 1; k < np; ++k) {
-          const double a = c->m_T[k - 1], b = c->m_T[k];
-          if (!(std::fabs(b - a) >= 2.5 * kTolT)) m.cercanos = true;
-          sube = sube && a <= b;
-          baja = baja && a >= b;
-        }
-        if (!sube && !baja) m.cercanos = true;
-        if (m.cercanos) {
-          m.primerCercano = static_cast<std::uint32_t>(p.cercanos.size());
-          for (std::size_t k = 0; k < np; ++k) p.cercanos.emplace_back(c->m_T[k], c->m_H[k]);
-        }
-      }
-      p.miembros.push_back(m);
-      if (m.latente || !m.orientada) continue;
-      // Every piece between two points: its heat per kelvin begins at its
-      // upper point and stops at its lower one.
-      for (std::uint32_t k = 0; k + 1 < m.num; ++k) {
-        const std::uint32_t a = m.primero + k;
-        const double t0 = c->m_T[k], t1 = c->m_T[k + 1];
-        const double dH = c->m_H[k + 1] * escala - c->m_H[k] * escala;
-        if (t0 == t1) {
-          if (dH == 0.0) continue;
-          p.escalones.push_back({a, mi, dH});
-          p.puntos[a].especial = 1;
-          continue;
-        }
-        if (std::isnan(t0) || std::isnan(t1)) continue;
-        const std::uint32_t sup = t0 > t1 ? a : a + 1, inf = t0 > t1 ? a + 1 : a;
-        const double gr = dH / std::fabs(t1 - t0);
-        if (!std::isfinite(gr)) {
-          p.raras.push_back({sup, inf, mi, gr});
-          p.puntos[sup].especial = p.puntos[inf].especial = 1;
-          continue;
-        }
-        p.puntos[sup].cambio += gr;
-        p.puntos[inf].cambio -= gr;
-        ++p.puntos[sup].piezas;
-        --p.puntos[inf].piezas;
-        if (completo) {
-          p.cambioAbs[sup] += std::fabs(gr);
-          p.cambioAbs[inf] -= std::fabs(gr);
-        }
-      }
+      lector.Leer(*c, [c] { return c->GetH(kTSentinel, 1); });
     }
   }
 }
 
-Pool LeerPool(std::span<const GrupoCorrientes> grupos, bool completo) {
-  Pool p;
-  LeerPool(grupos, completo, p);
-  return p;
+// The considered process streams of a network, read from its array in
+// order. The array holds plain streams, whose whole heat is their last
+// enthalpy; no virtual query is needed.
+void LeerPool(const std::vector<CCorriente>& corrientes, const std::vector<CAreaIntegridad>& areas,
+              double half, Pool& p) {
+  const bool activas = AreasActivas(areas);
+  const std::size_t n = corrientes.size();
+  Lector lector(p, false, half, n);
+  for (std::size_t j = 0; j < n; ++j) {
+    // The records a few places ahead, then their points, are asked for
+    // early: a large network lives in memory, not in cache.
+    if (j + 24 < n) {
+      const CCorriente& r = corrientes[j + 24];
+      __builtin_prefetch(&r.m_fria);
+      __builtin_prefetch(&r.m_H);
+      if (activas) __builtin_prefetch(&r.m_area);
+    }
+    if (j + 12 < n) {
+      __builtin_prefetch(corrientes[j + 12].m_T.data());
+      __builtin_prefetch(corrientes[j + 12].m_H.data());
+    }
+    const CCorriente& c = corrientes[j];
+    if (!Considerada(c, areas, activas)) continue;
+    lector.Leer(c, [&c] { return c.CCorriente::GetH(kTSentinel, 1); });
+  }
 }
 
-// Working lists of the sort and of the walk, kept between calls so that a
-// table solved again (after an edit, at another DT min) reuses memory it has
-// already touched instead of faulting in fresh pages.
-struct Memoria {
-  std::vector<Registro> aux;
-  std::vector<std::uint32_t> inicio, lleno;
-  std::vector<std::pair<std::uint32_t, std::int32_t>> especiales;  // point id, boundary
-  std::vector<Concentrado> concentrados;
-  std::vector<std::pair<std::int32_t, std::int32_t>> raras;
-  std::vector<std::int32_t> pos;
-};
+Pool LeerPool(std::span<const GrupoCorrientes> grupos, bool completo, double half) {
+  Pool p;
+  LeerPool(grupos, completo, half, p);
+  return p;
+}
 
 // The pool and working lists of this thread's tables.
 struct MemoriaHilo {
@@ -316,29 +419,14 @@ bool Antes(const Registro& a, const Registro& b) {
 }
 constexpr auto kAntes = [](const Registro& a, const Registro& b) { return Antes(a, b); };
 
-// A key whose rising order is Antes' order of temperatures: falling, NaN
-// last, -0 as 0.
-std::uint64_t Clave(double t) {
-  if (std::isnan(t)) return ~std::uint64_t{0};
-  if (t == 0.0) t = 0.0;
-  std::uint64_t u = std::bit_cast<std::uint64_t>(t);
-  constexpr std::uint64_t kSigno = std::uint64_t{1} << 63;
-  u = (u & kSigno) ? ~u : (u | kSigno);  // rising with the value
-  return ~u;
-}
-
-// Shifts points given in number order (hot ones down by half, cold ones up)
-// and sorts them by Antes. They are first spread over buckets by their key
-// (stable), each bucket covering an equal share of the keys' range, then each
-// bucket is sorted on its own, small and in cache.
-void Ordenar(std::vector<Registro>& r, double half, Memoria& mem) {
-  std::uint64_t kmin = ~std::uint64_t{0}, kmax = 0;
-  for (Registro& x : r) {
-    x.t += x.fria ? half : -half;
-    const std::uint64_t k = Clave(x.t);
-    kmin = std::min(kmin, k);
-    kmax = std::max(kmax, k);
-  }
+// Sorts points given in number order, already shifted, whose keys lie in
+// kmin..kmax, by Antes. They are first spread over buckets (stable), each
+// bucket covering an equal share of the temperature range (of the keys'
+// range when some temperature is not finite), then each bucket is sorted on
+// its own, small and in cache. Rounding keeps the share of a temperature
+// monotone in it, so the buckets come in order.
+void OrdenarDesplazados(std::vector<Registro>& r, std::uint64_t kmin, std::uint64_t kmax,
+                        Memoria& mem) {
   const std::size_t n = r.size();
   if (n < 256) {
     std::sort(r.begin(), r.end(), kAntes);
@@ -348,7 +436,12 @@ void Ordenar(std::vector<Registro>& r, double half, Memoria& mem) {
   // About eight points a bucket.
   const int bits = std::clamp(static_cast<int>(std::bit_width(n)) - 3, 8, 16);
   const int desplazamiento = std::max(0, static_cast<int>(std::bit_width(kmax - kmin)) - bits);
+  const double tAlta = Valor(kmin), tBaja = Valor(kmax);
+  const std::size_t ultimo = (std::size_t{1} << bits) - 1;
+  const double escala = static_cast<double>(ultimo + 1) / (tAlta - tBaja);
+  const bool lineal = std::isfinite(tAlta - tBaja) && std::isfinite(escala);
   auto cubo = [&](const Registro& x) {
+    if (lineal) return std::min(ultimo, static_cast<std::size_t>((tAlta - x.t) * escala));
     return static_cast<std::size_t>((Clave(x.t) - kmin) >> desplazamiento);
   };
   std::vector<std::uint32_t>& inicio = mem.inicio;
@@ -377,6 +470,19 @@ void Ordenar(std::vector<Registro>& r, double half, Memoria& mem) {
     }
   }
   r.swap(aux);
+}
+
+// Shifts points given in number order (hot ones down by half, cold ones up)
+// and sorts them by Antes.
+void Ordenar(std::vector<Registro>& r, double half, Memoria& mem) {
+  std::uint64_t kmin = ~std::uint64_t{0}, kmax = 0;
+  for (Registro& x : r) {
+    x.t += x.fria ? half : -half;
+    const std::uint64_t k = Clave(x.t);
+    kmin = std::min(kmin, k);
+    kmax = std::max(kmax, k);
+  }
+  OrdenarDesplazados(r, kmin, kmax, mem);
 }
 
 // Decides whether a second equal interval temperature is needed. A duplicate is
@@ -461,27 +567,47 @@ std::int32_t IntervaloLatente(const Miembro& m, double half, const std::vector<d
   return -1;
 }
 
+// The cascade built one interval heat at a time into C: C[0] = Q[0], then
+// C[i] = C[i-1] - Q[i] (a compensated sum), keeping the index of the first
+// smallest entry.
+class CascadaEnCurso {
+ public:
+  explicit CascadaEnCurso(std::vector<double>& C) : C_(C) { C_.clear(); }
+  void Anadir(double q) {
+    if (C_.empty()) {
+      s_ = q;
+      C_.push_back(s_);
+      return;
+    }
+    Acumular(s_, c_, -q);
+    C_.push_back(s_ + c_);
+    if (C_.back() < C_[minimo_]) minimo_ = C_.size() - 1;
+  }
+  // Shifts C so that its smallest entry is 0 (entries below 1e-5 are
+  // exactly 0); the index of that entry, -1 when there are no intervals.
+  int Cerrar() {
+    if (C_.empty()) return -1;
+    const double minimo = C_[minimo_];
+    for (double& v : C_) {
+      v -= minimo;
+      if (v < kTolH) v = 0.0;
+    }
+    return static_cast<int>(minimo_);
+  }
+
+ private:
+  std::vector<double>& C_;
+  double s_ = 0.0, c_ = 0.0;
+  std::size_t minimo_ = 0;
+};
+
 // The cascade C of the interval heats Q; the index of its smallest entry
 // before the shift (-1 when there are no intervals).
 int Cascada(const std::vector<double>& Q, std::vector<double>& C) {
-  const std::size_t n = Q.size();
-  C.resize(n);
-  if (n == 0) return -1;
-  double s = Q[0], c = 0.0;
-  C[0] = s;
-  for (std::size_t i = 1; i < n; ++i) {
-    Acumular(s, c, -Q[i]);
-    C[i] = s + c;
-  }
-  std::size_t m = 0;
-  for (std::size_t i = 1; i < n; ++i)
-    if (C[i] < C[m]) m = i;
-  const double minimo = C[m];
-  for (double& v : C) {
-    v -= minimo;
-    if (v < kTolH) v = 0.0;
-  }
-  return static_cast<int>(m);
+  CascadaEnCurso cascada(C);
+  C.reserve(Q.size());
+  for (double q : Q) cascada.Anadir(q);
+  return cascada.Cerrar();
 }
 
 CascadaTabla Cascada(std::vector<double> Q) {
@@ -496,20 +622,23 @@ CascadaTabla Cascada(std::vector<double> Q) {
 // a second one unless a latent stream or a vertical step needs the zero-width
 // interval), and every new boundary closes an interval whose heat is the
 // running sum of the heats per kelvin of the pieces crossing it times its
-// width. Latent heats and steps are added afterwards. The table goes to t,
-// whose lists keep their storage; the placement (orden with it) goes to
-// guardar when given.
-void Recorrer(const Pool& p, std::vector<Registro>& orden, double half, Memoria& mem,
-              Colocacion* guardar, TablaProblema& t) {
+// width. The cascade is summed as the intervals close; latent heats, steps
+// and odd pieces are added afterwards (and the cascade summed again, if
+// there are any). The table goes to t, whose lists keep their storage; with
+// colocar the placement stays in mem.
+void Recorrer(const Pool& p, const std::vector<Registro>& orden, double half, Memoria& mem,
+              bool colocar, TablaProblema& t) {
   std::vector<double>& T = t.T;
   std::vector<double>& Q = t.Q;
   T.clear();
   Q.clear();
   T.reserve(orden.size());
   Q.reserve(orden.size());
+  t.C.reserve(orden.size());
+  CascadaEnCurso cascada(t.C);
   std::vector<std::int32_t>& pos = mem.pos;
   pos.clear();
-  if (guardar) pos.resize(orden.size());
+  if (colocar) pos.resize(orden.size());
   auto& especiales = mem.especiales;
   especiales.clear();
   std::optional<NecesidadDuplicados> necesidad;
@@ -521,6 +650,7 @@ void Recorrer(const Pool& p, std::vector<Registro>& orden, double half, Memoria&
     std::size_t primero;
     if (T.empty() || v != T.back()) {
       Q.push_back(T.empty() || activas == 0 ? 0.0 : (s + c) * (T.back() - v));
+      cascada.Anadir(Q.back());
       T.push_back(v);
       primero = T.size() - 1;
     } else if (T.size() >= 2 && T[T.size() - 2] == v) {
@@ -531,9 +661,10 @@ void Recorrer(const Pool& p, std::vector<Registro>& orden, double half, Memoria&
       if (necesidad->Necesario(v)) {
         T.push_back(v);
         Q.push_back(0.0);
+        cascada.Anadir(0.0);
       }
     }
-    if (guardar) pos[k] = static_cast<std::int32_t>(primero);
+    if (colocar) pos[k] = static_cast<std::int32_t>(primero);
     if (r.especial) especiales.emplace_back(r.id, static_cast<std::int32_t>(primero));
     if (r.piezas != 0 || r.cambio != 0.0) {
       Acumular(s, c, r.cambio);
@@ -572,32 +703,30 @@ void Recorrer(const Pool& p, std::vector<Registro>& orden, double half, Memoria&
   }
   for (const Concentrado& k : concentrados) Q[static_cast<std::size_t>(k.intervalo)] += k.calor;
 
-  t.pinch = IndicePinch(t.C, Cascada(Q, t.C));
-  if (guardar) {
-    guardar->orden = std::move(orden);
-    guardar->pos = std::move(pos);
-    guardar->concentrados = std::move(concentrados);
-    guardar->raras = std::move(raras);
-  }
-}
-
-TablaProblema Recorrer(const Pool& p, std::vector<Registro>& orden, double half,
-                       Colocacion* guardar) {
-  Memoria mem;
-  TablaProblema t;
-  Recorrer(p, orden, half, mem, guardar, t);
-  return t;
+  const bool otrosCalores = !concentrados.empty() || !p.raras.empty();
+  t.pinch = IndicePinch(t.C, otrosCalores ? Cascada(Q, t.C) : cascada.Cerrar());
 }
 
 // The table of a pool on this thread's working lists, into t.
 void ResolverEnHilo(std::span<const GrupoCorrientes> grupos, double dtMin, TablaProblema& t) {
   const double half = dtMin * 0.5;
   MemoriaHilo& m = DelHilo();
-  LeerPool(grupos, false, m.pool);
+  LeerPool(grupos, false, half, m.pool);
   // The points are sorted where they were read; the walk reads the other
   // lists of the pool only.
-  Ordenar(m.pool.puntos, half, m.memoria);
-  Recorrer(m.pool, m.pool.puntos, half, m.memoria, nullptr, t);
+  OrdenarDesplazados(m.pool.puntos, m.pool.kmin, m.pool.kmax, m.memoria);
+  Recorrer(m.pool, m.pool.puntos, half, m.memoria, false, t);
+}
+
+// The table of the considered process streams of a network on this
+// thread's working lists, into t.
+void ResolverEnHilo(const std::vector<CCorriente>& corrientes,
+                    const std::vector<CAreaIntegridad>& areas, double dtMin, TablaProblema& t) {
+  const double half = dtMin * 0.5;
+  MemoriaHilo& m = DelHilo();
+  LeerPool(corrientes, areas, half, m.pool);
+  OrdenarDesplazados(m.pool.puntos, m.pool.kmin, m.pool.kmax, m.memoria);
+  Recorrer(m.pool, m.pool.puntos, half, m.memoria, false, t);
 }
 
 // ---- Cascade over the boundaries of another pool
@@ -669,7 +798,7 @@ std::vector<double> CalcularIntervalosTabla(const GrupoCorrientes& grupo, double
 CascadaTabla CalcularCascadaTabla(std::span<const GrupoCorrientes> pool, double dtMin,
                                   const std::vector<double>& T) {
   const double half = dtMin * 0.5;
-  const Pool p = LeerPool(pool, true);
+  const Pool p = LeerPool(pool, true, 0.0);
   const std::size_t n = T.size();
   std::vector<double> Q(n, 0.0);
   if (n == 0) return Cascada(std::move(Q));
@@ -728,6 +857,12 @@ void ResolverTablaProblema(std::span<const GrupoCorrientes> pool, double dtMin,
   ResolverEnHilo(pool, dtMin, t);
 }
 
+void ResolverTablaProblema(const std::vector<CCorriente>& corrientes,
+                           const std::vector<CAreaIntegridad>& areas, double dtMin,
+                           TablaProblema& t) {
+  ResolverEnHilo(corrientes, areas, dtMin, t);
+}
+
 TablaProblema ResolverTablaProblema(const GrupoCorrientes& grupo, double dtMin) {
   return ResolverTablaProblema(std::span<const GrupoCorrientes>(&grupo, 1), dtMin);
 }
@@ -739,14 +874,18 @@ TablaColocada::~TablaColocada() = default;
 TablaColocada::TablaColocada(TablaColocada&&) noexcept = default;
 TablaColocada& TablaColocada::operator=(TablaColocada&&) noexcept = default;
 
-TablaColocada::TablaColocada(std::span<const GrupoCorrientes> pool, double dtMin)
-    : pool_(std::make_unique<Pool>(LeerPool(pool, true))),
-      colocacion_(std::make_unique<Colocacion>()) {
+TablaColocada::TablaColocada(std::span<const GrupoCorrientes> pool, double dtMin) {
+  Rehacer(pool, dtMin);
+}
+
+void TablaColocada::Rehacer(std::span<const GrupoCorrientes> pool, double dtMin) {
+  if (!pool_) pool_ = std::make_unique<Pool>();
+  if (!colocacion_) colocacion_ = std::make_unique<Colocacion>();
   const double half = dtMin * 0.5;
-  std::vector<Registro> orden = std::move(pool_->puntos);
-  Memoria mem;
-  Ordenar(orden, half, mem);
-  tabla_ = Recorrer(*pool_, orden, half, colocacion_.get());
+  LeerPool(pool, true, half, *pool_);
+  // The points are sorted where they were read and stay there.
+  OrdenarDesplazados(pool_->puntos, pool_->kmin, pool_->kmax, colocacion_->memoria);
+  Recorrer(*pool_, pool_->puntos, half, colocacion_->memoria, true, tabla_);
 }
 
 TablaColocada::TablaColocada(const GrupoCorrientes& grupo, double dtMin)
@@ -756,19 +895,27 @@ std::size_t TablaColocada::NumCorrientes() const { return pool_ ? pool_->miembro
 
 TablaColocada::Sumas TablaColocada::SumasPonderadas(std::span<const double> pesos) const {
   Sumas r;
+  SumasPonderadas(pesos, r);
+  return r;
+}
+
+void TablaColocada::SumasPonderadas(std::span<const double> pesos, Sumas& r) const {
   const std::vector<double>& T = tabla_.T;
   const std::size_t n = T.size();
   r.porGrado.assign(n, 0.0);
   r.concentrado.assign(n, 0.0);
-  if (!colocacion_ || n == 0) return r;
+  if (!colocacion_ || n == 0) return;
   const Pool& p = *pool_;
-  const Colocacion& col = *colocacion_;
+  const Memoria& col = colocacion_->memoria;
+  const std::vector<Registro>& orden = p.puntos;  // sorted
   auto peso = [&](std::uint32_t m) { return m < pesos.size() ? pesos[m] : 1.0; };
   // The same running sum as the table's, of the magnitudes times the weights:
-  // a point's change applies to the intervals below its boundary.
-  Diferencias dif(n);
-  for (std::size_t k = 0; k < col.orden.size(); ++k) {
-    const Registro& x = col.orden[k];
+  // a point's change applies to the intervals below its boundary. Its lists
+  // are the table's own working lists (not part of the answer).
+  Diferencias& dif = colocacion_->dif;
+  dif.Reiniciar(n);
+  for (std::size_t k = 0; k < orden.size(); ++k) {
+    const Registro& x = orden[k];
     if (x.piezas == 0 && p.cambioAbs[x.id] == 0.0) continue;
     dif.Anadir(static_cast<std::size_t>(col.pos[k]) + 1, p.cambioAbs[x.id] * peso(p.miembro[x.id]),
                x.piezas);
@@ -781,7 +928,6 @@ TablaColocada::Sumas TablaColocada::SumasPonderadas(std::span<const double> peso
   }
   for (const Concentrado& x : col.concentrados)
     r.concentrado[static_cast<std::size_t>(x.intervalo)] += std::fabs(x.calor) * peso(x.miembro);
-  return r;
 }
 
 // ---- Presorted pool
@@ -791,7 +937,7 @@ PoolOrdenado::PoolOrdenado(PoolOrdenado&&) noexcept = default;
 PoolOrdenado& PoolOrdenado::operator=(PoolOrdenado&&) noexcept = default;
 
 PoolOrdenado::PoolOrdenado(std::span<const GrupoCorrientes> pool)
-    : pool_(std::make_unique<Pool>(LeerPool(pool, false))) {
+    : pool_(std::make_unique<Pool>(LeerPool(pool, false, 0.0))) {
   Pool& p = *pool_;
   for (const Registro& r : p.puntos) (r.fria ? p.frias : p.calientes).push_back(r);
   p.puntos = {};
@@ -830,7 +976,10 @@ TablaProblema PoolOrdenado::Resolver(double dtMin) const {
     orden[k] = p.frias[j];
     orden[k].t += half;
   }
-  return Recorrer(p, orden, half, nullptr);
+  Memoria mem;
+  TablaProblema t;
+  Recorrer(p, orden, half, mem, false, t);
+  return t;
 }
 
 double BuscarEnCurva(const std::vector<double>& x, const std::vector<double>& y, double v) {

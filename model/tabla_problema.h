@@ -119,6 +119,11 @@ struct TablaProblema {
 TablaProblema ResolverTablaProblema(std::span<const GrupoCorrientes> pool, double dtMin);
 TablaProblema ResolverTablaProblema(const GrupoCorrientes& grupo, double dtMin);
 void ResolverTablaProblema(std::span<const GrupoCorrientes> pool, double dtMin, TablaProblema& t);
+// The table of the considered streams of a network's process array (the
+// pool CorrientesConsideradas gives), read from the array in its order.
+void ResolverTablaProblema(const std::vector<CCorriente>& corrientes,
+                           const std::vector<CAreaIntegridad>& areas, double dtMin,
+                           TablaProblema& t);
 
 namespace tabla_detalle {
 struct Pool;
@@ -134,6 +139,9 @@ class TablaColocada {
   TablaColocada();
   TablaColocada(std::span<const GrupoCorrientes> pool, double dtMin);
   TablaColocada(const GrupoCorrientes& grupo, double dtMin);
+  // The table of another pool in the lists this one holds: built again for
+  // every call (an area target), it writes to memory it has touched before.
+  void Rehacer(std::span<const GrupoCorrientes> pool, double dtMin);
   ~TablaColocada();
   TablaColocada(TablaColocada&&) noexcept;
   TablaColocada& operator=(TablaColocada&&) noexcept;
@@ -152,6 +160,9 @@ class TablaColocada {
     std::vector<double> concentrado;
   };
   Sumas SumasPonderadas(std::span<const double> pesos) const;
+  // The same into r, whose lists keep their storage. Uses working lists of
+  // the table: one call at a time.
+  void SumasPonderadas(std::span<const double> pesos, Sumas& r) const;
 
  private:
   TablaProblema tabla_;

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <random>
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -341,12 +342,37 @@ struct Aleatorio {
   bool especiales = true;  // latent and table streams among them
   bool servicios = false;  // a few utilities, shown
   bool leyes = false;      // cost laws and film coefficients of their own
+  // In place of the above: sensible streams only, hot and cold alternating,
+  // both ends drawn in 20-400 °C (293.15-673.15 K), no two ends of the whole
+  // problem equal, m·cp 0.5 to 20 kW/K.
+  bool alternas = false;
 };
 
 // Streams between 280 and 600 K, m·cp 0.5 to 10 kW/K, DT min 10 K; with
 // especiales, one in six latent and one in six a table of three to five
 // points, some with a vertical step.
+inline CDiagrama ProblemaAlternas(const Aleatorio& o) {
+  std::mt19937 rng(o.semilla);
+  std::uniform_real_distribution<double> temp(293.15, 673.15), mcp(0.5, 20.0);
+  std::set<double> usadas;
+  auto T = [&] {
+    for (;;)
+      if (const double t = temp(rng); usadas.insert(t).second) return t;
+  };
+  CDiagrama d;
+  d.SetDTMin(10.0);
+  d.m_corrientes.reserve(static_cast<std::size_t>(o.corrientes));
+  for (int i = 0; i < o.corrientes; ++i) {
+    const double a = T(), b = T();
+    const int fria = i % 2;
+    const double alta = std::max(a, b), baja = std::min(a, b);
+    d.m_corrientes.emplace_back(fria ? baja : alta, fria ? alta : baja, mcp(rng), fria, 0);
+  }
+  return d;
+}
+
 inline CDiagrama ProblemaAleatorio(const Aleatorio& o) {
+  if (o.alternas) return ProblemaAlternas(o);
   std::mt19937 rng(o.semilla);
   std::uniform_real_distribution<double> temp(280.0, 600.0), mcp(0.5, 10.0), u(0.0, 1.0);
   auto T = [&] { return o.enteras ? std::floor(temp(rng)) : temp(rng); };

@@ -394,6 +394,46 @@ TEST_P(AreaDirecta, IgualQueElCalculoDirecto) {
   }
 }
 
+// The area and the capital cost computed in turn, each on a model built just
+// before (as when the user moves between the two dialogs), on models of many
+// kinds and sizes one after another: every result is the plain walk's,
+// though each call builds its composites in the lists the last one left.
+TEST(AreaMinima, AlternadaConElCosteComoElCalculoDirecto) {
+  struct Caso {
+    const char* nombre;
+    referencia::Aleatorio problema;
+    int soloObjetivos;
+  };
+  const Caso casos[] = {
+      {"alternas", {.corrientes = 600, .semilla = 71, .alternas = true}, 1},
+      {"latentes y tablas", {.corrientes = 40, .semilla = 72, .leyes = true}, 1},
+      {"con servicios", {.corrientes = 30, .semilla = 73, .servicios = true, .leyes = true}, 0},
+      {"dos", {.corrientes = 2, .semilla = 74, .alternas = true}, 1},
+      {"kelvin enteros", {.corrientes = 300, .semilla = 75, .enteras = true, .leyes = true}, 1},
+      {"sin corrientes", {.corrientes = 0, .semilla = 76}, 1},
+      {"alternas grandes", {.corrientes = 900, .semilla = 77, .alternas = true}, 1},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.nombre);
+    for (unsigned s = 0; s < 2; ++s) {
+      referencia::Aleatorio o = c.problema;
+      o.semilla += 100 * s;
+      {
+        CDiagrama d = ConGenericas(o);
+        const double esperada = referencia::Area(d, c.soloObjetivos);
+        const double area = CalcularAreaMinima(d, c.soloObjetivos);
+        EXPECT_TRUE(referencia::Cerca(area, esperada, 1e-9)) << area << " vs " << esperada;
+      }
+      o.semilla += 1;
+      if (o.corrientes == 0) continue;  // no stream gives the reference cost law
+      CDiagrama d = ConGenericas(o);
+      const double esperado = referencia::CosteInmovilizado(d, c.soloObjetivos);
+      const double coste = CosteInmovilizado(d, c.soloObjetivos);
+      EXPECT_TRUE(referencia::Cerca(coste, esperado, 1e-9)) << coste << " vs " << esperado;
+    }
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Casos, AreaDirecta,
     ::testing::Values(

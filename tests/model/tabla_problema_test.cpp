@@ -393,6 +393,67 @@ TEST(TablaProblema, ObjetivosRecalculadosTrasEditar) {
   EXPECT_EQ(d.m_tPinch, r.pinch);
 }
 
+// A network's energy targets, read from its stream array, are the plain
+// method's on the considered streams, whatever the pool: ends anywhere,
+// equal temperatures (whole kelvin), latent streams and steps, an integrity
+// area shown (streams left out), an infinite end (the sort's buckets then go
+// by key, not by temperature). The networks come one after another on one
+// thread, large and small, so each starts from the working lists of the last.
+TEST(TablaProblema, ObjetivosDeLaRedComoElMetodoDirecto) {
+  struct Caso {
+    const char* nombre;
+    referencia::Aleatorio problema;
+    double dtMin;
+    bool areas = false, infinito = false;
+  };
+  const Caso casos[] = {
+      {"alternas", {.corrientes = 1500, .semilla = 41, .alternas = true}, 10.0},
+      {"kelvin enteros", {.corrientes = 900, .semilla = 42, .enteras = true}, 10.0},
+      {"latentes y escalones", {.corrientes = 1200, .semilla = 43}, 7.5},
+      {"pocas", {.corrientes = 9, .semilla = 44}, 10.0},
+      {"area mostrada", {.corrientes = 1000, .semilla = 45, .enteras = true}, 10.0, true},
+      {"extremo infinito", {.corrientes = 400, .semilla = 46, .especiales = false}, 10.0, false,
+       true},
+      {"alternas otra vez", {.corrientes = 2500, .semilla = 47, .alternas = true}, 20.0},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.nombre);
+    CDiagrama d = referencia::ProblemaAleatorio(c.problema);
+    d.SetDTMin(c.dtMin);
+    if (c.areas) {
+      // Streams in a shown area, in a hidden one and in none.
+      d.m_areas.resize(2);
+      d.m_areas[0].mostrada = 1;
+      for (std::size_t k = 0; k < d.m_corrientes.size(); ++k) {
+        d.m_corrientes[k].m_area = k % 3 == 2 ? -1 : static_cast<std::int32_t>(k % 3);
+        if (k % 3 != 2) d.m_areas[k % 3].corrientes.push_back(static_cast<std::uint32_t>(k));
+      }
+    }
+    if (c.infinito) d.m_corrientes[7].m_T.back() = std::numeric_limits<double>::infinity();
+    d.CalcularObjetivos();
+    const referencia::Pool p = referencia::Proceso(d);
+    if (c.areas) ASSERT_LT(p.size(), d.m_corrientes.size());
+    const std::vector<double> T = referencia::Intervalos(p, d.m_dtMin);
+    ASSERT_EQ(d.m_temperaturas, T);
+    EXPECT_EQ(d.m_numIntervalos, static_cast<std::int32_t>(T.size()));
+    if (c.infinito) continue;  // an infinite end leaves no finite heats to compare
+    const referencia::Tabla r = referencia::ResolverTabla(p, d.m_dtMin);
+    ASSERT_EQ(d.m_calores.size(), r.Q.size());
+    ASSERT_EQ(d.m_cascada.size(), r.C.size());
+    const double tol = 1e-9 * std::max(1.0, referencia::Escala(p));
+    for (std::size_t i = 0; i < r.Q.size(); ++i) {
+      ASSERT_NEAR(d.m_calores[i], r.Q[i], tol) << "Q[" << i << "]";
+      ASSERT_NEAR(d.m_cascada[i], r.C[i], tol) << "C[" << i << "]";
+    }
+    EXPECT_EQ(d.m_tPinch, r.pinch);
+    // The pool of pointers gives the very same table.
+    const TablaProblema t = ResolverTablaProblema(p, d.m_dtMin);
+    EXPECT_EQ(t.T, d.m_temperaturas);
+    EXPECT_EQ(t.Q, d.m_calores);
+    EXPECT_EQ(t.C, d.m_cascada);
+  }
+}
+
 // Over boundaries that are not the streams' own (a regular grid), each
 // piece adds the part of it that every interval covers.
 TEST(TablaProblema, CascadaSobreOtrosIntervalos) {
