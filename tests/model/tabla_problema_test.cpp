@@ -365,6 +365,19 @@ TEST(TablaProblema, TablasSucesivasComoElMetodoDirecto) {
   }
 }
 
+// The network's computed heats, cascade and pinch are the plain method's.
+void CalculadaComoLaReferencia(const CDiagrama& d, const referencia::Pool& p,
+                               const referencia::Tabla& r) {
+  ASSERT_EQ(d.m_calores.size(), r.Q.size());
+  ASSERT_EQ(d.m_cascada.size(), r.C.size());
+  const double tol = 1e-9 * std::max(1.0, referencia::Escala(p));
+  for (std::size_t i = 0; i < r.Q.size(); ++i) {
+    ASSERT_NEAR(d.m_calores[i], r.Q[i], tol) << "Q[" << i << "]";
+    ASSERT_NEAR(d.m_cascada[i], r.C[i], tol) << "C[" << i << "]";
+  }
+  EXPECT_EQ(d.m_tPinch, r.pinch);
+}
+
 // A network's targets recalculated after edits (streams removed, a
 // temperature changed, another DT min) are those of the plain method on the
 // edited streams.
@@ -383,14 +396,7 @@ TEST(TablaProblema, ObjetivosRecalculadosTrasEditar) {
   ASSERT_LT(r.T.size(), antes);
   ASSERT_EQ(d.m_temperaturas, r.T);
   EXPECT_EQ(d.m_numIntervalos, static_cast<std::int32_t>(r.T.size()));
-  ASSERT_EQ(d.m_calores.size(), r.Q.size());
-  ASSERT_EQ(d.m_cascada.size(), r.C.size());
-  const double tol = 1e-9 * std::max(1.0, referencia::Escala(p));
-  for (std::size_t i = 0; i < r.Q.size(); ++i) {
-    ASSERT_NEAR(d.m_calores[i], r.Q[i], tol) << "Q[" << i << "]";
-    ASSERT_NEAR(d.m_cascada[i], r.C[i], tol) << "C[" << i << "]";
-  }
-  EXPECT_EQ(d.m_tPinch, r.pinch);
+  CalculadaComoLaReferencia(d, p, r);
 }
 
 // A network's energy targets, read from its stream array, are the plain
@@ -438,14 +444,7 @@ TEST(TablaProblema, ObjetivosDeLaRedComoElMetodoDirecto) {
     EXPECT_EQ(d.m_numIntervalos, static_cast<std::int32_t>(T.size()));
     if (c.infinito) continue;  // an infinite end leaves no finite heats to compare
     const referencia::Tabla r = referencia::ResolverTabla(p, d.m_dtMin);
-    ASSERT_EQ(d.m_calores.size(), r.Q.size());
-    ASSERT_EQ(d.m_cascada.size(), r.C.size());
-    const double tol = 1e-9 * std::max(1.0, referencia::Escala(p));
-    for (std::size_t i = 0; i < r.Q.size(); ++i) {
-      ASSERT_NEAR(d.m_calores[i], r.Q[i], tol) << "Q[" << i << "]";
-      ASSERT_NEAR(d.m_cascada[i], r.C[i], tol) << "C[" << i << "]";
-    }
-    EXPECT_EQ(d.m_tPinch, r.pinch);
+    CalculadaComoLaReferencia(d, p, r);
     // The pool of pointers gives the very same table.
     const TablaProblema t = ResolverTablaProblema(p, d.m_dtMin);
     EXPECT_EQ(t.T, d.m_temperaturas);
