@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "app/core/documento.h"
+#include "app/core/document/documento.h"
 #include "bench/problemas.h"
 #include "model/documento_archivo.h"
 

@@ -2,8 +2,8 @@
 // capital and total series) on random problems, 64 streams among the sizes.
 #include <benchmark/benchmark.h>
 
-#include "app/core/grafica.h"
-#include "app/core/graficas.h"
+#include "app/core/charts/grafica.h"
+#include "app/core/charts/graficas.h"
 #include "bench/problemas.h"
 
 namespace {

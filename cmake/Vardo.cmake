@@ -32,20 +32,25 @@ function(vardo_gtest_partes exe partes)
   endforeach()
 endfunction()
 
-# vardo_tests(PREFIX DIR [QT_ENTORNO] [PARTES n] [SOLO names... LIBS] LIBS...): one
+# vardo_tests(PREFIX DIR [QT_ENTORNO] [RECURSE] [PARTES n] [SOLO names... LIBS] LIBS...): one
 # GoogleTest executable PREFIX_pruebas holding every <name>_test.cpp in DIR (only the
 # names after SOLO when given) and the other .cpp files there, its helpers,
 # run by ctest in PARTES processes (1 unless told). One executable per folder
 # keeps the links and the helpers' compilations few. QT_ENTORNO compiles in
-# the shared QApplication environment of the Qt tests as well.
+# the shared QApplication environment of the Qt tests as well; RECURSE takes
+# the folders below DIR as well.
 function(vardo_tests prefix dir)
-  cmake_parse_arguments(PARSE_ARGV 2 _vt "QT_ENTORNO" "PARTES" "SOLO;LIBS")
+  cmake_parse_arguments(PARSE_ARGV 2 _vt "QT_ENTORNO;RECURSE" "PARTES" "SOLO;LIBS")
   if(NOT _vt_PARTES)
     set(_vt_PARTES 1)
   endif()
   set(exe ${prefix}_pruebas)
-  file(GLOB _tests CONFIGURE_DEPENDS "${dir}/*_test.cpp")
-  file(GLOB _all CONFIGURE_DEPENDS "${dir}/*.cpp")
+  set(_glob GLOB)
+  if(_vt_RECURSE)
+    set(_glob GLOB_RECURSE)
+  endif()
+  file(${_glob} _tests CONFIGURE_DEPENDS "${dir}/*_test.cpp")
+  file(${_glob} _all CONFIGURE_DEPENDS "${dir}/*.cpp")
   set(_helpers ${_all})
   if(_tests)
     list(REMOVE_ITEM _helpers ${_tests})

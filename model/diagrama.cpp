@@ -686,4 +686,30 @@ void CDiagrama::DeseleccionarCambiador() {
   m_cambiadorSel = 0;
 }
 
+void CopiarModeloCompleto(CDiagrama& destino, const CDiagrama& origen) {
+  if (&destino == &origen) return;
+  destino = origen;
+  destino.m_rectGrafico = origen.m_rectGrafico;
+  destino.m_fuente = origen.m_fuente;
+  destino.m_dibujoExportar = origen.m_dibujoExportar;
+  destino.m_estadoAnillos = origen.m_estadoAnillos;
+  destino.m_textoComprobacion = origen.m_textoComprobacion;
+  destino.m_pinchesServicioSup = origen.m_pinchesServicioSup;
+  destino.m_pinchesServicioInf = origen.m_pinchesServicioInf;
+  destino.m_cambiadorAux = origen.m_cambiadorAux;
+
+  destino.m_numIntervalos = origen.m_numIntervalos;
+  destino.m_temperaturas = origen.m_temperaturas;
+  destino.m_calores = origen.m_calores;
+  destino.m_cascada = origen.m_cascada;
+  destino.m_numIntervalosServ = origen.m_numIntervalosServ;
+  destino.m_temperaturasServ = origen.m_temperaturasServ;
+  destino.m_caloresServ = origen.m_caloresServ;
+  destino.m_cascadaServ = origen.m_cascadaServ;
+  destino.m_numIntervalosConServ = origen.m_numIntervalosConServ;
+  destino.m_temperaturasConServ = origen.m_temperaturasConServ;
+  destino.m_caloresConServ = origen.m_caloresConServ;
+  destino.m_cascadaConServ = origen.m_cascadaConServ;
+}
+
 }  // namespace vardo

@@ -355,4 +355,9 @@ class CDiagrama {
 std::vector<double> CurvaServiciosFrenteAlProceso(const CDiagrama& d,
                                                   const std::vector<double>& cascadaServ);
 
+// Copies the whole model: what operator= copies and also what it leaves to
+// the receiver (grid rectangle, drawing font, export flag, loop display
+// state, check text, utility pinches, scratch exchanger, computed targets).
+void CopiarModeloCompleto(CDiagrama& destino, const CDiagrama& origen);
+
 }  // namespace vardo

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <ctime>
 
-#include "app/core/documento.h"
+#include "app/core/document/documento.h"
 #include "platform/core/codec.h"
 #include "platform/core/uiport.h"
 #include "report/pagina_informe.h"

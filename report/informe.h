@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/core/puertos.h"
+#include "app/core/document/puertos.h"
 #include "model/diagrama.h"
 #include "platform/core/dc.h"
 #include "platform/core/types.h"

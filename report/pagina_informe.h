@@ -5,7 +5,7 @@
 // writer turns into the failure message.
 //
 // The page and its pictures are written beside their names
-// (app/core/archivo_nuevo.h) and take them only when every one of them is
+// (app/core/document/archivo_nuevo.h) and take them only when every one of them is
 // whole: until then an old report of the same name stays as it was, and a
 // report that fails or is dropped leaves nothing behind.
 #pragma once
@@ -17,9 +17,9 @@
 #include <string_view>
 #include <vector>
 
-#include "app/core/archivo_nuevo.h"
-#include "app/core/grafica.h"
-#include "app/core/puertos.h"
+#include "app/core/charts/grafica.h"
+#include "app/core/document/archivo_nuevo.h"
+#include "app/core/document/puertos.h"
 #include "model/diagrama.h"
 #include "platform/core/dc.h"
 #include "report/informe.h"

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "app/core/factibilidad.h"
-#include "app/core/graficas.h"
-#include "app/core/tablas_resultados.h"
+#include "app/core/analysis/factibilidad.h"
+#include "app/core/analysis/tablas_resultados.h"
+#include "app/core/charts/graficas.h"
 #include "model/constantes.h"
 #include "model/objetivos_area.h"
 #include "report/secciones_informe.h"

@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "app/core/anillos_dlg.h"
-#include "app/core/diagrama_rejilla.h"
-#include "app/core/documento.h"
-#include "app/core/graficas.h"
-#include "app/core/matriz_man.h"
-#include "app/core/perturbaciones_tabla.h"
-#include "app/core/remanente.h"
+#include "app/core/analysis/anillos_dlg.h"
+#include "app/core/analysis/matriz_man.h"
+#include "app/core/analysis/perturbaciones_tabla.h"
+#include "app/core/analysis/remanente.h"
+#include "app/core/charts/graficas.h"
+#include "app/core/document/documento.h"
+#include "app/core/views/diagrama_rejilla.h"
 #include "model/anillos.h"
 #include "model/constantes.h"
 #include "model/objetivos_area.h"

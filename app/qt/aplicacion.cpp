@@ -15,11 +15,11 @@
 #include <QTranslator>
 #include <QVBoxLayout>
 
-#include "app/core/documento.h"
+#include "app/core/document/documento.h"
 #include "app/qt/fabrica_dialogos_qt.h"
 #include "app/qt/barra_areas.h"
 #include "app/qt/iconos.h"
-#include "app/core/ids_comandos.h"
+#include "app/core/document/ids_comandos.h"
 #include "app/qt/marco_hijo.h"
 #include "app/qt/rejilla_corrientes.h"
 #include "app/qt/ventana_principal.h"

@@ -3,8 +3,8 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 
-#include "app/core/barra_areas.h"
-#include "app/core/documento.h"
+#include "app/core/document/documento.h"
+#include "app/core/panes/barra_areas.h"
 #include "app/qt/ventana_principal.h"
 
 namespace vardo {

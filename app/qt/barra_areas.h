@@ -4,7 +4,7 @@
 #pragma once
 #include <QWidget>
 
-#include "app/core/puertos.h"
+#include "app/core/document/puertos.h"
 
 class QComboBox;
 

@@ -1,7 +1,7 @@
 // The settings dialog "Autograbación": how the main window autosaves (in the
 // background, asking first, or not at all) and every how many minutes.
 #pragma once
-#include "app/core/autoguardado.h"
+#include "app/core/document/autoguardado.h"
 #include "platform/qt/kit/kit.h"
 
 namespace vardo {

@@ -8,7 +8,7 @@
 #include <functional>
 #include <map>
 
-#include "app/core/puertos.h"
+#include "app/core/document/puertos.h"
 
 namespace vardo {
 

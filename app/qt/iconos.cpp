@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "app/core/ids_comandos.h"
+#include "app/core/document/ids_comandos.h"
 #include "platform/qt/toolicons.h"
 
 namespace vardo {

@@ -6,9 +6,9 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
-#include "app/core/documento.h"
+#include "app/core/document/documento.h"
 #include "app/qt/iconos.h"
-#include "app/core/ids_comandos.h"
+#include "app/core/document/ids_comandos.h"
 #include "app/qt/vista.h"
 #include "platform/qt/filedialogs.h"
 #include "platform/qt/frameworktexts.h"

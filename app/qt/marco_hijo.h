@@ -7,7 +7,7 @@
 #include <functional>
 #include <memory>
 
-#include "app/core/puertos.h"
+#include "app/core/document/puertos.h"
 #include "platform/qt/mainframe.h"
 
 namespace vardo {

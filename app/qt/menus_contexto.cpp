@@ -4,7 +4,7 @@
 #include <QMenu>
 #include <initializer_list>
 
-#include "app/core/ids_comandos.h"
+#include "app/core/document/ids_comandos.h"
 #include "platform/qt/commands.h"
 
 namespace vardo {

@@ -3,8 +3,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/core/documento.h"
-#include "app/core/ids_comandos.h"
+#include "app/core/document/documento.h"
+#include "app/core/document/ids_comandos.h"
 #include "app/qt/ventana_principal.h"
 #include "app/qt/vista.h"
 #include "controls/grid/celdix.h"

@@ -5,8 +5,8 @@
 #pragma once
 #include <QWidget>
 
-#include "app/core/puertos.h"
-#include "app/core/tabla_corrientes_panel.h"
+#include "app/core/document/puertos.h"
+#include "app/core/panes/tabla_corrientes_panel.h"
 #include "model/diagrama.h"
 
 namespace vardo {

@@ -23,10 +23,10 @@
 #include <limits>
 
 #include "app/qt/dlg_autograbacion.h"
-#include "app/core/comandos_documento.h"
-#include "app/core/documento.h"
+#include "app/core/document/comandos_documento.h"
+#include "app/core/document/documento.h"
 #include "app/qt/iconos.h"
-#include "app/core/ids_comandos.h"
+#include "app/core/document/ids_comandos.h"
 #include "app/qt/marco_hijo.h"
 #include "app/qt/vista.h"
 #include "dialogs/entry/dlg_correo.h"

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "app/core/autoguardado.h"
-#include "app/core/puertos.h"
+#include "app/core/document/autoguardado.h"
+#include "app/core/document/puertos.h"
 #include "platform/qt/mainframe.h"
 #include "platform/qt/timer.h"
 

@@ -12,9 +12,9 @@
 #include <QTreeWidget>
 #include <algorithm>
 
-#include "app/core/cascada_alimentacion.h"
-#include "app/core/documento.h"
-#include "app/core/ids_comandos.h"
+#include "app/core/charts/cascada_alimentacion.h"
+#include "app/core/document/documento.h"
+#include "app/core/document/ids_comandos.h"
 #include "app/qt/menus_contexto.h"
 #include "app/qt/ventana_principal.h"
 #include "app/qt/vista.h"

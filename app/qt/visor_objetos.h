@@ -19,9 +19,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/core/grafica.h"
-#include "app/core/puertos.h"
-#include "app/core/visor_objetos.h"
+#include "app/core/charts/grafica.h"
+#include "app/core/document/puertos.h"
+#include "app/core/panes/visor_objetos.h"
 #include "model/diagrama.h"
 #include "platform/core/dc.h"
 

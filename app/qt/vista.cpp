@@ -16,11 +16,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/core/comandos_documento.h"
-#include "app/core/diagrama_rejilla.h"
-#include "app/core/documento.h"
-#include "app/core/graficas.h"
-#include "app/core/ids_comandos.h"
+#include "app/core/document/comandos_documento.h"
+#include "app/core/views/diagrama_rejilla.h"
+#include "app/core/document/documento.h"
+#include "app/core/charts/graficas.h"
+#include "app/core/document/ids_comandos.h"
 #include "app/qt/menus_contexto.h"
 #include "model/anillos.h"
 #include "model/constantes.h"

@@ -20,10 +20,10 @@
 #include <string>
 #include <vector>
 
-#include "app/core/edicion_rejilla.h"
-#include "app/core/exportar.h"
-#include "app/core/grafica.h"
-#include "app/core/puertos.h"
+#include "app/core/charts/grafica.h"
+#include "app/core/document/puertos.h"
+#include "app/core/views/edicion_rejilla.h"
+#include "app/core/views/exportar.h"
 #include "platform/core/dc.h"
 #include "platform/qt/commands.h"
 

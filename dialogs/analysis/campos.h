@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/core/documento.h"
+#include "app/core/document/documento.h"
 #include "platform/qt/kit/kit.h"
 
 namespace vardo {

@@ -1,6 +1,6 @@
 #include "dialogs/analysis/coeficientes.h"
 
-#include "app/core/documento.h"
+#include "app/core/document/documento.h"
 #include "dialogs/entry/dlg_coeficientes.h"
 #include "dialogs/entry/dlg_estimar_h.h"
 

@@ -4,8 +4,8 @@
 #include <QSlider>
 #include <string>
 
-#include "app/core/anillos_dlg.h"
-#include "app/core/documento.h"
+#include "app/core/analysis/anillos_dlg.h"
+#include "app/core/document/documento.h"
 #include "app/qt/fabrica_dialogos_qt.h"
 #include "dialogs/analysis/campos.h"
 #include "model/anillos.h"

@@ -3,8 +3,8 @@
 // around the chosen chain. Works on its own copy of the model, handed back on
 // OK once the shift has been applied.
 #pragma once
-#include "app/core/anillos_dlg.h"
-#include "app/core/puertos.h"
+#include "app/core/analysis/anillos_dlg.h"
+#include "app/core/document/puertos.h"
 #include "dialogs/analysis/campos.h"
 #include "platform/qt/kit/kit.h"
 

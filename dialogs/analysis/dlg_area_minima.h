@@ -2,7 +2,7 @@
 // coefficients of the streams and of the utilities used for targeting, with
 // the minimum number of exchangers and the minimum exchange area they give.
 #pragma once
-#include "app/core/puertos.h"
+#include "app/core/document/puertos.h"
 #include "dialogs/analysis/campos.h"
 #include "dialogs/analysis/dlg_objetivos.h"
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/core/cascada_alimentacion.h"
+#include "app/core/charts/cascada_alimentacion.h"
 #include "app/qt/fabrica_dialogos_qt.h"
 #include "controls/cascade/vadizod.h"
 #include "dialogs/analysis/campos.h"

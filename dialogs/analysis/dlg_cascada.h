@@ -3,7 +3,7 @@
 // exchangers and the heat cascade plot; two lists of integrity areas
 // restrict the calculation to the areas made visible.
 #pragma once
-#include "app/core/puertos.h"
+#include "app/core/document/puertos.h"
 #include "dialogs/analysis/campos.h"
 #include "platform/qt/kit/kit.h"
 

@@ -3,7 +3,7 @@
 // each stream and utility, with the annual operating, annualised capital and
 // total cost targets.
 #pragma once
-#include "app/core/puertos.h"
+#include "app/core/document/puertos.h"
 #include "dialogs/analysis/campos.h"
 #include "dialogs/analysis/dlg_objetivos.h"
 

@@ -2,7 +2,7 @@
 
 #include <QListWidget>
 
-#include "app/core/documento.h"
+#include "app/core/document/documento.h"
 #include "app/qt/fabrica_dialogos_qt.h"
 #include "dialogs/analysis/campos.h"
 #include "dialogs/analysis/dlg_variacion.h"

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/core/puertos.h"
+#include "app/core/document/puertos.h"
 #include "platform/qt/kit/kit.h"
 
 namespace vardo {

@@ -1,7 +1,7 @@
 #include "dialogs/analysis/dlg_cruce_pinch.h"
 
-#include "app/core/documento.h"
-#include "app/core/tablas_resultados.h"
+#include "app/core/analysis/tablas_resultados.h"
+#include "app/core/document/documento.h"
 #include "app/qt/fabrica_dialogos_qt.h"
 #include "controls/grid/celdix.h"
 #include "platform/qt/barchart.h"

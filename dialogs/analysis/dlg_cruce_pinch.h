@@ -2,7 +2,7 @@
 // move heat across the pinch, with that heat, in a table and a bar chart.
 // Read-only; it works on a copy of the problem and hands nothing back.
 #pragma once
-#include "app/core/puertos.h"
+#include "app/core/document/puertos.h"
 #include "platform/qt/kit/kit.h"
 
 namespace vardo {

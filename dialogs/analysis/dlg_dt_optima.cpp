@@ -1,8 +1,8 @@
 #include "dialogs/analysis/dlg_dt_optima.h"
 
 
-#include "app/core/documento.h"
-#include "app/core/dt_optima.h"
+#include "app/core/analysis/dt_optima.h"
+#include "app/core/document/documento.h"
 #include "app/qt/fabrica_dialogos_qt.h"
 #include "platform/qt/gradientprogress.h"
 #include "platform/qt/hostedwidgets.h"

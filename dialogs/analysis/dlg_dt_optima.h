@@ -4,7 +4,7 @@
 // costs. "Aplicar" hands the value back; both buttons stay disabled until
 // the sweep has ended.
 #pragma once
-#include "app/core/puertos.h"
+#include "app/core/document/puertos.h"
 #include "platform/core/color_azar.h"
 #include "platform/core/types.h"
 #include "platform/qt/kit/kit.h"

@@ -1,7 +1,7 @@
 // "Exergía": the ambient temperature and the number of points of the view's
 // exergy charts.
 #pragma once
-#include "app/core/puertos.h"
+#include "app/core/document/puertos.h"
 #include "platform/qt/kit/kit.h"
 
 namespace vardo {

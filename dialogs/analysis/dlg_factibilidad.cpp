@@ -6,8 +6,8 @@
 #include <QListWidget>
 #include <utility>
 
-#include "app/core/documento.h"
-#include "app/core/factibilidad.h"
+#include "app/core/analysis/factibilidad.h"
+#include "app/core/document/documento.h"
 #include "app/qt/fabrica_dialogos_qt.h"
 #include "model/bifurcacion_edicion.h"
 #include "platform/qt/colorlist.h"

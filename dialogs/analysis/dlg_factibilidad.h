@@ -11,8 +11,8 @@
 #pragma once
 #include <cstdint>
 
-#include "app/core/emparejamientos.h"
-#include "app/core/puertos.h"
+#include "app/core/analysis/emparejamientos.h"
+#include "app/core/document/puertos.h"
 #include "model/diagrama.h"
 #include "platform/qt/kit/kit.h"
 

@@ -9,7 +9,7 @@
 #pragma once
 #include <string>
 
-#include "app/core/puertos.h"
+#include "app/core/document/puertos.h"
 #include "platform/qt/kit/kit.h"
 #include "report/informe.h"
 #include "report/qt/imagen_svg.h"

@@ -4,9 +4,9 @@
 #include <QTreeWidget>
 #include <vector>
 
-#include "app/core/documento.h"
-#include "app/core/ids_comandos.h"
-#include "app/core/matriz_man.h"
+#include "app/core/analysis/matriz_man.h"
+#include "app/core/document/documento.h"
+#include "app/core/document/ids_comandos.h"
 #include "app/qt/fabrica_dialogos_qt.h"
 #include "platform/qt/componentregistry.h"
 #include "platform/qt/displaygrid.h"

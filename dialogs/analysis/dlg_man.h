@@ -5,7 +5,7 @@
 // window's commands, so the active document's view copies or exports the
 // matrix. Works on its own copy of the model; nothing is taken back.
 #pragma once
-#include "app/core/puertos.h"
+#include "app/core/document/puertos.h"
 #include "platform/qt/kit/kit.h"
 
 class QMenu;

@@ -4,7 +4,7 @@
 #include <QPointer>
 #include <QTimer>
 
-#include "app/core/documento.h"
+#include "app/core/document/documento.h"
 #include "platform/qt/messagerunner.h"
 
 namespace vardo {

@@ -1,7 +1,7 @@
 #include "dialogs/analysis/dlg_perturbaciones.h"
 
-#include "app/core/documento.h"
-#include "app/core/perturbaciones_tabla.h"
+#include "app/core/analysis/perturbaciones_tabla.h"
+#include "app/core/document/documento.h"
 #include "app/qt/fabrica_dialogos_qt.h"
 #include "controls/grid/celdix.h"
 #include "platform/qt/runneruiport.h"

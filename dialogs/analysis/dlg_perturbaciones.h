@@ -3,7 +3,7 @@
 // designed network, as a square table headed "de/a". The searches run once,
 // silently, on the dialog's own copy of the model, which nothing takes back.
 #pragma once
-#include "app/core/puertos.h"
+#include "app/core/document/puertos.h"
 #include "platform/qt/kit/kit.h"
 
 namespace vardo {

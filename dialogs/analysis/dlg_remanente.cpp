@@ -3,8 +3,8 @@
 #include <QLabel>
 #include <string>
 
-#include "app/core/documento.h"
-#include "app/core/remanente.h"
+#include "app/core/analysis/remanente.h"
+#include "app/core/document/documento.h"
 #include "app/qt/fabrica_dialogos_qt.h"
 #include "controls/grid/celdix.h"
 #include "dialogs/analysis/campos.h"

@@ -4,7 +4,7 @@
 // the only change it makes to its copy of the problem is the generic
 // utilities' temperatures, when the user accepts the question about them.
 #pragma once
-#include "app/core/puertos.h"
+#include "app/core/document/puertos.h"
 #include "platform/qt/kit/kit.h"
 
 namespace vardo {

@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <utility>
 
-#include "app/core/documento.h"
-#include "app/core/exportar.h"
-#include "app/core/factibilidad.h"
+#include "app/core/analysis/factibilidad.h"
+#include "app/core/document/documento.h"
+#include "app/core/views/exportar.h"
 #include "app/qt/fabrica_dialogos_qt.h"
 #include "controls/grid/celdix.h"
 #include "platform/qt/clipboard.h"

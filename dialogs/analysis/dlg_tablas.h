@@ -3,8 +3,8 @@
 // modeless "Tabla de emparejamientos posibles en el pinch" with one pair of
 // tables per pinch of the problem.
 #pragma once
-#include "app/core/puertos.h"
-#include "app/core/tablas_resultados.h"
+#include "app/core/analysis/tablas_resultados.h"
+#include "app/core/document/puertos.h"
 #include "platform/qt/kit/kit.h"
 
 class QMenu;

@@ -1,6 +1,6 @@
 #include "dialogs/analysis/dlg_variacion.h"
 
-#include "app/core/documento.h"
+#include "app/core/document/documento.h"
 #include "app/qt/fabrica_dialogos_qt.h"
 #include "dialogs/analysis/campos.h"
 #include "dialogs/analysis/coeficientes.h"

@@ -8,7 +8,7 @@
 #pragma once
 #include <vector>
 
-#include "app/core/puertos.h"
+#include "app/core/document/puertos.h"
 #include "dialogs/analysis/campos.h"
 #include "platform/qt/kit/kit.h"
 

@@ -4,8 +4,8 @@
 #include <QString>
 #include <string>
 
-#include "app/core/areas_integridad.h"
-#include "app/core/documento.h"
+#include "app/core/document/documento.h"
+#include "app/core/entry/areas_integridad.h"
 #include "app/qt/fabrica_dialogos_qt.h"
 #include "controls/grid/celdix.h"
 #include "platform/core/color_azar.h"

@@ -5,7 +5,7 @@
 #pragma once
 #include <cstdint>
 
-#include "app/core/puertos.h"
+#include "app/core/document/puertos.h"
 #include "platform/qt/kit/kit.h"
 
 namespace vardo {

@@ -3,7 +3,7 @@
 #include <QToolButton>
 #include <vector>
 
-#include "app/core/documento.h"
+#include "app/core/document/documento.h"
 #include "app/qt/fabrica_dialogos_qt.h"
 #include "dialogs/entry/dlg_propiedades.h"
 

@@ -1,11 +1,11 @@
 // "Añadir Cambiadores": adds, browses, changes and deletes the exchangers of
 // the design one at a time on a copy of the model. The rules live in
-// EditorCambiadores (app/core/editor_cambiadores.h); this window copies the
+// EditorCambiadores (app/core/entry/editor_cambiadores.h); this window copies the
 // typed texts into it before each of the user's actions and shows its state
 // afterwards.
 #pragma once
-#include "app/core/editor_cambiadores.h"
-#include "app/core/puertos.h"
+#include "app/core/document/puertos.h"
+#include "app/core/entry/editor_cambiadores.h"
 #include "platform/qt/kit/kit.h"
 #include "platform/qt/runneruiport.h"
 

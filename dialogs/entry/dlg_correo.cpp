@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "app/core/documento.h"
+#include "app/core/document/documento.h"
 #include "platform/qt/messagerunner.h"
 #include "platform/core/sustituir.h"
 

@@ -6,7 +6,7 @@
 #pragma once
 #include <string>
 
-#include "app/core/puertos.h"
+#include "app/core/document/puertos.h"
 #include "dialogs/entry/hoja_corrientes.h"
 #include "dialogs/entry/pag_entalpia.h"
 #include "dialogs/entry/pag_principal.h"

@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "controls/functable/tabulix.h"
-#include "app/core/tabla_puntos.h"
+#include "app/core/charts/tabla_puntos.h"
 #include "controls/grid/celdix.h"
 #include "model/constantes.h"
-#include "app/core/celda_numero.h"
+#include "app/core/entry/celda_numero.h"
 #include "platform/qt/messagerunner.h"
 
 namespace vardo {

@@ -2,7 +2,7 @@
 // points, checked and stored normalised (0 to +1 cooling, 0 to -1 heating)
 // on OK; and "Función de Ajuste", which turns a formula into that table.
 #pragma once
-#include "app/core/tabla_puntos.h"
+#include "app/core/charts/tabla_puntos.h"
 #include "model/servicios.h"
 #include "platform/qt/kit/kit.h"
 

@@ -4,13 +4,13 @@
 // takes the physical properties and geometry it needs, step 3 chooses the
 // streams and utilities that receive the result. The wizard computes
 // nothing: its caller applies the result (AplicarEstimacion,
-// app/core/propiedades_fisicas.h).
+// app/core/entry/propiedades_fisicas.h).
 #pragma once
 #include <QWidget>
 #include <cstdint>
 #include <vector>
 
-#include "app/core/estimacion_coeficientes.h"
+#include "app/core/entry/estimacion_coeficientes.h"
 #include "platform/qt/kit/kit.h"
 
 namespace vardo {

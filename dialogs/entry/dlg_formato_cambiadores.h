@@ -4,7 +4,7 @@
 // network calculation, with "Corregir" to open the faulty exchanger). They
 // only exchange values with their records; the commands apply them.
 #pragma once
-#include "app/core/puertos.h"
+#include "app/core/document/puertos.h"
 #include "platform/qt/kit/kit.h"
 
 namespace vardo {

@@ -4,7 +4,7 @@
 // variables). Both exchange plain values with their records; the view's
 // commands apply them.
 #pragma once
-#include "app/core/puertos.h"
+#include "app/core/document/puertos.h"
 #include "platform/qt/kit/kit.h"
 
 namespace vardo {

@@ -4,7 +4,7 @@
 // they stay usable beside the grid diagram and while a modal dialog runs;
 // each deletes itself when closed.
 #pragma once
-#include "app/core/puertos.h"
+#include "app/core/document/puertos.h"
 #include "platform/qt/kit/kit.h"
 
 namespace vardo {

@@ -8,10 +8,10 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/core/celda_numero.h"
-#include "app/core/grafica.h"
-#include "app/core/graficas.h"
-#include "app/core/servicios_generales.h"
+#include "app/core/charts/grafica.h"
+#include "app/core/charts/graficas.h"
+#include "app/core/entry/celda_numero.h"
+#include "app/core/entry/servicios_generales.h"
 #include "app/qt/fabrica_dialogos_qt.h"
 #include "controls/grid/celdix.h"
 #include "controls/scrollpanel/barrion.h"

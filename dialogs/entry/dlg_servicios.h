@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "app/core/puertos.h"
-#include "app/core/servicios_generales.h"
+#include "app/core/document/puertos.h"
+#include "app/core/entry/servicios_generales.h"
 #include "platform/qt/kit/kit.h"
 
 namespace vardo {

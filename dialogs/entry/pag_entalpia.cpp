@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/core/corriente_edicion.h"
-#include "app/core/tabla_puntos.h"
+#include "app/core/charts/tabla_puntos.h"
+#include "app/core/entry/corriente_edicion.h"
 #include "dialogs/entry/tabla_celdix.h"
 #include "model/bifurcacion_edicion.h"
 #include "model/constantes.h"

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/core/grafica.h"
+#include "app/core/charts/grafica.h"
 #include "controls/functable/tabulix.h"
 #include "controls/grid/celdix.h"
 #include "dialogs/entry/hoja_corrientes.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/core/corriente_edicion.h"
+#include "app/core/entry/corriente_edicion.h"
 #include "model/bifurcacion_edicion.h"
 #include "platform/core/numero_tecleado.h"
 

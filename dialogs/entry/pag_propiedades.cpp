@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
-#include "app/core/corriente_edicion.h"
-#include "app/core/estimacion_coeficientes.h"
+#include "app/core/entry/corriente_edicion.h"
+#include "app/core/entry/estimacion_coeficientes.h"
 #include "platform/qt/messagerunner.h"
 
 namespace vardo {

@@ -11,7 +11,7 @@
 #include <functional>
 #include <string>
 
-#include "app/core/propiedades_fisicas.h"
+#include "app/core/entry/propiedades_fisicas.h"
 #include "dialogs/entry/hoja_corrientes.h"
 
 namespace vardo {

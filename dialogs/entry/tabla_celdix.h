@@ -3,7 +3,7 @@
 // heading row, temperature then enthalpy, the first enthalpy read-only.
 #pragma once
 
-#include "app/core/tabla_puntos.h"
+#include "app/core/charts/tabla_puntos.h"
 #include "controls/grid/celdix.h"
 
 namespace vardo {

@@ -3,7 +3,7 @@
 #pragma once
 #include <string>
 
-#include "app/core/puertos.h"
+#include "app/core/document/puertos.h"
 #include "platform/qt/kit/kit.h"
 
 namespace vardo {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/core/puertos.h"
+#include "app/core/document/puertos.h"
 
 namespace vardo {
 

@@ -9,9 +9,9 @@
 #include <new>
 #include <vector>
 
-#include "app/core/diagrama_rejilla.h"
-#include "app/core/grafica.h"
-#include "app/core/graficas.h"
+#include "app/core/charts/grafica.h"
+#include "app/core/charts/graficas.h"
+#include "app/core/views/diagrama_rejilla.h"
 #include "model/diagrama.h"
 #include "model/documento_archivo.h"
 #include "model/red.h"

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "app/core/documento.h"
-#include "app/core/puertos.h"
+#include "app/core/document/documento.h"
+#include "app/core/document/puertos.h"
 #include "model/diagrama.h"
 #include "platform/core/codec.h"
 #include "report/informe.h"

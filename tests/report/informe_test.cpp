@@ -8,7 +8,7 @@
 
 #include "model/documento_archivo.h"
 #include "report/informe.h"
-#include "tests/app/core/ejemplo_archivo.h"
+#include "tests/app/core/document/ejemplo_archivo.h"
 #include "tests/report/informe_prueba.h"
 
 namespace vardo {

@@ -11,13 +11,13 @@
 #include <string>
 #include <vector>
 
-#include "app/core/documento.h"
-#include "app/core/remanente.h"
+#include "app/core/analysis/remanente.h"
+#include "app/core/document/documento.h"
 #include "model/anillos.h"
 #include "model/constantes.h"
 #include "report/informe.h"
 #include "report/pagina_informe.h"
-#include "tests/app/core/ejemplo_archivo.h"
+#include "tests/app/core/document/ejemplo_archivo.h"
 #include "tests/comun/problemas.h"
 #include "tests/report/informe_prueba.h"
 

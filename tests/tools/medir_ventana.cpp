@@ -29,8 +29,8 @@
 #include <thread>
 #include <unistd.h>
 
-#include "app/core/documento.h"
-#include "app/core/ids_comandos.h"
+#include "app/core/document/documento.h"
+#include "app/core/document/ids_comandos.h"
 #include "app/qt/aplicacion.h"
 #include "app/qt/ventana_principal.h"
 #include "model/documento_archivo.h"

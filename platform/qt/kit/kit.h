@@ -155,7 +155,7 @@
 // ================================================ 7. The program's dialogs
 // They live in dialogs/entry/ and dialogs/analysis/ (see dlg_borrar.* and
 // dlg_propiedades.*): the class, a function running it on its record of
-// app/core/puertos.h (true for OK) and a RegistrarX(FabricaDialogosQt&)
+// app/core/document/puertos.h (true for OK) and a RegistrarX(FabricaDialogosQt&)
 // that registers it (fabrica.Registrar<DlgX>(...) or RegistrarVentana for a
 // modeless window); one line in the folder's registro.cpp calls it, which
 // makes the dialog's commands available. Tests go in tests/dialogs/<folder>/

@@ -4,7 +4,7 @@
 #include <QAction>
 #include <QMenu>
 
-#include "app/core/ids_comandos.h"
+#include "app/core/document/ids_comandos.h"
 #include "controls/grid/celdix.h"
 #include "dialogs/entry/dlg_areas_integridad.h"
 #include "fixture.h"

@@ -14,10 +14,10 @@
 #include <cmath>
 #include <functional>
 
-#include "app/core/barra_areas.h"
-#include "app/core/ids_comandos.h"
-#include "app/core/tabla_corrientes_panel.h"
-#include "app/core/visor_objetos.h"
+#include "app/core/document/ids_comandos.h"
+#include "app/core/panes/barra_areas.h"
+#include "app/core/panes/tabla_corrientes_panel.h"
+#include "app/core/panes/visor_objetos.h"
 #include "app/qt/barra_areas.h"
 #include "app/qt/rejilla_corrientes.h"
 #include "app/qt/visor_objetos.h"

@@ -5,8 +5,8 @@
 
 #include <limits>
 
-#include "app/core/autoguardado.h"
-#include "app/core/ids_comandos.h"
+#include "app/core/document/autoguardado.h"
+#include "app/core/document/ids_comandos.h"
 #include "fixture.h"
 #include "platform/qt/recentfiles.h"
 

@@ -8,7 +8,7 @@
 
 #include "tests/comun/puertos_prueba.h"
 #include "app/qt/fabrica_dialogos_qt.h"
-#include "app/core/ids_comandos.h"
+#include "app/core/document/ids_comandos.h"
 #include "fixture.h"
 
 namespace vardo::prueba {

@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <QSettings>
 
-#include "app/core/ids_comandos.h"
+#include "app/core/document/ids_comandos.h"
 #include "dialogs/entry/dlg_correo.h"
 #include "fixture.h"
 #include "tests/comun/cliente_correo.h"

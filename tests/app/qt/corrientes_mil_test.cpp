@@ -9,7 +9,7 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include "app/core/ids_comandos.h"
+#include "app/core/document/ids_comandos.h"
 #include "app/qt/rejilla_corrientes.h"
 #include "app/qt/visor_objetos.h"
 #include "controls/grid/celdix.h"

@@ -2,7 +2,7 @@
 // driven through the dialog kit.
 #include <gtest/gtest.h>
 
-#include "app/core/ids_comandos.h"
+#include "app/core/document/ids_comandos.h"
 #include "app/qt/dlg_autograbacion.h"
 #include "fixture.h"
 

@@ -9,8 +9,8 @@
 #include <QTest>
 #include <QWheelEvent>
 
-#include "app/core/graficas.h"
-#include "app/core/ids_comandos.h"
+#include "app/core/charts/graficas.h"
+#include "app/core/document/ids_comandos.h"
 #include "app/qt/fabrica_dialogos_qt.h"
 #include "app/qt/menus_contexto.h"
 #include "dialogs/analysis/dlg_factibilidad.h"

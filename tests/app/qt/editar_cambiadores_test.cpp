@@ -4,8 +4,8 @@
 #include <QApplication>
 #include <cmath>
 
-#include "app/core/editor_cambiadores.h"
-#include "app/core/ids_comandos.h"
+#include "app/core/document/ids_comandos.h"
+#include "app/core/entry/editor_cambiadores.h"
 #include "dialogs/entry/dlg_bifurcar.h"
 #include "dialogs/entry/dlg_cambiadores.h"
 #include "dialogs/entry/dlg_propiedades.h"

@@ -4,7 +4,7 @@
 // "Aceptar".
 #include <QTest>
 
-#include "app/core/ids_comandos.h"
+#include "app/core/document/ids_comandos.h"
 #include "dialogs/entry/dlg_corrientes.h"
 #include "dialogs/entry/dlg_estimar_h.h"
 #include "dialogs/entry/pag_propiedades.h"

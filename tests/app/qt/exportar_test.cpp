@@ -18,8 +18,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "app/core/exportar.h"
-#include "app/core/ids_comandos.h"
+#include "app/core/document/ids_comandos.h"
+#include "app/core/views/exportar.h"
 #include "fixture.h"
 #include "platform/qt/clipboard.h"
 #include "platform/qt/flatstyle.h"

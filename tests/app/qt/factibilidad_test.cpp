@@ -10,8 +10,8 @@
 #include <cstdlib>
 #include <optional>
 
-#include "app/core/emparejamientos.h"
-#include "app/core/ids_comandos.h"
+#include "app/core/analysis/emparejamientos.h"
+#include "app/core/document/ids_comandos.h"
 #include "app/qt/fabrica_dialogos_qt.h"
 #include "dialogs/analysis/dlg_factibilidad.h"
 #include "fixture.h"

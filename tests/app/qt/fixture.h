@@ -14,7 +14,7 @@
 #include <string>
 
 #include "app/qt/aplicacion.h"
-#include "app/core/documento.h"
+#include "app/core/document/documento.h"
 #include "app/qt/marco_hijo.h"
 #include "app/qt/ventana_principal.h"
 #include "app/qt/vista.h"

@@ -3,7 +3,7 @@
 // exchanger formats, each driven as a user drives its dialog.
 #include <QTest>
 
-#include "app/core/ids_comandos.h"
+#include "app/core/document/ids_comandos.h"
 #include "dialogs/entry/dlg_formato_cambiadores.h"
 #include "dialogs/entry/dlg_prop_diagrama.h"
 #include "dialogs/entry/dlg_prop_grafico.h"

@@ -7,7 +7,7 @@
 #include <QImage>
 #include <QTest>
 
-#include "app/core/ids_comandos.h"
+#include "app/core/document/ids_comandos.h"
 #include "dialogs/entry/dlg_corrientes.h"
 #include "model/constantes.h"
 #include "fixture.h"

@@ -4,7 +4,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "app/core/ids_comandos.h"
+#include "app/core/document/ids_comandos.h"
 #include "fixture.h"
 #include "platform/qt/qt_dc.h"
 #include "platform/qt/recordedpicture.h"

@@ -17,7 +17,7 @@
 #include <optional>
 #include <gtest/gtest.h>
 
-#include "app/core/ids_comandos.h"
+#include "app/core/document/ids_comandos.h"
 #include "dialogs/analysis/dlg_generando_informe.h"
 #include "dialogs/analysis/dlg_informe.h"
 #include "app/qt/visor_objetos.h"

@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 
-#include "app/core/ids_comandos.h"
+#include "app/core/document/ids_comandos.h"
 #include "fixture.h"
 #include "platform/qt/recentfiles.h"
 

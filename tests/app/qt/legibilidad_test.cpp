@@ -20,10 +20,10 @@
 #include <map>
 #include <set>
 
-#include "app/core/ids_comandos.h"
+#include "app/core/document/ids_comandos.h"
 #include "app/qt/visor_objetos.h"
 #include "controls/grid/celdix.h"
-#include "app/core/anillos_dlg.h"
+#include "app/core/analysis/anillos_dlg.h"
 #include "dialogs/analysis/dlg_generando_informe.h"
 #include "dialogs/analysis/dlg_variacion.h"
 #include "dialogs/entry/dlg_coeficientes.h"

@@ -21,7 +21,7 @@
 #include "tests/comun/puertos_prueba.h"
 #include "app/qt/dlg_autograbacion.h"
 #include "app/qt/menus_contexto.h"
-#include "app/core/ids_comandos.h"
+#include "app/core/document/ids_comandos.h"
 #include "dialogs/analysis/dlg_tablas.h"
 #include "fixture.h"
 #include "platform/qt/displaygrid.h"

@@ -11,8 +11,8 @@
 #include <limits>
 #include <set>
 
-#include "app/core/dt_optima.h"
-#include "app/core/ids_comandos.h"
+#include "app/core/analysis/dt_optima.h"
+#include "app/core/document/ids_comandos.h"
 #include "controls/cascade/vadizod.h"
 #include "controls/grid/celdix.h"
 #include "dialogs/analysis/dlg_area_minima.h"

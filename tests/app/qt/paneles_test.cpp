@@ -11,9 +11,9 @@
 #include <QScrollBar>
 #include <QTest>
 
-#include "app/core/comandos_documento.h"
-#include "app/core/ids_comandos.h"
-#include "app/core/tabla_corrientes_panel.h"
+#include "app/core/document/comandos_documento.h"
+#include "app/core/document/ids_comandos.h"
+#include "app/core/panes/tabla_corrientes_panel.h"
 #include "app/qt/barra_areas.h"
 #include "app/qt/fabrica_dialogos_qt.h"
 #include "app/qt/rejilla_corrientes.h"

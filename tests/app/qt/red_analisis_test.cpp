@@ -10,11 +10,11 @@
 #include <QSlider>
 #include <QTest>
 
-#include "app/core/documento.h"
-#include "app/core/exportar.h"
-#include "app/core/ids_comandos.h"
-#include "app/core/matriz_man.h"
-#include "app/core/remanente.h"
+#include "app/core/analysis/matriz_man.h"
+#include "app/core/analysis/remanente.h"
+#include "app/core/document/documento.h"
+#include "app/core/document/ids_comandos.h"
+#include "app/core/views/exportar.h"
 #include "controls/grid/celdix.h"
 #include "dialogs/analysis/dlg_anillos.h"
 #include "dialogs/analysis/dlg_man.h"

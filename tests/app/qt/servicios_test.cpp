@@ -3,7 +3,7 @@
 // undo step and the question that offers to show them.
 #include <QTest>
 
-#include "app/core/ids_comandos.h"
+#include "app/core/document/ids_comandos.h"
 #include "dialogs/entry/dlg_formato_cambiadores.h"
 #include "fixture.h"
 #include "model/constantes.h"

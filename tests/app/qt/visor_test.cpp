@@ -13,9 +13,9 @@
 #include <QToolTip>
 #include <QTreeWidget>
 
-#include "app/core/cascada_alimentacion.h"
-#include "app/core/ids_comandos.h"
-#include "app/core/visor_objetos.h"
+#include "app/core/charts/cascada_alimentacion.h"
+#include "app/core/document/ids_comandos.h"
+#include "app/core/panes/visor_objetos.h"
 #include "app/qt/menus_contexto.h"
 #include "app/qt/visor_objetos.h"
 #include "controls/cascade/vadizod.h"

@@ -5,7 +5,7 @@
 #include <QPrinter>
 #include <QRegularExpression>
 
-#include "app/core/ids_comandos.h"
+#include "app/core/document/ids_comandos.h"
 #include "fixture.h"
 #include "model/documento_archivo.h"
 #include "platform/core/redondeo.h"

@@ -6,11 +6,11 @@
 #include <QListWidget>
 #include <QSlider>
 
-#include "app/core/anillos_dlg.h"
+#include "app/core/analysis/anillos_dlg.h"
 #include "dialogs/analysis/dlg_anillos.h"
 #include "model/anillos.h"
 #include "model/constantes.h"
-#include "tests/app/core/ejemplo_archivo.h"
+#include "tests/app/core/document/ejemplo_archivo.h"
 #include "tests/dialogs/analysis/fixture_analisis.h"
 #include "tests/dialogs/analysis/problemas_analisis.h"
 

@@ -6,7 +6,7 @@
 #include "dialogs/analysis/dlg_cascada.h"
 #include "platform/core/numtext.h"
 #include "platform/qt/gridwidget.h"
-#include "tests/app/core/ejemplo_archivo.h"
+#include "tests/app/core/document/ejemplo_archivo.h"
 #include "tests/comun/textos_cascada.h"
 #include "tests/dialogs/analysis/fixture_analisis.h"
 

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "app/core/documento.h"
+#include "app/core/document/documento.h"
 #include "app/qt/fabrica_dialogos_qt.h"
 #include "dialogs/analysis/dlg_generando_informe.h"
 #include "dialogs/analysis/registro.h"

@@ -7,10 +7,10 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include "app/core/matriz_man.h"
+#include "app/core/analysis/matriz_man.h"
 #include "dialogs/analysis/dlg_man.h"
 #include "platform/qt/displaygrid.h"
-#include "tests/app/core/analisis_comun.h"
+#include "tests/app/core/analysis/analisis_comun.h"
 #include "tests/dialogs/analysis/fixture_analisis.h"
 #include "tests/dialogs/analysis/problemas_analisis.h"
 

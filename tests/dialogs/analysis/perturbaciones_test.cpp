@@ -5,11 +5,11 @@
 
 #include <QFontMetrics>
 
-#include "app/core/perturbaciones_tabla.h"
+#include "app/core/analysis/perturbaciones_tabla.h"
 #include "controls/grid/celdix.h"
 #include "dialogs/analysis/dlg_perturbaciones.h"
 #include "model/anillos.h"
-#include "tests/app/core/analisis_comun.h"
+#include "tests/app/core/analysis/analisis_comun.h"
 #include "tests/dialogs/analysis/fixture_analisis.h"
 #include "tests/dialogs/analysis/problemas_analisis.h"
 

@@ -11,13 +11,13 @@
 #include <array>
 #include <string>
 
-#include "app/core/remanente.h"
+#include "app/core/analysis/remanente.h"
 #include "controls/grid/celdix.h"
 #include "dialogs/analysis/dlg_remanente.h"
 #include "model/constantes.h"
 #include "platform/core/numtext.h"
 #include "platform/qt/barchart.h"
-#include "tests/app/core/ejemplo_archivo.h"
+#include "tests/app/core/document/ejemplo_archivo.h"
 #include "tests/dialogs/analysis/fixture_analisis.h"
 
 namespace vardo::prueba {

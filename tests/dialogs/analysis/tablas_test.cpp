@@ -11,11 +11,11 @@
 #include <QToolButton>
 #include <functional>
 
-#include "app/core/exportar.h"
+#include "app/core/views/exportar.h"
 #include "controls/grid/celdix.h"
 #include "dialogs/analysis/dlg_tablas.h"
 #include "platform/qt/displaygrid.h"
-#include "tests/app/core/ejemplo_archivo.h"
+#include "tests/app/core/document/ejemplo_archivo.h"
 #include "tests/dialogs/analysis/fixture_analisis.h"
 #include "tests/dialogs/analysis/problemas_analisis.h"
 

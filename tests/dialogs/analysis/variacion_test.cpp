@@ -12,7 +12,7 @@
 #include "model/red.h"
 #include "platform/core/numero_tecleado.h"
 #include "platform/core/numtext.h"
-#include "tests/app/core/ejemplo_archivo.h"
+#include "tests/app/core/document/ejemplo_archivo.h"
 #include "tests/comun/problemas.h"
 #include "tests/comun/recortes.h"
 #include "tests/dialogs/analysis/fixture_analisis.h"

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/core/estimacion_coeficientes.h"
+#include "app/core/entry/estimacion_coeficientes.h"
 #include "app/qt/fabrica_dialogos_qt.h"
 #include "dialogs/entry/dlg_coeficientes.h"
 #include "dialogs/entry/dlg_estimar_h.h"

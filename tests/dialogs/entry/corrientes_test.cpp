@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "app/core/corriente_edicion.h"
-#include "app/core/propiedades_fisicas.h"
-#include "app/core/tabla_puntos.h"
+#include "app/core/charts/tabla_puntos.h"
+#include "app/core/entry/corriente_edicion.h"
+#include "app/core/entry/propiedades_fisicas.h"
 #include "app/qt/fabrica_dialogos_qt.h"
 #include "dialogs/entry/dlg_corrientes.h"
 #include "dialogs/entry/dlg_estimar_h.h"

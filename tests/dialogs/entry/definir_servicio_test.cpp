@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "app/core/tabla_puntos.h"
+#include "app/core/charts/tabla_puntos.h"
 #include "app/qt/fabrica_dialogos_qt.h"
 #include "dialogs/entry/dlg_definir_servicio.h"
 #include "dialogs/entry/registro.h"

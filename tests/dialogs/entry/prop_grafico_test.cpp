@@ -8,7 +8,7 @@
 
 #include "app/qt/fabrica_dialogos_qt.h"
 #include "dialogs/entry/dlg_prop_grafico.h"
-#include "app/core/grafica.h"
+#include "app/core/charts/grafica.h"
 #include "dialogs/entry/registro.h"
 #include "tests/comun/kit_prueba.h"
 #include "tests/comun/recortes.h"

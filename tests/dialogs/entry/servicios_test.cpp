@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "app/core/servicios_generales.h"
+#include "app/core/entry/servicios_generales.h"
 #include "app/qt/fabrica_dialogos_qt.h"
 #include "dialogs/entry/dlg_definir_servicio.h"
 #include "dialogs/entry/registro.h"

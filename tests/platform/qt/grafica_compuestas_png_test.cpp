@@ -3,8 +3,8 @@
 
 #include <QImage>
 
-#include "app/core/grafica.h"
-#include "tests/app/core/graficas_comun.h"
+#include "app/core/charts/grafica.h"
+#include "tests/app/core/charts/graficas_comun.h"
 #include "tests/platform/qt/pintar_grafica.h"
 
 namespace vardo {

@@ -4,7 +4,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "app/core/grafica.h"
+#include "app/core/charts/grafica.h"
 #include "platform/qt/qt_dc.h"
 
 namespace vardo {

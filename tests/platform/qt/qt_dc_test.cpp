@@ -13,7 +13,7 @@
 
 // This test directory links only the Qt layer; the chart object is compiled
 // in here to render one chart through this back end.
-#include "app/core/grafica.h"
+#include "app/core/charts/grafica.h"
 #include "platform/qt/recordedpicture.h"
 #include "tests/platform/qt/pintar_grafica.h"
 

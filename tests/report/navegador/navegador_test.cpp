@@ -16,11 +16,11 @@
 #include <filesystem>
 #include <string>
 
-#include "app/core/documento.h"
-#include "app/core/graficas.h"
+#include "app/core/charts/graficas.h"
+#include "app/core/document/documento.h"
 #include "report/informe.h"
 #include "report/qt/imagen_svg.h"
-#include "tests/app/core/ejemplo_archivo.h"
+#include "tests/app/core/document/ejemplo_archivo.h"
 #include "tests/report/informe_prueba.h"
 
 #ifndef VARDO_SALIDA_PRUEBAS

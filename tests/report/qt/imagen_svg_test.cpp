@@ -12,10 +12,10 @@
 #include <regex>
 #include <string>
 
-#include "app/core/documento.h"
+#include "app/core/document/documento.h"
 #include "report/informe.h"
 #include "report/qt/imagen_svg.h"
-#include "tests/app/core/ejemplo_archivo.h"
+#include "tests/app/core/document/ejemplo_archivo.h"
 #include "tests/report/informe_prueba.h"
 
 namespace vardo {
