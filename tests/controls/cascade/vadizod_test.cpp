@@ -112,8 +112,9 @@ TEST_F(VadizodTest, Etiquetas) {
   // The screen's picture, 170 pixels wide, is too narrow for the heats at
   // 1950: they move left to end inside it, right of the arrow (1310).
   const QFontMetrics fm(c_.Picture1()->font(), c_.Picture1());
+  const auto pantalla = c_.Figura(false);
   for (const char* calor : {"H=20.50 kW", "H=0.00 kW", "H=30.00 kW"}) {
-    const TrazoCascada* t = Texto(c_.Figura(false), QString::fromUtf8(calor));
+    const TrazoCascada* t = Texto(pantalla, QString::fromUtf8(calor));
     ASSERT_NE(t, nullptr) << calor;
     EXPECT_LT(t->a.x(), 1950) << calor;
     EXPECT_GT(t->a.x(), 1310) << calor;
