@@ -156,7 +156,8 @@ TEST_F(InformeEnElPrograma, DTDisponibleConLosEjesDeLaVista) {
 // A report written over an old one of the same name replaces it only once
 // the new one is whole: closed while it prepares (Escape or the close box),
 // cut short by a file that cannot be written, or stopped by a full disk,
-// the old page and its pictures stay byte for byte and nothing new is left.
+// the old page and its pictures stay byte for byte and nothing new is left;
+// under a new name, nothing at all is left.
 TEST_F(InformeEnElPrograma, UnInformeViejoSigueIgualSiElNuevoNoSeTermina) {
   ASSERT_EQ(Iniciar({CopiaEjemplo("cuatro_corrientes.vdo")}), -1);
   struct Caso {
@@ -166,6 +167,7 @@ TEST_F(InformeEnElPrograma, UnInformeViejoSigueIgualSiElNuevoNoSeTermina) {
     // Closes or runs the progress dialog.
     std::function<void(Driver&)> actuar;
     std::string mensaje;  // "%1": the page's path
+    bool nuevo = false;   // a new name: no old report in the folder
   };
   // The second goes by: the report is written.
   const auto escribir = [](Driver& d) { ASSERT_TRUE(d.Timer(G::kIdTemporizador)); };
@@ -186,6 +188,14 @@ TEST_F(InformeEnElPrograma, UnInformeViejoSigueIgualSiElNuevoNoSeTermina) {
       {"escritura cortada", false, true, [&](Driver& d) { escribir(d); },
        "Error inesperado al escribir en %1_Trama.wmf."},
       {"disco lleno", true, false, [&](Driver& d) { escribir(d); }, kMsgDiscoLleno},
+      {"Escape con un nombre nuevo", false, false,
+       [](Driver& d) {
+         EXPECT_EQ(d.Text(G::kIdEstado), "Preparando...");
+         d.Escape();
+       },
+       "", true},
+      {"disco lleno con un nombre nuevo", true, false, [&](Driver& d) { escribir(d); },
+       kMsgDiscoLleno, true},
   };
   for (const Caso& c : casos) {
     SCOPED_TRACE(c.nombre);
@@ -194,9 +204,11 @@ TEST_F(InformeEnElPrograma, UnInformeViejoSigueIgualSiElNuevoNoSeTermina) {
     const bool enTmpfs = c.discoPequeno && disco.Montado();
     const Carpeta& carpeta = enTmpfs ? disco.carpeta() : normal;
     const std::string pagina = carpeta / "planta.htm";
-    EscribirBytes(pagina, {'v', 'i', 'e', 'j', 'o'});
-    EscribirBytes(pagina + "_CurvComp.svg", {'<', 's', 'v', 'g', '>'});
-    EscribirBytes(pagina + "_CurvComp.wmf", {1, 0, 0, 0});
+    if (!c.nuevo) {
+      EscribirBytes(pagina, {'v', 'i', 'e', 'j', 'o'});
+      EscribirBytes(pagina + "_CurvComp.svg", {'<', 's', 'v', 'g', '>'});
+      EscribirBytes(pagina + "_CurvComp.wmf", {1, 0, 0, 0});
+    }
     if (c.carpetaEnMedio) fs::create_directory(pagina + "_Trama.wmf");
     // What the folder holds before the report: the same after, nothing new.
     const auto antes = carpeta.Contenido();
@@ -225,6 +237,7 @@ TEST_F(InformeEnElPrograma, UnInformeViejoSigueIgualSiElNuevoNoSeTermina) {
     EXPECT_EQ(mensajes, c.mensaje.empty() ? std::vector<std::string>{}
                                           : std::vector<std::string>{esperado});
     EXPECT_EQ(carpeta.Contenido(), antes);
+    if (c.nuevo) continue;
     EXPECT_EQ(LeerBytes(pagina), (std::vector<std::uint8_t>{'v', 'i', 'e', 'j', 'o'}));
     EXPECT_EQ(LeerBytes(pagina + "_CurvComp.svg"), (std::vector<std::uint8_t>{'<', 's', 'v', 'g', '>'}));
     EXPECT_EQ(LeerBytes(pagina + "_CurvComp.wmf"), (std::vector<std::uint8_t>{1, 0, 0, 0}));
